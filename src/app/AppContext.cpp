@@ -1,0 +1,15 @@
+#include "AppContext.h"
+
+void AppContext::ReadSettings()
+{
+    const Settings s = ::ReadSettings(ProgramDir);
+    GsInfo = s.GsInfo;
+    XSDPrintSet = s.XSDPrintSet;
+    BriefHelp = s.BriefHelp;
+}
+
+bool AppContext::InitSystem(QString* error)
+{
+    ReadSettings();
+    return DM.ConnectDB(error);
+}

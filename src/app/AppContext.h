@@ -1,0 +1,30 @@
+#pragma once
+
+#include "DataModule.h"
+#include "Prompts.h"
+#include "Records.h"
+#include "Settings.h"
+
+#include <QString>
+#include <cstdint>
+
+// What every window is handed: the program folder, the data module with its connection, the
+// settings read from Set.ini, the signed-in user and the prompt service.
+struct AppContext {
+    explicit AppContext(QString programDir) : ProgramDir(programDir), DM(std::move(programDir)) {}
+
+    QString ProgramDir;
+    TDM DM;
+    TGsInfo GsInfo;
+    TXSDPrintSet XSDPrintSet;
+    std::uint8_t BriefHelp = 1;
+    TUser LoginUser;
+    Prompts* prompts = nullptr;  // set by start-up (message boxes) or by a test (recorder)
+
+    Database& db() { return DM.db(); }
+
+    // Reads every key of Set.ini into the settings above.
+    void ReadSettings();
+    // ReadSettings, then ConnectDB; false (with the reason) when the connection failed.
+    bool InitSystem(QString* error = nullptr);
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QString>
+
+// The data module: the one database connection of the program, on Data/db.data in the program
+// folder. A missing database file is created with the schema, the built-in administrator and the
+// demonstration data; an existing file that is not a database of this system is never touched.
+class TDM {
+public:
+    explicit TDM(QString programDir);
+
+    Database& db() { return m_db; }
+    QString databasePath() const;
+
+    // (Re)opens the connection. On failure returns false with the reason in *error (the caller
+    // shows "数据库连接失败!").
+    bool ConnectDB(QString* error = nullptr);
+
+private:
+    void createDatabase(const QString& path);
+    QString m_programDir;
+    Database m_db;
+};
+
+inline constexpr const char* ConnectFailedMessage = "数据库连接失败!";

@@ -1,0 +1,54 @@
+#include "Prompts.h"
+
+#include <QMessageBox>
+
+namespace {
+
+bool Show(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon,
+          QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons, parent);
+    return box.exec() == QMessageBox::Ok;
+}
+
+}  // namespace
+
+void BoxPrompts::message(QWidget* parent, const QString& text)
+{
+    Show(parent, QString::fromUtf8(AppTitle), text, QMessageBox::NoIcon, QMessageBox::Ok);
+}
+
+bool BoxPrompts::question(QWidget* parent, const QString& text)
+{
+    return Show(parent, QStringLiteral("提示"), text, QMessageBox::NoIcon,
+                QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void BoxPrompts::error(QWidget* parent, const QString& text)
+{
+    Show(parent, QString::fromUtf8(AppTitle), text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+void RecordingPrompts::message(QWidget*, const QString& text)
+{
+    entries.append({Entry::Message, text});
+}
+
+bool RecordingPrompts::question(QWidget*, const QString& text)
+{
+    entries.append({Entry::Question, text});
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+void RecordingPrompts::error(QWidget*, const QString& text)
+{
+    entries.append({Entry::Error, text});
+}
+
+QStringList RecordingPrompts::texts() const
+{
+    QStringList list;
+    for (const Entry& e : entries)
+        list << e.text;
+    return list;
+}

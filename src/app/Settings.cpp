@@ -1,0 +1,160 @@
+#include "Settings.h"
+
+#include "ProgramDir.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <string>
+
+namespace {
+
+// Loads the file into a case-insensitive ini object; text in the Chinese code page is converted.
+void Load(const QString& path, CSimpleIniA& ini)
+{
+    ini.SetUnicode(true);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = f.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = QStringDecoder("GB18030")(bytes);
+    const QByteArray converted = text.toUtf8();
+    ini.LoadData(converted.constData(), size_t(converted.size()));
+}
+
+QByteArray Utf8(const QString& s)
+{
+    return s.toUtf8();
+}
+
+struct Key {
+    const char* section;
+    const char* key;
+};
+
+// The text keys of TGsInfo, in field order.
+constexpr Key GsInfoKeys[] = {
+    {"Basic", "GSName"},     {"Basic", "GSAddress"},  {"Basic", "GSPhone"},
+    {"Basic", "GSFax"},      {"Basic", "GSYouBian"},  {"Basic", "GSKaiHuHan"},
+    {"Basic", "GSZhanHao"},  {"Basic", "GSShuiHao"},  {"Basic", "GSJianJie"},
+};
+
+QString* GsInfoField(TGsInfo& g, int i)
+{
+    QString* fields[] = {&g.GSName,     &g.GSAddress,  &g.GSPhone,   &g.GSFax,    &g.GSYouBian,
+                         &g.GSKaiHuHan, &g.GSZhanHao,  &g.GSShuiHao, &g.GSJianJie};
+    return fields[i];
+}
+
+const QString PrintSet = QStringLiteral("PrintSet");
+
+}  // namespace
+
+struct IniFile::Data {
+    CSimpleIniA ini;
+};
+
+IniFile::IniFile(QString path) : m_path(std::move(path)), m_data(std::make_unique<Data>())
+{
+    Load(m_path, m_data->ini);
+}
+
+IniFile::~IniFile() = default;
+
+QString IniFile::readString(const QString& section, const QString& key, const QString& def) const
+{
+    const char* v = m_data->ini.GetValue(Utf8(section).constData(), Utf8(key).constData(), nullptr);
+    return v ? QString::fromUtf8(v) : def;
+}
+
+int IniFile::readInteger(const QString& section, const QString& key, int def) const
+{
+    bool ok = false;
+    const int v = readString(section, key).trimmed().toInt(&ok);
+    return ok ? v : def;
+}
+
+void IniFile::setString(const QString& section, const QString& key, const QString& value)
+{
+    m_data->ini.SetValue(Utf8(section).constData(), Utf8(key).constData(), Utf8(value).constData());
+}
+
+void IniFile::setInteger(const QString& section, const QString& key, int value)
+{
+    setString(section, key, QString::number(value));
+}
+
+bool IniFile::save()
+{
+    std::string out;
+    if (m_data->ini.Save(out) < 0)
+        return false;
+    QSaveFile f(m_path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(out.data(), qint64(out.size()));
+    return f.commit();
+}
+
+QString SettingsPath(const QString& programDir)
+{
+    return ResolvePathNoCase(programDir, QStringLiteral("Set.ini"));
+}
+
+Settings ReadSettings(const QString& programDir)
+{
+    const IniFile ini(SettingsPath(programDir));
+    Settings s;
+    for (int i = 0; i < int(std::size(GsInfoKeys)); ++i)
+        *GsInfoField(s.GsInfo, i) = ini.readString(QLatin1String(GsInfoKeys[i].section),
+                                                   QLatin1String(GsInfoKeys[i].key));
+    TXSDPrintSet& p = s.XSDPrintSet;
+    const int paper = ini.readInteger(PrintSet, QStringLiteral("XSDPaperSize"), -1);
+    p.PaperSize = paper == -1 ? 9 : std::uint8_t(paper & 0xFF);
+    p.Width = ini.readInteger(PrintSet, QStringLiteral("XSDWidth"), 210);
+    p.Length = ini.readInteger(PrintSet, QStringLiteral("XSDlength"), 297);
+    p.Orientation = std::uint8_t(ini.readInteger(PrintSet, QStringLiteral("XSDOrientation"), 0) & 0xFF);
+    p.TopMargin = ini.readInteger(PrintSet, QStringLiteral("XSDTopMargin"), 10);
+    p.BottomMargin = ini.readInteger(PrintSet, QStringLiteral("XSDBottomMargin"), 10);
+    p.LeftMargin = ini.readInteger(PrintSet, QStringLiteral("XSDLeftMargin"), 10);
+    p.RightMargin = ini.readInteger(PrintSet, QStringLiteral("XSDRightMargin"), 10);
+    s.BriefHelp = std::uint8_t(ini.readInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), 1) & 0xFF);
+    return s;
+}
+
+bool WriteGsInfo(const QString& programDir, const TGsInfo& info)
+{
+    IniFile ini(SettingsPath(programDir));
+    TGsInfo copy = info;
+    for (int i = 0; i < int(std::size(GsInfoKeys)); ++i)
+        ini.setString(QLatin1String(GsInfoKeys[i].section), QLatin1String(GsInfoKeys[i].key),
+                      *GsInfoField(copy, i));
+    return ini.save();
+}
+
+bool WriteXSDPrintSet(const QString& programDir, const TXSDPrintSet& p)
+{
+    IniFile ini(SettingsPath(programDir));
+    const std::pair<const char*, int> keys[] = {
+        {"XSDPaperSize", p.PaperSize}, {"XSDWidth", p.Width},
+        {"XSDlength", p.Length},       {"XSDOrientation", p.Orientation},
+        {"XSDTopMargin", p.TopMargin}, {"XSDBottomMargin", p.BottomMargin},
+        {"XSDLeftMargin", p.LeftMargin}, {"XSDRightMargin", p.RightMargin}};
+    for (const auto& [key, value] : keys)
+        ini.setInteger(PrintSet, QLatin1String(key), value);
+    return ini.save();
+}
+
+bool WriteBriefHelp(const QString& programDir, std::uint8_t briefHelp)
+{
+    IniFile ini(SettingsPath(programDir));
+    ini.setInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), briefHelp);
+    return ini.save();
+}

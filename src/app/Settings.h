@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Records.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// Set.ini: a Windows-style ini file in the program folder. Section and key names are matched
+// without regard to letter case; files in UTF-8 and in the Chinese code page (GBK/GB18030) are
+// read; the file is written in UTF-8, keeping every other section, key and comment.
+// The file is read once when the object is made; set...() changes the copy in memory and save()
+// writes it back.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+    ~IniFile();
+    QString readString(const QString& section, const QString& key, const QString& def = {}) const;
+    // An integer key that is missing or not a number yields def.
+    int readInteger(const QString& section, const QString& key, int def) const;
+    // Sets one key, creating the section as needed.
+    void setString(const QString& section, const QString& key, const QString& value);
+    void setInteger(const QString& section, const QString& key, int value);
+    // Writes the file (created when missing); false when it cannot be written.
+    bool save();
+
+private:
+    struct Data;
+    QString m_path;
+    std::unique_ptr<Data> m_data;
+};
+
+// Everything that Set.ini holds, with its defaults.
+struct Settings {
+    TGsInfo GsInfo;
+    TXSDPrintSet XSDPrintSet;
+    std::uint8_t BriefHelp = 1;
+};
+
+QString SettingsPath(const QString& programDir);
+
+// Reads every key of Set.ini; a missing or unreadable file gives the defaults.
+Settings ReadSettings(const QString& programDir);
+
+// Writers of the keys; each returns false when the file cannot be written.
+bool WriteGsInfo(const QString& programDir, const TGsInfo& info);
+bool WriteXSDPrintSet(const QString& programDir, const TXSDPrintSet& set);
+bool WriteBriefHelp(const QString& programDir, std::uint8_t briefHelp);

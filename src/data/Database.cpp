@@ -1,0 +1,106 @@
+#include "Database.h"
+
+#include <QDate>
+#include <QSqlError>
+#include <QUuid>
+
+QString SqlDate(const QDate& d)
+{
+    return d.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+Database::Database(const QString& connectionName) : m_connectionName(connectionName) {}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::open(const QString& path)
+{
+    close();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            const QString text = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw DbError(text);
+        }
+    }
+    m_path = path;
+    exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen()) {
+            // Fold the write-ahead log back into the file so that it can be copied on its own.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_path.clear();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName)
+        && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase Database::handle() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlQuery Database::exec(const QString& sql, const SqlParams& params)
+{
+    if (!isOpen())
+        throw DbError(QStringLiteral("数据库未连接。"));
+    QSqlQuery q(handle());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw DbError(q.lastError().text() + QStringLiteral("\n") + sql);
+    for (const auto& [name, value] : params)
+        q.bindValue(name, value);
+    if (!q.exec())
+        throw DbError(q.lastError().text());
+    return q;
+}
+
+QVariant Database::scalar(const QString& sql, const SqlParams& params)
+{
+    QSqlQuery q = exec(sql, params);
+    return q.next() ? q.value(0) : QVariant();
+}
+
+Transaction::Transaction(Database& db)
+    : m_db(db), m_name(QStringLiteral("sp_") + QUuid::createUuid().toString(QUuid::Id128))
+{
+    m_db.exec(QStringLiteral("SAVEPOINT ") + m_name);
+}
+
+Transaction::~Transaction()
+{
+    if (m_done || !m_db.isOpen())
+        return;
+    QSqlQuery q(m_db.handle());
+    q.exec(QStringLiteral("ROLLBACK TO ") + m_name);
+    q.exec(QStringLiteral("RELEASE ") + m_name);
+}
+
+void Transaction::commit()
+{
+    m_db.exec(QStringLiteral("RELEASE ") + m_name);
+    m_done = true;
+}

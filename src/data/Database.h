@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <stdexcept>
+#include <utility>
+
+// An error raised by the database engine (or by a data routine refusing its input); carries the
+// text that the error box shows.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    const QString& text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Named parameters of one statement: {":dh", value}, ...
+using SqlParams = QVector<std::pair<QString, QVariant>>;
+
+// Formats a date the way every statement passes it ("yyyy-MM-dd").
+class QDate;
+QString SqlDate(const QDate& d);
+
+// The one connection of the program. Every statement goes through exec(), which binds named
+// parameters and throws DbError with the engine's text when the statement fails.
+class Database {
+public:
+    explicit Database(const QString& connectionName = QStringLiteral("qinglan"));
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens (creating when missing) the SQLite file at path; throws DbError on failure.
+    void open(const QString& path);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    QSqlDatabase handle() const;
+
+    // Runs one statement; a select leaves the query before its first row.
+    QSqlQuery exec(const QString& sql, const SqlParams& params = {});
+    // First column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString& sql, const SqlParams& params = {});
+
+private:
+    QString m_connectionName;
+    QString m_path;
+};
+
+// Runs an operation of several statements as one unit: commits when commit() is called, rolls
+// back when destroyed without it (an exception left the operation). Nests through savepoints.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    QString m_name;
+    bool m_done = false;
+};

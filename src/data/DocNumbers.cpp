@@ -1,0 +1,48 @@
+#include "DocNumbers.h"
+
+#include "Database.h"
+
+namespace {
+
+QString NextDH(Database& db, const char* table, const QString& prefix, const QDate& date)
+{
+    const QString key = prefix + date.toString(QStringLiteral("yyMMdd"));
+    // Every number whose first eight characters equal the key, highest first. The pattern is bound
+    // as a whole so that the engine can use the index on dh.
+    const QVariant highest = db.scalar(
+        QStringLiteral("select dh from %1 where dh like :dh order by dh desc limit 1")
+            .arg(QLatin1String(table)),
+        {{QStringLiteral(":dh"), key + u'%'}});
+    if (!highest.isValid())
+        return key + QStringLiteral("001");
+    const QString seqText = highest.toString().mid(8, 3);
+    bool ok = false;
+    const int s = seqText.toInt(&ok);
+    if (!ok)
+        throw DbError(QStringLiteral("'%1' 不是有效的整数。").arg(seqText));
+    if (s >= 999)
+        return QString();
+    return key + QStringLiteral("%1").arg(s + 1, 3, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString NextXiaoShouDH(Database& db, const QString& prefix, const QDate& date)
+{
+    return NextDH(db, "Log_XiaoShouDan", prefix, date);
+}
+
+QString NextCaiGouDH(Database& db, const QString& prefix, const QDate& date)
+{
+    return NextDH(db, "Log_CaiGouDan", prefix, date);
+}
+
+QString NextShouZhiDH(Database& db, const QString& prefix, const QDate& date)
+{
+    return NextDH(db, "Log_ShouZhi", prefix, date);
+}
+
+QString NoDocumentNumberMessage()
+{
+    return QStringLiteral("单据号不能为空!当日该类单据号已用完,请输入其他单据号。");
+}

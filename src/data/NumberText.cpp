@@ -1,0 +1,42 @@
+#include "NumberText.h"
+
+#include <cmath>
+#include <cstdint>
+
+double RoundFloat(int n, double x)
+{
+    double scale = 10;
+    for (int i = 1; i < n; ++i)
+        scale *= 10;
+    const double y = x * scale;
+    const double shifted = x >= 0 ? y + 0.5 : y - 0.5;
+    // The integer part, held in 64 bits; values too large for that are whole numbers already.
+    const double k = std::fabs(shifted) < 9.0e18 ? double(std::int64_t(shifted)) : std::trunc(shifted);
+    return k / scale;
+}
+
+QString FormatGeneral(double x)
+{
+    if (x == 0 || std::isnan(x))
+        return QStringLiteral("0");
+    return QString::number(x, 'g', 15);
+}
+
+std::optional<double> ReadNumber(const QString& text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+double CellNumber(const QString& text)
+{
+    return ReadNumber(text).value_or(0);
+}
+
+QString FormatYuan(double total)
+{
+    return FormatGeneral(RoundFloat(2, total)) + QStringLiteral(" 元");
+}

@@ -1,0 +1,144 @@
+#include "Schema.h"
+
+#include "Database.h"
+#include "Records.h"
+
+#include <QStringList>
+
+namespace {
+
+// Text columns compare without regard to letter case; dates are text "yyyy-MM-dd".
+const char* const Statements[] = {
+    R"(create table Log_XiaoShouDan(
+        autoid integer primary key autoincrement,
+        dh text collate nocase not null unique,
+        shuliang integer default 0, jinE real default 0,
+        yewuyuan text collate nocase, KeHu text collate nocase, in_date text,
+        Remark text collate nocase, KeHuPhone text collate nocase,
+        KeHuAddress text collate nocase, QK real default 0))",
+    "create index IX_XiaoShouDan_date on Log_XiaoShouDan(in_date)",
+    "create index IX_XiaoShouDan_KeHu on Log_XiaoShouDan(KeHu)",
+    R"(create table Log_XiaoShou(
+        autoid integer primary key autoincrement,
+        dh text collate nocase not null,
+        PinPai text collate nocase, chanpin text collate nocase, guige text collate nocase,
+        danjia real default 0, CB real default 0, shuliang integer default 0,
+        jinE real default 0, in_date text))",
+    "create index IX_XiaoShou_dh on Log_XiaoShou(dh)",
+    "create index IX_XiaoShou_date on Log_XiaoShou(in_date)",
+    "create index IX_XiaoShou_goods on Log_XiaoShou(PinPai, chanpin, guige)",
+    R"(create table Log_CaiGouDan(
+        autoid integer primary key autoincrement,
+        dh text collate nocase not null unique,
+        shuliang integer default 0, jinE real default 0,
+        GYS text collate nocase, in_date text, QK real default 0,
+        Remark text collate nocase))",
+    "create index IX_CaiGouDan_date on Log_CaiGouDan(in_date)",
+    "create index IX_CaiGouDan_GYS on Log_CaiGouDan(GYS)",
+    R"(create table Log_CaiGou(
+        autoid integer primary key autoincrement,
+        dh text collate nocase not null,
+        PinPai text collate nocase, chanpin text collate nocase, guige text collate nocase,
+        danjia real default 0, shuliang integer default 0, jinE real default 0,
+        in_date text))",
+    "create index IX_CaiGou_dh on Log_CaiGou(dh)",
+    "create index IX_CaiGou_date on Log_CaiGou(in_date)",
+    R"(create table Log_KuCun(
+        autoid integer primary key autoincrement,
+        PinPai text collate nocase not null, ChanPin text collate nocase not null,
+        GuiGe text collate nocase not null,
+        ShuLiang integer default 0, PJCB real default 0, NewCB real,
+        unique(PinPai, ChanPin, GuiGe)))",
+    R"(create table Log_ShouZhi(
+        dh text collate nocase not null unique,
+        type text collate nocase, in_date text, Item text collate nocase,
+        JinE real default 0, remark text collate nocase))",
+    "create index IX_ShouZhi_date on Log_ShouZhi(in_date)",
+    R"(create table Log_SKGuoCheng(
+        autoid integer primary key autoincrement,
+        DH text collate nocase not null, in_date text, JinE real default 0))",
+    "create index IX_SKGuoCheng_DH on Log_SKGuoCheng(DH)",
+    R"(create table Log_FKGuoCheng(
+        autoid integer primary key autoincrement,
+        DH text collate nocase not null, in_date text, JinE real default 0))",
+    "create index IX_FKGuoCheng_DH on Log_FKGuoCheng(DH)",
+    R"(create table Log_JieQun(
+        JQM text collate nocase not null unique,
+        XSE real default 0, XSLR real default 0, Other_SR real default 0,
+        Other_ZC real default 0, BenQiLR real default 0, ClearState integer default 1))",
+    R"(create table Base_PinPai(
+        autoid integer primary key autoincrement,
+        PinPai text collate nocase not null unique))",
+    R"(create table Base_ChanPin(
+        autoid integer primary key autoincrement,
+        PinPai text collate nocase not null, ChanPin text collate nocase not null,
+        CPType text collate nocase,
+        unique(PinPai, ChanPin)))",
+    "create table Base_CPType(TypeName text collate nocase not null unique)",
+    R"(create table Base_KeHu(
+        KeHu text collate nocase not null unique,
+        LXR text collate nocase, phone text collate nocase, FAX text collate nocase,
+        address text collate nocase, Email text collate nocase, Remark text collate nocase,
+        yb text collate nocase))",
+    R"(create table Base_GongYingShang(
+        GYS text collate nocase not null unique,
+        LXR text collate nocase, phone text collate nocase, FAX text collate nocase,
+        address text collate nocase, YB text collate nocase, Email text collate nocase,
+        WZ text collate nocase, KHH text collate nocase, ZH text collate nocase,
+        SH text collate nocase, Remark text collate nocase))",
+    R"(create table Base_YeYuYuan(
+        Name text collate nocase not null unique,
+        Sex text collate nocase, Age text collate nocase, Address text collate nocase,
+        ID text collate nocase, Phone text collate nocase, InDate text,
+        Remark text collate nocase))",
+    R"(create table Base_ShouZhi(
+        autoid integer primary key autoincrement,
+        item text collate nocase not null unique))",
+};
+
+QString UserTableStatement()
+{
+    QStringList cols{QStringLiteral("UserName text collate nocase not null unique"),
+                     QStringLiteral("UserPassword text collate nocase")};
+    for (const char* name : PermissionNames)
+        cols << QStringLiteral("%1 integer default 0").arg(QLatin1String(name));
+    return QStringLiteral("create table SYS_User(%1)").arg(cols.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+void CreateSchema(Database& db)
+{
+    Transaction t(db);
+    for (const char* s : Statements)
+        db.exec(QString::fromUtf8(s));
+    db.exec(UserTableStatement());
+    db.exec(QStringLiteral("PRAGMA application_id=%1").arg(SchemaApplicationId));
+    db.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
+    t.commit();
+}
+
+bool IsQingLanDatabase(Database& db)
+{
+    try {
+        return db.scalar(QStringLiteral("PRAGMA application_id")).toInt() == SchemaApplicationId
+            && db.scalar(QStringLiteral("PRAGMA user_version")).toInt() >= 1
+            && db.scalar(QStringLiteral("PRAGMA user_version")).toInt() <= SchemaVersion;
+    } catch (const DbError&) {
+        return false;  // not a database file at all
+    }
+}
+
+void InsertBuiltInAdministrator(Database& db)
+{
+    QStringList cols{QStringLiteral("UserName"), QStringLiteral("UserPassword")};
+    QStringList values{QStringLiteral(":UserName"), QStringLiteral(":UserPassword")};
+    for (const char* name : PermissionNames) {
+        cols << QLatin1String(name);
+        values << QStringLiteral("1");
+    }
+    db.exec(QStringLiteral("insert into SYS_User(%1) values(%2)")
+                .arg(cols.join(u','), values.join(u',')),
+            {{QStringLiteral(":UserName"), QString::fromUtf8(BuiltInAdministrator)},
+             {QStringLiteral(":UserPassword"), QString::fromUtf8(BuiltInAdministratorPassword)}});
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+class Database;
+
+// Identifies a database file of this system (PRAGMA application_id).
+inline constexpr int SchemaApplicationId = 0x514C4A44;  // "QLJD"
+inline constexpr int SchemaVersion = 1;
+
+// Creates every table and index on an empty database and stamps it with this system's id and
+// schema version. Throws DbError on failure.
+void CreateSchema(Database& db);
+
+// True when the open database carries this system's id and a schema version it can read.
+bool IsQingLanDatabase(Database& db);
+
+// Inserts the built-in administrator with its initial password and every permission granted.
+void InsertBuiltInAdministrator(Database& db);
+
+inline constexpr const char* BuiltInAdministrator = "系统管理员";
+inline constexpr const char* BuiltInAdministratorPassword = "793";

@@ -1,0 +1,177 @@
+#include "StringGrid.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    m_rows.resize(2);
+}
+
+void StringGridModel::setRowCountAll(int rows)
+{
+    rows = std::max(rows, 1);
+    const int old = rowCountAll();
+    if (rows == old)
+        return;
+    if (rows > old) {
+        beginInsertRows({}, old - 1, rows - 2);
+        m_rows.resize(rows);
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, rows - 1, old - 2);
+        m_rows.resize(rows);
+        endRemoveRows();
+    }
+}
+
+void StringGridModel::setColCount(int cols)
+{
+    beginResetModel();
+    m_colCount = std::max(cols, 1);
+    endResetModel();
+}
+
+void StringGridModel::setFixedCols(int fixedCols)
+{
+    beginResetModel();
+    m_fixedCols = std::clamp(fixedCols, 0, 1);
+    endResetModel();
+}
+
+QString StringGridModel::cell(int col, int row) const
+{
+    if (row < 0 || row >= rowCountAll() || col < 0)
+        return {};
+    const QStringList& r = m_rows[row];
+    return col < r.size() ? r[col] : QString();
+}
+
+void StringGridModel::setCell(int col, int row, const QString& text)
+{
+    if (row < 0 || col < 0 || col >= m_colCount)
+        return;
+    if (row >= rowCountAll())
+        setRowCountAll(row + 1);
+    QStringList& r = m_rows[row];
+    while (r.size() <= col)
+        r.append(QString());
+    r[col] = text;
+    if (row == 0) {
+        emit headerDataChanged(Qt::Horizontal, col - m_fixedCols, col - m_fixedCols);
+    } else if (m_fixedCols && col == 0) {
+        emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+    } else {
+        const QModelIndex i = index(row - 1, col - m_fixedCols);
+        emit dataChanged(i, i);
+    }
+}
+
+void StringGridModel::setDataRows(QVector<QStringList> rows)
+{
+    beginResetModel();
+    QStringList header = m_rows.value(0);
+    if (rows.isEmpty())
+        rows.append(QStringList());
+    rows.prepend(std::move(header));
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int StringGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rowCountAll() - 1;
+}
+
+int StringGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_colCount - m_fixedCols;
+}
+
+QVariant StringGridModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return cell(index.column() + m_fixedCols, index.row() + 1);
+}
+
+QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return cell(section + m_fixedCols, 0);
+    return m_fixedCols ? cell(0, section + 1) : QVariant();
+}
+
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), m_model(new StringGridModel(this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumWidth(36);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    emit rowSelected(current.row() + 1);
+            });
+}
+
+void StringGrid::setHeader(const QStringList& captions)
+{
+    if (captions.size() > colCount())
+        setColCount(int(captions.size()));
+    for (int c = 0; c < captions.size(); ++c)
+        setCell(c, 0, captions[c]);
+}
+
+void StringGrid::setColWidth(int col, int width)
+{
+    if (col < fixedCols())
+        verticalHeader()->setFixedWidth(width);
+    else
+        setColumnWidth(viewColumn(col), width);
+}
+
+int StringGrid::row() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+void StringGrid::setRow(int row)
+{
+    if (row < 1 || row >= rowCount())
+        return;
+    const QModelIndex i = m_model->index(row - 1, 0);
+    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(i);
+}
+
+void ClearGrid(StringGrid& grid)
+{
+    grid.setDataRows({});
+}
+
+void DeleteGridRow(int r, StringGrid& grid)
+{
+    if (r <= 0 || r >= grid.rowCount())
+        return;
+    for (int row = r; row < grid.rowCount(); ++row)
+        for (int c = 1; c < grid.colCount(); ++c)
+            grid.setCell(c, row, grid.cell(c, row + 1));
+    if (grid.rowCount() == 2) {
+        for (int c = 1; c < grid.colCount(); ++c)
+            grid.setCell(c, 1, QString());
+    } else {
+        grid.setRowCount(grid.rowCount() - 1);
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+#include <QVector>
+
+// Rows of text behind a StringGrid. Row 0 is the header row; data rows start at 1.
+class StringGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit StringGridModel(QObject* parent = nullptr);
+
+    int rowCountAll() const { return int(m_rows.size()); }
+    int colCount() const { return m_colCount; }
+    void setRowCountAll(int rows);
+    void setColCount(int cols);
+    void setFixedCols(int fixedCols);
+    int fixedCols() const { return m_fixedCols; }
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+    // Replaces every data row at once (row 0 stays); an empty list leaves one empty data row.
+    void setDataRows(QVector<QStringList> rows);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QVector<QStringList> m_rows;  // m_rows[0] is the header row
+    int m_colCount = 5;
+    int m_fixedCols = 1;
+};
+
+// The list grid of every window: a header row (row 0), an optional fixed first column shown as
+// the row header, text cells, whole-row selection. An empty grid keeps one empty data row.
+// Rows and columns are addressed as (col, row) with data rows from 1.
+class StringGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit StringGrid(QWidget* parent = nullptr);
+
+    int rowCount() const { return m_model->rowCountAll(); }  // header row included
+    void setRowCount(int rows) { m_model->setRowCountAll(rows); }
+    int colCount() const { return m_model->colCount(); }
+    void setColCount(int cols) { m_model->setColCount(cols); }
+    int fixedCols() const { return m_model->fixedCols(); }
+    void setFixedCols(int n) { m_model->setFixedCols(n); }
+    QString cell(int col, int row) const { return m_model->cell(col, row); }
+    void setCell(int col, int row, const QString& text) { m_model->setCell(col, row, text); }
+    void setHeader(const QStringList& captions);
+    void setColWidth(int col, int width);
+    void setDataRows(QVector<QStringList> rows) { m_model->setDataRows(std::move(rows)); }
+
+    // The selected data row (1 based; 0 when nothing is selected).
+    int row() const;
+    void setRow(int row);
+
+    StringGridModel* gridModel() const { return m_model; }
+
+signals:
+    void rowSelected(int row);
+
+private:
+    int viewColumn(int col) const { return col - fixedCols(); }
+    StringGridModel* m_model;
+};
+
+// Resets a grid to its header row and one empty data row (row 1 emptied, column 0 included).
+void ClearGrid(StringGrid& grid);
+
+// Removes data row r: the rows below move up in columns 1 to the last (column 0 stays); the last
+// data row of a two-row grid is emptied instead. Row 0 is never removed.
+void DeleteGridRow(int r, StringGrid& grid);
