@@ -1,0 +1,35 @@
+#include "ReportDataset.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+int ReportDataset::columnIndex(const QString& name) const
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant ReportDataset::value(int row, const QString& column) const
+{
+    const int c = columnIndex(column);
+    if (row < 0 || row >= rows.size() || c < 0 || c >= rows[row].size())
+        return {};
+    return rows[row][c];
+}
+
+ReportDataset ReportDataset::fromQuery(QSqlQuery& query)
+{
+    ReportDataset d;
+    const QSqlRecord rec = query.record();
+    for (int i = 0; i < rec.count(); ++i)
+        d.columns << rec.fieldName(i);
+    while (query.next()) {
+        QVector<QVariant> row(rec.count());
+        for (int i = 0; i < rec.count(); ++i)
+            row[i] = query.value(i);
+        d.rows.append(std::move(row));
+    }
+    return d;
+}
