@@ -1,0 +1,33 @@
+#pragma once
+
+// A fresh database of this system in a temporary folder, for tests of data routines.
+
+#include "Database.h"
+#include "Schema.h"
+
+#include <QTemporaryDir>
+#include <QUuid>
+
+struct TestDb {
+    QTemporaryDir dir;
+    Database db{QUuid::createUuid().toString()};
+
+    TestDb()
+    {
+        db.open(dir.filePath(QStringLiteral("db.data")));
+        CreateSchema(db);
+    }
+
+    // Adds a goods item to the stock table with its opening quantity and average cost.
+    void addGoods(const QString& PinPai, const QString& ChanPin, const QString& GuiGe, int ShuLiang, double PJCB)
+    {
+        db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
+                {{QStringLiteral(":p"), PinPai}, {QStringLiteral(":c"), ChanPin}, {QStringLiteral(":g"), GuiGe},
+                 {QStringLiteral(":n"), ShuLiang}, {QStringLiteral(":a"), PJCB}});
+    }
+
+    int count(const QString& table)
+    {
+        return db.scalar(QStringLiteral("select count(*) from ") + table).toInt();
+    }
+};

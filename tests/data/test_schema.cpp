@@ -1,0 +1,113 @@
+#include "Records.h"
+#include "Schema.h"
+#include "TestDb.h"
+
+#include <QTest>
+
+class TestSchema : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTableExists()
+    {
+        TestDb t;
+        const char* tables[] = {"Log_XiaoShouDan", "Log_XiaoShou", "Log_CaiGouDan", "Log_CaiGou",
+                                "Log_KuCun", "Log_ShouZhi", "Log_SKGuoCheng", "Log_FKGuoCheng",
+                                "Log_JieQun", "Base_PinPai", "Base_ChanPin", "Base_CPType",
+                                "Base_KeHu", "Base_GongYingShang", "Base_YeYuYuan", "Base_ShouZhi",
+                                "SYS_User"};
+        for (const char* table : tables)
+            QCOMPARE(t.count(QString::fromLatin1(table)), 0);
+        QVERIFY(IsQingLanDatabase(t.db));
+    }
+
+    // Column names and text values compare without regard to letter case.
+    void caseInsensitive()
+    {
+        TestDb t;
+        t.addGoods(QStringLiteral("Haier"), QStringLiteral("AC"), QStringLiteral("kfr-35"), 3, 10);
+        QCOMPARE(t.db.scalar(QStringLiteral("select shuliang from log_kucun where pinpai='HAIER' and GUIGE='KFR-35'")).toInt(), 3);
+        InsertBuiltInAdministrator(t.db);
+        t.db.exec(QStringLiteral("insert into SYS_User(UserName,UserPassword) values('lisi','abc')"));
+        QCOMPARE(t.db.scalar(QStringLiteral("select UserName from SYS_User where UserName=:u and UserPassword=:p"),
+                             {{QStringLiteral(":u"), QStringLiteral("LISI")}, {QStringLiteral(":p"), QStringLiteral("ABC")}})
+                     .toString(),
+                 QStringLiteral("lisi"));
+    }
+
+    void administratorHasEveryFlag()
+    {
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        QSqlQuery q = t.db.exec(QStringLiteral("select * from SYS_User"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(QStringLiteral("UserName")).toString(), QStringLiteral("系统管理员"));
+        QCOMPARE(q.value(QStringLiteral("UserPassword")).toString(), QStringLiteral("793"));
+        for (const char* flag : PermissionNames)
+            QCOMPARE(q.value(QString::fromLatin1(flag)).toInt(), 1);
+    }
+
+    void uniqueness_data()
+    {
+        QTest::addColumn<QString>("insert");
+        QTest::newRow("sales number") << "insert into Log_XiaoShouDan(dh) values('XS240501001')";
+        QTest::newRow("purchase number") << "insert into Log_CaiGouDan(dh) values('CG240501001')";
+        QTest::newRow("entry number") << "insert into Log_ShouZhi(dh) values('SZ240501001')";
+        QTest::newRow("goods key") << "insert into Log_KuCun(PinPai,ChanPin,GuiGe) values('A','B','c')";
+        QTest::newRow("brand") << "insert into Base_PinPai(PinPai) values('a')";
+        QTest::newRow("product of brand") << "insert into Base_ChanPin(PinPai,ChanPin) values('A','b')";
+        QTest::newRow("customer") << "insert into Base_KeHu(KeHu) values('Zhang')";
+        QTest::newRow("month") << "insert into Log_JieQun(JQM) values('202405')";
+        QTest::newRow("user") << "insert into SYS_User(UserName) values('LISI')";
+    }
+    void uniqueness()
+    {
+        QFETCH(QString, insert);
+        TestDb t;
+        const char* first[] = {
+            "insert into Log_XiaoShouDan(dh) values('xs240501001')",
+            "insert into Log_CaiGouDan(dh) values('cg240501001')",
+            "insert into Log_ShouZhi(dh) values('sz240501001')",
+            "insert into Log_KuCun(PinPai,ChanPin,GuiGe) values('a','b','C')",
+            "insert into Base_PinPai(PinPai) values('A')",
+            "insert into Base_ChanPin(PinPai,ChanPin) values('a','B')",
+            "insert into Base_KeHu(KeHu) values('zhang')",
+            "insert into Log_JieQun(JQM) values('202405')",
+            "insert into SYS_User(UserName) values('lisi')",
+        };
+        for (const char* s : first)
+            t.db.exec(QString::fromLatin1(s));
+        QVERIFY_THROWS_EXCEPTION(DbError, t.db.exec(insert));
+    }
+
+    // A product name may repeat under another brand.
+    void productUniqueOnlyWithinBrand()
+    {
+        TestDb t;
+        t.db.exec(QStringLiteral("insert into Base_ChanPin(PinPai,ChanPin) values('A','TV')"));
+        t.db.exec(QStringLiteral("insert into Base_ChanPin(PinPai,ChanPin) values('B','TV')"));
+        QCOMPARE(t.count(QStringLiteral("Base_ChanPin")), 2);
+    }
+
+    void transactionRollsBackOnError()
+    {
+        TestDb t;
+        try {
+            Transaction tr(t.db);
+            t.db.exec(QStringLiteral("insert into Base_PinPai(PinPai) values('A')"));
+            {
+                Transaction inner(t.db);
+                t.db.exec(QStringLiteral("insert into Base_PinPai(PinPai) values('B')"));
+                inner.commit();
+            }
+            t.db.exec(QStringLiteral("insert into no_such_table values(1)"));
+            tr.commit();
+            QFAIL("the statement should have failed");
+        } catch (const DbError& e) {
+            QVERIFY(e.text().contains(QStringLiteral("no_such_table")));
+        }
+        QCOMPARE(t.count(QStringLiteral("Base_PinPai")), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchema)
+#include "test_schema.moc"

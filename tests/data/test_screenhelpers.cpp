@@ -1,0 +1,134 @@
+#include "ScreenHelpers.h"
+#include "StringGrid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// A grid of `rows` rows (header included) with cells "c<col>r<row>".
+void Fill(StringGrid& g, int rows, int cols)
+{
+    g.setColCount(cols);
+    g.setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            g.setCell(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
+}
+
+}  // namespace
+
+class TestScreenHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void clearGrid()
+    {
+        StringGrid g;
+        Fill(g, 5, 3);
+        ClearGrid(g);
+        QCOMPARE(g.rowCount(), 2);
+        QCOMPARE(g.cell(0, 1), QString());
+        QCOMPARE(g.cell(2, 1), QString());
+        QCOMPARE(g.cell(1, 0), QStringLiteral("c1r0"));  // the header row stays
+    }
+
+    void deleteOnlyRow()
+    {
+        StringGrid g;
+        Fill(g, 2, 3);
+        DeleteGridRow(1, g);
+        QCOMPARE(g.rowCount(), 2);
+        QCOMPARE(g.cell(0, 1), QStringLiteral("c0r1"));
+        QCOMPARE(g.cell(1, 1), QString());
+        QCOMPARE(g.cell(2, 1), QString());
+    }
+
+    void deleteMiddleRow()
+    {
+        StringGrid g;
+        Fill(g, 5, 3);
+        DeleteGridRow(2, g);
+        QCOMPARE(g.rowCount(), 4);
+        QCOMPARE(g.cell(1, 2), QStringLiteral("c1r3"));
+        QCOMPARE(g.cell(2, 3), QStringLiteral("c2r4"));
+        QCOMPARE(g.cell(0, 2), QStringLiteral("c0r2"));  // column 0 stays
+        DeleteGridRow(0, g);
+        QCOMPARE(g.rowCount(), 4);
+    }
+
+    void gridShowsHeaderAndRows()
+    {
+        StringGrid g;
+        g.setHeader({QStringLiteral("序号"), QStringLiteral("品牌"), QStringLiteral("数量")});
+        g.setDataRows({{QStringLiteral("1"), QStringLiteral("北辰"), QStringLiteral("3")},
+                       {QStringLiteral("2"), QStringLiteral("雪峰"), QStringLiteral("5")}});
+        QCOMPARE(g.rowCount(), 3);
+        QCOMPARE(g.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("品牌"));
+        QCOMPARE(g.model()->headerData(1, Qt::Vertical).toString(), QStringLiteral("2"));
+        QCOMPARE(g.model()->index(1, 1).data().toString(), QStringLiteral("5"));
+        g.setRow(2);
+        QCOMPARE(g.row(), 2);
+        g.setDataRows({});
+        QCOMPARE(g.rowCount(), 2);
+    }
+
+    void floatKeyFilter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("key");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("digit") << "12" << QChar(u'7') << true;
+        QTest::newRow("first point") << "12" << QChar(u'.') << true;
+        QTest::newRow("second point") << "1.2" << QChar(u'.') << false;
+        QTest::newRow("minus") << "" << QChar(u'-') << false;
+        QTest::newRow("letter") << "" << QChar(u'a') << false;
+        QTest::newRow("backspace") << "1.2" << Backspace << true;
+    }
+    void floatKeyFilter()
+    {
+        QFETCH(QString, text);
+        QFETCH(QChar, key);
+        QFETCH(bool, accepted);
+        QLineEdit box(text);
+        QCOMPARE(!FloatKeyFilter(key, box).isNull(), accepted);
+    }
+
+    void intKeyFilter()
+    {
+        QLineEdit box(QStringLiteral("12345"));
+        box.deselect();
+        QVERIFY(IntKeyFilter(u'6', box).isNull());
+        QCOMPARE(IntKeyFilter(Backspace, box), Backspace);
+        QVERIFY(IntKeyFilter(u'.', box).isNull());
+        box.selectAll();
+        QCOMPARE(IntKeyFilter(u'6', box), QChar(u'6'));
+    }
+
+    // Typing into a filtered box: refused characters never arrive.
+    void installedFilters()
+    {
+        QLineEdit money;
+        InstallFloatKeyFilter(&money);
+        QTest::keyClicks(&money, QStringLiteral("-1a2.5.0"));
+        QCOMPARE(money.text(), QStringLiteral("12.50"));
+        QLineEdit qty;
+        InstallIntKeyFilter(&qty);
+        QTest::keyClicks(&qty, QStringLiteral("1234567"));
+        QCOMPARE(qty.text(), QStringLiteral("12345"));
+        QTest::keyClick(&qty, Qt::Key_Backspace);
+        QCOMPARE(qty.text(), QStringLiteral("1234"));
+    }
+
+    void comboIndexOf()
+    {
+        QComboBox combo;
+        combo.addItems({QStringLiteral("A4"), QStringLiteral("a4"), QStringLiteral("B5")});
+        QCOMPARE(ComboIndexOf(combo, QStringLiteral("a4")), 1);
+        QCOMPARE(ComboIndexOf(combo, QStringLiteral("B5")), 2);
+        QCOMPARE(ComboIndexOf(combo, QStringLiteral("Letter")), -1);
+    }
+};
+
+QTEST_MAIN(TestScreenHelpers)
+#include "test_screenhelpers.moc"
