@@ -30,24 +30,13 @@ void Database::open(const QString& path)
         }
     }
     m_path = path;
-    exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
-    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
 }
 
 void Database::close()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (db.isOpen()) {
-            // Fold the write-ahead log back into the file so that it can be copied on its own.
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
-            db.close();
-        }
-    }
+    QSqlDatabase::database(m_connectionName, false).close();
     QSqlDatabase::removeDatabase(m_connectionName);
     m_path.clear();
 }

@@ -35,7 +35,8 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens (creating when missing) the SQLite file at path; throws DbError on failure.
+    // Opens (creating when missing) the SQLite file at path; throws DbError on failure. Opening
+    // writes nothing, so a file can be checked before anything touches it.
     void open(const QString& path);
     void close();
     bool isOpen() const;
