@@ -44,6 +44,25 @@ void RequireNumber(const QString& dh)
         throw DbError(NoDocumentNumberMessage());
 }
 
+// Gives a document as entered its stored form: the trimmed number and the date on every line, and
+// for a return its quantities, amounts and amount owed negated.
+template <class Header>
+void PrepareForStore(Header& header, QVector<TShangPinItem>& lines, DanKind kind)
+{
+    header.dh = header.dh.trimmed();
+    RequireNumber(header.dh);
+    const int sign = kind == ReturnKind ? -1 : 1;
+    header.shuliang *= sign;
+    header.jinE *= sign;
+    header.QK *= sign;
+    for (TShangPinItem& line : lines) {
+        line.dh = header.dh;
+        line.in_date = header.in_date;
+        line.shuliang *= sign;
+        line.jinE *= sign;
+    }
+}
+
 }  // namespace
 
 bool IsNewXiaoShouDH(Database& db, const QString& dh)
@@ -146,21 +165,12 @@ QVector<TShangPinItem> CaiGouLines(Database& db, const QString& dh)
 
 bool SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinItem> lines, DanKind kind)
 {
-    header.dh = header.dh.trimmed();
-    RequireNumber(header.dh);
+    PrepareForStore(header, lines, kind);
     Transaction t(db);
     if (!IsNewXiaoShouDH(db, header.dh))
         return false;
-    const int sign = kind == ReturnKind ? -1 : 1;
-    header.shuliang *= sign;
-    header.jinE *= sign;
-    header.QK *= sign;
     InsertXiaoShouDan(db, header);
     for (TShangPinItem& line : lines) {
-        line.dh = header.dh;
-        line.in_date = header.in_date;
-        line.shuliang *= sign;
-        line.jinE *= sign;
         line.CB = GetPJCB(db, line.PinPai, line.chanpin, line.guige);
         InsertXiaoShou(db, line);
         SubKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang);
@@ -171,22 +181,12 @@ bool SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinIt
 
 bool SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinItem> lines, DanKind kind)
 {
-    header.dh = header.dh.trimmed();
-    RequireNumber(header.dh);
+    PrepareForStore(header, lines, kind);
     Transaction t(db);
     if (!IsNewCaiGouDH(db, header.dh))
         return false;
-    const int sign = kind == ReturnKind ? -1 : 1;
-    header.shuliang *= sign;
-    header.jinE *= sign;
-    header.QK *= sign;
     InsertCaiGouDan(db, header);
-    for (TShangPinItem& line : lines) {
-        line.dh = header.dh;
-        line.in_date = header.in_date;
-        line.shuliang *= sign;
-        line.jinE *= sign;
-        line.CB = 0;
+    for (const TShangPinItem& line : lines) {
         InsertCaiGou(db, line);
         AddKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang, line.danjia);
     }
