@@ -1,0 +1,44 @@
+#pragma once
+
+#include "PageModel.h"
+#include "ReportDataset.h"
+#include "ReportLayout.h"
+#include "ReportPageSetup.h"
+
+#include <QHash>
+#include <QStringList>
+
+// One report to print: a layout, the texts of its placeholder labels and memos, and its page.
+// layOut() paginates the layout over the data into a page model:
+// - the title band once at the top of the first page;
+// - the column header band at the top of every page;
+// - the detail band once per row of the master dataset, with the running row number (COUNT)
+//   continuing across pages, and after it the sub-detail band once per line of that row;
+// - the summary band once after the last row;
+// - the page footer band at the foot of every page, with the page number (PAGENUMBER).
+// A band that does not fit above the page footer moves to the next page; a band too tall for an
+// empty page is placed anyway (cut by the page) so that pagination always ends.
+class BandedReport {
+public:
+    explicit BandedReport(ReportLayout layout, ReportPageSetup page = {});
+
+    const ReportLayout& layout() const { return m_layout; }
+    const ReportPageSetup& pageSetup() const { return m_page; }
+    void setPageSetup(const ReportPageSetup& page) { m_page = page; }
+
+    // Text of a placeholder label; a label never set prints empty.
+    void setLabel(const QString& name, const QString& text);
+    QString label(const QString& name) const { return m_labels.value(name); }
+    // Lines of a memo.
+    void setMemoLines(const QString& name, const QStringList& lines);
+
+    PageModel layOut(const ReportData& data) const;
+
+private:
+    ReportLayout m_layout;
+    ReportPageSetup m_page;
+    QHash<QString, QString> m_labels;
+    QHash<QString, QStringList> m_memos;
+
+    friend class Paginator;
+};

@@ -1,0 +1,23 @@
+#include "FieldText.h"
+
+#include "NumberText.h"
+
+#include <QDate>
+#include <QDateTime>
+
+QString FieldText(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FormatGeneral(value.toDouble());
+    case QMetaType::QDate:
+        return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    case QMetaType::QDateTime:
+        return value.toDateTime().date().toString(QStringLiteral("yyyy-MM-dd"));
+    default:
+        return value.toString();
+    }
+}

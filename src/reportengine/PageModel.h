@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ReportLayout.h"
+#include "ReportPageSetup.h"
+
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+// A laid-out report: pages of positioned texts and rules, in millimetres from the top left
+// corner of the page. Painting (screen, printer, PDF) and the tests work on this model.
+
+struct PageText {
+    QRectF rect;
+    QString text;
+    BandKind band = BandKind::Detail;
+    QString source;          // field, label or memo name, "COUNT", "PAGENUMBER"; empty for captions
+    Qt::Alignment align = Qt::AlignLeft;
+    bool bold = false;
+};
+
+struct PageRule {
+    QLineF line;
+    BandKind band = BandKind::Detail;
+};
+
+struct ReportPage {
+    QVector<PageText> texts;
+    QVector<PageRule> rules;
+};
+
+struct PageModel {
+    ReportPageSetup setup;
+    QVector<ReportPage> pages;
+
+    int pageCount() const { return int(pages.size()); }
+};
+
+// Plain-text rendering, page by page: every text with its band, position and source, and per
+// band the number of rules. Kept as golden files by the tests so that a layout change reads as a
+// diff.
+QString DescribePages(const PageModel& model);

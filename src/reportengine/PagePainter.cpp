@@ -1,0 +1,93 @@
+#include "PagePainter.h"
+
+#include "ReportFont.h"
+
+#include <QFile>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+constexpr double TextInsetMm = 0.8;
+constexpr double RuleWidthMm = 0.2;
+
+}  // namespace
+
+void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QPen pen(Qt::black);
+    pen.setWidthF(qMax(1.0, RuleWidthMm * pixelsPerMm));
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    for (const PageRule& r : page.rules)
+        painter.drawLine(QLineF(r.line.p1() * pixelsPerMm, r.line.p2() * pixelsPerMm));
+
+    const QFont regular = ReportFont::font(pixelsPerMm);
+    const QFont bold = ReportFont::font(pixelsPerMm, true);
+    for (const PageText& t : page.texts) {
+        if (t.text.isEmpty() || t.rect.width() <= 0)
+            continue;
+        painter.setFont(t.bold ? bold : regular);
+        const QRectF box(t.rect.x() * pixelsPerMm, t.rect.y() * pixelsPerMm,
+                         t.rect.width() * pixelsPerMm, t.rect.height() * pixelsPerMm);
+        const QRectF inner = box.adjusted(TextInsetMm * pixelsPerMm, 0, -TextInsetMm * pixelsPerMm, 0);
+        painter.save();
+        painter.setClipRect(box);
+        painter.drawText(inner, int(t.align | Qt::AlignVCenter) | Qt::TextSingleLine, t.text);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+bool PaintPages(QPagedPaintDevice& device, const PageModel& model,
+                const std::function<bool(int page)>& progress)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double pixelsPerMm = device.logicalDpiX() / 25.4;
+    for (int p = 0; p < model.pages.size(); ++p) {
+        if (progress && !progress(p + 1)) {
+            painter.end();
+            return false;
+        }
+        if (p > 0 && !device.newPage())
+            return false;
+        PaintPage(painter, model.pages[p], pixelsPerMm);
+    }
+    return painter.end();
+}
+
+QImage RenderPageImage(const PageModel& model, int page, double dotsPerInch)
+{
+    const double pixelsPerMm = dotsPerInch / 25.4;
+    const QSizeF mm = model.setup.pageSizeMm();
+    QImage image(qRound(mm.width() * pixelsPerMm), qRound(mm.height() * pixelsPerMm),
+                 QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(pixelsPerMm * 1000));
+    image.setDotsPerMeterY(qRound(pixelsPerMm * 1000));
+    image.fill(Qt::white);
+    if (page >= 0 && page < model.pages.size()) {
+        QPainter painter(&image);
+        PaintPage(painter, model.pages[page], pixelsPerMm);
+    }
+    return image;
+}
+
+bool WritePdf(const PageModel& model, const QString& path)
+{
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setPageLayout(model.setup.pageLayout());
+        writer.setCreator(QStringLiteral("晴岚家电销售管理系统"));
+        if (!PaintPages(writer, model))
+            return false;
+    }
+    QFile file(path);
+    return file.exists() && file.size() > 0;
+}

@@ -1,0 +1,96 @@
+#include "ReportPreviewDialog.h"
+
+#include "PagePainter.h"
+#include "ReportPrinting.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+ReportPreviewDialog::ReportPreviewDialog(PageModel model, std::function<void(const QString&)> failure,
+                                         QWidget* parent)
+    : QDialog(parent), m_model(std::move(model)), m_failure(std::move(failure)),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setWindowTitle(QStringLiteral("打印预览"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    resize(900, 760);
+    SetUpPrinter(*m_printer, m_model);
+
+    m_preview = new QPrintPreviewWidget(m_printer.get(), this);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { PaintPages(*printer, m_model); });
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewDialog::updatePageLabel);
+
+    auto* bar = new QToolBar(this);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addAction(QStringLiteral("打印"), this, &ReportPreviewDialog::printReport);
+    bar->addAction(QStringLiteral("导出PDF"), this, &ReportPreviewDialog::choosePdfFile);
+    bar->addSeparator();
+    bar->addAction(QStringLiteral("首页"), this, [this] { m_preview->setCurrentPage(1); updatePageLabel(); });
+    bar->addAction(QStringLiteral("上一页"), this, [this] {
+        m_preview->setCurrentPage(m_preview->currentPage() - 1);
+        updatePageLabel();
+    });
+    bar->addAction(QStringLiteral("下一页"), this, [this] {
+        m_preview->setCurrentPage(m_preview->currentPage() + 1);
+        updatePageLabel();
+    });
+    bar->addAction(QStringLiteral("末页"), this, [this] {
+        m_preview->setCurrentPage(m_preview->pageCount());
+        updatePageLabel();
+    });
+    m_pageLabel = new QLabel(bar);
+    bar->addWidget(m_pageLabel);
+    bar->addSeparator();
+    bar->addAction(QStringLiteral("放大"), m_preview, [this] { m_preview->zoomIn(); });
+    bar->addAction(QStringLiteral("缩小"), m_preview, [this] { m_preview->zoomOut(); });
+    bar->addAction(QStringLiteral("适合宽度"), m_preview, &QPrintPreviewWidget::fitToWidth);
+    bar->addAction(QStringLiteral("整页"), m_preview, &QPrintPreviewWidget::fitInView);
+    bar->addSeparator();
+    bar->addAction(QStringLiteral("关闭"), this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(m_preview, 1);
+    m_preview->fitToWidth();
+}
+
+ReportPreviewDialog::~ReportPreviewDialog() = default;
+
+void ReportPreviewDialog::updatePageLabel()
+{
+    m_pageLabel->setText(QStringLiteral(" 第 %1 页 / 共 %2 页 ")
+                             .arg(m_preview->currentPage())
+                             .arg(m_preview->pageCount()));
+}
+
+void ReportPreviewDialog::printReport()
+{
+    PrintWithDialog(m_model, this);
+}
+
+void ReportPreviewDialog::choosePdfFile()
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), QString(),
+                                                QStringLiteral("PDF文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    exportPdf(path);
+}
+
+bool ReportPreviewDialog::exportPdf(const QString& path)
+{
+    if (WritePdf(m_model, path))
+        return true;
+    if (m_failure)
+        m_failure(QStringLiteral("导出PDF失败：无法写入文件 %1").arg(path));
+    return false;
+}

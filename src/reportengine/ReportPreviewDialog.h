@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PageModel.h"
+
+#include <QDialog>
+#include <functional>
+
+class QPrintPreviewWidget;
+class QPrinter;
+class QLabel;
+
+// The modal preview of a laid-out report: page navigation, zoom, printing and export to PDF.
+class ReportPreviewDialog : public QDialog {
+    Q_OBJECT
+public:
+    // failure is told the text of a failed export or print (the caller shows it).
+    ReportPreviewDialog(PageModel model, std::function<void(const QString&)> failure,
+                        QWidget* parent = nullptr);
+    ~ReportPreviewDialog() override;
+
+    const PageModel& model() const { return m_model; }
+    QPrintPreviewWidget* previewWidget() const { return m_preview; }
+
+    // Writes the report to the file; tells the failure callback when it cannot.
+    bool exportPdf(const QString& path);
+
+private:
+    void printReport();
+    void choosePdfFile();
+    void updatePageLabel();
+
+    PageModel m_model;
+    std::function<void(const QString&)> m_failure;
+    std::unique_ptr<QPrinter> m_printer;
+    QPrintPreviewWidget* m_preview = nullptr;
+    QLabel* m_pageLabel = nullptr;
+};

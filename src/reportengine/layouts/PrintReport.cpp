@@ -1,0 +1,54 @@
+#include "PrintReport.h"
+
+#include "AppContext.h"
+#include "BandedReport.h"
+#include "Database.h"
+#include "ReportPreviewDialog.h"
+#include "ReportPrinting.h"
+
+#include <QRegularExpression>
+
+QStringList MemoLines(const QString& wrapped)
+{
+    if (wrapped.isEmpty())
+        return {};
+    static const QRegularExpression breaks(QStringLiteral("\r\r|\r\n|\r|\n"));
+    return wrapped.split(breaks);
+}
+
+bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, const ReportRequest& request,
+                 ReportOutput output)
+{
+    if (!somethingToPrint)
+        return false;
+
+    ReportData data;
+    try {
+        if (request.prepare)
+            data = request.prepare();
+    } catch (const DbError& e) {
+        context.prompts->error(parent, e.text());
+        return false;
+    }
+
+    BandedReport report(ReportFormLayout(request.form));
+    if (request.form == ReportForm::XSDJ) {
+        const ReportPageSetup page = ReportPageSetup::fromPrintSet(context.XSDPrintSet);
+        if (page.isUsable())
+            report.setPageSetup(page);
+        else
+            context.prompts->message(parent, QStringLiteral("销售单打印设置的纸张太小或边距太大，本次按A4纸打印。"));
+    }
+    for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
+        report.setLabel(it.key(), it.value());
+    if (!request.memo.isEmpty())
+        report.setMemoLines(QString::fromLatin1(ProfileMemo), MemoLines(request.memo));
+
+    const PageModel model = report.layOut(data);
+    if (output == ReportOutput::Print)
+        return PrintWithDialog(model, parent);
+    ReportPreviewDialog preview(model, [&](const QString& text) { context.prompts->message(parent, text); },
+                                parent);
+    preview.exec();
+    return true;
+}

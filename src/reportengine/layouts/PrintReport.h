@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ReportDataset.h"
+#include "ReportForms.h"
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+struct AppContext;
+class QWidget;
+
+enum class ReportOutput { Print, Preview };
+
+// What a window hands over for one printout.
+struct ReportRequest {
+    ReportForm form = ReportForm::CXKC;
+    // The report's rows: a report data routine, or the rows the window's last list returned.
+    std::function<ReportData()> prepare;
+    // Texts of the placeholder labels, by label name.
+    QHash<QString, QString> labels;
+    // The sales document's enterprise profile as WrapText gives it (lines separated by line
+    // breaks; the double carriage return between two pieces counts as one break).
+    QString memo;
+};
+
+// The print sequence of every printout:
+// 1. nothing happens when the caller found nothing to print;
+// 2. the rows are prepared (a database error is shown in the error box and nothing prints);
+// 3. the report is created;
+// 4. the sales document takes the page set-up of the print settings (a page too small for a
+//    report is refused with a message and the document prints on its own A4 page);
+// 5. the labels (and the memo) are set;
+// 6. the report is printed (print dialog, then a progress window) or previewed (modal preview,
+//    from which the operator may print or export a PDF);
+// 7. the report is freed.
+// Returns false when nothing was printed or shown.
+bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, const ReportRequest& request,
+                 ReportOutput output);
+
+// The memo lines of a WrapText result.
+QStringList MemoLines(const QString& wrapped);
