@@ -1,0 +1,46 @@
+// Report data of the stock list.
+
+#include "ReportData.h"
+#include "ReportQuery.h"
+
+#include <QStringList>
+
+namespace {
+
+// An all-entry of the goods lists sets no condition.
+bool IsSet(const QString& value, const char* allEntry)
+{
+    return !value.isEmpty() && value != QString::fromUtf8(allEntry);
+}
+
+QString StockOrder(const QString& orderBy)
+{
+    if (orderBy == QStringLiteral("产品"))
+        return QStringLiteral("order by ChanPin,PinPai,GuiGe");
+    if (orderBy == QStringLiteral("规格"))
+        return QStringLiteral("order by GuiGe,PinPai,ChanPin");
+    return QStringLiteral("order by PinPai,ChanPin,GuiGe");
+}
+
+}  // namespace
+
+ReportDataset PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPin,
+                             const QString& GuiGe, const QString& orderBy)
+{
+    QStringList terms;
+    SqlParams params;
+    const auto add = [&](const QString& column, const QString& value, const char* allEntry) {
+        if (!IsSet(value, allEntry))
+            return;
+        terms << QStringLiteral("%1=:%1").arg(column);
+        params.append({u':' + column, value});
+    };
+    add(QStringLiteral("PinPai"), PinPai, "所有品牌");
+    add(QStringLiteral("ChanPin"), ChanPin, "所有产品");
+    add(QStringLiteral("GuiGe"), GuiGe, "所有型号");
+
+    QString sql = QStringLiteral("select PinPai,ChanPin,GuiGe,ShuLiang,PJCB,NewCB,pjcb*ShuLiang as zcb from Log_KuCun");
+    if (!terms.isEmpty())
+        sql += QStringLiteral(" where ") + terms.join(QStringLiteral(" and "));
+    return SelectRows(db, sql + QStringLiteral("\n ") + StockOrder(orderBy), params);
+}
