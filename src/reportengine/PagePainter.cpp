@@ -20,7 +20,7 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     QPen pen(Qt::black);
-    pen.setWidthF(qMax(1.0, RuleWidthMm * pixelsPerMm));
+    pen.setWidth(qMax(1, qRound(RuleWidthMm * pixelsPerMm)));  // whole pixels: every rule alike
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
     for (const PageRule& r : page.rules)

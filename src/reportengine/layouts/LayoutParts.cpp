@@ -106,8 +106,8 @@ LayoutBand TotalsBand(const QVector<std::pair<QString, QString>>& totals, QVecto
 
 LayoutBand FooterBand(QVector<LayoutCell> contacts, QVector<LayoutLine> before)
 {
-    LayoutCell page = {CellKind::PageNumber, {}, 0.12, Right, false};
-    contacts << (contacts.isEmpty() ? Blank(1) : Blank(0.05)) << page;
+    LayoutCell page = {CellKind::PageNumber, {}, 0, Right, false};
+    contacts << Blank(contacts.isEmpty() ? 1 : 0.5) << page;
     LayoutBand band{BandKind::PageFooter, std::move(before), 0};
     band.lines << Line(contacts);
     band.lines.first().rules |= RuleAbove;

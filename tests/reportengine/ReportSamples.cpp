@@ -1,0 +1,65 @@
+#include "ReportSamples.h"
+
+namespace ReportSamples {
+
+ReportDataset StockRows(int count)
+{
+    static const QStringList brands{QStringLiteral("海尔"), QStringLiteral("美的"), QStringLiteral("格力"),
+                                    QStringLiteral("长虹")};
+    static const QStringList products{QStringLiteral("冰箱"), QStringLiteral("空调"), QStringLiteral("洗衣机"),
+                                      QStringLiteral("电视机")};
+    ReportDataset d;
+    d.columns = {"PinPai", "ChanPin", "GuiGe", "ShuLiang", "PJCB", "NewCB", "zcb"};
+    for (int i = 0; i < count; ++i) {
+        const int qty = 1 + i % 37;
+        const double cost = 800 + (i % 50) * 12.5;
+        d.rows.append({brands[i % brands.size()], products[(i / 4) % products.size()],
+                       QStringLiteral("BCD-%1").arg(100 + i), qty, cost, cost + 20, qty * cost});
+    }
+    return d;
+}
+
+ReportDataset SalesLines(const QString& dh, int count)
+{
+    ReportDataset d;
+    d.columns = {"autoid", "dh", "in_date", "PinPai", "chanpin", "guige", "danjia", "CB", "shuliang", "jinE"};
+    for (int i = 0; i < count; ++i) {
+        const double price = 1999 + i * 100.5;
+        const int qty = 1 + i % 3;
+        d.rows.append({i + 1, dh, QStringLiteral("2024-03-15"), QStringLiteral("海尔"), QStringLiteral("冰箱"),
+                       QStringLiteral("BCD-%1W").arg(200 + i), price, price - 300, qty, price * qty});
+    }
+    return d;
+}
+
+ReportDataset SalesHeaders(int count)
+{
+    ReportDataset d;
+    d.columns = {"dh", "in_date", "shuliang", "jinE", "KeHu", "yewuyuan", "KeHuPhone", "KeHuAddress", "QK", "Remark"};
+    for (int i = 0; i < count; ++i)
+        d.rows.append({QStringLiteral("xs240315%1").arg(i + 1, 3, 10, QLatin1Char('0')), QStringLiteral("2024-03-15"),
+                       3, 5997.5, QStringLiteral("客户%1").arg(i + 1), QStringLiteral("张三"),
+                       QStringLiteral("1380000%1").arg(i, 4, 10, QLatin1Char('0')),
+                       QStringLiteral("青岛市市南区香港中路%1号").arg(i + 1), 0, QString()});
+    return d;
+}
+
+QStringList SourceTexts(const ReportPage& page, const QString& source)
+{
+    QStringList out;
+    for (const PageText& t : page.texts)
+        if (t.source == source)
+            out << t.text;
+    return out;
+}
+
+QStringList BandTexts(const ReportPage& page, BandKind band)
+{
+    QStringList out;
+    for (const PageText& t : page.texts)
+        if (t.band == band)
+            out << t.text;
+    return out;
+}
+
+}  // namespace ReportSamples
