@@ -1,0 +1,96 @@
+// Layout of the sales document print settings window.
+#include "PrintSetForm.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* NumberEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(64);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+// A caption, a number edit and "毫米" in three cells of a grid row.
+void AddLengthRow(QGridLayout* grid, int row, int column, const QString& caption, QLineEdit* edit)
+{
+    auto* label = new QLabel(caption);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(label, row, column);
+    grid->addWidget(edit, row, column + 1);
+    grid->addWidget(new QLabel(QStringLiteral("毫米")), row, column + 2);
+}
+
+}  // namespace
+
+void TPrintSetForm::setupUi()
+{
+    setObjectName(QStringLiteral("PrintSetForm"));
+    setWindowTitle(QStringLiteral("销售单打印设置"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* paperBox = new QGroupBox(QStringLiteral("纸张大小"), this);
+    PaperSizeComboBox = new QComboBox(paperBox);
+    PaperSizeComboBox->setObjectName(QStringLiteral("PaperSizeComboBox"));
+    WidthEdit = NumberEdit(paperBox, "WidthEdit");
+    lengthEdit = NumberEdit(paperBox, "lengthEdit");
+    auto* paperGrid = new QGridLayout(paperBox);
+    paperGrid->addWidget(PaperSizeComboBox, 0, 0, 1, 7);
+    AddLengthRow(paperGrid, 1, 0, QStringLiteral("宽"), WidthEdit);
+    AddLengthRow(paperGrid, 1, 4, QStringLiteral("高"), lengthEdit);
+    paperGrid->setColumnMinimumWidth(3, 18);
+
+    auto* marginBox = new QGroupBox(QStringLiteral("边距"), this);
+    TopMEdit = NumberEdit(marginBox, "TopMEdit");
+    BottomMEdit = NumberEdit(marginBox, "BottomMEdit");
+    LeftMEdit = NumberEdit(marginBox, "LeftMEdit");
+    RightMEdit = NumberEdit(marginBox, "RightMEdit");
+    auto* marginGrid = new QGridLayout(marginBox);
+    AddLengthRow(marginGrid, 0, 0, QStringLiteral("上边距"), TopMEdit);
+    AddLengthRow(marginGrid, 0, 4, QStringLiteral("下边距"), BottomMEdit);
+    AddLengthRow(marginGrid, 1, 0, QStringLiteral("左边距"), LeftMEdit);
+    AddLengthRow(marginGrid, 1, 4, QStringLiteral("右边距"), RightMEdit);
+    marginGrid->setColumnMinimumWidth(3, 18);
+
+    auto* directionBox = new QGroupBox(QStringLiteral("方向"), this);
+    RadioButton1 = new QRadioButton(QStringLiteral("纵向"), directionBox);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("横向"), directionBox);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    auto* directionRow = new QHBoxLayout(directionBox);
+    directionRow->addWidget(RadioButton1);
+    directionRow->addWidget(RadioButton2);
+    directionRow->addStretch();
+
+    // Enter in the edits only moves the focus; on the focused "保存" it saves.
+    OKButton = new QPushButton(QStringLiteral("保存"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    EscButton = new QPushButton(QStringLiteral("取消"), this);
+    EscButton->setObjectName(QStringLiteral("EscButton"));
+    EscButton->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(EscButton);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(16, 14, 16, 12);
+    top->setSpacing(10);
+    top->addWidget(paperBox);
+    top->addWidget(marginBox);
+    top->addWidget(directionBox);
+    top->addLayout(buttons);
+    setFixedSize(sizeHint());
+}
