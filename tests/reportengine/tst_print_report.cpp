@@ -1,0 +1,156 @@
+// The print sequence every printing window calls: check, prepare, page set-up of the sales
+// document, labels and memo, preview (with PDF export) and the refusals.
+#include "AppContext.h"
+#include "Database.h"
+#include "PrintReport.h"
+#include "ReportPreviewDialog.h"
+#include "ReportSamples.h"
+
+#include <QApplication>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace ReportSamples;
+
+namespace {
+
+// Runs the print sequence as a preview, takes the page model shown and closes the preview.
+struct PreviewRun {
+    bool result = false;
+    bool shown = false;
+    PageModel model;
+    int previewPages = 0;
+    QString pdfHeader;
+};
+
+PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somethingToPrint = true,
+                   const QString& pdfPath = {})
+{
+    PreviewRun run;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
+            run.shown = true;
+            run.model = dialog->model();
+            run.previewPages = dialog->previewWidget()->pageCount();
+            if (!pdfPath.isEmpty())
+                dialog->exportPdf(pdfPath);
+            dialog->reject();
+        }
+    });
+    run.result = PrintReport(context, nullptr, somethingToPrint, request, ReportOutput::Preview);
+    QCoreApplication::processEvents();
+    return run;
+}
+
+ReportRequest SalesDocument()
+{
+    ReportRequest r;
+    r.form = ReportForm::XSDJ;
+    r.prepare = [] { return ReportData{SalesLines("xs240315001", 40), {}}; };
+    r.labels = {{"CaptionQRLabel", "晴岚电器销售单"}, {"DHQRLabel", "xs240315001"}, {"SumJEQRLabel", "99999"}};
+    r.memo = QStringLiteral("    本公司经营各类家用电器\r\r欢迎惠顾");
+    return r;
+}
+
+}  // namespace
+
+class TestPrintReport : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    RecordingPrompts m_prompts;
+
+    std::unique_ptr<AppContext> makeContext()
+    {
+        auto context = std::make_unique<AppContext>(m_dir.path());
+        context->prompts = &m_prompts;
+        m_prompts.clear();
+        return context;
+    }
+
+private slots:
+    void salesDocumentTakesThePrintSettings()
+    {
+        auto context = makeContext();
+        context->XSDPrintSet = {27, 160, 220, 1, 5, 6, 7, 8};
+        const PreviewRun run = Preview(*context, SalesDocument());
+        QVERIFY(run.shown);
+        QVERIFY(run.result);
+        QCOMPARE(run.model.setup.pageSizeMm(), QSizeF(220, 160));
+        QCOMPARE(run.model.setup.leftMargin, 7.0);
+        QCOMPARE(run.previewPages, run.model.pageCount());
+        const ReportPage& first = run.model.pages.first();
+        QCOMPARE(SourceTexts(first, "CaptionQRLabel"), QStringList{"晴岚电器销售单"});
+        QCOMPARE(SourceTexts(first, "QRMemo1"), (QStringList{"    本公司经营各类家用电器", "欢迎惠顾"}));
+        QCOMPARE(SourceTexts(run.model.pages.last(), "SumJEQRLabel"), QStringList{"99999"});
+        QCOMPARE(SourceTexts(first, "KHQRLabel"), QStringList{""});  // a label not set prints empty
+        QVERIFY(m_prompts.entries.isEmpty());
+    }
+
+    void otherReportsKeepTheirOwnPage()
+    {
+        auto context = makeContext();
+        context->XSDPrintSet = {27, 160, 220, 1, 5, 6, 7, 8};
+        ReportRequest r = SalesDocument();
+        r.form = ReportForm::CGDJ;
+        const PreviewRun run = Preview(*context, r);
+        QCOMPARE(run.model.setup.pageSizeMm(), QSizeF(210, 297));
+        QCOMPARE(run.model.setup.leftMargin, 10.0);
+    }
+
+    void salesDocumentOnAPageTooSmallPrintsOnA4()
+    {
+        auto context = makeContext();
+        context->XSDPrintSet = {27, 0, 0, 0, 10, 10, 10, 10};
+        const PreviewRun run = Preview(*context, SalesDocument());
+        QVERIFY(run.shown);
+        QCOMPARE(run.model.setup.pageSizeMm(), QSizeF(210, 297));
+        QCOMPARE(m_prompts.entries.size(), 1);
+        QCOMPARE(m_prompts.entries.first().kind, RecordingPrompts::Entry::Message);
+    }
+
+    void nothingToPrintDoesNothing()
+    {
+        auto context = makeContext();
+        bool prepared = false;
+        ReportRequest r = SalesDocument();
+        r.prepare = [&] { prepared = true; return ReportData{}; };
+        const PreviewRun run = Preview(*context, r, false);
+        QVERIFY(!run.result);
+        QVERIFY(!run.shown);
+        QVERIFY(!prepared);
+        QVERIFY(m_prompts.entries.isEmpty());
+    }
+
+    void databaseErrorIsShownAndNothingPrints()
+    {
+        auto context = makeContext();
+        ReportRequest r = SalesDocument();
+        r.prepare = []() -> ReportData { throw DbError("no such table: Log_XiaoShou"); };
+        const PreviewRun run = Preview(*context, r);
+        QVERIFY(!run.result);
+        QVERIFY(!run.shown);
+        QCOMPARE(m_prompts.entries.size(), 1);
+        QCOMPARE(m_prompts.entries.first().kind, RecordingPrompts::Entry::Error);
+        QCOMPARE(m_prompts.last(), "no such table: Log_XiaoShou");
+    }
+
+    void previewExportsPdf()
+    {
+        auto context = makeContext();
+        const QString path = m_dir.filePath("document.pdf");
+        Preview(*context, SalesDocument(), true, path);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF");
+        // A file that cannot be written is reported through the prompts.
+        Preview(*context, SalesDocument(), true, m_dir.filePath("missing/folder/document.pdf"));
+        QCOMPARE(m_prompts.entries.size(), 1);
+        QVERIFY(m_prompts.last().startsWith("导出PDF失败"));
+    }
+};
+
+QTEST_MAIN(TestPrintReport)
+#include "tst_print_report.moc"
