@@ -1,23 +1,18 @@
 #include "AppContext.h"
+#include "Application.h"
+#include "MainForm.h"
 #include "ProgramDir.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QTextStream>
+#include "RegisteredWindows.h"
+#include "StartUp.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qinglan"));
-    QApplication::setApplicationDisplayName(QStringLiteral("晴岚家电销售管理系统"));
-
+    QingLanApplication app(argc, argv);
+    BoxPrompts prompts;
+    app.setPrompts(&prompts);
     AppContext context(ProgramDir());
-    QString error;
-    QTextStream out(stdout);
-    if (!context.InitSystem(&error)) {
-        QTextStream(stderr) << QString::fromUtf8(ConnectFailedMessage) << ' ' << error << Qt::endl;
-        return 1;
-    }
-    out << "数据库: " << QDir::toNativeSeparators(context.DM.databasePath()) << Qt::endl;
-    return 0;
+    context.prompts = &prompts;
+    RegisterWindows();
+    const std::unique_ptr<TMainForm> mainForm = StartUp(context);
+    return mainForm ? app.exec() : 0;
 }

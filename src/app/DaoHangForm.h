@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QMenuBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The navigator: an always-on-top window whose tree offers the commands of the main window's
+// menu bar. A node runs its menu item exactly as the menu would; disabled items are grey and do
+// nothing. It frees itself when closed.
+class TDaoHangForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDaoHangForm(QWidget* parent);
+
+    QTreeWidget* TreeView1 = nullptr;
+
+    // Adds a node for each top-level menu and, beneath it, each item of its submenu (separators
+    // skipped), every node holding its menu item.
+    void BuildNavigator(const QMenuBar& menu);
+
+    void TreeView1Click(QTreeWidgetItem* node);
+
+private:
+    void setupUi();
+};

@@ -1,0 +1,18 @@
+#include "RegisteredWindows.h"
+
+#include "AboutForm.h"
+#include "Commands.h"
+#include "UpPassForm.h"
+#include "UserGLForm.h"
+#include "ZL_QYXXForm.h"
+
+void RegisterWindows()
+{
+    RegisterCommandWindow(QStringLiteral("TUpPassForm"), ModalWindow<TUpPassForm>());
+    RegisterCommandWindow(QStringLiteral("TUserGLForm"), ModalWindow<TUserGLForm>());
+    RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
+    RegisterCommandWindow(QStringLiteral("TAboutForm"), [](AppContext&, QWidget* parent, int) {
+        TAboutForm form(parent);
+        form.exec();
+    });
+}

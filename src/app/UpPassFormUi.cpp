@@ -1,0 +1,56 @@
+// Layout of the password window.
+#include "UpPassForm.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+void TUpPassForm::setupUi()
+{
+    setObjectName(QStringLiteral("UpPassForm"));
+    setWindowTitle(QStringLiteral("修改个人密码"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+
+    const auto edit = [this](const char* name, bool password) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        if (password)
+            e->setEchoMode(QLineEdit::Password);
+        e->setMinimumWidth(200);
+        return e;
+    };
+    UserEdit = edit("UserEdit", false);
+    UserEdit->setEnabled(false);
+    OldPassEdit = edit("OldPassEdit", true);
+    NewPass1Edit = edit("NewPass1Edit", true);
+    NewPass2Edit = edit("NewPass2Edit", true);
+
+    auto* fields = new QFormLayout;
+    fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fields->setVerticalSpacing(12);
+    fields->addRow(QStringLiteral("用户名"), UserEdit);
+    fields->addRow(QStringLiteral("原密码"), OldPassEdit);
+    fields->addRow(QStringLiteral("新密码"), NewPass1Edit);
+    fields->addRow(QStringLiteral("确认新密码"), NewPass2Edit);
+
+    OKButton = new QPushButton(QStringLiteral("确定"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    EscButton = new QPushButton(QStringLiteral("退出"), this);
+    EscButton->setObjectName(QStringLiteral("EscButton"));
+    EscButton->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(EscButton);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(24, 20, 24, 16);
+    top->setSpacing(16);
+    top->addLayout(fields);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+}

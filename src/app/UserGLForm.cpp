@@ -1,0 +1,179 @@
+#include "UserGLForm.h"
+
+#include "AppContext.h"
+#include "Schema.h"
+#include "StringGrid.h"
+#include "UserGLPages.h"
+#include "UserStore.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+QString Quoted(const QString& name)
+{
+    return u'"' + name + u'"';
+}
+
+}  // namespace
+
+TUserGLForm::TUserGLForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(AddButton, &QPushButton::clicked, this, &TUserGLForm::AddButtonClick);
+    connect(EditButton, &QPushButton::clicked, this, &TUserGLForm::EditButtonClick);
+    connect(DelButton, &QPushButton::clicked, this, &TUserGLForm::DelButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TUserGLForm::SaveButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TUserGLForm::CancelButtonClick);
+    connect(EscButton, &QPushButton::clicked, this, &TUserGLForm::EscButtonClick);
+    connect(StringGrid1, &StringGrid::rowSelected, this, &TUserGLForm::StringGrid1Click);
+
+    PageControl1->setCurrentIndex(FirstShownPage);
+    FillUserGrid();
+    SetMode(0);
+    ShowUser();
+}
+
+void TUserGLForm::FillUserGrid()
+{
+    QVector<QStringList> rows;
+    for (const QString& name : UserNames(m_ctx.db()))
+        rows.append({name});
+    StringGrid1->setDataRows(std::move(rows));
+    StringGrid1->setRow(1);
+}
+
+QString TUserGLForm::currentName() const
+{
+    const int row = StringGrid1->row();
+    return row > 0 ? StringGrid1->cell(0, row).trimmed() : QString();
+}
+
+void TUserGLForm::ShowUser()
+{
+    TUser user;
+    GetUser(m_ctx.db(), currentName(), user);
+    UserNameEdit->setText(user.UserName);
+    UserPass1Edit->setText(user.UserPassword);
+    UserPass2Edit->setText(user.UserPassword);
+    for (const PermissionPage& page : PermissionPages)
+        for (const PermissionBox& box : page.boxes)
+            (this->*box.member)->setChecked(*user.flag(QLatin1String(box.flag)) == 1);
+}
+
+void TUserGLForm::SetMode(std::uint8_t mode)
+{
+    m_mode = mode;
+    const bool browsing = mode == 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{StringGrid1, AddButton, EditButton, DelButton})
+        w->setEnabled(browsing);
+    for (QWidget* w : std::initializer_list<QWidget*>{UserNameEdit, UserPass1Edit, UserPass2Edit, SaveButton,
+                                                      CancelButton})
+        w->setEnabled(!browsing);
+    for (const PermissionPage& page : PermissionPages)
+        for (const PermissionBox& box : page.boxes)
+            (this->*box.member)->setEnabled(!browsing);
+    if (mode == 1) {
+        UserNameEdit->clear();
+        UserPass1Edit->clear();
+        UserPass2Edit->clear();
+        for (const PermissionPage& page : PermissionPages)
+            for (const PermissionBox& box : page.boxes)
+                (this->*box.member)->setChecked(false);
+        UserNameEdit->setFocus();
+    }
+}
+
+void TUserGLForm::StringGrid1Click()
+{
+    ShowUser();
+}
+
+void TUserGLForm::AddButtonClick()
+{
+    SetMode(1);
+}
+
+void TUserGLForm::EditButtonClick()
+{
+    if (currentName() == QString::fromUtf8(BuiltInAdministrator)) {
+        m_ctx.prompts->message(this, Quoted(QString::fromUtf8(BuiltInAdministrator))
+                                         + QStringLiteral("为系统内置用户,不能修改!"));
+        return;
+    }
+    SetMode(2);
+}
+
+void TUserGLForm::refuse(QLineEdit* box, const QString& text)
+{
+    m_ctx.prompts->message(this, text);
+    box->setFocus();
+    box->selectAll();
+}
+
+void TUserGLForm::SaveButtonClick()
+{
+    const QString name = UserNameEdit->text().trimmed();
+    if (name.isEmpty())
+        return refuse(UserNameEdit, QStringLiteral("请输入用户名!"));
+    if (UserPass1Edit->text().isEmpty())
+        return refuse(UserPass1Edit, QStringLiteral("请输入用户密码!"));
+    if (UserPass2Edit->text().isEmpty())
+        return refuse(UserPass2Edit, QStringLiteral("请再次输入用户密码!"));
+    if (UserPass1Edit->text() != UserPass2Edit->text()) {
+        m_ctx.prompts->message(this, QStringLiteral("两次输入密码不同，请重新输入用户密码!"));
+        UserPass1Edit->clear();
+        UserPass2Edit->clear();
+        UserPass1Edit->setFocus();
+        return;
+    }
+    // The user shown when editing began; a different name in the box renames that user.
+    const QString previous = m_mode == 2 ? currentName() : QString();
+    if (UserNameTaken(m_ctx.db(), name, previous))
+        return refuse(UserNameEdit, QStringLiteral("用户名称") + Quoted(name)
+                                        + QStringLiteral("已存在,请输入其他用户名称!"));
+
+    TUser user;
+    user.UserName = name;
+    user.UserPassword = UserPass1Edit->text();
+    for (const PermissionPage& page : PermissionPages)
+        for (const PermissionBox& box : page.boxes)
+            *user.flag(QLatin1String(box.flag)) = (this->*box.member)->isChecked() ? 1 : 0;
+    if (m_mode == 1)
+        InsertUser(m_ctx.db(), user);
+    else
+        UpdateUser(m_ctx.db(), previous, user);
+    FillUserGrid();
+    SetMode(0);
+    ShowUser();
+}
+
+void TUserGLForm::CancelButtonClick()
+{
+    SetMode(0);
+    ShowUser();
+}
+
+void TUserGLForm::DelButtonClick()
+{
+    const QString name = currentName();
+    if (name == QString::fromUtf8(BuiltInAdministrator)) {
+        m_ctx.prompts->message(this, Quoted(name) + QStringLiteral("为系统内置用户,不能删除!"));
+        return;
+    }
+    if (name.isEmpty()
+        || !m_ctx.prompts->question(this, QStringLiteral("确定要删除用户") + Quoted(name) + QStringLiteral("吗?")))
+        return;
+    DeleteUser(m_ctx.db(), name);
+    FillUserGrid();
+    SetMode(0);
+    ShowUser();
+}
+
+void TUserGLForm::EscButtonClick()
+{
+    close();
+}

@@ -1,0 +1,93 @@
+#include "UserStore.h"
+
+#include "Database.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+const QString UserNameParam = QStringLiteral(":UserName");
+
+// The name, the password and the 31 flags of user as named parameters.
+SqlParams UserParams(const TUser& user)
+{
+    SqlParams params{{UserNameParam, user.UserName},
+                     {QStringLiteral(":UserPassword"), user.UserPassword}};
+    for (int i = 0; i < PermissionCount; ++i)
+        params.append({u':' + QLatin1String(PermissionNames[i]), int(user.flag(i))});
+    return params;
+}
+
+}  // namespace
+
+QStringList UserNames(Database& db)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select UserName from SYS_User"));
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+bool CheckUser(Database& db, const QString& UserName, const QString& UserPassword)
+{
+    QSqlQuery q = db.exec(
+        QStringLiteral("select * from SYS_User where UserName=:UserName and UserPassword=:UserPassword"),
+        {{UserNameParam, UserName}, {QStringLiteral(":UserPassword"), UserPassword}});
+    return q.next();
+}
+
+bool GetUser(Database& db, const QString& UserName, TUser& user)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select * from SYS_User where UserName=:UserName"),
+                          {{UserNameParam, UserName}});
+    if (!q.next())
+        return false;
+    user.UserName = q.value(QStringLiteral("UserName")).toString();
+    user.UserPassword = q.value(QStringLiteral("UserPassword")).toString();
+    for (int i = 0; i < PermissionCount; ++i)
+        user.flag(i) = std::uint8_t(q.value(QLatin1String(PermissionNames[i])).toInt() & 0xFF);
+    return true;
+}
+
+bool UserNameTaken(Database& db, const QString& UserName, const QString& exceptName)
+{
+    return db.scalar(QStringLiteral("select count(*) from SYS_User where UserName=:UserName "
+                                    "and UserName<>:SrcUserName"),
+                     {{UserNameParam, UserName}, {QStringLiteral(":SrcUserName"), exceptName}})
+               .toInt()
+        > 0;
+}
+
+void InsertUser(Database& db, const TUser& user)
+{
+    QStringList cols{QStringLiteral("UserName"), QStringLiteral("UserPassword")};
+    for (const char* name : PermissionNames)
+        cols << QLatin1String(name);
+    QStringList params;
+    for (const QString& c : cols)
+        params << u':' + c;
+    db.exec(QStringLiteral("insert into SYS_User(%1)\n values(%2)").arg(cols.join(u','), params.join(u',')),
+            UserParams(user));
+}
+
+void UpdateUser(Database& db, const QString& SrcUserName, const TUser& user)
+{
+    QStringList sets{QStringLiteral("UserName=:UserName"), QStringLiteral("UserPassword=:UserPassword")};
+    for (const char* name : PermissionNames)
+        sets << QStringLiteral("%1=:%1").arg(QLatin1String(name));
+    SqlParams params = UserParams(user);
+    params.append({QStringLiteral(":SrcUserName"), SrcUserName});
+    db.exec(QStringLiteral("update SYS_User set %1\nwhere UserName=:SrcUserName").arg(sets.join(u',')), params);
+}
+
+void DeleteUser(Database& db, const QString& UserName)
+{
+    db.exec(QStringLiteral("delete from SYS_User where UserName=:UserName"), {{UserNameParam, UserName}});
+}
+
+void UpdatePassword(Database& db, const QString& UserName, const QString& UserPassword)
+{
+    db.exec(QStringLiteral("update SYS_User set UserPassword=:UserPassword where UserName=:UserName"),
+            {{QStringLiteral(":UserPassword"), UserPassword}, {UserNameParam, UserName}});
+}

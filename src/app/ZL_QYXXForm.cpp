@@ -1,0 +1,63 @@
+#include "ZL_QYXXForm.h"
+
+#include "AppContext.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(Button1, &QPushButton::clicked, this, &TZL_QYXXForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TZL_QYXXForm::Button2Click);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TZL_QYXXForm::Memo1Change);
+
+    const TGsInfo& g = m_ctx.GsInfo;
+    Edit1->setText(g.GSName);
+    Edit2->setText(g.GSPhone);
+    Edit3->setText(g.GSFax);
+    Edit4->setText(g.GSYouBian);
+    Edit5->setText(g.GSAddress);
+    Edit6->setText(g.GSKaiHuHan);
+    Edit7->setText(g.GSZhanHao);
+    Edit8->setText(g.GSShuiHao);
+    Memo1->setPlainText(g.GSJianJie);
+}
+
+// The memo accepts at most JianJieMaxLength characters.
+void TZL_QYXXForm::Memo1Change()
+{
+    const QString text = Memo1->toPlainText();
+    if (text.size() <= JianJieMaxLength)
+        return;
+    Memo1->setPlainText(text.left(JianJieMaxLength));
+    Memo1->moveCursor(QTextCursor::End);
+}
+
+void TZL_QYXXForm::Button1Click()
+{
+    TGsInfo info;
+    info.GSName = Edit1->text();
+    info.GSAddress = Edit5->text();
+    info.GSPhone = Edit2->text();
+    info.GSFax = Edit3->text();
+    info.GSYouBian = Edit4->text();
+    info.GSKaiHuHan = Edit6->text();
+    info.GSZhanHao = Edit7->text();
+    info.GSShuiHao = Edit8->text();
+    info.GSJianJie = Memo1->toPlainText().remove(u'\r').remove(u'\n');  // stored on one line
+    if (WriteGsInfo(m_ctx.ProgramDir, info)) {
+        m_ctx.GsInfo = info;
+        m_ctx.prompts->message(this, QStringLiteral("保存成功！"));
+    } else {
+        m_ctx.prompts->message(this, QStringLiteral("保存失败!"));
+    }
+    accept();
+}
+
+void TZL_QYXXForm::Button2Click()
+{
+    reject();
+}

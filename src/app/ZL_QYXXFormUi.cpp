@@ -1,0 +1,88 @@
+// Layout of the enterprise information window.
+#include "ZL_QYXXForm.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+void TZL_QYXXForm::setupUi()
+{
+    setObjectName(QStringLiteral("ZL_QYXXForm"));
+    setWindowTitle(QStringLiteral("企业信息配置"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(10);
+    int row = 0;
+    const auto field = [&](QLineEdit*& edit, const char* name, const char* label, int maxLength, int span) {
+        edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setMaxLength(maxLength);
+        auto* caption = new QLabel(QString::fromUtf8(label), this);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(edit, row, 1, 1, span);
+    };
+    field(Edit1, "Edit1", "公司名称：", 100, 3);
+    ++row;
+    field(Edit2, "Edit2", "联系电话：", 35, 1);
+    auto* phoneNote = new QLabel(QStringLiteral("此处最多可填写两个联系电话，若填\n两个号码，请在号码间留空格"), this);
+    phoneNote->setStyleSheet(QStringLiteral("color: #555555;"));
+    grid->addWidget(phoneNote, row, 2, 1, 2);
+    ++row;
+    field(Edit3, "Edit3", "传真：", 20, 1);
+    auto* postLabel = new QLabel(QStringLiteral("邮编："), this);
+    postLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Edit4 = new QLineEdit(this);
+    Edit4->setObjectName(QStringLiteral("Edit4"));
+    Edit4->setMaxLength(20);
+    grid->addWidget(postLabel, row, 2);
+    grid->addWidget(Edit4, row, 3);
+    ++row;
+    field(Edit5, "Edit5", "地址：", 100, 3);
+    ++row;
+    field(Edit6, "Edit6", "开户行：", 50, 3);
+    ++row;
+    field(Edit7, "Edit7", "帐号：", 50, 3);
+    ++row;
+    field(Edit8, "Edit8", "税号：", 50, 3);
+    ++row;
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFixedHeight(90);
+    auto* memoLabel = new QLabel(QStringLiteral("简介："), this);
+    memoLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(memoLabel, row, 0);
+    grid->addWidget(Memo1, row, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* note = new QLabel(QStringLiteral("注：以上信息将显示在销售单中，简介内容应简短(最多90个汉字)"), this);
+    note->setStyleSheet(QStringLiteral("color: #a33a00;"));
+
+    Button1 = new QPushButton(QStringLiteral("保存"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("取消"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(20, 18, 20, 14);
+    top->setSpacing(12);
+    top->addLayout(grid);
+    top->addWidget(note);
+    top->addLayout(buttons);
+    setFixedSize(560, sizeHint().height());
+}

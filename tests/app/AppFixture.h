@@ -1,0 +1,79 @@
+#pragma once
+
+// A program folder in a temporary directory with its database (created with the built-in
+// administrator and the demonstration data), a context on it whose prompts are recorded, and the
+// application object that shows escaped errors through the same recorder.
+
+#include "AppContext.h"
+#include "Application.h"
+#include "Prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+struct AppFixture {
+    QTemporaryDir dir;
+    RecordingPrompts prompts;
+    std::unique_ptr<AppContext> context;
+
+    AppFixture()
+    {
+        QDir().mkpath(programDir() + "Data");
+        QFile::copy(Template().filePath(QStringLiteral("Data/db.data")), programDir() + "Data/db.data");
+        restart();
+    }
+
+    QString programDir() const { return dir.path() + u'/'; }
+    AppContext& ctx() { return *context; }
+
+    // A fresh context on the same folder, as after starting the program again.
+    AppContext& restart()
+    {
+        context.reset();
+        context = std::make_unique<AppContext>(programDir());
+        context->prompts = &prompts;
+        static_cast<QingLanApplication*>(QCoreApplication::instance())->setPrompts(&prompts);
+        context->InitSystem();
+        return *context;
+    }
+
+    // Signs the given user in as the login window does.
+    void signIn(const TUser& user) { context->LoginUser = user; }
+
+private:
+    // One database with the demonstration data, made once and copied for every fixture.
+    static QDir Template()
+    {
+        static QTemporaryDir templateDir;
+        static const bool made = [] {
+            AppContext maker(templateDir.path() + u'/');
+            return maker.DM.ConnectDB();
+        }();
+        Q_UNUSED(made);
+        return QDir(templateDir.path());
+    }
+};
+
+// Every flag granted, or none.
+inline TUser UserWithFlags(const QString& name, std::uint8_t value)
+{
+    TUser u;
+    u.UserName = name;
+    u.UserPassword = QStringLiteral("pw");
+    for (int i = 0; i < PermissionCount; ++i)
+        u.flag(i) = value;
+    return u;
+}
+
+// main() of a window test: the real application object (with its error handler) around QtTest.
+#define QL_APP_TEST_MAIN(TestClass)                   \
+    int main(int argc, char* argv[])                  \
+    {                                                 \
+        QingLanApplication app(argc, argv);           \
+        TestClass test;                               \
+        QTEST_SET_MAIN_SOURCE_PATH                    \
+        return QTest::qExec(&test, argc, argv);       \
+    }

@@ -1,0 +1,180 @@
+// The login window and the start-up sequence around it.
+
+#include "AppFixture.h"
+#include "LogForm.h"
+#include "MainForm.h"
+#include "Settings.h"
+#include "StartUp.h"
+#include "UserStore.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+const QString WrongMessage = QStringLiteral("用户名或密码输入错误,请重新输入，错误三次后系统将自动退出!");
+
+void Attempt(TLogForm& form, const QString& name, const QString& password)
+{
+    form.ComboBox1->setEditText(name);
+    form.Edit1->setText(password);
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+}
+
+// Runs action on the modal login window as soon as start-up shows it.
+void WhenLoginShows(std::function<void(TLogForm&)> action)
+{
+    QTimer::singleShot(0, [action] {
+        auto* form = qobject_cast<TLogForm*>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        action(*form);
+    });
+}
+
+}  // namespace
+
+class TestLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void listsEveryUser()
+    {
+        AppFixture f;
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("Clerk"), 0));
+        TLogForm form(f.ctx());
+        QStringList items;
+        for (int i = 0; i < form.ComboBox1->count(); ++i)
+            items << form.ComboBox1->itemText(i);
+        QCOMPARE(items, UserNames(f.ctx().db()));
+        QVERIFY(items.contains(QStringLiteral("Clerk")));
+        QVERIFY(form.Edit1->text().isEmpty());
+    }
+
+    void attempt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("message");  // empty: signed in
+        QTest::addColumn<int>("failed");
+        QTest::newRow("blank name") << "   " << "793" << "请输入或选择用户名!" << 0;
+        QTest::newRow("blank password") << "系统管理员" << "" << "请输入密码!" << 0;
+        QTest::newRow("wrong password") << "系统管理员" << "794" << WrongMessage << 1;
+        QTest::newRow("unknown user") << "nobody" << "793" << WrongMessage << 1;
+        QTest::newRow("password with trailing blank") << "Clerk" << "Secret " << WrongMessage << 1;
+        QTest::newRow("name trimmed") << "  Clerk  " << "Secret" << "" << 0;
+        QTest::newRow("letter case ignored") << "cLERK" << "sECRET" << "" << 0;
+    }
+
+    void attempt()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(int, failed);
+        AppFixture f;
+        TUser clerk = UserWithFlags(QStringLiteral("Clerk"), 0);
+        clerk.UserPassword = QStringLiteral("Secret");
+        clerk.QX_CXKC = 1;
+        InsertUser(f.ctx().db(), clerk);
+
+        TLogForm form(f.ctx());
+        form.show();
+        Attempt(form, name, password);
+        QCOMPARE(form.failedAttempts(), failed);
+        if (message.isEmpty()) {
+            QCOMPARE(form.result(), int(QDialog::Accepted));
+            QVERIFY(f.prompts.entries.isEmpty());
+            // the stored spelling, whatever was typed
+            QCOMPARE(f.ctx().LoginUser.UserName, QStringLiteral("Clerk"));
+            QCOMPARE(f.ctx().LoginUser.UserPassword, QStringLiteral("Secret"));
+            QCOMPARE(f.ctx().LoginUser.QX_CXKC, std::uint8_t(1));
+            QCOMPARE(f.ctx().LoginUser.QX_UserGL, std::uint8_t(0));
+        } else {
+            QCOMPARE(f.prompts.texts(), QStringList{message});
+            QVERIFY(form.isVisible());
+            QVERIFY(f.ctx().LoginUser.UserName.isEmpty());
+        }
+    }
+
+    void thirdFailureEndsTheLogin()
+    {
+        AppFixture f;
+        TLogForm form(f.ctx());
+        form.show();
+        Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("1"));
+        Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("2"));
+        QVERIFY(form.isVisible());
+        Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("3"));
+        QCOMPARE(f.prompts.texts(), QStringList(3, WrongMessage));
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+    }
+
+    void twoFailuresThenSuccess()
+    {
+        AppFixture f;
+        TLogForm form(f.ctx());
+        form.show();
+        Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("1"));
+        Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("2"));
+        Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("793"));
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(f.ctx().LoginUser.QX_UserGL, std::uint8_t(1));
+    }
+
+    void startUpReadsSettingsAgainAfterSignIn()
+    {
+        AppFixture f;
+        WhenLoginShows([&f](TLogForm& form) {
+            TGsInfo changed;
+            changed.GSName = QStringLiteral("晴岚家电城");
+            QVERIFY(WriteGsInfo(f.programDir(), changed));  // changed while the login window is open
+            Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("793"));
+        });
+        const std::unique_ptr<TMainForm> mainForm = StartUp(f.ctx());
+        QVERIFY(mainForm);
+        QVERIFY(mainForm->isMaximized());
+        QCOMPARE(mainForm->windowTitle(), QStringLiteral("晴岚家电销售管理系统 V3.0.6"));
+        QCOMPARE(f.ctx().GsInfo.GSName, QStringLiteral("晴岚家电城"));
+        QVERIFY(f.ctx().db().isOpen());
+        QVERIFY(f.prompts.entries.isEmpty());
+    }
+
+    void abandonedLoginOpensNoMainWindow()
+    {
+        AppFixture f;
+        WhenLoginShows([](TLogForm& form) { QTest::mouseClick(form.Button2, Qt::LeftButton); });
+        QVERIFY(!StartUp(f.ctx()));
+    }
+
+    void failedConnectionLeavesAnEmptyList()
+    {
+        AppFixture f;
+        f.context.reset();
+        QFile file(f.programDir() + "Data/db.data");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("not a database");
+        file.close();
+        AppContext broken(f.programDir());
+        broken.prompts = &f.prompts;
+        int listed = -1;
+        WhenLoginShows([&](TLogForm& form) {
+            listed = form.ComboBox1->count();
+            Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("793"));  // fails with the engine's text
+            QCOMPARE(form.failedAttempts(), 0);
+            QTest::mouseClick(form.Button2, Qt::LeftButton);
+        });
+        QVERIFY(!StartUp(broken));
+        QCOMPARE(listed, 0);
+        QCOMPARE(f.prompts.entries.size(), 3);
+        QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Message);
+        QCOMPARE(f.prompts.entries[0].text, QStringLiteral("数据库连接失败!"));
+        QCOMPARE(f.prompts.entries[1].kind, RecordingPrompts::Entry::Error);  // filling the list
+        QCOMPARE(f.prompts.entries[2].kind, RecordingPrompts::Entry::Error);  // the sign-in attempt
+    }
+};
+
+QL_APP_TEST_MAIN(TestLogin)
+#include "test_login.moc"

@@ -1,0 +1,315 @@
+// The main window: permission gate, navigator, brief-help panel, exit, help, calculator, about,
+// and the default error handler.
+
+#include "AboutForm.h"
+#include "AppFixture.h"
+#include "Commands.h"
+#include "DaoHangForm.h"
+#include "LogForm.h"
+#include "MainForm.h"
+#include "UserStore.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QUrl>
+
+namespace {
+
+// Counts how often each command's window was asked for, in place of the real windows.
+struct OpenLog {
+    QStringList opened;
+    void registerAll()
+    {
+        for (const Command& c : CommandTable())
+            if (!c.window.isEmpty())
+                RegisterCommandWindow(c.name, [this, name = c.name](AppContext&, QWidget*, int mode) {
+                    opened << QStringLiteral("%1:%2").arg(name).arg(mode);
+                });
+    }
+    ~OpenLog()
+    {
+        for (const Command& c : CommandTable())
+            RegisterCommandWindow(c.name, {});
+    }
+};
+
+QTreeWidgetItem* Node(TDaoHangForm& nav, const QString& caption)
+{
+    const auto found = nav.TreeView1->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void ClickNode(TDaoHangForm& nav, QTreeWidgetItem* node)
+{
+    QVERIFY(node);
+    nav.TreeView1->scrollToItem(node);
+    QTest::mouseClick(nav.TreeView1->viewport(), Qt::LeftButton, {},
+                      nav.TreeView1->visualItemRect(node).center());
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+}  // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+private slots:
+    void menuFollowsTheCommandTable()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("a"), 1));
+        TMainForm form(f.ctx());
+        QStringList bar;
+        for (QAction* top : form.MainMenu1->actions())
+            bar << top->text();
+        QCOMPARE(bar, (QStringList{"系统管理", "销售管理", "采购管理", "查询统计", "资料配置", "帐务管理", "帮助", "计算器"}));
+        // the first menu with its separators
+        QStringList items;
+        for (QAction* a : form.MainMenu1->actions().first()->menu()->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(items, (QStringList{"密码修改", "用户管理", "-", "历史经营数据结存", "过期数据清理", "-", "数据备份",
+                                     "数据恢复", "-", "导航条", "退出"}));
+        QCOMPARE(form.menuItem("N53"), form.MainMenu1->actions().last());
+    }
+
+    void permissionGate_data()
+    {
+        QTest::addColumn<QString>("cleared");  // flag cleared; empty: every flag cleared
+        QTest::newRow("without QX_CXXS") << "QX_CXXS";
+        QTest::newRow("every flag cleared") << "";
+    }
+
+    void permissionGate()
+    {
+        QFETCH(QString, cleared);
+        AppFixture f;
+        OpenLog log;
+        log.registerAll();
+        TUser user = UserWithFlags(QStringLiteral("clerk"), cleared.isEmpty() ? 0 : 1);
+        if (!cleared.isEmpty())
+            *user.flag(cleared) = 0;
+        f.signIn(user);
+        TMainForm form(f.ctx());
+        form.show();
+        TDaoHangForm* nav = form.navigator();
+        QVERIFY(nav);
+        const QColor grey = nav->palette().color(QPalette::Dark);
+
+        for (const Command& c : CommandTable()) {
+            const bool gated = !c.flag.isEmpty() && (cleared.isEmpty() || c.flag == cleared);
+            QAction* item = form.menuItem(c.name);
+            QCOMPARE(item->isEnabled(), !gated);
+            QTreeWidgetItem* node = Node(*nav, c.caption);
+            QVERIFY(node);
+            QCOMPARE(node->foreground(0).color() == grey, gated);
+        }
+        if (!cleared.isEmpty()) {
+            QVERIFY(!form.menuItem("N10")->isEnabled());
+            QVERIFY(!form.menuItem("N52")->isEnabled());
+        }
+        for (const QAction* top : form.MainMenu1->actions())
+            QVERIFY(top->isEnabled());
+
+        // a greyed node does nothing; an enabled one opens its window with its mode
+        ClickNode(*nav, Node(*nav, QStringLiteral("销售查询")));
+        ClickNode(*nav, Node(*nav, QStringLiteral("销售退货查询")));
+        form.menuItem("N52")->trigger();
+        ClickNode(*nav, Node(*nav, QStringLiteral("关于")));
+        ClickNode(*nav, Node(*nav, QStringLiteral("销售退货")));
+        const QStringList expected = cleared.isEmpty() ? QStringList{"N50:0"} : QStringList{"N50:0", "N5:2"};
+        QCOMPARE(log.opened, expected);
+        QVERIFY(nav->TreeView1->selectedItems().isEmpty());  // the same node can be clicked again
+    }
+
+    void userWithoutFlagsSignsIn()
+    {
+        AppFixture f;
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("guest"), 0));
+        TLogForm login(f.ctx());
+        login.ComboBox1->setEditText(QStringLiteral("guest"));
+        login.Edit1->setText(QStringLiteral("pw"));
+        QTest::mouseClick(login.Button1, Qt::LeftButton);
+        QCOMPARE(login.result(), int(QDialog::Accepted));
+        TMainForm form(f.ctx());
+        for (const Command& c : CommandTable())
+            QCOMPARE(form.menuItem(c.name)->isEnabled(), c.flag.isEmpty());
+    }
+
+    void navigatorRules()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("a"), 1));
+        TMainForm form(f.ctx());
+        QVERIFY(!form.navigator());
+        form.show();
+        QPointer<TDaoHangForm> first = form.navigator();
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->pos(), QPoint(20, 140));
+        QVERIFY(first->windowFlags() & Qt::WindowStaysOnTopHint);
+
+        // the tree mirrors the menu bar: no separators, captions without access keys
+        QTreeWidget* tree = first->TreeView1;
+        QCOMPARE(tree->topLevelItemCount(), form.MainMenu1->actions().size());
+        QCOMPARE(tree->topLevelItem(7)->text(0), QStringLiteral("计算器"));
+        QCOMPARE(tree->topLevelItem(7)->childCount(), 0);
+        QTreeWidgetItem* system = tree->topLevelItem(0);
+        QCOMPARE(system->childCount(), 8);
+        QCOMPARE(system->child(2)->text(0), QStringLiteral("历史经营数据结存"));
+
+        form.menuItem("N35")->trigger();  // open: nothing happens
+        QCOMPARE(form.navigator(), first.data());
+        QCOMPARE(form.findChildren<TDaoHangForm*>().size(), 1);
+
+        first->move(300, 300);
+        first->close();
+        QTRY_VERIFY(!first);
+        QVERIFY(!form.navigator());
+        form.menuItem("N35")->trigger();  // closed: a new one at the same place
+        QVERIFY(form.navigator());
+        QCOMPARE(form.navigator()->pos(), QPoint(20, 140));
+        QCOMPARE(form.findChildren<TDaoHangForm*>().size(), 1);
+    }
+
+    void briefHelpSurvivesRestart()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("a"), 1));
+        QCOMPARE(f.ctx().BriefHelp, std::uint8_t(1));  // open without Set.ini
+        {
+            TMainForm form(f.ctx());
+            form.show();
+            QCOMPARE(form.Panel1->width(), 366);
+            QCOMPARE(form.Memo1->width(), 347);
+            QVERIFY(form.Label1->text().startsWith(QStringLiteral(">>\n \n关\n闭")));
+            QCOMPARE(form.Memo1->toPlainText().split(u'\n').size(), 23);
+            QTest::mouseClick(form.Label1, Qt::LeftButton);
+            QCOMPARE(form.Panel1->width(), 19);
+            QCOMPARE(form.Memo1->width(), 0);
+            QVERIFY(form.Label1->text().startsWith(QStringLiteral("<<\n \n打\n开")));
+            QCOMPARE(f.ctx().BriefHelp, std::uint8_t(0));
+        }
+        f.restart();
+        QCOMPARE(f.ctx().BriefHelp, std::uint8_t(0));
+        {
+            TMainForm form(f.ctx());
+            form.show();
+            QCOMPARE(form.Panel1->width(), 19);
+            QCOMPARE(form.Memo1->width(), 0);
+            QVERIFY(form.Label1->text().startsWith(QStringLiteral("<<")));
+            QTest::mouseClick(form.Panel1, Qt::LeftButton, {}, QPoint(5, 5));  // the panel opens it too
+            QCOMPARE(form.Panel1->width(), 366);
+            QCOMPARE(form.Memo1->width(), 347);
+        }
+        QCOMPARE(f.restart().BriefHelp, std::uint8_t(1));
+    }
+
+    void briefHelpText()
+    {
+        AppFixture f;
+        TMainForm form(f.ctx());
+        const QStringList lines = form.Memo1->toPlainText().split(u'\n');
+        QCOMPARE(lines[0], QStringLiteral("简要说明:"));
+        QCOMPARE(lines[2], QStringLiteral("    《晴岚家电销售管理系统》是家电行业类的进销存管理软"));
+        QCOMPARE(lines[7], QStringLiteral("  "));
+        QCOMPARE(lines[19], QStringLiteral("方的导航条来操作。 "));
+        QCOMPARE(lines[22], QStringLiteral("注：更加详细的使用说明请查看\"帮助\""));
+    }
+
+    void exitAsksFirst()
+    {
+        AppFixture f;
+        TMainForm form(f.ctx());
+        form.show();
+        f.prompts.answers = {false, true};
+        form.menuItem("N38")->trigger();
+        QVERIFY(form.isVisible());
+        form.menuItem("N38")->trigger();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(f.prompts.texts(), QStringList(2, QStringLiteral("确定退出系统吗?")));
+    }
+
+    void helpOpensTheUserGuide()
+    {
+        AppFixture f;
+        TMainForm form(f.ctx());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        form.menuItem("N49")->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls[0].toLocalFile(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/HOLMHelp.html"));
+    }
+
+    void calculator()
+    {
+        AppFixture f;
+        TMainForm form(f.ctx());
+        const QByteArray path = qgetenv("PATH");
+        QTemporaryDir bin;
+        qputenv("PATH", bin.path().toLocal8Bit());
+        form.menuItem("N53")->trigger();
+        QCOMPARE(f.prompts.texts(),
+                 QStringList{QStringLiteral("您没安装计算器组件，若要使用此功能请到Windows的\"控制面板\"中安装计算器组件!")});
+
+        // a calculator on the search path is started
+        const QString marker = bin.filePath(QStringLiteral("started"));
+        QFile script(bin.filePath(QStringLiteral("galculator")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\n: > '%1'\n").arg(marker).toLocal8Bit());
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        QCOMPARE(FindCalculator(), script.fileName());
+        f.prompts.clear();
+        form.menuItem("N53")->trigger();
+        qputenv("PATH", path);
+        QVERIFY(f.prompts.entries.isEmpty());
+        QTRY_VERIFY(QFile::exists(marker));
+    }
+
+    void aboutPlacesTheEdition()
+    {
+        TAboutForm about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
+        QCOMPARE(about.EditionLabel->text(), QStringLiteral("单机版V3.0.6"));
+        QCOMPARE(about.EditionLabel->x(), about.TitleLabel->geometry().right() + 1 + 5);
+        QVERIFY(about.TitleLabel->font().pointSize() > about.EditionLabel->font().pointSize());
+    }
+
+    void escapedErrorIsShownAndWindowStaysUsable()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("a"), 1));
+        RegisterCommandWindow(QStringLiteral("N9"), [](AppContext&, QWidget*, int) {
+            throw DbError(QStringLiteral("no such table: Log_KuCun"));
+        });
+        TMainForm form(f.ctx());
+        form.show();
+        ClickNode(*form.navigator(), Node(*form.navigator(), QStringLiteral("库存查询")));
+        RegisterCommandWindow(QStringLiteral("N9"), {});
+        QCOMPARE(f.prompts.entries.size(), 1);
+        QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        QCOMPARE(f.prompts.entries[0].text, QStringLiteral("no such table: Log_KuCun"));
+        f.prompts.answers = {false};
+        form.menuItem("N38")->trigger();  // still answering
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定退出系统吗?"));
+    }
+};
+
+QL_APP_TEST_MAIN(TestMainForm)
+#include "test_mainform.moc"
