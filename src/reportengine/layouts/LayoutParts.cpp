@@ -108,7 +108,7 @@ LayoutBand FooterBand(QVector<LayoutCell> contacts, QVector<LayoutLine> before)
 {
     LayoutCell page = {CellKind::PageNumber, {}, 0, Right, false};
     contacts << Blank(contacts.isEmpty() ? 1 : 0.5) << page;
-    LayoutBand band{BandKind::PageFooter, std::move(before), 0};
+    LayoutBand band{BandKind::PageFooter, std::move(before), 2};
     band.lines << Line(contacts);
     band.lines.first().rules |= RuleAbove;
     return band;
