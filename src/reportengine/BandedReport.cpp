@@ -33,10 +33,13 @@ public:
         const bool hasLines = bool(m_data.details) && m_report.m_layout.band(BandKind::SubDetail);
         for (int r = 0; r < master.rowCount(); ++r) {
             m_rowNumber = r + 1;
-            place(BandKind::Detail, &master, r);
-            if (!hasLines)
+            if (!hasLines) {
+                place(BandKind::Detail, &master, r);
                 continue;
+            }
+            // A document's header stays on the page of its first line.
             const ReportDataset lines = m_data.details(r);
+            place(BandKind::Detail, &master, r, lines.isEmpty() ? 0 : bandHeight(BandKind::SubDetail));
             for (int l = 0; l < lines.rowCount(); ++l)
                 place(BandKind::SubDetail, &lines, l);
         }
@@ -98,11 +101,13 @@ private:
         m_y = y;
     }
 
-    void place(BandKind kind, const ReportDataset* rows, int row)
+    // Places a band, on the next page when it (with the room asked for what must follow it on
+    // the same page) does not fit above the page footer.
+    void place(BandKind kind, const ReportDataset* rows, int row, double keepWithNext = 0)
     {
         if (!band(kind))
             return;
-        const double h = bandHeight(kind);
+        const double h = bandHeight(kind) + keepWithNext;
         if (m_y + h > m_footerTop + 1e-9 && m_y > m_bodyTop + 1e-9) {
             finishPage();
             startPage(true);

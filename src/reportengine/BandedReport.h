@@ -13,7 +13,8 @@
 // - the title band once at the top of the first page;
 // - the column header band at the top of every page;
 // - the detail band once per row of the master dataset, with the running row number (COUNT)
-//   continuing across pages, and after it the sub-detail band once per line of that row;
+//   continuing across pages, and after it the sub-detail band once per line of that row (a
+//   document's header moves to the next page with its first line);
 // - the summary band once after the last row;
 // - the page footer band at the foot of every page, with the page number (PAGENUMBER).
 // A band that does not fit above the page footer moves to the next page; a band too tall for an
@@ -28,7 +29,6 @@ public:
 
     // Text of a placeholder label; a label never set prints empty.
     void setLabel(const QString& name, const QString& text);
-    QString label(const QString& name) const { return m_labels.value(name); }
     // Lines of a memo.
     void setMemoLines(const QString& name, const QStringList& lines);
 

@@ -180,6 +180,16 @@ private slots:
             numbers << SourceTexts(page, "COUNT");
             lines << SourceTexts(page, "guige");
             QVERIFY(BandTexts(page, BandKind::ColumnHeader).isEmpty());
+            // No document header is left at the foot of a page without its first line.
+            QCOMPARE(page.texts.last().band, BandKind::PageFooter);
+            double lastHeader = 0, lastLine = 0;
+            for (const PageText& t : page.texts) {
+                if (t.source == "dh")
+                    lastHeader = t.rect.top();
+                if (t.band == BandKind::SubDetail)
+                    lastLine = t.rect.top();
+            }
+            QVERIFY(lastLine > lastHeader);
         }
         QCOMPARE(numbers.size(), 40);
         QCOMPARE(numbers.first(), "1");
