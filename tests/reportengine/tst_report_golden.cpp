@@ -63,13 +63,13 @@ double Sum(const ReportDataset& rows, const QString& column)
 void FillTotals(Labels& labels, const ReportDataset& rows)
 {
     for (auto it = labels.begin(); it != labels.end(); ++it) {
-        const QString spec = it.value();
-        if (spec.startsWith('='))
-            *it = FormatYuan(Sum(rows, spec.mid(1)));
-        else if (spec.startsWith('#'))
-            *it = FormatGeneral(Sum(rows, spec.mid(1)));
-        else if (spec.startsWith('%')) {
-            const double amount = Sum(rows, spec.mid(1));
+        const QString rule = it.value();
+        if (rule.startsWith('='))
+            *it = FormatYuan(Sum(rows, rule.mid(1)));
+        else if (rule.startsWith('#'))
+            *it = FormatGeneral(Sum(rows, rule.mid(1)));
+        else if (rule.startsWith('%')) {
+            const double amount = Sum(rows, rule.mid(1));
             *it = FormatGeneral(amount == 0 ? 100 : RoundFloat(2, Sum(rows, "LR") / amount * 100)) + " %";
         }
     }
