@@ -54,7 +54,9 @@ bool UserNameTaken(Database& db, const QString& UserName, const QString& exceptN
 {
     return db.scalar(QStringLiteral("select count(*) from SYS_User where UserName=:UserName "
                                     "and UserName<>:SrcUserName"),
-                     {{UserNameParam, UserName}, {QStringLiteral(":SrcUserName"), exceptName}})
+                     {{UserNameParam, UserName},
+                      // a null text would bind as NULL, and "<> NULL" is never true
+                      {QStringLiteral(":SrcUserName"), exceptName.isNull() ? QStringLiteral("") : exceptName}})
                .toInt()
         > 0;
 }

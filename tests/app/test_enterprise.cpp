@@ -1,0 +1,110 @@
+// The enterprise information window and its round trip through Set.ini.
+
+#include "AppFixture.h"
+#include "Settings.h"
+#include "ZL_QYXXForm.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+class TestEnterprise : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTrip()
+    {
+        AppFixture f;
+        {
+            TZL_QYXXForm form(f.ctx());
+            form.show();
+            form.Edit1->setText(QStringLiteral("晴岚家电城"));
+            form.Edit2->setText(QStringLiteral("0571-1234567 13800000000"));
+            form.Edit3->setText(QStringLiteral("0571-7654321"));
+            form.Edit4->setText(QStringLiteral("310000"));
+            form.Edit5->setText(QStringLiteral("杭州市西湖路1号"));
+            form.Edit6->setText(QStringLiteral("工商银行西湖支行"));
+            form.Edit7->setText(QStringLiteral("6222 0000 1111"));
+            form.Edit8->setText(QStringLiteral("91330100XXXX"));
+            form.Memo1->setPlainText(QStringLiteral("专营大小家电，\n送货上门，\r\n三包服务。"));
+            QTest::mouseClick(form.Button1, Qt::LeftButton);
+            QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("保存成功！")});
+            QVERIFY(!form.isVisible());
+        }
+        const QString oneLine = QStringLiteral("专营大小家电，送货上门，三包服务。");
+        QCOMPARE(f.ctx().GsInfo.GSJianJie, oneLine);  // at once, without a restart
+        QCOMPARE(f.ctx().GsInfo.GSYouBian, QStringLiteral("310000"));
+
+        // the file holds the keys in section "Basic"
+        const IniFile ini(SettingsPath(f.programDir()));
+        QCOMPARE(ini.readString(QStringLiteral("Basic"), QStringLiteral("GSName")), QStringLiteral("晴岚家电城"));
+        QCOMPARE(ini.readString(QStringLiteral("Basic"), QStringLiteral("GSJianJie")), oneLine);
+
+        const TGsInfo& g = f.restart().GsInfo;
+        QCOMPARE(g.GSName, QStringLiteral("晴岚家电城"));
+        QCOMPARE(g.GSPhone, QStringLiteral("0571-1234567 13800000000"));
+        QCOMPARE(g.GSFax, QStringLiteral("0571-7654321"));
+        QCOMPARE(g.GSYouBian, QStringLiteral("310000"));
+        QCOMPARE(g.GSAddress, QStringLiteral("杭州市西湖路1号"));
+        QCOMPARE(g.GSKaiHuHan, QStringLiteral("工商银行西湖支行"));
+        QCOMPARE(g.GSZhanHao, QStringLiteral("6222 0000 1111"));
+        QCOMPARE(g.GSShuiHao, QStringLiteral("91330100XXXX"));
+        QCOMPARE(g.GSJianJie, oneLine);
+
+        TZL_QYXXForm again(f.ctx());
+        QCOMPARE(again.Edit4->text(), QStringLiteral("310000"));
+        QCOMPARE(again.Memo1->toPlainText(), oneLine);
+    }
+
+    void emptyFieldsWriteEveryKey()
+    {
+        AppFixture f;
+        TZL_QYXXForm form(f.ctx());
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QFile file(SettingsPath(f.programDir()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const char* key : {"GSName", "GSAddress", "GSPhone", "GSFax", "GSYouBian", "GSKaiHuHan", "GSZhanHao",
+                                "GSShuiHao", "GSJianJie"})
+            QVERIFY2(text.contains(QLatin1String(key) + QLatin1String(" =")) || text.contains(QLatin1String(key) + u'='),
+                     key);
+    }
+
+    void fieldLengths()
+    {
+        AppFixture f;
+        TZL_QYXXForm form(f.ctx());
+        const QList<std::pair<QLineEdit*, int>> lengths{{form.Edit1, 100}, {form.Edit2, 35}, {form.Edit3, 20},
+                                                        {form.Edit4, 20},  {form.Edit5, 100}, {form.Edit6, 50},
+                                                        {form.Edit7, 50},  {form.Edit8, 50}};
+        for (const auto& [edit, length] : lengths)
+            QCOMPARE(edit->maxLength(), length);
+        form.Memo1->setPlainText(QString(400, u'字'));
+        QCOMPARE(form.Memo1->toPlainText().size(), 300);
+    }
+
+    void failedWriteKeepsGsInfo()
+    {
+        AppFixture f;
+        QVERIFY(QDir().mkpath(f.programDir() + "Set.ini"));  // a folder where the file should be
+        f.ctx().GsInfo.GSName = QStringLiteral("旧名称");
+        TZL_QYXXForm form(f.ctx());
+        form.Edit1->setText(QStringLiteral("新名称"));
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("保存失败!")});
+        QCOMPARE(f.ctx().GsInfo.GSName, QStringLiteral("旧名称"));
+        QVERIFY(!form.isVisible());
+    }
+
+    void cancelWritesNothing()
+    {
+        AppFixture f;
+        TZL_QYXXForm form(f.ctx());
+        form.Edit1->setText(QStringLiteral("x"));
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QVERIFY(!QFile::exists(SettingsPath(f.programDir())));
+        QVERIFY(f.ctx().GsInfo.GSName.isEmpty());
+    }
+};
+
+QL_APP_TEST_MAIN(TestEnterprise)
+#include "test_enterprise.moc"

@@ -1,0 +1,272 @@
+// The user window and the password window.
+
+#include "AppFixture.h"
+#include "StringGrid.h"
+#include "UpPassForm.h"
+#include "UserGLForm.h"
+#include "UserStore.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+const QString Admin = QStringLiteral("系统管理员");
+
+// The names in the list, in the order shown (the database's order).
+QStringList GridNames(const TUserGLForm& form)
+{
+    QStringList names;
+    for (int r = 1; r < form.StringGrid1->rowCount(); ++r)
+        names << form.StringGrid1->cell(0, r);
+    return names;
+}
+
+QStringList Sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+void SelectUser(TUserGLForm& form, const QString& name)
+{
+    const int row = int(GridNames(form).indexOf(name)) + 1;
+    QVERIFY(row > 0);
+    form.StringGrid1->setRow(row);
+}
+
+void Click(QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Fill(TUserGLForm& form, const QString& name, const QString& pass1, const QString& pass2)
+{
+    form.UserNameEdit->setText(name);
+    form.UserPass1Edit->setText(pass1);
+    form.UserPass2Edit->setText(pass2);
+}
+
+TUser Stored(AppFixture& f, const QString& name)
+{
+    TUser u;
+    GetUser(f.ctx().db(), name, u);
+    return u;
+}
+
+}  // namespace
+
+class TestUsers : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstUser()
+    {
+        AppFixture f;
+        TUserGLForm form(f.ctx());
+        QCOMPARE(form.StringGrid1->cell(0, 0), QStringLiteral("用户列表"));
+        QCOMPARE(GridNames(form), QStringList{Admin});
+        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.UserNameEdit->text(), Admin);
+        QCOMPARE(form.UserPass1Edit->text(), QStringLiteral("793"));
+        QVERIFY(form.ZWSZDJCheck->isChecked());
+        QVERIFY(!form.UserNameEdit->isEnabled());
+        QVERIFY(!form.XSDJCheck->isEnabled());
+        QCOMPARE(form.PageControl1->tabText(form.PageControl1->currentIndex()), QStringLiteral("资料配置"));
+        QStringList pages;
+        for (int i = 0; i < form.PageControl1->count(); ++i)
+            pages << form.PageControl1->tabText(i);
+        QCOMPARE(pages, (QStringList{"营业登记", "系统管理", "查询统计", "资料配置", "帐务管理"}));
+        QCOMPARE(form.findChildren<QCheckBox*>().size(), PermissionCount);
+    }
+
+    void addUser()
+    {
+        AppFixture f;
+        TUserGLForm form(f.ctx());
+        Click(form.AddButton);
+        QCOMPARE(form.mode(), std::uint8_t(1));
+        QVERIFY(form.UserNameEdit->text().isEmpty());
+        QVERIFY(!form.ZWSZDJCheck->isChecked());
+        QVERIFY(!form.StringGrid1->isEnabled());
+        Fill(form, QStringLiteral("  王店员 "), QStringLiteral("Ab1"), QStringLiteral("Ab1"));
+        form.XSDJCheck->setChecked(true);
+        form.CXXSCheck->setChecked(true);
+        Click(form.SaveButton);
+        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(Sorted(GridNames(form)), Sorted({Admin, "王店员"}));
+        const TUser u = Stored(f, QStringLiteral("王店员"));
+        QCOMPARE(u.UserPassword, QStringLiteral("Ab1"));
+        for (int i = 0; i < PermissionCount; ++i) {
+            const QString flag = QLatin1String(PermissionNames[i]);
+            QCOMPARE(int(u.flag(i)), int(flag == "QX_XSDJ" || flag == "QX_CXXS"));
+        }
+    }
+
+    void saveChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pass1");
+        QTest::addColumn<QString>("pass2");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no name") << " " << "a" << "a" << "请输入用户名!";
+        QTest::newRow("no password") << "li" << "" << "a" << "请输入用户密码!";
+        QTest::newRow("no second password") << "li" << "a" << "" << "请再次输入用户密码!";
+        QTest::newRow("passwords differ") << "li" << "a" << "A" << "两次输入密码不同，请重新输入用户密码!";
+        QTest::newRow("name taken") << "CLERK" << "a" << "a" << "用户名称\"CLERK\"已存在,请输入其他用户名称!";
+        QTest::newRow("built-in name taken") << "系统管理员" << "a" << "a" << "用户名称\"系统管理员\"已存在,请输入其他用户名称!";
+    }
+
+    void saveChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pass1);
+        QFETCH(QString, pass2);
+        QFETCH(QString, message);
+        AppFixture f;
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("clerk"), 0));
+        const QStringList before = UserNames(f.ctx().db());
+        TUserGLForm form(f.ctx());
+        form.show();
+        Click(form.AddButton);
+        Fill(form, name, pass1, pass2);
+        Click(form.SaveButton);
+        QCOMPARE(f.prompts.texts(), QStringList{message});
+        QCOMPARE(form.mode(), std::uint8_t(1));
+        QCOMPARE(UserNames(f.ctx().db()), before);
+        if (message.startsWith(QStringLiteral("两次"))) {
+            QVERIFY(form.UserPass1Edit->text().isEmpty());
+            QVERIFY(form.UserPass2Edit->text().isEmpty());
+        }
+    }
+
+    void editAndRename()
+    {
+        AppFixture f;
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("clerk"), 1));
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("cashier"), 0));
+        TUserGLForm form(f.ctx());
+        form.show();
+        SelectUser(form, QStringLiteral("clerk"));
+        QVERIFY(form.UserGLCheck->isChecked());
+        Click(form.EditButton);
+        QCOMPARE(form.mode(), std::uint8_t(2));
+        QCOMPARE(form.UserNameEdit->text(), QStringLiteral("clerk"));  // the shown values stay
+
+        // renaming onto another user is refused and writes nothing
+        form.UserNameEdit->setText(QStringLiteral("Cashier"));
+        Click(form.SaveButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("用户名称\"Cashier\"已存在,请输入其他用户名称!"));
+        QCOMPARE(form.mode(), std::uint8_t(2));
+        QCOMPARE(Stored(f, QStringLiteral("clerk")).QX_UserGL, std::uint8_t(1));
+
+        form.UserNameEdit->setText(QStringLiteral("seller"));
+        form.UserGLCheck->setChecked(false);
+        Click(form.SaveButton);
+        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(Sorted(GridNames(form)), Sorted({Admin, "cashier", "seller"}));
+        QVERIFY(!GetUser(f.ctx().db(), QStringLiteral("clerk"), *std::make_unique<TUser>()));
+        const TUser seller = Stored(f, QStringLiteral("seller"));
+        QCOMPARE(seller.QX_UserGL, std::uint8_t(0));
+        QCOMPARE(seller.QX_UpPass, std::uint8_t(1));
+
+        // a change of letter case only is the same user
+        SelectUser(form, QStringLiteral("seller"));
+        Click(form.EditButton);
+        form.UserNameEdit->setText(QStringLiteral("Seller"));
+        Click(form.SaveButton);
+        QCOMPARE(Sorted(GridNames(form)), Sorted({Admin, "cashier", "Seller"}));
+    }
+
+    void cancelRestoresTheShownUser()
+    {
+        AppFixture f;
+        TUserGLForm form(f.ctx());
+        Click(form.AddButton);
+        Fill(form, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("y"));
+        Click(form.CancelButton);
+        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.UserNameEdit->text(), Admin);
+        QCOMPARE(UserNames(f.ctx().db()), QStringList{Admin});
+    }
+
+    void builtInUserIsProtected()
+    {
+        AppFixture f;
+        TUserGLForm form(f.ctx());
+        form.show();
+        SelectUser(form, Admin);
+        Click(form.EditButton);
+        QCOMPARE(form.mode(), std::uint8_t(0));
+        Click(form.DelButton);
+        QCOMPARE(f.prompts.texts(), (QStringList{"\"系统管理员\"为系统内置用户,不能修改!",
+                                                 "\"系统管理员\"为系统内置用户,不能删除!"}));
+        QCOMPARE(UserNames(f.ctx().db()), QStringList{Admin});
+    }
+
+    void deleteAsksFirst()
+    {
+        AppFixture f;
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("clerk"), 0));
+        TUserGLForm form(f.ctx());
+        form.show();
+        SelectUser(form, QStringLiteral("clerk"));
+        f.prompts.answers = {false, true};
+        Click(form.DelButton);
+        QCOMPARE(Sorted(UserNames(f.ctx().db())), Sorted({Admin, "clerk"}));
+        Click(form.DelButton);
+        QCOMPARE(f.prompts.texts(), QStringList(2, QStringLiteral("确定要删除用户\"clerk\"吗?")));
+        QCOMPARE(UserNames(f.ctx().db()), QStringList{Admin});
+        QCOMPARE(GridNames(form), QStringList{Admin});
+        QCOMPARE(form.UserNameEdit->text(), Admin);
+    }
+
+    void password_data()
+    {
+        QTest::addColumn<QString>("oldPass");
+        QTest::addColumn<QString>("new1");
+        QTest::addColumn<QString>("new2");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no old password") << "" << "n" << "n" << "请输入原密码!";
+        QTest::newRow("no new password") << "Old" << "" << "n" << "请输入新密码！";
+        QTest::newRow("no second new password") << "Old" << "n" << "" << "请再次输入新密码！";
+        QTest::newRow("old password in other case") << "old" << "n" << "n" << "原密码输入错误,请重新输入!";
+        QTest::newRow("new passwords differ") << "Old" << "n" << "N" << "两次输入的新密码不同,请重新输入!";
+        QTest::newRow("changed") << "Old" << "New" << "New" << "密码修改成功!";
+    }
+
+    void password()
+    {
+        QFETCH(QString, oldPass);
+        QFETCH(QString, new1);
+        QFETCH(QString, new2);
+        QFETCH(QString, message);
+        AppFixture f;
+        TUser clerk = UserWithFlags(QStringLiteral("clerk"), 1);
+        clerk.UserPassword = QStringLiteral("Old");
+        InsertUser(f.ctx().db(), clerk);
+        f.signIn(clerk);
+        TUpPassForm form(f.ctx());
+        form.show();
+        QCOMPARE(form.UserEdit->text(), QStringLiteral("clerk"));
+        QVERIFY(!form.UserEdit->isEnabled());
+        form.OldPassEdit->setText(oldPass);
+        form.NewPass1Edit->setText(new1);
+        form.NewPass2Edit->setText(new2);
+        Click(form.OKButton);
+        QCOMPARE(f.prompts.texts(), QStringList{message});
+        const bool changed = message == QStringLiteral("密码修改成功!");
+        const QString expected = changed ? QStringLiteral("New") : QStringLiteral("Old");
+        QCOMPARE(Stored(f, QStringLiteral("clerk")).UserPassword, expected);
+        QCOMPARE(f.ctx().LoginUser.UserPassword, expected);
+        QCOMPARE(form.isVisible(), !changed);
+        if (message.startsWith(QStringLiteral("两次"))) {
+            QVERIFY(form.NewPass1Edit->text().isEmpty());
+            QVERIFY(form.NewPass2Edit->text().isEmpty());
+        }
+    }
+};
+
+QL_APP_TEST_MAIN(TestUsers)
+#include "test_users.moc"
