@@ -21,7 +21,7 @@ void TLogForm::setupUi()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setMinimumWidth(180);
+    ComboBox1->setMinimumWidth(200);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -91,6 +91,9 @@ void TMainForm::setupUi()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setAutoFillBackground(true);
+    QPalette strip = Panel1->palette();
+    strip.setColor(QPalette::Window, QColor(0xdc, 0xe7, 0xf4));
+    Panel1->setPalette(strip);
     Panel1->setCursor(Qt::PointingHandCursor);
     row->addWidget(Panel1);
 

@@ -1,0 +1,121 @@
+// Screenshots of the shell's windows, drawn offscreen on a temporary program folder:
+//   QT_QPA_PLATFORM=offscreen shots DIR
+// writes login.png, main-open.png, main-closed.png, users.png, password.png, enterprise.png and
+// about.png into DIR. The navigator is drawn onto the main window at its place.
+
+#include "AboutForm.h"
+#include "AppContext.h"
+#include "Application.h"
+#include "DaoHangForm.h"
+#include "LogForm.h"
+#include "MainForm.h"
+#include "Schema.h"
+#include "UpPassForm.h"
+#include "UserGLForm.h"
+#include "UserStore.h"
+#include "ZL_QYXXForm.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+QDir Out;
+
+void Save(const QPixmap& picture, const char* name)
+{
+    const QString path = Out.filePath(QLatin1String(name));
+    picture.save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+void Shot(QWidget& window, const char* name)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    Save(window.grab(), name);
+}
+
+// The main window with the navigator drawn at its place, as a desktop shows them.
+void MainShot(AppContext& context, const char* name)
+{
+    TMainForm form(context);
+    form.resize(1280, 800);
+    form.show();
+    QCoreApplication::processEvents();
+    QPixmap picture = form.grab();
+    TDaoHangForm* nav = form.navigator();
+    const QPixmap navPicture = nav->grab();
+    QPainter p(&picture);
+    const QRect navRect(nav->pos(), navPicture.size());
+    const int titleHeight = 26;
+    const QRect frame = navRect.adjusted(-1, -titleHeight - 1, 1, 1);
+    p.fillRect(frame.translated(4, 4), QColor(0, 0, 0, 50));
+    p.fillRect(frame, QColor(60, 90, 130));
+    p.setPen(Qt::white);
+    p.drawText(frame.adjusted(8, 1, 0, 0).topLeft() + QPoint(0, 18), nav->windowTitle());
+    p.drawText(QRect(frame.right() - 24, frame.top() + 1, 20, titleHeight), Qt::AlignCenter, QStringLiteral("×"));
+    p.drawPixmap(navRect.topLeft(), navPicture);
+    Save(picture, name);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QingLanApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: shots DIR" << Qt::endl;
+        return 2;
+    }
+    Out = QDir(QString::fromLocal8Bit(argv[1]));
+    Out.mkpath(QStringLiteral("."));
+    QTemporaryDir dir;
+    AppContext context(dir.path() + u'/');
+    BoxPrompts prompts;
+    context.prompts = &prompts;
+    app.setPrompts(&prompts);
+    if (!context.InitSystem())
+        return 1;
+    TUser clerk;
+    clerk.UserName = QStringLiteral("店员小王");
+    clerk.UserPassword = QStringLiteral("123");
+    clerk.QX_XSDJ = clerk.QX_XSTH = clerk.QX_CXKC = clerk.QX_PZKH = clerk.QX_UpPass = 1;
+    InsertUser(context.db(), clerk);
+    context.GsInfo.GSName = QStringLiteral("晴岚家电城");
+    context.GsInfo.GSPhone = QStringLiteral("0571-8765 4321 13800000000");
+    context.GsInfo.GSAddress = QStringLiteral("杭州市西湖区文三路188号");
+    context.GsInfo.GSJianJie = QStringLiteral("专营冰箱、洗衣机、空调、彩电等大小家电，送货上门，三包服务。");
+
+    {
+        TLogForm login(context);
+        login.ComboBox1->setCurrentIndex(login.ComboBox1->findText(QString::fromUtf8(BuiltInAdministrator)));
+        Shot(login, "login.png");
+    }
+    GetUser(context.db(), QString::fromUtf8(BuiltInAdministrator), context.LoginUser);
+    context.BriefHelp = 1;
+    MainShot(context, "main-open.png");
+    context.BriefHelp = 0;
+    GetUser(context.db(), clerk.UserName, context.LoginUser);
+    MainShot(context, "main-closed.png");
+    {
+        TUserGLForm users(context);
+        Shot(users, "users.png");
+    }
+    {
+        TUpPassForm password(context);
+        Shot(password, "password.png");
+    }
+    {
+        TZL_QYXXForm info(context);
+        Shot(info, "enterprise.png");
+    }
+    {
+        TAboutForm about;
+        Shot(about, "about.png");
+    }
+    return 0;
+}
