@@ -56,14 +56,12 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
 
     ApplyPermissions();
     setWindowTitle(QStringLiteral("晴岚家电销售管理系统 V3.0.6"));
+    Label1->setText(StripText(m_ctx.BriefHelp == 1));
     CenterStrip();
-    if (m_ctx.BriefHelp == 1) {
+    if (m_ctx.BriefHelp == 1)
         SetPanelWidths(PanelOpenWidth, MemoOpenWidth);
-        Label1->setText(StripText(true));
-    } else {
+    else
         SetPanelWidths(PanelOpenWidth - MemoOpenWidth, 0);
-        Label1->setText(StripText(false));
-    }
 }
 
 QAction* TMainForm::menuItem(const QString& name) const

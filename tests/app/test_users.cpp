@@ -166,7 +166,8 @@ private slots:
         Click(form.SaveButton);
         QCOMPARE(form.mode(), std::uint8_t(0));
         QCOMPARE(Sorted(GridNames(form)), Sorted({Admin, "cashier", "seller"}));
-        QVERIFY(!GetUser(f.ctx().db(), QStringLiteral("clerk"), *std::make_unique<TUser>()));
+        TUser gone;
+        QVERIFY(!GetUser(f.ctx().db(), QStringLiteral("clerk"), gone));
         const TUser seller = Stored(f, QStringLiteral("seller"));
         QCOMPARE(seller.QX_UserGL, std::uint8_t(0));
         QCOMPARE(seller.QX_UpPass, std::uint8_t(1));
