@@ -2,6 +2,7 @@
 
 #include "AboutForm.h"
 #include "Commands.h"
+#include "PrintSetForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
 #include "ZL_QYXXForm.h"
@@ -11,6 +12,7 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TUpPassForm"), ModalWindow<TUpPassForm>());
     RegisterCommandWindow(QStringLiteral("TUserGLForm"), ModalWindow<TUserGLForm>());
     RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
+    RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), [](AppContext&, QWidget* parent, int) {
         TAboutForm form(parent);
         form.exec();

@@ -7,6 +7,8 @@
 #include "DaoHangForm.h"
 #include "LogForm.h"
 #include "MainForm.h"
+#include "PrintSetForm.h"
+#include "RegisteredWindows.h"
 #include "UserStore.h"
 
 #include <QDesktopServices>
@@ -19,6 +21,7 @@
 #include <QTreeWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -289,6 +292,26 @@ private slots:
         QCOMPARE(about.EditionLabel->text(), QStringLiteral("单机版V3.0.6"));
         QCOMPARE(about.EditionLabel->x(), about.TitleLabel->geometry().right() + 1 + 5);
         QVERIFY(about.TitleLabel->font().pointSize() > about.EditionLabel->font().pointSize());
+    }
+
+    // A registered window opens modally from its command and is freed when it closes.
+    void printSettingsCommandOpensItsWindow()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("a"), 1));
+        RegisterWindows();
+        TMainForm form(f.ctx());
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            if (auto* w = qobject_cast<TPrintSetForm*>(QApplication::activeModalWidget())) {
+                opened = w->windowTitle();
+                w->reject();
+            }
+        });
+        form.menuItem("N54")->trigger();
+        RegisterCommandWindow(QStringLiteral("TPrintSetForm"), {});
+        QVERIFY(!opened.isEmpty());
+        QVERIFY(form.findChildren<TPrintSetForm*>().isEmpty());
     }
 
     void escapedErrorIsShownAndWindowStaysUsable()
