@@ -1,13 +1,12 @@
 // Layout of the login window.
 #include "LogForm.h"
 
+#include "WindowParts.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 void TLogForm::setupUi()
@@ -23,17 +22,12 @@ void TLogForm::setupUi()
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMinimumWidth(200);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setEchoMode(QLineEdit::Password);
+    Edit1 = MakeEdit(this, "Edit1", true);
 
-    Button1 = new QPushButton(QStringLiteral("登录"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = MakeButton(this, "Button1", QStringLiteral("登录"));
     Button1->setDefault(true);
     Button1->setAutoDefault(true);
-    Button2 = new QPushButton(QStringLiteral("退出"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
+    Button2 = MakeButton(this, "Button2", QStringLiteral("退出"));
 
     GroupBox1 = new QGroupBox(QStringLiteral("提示"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -48,16 +42,11 @@ void TLogForm::setupUi()
     fields->addRow(QStringLiteral("用户名"), ComboBox1);
     fields->addRow(QStringLiteral("密码"), Edit1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(24, 20, 24, 16);
     top->setSpacing(14);
     top->addLayout(fields);
-    top->addLayout(buttons);
+    top->addLayout(ButtonRow({Button1, Button2}));
     top->addWidget(GroupBox1);
     top->setSizeConstraint(QLayout::SetFixedSize);
 

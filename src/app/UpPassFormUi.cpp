@@ -1,10 +1,9 @@
 // Layout of the password window.
 #include "UpPassForm.h"
 
+#include "WindowParts.h"
+
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 void TUpPassForm::setupUi()
@@ -15,10 +14,7 @@ void TUpPassForm::setupUi()
                    | Qt::MSWindowsFixedSizeDialogHint);
 
     const auto edit = [this](const char* name, bool password) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QLatin1String(name));
-        if (password)
-            e->setEchoMode(QLineEdit::Password);
+        auto* e = MakeEdit(this, name, password);
         e->setMinimumWidth(200);
         return e;
     };
@@ -36,21 +32,14 @@ void TUpPassForm::setupUi()
     fields->addRow(QStringLiteral("新密码"), NewPass1Edit);
     fields->addRow(QStringLiteral("确认新密码"), NewPass2Edit);
 
-    OKButton = new QPushButton(QStringLiteral("确定"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton = MakeButton(this, "OKButton", QStringLiteral("确定"));
     OKButton->setDefault(true);
-    EscButton = new QPushButton(QStringLiteral("退出"), this);
-    EscButton->setObjectName(QStringLiteral("EscButton"));
-    EscButton->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(EscButton);
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(24, 20, 24, 16);
     top->setSpacing(16);
     top->addLayout(fields);
-    top->addLayout(buttons);
+    top->addLayout(ButtonRow({OKButton, EscButton}));
     top->setSizeConstraint(QLayout::SetFixedSize);
 }

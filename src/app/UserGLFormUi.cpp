@@ -3,6 +3,7 @@
 
 #include "StringGrid.h"
 #include "UserGLPages.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -10,31 +11,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name, bool password)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    if (password)
-        e->setEchoMode(QLineEdit::Password);
-    return e;
-}
-
-}  // namespace
 
 void TUserGLForm::setupUi()
 {
@@ -55,9 +33,9 @@ void TUserGLForm::setupUi()
 
     GroupBox1 = new QGroupBox(QStringLiteral("添加/修改"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    UserNameEdit = Edit(GroupBox1, "UserNameEdit", false);
-    UserPass1Edit = Edit(GroupBox1, "UserPass1Edit", true);
-    UserPass2Edit = Edit(GroupBox1, "UserPass2Edit", true);
+    UserNameEdit = MakeEdit(GroupBox1, "UserNameEdit");
+    UserPass1Edit = MakeEdit(GroupBox1, "UserPass1Edit", true);
+    UserPass2Edit = MakeEdit(GroupBox1, "UserPass2Edit", true);
     auto* fields = new QFormLayout;
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fields->addRow(QStringLiteral("用户名称"), UserNameEdit);
@@ -87,26 +65,18 @@ void TUserGLForm::setupUi()
     auto* pages = new QVBoxLayout(GroupBox2);
     pages->addWidget(PageControl1);
 
-    SaveButton = Button(GroupBox1, "SaveButton", "保存");
-    CancelButton = Button(GroupBox1, "CancelButton", "取消");
-    auto* editButtons = new QHBoxLayout;
-    editButtons->addStretch();
-    editButtons->addWidget(SaveButton);
-    editButtons->addWidget(CancelButton);
+    SaveButton = MakeButton(GroupBox1, "SaveButton", QStringLiteral("保存"));
+    CancelButton = MakeButton(GroupBox1, "CancelButton", QStringLiteral("取消"));
 
     auto* frame = new QVBoxLayout(GroupBox1);
     frame->addLayout(fields);
     frame->addWidget(GroupBox2, 1);
-    frame->addLayout(editButtons);
+    frame->addLayout(ButtonRow({SaveButton, CancelButton}));
 
-    AddButton = Button(this, "AddButton", "添加");
-    EditButton = Button(this, "EditButton", "修改");
-    DelButton = Button(this, "DelButton", "删除");
-    EscButton = Button(this, "EscButton", "退出");
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    for (QPushButton* b : {AddButton, EditButton, DelButton, EscButton})
-        bottom->addWidget(b);
+    AddButton = MakeButton(this, "AddButton", QStringLiteral("添加"));
+    EditButton = MakeButton(this, "EditButton", QStringLiteral("修改"));
+    DelButton = MakeButton(this, "DelButton", QStringLiteral("删除"));
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* body = new QHBoxLayout;
     body->addWidget(StringGrid1);
@@ -114,6 +84,6 @@ void TUserGLForm::setupUi()
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
     top->addLayout(body, 1);
-    top->addLayout(bottom);
+    top->addLayout(ButtonRow({AddButton, EditButton, DelButton, EscButton}));
     resize(640, 470);
 }

@@ -1,12 +1,12 @@
 // Layout of the enterprise information window.
 #include "ZL_QYXXForm.h"
 
+#include "WindowParts.h"
+
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 void TZL_QYXXForm::setupUi()
@@ -21,8 +21,7 @@ void TZL_QYXXForm::setupUi()
     grid->setVerticalSpacing(10);
     int row = 0;
     const auto field = [&](QLineEdit*& edit, const char* name, const char* label, int maxLength, int span) {
-        edit = new QLineEdit(this);
-        edit->setObjectName(QLatin1String(name));
+        edit = MakeEdit(this, name);
         edit->setMaxLength(maxLength);
         auto* caption = new QLabel(QString::fromUtf8(label), this);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -39,8 +38,7 @@ void TZL_QYXXForm::setupUi()
     field(Edit3, "Edit3", "传真：", 20, 1);
     auto* postLabel = new QLabel(QStringLiteral("邮编："), this);
     postLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Edit4 = new QLineEdit(this);
-    Edit4->setObjectName(QStringLiteral("Edit4"));
+    Edit4 = MakeEdit(this, "Edit4");
     Edit4->setMaxLength(20);
     grid->addWidget(postLabel, row, 2);
     grid->addWidget(Edit4, row, 3);
@@ -67,22 +65,15 @@ void TZL_QYXXForm::setupUi()
     auto* note = new QLabel(QStringLiteral("注：以上信息将显示在销售单中，简介内容应简短(最多90个汉字)"), this);
     note->setStyleSheet(QStringLiteral("color: #a33a00;"));
 
-    Button1 = new QPushButton(QStringLiteral("保存"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = MakeButton(this, "Button1", QStringLiteral("保存"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("取消"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    Button2 = MakeButton(this, "Button2", QStringLiteral("取消"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(20, 18, 20, 14);
     top->setSpacing(12);
     top->addLayout(grid);
     top->addWidget(note);
-    top->addLayout(buttons);
+    top->addLayout(ButtonRow({Button1, Button2}));
     setFixedSize(560, sizeHint().height());
 }

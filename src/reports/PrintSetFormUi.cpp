@@ -1,13 +1,14 @@
 // Layout of the sales document print settings window.
 #include "PrintSetForm.h"
 
+#include "WindowParts.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -15,8 +16,7 @@ namespace {
 
 QLineEdit* NumberEdit(QWidget* parent, const char* name)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    auto* edit = MakeEdit(parent, name);
     edit->setFixedWidth(64);
     edit->setAlignment(Qt::AlignRight);
     return edit;
@@ -75,15 +75,9 @@ void TPrintSetForm::setupUi()
     directionRow->addStretch();
 
     // Enter in the edits only moves the focus; on the focused "保存" it saves.
-    OKButton = new QPushButton(QStringLiteral("保存"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    EscButton = new QPushButton(QStringLiteral("取消"), this);
-    EscButton->setObjectName(QStringLiteral("EscButton"));
-    EscButton->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(EscButton);
+    OKButton = MakeButton(this, "OKButton", QStringLiteral("保存"));
+    OKButton->setAutoDefault(true);
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("取消"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(16, 14, 16, 12);
@@ -91,6 +85,6 @@ void TPrintSetForm::setupUi()
     top->addWidget(paperBox);
     top->addWidget(marginBox);
     top->addWidget(directionBox);
-    top->addLayout(buttons);
+    top->addLayout(ButtonRow({OKButton, EscButton}));
     setFixedSize(sizeHint());
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+// Building blocks of window layouts: controls made with their documented object names, and the
+// right-aligned row of buttons at the foot of a dialog.
+
+#include <QString>
+#include <initializer_list>
+
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Gives a control its documented object name and returns it.
+template <class W>
+W* Named(W* widget, const char* objectName)
+{
+    widget->setObjectName(QString::fromLatin1(objectName));
+    return widget;
+}
+
+// A push button that does not take Enter unless made the default.
+QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption);
+
+// A one-line edit; a password edit shows dots.
+QLineEdit* MakeEdit(QWidget* parent, const char* objectName, bool password = false);
+
+// The buttons in a row, pushed to the right.
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
