@@ -3,13 +3,11 @@
 // Building blocks of window layouts: controls made with their documented object names, and the
 // right-aligned row of buttons at the foot of a dialog.
 
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <initializer_list>
-
-class QHBoxLayout;
-class QLineEdit;
-class QPushButton;
-class QWidget;
 
 // Gives a control its documented object name and returns it.
 template <class W>
