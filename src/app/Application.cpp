@@ -3,12 +3,20 @@
 #include "Database.h"
 #include "Prompts.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 QingLanApplication::QingLanApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("qinglan"));
     setApplicationVersion(QStringLiteral("3.0.6"));
+    // Qt's own texts (edit menus, standard dialogs) in Chinese, when the translations are installed.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool QingLanApplication::notify(QObject* receiver, QEvent* event)

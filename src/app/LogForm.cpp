@@ -31,6 +31,7 @@ void TLogForm::FillUserCombo()
 {
     ComboBox1->clear();
     ComboBox1->addItems(UserNames(m_ctx.db()));
+    ComboBox1->setCurrentIndex(-1);  // the operator picks or types a name
 }
 
 void TLogForm::LoadLoginUser(const QString& UserName)

@@ -20,6 +20,7 @@ void TLogForm::setupUi()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setCompleter(nullptr);  // a typed name is never completed into another user's
     ComboBox1->setMinimumWidth(200);
 
     Edit1 = MakeEdit(this, "Edit1", true);

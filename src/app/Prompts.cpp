@@ -1,5 +1,6 @@
 #include "Prompts.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace {
@@ -8,6 +9,10 @@ bool Show(QWidget* parent, const QString& caption, const QString& text, QMessage
           QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, caption, text, buttons, parent);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("确定"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("取消"));
     return box.exec() == QMessageBox::Ok;
 }
 

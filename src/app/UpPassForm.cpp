@@ -39,7 +39,11 @@ void TUpPassForm::OKButtonClick()
         NewPass1Edit->setFocus();
         return;
     }
-    UpdatePassword(m_ctx.db(), m_ctx.LoginUser.UserName, NewPass1Edit->text());
+    if (!UpdatePassword(m_ctx.db(), m_ctx.LoginUser.UserName, NewPass1Edit->text())) {
+        m_ctx.prompts->message(
+            this, QStringLiteral("密码修改失败:用户\"%1\"已不存在!").arg(m_ctx.LoginUser.UserName));
+        return;
+    }
     m_ctx.LoginUser.UserPassword = NewPass1Edit->text();
     m_ctx.prompts->message(this, QStringLiteral("密码修改成功!"));
     accept();

@@ -88,8 +88,10 @@ void DeleteUser(Database& db, const QString& UserName)
     db.exec(QStringLiteral("delete from SYS_User where UserName=:UserName"), {{UserNameParam, UserName}});
 }
 
-void UpdatePassword(Database& db, const QString& UserName, const QString& UserPassword)
+bool UpdatePassword(Database& db, const QString& UserName, const QString& UserPassword)
 {
-    db.exec(QStringLiteral("update SYS_User set UserPassword=:UserPassword where UserName=:UserName"),
-            {{QStringLiteral(":UserPassword"), UserPassword}, {UserNameParam, UserName}});
+    return db.exec(QStringLiteral("update SYS_User set UserPassword=:UserPassword where UserName=:UserName"),
+                   {{QStringLiteral(":UserPassword"), UserPassword}, {UserNameParam, UserName}})
+               .numRowsAffected()
+        > 0;
 }

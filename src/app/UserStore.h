@@ -27,4 +27,5 @@ void InsertUser(Database& db, const TUser& user);
 // Writes user over the row of SrcUserName; a different UserName renames the user.
 void UpdateUser(Database& db, const QString& SrcUserName, const TUser& user);
 void DeleteUser(Database& db, const QString& UserName);
-void UpdatePassword(Database& db, const QString& UserName, const QString& UserPassword);
+// False when no user has that name (renamed or deleted since signing in).
+bool UpdatePassword(Database& db, const QString& UserName, const QString& UserPassword);

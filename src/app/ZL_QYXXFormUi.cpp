@@ -66,7 +66,6 @@ void TZL_QYXXForm::setupUi()
     note->setStyleSheet(QStringLiteral("color: #a33a00;"));
 
     Button1 = MakeButton(this, "Button1", QStringLiteral("保存"));
-    Button1->setDefault(true);
     Button2 = MakeButton(this, "Button2", QStringLiteral("取消"));
 
     auto* top = new QVBoxLayout(this);

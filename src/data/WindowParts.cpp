@@ -14,8 +14,10 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
 QLineEdit* MakeEdit(QWidget* parent, const char* objectName, bool password)
 {
     auto* e = Named(new QLineEdit(parent), objectName);
-    if (password)
+    if (password) {
         e->setEchoMode(QLineEdit::Password);
+        e->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
+    }
     return e;
 }
 

@@ -65,6 +65,7 @@ private slots:
         QCOMPARE(items, UserNames(f.ctx().db()));
         QVERIFY(items.contains(QStringLiteral("Clerk")));
         QVERIFY(form.Edit1->text().isEmpty());
+        QVERIFY(form.ComboBox1->currentText().isEmpty());
     }
 
     void attempt_data()

@@ -235,6 +235,7 @@ private slots:
         QTest::newRow("old password in other case") << "old" << "n" << "n" << "原密码输入错误,请重新输入!";
         QTest::newRow("new passwords differ") << "Old" << "n" << "N" << "两次输入的新密码不同,请重新输入!";
         QTest::newRow("changed") << "Old" << "New" << "New" << "密码修改成功!";
+        QTest::newRow("user gone since signing in") << "Old" << "New" << "New" << "密码修改失败:用户\"clerk\"已不存在!";
     }
 
     void password()
@@ -248,6 +249,12 @@ private slots:
         clerk.UserPassword = QStringLiteral("Old");
         InsertUser(f.ctx().db(), clerk);
         f.signIn(clerk);
+        const bool gone = message.startsWith(QStringLiteral("密码修改失败"));
+        if (gone) {  // renamed in the user window after signing in
+            TUser renamed = clerk;
+            renamed.UserName = QStringLiteral("clerk2");
+            UpdateUser(f.ctx().db(), clerk.UserName, renamed);
+        }
         TUpPassForm form(f.ctx());
         form.show();
         QCOMPARE(form.UserEdit->text(), QStringLiteral("clerk"));
@@ -259,7 +266,7 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList{message});
         const bool changed = message == QStringLiteral("密码修改成功!");
         const QString expected = changed ? QStringLiteral("New") : QStringLiteral("Old");
-        QCOMPARE(Stored(f, QStringLiteral("clerk")).UserPassword, expected);
+        QCOMPARE(Stored(f, gone ? QStringLiteral("clerk2") : QStringLiteral("clerk")).UserPassword, expected);
         QCOMPARE(f.ctx().LoginUser.UserPassword, expected);
         QCOMPARE(form.isVisible(), !changed);
         if (message.startsWith(QStringLiteral("两次"))) {
