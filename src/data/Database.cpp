@@ -1,8 +1,49 @@
 #include "Database.h"
 
 #include <QDate>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QStringEncoder>
 #include <QUuid>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Sort key of a text in Chinese order: the text in the Chinese code page, where the common
+// characters stand in pinyin order, with ASCII letters folded to lower case.
+QByteArray ChineseSortKey(const void* utf8, int size)
+{
+    thread_local QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+    QString text = QString::fromUtf8(static_cast<const char*>(utf8), size);
+    for (QChar& c : text)
+        if (c.unicode() < 128)
+            c = c.toLower();
+    return encoder(text);
+}
+
+int CompareChinese(void*, int size1, const void* text1, int size2, const void* text2)
+{
+    const QByteArray a = ChineseSortKey(text1, size1);
+    const QByteArray b = ChineseSortKey(text2, size2);
+    const int c = std::memcmp(a.constData(), b.constData(), size_t(std::min(a.size(), b.size())));
+    return c != 0 ? c : int(a.size() > b.size()) - int(a.size() < b.size());
+}
+
+void RegisterChineseCollation(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return;
+    sqlite3* h = *static_cast<sqlite3* const*>(handle.constData());
+    if (h)
+        sqlite3_create_collation(h, "chinese", SQLITE_UTF8, nullptr, &CompareChinese);
+}
+
+}  // namespace
 
 QString SqlDate(const QDate& d)
 {
@@ -28,6 +69,7 @@ void Database::open(const QString& path)
             QSqlDatabase::removeDatabase(m_connectionName);
             throw DbError(text);
         }
+        RegisterChineseCollation(db);
     }
     m_path = path;
 }

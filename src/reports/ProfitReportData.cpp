@@ -28,10 +28,11 @@ ReportDataset GroupedProfit(Database& db, const ProfitGrouping& g)
     }
     const QString sums = QStringLiteral("sum(%1shuliang) as ZSL,sum(%1CB*%1shuliang) as ZCB,sum(%1jinE) as ZJE")
                              .arg(g.lines);
+    const QString order = u' ' + QLatin1String(ChineseOrder);
     const QString sql = QStringLiteral("select %1,ZSL,ZCB,ZJE,ZJE-ZCB as LR from "
-                                       "(select %2,%3 from %4 where %5 group by %6) order by %1")
+                                       "(select %2,%3 from %4 where %5 group by %6) order by %7")
                             .arg(names.join(u','), selected.join(u','), sums, g.source, g.condition,
-                                 grouped.join(u','));
+                                 grouped.join(u','), names.join(order + u',') + order);
     ReportDataset d = SelectRows(db, sql, g.params);
     AppendMarginColumn(d);
     return d;

@@ -15,11 +15,13 @@ bool IsSet(const QString& value, const char* allEntry)
 
 QString StockOrder(const QString& orderBy)
 {
+    QStringList columns{QStringLiteral("PinPai"), QStringLiteral("ChanPin"), QStringLiteral("GuiGe")};
     if (orderBy == QStringLiteral("产品"))
-        return QStringLiteral("order by ChanPin,PinPai,GuiGe");
-    if (orderBy == QStringLiteral("规格"))
-        return QStringLiteral("order by GuiGe,PinPai,ChanPin");
-    return QStringLiteral("order by PinPai,ChanPin,GuiGe");
+        columns = {QStringLiteral("ChanPin"), QStringLiteral("PinPai"), QStringLiteral("GuiGe")};
+    else if (orderBy == QStringLiteral("规格"))
+        columns = {QStringLiteral("GuiGe"), QStringLiteral("PinPai"), QStringLiteral("ChanPin")};
+    return QStringLiteral("order by ") + columns.join(u' ' + QLatin1String(ChineseOrder) + u',')
+        + u' ' + QLatin1String(ChineseOrder);
 }
 
 }  // namespace

@@ -38,9 +38,9 @@
 // Income and expense: sz240308001 2024-03-08 收入 安装费收入 200; sz240331001 2024-03-31 支出
 // 房租 3000. Monthly closing: 202402 (sales 3400, profit 400, closed).
 //
-// March 2024 by goods item (the first group has amount 0):
-//   北辰加湿器 BC-JS01 ZSL 3 ZCB 300 ZJE 0 → "100.00%"; KFR-26GW/BC1 1 2000 2600 → "23.08%";
-//   KFR-35GW/BC1 2 5000 6000 → "16.67%"; BC-55U7 1 3000 3500 → "14.29%"; BCD-256TF → ".50%".
+// March 2024 by goods item, in list order (one group has amount 0):
+//   KFR-26GW/BC1 ZSL 1 ZCB 2000 ZJE 2600 → "23.08%"; KFR-35GW/BC1 2 5000 6000 → "16.67%";
+//   北辰加湿器 BC-JS01 3 300 0 → "100.00%"; BC-55U7 1 3000 3500 → "14.29%"; BCD-256TF → ".50%".
 
 #include "TestDb.h"
 
