@@ -3,6 +3,7 @@
 // A fresh database of this system in a temporary folder, for tests of data routines.
 
 #include "Database.h"
+#include "Records.h"
 #include "Schema.h"
 
 #include <QTemporaryDir>
@@ -24,6 +25,19 @@ struct TestDb {
         db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
                 {{QStringLiteral(":p"), PinPai}, {QStringLiteral(":c"), ChanPin}, {QStringLiteral(":g"), GuiGe},
                  {QStringLiteral(":n"), ShuLiang}, {QStringLiteral(":a"), PJCB}});
+    }
+
+    // A document line of a goods item as the operator enters it.
+    static TShangPinItem line(const QString& PinPai, const QString& ChanPin, const QString& GuiGe, int qty, double price)
+    {
+        TShangPinItem it;
+        it.PinPai = PinPai;
+        it.chanpin = ChanPin;
+        it.guige = GuiGe;
+        it.shuliang = qty;
+        it.danjia = price;
+        it.jinE = qty * price;
+        return it;
     }
 
     int count(const QString& table)

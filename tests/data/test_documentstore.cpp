@@ -11,14 +11,7 @@ const QString C = QStringLiteral("三门冰箱");
 
 TShangPinItem Line(const QString& guige, int qty, double price)
 {
-    TShangPinItem it;
-    it.PinPai = P;
-    it.chanpin = C;
-    it.guige = guige;
-    it.shuliang = qty;
-    it.danjia = price;
-    it.jinE = qty * price;
-    return it;
+    return TestDb::line(P, C, guige, qty, price);
 }
 
 TXiaoShouDan Sale(const QString& dh, int qty, double amount, double owed)
