@@ -121,9 +121,9 @@ void CreateSchema(Database& db)
 bool IsQingLanDatabase(Database& db)
 {
     try {
+        const int version = db.scalar(QStringLiteral("PRAGMA user_version")).toInt();
         return db.scalar(QStringLiteral("PRAGMA application_id")).toInt() == SchemaApplicationId
-            && db.scalar(QStringLiteral("PRAGMA user_version")).toInt() >= 1
-            && db.scalar(QStringLiteral("PRAGMA user_version")).toInt() <= SchemaVersion;
+            && version >= 1 && version <= SchemaVersion;
     } catch (const DbError&) {
         return false;  // not a database file at all
     }
