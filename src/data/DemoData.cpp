@@ -12,17 +12,8 @@
 
 namespace {
 
-struct DemoGoods {
-    const char* PinPai;
-    const char* ChanPin;
-    const char* CPType;
-    const char* GuiGe;
-    int stock;
-    double cost;
-};
-
 // Fictional brands; product names carry the kind of appliance.
-const DemoGoods Goods[] = {
+const SeedGoods Goods[] = {
     {"北辰", "北辰挂机空调", "空调", "KFR-26GW/BC1", 12, 2150},
     {"北辰", "北辰挂机空调", "空调", "KFR-35GW/BC1", 10, 2580},
     {"北辰", "北辰柜机空调", "空调", "KFR-72LW/BC3", 4, 6280},
@@ -82,17 +73,8 @@ void InsertMasterData(Database& db, const QDate& today)
 {
     for (const char* c : Classes)
         db.exec(QStringLiteral("insert into Base_CPType(TypeName) values(:t)"), {{QStringLiteral(":t"), S(c)}});
-    for (const DemoGoods& g : Goods) {
-        db.exec(QStringLiteral("insert or ignore into Base_PinPai(PinPai) values(:p)"),
-                {{QStringLiteral(":p"), S(g.PinPai)}});
-        db.exec(QStringLiteral("insert or ignore into Base_ChanPin(PinPai,ChanPin,CPType) values(:p,:c,:t)"),
-                {{QStringLiteral(":p"), S(g.PinPai)}, {QStringLiteral(":c"), S(g.ChanPin)},
-                 {QStringLiteral(":t"), S(g.CPType)}});
-        db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
-                {{QStringLiteral(":p"), S(g.PinPai)}, {QStringLiteral(":c"), S(g.ChanPin)},
-                 {QStringLiteral(":g"), S(g.GuiGe)}, {QStringLiteral(":n"), g.stock},
-                 {QStringLiteral(":a"), g.cost}});
-    }
+    for (const SeedGoods& g : Goods)
+        InsertGoodsItem(db, g);
     for (const auto& c : Customers)
         db.exec(QStringLiteral("insert into Base_KeHu(KeHu,LXR,phone,address,yb,FAX,Email,Remark) "
                                "values(:k,:l,:p,:a,:y,'','','')"),
@@ -113,15 +95,6 @@ void InsertMasterData(Database& db, const QDate& today)
         db.exec(QStringLiteral("insert into Base_ShouZhi(item) values(:i)"), {{QStringLiteral(":i"), S(i)}});
     for (const char* i : ExpenseItems)
         db.exec(QStringLiteral("insert into Base_ShouZhi(item) values(:i)"), {{QStringLiteral(":i"), S(i)}});
-}
-
-// Records a part payment against a document and lowers its amount owed.
-void Pay(Database& db, const char* header, const char* history, const QString& dh, const QDate& day, double amount)
-{
-    db.exec(QStringLiteral("insert into %1(DH,in_date,JinE) values(:dh,:d,:j)").arg(QLatin1String(history)),
-            {{QStringLiteral(":dh"), dh}, {QStringLiteral(":d"), SqlDate(day)}, {QStringLiteral(":j"), amount}});
-    db.exec(QStringLiteral("update %1 set QK=QK-:j where dh=:dh").arg(QLatin1String(header)),
-            {{QStringLiteral(":dh"), dh}, {QStringLiteral(":j"), amount}});
 }
 
 class DemoWriter {
@@ -157,7 +130,7 @@ private:
     {
         const int s = pick(int(std::size(Suppliers)));
         QVector<TShangPinItem> lines;
-        for (const DemoGoods& g : Goods) {
+        for (const SeedGoods& g : Goods) {
             if (QString(S(g.PinPai)) != S(BrandOfSupplier(s)))
                 continue;
             const int stock = GetKuCunShuLiang(m_db, S(g.PinPai), S(g.ChanPin), S(g.GuiGe));
@@ -190,7 +163,7 @@ private:
         d.QK = d.jinE - paid;
         SaveCaiGouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
         if (d.QK > 0 && day.daysTo(m_today) > 30)
-            Pay(m_db, "Log_CaiGouDan", "Log_FKGuoCheng", d.dh, day.addDays(20), d.QK);
+            RecordPartPayment(m_db, PaymentSide::Payment, d.dh, day.addDays(20), d.QK);
     }
 
     void sale(const QDate& day, bool isReturn)
@@ -200,7 +173,7 @@ private:
         QVector<TShangPinItem> lines;
         const int count = isReturn ? 1 : 1 + pick(c >= 5 ? 3 : 2);
         for (int tries = 0; tries < 6 && lines.size() < count; ++tries) {
-            const DemoGoods& g = Goods[pick(int(std::size(Goods)))];
+            const SeedGoods& g = Goods[pick(int(std::size(Goods)))];
             const int stock = GetKuCunShuLiang(m_db, S(g.PinPai), S(g.ChanPin), S(g.GuiGe));
             const int qty = c >= 5 ? 1 + pick(3) : 1;
             if (!isReturn && stock < qty)
@@ -233,7 +206,7 @@ private:
         d.QK = d.jinE - received;
         SaveXiaoShouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
         if (d.QK > 0 && day.daysTo(m_today) > 20)
-            Pay(m_db, "Log_XiaoShouDan", "Log_SKGuoCheng", d.dh, day.addDays(15), RoundFloat(2, d.QK / 2));
+            RecordPartPayment(m_db, PaymentSide::Receipt, d.dh, day.addDays(15), RoundFloat(2, d.QK / 2));
     }
 
     void entry(const QDate& day, const QString& type, const QString& item, double amount)
@@ -258,6 +231,29 @@ private:
 };
 
 }  // namespace
+
+void InsertGoodsItem(Database& db, const SeedGoods& g)
+{
+    const SqlParams key{{QStringLiteral(":p"), S(g.PinPai)}, {QStringLiteral(":c"), S(g.ChanPin)}};
+    db.exec(QStringLiteral("insert or ignore into Base_PinPai(PinPai) values(:p)"), {key[0]});
+    db.exec(QStringLiteral("insert or ignore into Base_ChanPin(PinPai,ChanPin,CPType) values(:p,:c,:t)"),
+            key + SqlParams{{QStringLiteral(":t"), S(g.CPType)}});
+    db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
+            key + SqlParams{{QStringLiteral(":g"), S(g.GuiGe)}, {QStringLiteral(":n"), g.stock},
+                            {QStringLiteral(":a"), g.cost}});
+}
+
+void RecordPartPayment(Database& db, PaymentSide side, const QString& dh, const QDate& day, double amount)
+{
+    const bool receipt = side == PaymentSide::Receipt;
+    const SqlParams params{{QStringLiteral(":dh"), dh}, {QStringLiteral(":j"), amount}};
+    db.exec(QStringLiteral("insert into %1(DH,in_date,JinE) values(:dh,:d,:j)")
+                .arg(receipt ? QStringLiteral("Log_SKGuoCheng") : QStringLiteral("Log_FKGuoCheng")),
+            params + SqlParams{{QStringLiteral(":d"), SqlDate(day)}});
+    db.exec(QStringLiteral("update %1 set QK=QK-:j where dh=:dh")
+                .arg(receipt ? QStringLiteral("Log_XiaoShouDan") : QStringLiteral("Log_CaiGouDan")),
+            params);
+}
 
 void InsertDemoData(Database& db, const QDate& today)
 {

@@ -1,8 +1,29 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 
 class Database;
+
+// Seeding routines shared by the demonstration data and the test fixtures.
+
+// A goods item with its brand, product (and product class), opening stock and average cost.
+struct SeedGoods {
+    const char* PinPai;
+    const char* ChanPin;
+    const char* CPType;
+    const char* GuiGe;
+    int stock;
+    double cost;
+};
+
+// Adds the brand and the product when new, and the stock row of the goods item.
+void InsertGoodsItem(Database& db, const SeedGoods& goods);
+
+// Records a receipt against a sales document (or a payment against a purchase document) and
+// lowers the document's amount owed by it.
+enum class PaymentSide { Receipt, Payment };
+void RecordPartPayment(Database& db, PaymentSide side, const QString& dh, const QDate& day, double amount);
 
 // Fills a new, empty database with demonstration data: appliance brands, products and models
 // with opening stock and costs, product classes, customers, suppliers, salespeople, income and

@@ -1,6 +1,7 @@
 #include "ReportFixture.h"
 
 #include "Database.h"
+#include "DemoData.h"
 #include "DocumentStore.h"
 
 #include <QStringList>
@@ -26,16 +27,7 @@ void Insert(Database& db, const char* table, const QStringList& columns, const Q
             params);
 }
 
-struct Goods {
-    const char* PinPai;
-    const char* ChanPin;
-    const char* CPType;
-    const char* GuiGe;
-    int stock;
-    double cost;
-};
-
-const Goods FixtureGoods[] = {
+const SeedGoods FixtureGoods[] = {
     {"北辰", "北辰挂机空调", "空调", "KFR-26GW/BC1", 20, 2000},
     {"北辰", "北辰挂机空调", "空调", "KFR-35GW/BC1", 10, 2500},
     {"北辰", "北辰液晶电视", "电视", "BC-55U7", 10, 3000},
@@ -49,14 +41,8 @@ void InsertMasterData(Database& db)
 {
     for (const char* t : {"空调", "电视", "冰箱", "小家电"})
         Insert(db, "Base_CPType", {QStringLiteral("TypeName")}, {S(t)});
-    for (const Goods& g : FixtureGoods) {
-        db.exec(QStringLiteral("insert or ignore into Base_PinPai(PinPai) values(:p)"), {{QStringLiteral(":p"), S(g.PinPai)}});
-        db.exec(QStringLiteral("insert or ignore into Base_ChanPin(PinPai,ChanPin,CPType) values(:p,:c,:t)"),
-                {{QStringLiteral(":p"), S(g.PinPai)}, {QStringLiteral(":c"), S(g.ChanPin)}, {QStringLiteral(":t"), S(g.CPType)}});
-        Insert(db, "Log_KuCun", {QStringLiteral("PinPai"), QStringLiteral("ChanPin"), QStringLiteral("GuiGe"),
-                                 QStringLiteral("ShuLiang"), QStringLiteral("PJCB")},
-               {S(g.PinPai), S(g.ChanPin), S(g.GuiGe), g.stock, g.cost});
-    }
+    for (const SeedGoods& g : FixtureGoods)
+        InsertGoodsItem(db, g);
     const QStringList customerColumns{QStringLiteral("KeHu"), QStringLiteral("LXR"), QStringLiteral("phone"),
                                       QStringLiteral("address"), QStringLiteral("yb")};
     Insert(db, "Base_KeHu", customerColumns, {S("张建国"), S("张建国"), S("13905310211"), S("城东区幸福路18号"), S("250014")});
@@ -89,7 +75,7 @@ QVector<TShangPinItem> Lines(std::initializer_list<Line> lines)
 {
     QVector<TShangPinItem> items;
     for (const Line& l : lines) {
-        for (const Goods& g : FixtureGoods) {
+        for (const SeedGoods& g : FixtureGoods) {
             if (qstrcmp(g.GuiGe, l.guige) != 0)
                 continue;
             TShangPinItem it;
@@ -144,15 +130,6 @@ void Purchase(Database& db, const char* dh, QDate day, const char* supplier, std
         throw DbError(QStringLiteral("fixture document saved twice: ") + d.dh);
 }
 
-// Records a receipt or payment against a document and lowers its amount owed.
-void Pay(Database& db, const char* header, const char* history, const char* dh, QDate day, double amount)
-{
-    Insert(db, history, {QStringLiteral("DH"), QStringLiteral("in_date"), QStringLiteral("JinE")},
-           {S(dh), SqlDate(day), amount});
-    db.exec(QStringLiteral("update %1 set QK=QK-:j where dh=:dh").arg(QLatin1String(header)),
-            {{QStringLiteral(":dh"), S(dh)}, {QStringLiteral(":j"), amount}});
-}
-
 }  // namespace
 
 void BuildReportFixture(Database& db)
@@ -168,11 +145,11 @@ void BuildReportFixture(Database& db)
     Purchase(db, "cg240306001", {2024, 3, 6}, "雪峰家电省代理", {{"BCD-256TF", 5, 1800}}, 0);
     Sale(db, "xs240310001", {2024, 3, 10}, "老周's电器行", "15900002468", "王磊",
          {{"KFR-35GW/BC1", 2, 3000}, {"BC-JS01", 1, 0}}, 4000);
-    Pay(db, "Log_XiaoShouDan", "Log_SKGuoCheng", "xs240310001", {2024, 3, 12}, 1000);
+    RecordPartPayment(db, PaymentSide::Receipt, S("xs240310001"), {2024, 3, 12}, 1000);
     Sale(db, "xs240315001", {2024, 3, 15}, "13号商铺", "0531-80000000", "赵丽", {{"KFR-26GW/BC1", 2, 2600}}, 5200);
     Sale(db, "xs240316001", {2024, 3, 16}, "明湖宾馆", "0531-86112233", "赵丽", {{"BC-JS01", 2, 0}}, 0);
     Sale(db, "xt240320001", {2024, 3, 20}, "张建国", "13905310211", "王磊", {{"KFR-26GW/BC1", 2, 2500}}, 0);
-    Pay(db, "Log_CaiGouDan", "Log_FKGuoCheng", "cg240302001", {2024, 3, 20}, 4000);
+    RecordPartPayment(db, PaymentSide::Payment, S("cg240302001"), {2024, 3, 20}, 4000);
     Sale(db, "xt240321001", {2024, 3, 21}, "13号商铺", "0531-80000000", "赵丽", {{"KFR-26GW/BC1", 1, 2600}}, 0);
     Sale(db, "xt240322001", {2024, 3, 22}, "明湖宾馆", "0531-86112233", "赵丽", {{"BC-55U7", 1, 3500}}, 3500);
     Purchase(db, "ct240325001", {2024, 3, 25}, north, {{"BC-55U7", 1, 3000}}, 3000);
