@@ -8,9 +8,6 @@
 
 class Database;
 
-// Document kind handed to the document and query windows: the forward kind or its return.
-enum DanKind : std::uint8_t { ForwardKind = 1, ReturnKind = 2 };
-
 // --- Single statements on the document tables -------------------------------------------------
 bool IsNewXiaoShouDH(Database& db, const QString& dh);
 bool IsNewCaiGouDH(Database& db, const QString& dh);

@@ -9,6 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// Document kind handed to the document and query windows: the forward kind or its return.
+enum DanKind : std::uint8_t { ForwardKind = 1, ReturnKind = 2 };
+
 struct TXiaoShouDan {          // sales document header (sale or sales return)
     QString dh;
     int shuliang = 0;

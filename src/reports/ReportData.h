@@ -7,7 +7,7 @@
 // The lines of a master-detail report (ReportData::details) are read from the database when the
 // report asks for a master row's lines, so the database stays open while the report is made.
 
-#include "DocumentStore.h"  // DanKind
+#include "Records.h"  // DanKind
 #include "ReportDataset.h"
 
 #include <QDate>
