@@ -1,0 +1,82 @@
+#include "ContactTable.h"
+
+#include "Database.h"
+
+namespace {
+
+QString Param(const QString& column)
+{
+    return u':' + column;
+}
+
+SqlParams Params(const ContactTable& t, const QStringList& values)
+{
+    SqlParams params;
+    for (qsizetype i = 0; i < t.columns.size(); ++i)
+        params.append({Param(t.columns[i]), values.value(i)});
+    return params;
+}
+
+QString WhereName(const ContactTable& t)
+{
+    return QStringLiteral(" where ") + t.key + QStringLiteral("=:OldName");
+}
+
+}  // namespace
+
+bool ContactExists(Database& db, const ContactTable& t, const QString& name)
+{
+    return db.exec(QStringLiteral("select 1 from ") + t.table + WhereName(t), {{QStringLiteral(":OldName"), name}})
+        .next();
+}
+
+void InsertContact(Database& db, const ContactTable& t, const QStringList& values)
+{
+    QStringList params;
+    for (const QString& c : t.columns)
+        params.append(Param(c));
+    db.exec(QStringLiteral("insert into %1(%2) values(%3)").arg(t.table, t.columns.join(u','), params.join(u',')),
+            Params(t, values));
+}
+
+void UpdateContact(Database& db, const ContactTable& t, const QString& oldName, const QStringList& values)
+{
+    QStringList sets;
+    for (const QString& c : t.columns)
+        sets.append(c + u'=' + Param(c));
+    SqlParams params = Params(t, values);
+    params.append({QStringLiteral(":OldName"), oldName});
+
+    Transaction tr(db);
+    db.exec(QStringLiteral("update ") + t.table + QStringLiteral(" set ") + sets.join(u',') + WhereName(t), params);
+    tr.commit();
+}
+
+void DeleteContact(Database& db, const ContactTable& t, const QString& name)
+{
+    Transaction tr(db);
+    db.exec(QStringLiteral("delete from ") + t.table + WhereName(t), {{QStringLiteral(":OldName"), name}});
+    tr.commit();
+}
+
+QStringList ContactValues(Database& db, const ContactTable& t, const QString& name)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select ") + t.columns.join(u',') + QStringLiteral(" from ") + t.table
+                              + WhereName(t) + QStringLiteral(" order by rowid limit 1"),
+                          {{QStringLiteral(":OldName"), name}});
+    QStringList values;
+    if (q.next())
+        for (qsizetype i = 0; i < t.columns.size(); ++i)
+            values.append(q.value(int(i)).toString());
+    return values;
+}
+
+QStringList ContactNames(Database& db, const ContactTable& t)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select ") + t.key + QStringLiteral(" from ") + t.table
+                          + QStringLiteral(" order by rowid"));
+    QStringList names;
+    while (q.next())
+        names.append(q.value(0).toString());
+    return names;
+}
