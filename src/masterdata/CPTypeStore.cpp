@@ -1,0 +1,47 @@
+#include "CPTypeStore.h"
+
+#include "Database.h"
+#include "GoodsStore.h"
+
+#include <QSqlQuery>
+
+namespace {
+const QString T = QStringLiteral(":TypeName");
+}
+
+QStringList CPTypeNames(Database& db)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select TypeName from Base_CPType"));
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+bool CPTypeExists(Database& db, const QString& TypeName)
+{
+    return db.exec(QStringLiteral("select * from Base_CPType where TypeName=:TypeName"), {{T, TypeName}}).next();
+}
+
+void InsertCPType(Database& db, const QString& TypeName)
+{
+    db.exec(QStringLiteral("insert into Base_CPType(TypeName)\nvalues(:TypeName)"), {{T, TypeName}});
+}
+
+void RenameCPType(Database& db, const QString& TypeName, const QString& NewTypeName)
+{
+    const SqlParams params{{T, TypeName}, {QStringLiteral(":New"), NewTypeName}};
+    Transaction t(db);
+    db.exec(QStringLiteral("update Base_CPType set TypeName=:New where TypeName=:TypeName"), params);
+    db.exec(QStringLiteral("update Base_ChanPin set CPType=:New where CPType=:TypeName"), params);
+    t.commit();
+}
+
+void DeleteCPType(Database& db, const QString& TypeName)
+{
+    Transaction t(db);
+    db.exec(QStringLiteral("delete from Base_CPType where TypeName=:TypeName"), {{T, TypeName}});
+    db.exec(QStringLiteral("update Base_ChanPin set CPType=:New where CPType=:TypeName"),
+            {{T, TypeName}, {QStringLiteral(":New"), QString::fromUtf8(NoCPType)}});
+    t.commit();
+}
