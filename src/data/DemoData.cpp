@@ -5,6 +5,7 @@
 #include "DocumentStore.h"
 #include "Ledger.h"
 #include "NumberText.h"
+#include "PartPayments.h"
 
 #include <QStringList>
 #include <QVector>
@@ -162,8 +163,13 @@ private:
         const double paid = isReturn || pick(3) != 0 ? d.jinE : RoundFloat(2, d.jinE * 0.5);
         d.QK = d.jinE - paid;
         SaveCaiGouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
-        if (d.QK > 0 && day.daysTo(m_today) > 30)
-            RecordPartPayment(m_db, PaymentSide::Payment, d.dh, day.addDays(20), d.QK);
+        // Half is paid after twenty days, the rest (which settles the document) after forty.
+        if (d.QK > 0 && day.daysTo(m_today) > 30) {
+            const double half = RoundFloat(2, d.QK / 2);
+            const double rest = RecordPartPayment(m_db, AccountSide::Payable, d.dh, d.QK, half, day.addDays(20));
+            if (day.daysTo(m_today) > 60)
+                RecordPartPayment(m_db, AccountSide::Payable, d.dh, rest, rest, day.addDays(40));
+        }
     }
 
     void sale(const QDate& day, bool isReturn)
@@ -206,7 +212,7 @@ private:
         d.QK = d.jinE - received;
         SaveXiaoShouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
         if (d.QK > 0 && day.daysTo(m_today) > 20)
-            RecordPartPayment(m_db, PaymentSide::Receipt, d.dh, day.addDays(15), RoundFloat(2, d.QK / 2));
+            RecordPartPayment(m_db, AccountSide::Receivable, d.dh, d.QK, RoundFloat(2, d.QK / 2), day.addDays(15));
     }
 
     void entry(const QDate& day, const QString& type, const QString& item, double amount)
@@ -241,18 +247,6 @@ void InsertGoodsItem(Database& db, const SeedGoods& g)
     db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
             key + SqlParams{{QStringLiteral(":g"), S(g.GuiGe)}, {QStringLiteral(":n"), g.stock},
                             {QStringLiteral(":a"), g.cost}});
-}
-
-void RecordPartPayment(Database& db, PaymentSide side, const QString& dh, const QDate& day, double amount)
-{
-    const bool receipt = side == PaymentSide::Receipt;
-    const SqlParams params{{QStringLiteral(":dh"), dh}, {QStringLiteral(":j"), amount}};
-    db.exec(QStringLiteral("insert into %1(DH,in_date,JinE) values(:dh,:d,:j)")
-                .arg(receipt ? QStringLiteral("Log_SKGuoCheng") : QStringLiteral("Log_FKGuoCheng")),
-            params + SqlParams{{QStringLiteral(":d"), SqlDate(day)}});
-    db.exec(QStringLiteral("update %1 set QK=QK-:j where dh=:dh")
-                .arg(receipt ? QStringLiteral("Log_XiaoShouDan") : QStringLiteral("Log_CaiGouDan")),
-            params);
 }
 
 void InsertDemoData(Database& db, const QDate& today)

@@ -20,11 +20,6 @@ struct SeedGoods {
 // Adds the brand and the product when new, and the stock row of the goods item.
 void InsertGoodsItem(Database& db, const SeedGoods& goods);
 
-// Records a receipt against a sales document (or a payment against a purchase document) and
-// lowers the document's amount owed by it.
-enum class PaymentSide { Receipt, Payment };
-void RecordPartPayment(Database& db, PaymentSide side, const QString& dh, const QDate& day, double amount);
-
 // Fills a new, empty database with demonstration data: appliance brands, products and models
 // with opening stock and costs, product classes, customers, suppliers, salespeople, income and
 // expense items, and about four months (ending at `today`) of purchases, sales, returns,

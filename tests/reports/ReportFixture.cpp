@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "DemoData.h"
 #include "DocumentStore.h"
+#include "PartPayments.h"
 
 #include <QStringList>
 #include <initializer_list>
@@ -145,11 +146,11 @@ void BuildReportFixture(Database& db)
     Purchase(db, "cg240306001", {2024, 3, 6}, "雪峰家电省代理", {{"BCD-256TF", 5, 1800}}, 0);
     Sale(db, "xs240310001", {2024, 3, 10}, "老周's电器行", "15900002468", "王磊",
          {{"KFR-35GW/BC1", 2, 3000}, {"BC-JS01", 1, 0}}, 4000);
-    RecordPartPayment(db, PaymentSide::Receipt, S("xs240310001"), {2024, 3, 12}, 1000);
+    RecordPartPayment(db, AccountSide::Receivable, S("xs240310001"), 4000, 1000, {2024, 3, 12});
     Sale(db, "xs240315001", {2024, 3, 15}, "13号商铺", "0531-80000000", "赵丽", {{"KFR-26GW/BC1", 2, 2600}}, 5200);
     Sale(db, "xs240316001", {2024, 3, 16}, "明湖宾馆", "0531-86112233", "赵丽", {{"BC-JS01", 2, 0}}, 0);
     Sale(db, "xt240320001", {2024, 3, 20}, "张建国", "13905310211", "王磊", {{"KFR-26GW/BC1", 2, 2500}}, 0);
-    RecordPartPayment(db, PaymentSide::Payment, S("cg240302001"), {2024, 3, 20}, 4000);
+    RecordPartPayment(db, AccountSide::Payable, S("cg240302001"), 10000, 4000, {2024, 3, 20});
     Sale(db, "xt240321001", {2024, 3, 21}, "13号商铺", "0531-80000000", "赵丽", {{"KFR-26GW/BC1", 1, 2600}}, 0);
     Sale(db, "xt240322001", {2024, 3, 22}, "明湖宾馆", "0531-86112233", "赵丽", {{"BC-55U7", 1, 3500}}, 3500);
     Purchase(db, "ct240325001", {2024, 3, 25}, north, {{"BC-55U7", 1, 3000}}, 3000);

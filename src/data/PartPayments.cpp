@@ -1,0 +1,92 @@
+#include "PartPayments.h"
+
+#include "Database.h"
+#include "NumberText.h"
+
+namespace {
+
+const QString DH = QStringLiteral(":dh");
+
+double UpdateQK(Database& db, const QString& table, const QString& dh, double owed, double paid)
+{
+    const double rest = RoundFloat(2, owed - paid);
+    db.exec(QStringLiteral("update %1 set QK=:QK where dh=:dh").arg(table),
+            {{QStringLiteral(":QK"), rest}, {DH, dh}});
+    return rest;
+}
+
+void InsertHistory(Database& db, const QString& table, const QString& dh, const QDate& day, double JinE)
+{
+    db.exec(QStringLiteral("insert into %1(DH,in_date,JinE) \nvalues(:DH,:in_date,:JinE)").arg(table),
+            {{QStringLiteral(":DH"), dh}, {QStringLiteral(":in_date"), SqlDate(day)},
+             {QStringLiteral(":JinE"), JinE}});
+}
+
+void DeleteHistory(Database& db, const QString& table, const QString& dh)
+{
+    db.exec(QStringLiteral("delete from %1 where dh=:dh").arg(table), {{DH, dh}});
+}
+
+}  // namespace
+
+const AccountTables& TablesOf(AccountSide side)
+{
+    static const AccountTables receivable{QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
+                                          QStringLiteral("Log_SKGuoCheng"), QStringLiteral("KeHu")};
+    static const AccountTables payable{QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
+                                       QStringLiteral("Log_FKGuoCheng"), QStringLiteral("GYS")};
+    return side == AccountSide::Receivable ? receivable : payable;
+}
+
+double UpdateXiaoShouDanQK(Database& db, const QString& dh, double owed, double paid)
+{
+    return UpdateQK(db, TablesOf(AccountSide::Receivable).header, dh, owed, paid);
+}
+
+double UpdateCaiGouDanQK(Database& db, const QString& dh, double owed, double paid)
+{
+    return UpdateQK(db, TablesOf(AccountSide::Payable).header, dh, owed, paid);
+}
+
+void InsertSKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE)
+{
+    InsertHistory(db, TablesOf(AccountSide::Receivable).history, dh, day, JinE);
+}
+
+void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE)
+{
+    InsertHistory(db, TablesOf(AccountSide::Payable).history, dh, day, JinE);
+}
+
+void DeleteSKGuoCheng(Database& db, const QString& dh)
+{
+    DeleteHistory(db, TablesOf(AccountSide::Receivable).history, dh);
+}
+
+void DeleteFKGuoCheng(Database& db, const QString& dh)
+{
+    DeleteHistory(db, TablesOf(AccountSide::Payable).history, dh);
+}
+
+double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double owed, double paid,
+                         const QDate& day)
+{
+    const AccountTables& t = TablesOf(side);
+    Transaction transaction(db);
+    const double rest = UpdateQK(db, t.header, dh, owed, paid);
+    if (rest != 0)
+        InsertHistory(db, t.history, dh, day, paid);
+    else
+        DeleteHistory(db, t.history, dh);
+    transaction.commit();
+    return rest;
+}
+
+void WriteOffOwed(Database& db, AccountSide side, const QString& dh, double owed)
+{
+    const AccountTables& t = TablesOf(side);
+    Transaction transaction(db);
+    UpdateQK(db, t.header, dh, owed, owed);
+    DeleteHistory(db, t.history, dh);
+    transaction.commit();
+}

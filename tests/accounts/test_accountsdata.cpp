@@ -1,0 +1,164 @@
+#include "AccountsFixture.h"
+#include "AccountsStore.h"
+#include "ShouZhiStore.h"
+#include "TestDb.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(AccountSide)
+
+namespace {
+
+const QString DH = QStringLiteral("xs240501001");
+
+}  // namespace
+
+class TestAccountsData : public QObject {
+    Q_OBJECT
+private slots:
+    void partPayment_data()
+    {
+        QTest::addColumn<AccountSide>("side");
+        QTest::addColumn<double>("owed");
+        QTest::addColumn<double>("paid");
+        QTest::addColumn<double>("rest");
+        QTest::addColumn<int>("history");  // rows kept after the payment (one was there before)
+        for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
+            const QByteArray s = side == AccountSide::Receivable ? "receipt " : "payment ";
+            QTest::newRow(s + "leaves a balance") << side << 100.0 << 30.0 << 70.0 << 2;
+            QTest::newRow(s + "settles exactly") << side << 100.0 << 100.0 << 0.0 << 0;
+            QTest::newRow(s + "overpays") << side << 100.0 << 150.0 << -50.0 << 2;
+            QTest::newRow(s + "negative raises the debt") << side << 100.0 << -20.0 << 120.0 << 2;
+            QTest::newRow(s + "zero is recorded") << side << 100.0 << 0.0 << 100.0 << 2;
+            QTest::newRow(s + "kept to the cent") << side << 100.7 << 30.4 << 70.3 << 2;
+            QTest::newRow(s + "binary residue settles") << side << 100.7 - 30.4 << 70.3 << 0.0 << 0;
+            QTest::newRow(s + "return settled") << side << -500.0 << -500.0 << 0.0 << 0;
+        }
+    }
+
+    // The amount owed is stored to the cent; the history keeps a row while the document stays
+    // open and is emptied when it is settled.
+    void partPayment()
+    {
+        QFETCH(AccountSide, side);
+        QFETCH(double, owed);
+        QFETCH(double, paid);
+        QFETCH(double, rest);
+        QFETCH(int, history);
+        TestDb t;
+        AddOpenDocument(t.db, side, DH, QStringLiteral("张建国"), owed);
+        RecordPartPayment(t.db, side, DH, owed, 1, {2024, 5, 2});  // an earlier receipt
+        t.db.exec(QStringLiteral("update %1 set QK=:qk").arg(TablesOf(side).header), {{QStringLiteral(":qk"), owed}});
+
+        QCOMPARE(RecordPartPayment(t.db, side, DH, owed, paid, {2024, 5, 9}), rest);
+        QCOMPARE(StoredQK(t.db, side, DH), rest);
+        QCOMPARE(HistoryRows(t.db, side, DH), history);
+        if (history) {
+            const QVector<PartPayment> rows = PartPayments(t.db, side, DH);
+            QCOMPARE(rows.last().in_date, QDate(2024, 5, 9));
+            QCOMPARE(rows.last().JinE, paid);
+        }
+        QCOMPARE(OpenDocuments(t.db, side, AllParties()).size(), rest != 0 ? 1 : 0);
+    }
+
+    void writeOffSettlesAndEmptiesHistory()
+    {
+        for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
+            TestDb t;
+            AddOpenDocument(t.db, side, DH, QStringLiteral("明湖宾馆"), -3500);
+            RecordPartPayment(t.db, side, DH, -3500, -100, {2024, 5, 3});
+            WriteOffOwed(t.db, side, DH, -3400);
+            QCOMPARE(StoredQK(t.db, side, DH), 0.0);
+            QCOMPARE(HistoryRows(t.db, side, DH), 0);
+            QVERIFY(OwingParties(t.db, side).isEmpty());
+        }
+    }
+
+    // A failure of the history statement leaves the amount owed as it was.
+    void failureLeavesBothUnchanged()
+    {
+        for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
+            TestDb t;
+            AddOpenDocument(t.db, side, DH, QStringLiteral("张建国"), 100);
+            RecordPartPayment(t.db, side, DH, 100, 0, {2024, 5, 1});
+            for (const char* when : {"insert", "delete"})
+                t.db.exec(QStringLiteral("create trigger refuse_%1 before %1 on %2 begin select raise(abort,'disk full'); end")
+                              .arg(QLatin1String(when), TablesOf(side).history));
+            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 100, 30, {2024, 5, 2}));
+            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 100, 100, {2024, 5, 2}));
+            QVERIFY_THROWS_EXCEPTION(DbError, WriteOffOwed(t.db, side, DH, 100));
+            QCOMPARE(StoredQK(t.db, side, DH), 100.0);
+            QCOMPARE(HistoryRows(t.db, side, DH), 1);
+        }
+    }
+
+    // Names are values: quotes and wildcards select their own documents only.
+    void partiesAndTheirDocuments()
+    {
+        for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
+            TestDb t;
+            AddOpenDocument(t.db, side, QStringLiteral("d1"), QStringLiteral("老周's电器行"), 100);
+            AddOpenDocument(t.db, side, QStringLiteral("d2"), QStringLiteral("100%_商行"), -40);
+            AddOpenDocument(t.db, side, QStringLiteral("d3"), QStringLiteral("100a商行"), 10);
+            AddOpenDocument(t.db, side, QStringLiteral("d4"), QStringLiteral("老周's电器行"), 0);  // settled
+            AddOpenDocument(t.db, side, QStringLiteral("d5"), QStringLiteral("老周's电器行"), 5);
+            QCOMPARE(OwingParties(t.db, side).size(), 3);
+            const QVector<OpenDocument> zhou = OpenDocuments(t.db, side, QStringLiteral("老周's电器行"));
+            QCOMPARE(zhou.size(), 2);
+            QCOMPARE(zhou[0].dh, QStringLiteral("d1"));
+            QCOMPARE(zhou[1].dh, QStringLiteral("d5"));
+            const QVector<OpenDocument> wild = OpenDocuments(t.db, side, QStringLiteral("100%_商行"));
+            QCOMPARE(wild.size(), 1);
+            QCOMPARE(wild[0].QK, -40.0);
+            QCOMPARE(OpenDocuments(t.db, side, AllParties()).size(), 4);
+            QCOMPARE(OpenDocuments(t.db, side, QString()).size(), 4);
+        }
+    }
+
+    void historyOrderedByDateThenEntry()
+    {
+        TestDb t;
+        AddOpenDocument(t.db, AccountSide::Receivable, DH, QStringLiteral("张建国"), 100);
+        RecordPartPayment(t.db, AccountSide::Receivable, DH, 100, 10, {2024, 5, 9});
+        RecordPartPayment(t.db, AccountSide::Receivable, DH, 90, 20, {2024, 5, 3});
+        RecordPartPayment(t.db, AccountSide::Receivable, DH, 70, 30, {2024, 5, 9});
+        const QVector<PartPayment> rows = PartPayments(t.db, AccountSide::Receivable, DH);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].JinE, 20.0);
+        QCOMPARE(rows[1].JinE, 10.0);
+        QCOMPARE(rows[2].JinE, 30.0);
+        QVERIFY(PartPayments(t.db, AccountSide::Payable, DH).isEmpty());
+    }
+
+    void items()
+    {
+        TestDb t;
+        InsertBaseShouZhi(t.db, QStringLiteral("房租"));
+        InsertBaseShouZhi(t.db, QStringLiteral("安装费's"));
+        InsertBaseShouZhi(t.db, QStringLiteral("Abc"));
+        QCOMPARE(ShouZhiItems(t.db), QStringList({QStringLiteral("房租"), QStringLiteral("安装费's"), QStringLiteral("Abc")}));
+        QVERIFY(BaseShouZhiExists(t.db, QStringLiteral("ABC")));
+        QVERIFY(!BaseShouZhiExists(t.db, QStringLiteral("A_c")));
+        DeleteBaseShouZhi(t.db, QStringLiteral("安装费's"));
+        QCOMPARE(ShouZhiItems(t.db), QStringList({QStringLiteral("房租"), QStringLiteral("Abc")}));
+    }
+
+    void entries()
+    {
+        TestDb t;
+        TShouZhi e{QStringLiteral("sz240501001"), ExpenseType(), {2024, 5, 1}, QStringLiteral("房租"), 3000,
+                   QStringLiteral("五月\n房租")};
+        InsertShouZhi(t.db, e);
+        QSqlQuery q = t.db.exec(QStringLiteral("select dh,type,in_date,Item,JinE,remark from Log_ShouZhi"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(1).toString(), QStringLiteral("支出"));
+        QCOMPARE(q.value(2).toString(), QStringLiteral("2024-05-01"));
+        QCOMPARE(q.value(4).toDouble(), 3000.0);
+        QCOMPARE(q.value(5).toString(), QStringLiteral("五月\n房租"));
+        DeleteShouZhi(t.db, e.dh);
+        QCOMPARE(t.count(QStringLiteral("Log_ShouZhi")), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAccountsData)
+#include "test_accountsdata.moc"
