@@ -5,6 +5,7 @@
 #include "PrintSetForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
+#include "ZLSet_ShangPinForm.h"
 #include "ZL_QYXXForm.h"
 
 void RegisterWindows()
@@ -13,6 +14,7 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TUserGLForm"), ModalWindow<TUserGLForm>());
     RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
     RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
+    RegisterCommandWindow(QStringLiteral("TZLSet_ShangPinForm"), ModalWindow<TZLSet_ShangPinForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), [](AppContext&, QWidget* parent, int) {
         TAboutForm form(parent);
         form.exec();

@@ -1,0 +1,222 @@
+#include "ZLSet_ShangPinForm.h"
+
+#include "AppContext.h"
+#include "GoodsSelector.h"
+#include "GoodsStore.h"
+#include "GridFilter.h"
+#include "ScreenHelpers.h"
+#include "StringGrid.h"
+#include "ZLSet_SPEditForm.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+QString Quoted(const QString& text)
+{
+    return u'"' + text + u'"';
+}
+
+QString SelectedCell(const StringGrid* grid, int col = 0)
+{
+    const int row = grid->row();
+    return row > 0 ? grid->cell(col, row) : QString();
+}
+
+QVector<QStringList> Rows(const QStringList& names)
+{
+    QVector<QStringList> rows;
+    rows.reserve(names.size());
+    for (const QString& n : names)
+        rows.append({n});
+    return rows;
+}
+
+}  // namespace
+
+TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    m_ppFilter = new GridFilter(StringGrid1, PPFilterEdit, {0}, this);
+    m_cpFilter = new GridFilter(StringGrid2, CPFilterEdit, {0, 1}, this);
+    m_ggFilter = new GridFilter(StringGrid3, GGFilterEdit, {0}, this);
+    connect(StringGrid1, &StringGrid::rowSelected, this, &TZLSet_ShangPinForm::StringGrid1Click);
+    connect(StringGrid2, &StringGrid::rowSelected, this, &TZLSet_ShangPinForm::StringGrid2Click);
+    connect(m_ppFilter, &GridFilter::filtered, this, &TZLSet_ShangPinForm::StringGrid1Click);
+    connect(m_cpFilter, &GridFilter::filtered, this, &TZLSet_ShangPinForm::StringGrid2Click);
+    connect(PP_AddButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::PP_AddButtonClick);
+    connect(PP_EditButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::PP_EditButtonClick);
+    connect(PP_DelButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::PP_DelButtonClick);
+    connect(CP_AddButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::CP_AddButtonClick);
+    connect(CP_EditButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::CP_EditButtonClick);
+    connect(CP_DelButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::CP_DelButtonClick);
+    connect(GG_AddButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::GG_AddButtonClick);
+    connect(GG_EditButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::GG_EditButtonClick);
+    connect(GG_DelButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::GG_DelButtonClick);
+    connect(Button1, &QPushButton::clicked, this, &TZLSet_ShangPinForm::Button1Click);
+    LoadGoodsGrids();
+}
+
+void TZLSet_ShangPinForm::LoadGoodsGrids()
+{
+    PageControl1->setCurrentWidget(TabSheet1);
+    ListPinPai();
+}
+
+void TZLSet_ShangPinForm::ListPinPai()
+{
+    m_ppFilter->setRows(Rows(PinPaiNames(m_ctx.db())));
+    ListChanPin();
+}
+
+void TZLSet_ShangPinForm::ListChanPin()
+{
+    m_cpFilter->setRows(ChanPinRows(m_ctx.db(), selectedPinPai()));
+    ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::ListGuiGe()
+{
+    m_ggFilter->setRows(GuiGeRows(m_ctx.db(), selectedPinPai(), selectedChanPin()));
+}
+
+QString TZLSet_ShangPinForm::selectedPinPai() const { return SelectedCell(StringGrid1); }
+QString TZLSet_ShangPinForm::selectedChanPin() const { return SelectedCell(StringGrid2); }
+QString TZLSet_ShangPinForm::selectedGuiGe() const { return SelectedCell(StringGrid3); }
+
+void TZLSet_ShangPinForm::StringGrid1Click()
+{
+    ListChanPin();
+}
+
+void TZLSet_ShangPinForm::StringGrid2Click()
+{
+    ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::PP_AddButtonClick()
+{
+    TZLSet_SPEditForm form(m_ctx, this);
+    form.ShowEditPage(TZLSet_SPEditForm::PPAdd);
+    form.exec();
+    ListPinPai();
+}
+
+void TZLSet_ShangPinForm::PP_EditButtonClick()
+{
+    const QString brand = selectedPinPai();
+    if (brand.trimmed().isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要修改的品牌!"));
+    TZLSet_SPEditForm form(m_ctx, this);
+    form.OldPinPai = brand.trimmed();
+    form.PPEdit_PPEdit->setText(brand);
+    form.ShowEditPage(TZLSet_SPEditForm::PPEdit);
+    form.exec();
+    ListPinPai();
+}
+
+void TZLSet_ShangPinForm::PP_DelButtonClick()
+{
+    const QString brand = selectedPinPai();
+    if (brand.isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的品牌!"));
+    if (!m_ctx.prompts->question(
+            this, QStringLiteral("确定要删除品牌") + Quoted(brand) + QStringLiteral("吗?\n\r")
+                      + QStringLiteral("删除该品牌将同时删除与该品牌相关的所有产品及规格/型号以及该品牌商品的库存!")))
+        return;
+    DeletePinPai(m_ctx.db(), brand);
+    ListPinPai();
+}
+
+void TZLSet_ShangPinForm::CP_AddButtonClick()
+{
+    const QString brand = selectedPinPai().trimmed();
+    if (brand.isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请先添加品牌!"));
+    TZLSet_SPEditForm form(m_ctx, this);
+    form.CPAdd_PPComboBox->setCurrentIndex(ComboIndexOf(*form.CPAdd_PPComboBox, brand));
+    form.ShowEditPage(TZLSet_SPEditForm::CPAdd);
+    form.exec();
+    ListChanPin();
+}
+
+void TZLSet_ShangPinForm::CP_EditButtonClick()
+{
+    const QString product = selectedChanPin();
+    if (product.trimmed().isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要修改的产品!"));
+    TZLSet_SPEditForm form(m_ctx, this);
+    form.OldChanPin = product.trimmed();
+    form.CPEdit_PPEdit->setText(selectedPinPai());
+    form.CPEdit_CPEdit->setText(product);
+    form.CPEdit_TypeComboBox->setEditText(SelectedCell(StringGrid2, 1));
+    form.ShowEditPage(TZLSet_SPEditForm::CPEdit);
+    form.exec();
+    ListChanPin();
+}
+
+void TZLSet_ShangPinForm::CP_DelButtonClick()
+{
+    const QString brand = selectedPinPai();
+    const QString product = selectedChanPin();
+    if (product.isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的产品!"));
+    if (!m_ctx.prompts->question(
+            this, QStringLiteral("确定要删除产品") + Quoted(brand + product) + QStringLiteral("吗?\n\r")
+                      + QStringLiteral("删除该产品将同时删除与该产品相关的所有规格/型号以及该产品商品的库存!")))
+        return;
+    DeleteChanPin(m_ctx.db(), brand, product);
+    ListChanPin();
+}
+
+void TZLSet_ShangPinForm::GG_AddButtonClick()
+{
+    const QString product = selectedChanPin().trimmed();
+    if (product.isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请先添加产品!"));
+    TZLSet_SPEditForm form(m_ctx, this);
+    form.GGAddGoods->pick(selectedPinPai().trimmed(), product);
+    form.ShowEditPage(TZLSet_SPEditForm::GGAdd);
+    form.exec();
+    ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::GG_EditButtonClick()
+{
+    const QString spec = selectedGuiGe();
+    if (spec.trimmed().isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要修改的型号/规格"));
+    TZLSet_SPEditForm form(m_ctx, this);
+    form.OldGuiGe = spec.trimmed();
+    form.GGEdit_PPEdit->setText(selectedPinPai());
+    form.GGEdit_CPEdit->setText(selectedChanPin());
+    form.GGEdit_GGEdit->setText(spec);
+    form.GGEdit_CBEdit->setText(SelectedCell(StringGrid3, 1));
+    form.GGEdit_SLEdit->setText(SelectedCell(StringGrid3, 2));
+    form.ShowEditPage(TZLSet_SPEditForm::GGEdit);
+    form.exec();
+    ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::GG_DelButtonClick()
+{
+    const QString brand = selectedPinPai();
+    const QString product = selectedChanPin();
+    const QString spec = selectedGuiGe();
+    if (spec.isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的型号/规格!"));
+    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除型号") + Quoted(brand + product + spec)
+                                           + QStringLiteral("吗?\n\r")
+                                           + QStringLiteral("删除该型号将同时删除该型号商品的库存!")))
+        return;
+    DeleteGuiGe(m_ctx.db(), brand, product, spec);
+    ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::Button1Click()
+{
+    close();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppContext;
+class GridFilter;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class StringGrid;
+
+// "商品设置": brands, the products of the selected brand and the goods items of the selected
+// product side by side, each list with a find-as-you-type box above it; the tab pages add, edit
+// and delete at each level through TZLSet_SPEditForm.
+class TZLSet_ShangPinForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TZLSet_ShangPinForm(AppContext& context, QWidget* parent = nullptr);
+
+    StringGrid* StringGrid1 = nullptr;  // brands
+    StringGrid* StringGrid2 = nullptr;  // products of the selected brand
+    StringGrid* StringGrid3 = nullptr;  // goods items of the selected product
+    QLineEdit* PPFilterEdit = nullptr;
+    QLineEdit* CPFilterEdit = nullptr;
+    QLineEdit* GGFilterEdit = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;  // 品牌管理
+    QWidget* TabSheet2 = nullptr;  // 产品管理
+    QWidget* TabSheet3 = nullptr;  // 规格型号管理
+    QPushButton *PP_AddButton = nullptr, *PP_EditButton = nullptr, *PP_DelButton = nullptr;
+    QPushButton *CP_AddButton = nullptr, *CP_EditButton = nullptr, *CP_DelButton = nullptr;
+    QPushButton *GG_AddButton = nullptr, *GG_EditButton = nullptr, *GG_DelButton = nullptr;
+    QPushButton* Button1 = nullptr;       // 退出
+
+    void StringGrid1Click();
+    void StringGrid2Click();
+    void PP_AddButtonClick();
+    void PP_EditButtonClick();
+    void PP_DelButtonClick();
+    void CP_AddButtonClick();
+    void CP_EditButtonClick();
+    void CP_DelButtonClick();
+    void GG_AddButtonClick();
+    void GG_EditButtonClick();
+    void GG_DelButtonClick();
+    void Button1Click();
+
+private:
+    void setupUi();
+    void LoadGoodsGrids();
+    void ListPinPai();   // brands, then their products and goods items
+    void ListChanPin();  // products of the selected brand, then their goods items
+    void ListGuiGe();    // goods items of the selected product
+    QString selectedPinPai() const;
+    QString selectedChanPin() const;
+    QString selectedGuiGe() const;
+
+    AppContext& m_ctx;
+    GridFilter* m_ppFilter = nullptr;
+    GridFilter* m_cpFilter = nullptr;
+    GridFilter* m_ggFilter = nullptr;
+};

@@ -1,0 +1,121 @@
+// Layout of the goods window: three lists side by side with their filter boxes, the tab pages
+// of buttons below them.
+#include "ZLSet_ShangPinForm.h"
+
+#include "StringGrid.h"
+#include "WindowParts.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Column {
+    const char* caption;
+    int width;
+};
+
+StringGrid* MakeGrid(QWidget* parent, const char* objectName, std::initializer_list<Column> columns)
+{
+    auto* grid = Named(new StringGrid(parent), objectName);
+    grid->setFixedCols(0);
+    grid->setColCount(int(columns.size()));
+    QStringList captions;
+    int total = 0;
+    for (const Column& c : columns)
+        captions << QString::fromUtf8(c.caption);
+    grid->setHeader(captions);
+    int col = 0;
+    for (const Column& c : columns) {
+        grid->setColWidth(col++, c.width);
+        total += c.width;
+    }
+    grid->setMinimumWidth(total + 24);
+    ClearGrid(*grid);
+    return grid;
+}
+
+// A filter box above its grid.
+QVBoxLayout* Listed(QLineEdit* filter, StringGrid* grid)
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(filter);
+    column->addWidget(grid, 1);
+    return column;
+}
+
+QWidget* TabPage(QPushButton* add, QPushButton* edit, QPushButton* del)
+{
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(12, 10, 12, 10);
+    for (QPushButton* b : {add, edit, del}) {
+        b->setParent(page);
+        b->setMinimumWidth(88);
+        row->addWidget(b);
+    }
+    row->addStretch();
+    return page;
+}
+
+}  // namespace
+
+void TZLSet_ShangPinForm::setupUi()
+{
+    setObjectName(QStringLiteral("ZLSet_ShangPinForm"));
+    setWindowTitle(QStringLiteral("商品设置"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+
+    StringGrid1 = MakeGrid(this, "StringGrid1", {{"品牌", 150}});
+    StringGrid2 = MakeGrid(this, "StringGrid2", {{"产品", 130}, {"产品类型", 120}});
+    StringGrid3 = MakeGrid(this, "StringGrid3", {{"规格/型号", 170}, {"平均成本", 90}, {"库存数量", 80}});
+    PPFilterEdit = MakeEdit(this, "PPFilterEdit");
+    CPFilterEdit = MakeEdit(this, "CPFilterEdit");
+    GGFilterEdit = MakeEdit(this, "GGFilterEdit");
+
+    const QString add = QStringLiteral("添加"), edit = QStringLiteral("修改"), del = QStringLiteral("删除");
+    PP_AddButton = MakeButton(this, "PP_AddButton", add);
+    PP_EditButton = MakeButton(this, "PP_EditButton", edit);
+    PP_DelButton = MakeButton(this, "PP_DelButton", del);
+    CP_AddButton = MakeButton(this, "CP_AddButton", add);
+    CP_EditButton = MakeButton(this, "CP_EditButton", edit);
+    CP_DelButton = MakeButton(this, "CP_DelButton", del);
+    GG_AddButton = MakeButton(this, "GG_AddButton", add);
+    GG_EditButton = MakeButton(this, "GG_EditButton", edit);
+    GG_DelButton = MakeButton(this, "GG_DelButton", del);
+    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    PageControl1->setDocumentMode(true);
+    TabSheet1 = Named(TabPage(PP_AddButton, PP_EditButton, PP_DelButton), "TabSheet1");
+    TabSheet2 = Named(TabPage(CP_AddButton, CP_EditButton, CP_DelButton), "TabSheet2");
+    TabSheet3 = Named(TabPage(GG_AddButton, GG_EditButton, GG_DelButton), "TabSheet3");
+    PageControl1->addTab(TabSheet1, QStringLiteral("品牌管理"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("产品管理"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("规格型号管理"));
+
+    Button1 = MakeButton(this, "Button1", QStringLiteral("退出"));
+
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(8);
+    lists->addLayout(Listed(PPFilterEdit, StringGrid1), 3);
+    lists->addLayout(Listed(CPFilterEdit, StringGrid2), 5);
+    lists->addLayout(Listed(GGFilterEdit, StringGrid3), 7);
+
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(PageControl1, 1);
+    auto* side = new QVBoxLayout;
+    side->addStretch();
+    side->addWidget(Button1);
+    foot->addLayout(side);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(12, 12, 12, 12);
+    top->setSpacing(10);
+    top->addLayout(lists, 1);
+    top->addLayout(foot);
+    resize(900, 560);
+}

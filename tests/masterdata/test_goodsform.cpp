@@ -1,0 +1,302 @@
+// The goods window and its add/edit dialog, driven through their controls.
+
+#include "../app/AppFixture.h"
+#include "GoodsSelector.h"
+#include "GoodsStore.h"
+#include "StringGrid.h"
+#include "ZLSet_SPEditForm.h"
+#include "ZLSet_ShangPinForm.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// A program folder whose catalogue holds two brands with products and goods items.
+struct GoodsFixture : AppFixture {
+    GoodsFixture()
+    {
+        Database& db = ctx().db();
+        for (const char* table : {"Base_PinPai", "Base_ChanPin", "Log_KuCun"})
+            db.exec(QStringLiteral("delete from ") + QLatin1String(table));
+        InsertPinPai(db, "海尔");
+        InsertPinPai(db, "美的");
+        AddChanPin(db, "海尔", "变频空调", "空调");
+        AddChanPin(db, "海尔", "冰箱", "冰箱");
+        InsertGuiGe(db, "海尔", "变频空调", "KFR-35GW/BP2DN1", 2100, 5);
+        InsertGuiGe(db, "海尔", "变频空调", "KFR-50LW", 3300.5, 2);
+        InsertGuiGe(db, "海尔", "冰箱", "BCD-216STPT", 1800, 3);
+    }
+};
+
+QStringList Column(const StringGrid* grid, int col = 0)
+{
+    QStringList cells;
+    for (int r = 1; r < grid->rowCount(); ++r)
+        cells << grid->cell(col, r);
+    return cells;
+}
+
+void Click(QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Runs fn on the goods dialog once the window has shown it modally.
+void OnDialog(std::function<void(TZLSet_SPEditForm&)> fn)
+{
+    QTimer::singleShot(0, [fn] {
+        auto* dialog = qobject_cast<TZLSet_SPEditForm*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        fn(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// Types text over the box's text: Latin text key by key (through the key filters), Chinese as
+// an input method hands it over.
+void Type(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    bool latin = true;
+    for (QChar c : text)
+        latin = latin && c.unicode() < 128;
+    if (latin)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
+}
+
+}  // namespace
+
+class TestGoodsForm : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstBrandAndProduct()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        QCOMPARE(form.windowTitle(), QStringLiteral("商品设置"));
+        QCOMPARE(form.PageControl1->currentWidget(), form.TabSheet1);
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的"}));
+        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
+        QCOMPARE(Column(form.StringGrid2, 1), (QStringList{"空调", "冰箱"}));
+        QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
+        QCOMPARE(Column(form.StringGrid3, 1), (QStringList{"2100", "3300.5"}));
+
+        form.StringGrid2->setRow(2);  // clicking a product lists its goods items
+        QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+        form.StringGrid1->setRow(2);  // a brand without products
+        QCOMPARE(Column(form.StringGrid2), QStringList{""});
+        QCOMPARE(Column(form.StringGrid3), QStringList{""});
+        Click(form.GG_AddButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("请先添加产品!"));
+        Click(form.CP_EditButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("请选择要修改的产品!"));
+    }
+
+    void addingABrandWithEnter()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        form.StringGrid1->setRow(2);
+        OnDialog([](TZLSet_SPEditForm& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("添加品牌"));
+            QCOMPARE(d.focusWidget(), d.PPAdd_PPEdit);
+            QTest::keyClicks(d.PPAdd_PPEdit, "  O'Neil 50%_ ");
+            QTest::keyClick(d.PPAdd_PPEdit, Qt::Key_Return);
+            QVERIFY(!d.isVisible());
+        });
+        Click(form.PP_AddButton);
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的", "O'Neil 50%_"}));
+        QCOMPARE(form.StringGrid1->row(), 1);  // refreshed lists select their first row
+        QVERIFY(f.prompts.entries.isEmpty());
+    }
+
+    void brandRenameAndDuplicate()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        OnDialog([&f](TZLSet_SPEditForm& d) {
+            QCOMPARE(d.PPEdit_PPEdit->text(), QStringLiteral("海尔"));
+            Type(d.PPEdit_PPEdit, "美的");
+            Click(d.PPEditButton);
+            QCOMPARE(f.prompts.last(), QStringLiteral("系统中已存在该品牌，不能将品牌修改为此名称!"));
+            QCOMPARE(d.focusWidget(), d.PPEdit_PPEdit);
+            Type(d.PPEdit_PPEdit, "海尔电器");
+            Click(d.PPEditButton);
+            QCOMPARE(f.prompts.last(), QStringLiteral("修改成功!"));
+        });
+        Click(form.PP_EditButton);
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔电器", "美的"}));
+        QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
+    }
+
+    // Page 5 checks its inputs in order; each refusal names its problem and puts the focus on the box.
+    void goodsItemRefusals_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QString>("cost");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("no spec") << " " << "1" << "1" << "请输入要添加的规格/型号!" << "GGAdd_GGEdit";
+        QTest::newRow("no stock") << "X1" << "" << "1" << "请输入商品库存量，若无库存,请输入0!" << "GGAdd_SLEdit";
+        QTest::newRow("no cost") << "X1" << "1" << " "
+                                 << "请输入商品初始成本，在以后的采购中系统会根据采购单价来设置商品成本!"
+                                 << "GGAdd_CBEdit";
+        QTest::newRow("lone point") << "X1" << "1" << "." << "“初始成本”不是有效的数字，请重新输入!" << "GGAdd_CBEdit";
+        QTest::newRow("pasted text") << "X1" << "abc" << "1" << "“初始库存量”不是有效的整数，请重新输入!"
+                                     << "GGAdd_SLEdit";
+        QTest::newRow("existing") << "kfr-50lw" << "1" << "1" << "系统中已存在该商品，不能重复添加!" << "GGAdd_GGEdit";
+    }
+    void goodsItemRefusals()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QString, stock);
+        QFETCH(QString, cost);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        GoodsFixture f;
+        TZLSet_SPEditForm d(f.ctx());
+        d.GGAddGoods->pick("海尔", "变频空调");
+        d.ShowEditPage(TZLSet_SPEditForm::GGAdd);
+        d.show();
+        d.GGAdd_GGEdit->setText(spec);
+        d.GGAdd_SLEdit->setText(stock);  // setText passes by the key filters, as pasting does
+        d.GGAdd_CBEdit->setText(cost);
+        Click(d.GGAddButton);
+        QCOMPARE(f.prompts.texts(), QStringList{message});
+        QCOMPARE(d.focusWidget()->objectName(), focus);
+        QVERIFY(d.isVisible());
+        QCOMPARE(GuiGeRows(f.ctx().db(), "海尔", "变频空调").size(), 2);
+    }
+
+    void addingAGoodsItemKeepsOpeningStockAndCost()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        OnDialog([&f](TZLSet_SPEditForm& d) {
+            QCOMPARE(d.GGAdd_PPComboBox->currentText(), QStringLiteral("海尔"));
+            QCOMPARE(d.GGAdd_CPComboBox->currentText(), QStringLiteral("变频空调"));
+            QCOMPARE(d.GGAdd_SLEdit->text() + d.GGAdd_CBEdit->text(), QStringLiteral("00"));
+            d.GGAdd_CPComboBox->setCurrentIndex(1);
+            Type(d.GGAdd_GGEdit, "BCD-470WDPG 十字对开门");
+            Type(d.GGAdd_CBEdit, "-4a5.6.7");  // the key filter lets "45.67" through
+            Type(d.GGAdd_SLEdit, "1234567");   // five digits at most
+            Click(d.GGAddButton);
+            QVERIFY(f.prompts.entries.isEmpty());
+        });
+        Click(form.GG_AddButton);
+        QCOMPARE(GuiGeRows(f.ctx().db(), "海尔", "冰箱").last(),
+                 (QStringList{"BCD-470WDPG 十字对开门", "45.67", "12345"}));
+        QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));  // the selected product's
+    }
+
+    void editingAGoodsItemOverwritesStockAndCost()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        form.StringGrid3->setRow(2);
+        OnDialog([&f](TZLSet_SPEditForm& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("修改型号/规格"));
+            QCOMPARE(d.GGEdit_PPEdit->text() + d.GGEdit_CPEdit->text(), QStringLiteral("海尔变频空调"));
+            QCOMPARE(d.GGEdit_CBEdit->text(), QStringLiteral("3300.5"));
+            QCOMPARE(d.GGEdit_SLEdit->text(), QStringLiteral("2"));
+            QVERIFY(!d.GGEdit_PPEdit->isEnabled());
+            Type(d.GGEdit_GGEdit, "KFR-35GW/BP2DN1");
+            Click(d.GGEditButton);
+            QCOMPARE(f.prompts.last(), QStringLiteral("系统中已存在该商品，不能将产品修改为此名称!"));
+            Type(d.GGEdit_GGEdit, "KFR-50LW");  // unchanged name: no duplicate check
+            Type(d.GGEdit_SLEdit, "0");
+            Type(d.GGEdit_CBEdit, "0");
+            Click(d.GGEditButton);
+            QCOMPARE(f.prompts.last(), QStringLiteral("修改成功!"));
+        });
+        Click(form.GG_EditButton);
+        QCOMPARE(Column(form.StringGrid3, 1), (QStringList{"2100", "0"}));
+        QCOMPARE(Column(form.StringGrid3, 2), (QStringList{"5", "0"}));
+        QCOMPARE(form.StringGrid3->row(), 1);
+    }
+
+    void productWithANewClass()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        OnDialog([&f](TZLSet_SPEditForm& d) {
+            QCOMPARE(d.CPAdd_PPComboBox->currentText(), QStringLiteral("海尔"));
+            Type(d.CPAdd_CPEdit, "洗衣机");
+            Click(d.CPAddButton);
+            QCOMPARE(f.prompts.last(), QStringLiteral("请输入或选择产品类型!"));
+            d.CPAdd_TypeComboBox->setEditText("洗衣机类");
+            Click(d.CPAddButton);
+        });
+        form.PageControl1->setCurrentWidget(form.TabSheet2);
+        Click(form.CP_AddButton);
+        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱", "洗衣机"}));
+        QCOMPARE(Column(form.StringGrid2, 1).last(), QStringLiteral("洗衣机类"));
+        QVERIFY(f.ctx().db().scalar("select count(*) from Base_CPType where TypeName='洗衣机类'").toInt() == 1);
+    }
+
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("brands");
+        QTest::newRow("cancel") << false << QStringList{"海尔", "美的"};
+        QTest::newRow("ok") << true << QStringList{"美的"};
+    }
+    void deleteAsksFirst()
+    {
+        QFETCH(bool, answer);
+        QFETCH(QStringList, brands);
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        f.prompts.answers = {answer};
+        Click(form.PP_DelButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除品牌\"海尔\"吗?\n\r删除该品牌将同时删除与该品牌相关的"
+                                                  "所有产品及规格/型号以及该品牌商品的库存!"));
+        QCOMPARE(Column(form.StringGrid1), brands);
+        QCOMPARE(f.ctx().db().scalar("select count(*) from Log_KuCun").toInt(), answer ? 0 : 3);
+    }
+
+    void specAndProductDeleteQuestions()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        f.prompts.answers = {true, true};
+        form.StringGrid3->setRow(2);
+        Click(form.GG_DelButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除型号\"海尔变频空调KFR-50LW\"吗?\n\r"
+                                                  "删除该型号将同时删除该型号商品的库存!"));
+        QCOMPARE(Column(form.StringGrid3), QStringList{"KFR-35GW/BP2DN1"});
+        Click(form.CP_DelButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除产品\"海尔变频空调\"吗?\n\r"
+                                                  "删除该产品将同时删除与该产品相关的所有规格/型号以及该产品商品的库存!"));
+        QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
+        QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+    }
+
+    void findAsYouType()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        QTest::keyClicks(form.CPFilterEdit, "bx");
+        QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
+        QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+        QTest::keyClicks(form.PPFilterEdit, "md");  // 美的: no products
+        QCOMPARE(Column(form.StringGrid1), QStringList{"美的"});
+        QCOMPARE(Column(form.StringGrid3), QStringList{""});
+        form.PPFilterEdit->clear();
+        form.CPFilterEdit->clear();
+        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
+        QTest::keyClicks(form.GGFilterEdit, "50");
+        QCOMPARE(Column(form.StringGrid3), QStringList{"KFR-50LW"});
+    }
+};
+
+QL_APP_TEST_MAIN(TestGoodsForm)
+#include "test_goodsform.moc"
