@@ -1,5 +1,7 @@
 #include "AboutForm.h"
 
+#include "GuardedConnect.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -11,10 +13,10 @@ constexpr int EditionGap = 5;  // between the title's end and the edition text
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
+TAboutForm::TAboutForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &QDialog::accept);
 }
 
 // Placed by hand: the edition text sits on the title's baseline, 5 pixels after its end.

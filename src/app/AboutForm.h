@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+struct AppContext;
 class QLabel;
 class QPushButton;
 
@@ -9,7 +10,7 @@ class QPushButton;
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget* parent = nullptr);
+    explicit TAboutForm(AppContext& context, QWidget* parent = nullptr);
 
     QLabel* TitleLabel = nullptr;
     QLabel* EditionLabel = nullptr;   // 5 pixels after the title's end
@@ -20,4 +21,6 @@ public:
 
 private:
     void setupUi();
+
+    AppContext& m_ctx;
 };

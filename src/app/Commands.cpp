@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include <stdexcept>
+
 namespace {
 
 struct Row {
@@ -89,5 +91,7 @@ int RegisterCommandWindow(const QString& key, Opener opener)
             c.opener = opener;
             ++count;
         }
+    if (count == 0)
+        throw std::invalid_argument("RegisterCommandWindow: no command or window named " + key.toStdString());
     return count;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 struct AppContext;
@@ -30,8 +31,9 @@ const std::vector<Command>& CommandTable();
 // The command with this component name, or nullptr.
 const Command* FindCommand(const QString& name);
 
-// Makes the commands whose component name or window class is key open their window with opener.
-// Returns the number of commands it was given to (0 means key names no command).
+// Makes the commands whose component name or window class is key open their window with opener
+// (an empty opener takes it back). Returns the number of commands it was given to; a key that
+// names no command throws std::invalid_argument, so that a misspelt name never goes unnoticed.
 int RegisterCommandWindow(const QString& key, Opener opener);
 
 // An opener for a window class built as Form(AppContext&, QWidget* parent) and shown with exec().
@@ -40,6 +42,19 @@ Opener ModalWindow()
 {
     return [](AppContext& context, QWidget* parent, int) {
         Form form(context, parent);
+        form.exec();
+    };
+}
+
+// An opener for a window opened with a kind: the command's mode goes to the window's setter
+// (SetDanKind, SetQueryKind, ...) before the window is shown:
+//     RegisterCommandWindow("TBase_XSDJForm", ModalWindowWithMode(&TBase_XSDJForm::SetDanKind));
+template <class Form, class Kind>
+Opener ModalWindowWithMode(void (Form::*setter)(Kind))
+{
+    return [setter](AppContext& context, QWidget* parent, int mode) {
+        Form form(context, parent);
+        (form.*setter)(static_cast<std::remove_cvref_t<Kind>>(mode));
         form.exec();
     };
 }

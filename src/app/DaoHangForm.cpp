@@ -1,5 +1,7 @@
 #include "DaoHangForm.h"
 
+#include "GuardedConnect.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,11 +26,11 @@ QString PlainCaption(const QAction* item)
 
 }  // namespace
 
-TDaoHangForm::TDaoHangForm(QWidget* parent) : QWidget(parent)
+TDaoHangForm::TDaoHangForm(AppContext& context, QWidget* parent) : QWidget(parent), m_ctx(context)
 {
     setupUi();
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(TreeView1, &QTreeWidget::itemClicked, this, &TDaoHangForm::TreeView1Click);
+    GuardedConnect(TreeView1, &QTreeWidget::itemClicked, this, m_ctx, &TDaoHangForm::TreeView1Click);
 }
 
 void TDaoHangForm::BuildNavigator(const QMenuBar& menu)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct AppContext;
 class QMenuBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -12,7 +13,7 @@ class QTreeWidgetItem;
 class TDaoHangForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TDaoHangForm(QWidget* parent);
+    TDaoHangForm(AppContext& context, QWidget* parent);
 
     QTreeWidget* TreeView1 = nullptr;
 
@@ -24,4 +25,6 @@ public:
 
 private:
     void setupUi();
+
+    AppContext& m_ctx;
 };

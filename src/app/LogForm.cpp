@@ -1,6 +1,7 @@
 #include "LogForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "UserStore.h"
 
 #include <QComboBox>
@@ -16,14 +17,10 @@ constexpr int MaxFailedAttempts = 3;
 TLogForm::TLogForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(Button1, &QPushButton::clicked, this, &TLogForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TLogForm::Button2Click);
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TLogForm::Button1Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TLogForm::Button2Click);
     // Without a connection the list stays empty; the operator can still type a name.
-    try {
-        FillUserCombo();
-    } catch (const DbError& e) {
-        m_ctx.prompts->error(this, e.text());
-    }
+    RunGuarded(m_ctx, this, [this] { FillUserCombo(); });
     Edit1->clear();
 }
 

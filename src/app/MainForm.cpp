@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Commands.h"
 #include "DaoHangForm.h"
+#include "GuardedConnect.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -50,7 +51,7 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
 {
     setupUi();
     for (const Command& c : CommandTable())
-        connect(menuItem(c.name), &QAction::triggered, this, [this, &c] { RunCommand(c); });
+        GuardedConnect(menuItem(c.name), &QAction::triggered, this, m_ctx, [this, &c] { RunCommand(c); });
     Panel1->installEventFilter(this);
     Label1->installEventFilter(this);
 
@@ -160,7 +161,7 @@ void TMainForm::N35Click()
 {
     if (m_navigator)
         return;
-    m_navigator = new TDaoHangForm(this);
+    m_navigator = new TDaoHangForm(m_ctx, this);
     m_navigator->TreeView1->clear();
     m_navigator->BuildNavigator(*MainMenu1);
     m_navigator->move(NavigatorPosition);

@@ -15,8 +15,5 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
     RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
     RegisterCommandWindow(QStringLiteral("TZLSet_ShangPinForm"), ModalWindow<TZLSet_ShangPinForm>());
-    RegisterCommandWindow(QStringLiteral("TAboutForm"), [](AppContext&, QWidget* parent, int) {
-        TAboutForm form(parent);
-        form.exec();
-    });
+    RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

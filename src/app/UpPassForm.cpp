@@ -1,6 +1,7 @@
 #include "UpPassForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "UserStore.h"
 
 #include <QLineEdit>
@@ -9,8 +10,8 @@
 TUpPassForm::TUpPassForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(OKButton, &QPushButton::clicked, this, &TUpPassForm::OKButtonClick);
-    connect(EscButton, &QPushButton::clicked, this, &TUpPassForm::EscButtonClick);
+    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TUpPassForm::OKButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TUpPassForm::EscButtonClick);
     UserEdit->setText(m_ctx.LoginUser.UserName);
 }
 

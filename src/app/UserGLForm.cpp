@@ -1,6 +1,7 @@
 #include "UserGLForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "Schema.h"
 #include "StringGrid.h"
 #include "UserGLPages.h"
@@ -23,13 +24,13 @@ QString Quoted(const QString& name)
 TUserGLForm::TUserGLForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(AddButton, &QPushButton::clicked, this, &TUserGLForm::AddButtonClick);
-    connect(EditButton, &QPushButton::clicked, this, &TUserGLForm::EditButtonClick);
-    connect(DelButton, &QPushButton::clicked, this, &TUserGLForm::DelButtonClick);
-    connect(SaveButton, &QPushButton::clicked, this, &TUserGLForm::SaveButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TUserGLForm::CancelButtonClick);
-    connect(EscButton, &QPushButton::clicked, this, &TUserGLForm::EscButtonClick);
-    connect(StringGrid1, &StringGrid::rowSelected, this, &TUserGLForm::StringGrid1Click);
+    GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::AddButtonClick);
+    GuardedConnect(EditButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::EditButtonClick);
+    GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::DelButtonClick);
+    GuardedConnect(SaveButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::SaveButtonClick);
+    GuardedConnect(CancelButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::CancelButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::EscButtonClick);
+    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TUserGLForm::StringGrid1Click);
 
     PageControl1->setCurrentIndex(FirstShownPage);
     FillUserGrid();

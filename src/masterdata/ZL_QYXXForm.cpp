@@ -1,6 +1,7 @@
 #include "ZL_QYXXForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,9 +11,9 @@
 TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(Button1, &QPushButton::clicked, this, &TZL_QYXXForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TZL_QYXXForm::Button2Click);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TZL_QYXXForm::Memo1Change);
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TZL_QYXXForm::Button1Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TZL_QYXXForm::Button2Click);
+    GuardedConnect(Memo1, &QPlainTextEdit::textChanged, this, m_ctx, &TZL_QYXXForm::Memo1Change);
 
     const TGsInfo& g = m_ctx.GsInfo;
     Edit1->setText(g.GSName);

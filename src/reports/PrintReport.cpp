@@ -3,10 +3,12 @@
 #include "AppContext.h"
 #include "BandedReport.h"
 #include "Database.h"
+#include "GuardedConnect.h"
 #include "ReportPreviewDialog.h"
 #include "ReportPrinting.h"
 
 #include <QRegularExpression>
+#include <optional>
 
 QStringList MemoLines(const QString& wrapped)
 {
@@ -22,29 +24,34 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
     if (!somethingToPrint)
         return false;
 
-    ReportData data;
-    try {
+    // The rows are read in two places, both guarded: the report's own rows, and the lines of
+    // each document of a master-detail report while the pages are laid out. A database error is
+    // shown in the error box and nothing prints.
+    std::optional<PageModel> laidOut;
+    const bool ready = RunGuarded(context, parent, [&] {
+        ReportData data;
         if (request.prepare)
             data = request.prepare();
-    } catch (const DbError& e) {
-        context.prompts->error(parent, e.text());
+
+        BandedReport report(ReportFormLayout(request.form));
+        if (request.form == ReportForm::XSDJ) {
+            const ReportPageSetup page = ReportPageSetup::fromPrintSet(context.XSDPrintSet);
+            if (page.isUsable())
+                report.setPageSetup(page);
+            else
+                context.prompts->message(parent,
+                                         QStringLiteral("销售单打印设置的纸张太小或边距太大，本次按A4纸打印。"));
+        }
+        for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
+            report.setLabel(it.key(), it.value());
+        if (!request.memo.isEmpty())
+            report.setMemoLines(QString::fromLatin1(ProfileMemo), MemoLines(request.memo));
+        laidOut = report.layOut(data);
+    });
+    if (!ready)
         return false;
-    }
 
-    BandedReport report(ReportFormLayout(request.form));
-    if (request.form == ReportForm::XSDJ) {
-        const ReportPageSetup page = ReportPageSetup::fromPrintSet(context.XSDPrintSet);
-        if (page.isUsable())
-            report.setPageSetup(page);
-        else
-            context.prompts->message(parent, QStringLiteral("销售单打印设置的纸张太小或边距太大，本次按A4纸打印。"));
-    }
-    for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
-        report.setLabel(it.key(), it.value());
-    if (!request.memo.isEmpty())
-        report.setMemoLines(QString::fromLatin1(ProfileMemo), MemoLines(request.memo));
-
-    const PageModel model = report.layOut(data);
+    const PageModel& model = *laidOut;
     if (output == ReportOutput::Print)
         return PrintWithDialog(model, parent);
     ReportPreviewDialog preview(model, [&](const QString& text) { context.prompts->message(parent, text); },

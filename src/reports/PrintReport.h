@@ -30,7 +30,9 @@ struct ReportRequest {
 // 3. the report is created;
 // 4. the sales document takes the page set-up of the print settings (a page too small for a
 //    report is refused with a message and the document prints on its own A4 page);
-// 5. the labels (and the memo) are set;
+// 5. the labels (and the memo) are set and the pages laid out (the lines of each document of a
+//    master-detail report are read here: a database error from steps 2 to 5 is shown in the
+//    error box and nothing prints);
 // 6. the report is printed (print dialog, then a progress window) or previewed (modal preview,
 //    from which the operator may print or export a PDF);
 // 7. the report is freed.

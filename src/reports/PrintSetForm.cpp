@@ -1,6 +1,8 @@
 #include "PrintSetForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
+#include "Keyboard.h"
 #include "ScreenHelpers.h"
 #include "Settings.h"
 
@@ -42,11 +44,6 @@ int PaperIndex(std::uint8_t code)
     return CustomPaper;
 }
 
-bool IsEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
 }  // namespace
 
 TPrintSetForm::TPrintSetForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
@@ -57,10 +54,11 @@ TPrintSetForm::TPrintSetForm(AppContext& context, QWidget* parent) : QDialog(par
     for (QLineEdit* edit : {WidthEdit, lengthEdit, TopMEdit, BottomMEdit, LeftMEdit, RightMEdit}) {
         InstallIntKeyFilter(edit);
         edit->installEventFilter(this);
+        EnterMovesFocus(edit, edit == WidthEdit ? static_cast<QWidget*>(lengthEdit) : OKButton);
     }
-    connect(PaperSizeComboBox, &QComboBox::activated, this, &TPrintSetForm::PaperSizeComboBoxChange);
-    connect(OKButton, &QPushButton::clicked, this, &TPrintSetForm::OKButtonClick);
-    connect(EscButton, &QPushButton::clicked, this, &TPrintSetForm::EscButtonClick);
+    GuardedConnect(PaperSizeComboBox, &QComboBox::activated, this, m_ctx, &TPrintSetForm::PaperSizeComboBoxChange);
+    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TPrintSetForm::OKButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TPrintSetForm::EscButtonClick);
     showSettings();
 }
 
@@ -94,10 +92,6 @@ bool TPrintSetForm::eventFilter(QObject* watched, QEvent* event)
     if (!edit || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (IsEnter(key)) {
-        (edit == WidthEdit ? static_cast<QWidget*>(lengthEdit) : OKButton)->setFocus();
-        return true;
-    }
     if (edit == WidthEdit || edit == lengthEdit) {
         const QChar typed = key->key() == Qt::Key_Backspace ? Backspace
                             : key->text().size() == 1   ? key->text()[0]

@@ -6,12 +6,10 @@
 
 namespace {
 
-using KeyFilter = QChar (*)(QChar, const QLineEdit&);
-
 // Applies a key filter to the characters typed into one box.
 class KeyFilterObject : public QObject {
 public:
-    KeyFilterObject(QLineEdit* box, KeyFilter filter) : QObject(box), m_box(box), m_filter(filter) {}
+    KeyFilterObject(QLineEdit* box, KeyFilter filter) : QObject(box), m_box(box), m_filter(std::move(filter)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -58,14 +56,35 @@ QChar IntKeyFilter(QChar key, const QLineEdit& box)
     return key;
 }
 
+KeyFilter AcceptAlso(const QString& chars, KeyFilter next)
+{
+    return [chars, next = std::move(next)](QChar key, const QLineEdit& box) {
+        return key != Backspace && chars.contains(key) ? key : next(key, box);
+    };
+}
+
+KeyFilter LengthLimit(int length, KeyFilter next)
+{
+    return [length, next = std::move(next)](QChar key, const QLineEdit& box) {
+        if (key != Backspace && !box.hasSelectedText() && box.text().size() >= length)
+            return QChar();
+        return next(key, box);
+    };
+}
+
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter)
+{
+    box->installEventFilter(new KeyFilterObject(box, std::move(filter)));
+}
+
 void InstallFloatKeyFilter(QLineEdit* box)
 {
-    box->installEventFilter(new KeyFilterObject(box, &FloatKeyFilter));
+    InstallKeyFilter(box, &FloatKeyFilter);
 }
 
 void InstallIntKeyFilter(QLineEdit* box)
 {
-    box->installEventFilter(new KeyFilterObject(box, &IntKeyFilter));
+    InstallKeyFilter(box, &IntKeyFilter);
 }
 
 int ComboIndexOf(const QComboBox& combo, const QString& text)

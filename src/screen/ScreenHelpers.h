@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -16,7 +17,19 @@ QChar FloatKeyFilter(QChar key, const QLineEdit& box);
 // selection is being replaced.
 QChar IntKeyFilter(QChar key, const QLineEdit& box);
 
+// A key filter: the character to accept, or QChar() to refuse it.
+using KeyFilter = std::function<QChar(QChar key, const QLineEdit& box)>;
+
+// Filters put together: the characters of `chars` are always accepted, at any position; every
+// other key goes through `next`. AcceptAlso(u"-", FloatKeyFilter) is a money box that also takes
+// a minus sign.
+KeyFilter AcceptAlso(const QString& chars, KeyFilter next);
+// While nothing is selected and the box holds `length` characters, every key but backspace is
+// refused; other keys go through `next`. LengthLimit(4, IntKeyFilter) is a year box.
+KeyFilter LengthLimit(int length, KeyFilter next);
+
 // Puts a key filter on a box: typed characters the filter refuses never reach the box.
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
 void InstallFloatKeyFilter(QLineEdit* box);
 void InstallIntKeyFilter(QLineEdit* box);
 

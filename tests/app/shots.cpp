@@ -114,7 +114,7 @@ int main(int argc, char* argv[])
         Shot(info, "enterprise.png");
     }
     {
-        TAboutForm about;
+        TAboutForm about(context);
         Shot(about, "about.png");
     }
     return 0;

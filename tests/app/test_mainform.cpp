@@ -287,7 +287,8 @@ private slots:
 
     void aboutPlacesTheEdition()
     {
-        TAboutForm about;
+        AppFixture f;
+        TAboutForm about(f.ctx());
         QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
         QCOMPARE(about.EditionLabel->text(), QStringLiteral("单机版V3.0.6"));
         QCOMPARE(about.EditionLabel->x(), about.TitleLabel->geometry().right() + 1 + 5);

@@ -192,6 +192,27 @@ private slots:
         QCOMPARE(UserNames(f.ctx().db()), QStringList{Admin});
     }
 
+    // A failed save shows the engine's text; the window stays in its mode and goes on working.
+    void failedSaveIsShownAndWindowStaysUsable()
+    {
+        AppFixture f;
+        f.ctx().db().exec(QStringLiteral("create trigger refuse before insert on SYS_User "
+                                         "begin select raise(abort, 'disk I/O error'); end"));
+        TUserGLForm form(f.ctx());
+        form.show();
+        Click(form.AddButton);
+        Fill(form, QStringLiteral("王店员"), QStringLiteral("1"), QStringLiteral("1"));
+        Click(form.SaveButton);
+        QCOMPARE(f.prompts.entries.size(), 1);
+        QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        QVERIFY(f.prompts.last().contains(QStringLiteral("disk I/O error")));
+        QCOMPARE(form.mode(), std::uint8_t(1));
+        QCOMPARE(form.UserNameEdit->text(), QStringLiteral("王店员"));
+        Click(form.CancelButton);
+        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(GridNames(form), QStringList{Admin});
+    }
+
     void builtInUserIsProtected()
     {
         AppFixture f;

@@ -124,11 +124,29 @@ private slots:
         QVERIFY(m_prompts.entries.isEmpty());
     }
 
+    // The report's rows, or the lines of a master-detail report read while laying out.
+    void databaseErrorIsShownAndNothingPrints_data()
+    {
+        QTest::addColumn<bool>("inLines");
+        QTest::newRow("rows") << false;
+        QTest::newRow("document lines") << true;
+    }
+
     void databaseErrorIsShownAndNothingPrints()
     {
+        QFETCH(bool, inLines);
         auto context = makeContext();
         ReportRequest r = SalesDocument();
-        r.prepare = []() -> ReportData { throw DbError("no such table: Log_XiaoShou"); };
+        if (inLines) {
+            r.form = ReportForm::CXXS;
+            r.prepare = [] {
+                return ReportData{SalesHeaders(3), [](int) -> ReportDataset {
+                                      throw DbError("no such table: Log_XiaoShou");
+                                  }};
+            };
+        } else {
+            r.prepare = []() -> ReportData { throw DbError("no such table: Log_XiaoShou"); };
+        }
         const PreviewRun run = Preview(*context, r);
         QVERIFY(!run.result);
         QVERIFY(!run.shown);

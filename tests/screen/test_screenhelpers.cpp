@@ -1,9 +1,14 @@
+#include "Keyboard.h"
 #include "ScreenHelpers.h"
 #include "StringGrid.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -118,6 +123,51 @@ private slots:
         QCOMPARE(qty.text(), QStringLiteral("12345"));
         QTest::keyClick(&qty, Qt::Key_Backspace);
         QCOMPARE(qty.text(), QStringLiteral("1234"));
+    }
+
+    // Filters put together: a money box that also takes "-", a year box of four digits.
+    void composedFilters()
+    {
+        QLineEdit amount;
+        InstallKeyFilter(&amount, AcceptAlso(QStringLiteral("-"), FloatKeyFilter));
+        QTest::keyClicks(&amount, QStringLiteral("-1a2.5.-"));
+        QCOMPARE(amount.text(), QStringLiteral("-12.5-"));
+        QTest::keyClick(&amount, Qt::Key_Backspace);
+        QCOMPARE(amount.text(), QStringLiteral("-12.5"));
+        QLineEdit year;
+        InstallKeyFilter(&year, LengthLimit(4, IntKeyFilter));
+        QTest::keyClicks(&year, QStringLiteral("2024"));
+        QTest::keyClicks(&year, QStringLiteral("5"));
+        QCOMPARE(year.text(), QStringLiteral("2024"));
+        year.selectAll();
+        QTest::keyClicks(&year, QStringLiteral("1999"));
+        QCOMPARE(year.text(), QStringLiteral("1999"));
+    }
+
+    // Enter moves the focus and never presses the window's default button.
+    void enterMovesFocus()
+    {
+        QDialog window;
+        auto* first = new QLineEdit(QStringLiteral("1"), &window);
+        auto* second = new QLineEdit(QStringLiteral("22"), &window);
+        auto* ok = new QPushButton(QStringLiteral("确定"), &window);
+        ok->setDefault(true);
+        auto* layout = new QVBoxLayout(&window);
+        for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(second), static_cast<QWidget*>(ok)})
+            layout->addWidget(w);
+        EnterMovesFocus(first, second);
+        EnterMovesFocus(second, ok);
+        QSignalSpy clicked(ok, &QPushButton::clicked);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(second->hasFocus());
+        QCOMPARE(second->selectedText(), QStringLiteral("22"));
+        QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(ok->hasFocus());
+        QCOMPARE(clicked.count(), 0);
+        QVERIFY(window.isVisible());
     }
 
     void comboIndexOf()

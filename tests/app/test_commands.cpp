@@ -1,0 +1,89 @@
+// The command table's windows: each window that exists has its opener, a window opened with a
+// kind gets the command's mode, and a misspelt name is refused.
+
+#include "AppFixture.h"
+#include "Commands.h"
+#include "RegisteredWindows.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QSet>
+#include <QTimer>
+#include <stdexcept>
+
+namespace {
+
+// Windows of the command table that are not written yet. Remove a name when its window
+// registers; the test fails while a registered window is still listed.
+const QSet<QString> NotYetBuilt = {
+    "TJieQunForm",      "TClearDataForm",  "TDataBAK_Form",       "TDataCBAK_Form",     "TBase_XSDJForm",
+    "TBase_CGDJForm",   "TCX_KuCunForm",   "TCX_XiaoShouForm",    "TCX_CaiGouForm",     "TCX_XSLRForm",
+    "TCX_SZForm",       "TCX_YGYJForm",    "TCX_KeHuForm",        "TCX_GYSForm",        "TCX_YGForm",
+    "TInitSYSForm",     "TSPClassForm",    "TZLSetYYSZForm",     "TYuanGongForm",
+    "TGongYingShangForm", "TKeHuForm",     "TXSYSKForm",          "TCGYFKForm",         "TSZDJForm",
+};
+
+// A window opened with a kind, as the trade and query windows are.
+class KindWindow : public QDialog {
+public:
+    KindWindow(AppContext&, QWidget* parent) : QDialog(parent) {}
+    void SetDanKind(DanKind kind) { shownKind = kind; }
+    static inline int shownKind = 0;
+};
+
+}  // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWrittenWindowHasAnOpener()
+    {
+        RegisterWindows();
+        for (const Command& c : CommandTable()) {
+            if (c.window.isEmpty())
+                continue;
+            if (NotYetBuilt.contains(c.window))
+                QVERIFY2(!c.opener, qPrintable(c.window + " registers: take it off the list NotYetBuilt"));
+            else
+                QVERIFY2(c.opener, qPrintable(c.window + " has no opener"));
+        }
+    }
+
+    void unknownNameIsRefused()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 RegisterCommandWindow(QStringLiteral("TBase_XSDJFrom"), ModalWindow<KindWindow>()));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, RegisterCommandWindow(QString(), {}));
+    }
+
+    // Both sales commands open the same window, each with its own kind.
+    void windowGetsTheCommandsMode_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("销售登记") << "N4" << int(ForwardKind);
+        QTest::newRow("销售退货") << "N5" << int(ReturnKind);
+    }
+
+    void windowGetsTheCommandsMode()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, kind);
+        AppFixture f;
+        QCOMPARE(RegisterCommandWindow(QStringLiteral("TBase_XSDJForm"),
+                                       ModalWindowWithMode(&KindWindow::SetDanKind)),
+                 2);
+        KindWindow::shownKind = 0;
+        QTimer::singleShot(0, [] {
+            if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                w->reject();
+        });
+        const Command* c = FindCommand(command);
+        c->opener(f.ctx(), nullptr, c->mode);
+        RegisterCommandWindow(QStringLiteral("TBase_XSDJForm"), {});
+        QCOMPARE(KindWindow::shownKind, kind);
+    }
+};
+
+QL_APP_TEST_MAIN(TestCommands)
+#include "test_commands.moc"
