@@ -1,6 +1,7 @@
 #include "ZLSet_SPEditForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "CPTypeStore.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
@@ -20,15 +21,15 @@ TZLSet_SPEditForm::TZLSet_SPEditForm(AppContext& context, QWidget* parent) : QDi
         InstallFloatKeyFilter(cost);
     for (QLineEdit* stock : {GGAdd_SLEdit, GGEdit_SLEdit})
         InstallIntKeyFilter(stock);
-    connect(PPAddButton, &QPushButton::clicked, this, &TZLSet_SPEditForm::PPAddButtonClick);
-    connect(PPEditButton, &QPushButton::clicked, this, &TZLSet_SPEditForm::PPEditButtonClick);
-    connect(CPAddButton, &QPushButton::clicked, this, &TZLSet_SPEditForm::CPAddButtonClick);
-    connect(CPEditButton, &QPushButton::clicked, this, &TZLSet_SPEditForm::CPEditButtonClick);
-    connect(GGAddButton, &QPushButton::clicked, this, &TZLSet_SPEditForm::GGAddButtonClick);
-    connect(GGEditButton, &QPushButton::clicked, this, &TZLSet_SPEditForm::GGEditButtonClick);
+    GuardedConnect(PPAddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::PPAddButtonClick);
+    GuardedConnect(PPEditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::PPEditButtonClick);
+    GuardedConnect(CPAddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::CPAddButtonClick);
+    GuardedConnect(CPEditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::CPEditButtonClick);
+    GuardedConnect(GGAddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::GGAddButtonClick);
+    GuardedConnect(GGEditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::GGEditButtonClick);
     for (QPushButton* exit :
          {PPAddExitButton, PPEditExitButton, CPAddExitButton, CPEditExitButton, GGAddExitButton, GGEditExitButton})
-        connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+        GuardedConnect(exit, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
     ClearEditInputs();
 }
 

@@ -1,6 +1,7 @@
 #include "ZLSet_ShangPinForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "GridFilter.h"
@@ -43,20 +44,20 @@ TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) :
     m_ppFilter = new GridFilter(StringGrid1, PPFilterEdit, {0}, this);
     m_cpFilter = new GridFilter(StringGrid2, CPFilterEdit, {0, 1}, this);
     m_ggFilter = new GridFilter(StringGrid3, GGFilterEdit, {0}, this);
-    connect(StringGrid1, &StringGrid::rowSelected, this, &TZLSet_ShangPinForm::StringGrid1Click);
-    connect(StringGrid2, &StringGrid::rowSelected, this, &TZLSet_ShangPinForm::StringGrid2Click);
-    connect(m_ppFilter, &GridFilter::filtered, this, &TZLSet_ShangPinForm::StringGrid1Click);
-    connect(m_cpFilter, &GridFilter::filtered, this, &TZLSet_ShangPinForm::StringGrid2Click);
-    connect(PP_AddButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::PP_AddButtonClick);
-    connect(PP_EditButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::PP_EditButtonClick);
-    connect(PP_DelButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::PP_DelButtonClick);
-    connect(CP_AddButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::CP_AddButtonClick);
-    connect(CP_EditButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::CP_EditButtonClick);
-    connect(CP_DelButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::CP_DelButtonClick);
-    connect(GG_AddButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::GG_AddButtonClick);
-    connect(GG_EditButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::GG_EditButtonClick);
-    connect(GG_DelButton, &QPushButton::clicked, this, &TZLSet_ShangPinForm::GG_DelButtonClick);
-    connect(Button1, &QPushButton::clicked, this, &TZLSet_ShangPinForm::Button1Click);
+    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::StringGrid1Click);
+    GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::StringGrid2Click);
+    GuardedConnect(m_ppFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::StringGrid1Click);
+    GuardedConnect(m_cpFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::StringGrid2Click);
+    GuardedConnect(PP_AddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::PP_AddButtonClick);
+    GuardedConnect(PP_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::PP_EditButtonClick);
+    GuardedConnect(PP_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::PP_DelButtonClick);
+    GuardedConnect(CP_AddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::CP_AddButtonClick);
+    GuardedConnect(CP_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::CP_EditButtonClick);
+    GuardedConnect(CP_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::CP_DelButtonClick);
+    GuardedConnect(GG_AddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_AddButtonClick);
+    GuardedConnect(GG_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_EditButtonClick);
+    GuardedConnect(GG_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_DelButtonClick);
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::Button1Click);
     LoadGoodsGrids();
 }
 
