@@ -1,0 +1,247 @@
+// Times every report data routine on the ten-year shop (bench/run-all makes the file) beside the
+// raw SQLite time of the plain statements that read the same rows, and prints one table row per
+// routine and date range with the ratio of the two.
+//
+// A master-detail routine is timed with the lines of every listed document read, as laying the
+// report out reads them. The raw side runs its statements through the SQLite C interface on the
+// same connection and reads every column of every row. Each side is timed a few times after one
+// warm-up run; the table shows the fastest. Usage: bench_report_data FILE (or $QL_BENCH_DB).
+
+#include "Database.h"
+#include "ReportData.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+sqlite3* RawHandle(Database& db)
+{
+    const QVariant handle = db.handle().driver()->handle();
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+struct Range {
+    const char* name;
+    QDate from, to;
+};
+
+// Rows of one raw statement: every column of every row read as SQLite hands it over.
+long long RunRaw(sqlite3* h, const QString& sql, const Range& r)
+{
+    sqlite3_stmt* s = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(h, text.constData(), int(text.size()), &s, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "%s\n%s\n", sqlite3_errmsg(h), text.constData());
+        std::exit(1);
+    }
+    const QByteArray from = SqlDate(r.from).toUtf8(), to = SqlDate(r.to).toUtf8();
+    if (const int i = sqlite3_bind_parameter_index(s, ":from"))
+        sqlite3_bind_text(s, i, from.constData(), int(from.size()), SQLITE_STATIC);
+    if (const int i = sqlite3_bind_parameter_index(s, ":to"))
+        sqlite3_bind_text(s, i, to.constData(), int(to.size()), SQLITE_STATIC);
+    long long rows = 0;
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(s); ++c)
+            switch (sqlite3_column_type(s, c)) {
+            case SQLITE_INTEGER: (void)sqlite3_column_int64(s, c); break;
+            case SQLITE_FLOAT: (void)sqlite3_column_double(s, c); break;
+            case SQLITE_TEXT: (void)sqlite3_column_text(s, c); break;
+            default: break;
+            }
+        ++rows;
+    }
+    sqlite3_finalize(s);
+    return rows;
+}
+
+// Rows a routine hands to the report: the master rows and, for master-detail, every line.
+long long Consume(const ReportData& d)
+{
+    long long rows = d.master.rowCount();
+    if (d.details)
+        for (int r = 0; r < d.master.rowCount(); ++r)
+            rows += d.details(r).rowCount();
+    return rows;
+}
+
+// Fastest of a few runs after a warm-up, in milliseconds; stops early after two seconds.
+double Time(const std::function<long long()>& run, long long& rows)
+{
+    rows = run();
+    double best = 1e300;
+    QElapsedTimer total;
+    total.start();
+    for (int i = 0; i < 5 && (i < 1 || total.elapsed() < 2000); ++i) {
+        QElapsedTimer t;
+        t.start();
+        rows = run();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+struct Case {
+    QString routine;
+    std::function<ReportData(const Range&)> project;
+    QStringList raw;  // the statements reading the same rows
+};
+
+QString S(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("QL_BENCH_DB");
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "usage: bench_report_data FILE (or set QL_BENCH_DB)\n");
+        return 2;
+    }
+    Database db(QStringLiteral("bench"));
+    db.open(path);
+    sqlite3* h = RawHandle(db);
+
+    const QDate today = QDate::fromString(db.scalar(QStringLiteral("select max(in_date) from Log_XiaoShouDan")).toString(),
+                                          Qt::ISODate);
+    const QDate oldest = QDate::fromString(db.scalar(QStringLiteral("select min(in_date) from Log_XiaoShouDan")).toString(),
+                                           Qt::ISODate);
+    const std::vector<Range> dated = {{"month", QDate(today.year(), today.month(), 1), today},
+                                      {"year", QDate(today.year(), 1, 1), today},
+                                      {"ten years", oldest, today}};
+    const std::vector<Range> undated = {{"all", oldest, today}};
+
+    // The best-selling goods item picks the brand and product of the narrower profit reports.
+    QSqlQuery best = db.exec(QStringLiteral("select PinPai,chanpin,guige from Log_XiaoShou "
+                                            "group by PinPai,chanpin,guige order by sum(shuliang) desc limit 1"));
+    best.next();
+    const QString PinPai = best.value(0).toString(), chanpin = best.value(1).toString();
+    const QString someSale = db.scalar(QStringLiteral("select dh from Log_XiaoShouDan where shuliang>3 limit 1")).toString();
+    const QString somePurchase = db.scalar(QStringLiteral("select dh from Log_CaiGouDan where shuliang>10 limit 1")).toString();
+    const auto quoted = [](const QString& s) { return u'\'' + s + u'\''; };
+
+    const QString order = QStringLiteral(" collate chinese");
+    const auto grouped = [&](const QString& keys, const QString& where) {
+        QStringList orderBy;
+        for (const QString& k : keys.split(u','))
+            orderBy << k + order;
+        return QStringLiteral("select %1,sum(shuliang),sum(CB*shuliang) as c,sum(jinE) as j,sum(jinE)-sum(CB*shuliang) "
+                              "from Log_XiaoShou where in_date>=:from and in_date<=:to%2 group by %1 order by %3")
+            .arg(keys, where, orderBy.join(u','));
+    };
+    const auto single = [](std::function<ReportDataset(const Range&)> f) {
+        return [f](const Range& r) { return ReportData{f(r), {}}; };
+    };
+    const QString datedSales = QStringLiteral("a.in_date>=:from and a.in_date<=:to");
+
+    const std::vector<std::pair<Case, const std::vector<Range>*>> cases = {
+        {{QStringLiteral("PrepareBB_XSDJ (one document)"),
+          [&](const Range&) { return ReportData{PrepareBB_XSDJ(db, someSale, ForwardKind), {}}; },
+          {QStringLiteral("select * from Log_XiaoShou where dh=%1 order by autoid").arg(quoted(someSale))}},
+         &undated},
+        {{QStringLiteral("PrepareBB_CGDJ (one document)"),
+          [&](const Range&) { return ReportData{PrepareBB_CGDJ(db, somePurchase, ForwardKind), {}}; },
+          {QStringLiteral("select * from Log_CaiGou where dh=%1 order by autoid").arg(quoted(somePurchase))}},
+         &undated},
+        {{QStringLiteral("PrepareBB_CXXS (sales list + lines)"),
+          [&](const Range& r) { return PrepareBB_CXXS(db, QString(), ForwardKind, r.from, r.to); },
+          {QStringLiteral("select autoid,dh,in_date,shuliang,jinE,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
+                          "from Log_XiaoShouDan where in_date>=:from and in_date<=:to order by autoid"),
+           QStringLiteral("select b.* from Log_XiaoShouDan a join Log_XiaoShou b on b.dh=a.dh where %1 "
+                          "order by a.autoid,b.autoid").arg(datedSales)}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXCG (purchase list + lines)"),
+          [&](const Range& r) { return PrepareBB_CXCG(db, ForwardKind, r.from, r.to); },
+          {QStringLiteral("select * from Log_CaiGouDan where in_date>=:from and in_date<=:to order by autoid"),
+           QStringLiteral("select b.* from Log_CaiGouDan a join Log_CaiGou b on b.dh=a.dh where %1 "
+                          "order by a.autoid,b.autoid").arg(datedSales)}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXKC (stock list)"),
+          single([&](const Range&) { return PrepareBB_CXKC(db, QString(), QString(), QString(), QString()); }),
+          {QStringLiteral("select PinPai,ChanPin,GuiGe,ShuLiang,PJCB,NewCB,pjcb*ShuLiang from Log_KuCun "
+                          "order by PinPai%1,ChanPin%1,GuiGe%1").arg(order)}},
+         &undated},
+        {{QStringLiteral("PrepareBB_CXXSLR_XSD (profit by document + lines)"),
+          [&](const Range& r) { return PrepareBB_CXXSLR_XSD(db, r.from, r.to); },
+          {QStringLiteral("select a.dh,a.in_date,a.KeHu,a.yewuyuan,a.shuliang,sum(b.cb*b.shuliang),a.jinE,"
+                          "a.jinE-sum(b.cb*b.shuliang) from Log_XiaoShouDan a left join Log_XiaoShou b on b.dh=a.dh "
+                          "where %1 group by a.autoid order by a.autoid").arg(datedSales),
+           QStringLiteral("select b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,b.cb*b.ShuLiang,b.jinE,"
+                          "b.jinE-b.cb*b.ShuLiang from Log_XiaoShouDan a join Log_XiaoShou b on b.dh=a.dh where %1 "
+                          "order by a.autoid,b.autoid").arg(datedSales)}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXXSLR_SP (profit by goods item)"),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_SP(db, r.from, r.to); }),
+          {grouped(QStringLiteral("PinPai,chanpin,guige"), QString())}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXXSLR_PP (profit by brand, one product)"),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_PP(db, chanpin, r.from, r.to); }),
+          {grouped(QStringLiteral("PinPai"), QStringLiteral(" and chanpin=%1").arg(quoted(chanpin)))}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXXSLR_CP (profit by product, one brand)"),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_CP(db, PinPai, r.from, r.to); }),
+          {grouped(QStringLiteral("chanpin"), QStringLiteral(" and PinPai=%1").arg(quoted(PinPai)))}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXXSLR_GG (profit by spec, one brand and product)"),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_GG(db, PinPai, chanpin, r.from, r.to); }),
+          {grouped(QStringLiteral("guige"),
+                   QStringLiteral(" and PinPai=%1 and chanpin=%2").arg(quoted(PinPai), quoted(chanpin)))}},
+         &dated},
+        {{QStringLiteral("PrepareBB_CXXSLR_KH (profit by customer)"),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_KH(db, S("全部"), r.from, r.to); }),
+          {QStringLiteral("select a.KeHu,sum(b.shuliang),sum(b.CB*b.shuliang),sum(b.jinE),sum(b.jinE)-sum(b.CB*b.shuliang) "
+                          "from Log_XiaoShouDan a left join Log_XiaoShou b on b.dh=a.dh where %1 "
+                          "group by +a.KeHu order by a.KeHu%2").arg(datedSales, order)}},
+         &dated},
+        {{QStringLiteral("PrepareBB_YGYJ (employee performance)"),
+          single([&](const Range& r) { return PrepareBB_YGYJ(db, S("全部"), r.from, r.to); }),
+          {QStringLiteral("select a.yewuyuan,d.CPType,sum(b.shuliang),sum(b.CB*b.shuliang),sum(b.jinE),"
+                          "sum(b.jinE)-sum(b.CB*b.shuliang) from Log_XiaoShouDan a left join Log_XiaoShou b on b.dh=a.dh "
+                          "left join Base_ChanPin d on b.PinPai=d.PinPai and b.chanpin=d.ChanPin where %1 "
+                          "group by +a.yewuyuan,d.CPType order by a.yewuyuan%2,d.CPType%2").arg(datedSales, order)}},
+         &dated},
+        {{QStringLiteral("PrepareBB_XSYSK (receivables + lines)"),
+          [&](const Range&) { return PrepareBB_XSYSK(db, S("所有")); },
+          {QStringLiteral("select * from Log_XiaoShouDan where QK<>0 order by autoid"),
+           QStringLiteral("select b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,b.jinE from Log_XiaoShouDan a "
+                          "join Log_XiaoShou b on b.dh=a.dh where a.QK<>0 order by a.autoid,b.autoid")}},
+         &undated},
+        {{QStringLiteral("PrepareBB_CGYFK (payables + lines)"),
+          [&](const Range&) { return PrepareBB_CGYFK(db, S("所有")); },
+          {QStringLiteral("select * from Log_CaiGouDan where QK<>0 order by autoid"),
+           QStringLiteral("select b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,b.jinE from Log_CaiGouDan a "
+                          "join Log_CaiGou b on b.dh=a.dh where a.QK<>0 order by a.autoid,b.autoid")}},
+         &undated},
+    };
+
+    std::printf("Ten-year file %s, today %s\n\n", qPrintable(path), qPrintable(SqlDate(today)));
+    std::printf("| routine | range | rows | project ms | raw SQLite ms | ratio |\n| --- | --- | ---: | ---: | ---: | ---: |\n");
+    for (const auto& [c, ranges] : cases)
+        for (const Range& r : *ranges) {
+            long long projectRows = 0, rawRows = 0;
+            const double project = Time([&] { return Consume(c.project(r)); }, projectRows);
+            const double raw = Time(
+                [&] {
+                    long long n = 0;
+                    for (const QString& sql : c.raw)
+                        n += RunRaw(h, sql, r);
+                    return n;
+                },
+                rawRows);
+            std::printf("| %s | %s | %lld%s | %.1f | %.1f | %.2f |\n", qPrintable(c.routine), r.name, projectRows,
+                        projectRows == rawRows ? "" : qPrintable(QStringLiteral(" (raw %1)").arg(rawRows)), project, raw,
+                        project / std::max(raw, 0.001));
+            std::fflush(stdout);
+        }
+    return 0;
+}
