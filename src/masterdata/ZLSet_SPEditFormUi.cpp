@@ -31,7 +31,7 @@ QWidget* MakePanel(QWidget* parent, const char* objectName, std::initializer_lis
         auto* label = new QLabel(QString::fromUtf8(f.label), panel);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.control->setParent(panel);
-        f.control->setMinimumWidth(220);
+        f.control->setMinimumWidth(300);
         grid->addWidget(label, row, 0);
         grid->addWidget(f.control, row, 1);
         ++row;

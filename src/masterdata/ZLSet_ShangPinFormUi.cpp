@@ -6,6 +6,7 @@
 #include "WindowParts.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -22,6 +23,7 @@ StringGrid* MakeGrid(QWidget* parent, const char* objectName, std::initializer_l
 {
     auto* grid = Named(new StringGrid(parent), objectName);
     grid->setFixedCols(0);
+    grid->verticalHeader()->hide();
     grid->setColCount(int(columns.size()));
     QStringList captions;
     int total = 0;
@@ -71,9 +73,9 @@ void TZLSet_ShangPinForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    StringGrid1 = MakeGrid(this, "StringGrid1", {{"品牌", 150}});
+    StringGrid1 = MakeGrid(this, "StringGrid1", {{"品牌", 170}});
     StringGrid2 = MakeGrid(this, "StringGrid2", {{"产品", 130}, {"产品类型", 120}});
-    StringGrid3 = MakeGrid(this, "StringGrid3", {{"规格/型号", 170}, {"平均成本", 90}, {"库存数量", 80}});
+    StringGrid3 = MakeGrid(this, "StringGrid3", {{"规格/型号", 220}, {"平均成本", 90}, {"库存数量", 80}});
     PPFilterEdit = MakeEdit(this, "PPFilterEdit");
     CPFilterEdit = MakeEdit(this, "CPFilterEdit");
     GGFilterEdit = MakeEdit(this, "GGFilterEdit");
@@ -117,5 +119,5 @@ void TZLSet_ShangPinForm::setupUi()
     top->setSpacing(10);
     top->addLayout(lists, 1);
     top->addLayout(foot);
-    resize(900, 560);
+    resize(1000, 580);
 }

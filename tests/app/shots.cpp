@@ -14,8 +14,14 @@
 #include "UserGLForm.h"
 #include "UserStore.h"
 #include "ZL_QYXXForm.h"
+#include "GoodsSelector.h"
+#include "GoodsStore.h"
+#include "StringGrid.h"
+#include "ZLSet_SPEditForm.h"
+#include "ZLSet_ShangPinForm.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -112,6 +118,36 @@ int main(int argc, char* argv[])
     {
         TZL_QYXXForm info(context);
         Shot(info, "enterprise.png");
+    }
+    {
+        Database& db = context.db();
+        InsertPinPai(db, QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
+        AddChanPin(db, QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
+                   QStringLiteral("空调"));
+        InsertGuiGe(db, QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
+                    QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"), 2136.75, 12);
+        TZLSet_ShangPinForm goods(context);
+        goods.StringGrid1->setRow(goods.StringGrid1->rowCount() - 1);
+        Shot(goods, "goods.png");
+        goods.CPFilterEdit->setText(QStringLiteral("kt"));
+        Shot(goods, "goods-filter.png");
+        const char* pages[] = {"goods-page1.png", "goods-page2.png", "goods-page3.png",
+                               "goods-page4.png", "goods-page5.png", "goods-page6.png"};
+        for (int page = TZLSet_SPEditForm::PPAdd; page <= TZLSet_SPEditForm::GGEdit; ++page) {
+            TZLSet_SPEditForm dialog(context);
+            dialog.OldPinPai = dialog.OldChanPin = dialog.OldGuiGe = QStringLiteral("x");
+            dialog.PPEdit_PPEdit->setText(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
+            dialog.CPEdit_PPEdit->setText(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
+            dialog.CPEdit_CPEdit->setText(QStringLiteral("变频壁挂式冷暖空调"));
+            dialog.GGAddGoods->pick(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"));
+            dialog.GGEdit_PPEdit->setText(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
+            dialog.GGEdit_CPEdit->setText(QStringLiteral("变频壁挂式冷暖空调"));
+            dialog.GGEdit_GGEdit->setText(QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"));
+            dialog.GGEdit_CBEdit->setText(QStringLiteral("2136.75"));
+            dialog.GGEdit_SLEdit->setText(QStringLiteral("12"));
+            dialog.ShowEditPage(page);
+            Shot(dialog, pages[page - 1]);
+        }
     }
     {
         TAboutForm about(context);
