@@ -3,6 +3,7 @@
 #include "AboutForm.h"
 #include "Commands.h"
 #include "PrintSetForm.h"
+#include "SPClassForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
 #include "ZLSet_ShangPinForm.h"
@@ -15,5 +16,6 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
     RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
     RegisterCommandWindow(QStringLiteral("TZLSet_ShangPinForm"), ModalWindow<TZLSet_ShangPinForm>());
+    RegisterCommandWindow(QStringLiteral("TSPClassForm"), ModalWindow<TSPClassForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

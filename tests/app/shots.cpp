@@ -17,6 +17,7 @@
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "StringGrid.h"
+#include "SPClassForm.h"
 #include "ZLSet_SPEditForm.h"
 #include "ZLSet_ShangPinForm.h"
 
@@ -148,6 +149,13 @@ int main(int argc, char* argv[])
             dialog.ShowEditPage(page);
             Shot(dialog, pages[page - 1]);
         }
+    }
+    {
+        TSPClassForm classes(context);
+        Shot(classes, "classes.png");
+        TSPClassEditForm edit(context);
+        edit.SetCPTypeEditMode(QStringLiteral("嵌入式厨房电器（烟灶消）"));
+        Shot(edit, "class-edit.png");
     }
     {
         TAboutForm about(context);

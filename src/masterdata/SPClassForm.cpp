@@ -1,0 +1,126 @@
+#include "SPClassForm.h"
+
+#include "AppContext.h"
+#include "CPTypeStore.h"
+#include "GridFilter.h"
+#include "StringGrid.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+TSPClassForm::TSPClassForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    m_filter = new GridFilter(StringGrid1, FilterEdit, {1}, this);
+    connect(AddButton, &QPushButton::clicked, this, &TSPClassForm::AddButtonClick);
+    connect(EditButton, &QPushButton::clicked, this, &TSPClassForm::EditButtonClick);
+    connect(DelButton, &QPushButton::clicked, this, &TSPClassForm::DelButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TSPClassForm::ExitButtonClick);
+    ListCPType();
+}
+
+// Every class in column 1, the last one selected.
+void TSPClassForm::ListCPType()
+{
+    QVector<QStringList> rows;
+    for (const QString& name : CPTypeNames(m_ctx.db()))
+        rows.append({QString(), name});
+    m_filter->setRows(std::move(rows));
+    const QSignalBlocker quiet(StringGrid1);
+    StringGrid1->setRow(StringGrid1->rowCount() - 1);
+}
+
+QString TSPClassForm::selectedName() const
+{
+    const int row = StringGrid1->row();
+    return row > 0 ? StringGrid1->cell(1, row) : QString();
+}
+
+void TSPClassForm::AddButtonClick()
+{
+    TSPClassEditForm form(m_ctx, this);
+    form.SetCPTypeAddMode();
+    form.exec();
+    ListCPType();
+}
+
+void TSPClassForm::EditButtonClick()
+{
+    TSPClassEditForm form(m_ctx, this);
+    form.SetCPTypeEditMode(selectedName());
+    form.exec();
+    ListCPType();
+}
+
+void TSPClassForm::DelButtonClick()
+{
+    const QString name = selectedName();
+    if (name.isEmpty())
+        return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的产品分类名称!"));
+    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除产品分类\"") + name
+                                           + QStringLiteral("\"吗?\n\r删除后系统将该分类下的产品归属到\"未定义类\","
+                                                            "可在<商品配置>中对产品分类进行修改!")))
+        return;
+    DeleteCPType(m_ctx.db(), name);
+    ListCPType();
+}
+
+void TSPClassForm::ExitButtonClick()
+{
+    close();
+}
+
+TSPClassEditForm::TSPClassEditForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(OKButton, &QPushButton::clicked, this, &TSPClassEditForm::OKButtonClick);
+    connect(EscButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TSPClassEditForm::SetCPTypeAddMode()
+{
+    m_mode = 1;
+    setWindowTitle(QStringLiteral("添加"));
+    SPClassEdit->clear();
+}
+
+void TSPClassEditForm::SetCPTypeEditMode(const QString& name)
+{
+    m_mode = 2;
+    setWindowTitle(QStringLiteral("修改"));
+    m_oldName = name;
+    SPClassEdit->setText(name);
+}
+
+void TSPClassEditForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SPClassEdit->setFocus();
+    if (m_mode == 2)
+        SPClassEdit->selectAll();
+}
+
+void TSPClassEditForm::refuse(const QString& text)
+{
+    m_ctx.prompts->message(this, text);
+    SPClassEdit->setFocus();
+    SPClassEdit->selectAll();
+}
+
+void TSPClassEditForm::OKButtonClick()
+{
+    const QString name = SPClassEdit->text().trimmed();
+    if (name.isEmpty())
+        return refuse(QStringLiteral("请输入产品类型名称!"));
+    if (m_mode == 1) {
+        if (CPTypeExists(m_ctx.db(), name))
+            return refuse(QStringLiteral("系统中已存在该产品类型,不能重复添加!"));
+        InsertCPType(m_ctx.db(), name);
+    } else {
+        if (name != m_oldName && CPTypeExists(m_ctx.db(), name))
+            return m_ctx.prompts->message(this, QStringLiteral("系统中已存在该产品类型,不能改为此名称!"));
+        RenameCPType(m_ctx.db(), m_oldName, name);
+    }
+    accept();
+}

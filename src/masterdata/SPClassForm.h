@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppContext;
+class GridFilter;
+class QLineEdit;
+class QPushButton;
+class StringGrid;
+
+// "产品分类设置": the product classes offered for products, with adding, renaming (the products
+// of the class follow) and deleting (its products move to "*未定义*").
+class TSPClassForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSPClassForm(AppContext& context, QWidget* parent = nullptr);
+
+    QLineEdit* FilterEdit = nullptr;
+    StringGrid* StringGrid1 = nullptr;
+    QPushButton *AddButton = nullptr, *EditButton = nullptr, *DelButton = nullptr, *ExitButton = nullptr;
+
+    void AddButtonClick();
+    void EditButtonClick();
+    void DelButtonClick();
+    void ExitButtonClick();
+
+private:
+    void setupUi();
+    void ListCPType();
+    QString selectedName() const;
+
+    AppContext& m_ctx;
+    GridFilter* m_filter = nullptr;
+};
+
+// The add/edit dialog of a product class: mode 1 adds, mode 2 renames the class OldName.
+class TSPClassEditForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSPClassEditForm(AppContext& context, QWidget* parent = nullptr);
+
+    void SetCPTypeAddMode();
+    void SetCPTypeEditMode(const QString& name);
+    int mode() const { return m_mode; }
+
+    QLineEdit* SPClassEdit = nullptr;
+    QPushButton *OKButton = nullptr, *EscButton = nullptr;
+
+    void OKButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setupUi();
+    void refuse(const QString& text);
+
+    AppContext& m_ctx;
+    int m_mode = 1;
+    QString m_oldName;
+};
