@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "CPTypeStore.h"
 #include "GridFilter.h"
+#include "GuardedConnect.h"
 #include "StringGrid.h"
 
 #include <QLineEdit>
@@ -13,10 +14,10 @@ TSPClassForm::TSPClassForm(AppContext& context, QWidget* parent) : QDialog(paren
 {
     setupUi();
     m_filter = new GridFilter(StringGrid1, FilterEdit, {1}, this);
-    connect(AddButton, &QPushButton::clicked, this, &TSPClassForm::AddButtonClick);
-    connect(EditButton, &QPushButton::clicked, this, &TSPClassForm::EditButtonClick);
-    connect(DelButton, &QPushButton::clicked, this, &TSPClassForm::DelButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TSPClassForm::ExitButtonClick);
+    GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::AddButtonClick);
+    GuardedConnect(EditButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::EditButtonClick);
+    GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::DelButtonClick);
+    GuardedConnect(ExitButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::ExitButtonClick);
     ListCPType();
 }
 
@@ -74,8 +75,8 @@ void TSPClassForm::ExitButtonClick()
 TSPClassEditForm::TSPClassEditForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(OKButton, &QPushButton::clicked, this, &TSPClassEditForm::OKButtonClick);
-    connect(EscButton, &QPushButton::clicked, this, &QDialog::reject);
+    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TSPClassEditForm::OKButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
 }
 
 void TSPClassEditForm::SetCPTypeAddMode()

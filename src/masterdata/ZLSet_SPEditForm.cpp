@@ -5,6 +5,7 @@
 #include "CPTypeStore.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
+#include "Keyboard.h"
 #include "NumberText.h"
 #include "ScreenHelpers.h"
 
@@ -21,6 +22,10 @@ TZLSet_SPEditForm::TZLSet_SPEditForm(AppContext& context, QWidget* parent) : QDi
         InstallFloatKeyFilter(cost);
     for (QLineEdit* stock : {GGAdd_SLEdit, GGEdit_SLEdit})
         InstallIntKeyFilter(stock);
+    EnterMovesFocus(GGAdd_CBEdit, GGAdd_SLEdit);
+    EnterMovesFocus(GGAdd_SLEdit, GGAddButton);
+    EnterMovesFocus(GGEdit_CBEdit, GGEdit_SLEdit);
+    EnterMovesFocus(GGEdit_SLEdit, GGEditButton);
     GuardedConnect(PPAddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::PPAddButtonClick);
     GuardedConnect(PPEditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::PPEditButtonClick);
     GuardedConnect(CPAddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_SPEditForm::CPAddButtonClick);

@@ -197,6 +197,43 @@ private slots:
         QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));  // the selected product's
     }
 
+    void enterMovesFromCostToStockToAdd()
+    {
+        GoodsFixture f;
+        TZLSet_SPEditForm d(f.ctx());
+        d.GGAddGoods->pick("海尔", "冰箱");
+        d.ShowEditPage(TZLSet_SPEditForm::GGAdd);
+        d.show();
+        Type(d.GGAdd_GGEdit, "BCD-190");
+        d.GGAdd_CBEdit->setFocus();
+        Type(d.GGAdd_CBEdit, "999.5");
+        QTest::keyClick(d.GGAdd_CBEdit, Qt::Key_Return);
+        QCOMPARE(d.focusWidget(), d.GGAdd_SLEdit);
+        Type(d.GGAdd_SLEdit, "7");
+        QTest::keyClick(d.GGAdd_SLEdit, Qt::Key_Enter);
+        QCOMPARE(d.focusWidget(), d.GGAddButton);
+        QVERIFY(d.isVisible());
+        QTest::keyClick(d.GGAddButton, Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(GuiGeRows(f.ctx().db(), "海尔", "冰箱").last(), (QStringList{"BCD-190", "999.5", "7"}));
+    }
+
+    void failedRenameChangesNothing()
+    {
+        GoodsFixture f;
+        f.ctx().db().exec("create trigger fail before update on Log_KuCun begin select raise(abort, 'disk full'); end");
+        TZLSet_ShangPinForm form(f.ctx());
+        OnDialog([&f](TZLSet_SPEditForm& d) {
+            Type(d.PPEdit_PPEdit, "海尔电器");
+            Click(d.PPEditButton);
+            QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Error);
+            QVERIFY(f.prompts.last().contains("disk full"));
+        });
+        Click(form.PP_EditButton);
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的"}));
+        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
+    }
+
     void editingAGoodsItemOverwritesStockAndCost()
     {
         GoodsFixture f;
