@@ -1,11 +1,14 @@
 #include "RegisteredWindows.h"
 
 #include "AboutForm.h"
+#include "AccountsForm.h"
 #include "Commands.h"
 #include "PrintSetForm.h"
 #include "SPClassForm.h"
+#include "SZDJForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
+#include "ZLSetYYSZForm.h"
 #include "ZLSet_ShangPinForm.h"
 #include "ZL_QYXXForm.h"
 
@@ -17,5 +20,9 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
     RegisterCommandWindow(QStringLiteral("TZLSet_ShangPinForm"), ModalWindow<TZLSet_ShangPinForm>());
     RegisterCommandWindow(QStringLiteral("TSPClassForm"), ModalWindow<TSPClassForm>());
+    RegisterCommandWindow(QStringLiteral("TXSYSKForm"), ModalWindow<TXSYSKForm>());
+    RegisterCommandWindow(QStringLiteral("TCGYFKForm"), ModalWindow<TCGYFKForm>());
+    RegisterCommandWindow(QStringLiteral("TZLSetYYSZForm"), ModalWindow<TZLSetYYSZForm>());
+    RegisterCommandWindow(QStringLiteral("TSZDJForm"), ModalWindow<TSZDJForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

@@ -1,0 +1,182 @@
+#include "AccountsForm.h"
+
+#include "AccountTexts.h"
+#include "AccountsStore.h"
+#include "AppContext.h"
+#include "DocumentStore.h"
+#include "GuardedConnect.h"
+#include "NumberText.h"
+#include "PartPaymentDialogs.h"
+#include "PrintReport.h"
+#include "ReportData.h"
+#include "StringGrid.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+// Column of the document list that holds the amount (5) and the amount owed (6).
+constexpr int AmountColumn = 5;
+constexpr int OwedColumn = 6;
+
+}  // namespace
+
+TAccountsForm::TAccountsForm(AppContext& context, AccountSide side, QWidget* parent)
+    : QDialog(parent), m_ctx(context), m_side(side)
+{
+    setupUi();
+    GuardedConnect(HXButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::HXButtonClick);
+    GuardedConnect(CJButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::CJButtonClick);
+    GuardedConnect(GCButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::GCButtonClick);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::PrintButtonClick);
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::BrowseButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
+    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid1Click);
+    GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid2Click);
+    RefreshAll();
+}
+
+void TAccountsForm::RefreshAll()
+{
+    ListParties();
+    ListDocuments(selectedParty());
+    ShowLines(selectedDH());
+    ShowTotals();
+}
+
+void TAccountsForm::ListParties()
+{
+    QVector<QStringList> rows{{AllParties()}};
+    for (const QString& name : OwingParties(m_ctx.db(), m_side))
+        rows.append({name});
+    const QSignalBlocker quiet(StringGrid1);
+    StringGrid1->setDataRows(std::move(rows));
+    StringGrid1->setRow(1);
+}
+
+void TAccountsForm::ListDocuments(const QString& party)
+{
+    const QVector<DocumentColumn>& columns = TextsOf(m_side).documentColumns;
+    QVector<QStringList> rows;
+    for (const OpenDocument& d : OpenDocuments(m_ctx.db(), m_side, party)) {
+        QStringList row{QString()};
+        for (const DocumentColumn& c : columns)
+            row.append(c.text(d));
+        rows.append(row);
+    }
+    const QSignalBlocker quiet(StringGrid2);
+    StringGrid2->setDataRows(std::move(rows));
+    StringGrid2->setRow(1);
+}
+
+void TAccountsForm::ShowLines(const QString& dh)
+{
+    const QVector<TShangPinItem> lines = m_side == AccountSide::Receivable ? XiaoShouLines(m_ctx.db(), dh)
+                                                                           : CaiGouLines(m_ctx.db(), dh);
+    QVector<QStringList> rows;
+    for (const TShangPinItem& it : lines)
+        rows.append({QString(), it.PinPai, it.chanpin, it.guige, MoneyText(it.danjia), QString::number(it.shuliang),
+                     MoneyText(it.jinE)});
+    StringGrid3->setDataRows(std::move(rows));
+    StringGrid3->setRow(StringGrid3->rowCount() - 1);
+}
+
+void TAccountsForm::ShowTotals()
+{
+    double amount = 0;
+    double owed = 0;
+    for (int r = 1; r < StringGrid2->rowCount(); ++r) {
+        amount += CellNumber(StringGrid2->cell(AmountColumn, r));
+        owed += CellNumber(StringGrid2->cell(OwedColumn, r));
+    }
+    JELabel->setText(FormatYuan(amount));
+    QKLabel->setText(FormatYuan(owed));
+}
+
+QString TAccountsForm::selectedDH() const
+{
+    const int r = StringGrid2->row();
+    return r > 0 ? StringGrid2->cell(1, r).trimmed() : QString();
+}
+
+QString TAccountsForm::selectedParty() const
+{
+    const int r = StringGrid1->row();
+    return r > 0 ? StringGrid1->cell(0, r) : QString();
+}
+
+void TAccountsForm::StringGrid1Click()
+{
+    ListDocuments(selectedParty());
+    ShowLines(selectedDH());
+    ShowTotals();
+}
+
+void TAccountsForm::StringGrid2Click()
+{
+    ShowLines(selectedDH());
+}
+
+void TAccountsForm::CJButtonClick()
+{
+    const QString dh = selectedDH();
+    if (dh.isEmpty())
+        return;
+    TCJForm dialog(m_ctx, m_side, this);
+    dialog.QKEdit->setText(StringGrid2->cell(OwedColumn, StringGrid2->row()).trimmed());
+    dialog.SetDH(dh);
+    if (dialog.exec() == QDialog::Accepted)
+        RefreshAll();
+}
+
+void TAccountsForm::HXButtonClick()
+{
+    const QString dh = selectedDH();
+    if (dh.isEmpty())
+        return;
+    const double owed = CellNumber(StringGrid2->cell(OwedColumn, StringGrid2->row()).trimmed());
+    if (!m_ctx.prompts->question(this, TextsOf(m_side).writeOffQuestion))
+        return;
+    WriteOffOwed(m_ctx.db(), m_side, dh, owed);
+    RefreshAll();
+}
+
+void TAccountsForm::GCButtonClick()
+{
+    const QString dh = selectedDH();
+    if (dh.isEmpty())
+        return;
+    TGCForm dialog(m_ctx, m_side, this);
+    dialog.SetDH(dh);
+    dialog.exec();
+}
+
+void TAccountsForm::PrintList(bool print)
+{
+    const AccountTexts& texts = TextsOf(m_side);
+    const QString party = selectedParty();
+    ReportRequest r;
+    r.form = m_side == AccountSide::Receivable ? ReportForm::XSYSK : ReportForm::CGYFK;
+    r.prepare = [this, party] {
+        return m_side == AccountSide::Receivable ? PrepareBB_XSYSK(m_ctx.db(), party) : PrepareBB_CGYFK(m_ctx.db(), party);
+    };
+    r.labels = {{QStringLiteral("TitleQRLabel"), texts.reportTitle},
+                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("SumJEQRLabel"), JELabel->text()},
+                {QStringLiteral("SumQKQRLabel"), QKLabel->text()}};
+    PrintReport(m_ctx, this, true, r, print ? ReportOutput::Print : ReportOutput::Preview);
+}
+
+void TAccountsForm::PrintButtonClick()
+{
+    PrintList(true);
+}
+
+void TAccountsForm::BrowseButtonClick()
+{
+    PrintList(false);
+}

@@ -1,0 +1,73 @@
+// Layout of the receipt (payment) dialog and the history dialog.
+#include "PartPaymentDialogs.h"
+
+#include "AccountTexts.h"
+#include "StringGrid.h"
+#include "WindowParts.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr Qt::WindowFlags DialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+void TCJForm::setupUi()
+{
+    const AccountTexts& texts = TextsOf(m_side);
+    setObjectName(texts.recordFormName);
+    setWindowTitle(texts.record);
+    setWindowFlags(DialogFlags);
+
+    DateTimePicker1 = Named(new QDateEdit(this), "DateTimePicker1");
+    DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    QKEdit = MakeEdit(this, "QKEdit");
+    QKEdit->setReadOnly(true);
+    QKEdit->setEnabled(false);
+    SKEdit = MakeEdit(this, "SKEdit");
+    OKButton = MakeButton(this, "OKButton", QStringLiteral("确定"));
+    OKButton->setAutoDefault(true);  // Enter on the focused button confirms
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("取消"));
+
+    auto* fields = new QFormLayout;
+    fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fields->setVerticalSpacing(10);
+    fields->addRow(texts.dateLabel, DateTimePicker1);
+    fields->addRow(QStringLiteral("目前尚欠款"), QKEdit);
+    fields->addRow(texts.amountLabel, SKEdit);
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(20, 18, 20, 14);
+    top->setSpacing(14);
+    top->addLayout(fields);
+    top->addLayout(ButtonRow({OKButton, EscButton}));
+    setFixedSize(300, sizeHint().height());
+}
+
+void TGCForm::setupUi()
+{
+    const AccountTexts& texts = TextsOf(m_side);
+    setObjectName(texts.historyFormName);
+    setWindowTitle(texts.historyCaption);
+    setWindowFlags(DialogFlags);
+
+    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    StringGrid1->setColCount(3);
+    StringGrid1->setHeader({QString(), texts.dateLabel, texts.historyAmount});
+    StringGrid1->setColWidth(0, 24);
+    StringGrid1->setColWidth(1, 100);
+    StringGrid1->setColWidth(2, 80);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("返回"));
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(12, 12, 12, 12);
+    top->addWidget(StringGrid1, 1);
+    top->addLayout(ButtonRow({EscButton}));
+    resize(300, 320);
+}

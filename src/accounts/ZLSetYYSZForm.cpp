@@ -1,0 +1,57 @@
+#include "ZLSetYYSZForm.h"
+
+#include "AppContext.h"
+#include "GuardedConnect.h"
+#include "ShouZhiStore.h"
+#include "StringGrid.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TZLSetYYSZForm::TZLSetYYSZForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TZLSetYYSZForm::AddButtonClick);
+    GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TZLSetYYSZForm::DelButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
+    Edit1->clear();
+    ListBaseShouZhi();
+    Edit1->setFocus();
+}
+
+void TZLSetYYSZForm::ListBaseShouZhi()
+{
+    QVector<QStringList> rows;
+    for (const QString& item : ShouZhiItems(m_ctx.db()))
+        rows.append({item});
+    StringGrid1->setDataRows(std::move(rows));
+    StringGrid1->setRow(1);
+}
+
+void TZLSetYYSZForm::AddButtonClick()
+{
+    const QString name = Edit1->text().trimmed();
+    if (name.isEmpty()) {
+        m_ctx.prompts->message(this, QStringLiteral("请输入要添加的收支项目!"));
+    } else if (BaseShouZhiExists(m_ctx.db(), name)) {
+        m_ctx.prompts->message(this, QStringLiteral("列表已存在该收支项目,不能重复添加!"));
+    } else {
+        InsertBaseShouZhi(m_ctx.db(), name);
+        Edit1->clear();
+        ListBaseShouZhi();
+    }
+    Edit1->setFocus();
+    Edit1->selectAll();
+}
+
+void TZLSetYYSZForm::DelButtonClick()
+{
+    if (!m_ctx.prompts->question(this, QStringLiteral("确定要该收支项目吗?")))
+        return;
+    const int r = StringGrid1->row();
+    const QString item = r > 0 ? StringGrid1->cell(0, r) : QString();
+    if (item.isEmpty())
+        return;
+    DeleteBaseShouZhi(m_ctx.db(), item);
+    ListBaseShouZhi();
+}

@@ -1,0 +1,102 @@
+// Screenshots of the accounts windows, drawn offscreen on a temporary program folder with the
+// demonstration data:
+//   QT_QPA_PLATFORM=offscreen accounts_shots DIR
+// writes receivables.png, receivables-customer.png, receipt.png, receipt-history.png,
+// payables.png, payment.png, payment-history.png, items.png and entry.png into DIR.
+
+#include "AccountsForm.h"
+#include "AppContext.h"
+#include "Application.h"
+#include "PartPaymentDialogs.h"
+#include "SZDJForm.h"
+#include "StringGrid.h"
+#include "ZLSetYYSZForm.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+QDir Out;
+
+void Shot(QWidget& window, const char* name)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    const QString path = Out.filePath(QLatin1String(name));
+    window.grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+// The first open document that has part payments recorded.
+int RowWithHistory(TAccountsForm& form, AppContext& context)
+{
+    const QString table = form.side() == AccountSide::Receivable ? QStringLiteral("Log_SKGuoCheng")
+                                                                 : QStringLiteral("Log_FKGuoCheng");
+    for (int r = 1; r < form.StringGrid2->rowCount(); ++r)
+        if (context.db().scalar(QStringLiteral("select 1 from %1 where dh=:dh").arg(table),
+                                {{QStringLiteral(":dh"), form.StringGrid2->cell(1, r)}}).isValid())
+            return r;
+    return 1;
+}
+
+void AccountShots(AppContext& context, TAccountsForm& form, const char* window, const char* dialog,
+                  const char* history)
+{
+    const int r = RowWithHistory(form, context);
+    form.StringGrid2->setRow(r);
+    Shot(form, window);
+    TCJForm pay(context, form.side(), &form);
+    pay.QKEdit->setText(form.StringGrid2->cell(6, r));
+    pay.SKEdit->setText(QStringLiteral("500"));
+    Shot(pay, dialog);
+    TGCForm past(context, form.side(), &form);
+    past.SetDH(form.StringGrid2->cell(1, r));
+    Shot(past, history);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QingLanApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: accounts_shots DIR" << Qt::endl;
+        return 2;
+    }
+    Out = QDir(QString::fromLocal8Bit(argv[1]));
+    Out.mkpath(QStringLiteral("."));
+    QTemporaryDir dir;
+    AppContext context(dir.path() + u'/');
+    BoxPrompts prompts;
+    context.prompts = &prompts;
+    app.setPrompts(&prompts);
+    if (!context.InitSystem())
+        return 1;
+    {
+        TXSYSKForm form(context);
+        AccountShots(context, form, "receivables.png", "receipt.png", "receipt-history.png");
+        form.StringGrid1->setRow(2);
+        Shot(form, "receivables-customer.png");
+    }
+    {
+        TCGYFKForm form(context);
+        AccountShots(context, form, "payables.png", "payment.png", "payment-history.png");
+    }
+    {
+        TZLSetYYSZForm items(context);
+        Shot(items, "items.png");
+    }
+    {
+        TSZDJForm entry(context);
+        entry.SZComboBox->setCurrentIndex(0);
+        entry.SRRadioButton->setChecked(true);
+        entry.JEEdit->setText(QStringLiteral("200"));
+        Shot(entry, "entry.png");
+    }
+    return 0;
+}
