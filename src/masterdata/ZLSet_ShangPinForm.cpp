@@ -2,6 +2,8 @@
 
 #include "AppContext.h"
 #include "GuardedConnect.h"
+#include "GoodsImport.h"
+#include "GoodsImportForm.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "GridFilter.h"
@@ -10,6 +12,7 @@
 #include "ZLSet_SPEditForm.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -57,6 +60,7 @@ TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) :
     GuardedConnect(GG_AddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_AddButtonClick);
     GuardedConnect(GG_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_EditButtonClick);
     GuardedConnect(GG_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_DelButtonClick);
+    GuardedConnect(ImportButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::ImportButtonClick);
     GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::Button1Click);
     LoadGoodsGrids();
 }
@@ -215,6 +219,25 @@ void TZLSet_ShangPinForm::GG_DelButtonClick()
         return;
     DeleteGuiGe(m_ctx.db(), brand, product, spec);
     ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::ImportButtonClick()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("从Excel导入商品"), QString(),
+                                                      QStringLiteral("CSV 文件 (*.csv)"));
+    if (!path.isEmpty())
+        ImportFile(path);
+}
+
+void TZLSet_ShangPinForm::ImportFile(const QString& path)
+{
+    const GoodsImportCheck check = CheckGoodsImport(m_ctx.db(), ReadCsvFile(path));
+    TGoodsImportForm preview(path, check, this);
+    if (preview.exec() != QDialog::Accepted || !check.ok())
+        return;
+    ImportGoods(m_ctx.db(), check.rows);
+    m_ctx.prompts->message(this, QStringLiteral("导入成功，共导入%1个商品!").arg(check.rows.size()));
+    ListPinPai();
 }
 
 void TZLSet_ShangPinForm::Button1Click()

@@ -12,7 +12,7 @@ class StringGrid;
 
 // "商品设置": brands, the products of the selected brand and the goods items of the selected
 // product side by side, each list with a find-as-you-type box above it; the tab pages add, edit
-// and delete at each level through TZLSet_SPEditForm.
+// and delete at each level through TZLSet_SPEditForm; "从Excel导入…" brings in a whole catalogue.
 class TZLSet_ShangPinForm : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +31,7 @@ public:
     QPushButton *PP_AddButton = nullptr, *PP_EditButton = nullptr, *PP_DelButton = nullptr;
     QPushButton *CP_AddButton = nullptr, *CP_EditButton = nullptr, *CP_DelButton = nullptr;
     QPushButton *GG_AddButton = nullptr, *GG_EditButton = nullptr, *GG_DelButton = nullptr;
+    QPushButton* ImportButton = nullptr;  // 从Excel导入…
     QPushButton* Button1 = nullptr;       // 退出
 
     void StringGrid1Click();
@@ -44,7 +45,12 @@ public:
     void GG_AddButtonClick();
     void GG_EditButtonClick();
     void GG_DelButtonClick();
+    void ImportButtonClick();
     void Button1Click();
+
+    // Imports the catalogue sheet of an .xlsx or CSV file: checks every row, shows the preview,
+    // and writes it when the user confirms.
+    void ImportFile(const QString& path);
 
 private:
     void setupUi();

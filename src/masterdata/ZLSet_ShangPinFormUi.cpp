@@ -99,6 +99,7 @@ void TZLSet_ShangPinForm::setupUi()
     PageControl1->addTab(TabSheet2, QStringLiteral("产品管理"));
     PageControl1->addTab(TabSheet3, QStringLiteral("规格型号管理"));
 
+    ImportButton = MakeButton(this, "ImportButton", QStringLiteral("从Excel导入…"));
     Button1 = MakeButton(this, "Button1", QStringLiteral("退出"));
 
     auto* lists = new QHBoxLayout;
@@ -111,6 +112,7 @@ void TZLSet_ShangPinForm::setupUi()
     foot->addWidget(PageControl1, 1);
     auto* side = new QVBoxLayout;
     side->addStretch();
+    side->addWidget(ImportButton);
     side->addWidget(Button1);
     foot->addLayout(side);
 

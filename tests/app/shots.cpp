@@ -17,6 +17,8 @@
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "StringGrid.h"
+#include "GoodsImport.h"
+#include "GoodsImportForm.h"
 #include "SPClassForm.h"
 #include "ZLSet_SPEditForm.h"
 #include "ZLSet_ShangPinForm.h"
@@ -149,6 +151,19 @@ int main(int argc, char* argv[])
             dialog.ShowEditPage(page);
             Shot(dialog, pages[page - 1]);
         }
+    }
+    {
+        QVector<QStringList> sheet{{"品牌", "产品", "产品类型", "规格/型号", "初始库存量", "初始成本"}};
+        for (int i = 1; i <= 30; ++i)
+            sheet.append({"格力电器(GREE)", "分体落地式冷暖空调", "空调", QStringLiteral("KFR-72LW/(72555)FNhAa-B%1").arg(i),
+                          QString::number(i), QString::number(4100 + i * 10.5)});
+        TGoodsImportForm accepted("商品目录.csv", CheckGoodsImport(context.db(), sheet));
+        Shot(accepted, "import-ok.png");
+        sheet[4][5] = ".";
+        sheet[9][4] = "-2";
+        sheet[12][0] = "";
+        TGoodsImportForm refused("商品目录.csv", CheckGoodsImport(context.db(), sheet));
+        Shot(refused, "import-refused.png");
     }
     {
         TSPClassForm classes(context);

@@ -1,6 +1,7 @@
 // The goods window and its add/edit dialog, driven through their controls.
 
 #include "../app/AppFixture.h"
+#include "GoodsImportForm.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "StringGrid.h"
@@ -8,6 +9,7 @@
 #include "ZLSet_ShangPinForm.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -315,6 +317,45 @@ private slots:
                                                   "删除该产品将同时删除与该产品相关的所有规格/型号以及该产品商品的库存!"));
         QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
         QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+    }
+
+    void importFromASheet()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        QCOMPARE(form.ImportButton->text(), QStringLiteral("从Excel导入…"));
+        const QString path = f.dir.filePath("goods.csv");
+        const auto write = [&path](const QString& text) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(text.toUtf8());
+        };
+        write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n格力,空调,空调,KFR-72LW,2,4100\n格力,空调,空调,KFR-35GW,1,.\n");
+        const auto preview = [](std::function<void(TGoodsImportForm&)> fn) {
+            QTimer::singleShot(0, [fn] {
+                auto* d = qobject_cast<TGoodsImportForm*>(QApplication::activeModalWidget());
+                QVERIFY(d);
+                fn(*d);
+                if (d->isVisible())
+                    d->reject();
+            });
+        };
+        preview([](TGoodsImportForm& d) {
+            QVERIFY(!d.OKButton->isEnabled());
+            QCOMPARE(d.ErrorMemo->toPlainText(), QStringLiteral("第3行：“初始成本”应为0或正数（现为“.”）。"));
+        });
+        form.ImportFile(path);
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的"}));
+
+        write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n格力,空调,空调,KFR-72LW,2,4100\n格力,空调,空调,KFR-35GW,1,0\n");
+        preview([](TGoodsImportForm& d) {
+            QCOMPARE(d.StringGrid1->cell(4, 2), QStringLiteral("KFR-35GW"));
+            QTest::keyClick(&d, Qt::Key_Return);
+        });
+        form.ImportFile(path);
+        QCOMPARE(f.prompts.last(), QStringLiteral("导入成功，共导入2个商品!"));
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的", "格力"}));
+        QCOMPARE(GuiGeRows(f.ctx().db(), "格力", "空调").size(), 2);
     }
 
     void findAsYouType()
