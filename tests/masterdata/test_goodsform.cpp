@@ -101,6 +101,30 @@ private slots:
         QCOMPARE(f.prompts.last(), QStringLiteral("请选择要修改的产品!"));
     }
 
+    void emptyCatalogueRefusesEachButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("edit brand") << "PP_EditButton" << "请选择要修改的品牌!";
+        QTest::newRow("delete brand") << "PP_DelButton" << "请选择要删除的品牌!";
+        QTest::newRow("add product") << "CP_AddButton" << "请先添加品牌!";
+        QTest::newRow("delete product") << "CP_DelButton" << "请选择要删除的产品!";
+        QTest::newRow("add spec") << "GG_AddButton" << "请先添加产品!";
+        QTest::newRow("edit spec") << "GG_EditButton" << "请选择要修改的型号/规格";
+        QTest::newRow("delete spec") << "GG_DelButton" << "请选择要删除的型号/规格!";
+    }
+    void emptyCatalogueRefusesEachButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        GoodsFixture f;
+        DeletePinPai(f.ctx().db(), "海尔");
+        DeletePinPai(f.ctx().db(), "美的");
+        TZLSet_ShangPinForm form(f.ctx());
+        Click(form.findChild<QPushButton*>(button));
+        QCOMPARE(f.prompts.texts(), QStringList{message});
+    }
+
     void addingABrandWithEnter()
     {
         GoodsFixture f;
