@@ -3,12 +3,15 @@
 #include "AboutForm.h"
 #include "AccountsForm.h"
 #include "Commands.h"
+#include "GongYingShangForm.h"
+#include "KeHuForm.h"
 #include "PrintSetForm.h"
 #include "SPClassForm.h"
 #include "SZDJForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
 #include "ZLSetYYSZForm.h"
+#include "YuanGongForm.h"
 #include "ZLSet_ShangPinForm.h"
 #include "ZL_QYXXForm.h"
 
@@ -24,5 +27,8 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TCGYFKForm"), ModalWindow<TCGYFKForm>());
     RegisterCommandWindow(QStringLiteral("TZLSetYYSZForm"), ModalWindow<TZLSetYYSZForm>());
     RegisterCommandWindow(QStringLiteral("TSZDJForm"), ModalWindow<TSZDJForm>());
+    RegisterCommandWindow(QStringLiteral("TKeHuForm"), ModalWindow<TKeHuForm>());
+    RegisterCommandWindow(QStringLiteral("TGongYingShangForm"), ModalWindow<TGongYingShangForm>());
+    RegisterCommandWindow(QStringLiteral("TYuanGongForm"), ModalWindow<TYuanGongForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class Database;
 
@@ -26,5 +27,7 @@ void UpdateContact(Database& db, const ContactTable& t, const QString& oldName, 
 void DeleteContact(Database& db, const ContactTable& t, const QString& name);
 // The values of the first row with the name, in the order of t.columns; empty when none.
 QStringList ContactValues(Database& db, const ContactTable& t, const QString& name);
+// The given columns of every row, in the order the rows were added.
+QVector<QStringList> ContactRows(Database& db, const ContactTable& t, const QStringList& columns);
 // The names of every row, in the order the rows were added.
 QStringList ContactNames(Database& db, const ContactTable& t);

@@ -48,3 +48,8 @@ QStringList YuanGongNames(Database& db)
 {
     return ContactNames(db, YuanGongTable());
 }
+
+QVector<QStringList> YuanGongRows(Database& db)
+{
+    return ContactRows(db, YuanGongTable(), {QStringLiteral("Name"), QStringLiteral("Sex"), QStringLiteral("Age"), QStringLiteral("Phone"), QStringLiteral("Address"), QStringLiteral("ID"), QStringLiteral("InDate"), QStringLiteral("Remark")});
+}

@@ -18,5 +18,7 @@ void InsertYuanGong(Database& db, const TYuanGong& y);
 // Overwrites the employee named oldName (a rename is written to the audit log).
 void UpdateYuanGong(Database& db, const QString& oldName, const TYuanGong& y);
 void DeleteYuanGong(Database& db, const QString& name);
+// The list of the window, in the order the rows were added: name, sex, age, phone, address, identity number, date of joining (yyyy-MM-dd), remark.
+QVector<QStringList> YuanGongRows(Database& db);
 // Every employee name, in the order the employees were added (the salesperson list).
 QStringList YuanGongNames(Database& db);

@@ -49,5 +49,5 @@ void GridFilter::show()
     }
     const QSignalBlocker quiet(m_grid);
     m_grid->setDataRows(std::move(shown));
-    m_grid->setRow(1);
+    m_grid->setRow(m_selectLast ? m_grid->rowCount() - 1 : 1);
 }

@@ -13,8 +13,8 @@ class StringGrid;
 // match it ("kt" finds 空调). With an empty box the grid shows every row, as without a filter.
 //
 // The list's window hands every row to setRows() instead of filling the grid itself; the grid
-// then shows the matching rows with row 1 selected (the grid's rowSelected is not emitted for
-// that). Typing refilters and emits filtered(), so the window can follow the new selection.
+// then shows the matching rows with row 1 (or, for lists that select their last row, the last
+// row) selected (the grid's rowSelected is not emitted for that). Typing refilters and emits filtered(), so the window can follow the new selection.
 class GridFilter : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +22,8 @@ public:
 
     void setRows(QVector<QStringList> rows);
     const QVector<QStringList>& rows() const { return m_rows; }
+    // Selects the last shown row instead of the first.
+    void setSelectLast(bool last) { m_selectLast = last; }
 
 signals:
     void filtered();
@@ -35,4 +37,5 @@ private:
     QList<int> m_columns;
     QVector<QStringList> m_rows;
     QStringList m_initials;  // per row, of its first searched column
+    bool m_selectLast = false;
 };

@@ -1,0 +1,73 @@
+#include "ContactListForm.h"
+
+#include "AppContext.h"
+#include "GridFilter.h"
+#include "StringGrid.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TContactListForm::TContactListForm(AppContext& context, QWidget* parent, Shape shape)
+    : QDialog(parent), m_ctx(context), m_shape(std::move(shape))
+{
+    setupUi();
+    m_filter = new GridFilter(StringGrid1, FilterEdit, {1, m_shape.phoneCol}, this);
+    m_filter->setSelectLast(true);
+    FilterEdit->setPlaceholderText(QStringLiteral("名称、电话或拼音首字母"));
+    connect(AddButton, &QPushButton::clicked, this, &TContactListForm::AddButtonClick);
+    connect(EditButton, &QPushButton::clicked, this, &TContactListForm::EditButtonClick);
+    connect(DelButton, &QPushButton::clicked, this, &TContactListForm::DelButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TContactListForm::ExitButtonClick);
+}
+
+void TContactListForm::List()
+{
+    QVector<QStringList> list = rows();
+    for (QStringList& row : list)
+        row.prepend(QString());
+    m_filter->setRows(std::move(list));
+}
+
+QStringList TContactListForm::selectedRow() const
+{
+    QStringList row;
+    const int r = StringGrid1->row();
+    for (int c = 0; c < StringGrid1->colCount(); ++c)
+        row.append(r > 0 ? StringGrid1->cell(c, r) : QString());
+    return row;
+}
+
+void TContactListForm::AddButtonClick()
+{
+    runEditor(nullptr);
+    List();
+}
+
+// The empty row of an empty (or filtered-out) list names no one: nothing to edit.
+void TContactListForm::EditButtonClick()
+{
+    const QStringList row = selectedRow();
+    if (row.value(1).isEmpty())
+        return;
+    runEditor(&row);
+    List();
+}
+
+void TContactListForm::DelButtonClick()
+{
+    const QString name = selectedRow().value(1);
+    if (name.isEmpty()) {
+        m_ctx.prompts->message(this, QStringLiteral("请选择要删除的") + m_shape.what + u'!');
+        return;
+    }
+    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除") + m_shape.what + u'"' + name
+                                           + QStringLiteral("\"信息吗?")))
+        return;
+    remove(name);
+    List();
+}
+
+void TContactListForm::ExitButtonClick()
+{
+    close();
+}

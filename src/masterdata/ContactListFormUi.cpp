@@ -1,0 +1,56 @@
+// Layout of the customer, supplier and employee lists.
+#include "ContactListForm.h"
+
+#include "StringGrid.h"
+#include "WindowParts.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+void TContactListForm::setupUi()
+{
+    setObjectName(QLatin1String(m_shape.objectName));
+    setWindowTitle(m_shape.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+
+    FilterEdit = MakeEdit(this, "FilterEdit");
+    FilterEdit->setFixedWidth(240);
+    FilterLabel = Named(new QLabel(QStringLiteral("查找(&F)："), this), "FilterLabel");
+    FilterLabel->setBuddy(FilterEdit);
+
+    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    StringGrid1->setFixedCols(1);
+    StringGrid1->setColCount(int(m_shape.columns.size()) + 1);
+    QStringList headers{QString()};
+    int width = 10;
+    StringGrid1->setColWidth(0, 10);
+    for (int c = 0; c < int(m_shape.columns.size()); ++c) {
+        headers.append(QString::fromUtf8(m_shape.columns[c].header));
+        StringGrid1->setColWidth(c + 1, m_shape.columns[c].width);
+        width += m_shape.columns[c].width;
+    }
+    StringGrid1->setHeader(headers);
+    StringGrid1->verticalHeader()->setMinimumWidth(10);
+    StringGrid1->verticalHeader()->setFixedWidth(10);
+
+    AddButton = MakeButton(this, "AddButton", QStringLiteral("添加"));
+    EditButton = MakeButton(this, "EditButton", QStringLiteral("修改"));
+    DelButton = MakeButton(this, "DelButton", QStringLiteral("删除"));
+    ExitButton = MakeButton(this, "ExitButton", QStringLiteral("退出"));
+    AddButton->setDefault(m_shape.addIsDefault);
+
+    auto* find = new QHBoxLayout;
+    find->addWidget(FilterLabel);
+    find->addWidget(FilterEdit);
+    find->addStretch();
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(12, 12, 12, 12);
+    top->addLayout(find);
+    top->addWidget(StringGrid1, 1);
+    top->addLayout(ButtonRow({AddButton, EditButton, DelButton, ExitButton}));
+    resize(std::min(width + 60, 1000), 460);
+}
