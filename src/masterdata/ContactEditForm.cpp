@@ -1,6 +1,7 @@
 #include "ContactEditForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "WindowParts.h"
 
 #include <QGridLayout>
@@ -56,8 +57,8 @@ void TContactEditForm::layOut(const QVector<Field>& fields, QWidget* nameBox)
     OKButton = MakeButton(this, "OKButton", QStringLiteral("确定"));
     OKButton->setDefault(true);
     EscButton = MakeButton(this, "EscButton", m_escCaption);
-    connect(OKButton, &QPushButton::clicked, this, &TContactEditForm::OKButtonClick);
-    connect(EscButton, &QPushButton::clicked, this, &TContactEditForm::EscButtonClick);
+    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TContactEditForm::OKButtonClick);
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TContactEditForm::EscButtonClick);
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(20, 18, 20, 14);

@@ -2,6 +2,8 @@
 
 #include "AppContext.h"
 #include "GridFilter.h"
+#include "GuardedConnect.h"
+#include "Keyboard.h"
 #include "StringGrid.h"
 
 #include <QLineEdit>
@@ -14,10 +16,11 @@ TContactListForm::TContactListForm(AppContext& context, QWidget* parent, Shape s
     m_filter = new GridFilter(StringGrid1, FilterEdit, {1, m_shape.phoneCol}, this);
     m_filter->setSelectLast(true);
     FilterEdit->setPlaceholderText(QStringLiteral("名称、电话或拼音首字母"));
-    connect(AddButton, &QPushButton::clicked, this, &TContactListForm::AddButtonClick);
-    connect(EditButton, &QPushButton::clicked, this, &TContactListForm::EditButtonClick);
-    connect(DelButton, &QPushButton::clicked, this, &TContactListForm::DelButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TContactListForm::ExitButtonClick);
+    EnterMovesFocus(FilterEdit, StringGrid1);  // Enter in the box goes to the list, not to AddButton
+    GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::AddButtonClick);
+    GuardedConnect(EditButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::EditButtonClick);
+    GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::DelButtonClick);
+    GuardedConnect(ExitButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::ExitButtonClick);
 }
 
 void TContactListForm::List()

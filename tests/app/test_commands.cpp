@@ -19,8 +19,7 @@ const QSet<QString> NotYetBuilt = {
     "TJieQunForm",      "TClearDataForm",  "TDataBAK_Form",       "TDataCBAK_Form",     "TBase_XSDJForm",
     "TBase_CGDJForm",   "TCX_KuCunForm",   "TCX_XiaoShouForm",    "TCX_CaiGouForm",     "TCX_XSLRForm",
     "TCX_SZForm",       "TCX_YGYJForm",    "TCX_KeHuForm",        "TCX_GYSForm",        "TCX_YGForm",
-    "TInitSYSForm",     "TYuanGongForm",
-    "TGongYingShangForm", "TKeHuForm",
+    "TInitSYSForm",
 };
 
 // A window opened with a kind, as the trade and query windows are.

@@ -428,6 +428,33 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("请选择要删除的客户!")});
         list.FilterEdit->clear();
         QCOMPARE(list.StringGrid1->rowCount(), all - 1);
+
+        // Enter in the box goes to the list instead of pressing the default AddButton
+        bool opened = false;
+        OnDialog(nullptr, &opened);
+        list.FilterEdit->setFocus();
+        QTest::keyClick(list.FilterEdit, Qt::Key_Return);
+        QTest::qWait(1);
+        QVERIFY(!opened);
+        QCOMPARE(list.focusWidget(), list.StringGrid1);
+    }
+
+    // A database error inside a handler is shown in the error box; the window stays usable.
+    void databaseErrorShown()
+    {
+        AppFixture f;
+        TGongYingShangForm list(f.ctx());
+        list.show();
+        f.ctx().db().exec(QStringLiteral("alter table Base_GongYingShang rename to Gone"));
+        f.prompts.answers = {true};
+        Click(list.DelButton);
+        QCOMPARE(f.prompts.entries.size(), 2);
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Error);
+        QVERIFY(list.isVisible());
+        f.ctx().db().exec(QStringLiteral("alter table Gone rename to Base_GongYingShang"));
+        Click(list.DelButton);
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Question);
+        QCOMPARE(list.StringGrid1->rowCount(), 1 + 4);  // header and five suppliers less one
     }
 };
 
