@@ -51,8 +51,8 @@ void TContactEditForm::layOut(const QVector<Field>& fields, QWidget* nameBox)
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    grid->setColumnMinimumWidth(1, 170);
-    grid->setColumnMinimumWidth(3, 170);
+    grid->setColumnMinimumWidth(1, 190);
+    grid->setColumnMinimumWidth(3, 190);
 
     OKButton = MakeButton(this, "OKButton", QStringLiteral("确定"));
     OKButton->setDefault(true);

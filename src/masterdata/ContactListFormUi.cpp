@@ -24,13 +24,17 @@ void TContactListForm::setupUi()
     StringGrid1 = Named(new StringGrid(this), "StringGrid1");
     StringGrid1->setFixedCols(1);
     StringGrid1->setColCount(int(m_shape.columns.size()) + 1);
+    // The column widths are given for digits six pixels wide; they grow with a larger font so
+    // that a phone number still fits its column.
+    const double scale = std::max(1.0, StringGrid1->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
     QStringList headers{QString()};
     int width = 10;
     StringGrid1->setColWidth(0, 10);
     for (int c = 0; c < int(m_shape.columns.size()); ++c) {
+        const int w = int(m_shape.columns[c].width * scale) + 8;  // and room for the cell margins
         headers.append(QString::fromUtf8(m_shape.columns[c].header));
-        StringGrid1->setColWidth(c + 1, m_shape.columns[c].width);
-        width += m_shape.columns[c].width;
+        StringGrid1->setColWidth(c + 1, w);
+        width += w;
     }
     StringGrid1->setHeader(headers);
     StringGrid1->verticalHeader()->setMinimumWidth(10);
@@ -52,5 +56,5 @@ void TContactListForm::setupUi()
     top->addLayout(find);
     top->addWidget(StringGrid1, 1);
     top->addLayout(ButtonRow({AddButton, EditButton, DelButton, ExitButton}));
-    resize(std::min(width + 60, 1000), 460);
+    resize(std::min(width + 60, 1180), 480);
 }

@@ -7,12 +7,21 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "DaoHangForm.h"
+#include "GongYingShangEditForm.h"
+#include "GongYingShangForm.h"
+#include "GongYingShangStore.h"
+#include "KeHuEditForm.h"
+#include "KeHuForm.h"
+#include "KeHuStore.h"
 #include "LogForm.h"
 #include "MainForm.h"
 #include "Schema.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
 #include "UserStore.h"
+#include "YuanGongEditForm.h"
+#include "YuanGongForm.h"
+#include "YuanGongStore.h"
 #include "ZL_QYXXForm.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
@@ -171,6 +180,45 @@ int main(int argc, char* argv[])
         TSPClassEditForm edit(context);
         edit.SetCPTypeEditMode(QStringLiteral("嵌入式厨房电器（烟灶消）"));
         Shot(edit, "class-edit.png");
+    }
+    {
+        Database& db = context.db();
+        const TKeHu k{QStringLiteral("济南市历下区明湖路百货大楼家电部（总店）"), QStringLiteral("欧阳经理"),
+                      QStringLiteral("0531-86112233 13905310211"), QStringLiteral("0531-86112234"),
+                      QStringLiteral("济南市历下区明湖东路35号百货大楼负一层东侧"), QStringLiteral("bh@mh.cn"),
+                      QStringLiteral("月结客户，送货前电话预约"), QStringLiteral("250011")};
+        InsertKeHu(db, k);
+        InsertKeHu(db, TKeHu{QStringLiteral("空调维修部"), {}, QStringLiteral("0531-5550001"), {}, {}, {}, {}, {}});
+        TKeHuForm customers(context);
+        Shot(customers, "customers.png");
+        customers.FilterEdit->setText(QStringLiteral("kt"));
+        Shot(customers, "customers-filter.png");
+        TKeHuEditForm customer(context);
+        customer.SetKeHuEditMode(k);
+        Shot(customer, "customer-edit.png");
+
+        const TGongYingShang g{QStringLiteral("青岛海尔智家股份有限公司济南分公司"), QStringLiteral("司马晓东"),
+                               QStringLiteral("0531-82345678"), QStringLiteral("0531-82345679"),
+                               QStringLiteral("济南市天桥区工业北路66号海尔工贸大厦"), QStringLiteral("250100"),
+                               QStringLiteral("jn@haier.com"), QStringLiteral("www.haier.com"),
+                               QStringLiteral("中国工商银行济南工业北路支行"), QStringLiteral("1602 0012 0920 0123 456"),
+                               QStringLiteral("91370100MA3C4XXXXX"), QStringLiteral("每月25日对账")};
+        InsertGYS(db, g);
+        TGongYingShangForm suppliers(context);
+        Shot(suppliers, "suppliers.png");
+        TGongYingShangEditForm supplier(context);
+        supplier.SetGYSEditMode(g);
+        Shot(supplier, "supplier-edit.png");
+
+        const TYuanGong y{QStringLiteral("欧阳晓燕"), QStringLiteral("女"), QStringLiteral("26"),
+                          QStringLiteral("370102199802143321"), QStringLiteral("济南市历城区花园路5号3单元502室"),
+                          QStringLiteral("13706412233"), QDate(2021, 3, 15), QStringLiteral("负责空调、热水器安装预约")};
+        InsertYuanGong(db, y);
+        TYuanGongForm employees(context);
+        Shot(employees, "employees.png");
+        TYuanGongEditForm employee(context);
+        employee.SetYuanGongEditMode(y);
+        Shot(employee, "employee-edit.png");
     }
     {
         TAboutForm about(context);
