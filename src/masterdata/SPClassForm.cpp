@@ -4,16 +4,18 @@
 #include "CPTypeStore.h"
 #include "GridFilter.h"
 #include "GuardedConnect.h"
+#include "Keyboard.h"
 #include "StringGrid.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 TSPClassForm::TSPClassForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
     m_filter = new GridFilter(StringGrid1, FilterEdit, {1}, this);
+    m_filter->setSelectLast(true);
+    EnterMovesFocus(FilterEdit, StringGrid1);
     GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::AddButtonClick);
     GuardedConnect(EditButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::EditButtonClick);
     GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::DelButtonClick);
@@ -28,8 +30,6 @@ void TSPClassForm::ListCPType()
     for (const QString& name : CPTypeNames(m_ctx.db()))
         rows.append({QString(), name});
     m_filter->setRows(std::move(rows));
-    const QSignalBlocker quiet(StringGrid1);
-    StringGrid1->setRow(StringGrid1->rowCount() - 1);
 }
 
 QString TSPClassForm::selectedName() const

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "GuardedConnect.h"
+#include "Keyboard.h"
 #include "GoodsImport.h"
 #include "GoodsImportForm.h"
 #include "GoodsSelector.h"
@@ -47,6 +48,9 @@ TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) :
     m_ppFilter = new GridFilter(StringGrid1, PPFilterEdit, {0}, this);
     m_cpFilter = new GridFilter(StringGrid2, CPFilterEdit, {0, 1}, this);
     m_ggFilter = new GridFilter(StringGrid3, GGFilterEdit, {0}, this);
+    EnterMovesFocus(PPFilterEdit, StringGrid1);  // Enter in a find box goes to its list
+    EnterMovesFocus(CPFilterEdit, StringGrid2);
+    EnterMovesFocus(GGFilterEdit, StringGrid3);
     GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::StringGrid1Click);
     GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::StringGrid2Click);
     GuardedConnect(m_ppFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::StringGrid1Click);

@@ -386,9 +386,12 @@ private slots:
     {
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
+        form.show();
         QTest::keyClicks(form.CPFilterEdit, "bx");
         QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
         QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+        QTest::keyClick(form.CPFilterEdit, Qt::Key_Return);
+        QCOMPARE(form.focusWidget(), form.StringGrid2);
         QTest::keyClicks(form.PPFilterEdit, "md");  // 美的: no products
         QCOMPARE(Column(form.StringGrid1), QStringList{"美的"});
         QCOMPARE(Column(form.StringGrid3), QStringList{""});
