@@ -9,57 +9,76 @@ const QString SalesPrefix = QStringLiteral("xt");
 const QString PurchasePrefix = QStringLiteral("ct");
 const QString AllEntry = QStringLiteral("所有");
 
-// Lines of one document; a return shows its quantities and amounts as positive figures.
-QString SalesLinesSql(DanKind kind)
+// Columns of a document's lines, qualified with alias ("" or "b."); a return shows its
+// quantities and amounts as positive figures.
+QString SalesLineColumns(DanKind kind, const QString& alias)
 {
     return kind == ReturnKind
-        ? QStringLiteral("select autoid,dh,in_date,PinPai,chanpin,guige,danjia,CB,"
-                         "-shuliang as shuliang,-jinE as jinE from Log_XiaoShou where dh=:dh order by autoid")
-        : QStringLiteral("select * from Log_XiaoShou where dh=:dh order by autoid");
+        ? QStringLiteral("%1autoid,%1dh,%1in_date,%1PinPai,%1chanpin,%1guige,%1danjia,%1CB,"
+                         "-%1shuliang as shuliang,-%1jinE as jinE").arg(alias)
+        : alias + u'*';
 }
 
-QString PurchaseLinesSql(DanKind kind)
+QString PurchaseLineColumns(DanKind kind, const QString& alias)
 {
     return kind == ReturnKind
-        ? QStringLiteral("select autoid,dh,in_date,PinPai,chanpin,guige,danjia,"
-                         "-shuliang as shuliang,-jinE as jinE from Log_CaiGou where dh=:dh order by autoid")
-        : QStringLiteral("select * from Log_CaiGou where dh=:dh order by autoid");
+        ? QStringLiteral("%1autoid,%1dh,%1in_date,%1PinPai,%1chanpin,%1guige,%1danjia,"
+                         "-%1shuliang as shuliang,-%1jinE as jinE").arg(alias)
+        : alias + u'*';
 }
 
-// The dated documents of a list; in kind ReturnKind only those whose number has the return prefix.
+// Lines of one document.
+QString OneDocumentSql(const QString& columns, const QString& table)
+{
+    return QStringLiteral("select %1 from %2 where dh=:dh order by autoid").arg(columns, table);
+}
+
+// The lines an account list shows for an open document.
+const QString OpenLineColumns = QStringLiteral("b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,b.jinE");
+
+const QString Lines = QStringLiteral("b.");
+
+// The dated documents of a list (headers as alias a); in kind ReturnKind only those whose number
+// has the return prefix.
 QString ListCondition(DanKind kind, SqlParams& params, const QString& returnPrefix)
 {
-    QString w = DateCondition();
+    QString w = DateCondition(QStringLiteral("a."));
     if (kind == ReturnKind) {
-        w += QStringLiteral(" and substr(dh,1,2)=:prefix");
+        w += QStringLiteral(" and substr(a.dh,1,2)=:prefix");
         params.append({QStringLiteral(":prefix"), returnPrefix});
     }
     return w;
 }
 
-// The open documents (amount owed not 0) of one customer or supplier, or of all.
-ReportDataset OpenDocuments(Database& db, const QString& table, const QString& column,
-                            const QString& name)
+// The open documents (amount owed not 0) of one customer or supplier, or of all, with their lines.
+ReportData OpenDocuments(Database& db, const QString& table, const QString& lineTable, const QString& column,
+                         const QString& name)
 {
-    QString sql = QStringLiteral("select * from %1 where QK<>0").arg(table);
+    QString condition = QStringLiteral("a.QK<>0");
     SqlParams params;
     if (!name.isEmpty() && name != AllEntry) {
-        sql += QStringLiteral(" and %1=:name").arg(column);
+        condition += QStringLiteral(" and a.%1=:name").arg(column);
         params.append({QStringLiteral(":name"), name});
     }
-    return SelectRows(db, sql + QStringLiteral(" order by autoid"), params);
+    // "+autoid": the partial index on the open documents reads them, rather than the whole table
+    // in entry order.
+    ReportDataset documents =
+        SelectRows(db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(table, condition), params);
+    return MasterDetail(db, std::move(documents), DocumentLinesSql(table, lineTable, OpenLineColumns, condition), params);
 }
 
 }  // namespace
 
 ReportDataset PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind)
 {
-    return SelectRows(db, SalesLinesSql(kind), {{QStringLiteral(":dh"), dh}});
+    return SelectRows(db, OneDocumentSql(SalesLineColumns(kind, QString()), QStringLiteral("Log_XiaoShou")),
+                      {{QStringLiteral(":dh"), dh}});
 }
 
 ReportDataset PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind)
 {
-    return SelectRows(db, PurchaseLinesSql(kind), {{QStringLiteral(":dh"), dh}});
+    return SelectRows(db, OneDocumentSql(PurchaseLineColumns(kind, QString()), QStringLiteral("Log_CaiGou")),
+                      {{QStringLiteral(":dh"), dh}});
 }
 
 ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, const QDate& from,
@@ -69,16 +88,19 @@ ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, con
     QString w = ListCondition(kind, params, SalesPrefix);
     const QString text = filter.trimmed();
     if (!text.isEmpty()) {
-        w += QStringLiteral(" and (KeHu like '%' || :text || '%' or KeHuPhone like '%' || :text || '%')");
+        w += QStringLiteral(" and (a.KeHu like '%' || :text || '%' or a.KeHuPhone like '%' || :text || '%')");
         params.append({QStringLiteral(":text"), text});
     }
     const QString figures = kind == ReturnKind ? QStringLiteral("-shuliang as shuliang,-jinE as jinE")
                                                : QStringLiteral("shuliang,jinE");
     const QString master =
         QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
-                       "from Log_XiaoShouDan where %2 order by autoid")
+                       "from Log_XiaoShouDan a where %2 order by autoid")
             .arg(figures, w);
-    return MasterDetail(db, SelectRows(db, master, params), SalesLinesSql(kind));
+    return MasterDetail(db, SelectRows(db, master, params),
+                        DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
+                                         SalesLineColumns(kind, Lines), w),
+                        params);
 }
 
 ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to)
@@ -89,20 +111,19 @@ ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const Q
         ? QStringLiteral("autoid,dh,in_date,-shuliang as shuliang,-jinE as jinE,GYS,QK,Remark")
         : QStringLiteral("*");
     const QString master =
-        QStringLiteral("select %1 from Log_CaiGouDan where %2 order by autoid").arg(columns, w);
-    return MasterDetail(db, SelectRows(db, master, params), PurchaseLinesSql(kind));
+        QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by autoid").arg(columns, w);
+    return MasterDetail(db, SelectRows(db, master, params),
+                        DocumentLinesSql(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
+                                         PurchaseLineColumns(kind, Lines), w),
+                        params);
 }
 
 ReportData PrepareBB_XSYSK(Database& db, const QString& KeHu)
 {
-    return MasterDetail(db, OpenDocuments(db, QStringLiteral("Log_XiaoShouDan"), QStringLiteral("KeHu"), KeHu),
-                        QStringLiteral("select PinPai,chanpin,guige,danjia,ShuLiang,jinE from Log_XiaoShou "
-                                       "where dh=:dh order by autoid"));
+    return OpenDocuments(db, QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"), QStringLiteral("KeHu"), KeHu);
 }
 
 ReportData PrepareBB_CGYFK(Database& db, const QString& GYS)
 {
-    return MasterDetail(db, OpenDocuments(db, QStringLiteral("Log_CaiGouDan"), QStringLiteral("GYS"), GYS),
-                        QStringLiteral("select PinPai,chanpin,guige,danjia,ShuLiang,jinE from Log_CaiGou "
-                                       "where dh=:dh order by autoid"));
+    return OpenDocuments(db, QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"), QStringLiteral("GYS"), GYS);
 }

@@ -4,8 +4,8 @@
 // They only read the database; every value goes into the statements as a bound parameter.
 // Dates are inclusive bounds on in_date. Profit figures are unrounded; the margin column "lrr"
 // is the finished text of MarginText (see MarginText.h), one per row from the row's own figures.
-// The lines of a master-detail report (ReportData::details) are read from the database when the
-// report asks for a master row's lines, so the database stays open while the report is made.
+// The lines of a master-detail report (ReportData::details) are read with the master rows, all
+// in one statement, and handed out by master row from memory.
 
 #include "Records.h"  // DanKind
 #include "ReportDataset.h"

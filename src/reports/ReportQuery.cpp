@@ -2,8 +2,12 @@
 
 #include "MarginText.h"
 
-#include <QRegularExpression>
+#include <QHash>
 #include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <memory>
 
 ReportDataset SelectRows(Database& db, const QString& sql, const SqlParams& params)
 {
@@ -11,35 +15,71 @@ ReportDataset SelectRows(Database& db, const QString& sql, const SqlParams& para
     return ReportDataset::fromQuery(q);
 }
 
-ReportData MasterDetail(Database& db, ReportDataset master, const QString& detailSql,
+ReportData MasterDetail(Database& db, ReportDataset master, const QString& linesSql, const SqlParams& params,
                         void (*finish)(ReportDataset&))
 {
-    static const QRegularExpression Param(QStringLiteral(":(\\w+)"));
-    QStringList fields;
-    for (const QRegularExpressionMatch& m : Param.globalMatch(detailSql))
-        if (!fields.contains(m.captured(1)))
-            fields << m.captured(1);
+    QSqlQuery q = db.exec(linesSql, params);
+    const QSqlRecord record = q.record();
+    const int width = record.count() - 2;
+    QStringList columns;
+    for (int i = 0; i < width; ++i)
+        columns << record.fieldName(i + 2);
 
-    // The detail query reads the master's values at the moment it runs, so it keeps its own copy.
-    QVector<SqlParams> rowParams;
-    for (int r = 0; r < master.rowCount(); ++r) {
-        SqlParams p;
-        for (const QString& f : fields)
-            p.append({u':' + f, master.value(r, f)});
-        rowParams.append(p);
+    // Lines by document in the order read, each with its autoid.
+    QHash<QString, int> documents;
+    QVector<QVector<std::pair<qint64, QVector<QVariant>>>> lines;
+    while (q.next()) {
+        const QString dh = q.value(0).toString();
+        auto found = documents.constFind(dh);
+        if (found == documents.constEnd()) {
+            found = documents.insert(dh, int(lines.size()));
+            lines.emplace_back();
+        }
+        QVector<QVariant> row(width);
+        for (int i = 0; i < width; ++i)
+            row[i] = q.value(i + 2);
+        lines[*found].append({q.value(1).toLongLong(), std::move(row)});
     }
-    Database* handle = &db;
+
+    // Each listed document's lines in entry order, finished once.
+    auto details = std::make_shared<QVector<ReportDataset>>();
+    details->reserve(master.rowCount());
+    ReportDataset none{columns, {}};
+    if (finish)
+        finish(none);
+    const int dhColumn = master.columnIndex(QStringLiteral("dh"));
+    for (int r = 0; r < master.rowCount(); ++r) {
+        const auto found = documents.constFind(master.rows[r].value(dhColumn).toString());
+        if (found == documents.constEnd()) {
+            details->append(none);
+            continue;
+        }
+        auto& own = lines[*found];
+        std::stable_sort(own.begin(), own.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+        ReportDataset d{columns, {}};
+        d.rows.reserve(own.size());
+        for (auto& line : own)
+            d.rows.append(std::move(line.second));
+        own.clear();
+        if (finish)
+            finish(d);
+        details->append(std::move(d));
+    }
+
     ReportData data;
     data.master = std::move(master);
-    data.details = [handle, detailSql, rowParams, finish](int row) {
-        if (row < 0 || row >= rowParams.size())
-            return ReportDataset();
-        ReportDataset lines = SelectRows(*handle, detailSql, rowParams[row]);
-        if (finish)
-            finish(lines);
-        return lines;
+    data.details = [details](int row) {
+        return row < 0 || row >= details->size() ? ReportDataset() : details->at(row);
     };
     return data;
+}
+
+QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,
+                         const QString& condition)
+{
+    // The headers drive (cross join keeps them outside), each finding its lines by number.
+    return QStringLiteral("select a.dh,b.autoid,%1 from %2 a cross join %3 b on b.dh=a.dh where %4")
+        .arg(lineColumns, headerTable, lineTable, condition);
 }
 
 void AppendMarginColumn(ReportDataset& d, const QString& profit, const QString& amount)

@@ -11,11 +11,18 @@
 // Runs a select and reads every row.
 ReportDataset SelectRows(Database& db, const QString& sql, const SqlParams& params = {});
 
-// A master dataset whose detail statement runs for each master row, its parameters (":dh")
-// bound to the master row's fields of the same names. finish, when given, completes every
-// detail dataset (for example with its margin column).
-ReportData MasterDetail(Database& db, ReportDataset master, const QString& detailSql,
+// The lines of the documents a master dataset lists, read with one statement and split by
+// document in memory. linesSql selects, for every listed document, the header's document number
+// (matched with the master's "dh" column) and the line's autoid, then the columns of the line;
+// each document keeps its lines in entry order, without those two leading columns. finish, when
+// given, completes every document's lines (for example with its margin column).
+ReportData MasterDetail(Database& db, ReportDataset master, const QString& linesSql, const SqlParams& params,
                         void (*finish)(ReportDataset&) = nullptr);
+
+// The statement of MasterDetail for documents of headerTable (alias "a") chosen by condition,
+// with their lines of lineTable (alias "b"; lineColumns are qualified with "b.").
+QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,
+                         const QString& condition);
 
 // Appends the margin column "lrr" computed from the named profit and amount columns of each row.
 void AppendMarginColumn(ReportDataset& d, const QString& profit = QStringLiteral("LR"),
