@@ -1,23 +1,26 @@
 // Screenshots of the accounts windows, drawn offscreen on a temporary program folder with the
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen accounts_shots DIR
-// writes receivables.png, receivables-customer.png, receipt.png, receipt-history.png,
+// writes receivables.png, receivables-customer.png, receivables-preview.png, receipt.png, receipt-history.png,
 // payables.png, payment.png, payment-history.png, items.png and entry.png into DIR.
 
 #include "AccountsForm.h"
 #include "AppContext.h"
 #include "Application.h"
 #include "PartPaymentDialogs.h"
+#include "ReportPreviewDialog.h"
 #include "SZDJForm.h"
 #include "StringGrid.h"
 #include "ZLSetYYSZForm.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -59,6 +62,19 @@ void AccountShots(AppContext& context, TAccountsForm& form, const char* window, 
     Shot(past, history);
 }
 
+// The preview of the window's list as "打印预览" shows it.
+void PreviewShot(TAccountsForm& form, const char* name)
+{
+    QTimer::singleShot(0, [name] {
+        if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
+            preview->resize(900, 1000);
+            Shot(*preview, name);
+            preview->reject();
+        }
+    });
+    form.BrowseButton->click();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -82,6 +98,7 @@ int main(int argc, char* argv[])
         AccountShots(context, form, "receivables.png", "receipt.png", "receipt-history.png");
         form.StringGrid1->setRow(2);
         Shot(form, "receivables-customer.png");
+        PreviewShot(form, "receivables-preview.png");
     }
     {
         TCGYFKForm form(context);
