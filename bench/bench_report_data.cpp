@@ -139,7 +139,7 @@ int main(int argc, char** argv)
                               "from Log_XiaoShou where in_date>=:from and in_date<=:to%2 group by %1 order by %3")
             .arg(keys, where, orderBy.join(u','));
     };
-    const auto single = [](std::function<ReportDataset(const Range&)> f) {
+    const auto single = [](std::function<RowSet(const Range&)> f) {
         return [f](const Range& r) { return ReportData{f(r), {}}; };
     };
     const QString datedSales = QStringLiteral("a.in_date>=:from and a.in_date<=:to");

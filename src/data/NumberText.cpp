@@ -36,7 +36,12 @@ double CellNumber(const QString& text)
     return ReadNumber(text).value_or(0);
 }
 
-QString FormatYuan(double total)
+QString FormatMoney(double x)
 {
-    return FormatGeneral(RoundFloat(2, total)) + QStringLiteral(" 元");
+    return FormatGeneral(RoundFloat(2, x));
+}
+
+QString YuanText(double total)
+{
+    return FormatMoney(total) + QStringLiteral(" 元");
 }

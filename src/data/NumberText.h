@@ -18,5 +18,9 @@ std::optional<double> ReadNumber(const QString& text);
 // Reads a cell of a list: a text that is not a number counts as 0.
 double CellNumber(const QString& text);
 
-// Money total as shown under a list: rounded to two decimals, followed by " 元".
-QString FormatYuan(double total);
+// Money on screen and on paper: the general format of the value rounded to two decimals
+// ("541.36", never "541.360000000001").
+QString FormatMoney(double x);
+
+// Money total as shown under a list and on a report: the money text followed by " 元".
+QString YuanText(double total);

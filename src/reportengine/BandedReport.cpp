@@ -29,7 +29,7 @@ public:
         place(BandKind::Title, nullptr, -1);
         emitBand(BandKind::ColumnHeader, nullptr, -1);
         m_bodyTop = m_y;
-        const ReportDataset& master = m_data.master;
+        const RowSet& master = m_data.master;
         const bool hasLines = bool(m_data.details) && m_report.m_layout.band(BandKind::SubDetail);
         for (int r = 0; r < master.rowCount(); ++r) {
             m_rowNumber = r + 1;
@@ -38,7 +38,7 @@ public:
                 continue;
             }
             // A document's header stays on the page of its first line.
-            const ReportDataset lines = m_data.details(r);
+            const RowSet lines = m_data.details(r);
             place(BandKind::Detail, &master, r, lines.isEmpty() ? 0 : bandHeight(BandKind::SubDetail));
             for (int l = 0; l < lines.rowCount(); ++l)
                 place(BandKind::SubDetail, &lines, l);
@@ -103,7 +103,7 @@ private:
 
     // Places a band, on the next page when it (with the room asked for what must follow it on
     // the same page) does not fit above the page footer.
-    void place(BandKind kind, const ReportDataset* rows, int row, double keepWithNext = 0)
+    void place(BandKind kind, const RowSet* rows, int row, double keepWithNext = 0)
     {
         if (!band(kind))
             return;
@@ -115,7 +115,7 @@ private:
         emitBand(kind, rows, row);
     }
 
-    QString cellText(const LayoutCell& cell, const ReportDataset* rows, int row) const
+    QString cellText(const LayoutCell& cell, const RowSet* rows, int row) const
     {
         switch (cell.kind) {
         case CellKind::Caption: return cell.text;
@@ -140,7 +140,7 @@ private:
         }
     }
 
-    void emitBand(BandKind kind, const ReportDataset* rows, int row)
+    void emitBand(BandKind kind, const RowSet* rows, int row)
     {
         const LayoutBand* b = band(kind);
         if (!b)
@@ -150,7 +150,7 @@ private:
             emitLine(kind, line, rows, row);
     }
 
-    void emitLine(BandKind kind, const LayoutLine& line, const ReportDataset* rows, int row)
+    void emitLine(BandKind kind, const LayoutLine& line, const RowSet* rows, int row)
     {
         ReportPage& page = m_model.pages.last();
         const int n = int(line.cells.size());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PageModel.h"
-#include "ReportDataset.h"
+#include "ReportRows.h"
 #include "ReportLayout.h"
 #include "ReportPageSetup.h"
 

@@ -62,20 +62,20 @@ ReportData OpenDocuments(Database& db, const QString& table, const QString& line
     }
     // "+autoid": the partial index on the open documents reads them, rather than the whole table
     // in entry order.
-    ReportDataset documents =
+    RowSet documents =
         SelectRows(db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(table, condition), params);
     return MasterDetail(db, std::move(documents), DocumentLinesSql(table, lineTable, OpenLineColumns, condition), params);
 }
 
 }  // namespace
 
-ReportDataset PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind)
+RowSet PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind)
 {
     return SelectRows(db, OneDocumentSql(SalesLineColumns(kind, QString()), QStringLiteral("Log_XiaoShou")),
                       {{QStringLiteral(":dh"), dh}});
 }
 
-ReportDataset PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind)
+RowSet PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind)
 {
     return SelectRows(db, OneDocumentSql(PurchaseLineColumns(kind, QString()), QStringLiteral("Log_CaiGou")),
                       {{QStringLiteral(":dh"), dh}});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportDataset.h"
+#include "ReportRows.h"
 #include "ReportForms.h"
 
 #include <QHash>

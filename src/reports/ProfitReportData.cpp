@@ -27,7 +27,7 @@ struct ProfitGrouping {
     QString entryOrder;
 };
 
-ReportDataset GroupedProfit(Database& db, const ProfitGrouping& g)
+RowSet GroupedProfit(Database& db, const ProfitGrouping& g)
 {
     QStringList selected, grouped, names;
     for (const auto& [expression, name] : g.groups) {
@@ -57,7 +57,7 @@ ReportDataset GroupedProfit(Database& db, const ProfitGrouping& g)
                                        "(select %2,%3 from %4 where %5 group by %6) order by %7")
                             .arg(names.join(u','), selected.join(u','), sums, source, condition,
                                  grouped.join(u','), names.join(order + u',') + order);
-    ReportDataset d = SelectRows(db, sql, g.params);
+    RowSet d = SelectRows(db, sql, g.params);
     AppendMarginColumn(d);
     return d;
 }
@@ -93,7 +93,7 @@ bool IsFilter(const QString& trimmed)
     return !trimmed.isEmpty() && trimmed != QStringLiteral("全部") && trimmed != QStringLiteral("所有");
 }
 
-void DocumentMargin(ReportDataset& d)
+void DocumentMargin(RowSet& d)
 {
     AppendMarginColumn(d, QStringLiteral("LR"), QStringLiteral("jinE"));
 }
@@ -112,7 +112,7 @@ ReportData PrepareBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to
         " select dh,in_date,KeHu,yewuyuan,shuliang,zcb as cb,jinE,jinE-zcb as LR from d order by autoid")
                                .arg(condition);
     const SqlParams params = DateParams(from, to);
-    ReportDataset documents = SelectRows(db, master, params);
+    RowSet documents = SelectRows(db, master, params);
     DocumentMargin(documents);
     return MasterDetail(db, std::move(documents),
                         DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
@@ -122,20 +122,20 @@ ReportData PrepareBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to
                         params, &DocumentMargin);
 }
 
-ReportDataset PrepareBB_CXXSLR_SP(Database& db, const QDate& from, const QDate& to)
+RowSet PrepareBB_CXXSLR_SP(Database& db, const QDate& from, const QDate& to)
 {
     return GroupedProfit(db, LineGrouping({QStringLiteral("PinPai"), QStringLiteral("chanpin"), QStringLiteral("guige")},
                                           from, to));
 }
 
-ReportDataset PrepareBB_CXXSLR_PP(Database& db, const QString& chanpin, const QDate& from, const QDate& to)
+RowSet PrepareBB_CXXSLR_PP(Database& db, const QString& chanpin, const QDate& from, const QDate& to)
 {
     ProfitGrouping g = LineGrouping({QStringLiteral("PinPai")}, from, to);
     AddEquals(g, QStringLiteral("chanpin"), chanpin);
     return GroupedProfit(db, g);
 }
 
-ReportDataset PrepareBB_CXXSLR_CP(Database& db, const QString& PinPai, const QDate& from, const QDate& to)
+RowSet PrepareBB_CXXSLR_CP(Database& db, const QString& PinPai, const QDate& from, const QDate& to)
 {
     ProfitGrouping g = LineGrouping({QStringLiteral("chanpin")}, from, to);
     g.goodsFirst = GoodsFirst(from, to);
@@ -145,7 +145,7 @@ ReportDataset PrepareBB_CXXSLR_CP(Database& db, const QString& PinPai, const QDa
     return GroupedProfit(db, g);
 }
 
-ReportDataset PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QString& chanpin,
+RowSet PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QString& chanpin,
                                   const QDate& from, const QDate& to)
 {
     ProfitGrouping g = LineGrouping({QStringLiteral("guige")}, from, to);
@@ -157,7 +157,7 @@ ReportDataset PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QSt
     return GroupedProfit(db, g);
 }
 
-ReportDataset PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& from, const QDate& to)
+RowSet PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& from, const QDate& to)
 {
     ProfitGrouping g;
     g.groups = {{QStringLiteral("a.KeHu"), QStringLiteral("KeHu")}};
@@ -175,7 +175,7 @@ ReportDataset PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDa
     return GroupedProfit(db, g);
 }
 
-ReportDataset PrepareBB_YGYJ(Database& db, const QString& yewuyuan, const QDate& from, const QDate& to)
+RowSet PrepareBB_YGYJ(Database& db, const QString& yewuyuan, const QDate& from, const QDate& to)
 {
     ProfitGrouping g;
     g.groups = {{QStringLiteral("c.yewuyuan"), QStringLiteral("yewuyuan")},

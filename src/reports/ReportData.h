@@ -8,7 +8,7 @@
 // in one statement, and handed out by master row from memory.
 
 #include "Records.h"  // DanKind
-#include "ReportDataset.h"
+#include "ReportRows.h"
 
 #include <QDate>
 #include <QString>
@@ -20,9 +20,9 @@ class Database;
 // returns print as positive figures; kind ForwardKind shows the stored signs.
 
 // Lines of one sales document (sale or sales return).
-ReportDataset PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind);
+RowSet PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind);
 // Lines of one purchase document (purchase or purchase return).
-ReportDataset PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind);
+RowSet PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind);
 
 // Sales documents dated from..to with their lines. Kind ForwardKind lists every document of the
 // range (returns with their stored negative figures); ReturnKind only the "xt" documents. A filter
@@ -36,7 +36,7 @@ ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const Q
 // Stock rows with their total cost zcb. "所有品牌", "所有产品", "所有型号" (or an empty text) set no
 // condition. orderBy "产品" orders by product, brand, spec; "规格" by spec, brand, product; any
 // other text by brand, product, spec.
-ReportDataset PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPin,
+RowSet PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPin,
                              const QString& GuiGe, const QString& orderBy);
 
 // --- Sales profit -------------------------------------------------------------------------------
@@ -47,21 +47,21 @@ ReportData PrepareBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to
 // Sales lines dated from..to grouped by goods item, brand, product or spec, each group with its
 // quantity ZSL, cost ZCB, amount ZJE, profit LR and margin lrr. The brand report covers one
 // product, the product report one brand, the spec report one brand and product.
-ReportDataset PrepareBB_CXXSLR_SP(Database& db, const QDate& from, const QDate& to);
-ReportDataset PrepareBB_CXXSLR_PP(Database& db, const QString& chanpin, const QDate& from,
+RowSet PrepareBB_CXXSLR_SP(Database& db, const QDate& from, const QDate& to);
+RowSet PrepareBB_CXXSLR_PP(Database& db, const QString& chanpin, const QDate& from,
                                   const QDate& to);
-ReportDataset PrepareBB_CXXSLR_CP(Database& db, const QString& PinPai, const QDate& from,
+RowSet PrepareBB_CXXSLR_CP(Database& db, const QString& PinPai, const QDate& from,
                                   const QDate& to);
-ReportDataset PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QString& chanpin,
+RowSet PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QString& chanpin,
                                   const QDate& from, const QDate& to);
 // Grouped by customer of the documents dated from..to; a filter text (trimmed) other than
 // "全部" and "所有" keeps the customers whose name contains it.
-ReportDataset PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& from,
+RowSet PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& from,
                                   const QDate& to);
 
 // Employee performance: sales lines of the documents dated from..to grouped by salesperson and
 // product class; an employee other than "全部" and "所有" (and not blank) keeps that salesperson.
-ReportDataset PrepareBB_YGYJ(Database& db, const QString& yewuyuan, const QDate& from,
+RowSet PrepareBB_YGYJ(Database& db, const QString& yewuyuan, const QDate& from,
                              const QDate& to);
 
 // --- Receivables and payables -------------------------------------------------------------------

@@ -9,14 +9,8 @@
 #include <algorithm>
 #include <memory>
 
-ReportDataset SelectRows(Database& db, const QString& sql, const SqlParams& params)
-{
-    QSqlQuery q = db.exec(sql, params);
-    return ReportDataset::fromQuery(q);
-}
-
-ReportData MasterDetail(Database& db, ReportDataset master, const QString& linesSql, const SqlParams& params,
-                        void (*finish)(ReportDataset&))
+ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, const SqlParams& params,
+                        void (*finish)(RowSet&))
 {
     QSqlQuery q = db.exec(linesSql, params);
     const QSqlRecord record = q.record();
@@ -42,9 +36,9 @@ ReportData MasterDetail(Database& db, ReportDataset master, const QString& lines
     }
 
     // Each listed document's lines in entry order, finished once.
-    auto details = std::make_shared<QVector<ReportDataset>>();
+    auto details = std::make_shared<QVector<RowSet>>();
     details->reserve(master.rowCount());
-    ReportDataset none{columns, {}};
+    RowSet none{columns, {}};
     if (finish)
         finish(none);
     const int dhColumn = master.columnIndex(QStringLiteral("dh"));
@@ -56,7 +50,7 @@ ReportData MasterDetail(Database& db, ReportDataset master, const QString& lines
         }
         auto& own = lines[*found];
         std::stable_sort(own.begin(), own.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-        ReportDataset d{columns, {}};
+        RowSet d{columns, {}};
         d.rows.reserve(own.size());
         for (auto& line : own)
             d.rows.append(std::move(line.second));
@@ -69,7 +63,7 @@ ReportData MasterDetail(Database& db, ReportDataset master, const QString& lines
     ReportData data;
     data.master = std::move(master);
     data.details = [details](int row) {
-        return row < 0 || row >= details->size() ? ReportDataset() : details->at(row);
+        return row < 0 || row >= details->size() ? RowSet() : details->at(row);
     };
     return data;
 }
@@ -82,7 +76,7 @@ QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, c
         .arg(lineColumns, headerTable, lineTable, condition);
 }
 
-void AppendMarginColumn(ReportDataset& d, const QString& profit, const QString& amount)
+void AppendMarginColumn(RowSet& d, const QString& profit, const QString& amount)
 {
     const int p = d.columnIndex(profit);
     const int a = d.columnIndex(amount);

@@ -3,21 +3,18 @@
 // Shared pieces of the report data routines (internal to the report data library).
 
 #include "Database.h"
-#include "ReportDataset.h"
+#include "ReportRows.h"
 
 #include <QDate>
 #include <QString>
-
-// Runs a select and reads every row.
-ReportDataset SelectRows(Database& db, const QString& sql, const SqlParams& params = {});
 
 // The lines of the documents a master dataset lists, read with one statement and split by
 // document in memory. linesSql selects, for every listed document, the header's document number
 // (matched with the master's "dh" column) and the line's autoid, then the columns of the line;
 // each document keeps its lines in entry order, without those two leading columns. finish, when
 // given, completes every document's lines (for example with its margin column).
-ReportData MasterDetail(Database& db, ReportDataset master, const QString& linesSql, const SqlParams& params,
-                        void (*finish)(ReportDataset&) = nullptr);
+ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, const SqlParams& params,
+                        void (*finish)(RowSet&) = nullptr);
 
 // The statement of MasterDetail for documents of headerTable (alias "a") chosen by condition,
 // with their lines of lineTable (alias "b"; lineColumns are qualified with "b.").
@@ -25,7 +22,7 @@ QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, c
                          const QString& condition);
 
 // Appends the margin column "lrr" computed from the named profit and amount columns of each row.
-void AppendMarginColumn(ReportDataset& d, const QString& profit = QStringLiteral("LR"),
+void AppendMarginColumn(RowSet& d, const QString& profit = QStringLiteral("LR"),
                         const QString& amount = QStringLiteral("ZJE"));
 
 // The inclusive date range of a report on the in_date column of the given table alias ("" or

@@ -26,7 +26,7 @@ QString StockOrder(const QString& orderBy)
 
 }  // namespace
 
-ReportDataset PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPin,
+RowSet PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPin,
                              const QString& GuiGe, const QString& orderBy)
 {
     QStringList terms;

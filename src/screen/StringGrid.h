@@ -5,6 +5,17 @@
 #include <QTableView>
 #include <QVector>
 
+// What a grid column holds; the text shown is always the cell's text, the kind tells the export
+// (and FillGrid) how to read it.
+enum class GridFormat {
+    Text,       // as it is
+    RowNumber,  // the running row number 1, 2, ... (no field)
+    Integer,    // whole number
+    Money,      // general format of the value rounded to two decimals (FormatMoney)
+    Number,     // general format (FormatGeneral)
+    Date,       // yyyy-MM-dd
+};
+
 // Rows of text behind a StringGrid. Row 0 is the header row; data rows start at 1.
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -59,12 +70,17 @@ public:
 
     StringGridModel* gridModel() const { return m_model; }
 
+    // The kind of each column (Text when not given); set by SetGridColumns and FillGrid.
+    GridFormat columnFormat(int col) const { return m_formats.value(col, GridFormat::Text); }
+    void setColumnFormats(QVector<GridFormat> formats) { m_formats = std::move(formats); }
+
 signals:
     void rowSelected(int row);
 
 private:
     int viewColumn(int col) const { return col - fixedCols(); }
     StringGridModel* m_model;
+    QVector<GridFormat> m_formats;
 };
 
 // Resets a grid to its header row and one empty data row (row 1 emptied, column 0 included).

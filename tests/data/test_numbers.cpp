@@ -84,8 +84,8 @@ private slots:
 
     void formatYuan()
     {
-        QCOMPARE(FormatYuan(100.005), QStringLiteral("100.01 元"));
-        QCOMPARE(FormatYuan(0.1 + 0.2), QStringLiteral("0.3 元"));
+        QCOMPARE(YuanText(100.005), QStringLiteral("100.01 元"));
+        QCOMPARE(YuanText(0.1 + 0.2), QStringLiteral("0.3 元"));
     }
 
     // 100 characters of the GB2312 range at width 90: 4 blanks + 43 characters, then 45, then 12.

@@ -2,13 +2,13 @@
 
 namespace ReportSamples {
 
-ReportDataset StockRows(int count)
+RowSet StockRows(int count)
 {
     static const QStringList brands{QStringLiteral("海尔"), QStringLiteral("美的"), QStringLiteral("格力"),
                                     QStringLiteral("长虹")};
     static const QStringList products{QStringLiteral("冰箱"), QStringLiteral("空调"), QStringLiteral("洗衣机"),
                                       QStringLiteral("电视机")};
-    ReportDataset d;
+    RowSet d;
     d.columns = {"PinPai", "ChanPin", "GuiGe", "ShuLiang", "PJCB", "NewCB", "zcb"};
     for (int i = 0; i < count; ++i) {
         const int qty = 1 + i % 37;
@@ -19,9 +19,9 @@ ReportDataset StockRows(int count)
     return d;
 }
 
-ReportDataset SalesLines(const QString& dh, int count)
+RowSet SalesLines(const QString& dh, int count)
 {
-    ReportDataset d;
+    RowSet d;
     d.columns = {"autoid", "dh", "in_date", "PinPai", "chanpin", "guige", "danjia", "CB", "shuliang", "jinE"};
     for (int i = 0; i < count; ++i) {
         const double price = 1999 + i * 100.5;
@@ -32,9 +32,9 @@ ReportDataset SalesLines(const QString& dh, int count)
     return d;
 }
 
-ReportDataset SalesHeaders(int count)
+RowSet SalesHeaders(int count)
 {
-    ReportDataset d;
+    RowSet d;
     d.columns = {"dh", "in_date", "shuliang", "jinE", "KeHu", "yewuyuan", "KeHuPhone", "KeHuAddress", "QK", "Remark"};
     for (int i = 0; i < count; ++i)
         d.rows.append({QStringLiteral("xs240315%1").arg(i + 1, 3, 10, QLatin1Char('0')), QStringLiteral("2024-03-15"),

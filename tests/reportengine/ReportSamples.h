@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PageModel.h"
-#include "ReportDataset.h"
+#include "ReportRows.h"
 
 #include <QStringList>
 
@@ -9,11 +9,11 @@
 namespace ReportSamples {
 
 // Stock rows (PinPai, ChanPin, GuiGe, ShuLiang, PJCB, NewCB, zcb).
-ReportDataset StockRows(int count);
+RowSet StockRows(int count);
 // Sales document lines (autoid, dh, in_date, PinPai, chanpin, guige, danjia, CB, shuliang, jinE).
-ReportDataset SalesLines(const QString& dh, int count);
+RowSet SalesLines(const QString& dh, int count);
 // Sales document headers (dh, in_date, shuliang, jinE, KeHu, yewuyuan, KeHuPhone, KeHuAddress, QK, Remark).
-ReportDataset SalesHeaders(int count);
+RowSet SalesHeaders(int count);
 
 // The texts of a page that come from a source (field, label, "COUNT", "PAGENUMBER").
 QStringList SourceTexts(const ReportPage& page, const QString& source);

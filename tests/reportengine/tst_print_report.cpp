@@ -140,7 +140,7 @@ private slots:
         if (inLines) {
             r.form = ReportForm::CXXS;
             r.prepare = [] {
-                return ReportData{SalesHeaders(3), [](int) -> ReportDataset {
+                return ReportData{SalesHeaders(3), [](int) -> RowSet {
                                       throw DbError("no such table: Log_XiaoShou");
                                   }};
             };

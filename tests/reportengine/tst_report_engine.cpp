@@ -14,7 +14,7 @@ using namespace ReportSamples;
 
 namespace {
 
-ReportData Single(ReportDataset rows)
+ReportData Single(RowSet rows)
 {
     return ReportData{std::move(rows), {}};
 }
@@ -125,7 +125,7 @@ private slots:
         report.setLabel(title, "标题");
         const bool masterDetail = IsMasterDetailForm(ReportForm(form));
         const PageModel model = report.layOut(
-            masterDetail ? ReportData{ReportDataset{}, [](int) { return ReportDataset{}; }} : ReportData{});
+            masterDetail ? ReportData{RowSet{}, [](int) { return RowSet{}; }} : ReportData{});
         QCOMPARE(model.pageCount(), 1);
         const ReportPage& page = model.pages.first();
         QCOMPARE(SourceTexts(page, title), QStringList{"标题"});
@@ -150,7 +150,7 @@ private slots:
         BandedReport report(ReportFormLayout(ReportForm(form)));
         // The second document has no lines.
         const ReportData data{SalesHeaders(2), [](int row) {
-                                  return row == 0 ? SalesLines("xs240315001", 2) : ReportDataset{};
+                                  return row == 0 ? SalesLines("xs240315001", 2) : RowSet{};
                               }};
         const PageModel model = report.layOut(data);
         QCOMPARE(model.pageCount(), 1);
@@ -292,7 +292,7 @@ private slots:
 
     void fieldsMatchColumnsWithoutCaseAndPrintDefaultText()
     {
-        ReportDataset rows;
+        RowSet rows;
         rows.columns = {"PINPAI", "ChanPin", "GUIGE", "ShuLiang", "pjcb", "NewCB", "ZCB"};
         rows.rows.append({"海尔", "冰箱", "BCD-215", 3, 1500.0, 1520.0, 4500.75});
         rows.rows.append({"美的", QVariant(), "KFR-35", -2, 12.5, 0.1 + 0.2, QVariant()});

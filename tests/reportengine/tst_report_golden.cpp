@@ -30,7 +30,7 @@ struct GoldenCase {
 const QString Company = QStringLiteral("晴岚家电商行");
 const QString Today = QStringLiteral("2024-03-31");
 
-ReportData Single(ReportDataset rows)
+ReportData Single(RowSet rows)
 {
     return ReportData{std::move(rows), {}};
 }
@@ -40,7 +40,7 @@ ReportData ListRows(Database& db, const QString& sql)
 {
     QSqlQuery q = db.exec(sql, {{QStringLiteral(":from"), QStringLiteral("2024-03-01")},
                                 {QStringLiteral(":to"), QStringLiteral("2024-03-31")}});
-    return Single(ReportDataset::fromQuery(q));
+    return Single(RowSet::fromQuery(q));
 }
 
 // Profit totals as the window shows them, summed from the rows: "=column" sums money, "#column"
@@ -51,7 +51,7 @@ Labels ProfitTotals(const QString& title, const QString& cost, const QString& am
             {"SumLRQRLabel", "=LR"}, {"SumLRRQRLabel", "%" + amount}};
 }
 
-double Sum(const ReportDataset& rows, const QString& column)
+double Sum(const RowSet& rows, const QString& column)
 {
     double sum = 0;
     for (int r = 0; r < rows.rowCount(); ++r)
@@ -60,12 +60,12 @@ double Sum(const ReportDataset& rows, const QString& column)
 }
 
 // Replaces the computed label texts by the totals of the master rows.
-void FillTotals(Labels& labels, const ReportDataset& rows)
+void FillTotals(Labels& labels, const RowSet& rows)
 {
     for (auto it = labels.begin(); it != labels.end(); ++it) {
         const QString rule = it.value();
         if (rule.startsWith('='))
-            *it = FormatYuan(Sum(rows, rule.mid(1)));
+            *it = YuanText(Sum(rows, rule.mid(1)));
         else if (rule.startsWith('#'))
             *it = FormatGeneral(Sum(rows, rule.mid(1)));
         else if (rule.startsWith('%')) {

@@ -10,7 +10,7 @@ const QDate First = FixtureMonthFirst;
 const QDate Last = FixtureMonthLast;
 
 // One column of every row as text.
-QStringList Column(const ReportDataset& d, const QString& column)
+QStringList Column(const RowSet& d, const QString& column)
 {
     QStringList values;
     for (int r = 0; r < d.rowCount(); ++r)
@@ -19,7 +19,7 @@ QStringList Column(const ReportDataset& d, const QString& column)
 }
 
 // Each row as its group columns joined by "/", then its amount and its margin.
-QStringList Groups(const ReportDataset& d, const QStringList& groupColumns)
+QStringList Groups(const RowSet& d, const QStringList& groupColumns)
 {
     QStringList rows;
     for (int r = 0; r < d.rowCount(); ++r) {
@@ -81,7 +81,7 @@ private slots:
         QFETCH(int, shuliang);
         QFETCH(double, jinE);
         ReportFixture f;
-        const ReportDataset d = PrepareBB_XSDJ(f.db, QStringLiteral("xt240320001"), DanKind(kind));
+        const RowSet d = PrepareBB_XSDJ(f.db, QStringLiteral("xt240320001"), DanKind(kind));
         QCOMPARE(d.rowCount(), 1);
         QCOMPARE(d.value(0, QStringLiteral("guige")).toString(), QStringLiteral("KFR-26GW/BC1"));
         QCOMPARE(d.value(0, QStringLiteral("danjia")).toDouble(), 2500.0);
@@ -93,7 +93,7 @@ private slots:
     void purchaseDocumentReturn()
     {
         ReportFixture f;
-        const ReportDataset d = PrepareBB_CGDJ(f.db, QStringLiteral("ct240325001"), ReturnKind);
+        const RowSet d = PrepareBB_CGDJ(f.db, QStringLiteral("ct240325001"), ReturnKind);
         QCOMPARE(Column(d, QStringLiteral("shuliang")), QStringList{QStringLiteral("1")});
         QCOMPARE(Column(d, QStringLiteral("jinE")), QStringList{QStringLiteral("3000")});
     }
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(Column(d.master, QStringLiteral("shuliang")), (QStringList{"2", "1", "1"}));
         QCOMPARE(Column(d.master, QStringLiteral("jinE")), (QStringList{"5000", "2600", "3500"}));
         QCOMPARE(Column(d.master, QStringLiteral("QK")), (QStringList{"0", "0", "-3500"}));
-        const ReportDataset lines = d.details(2);
+        const RowSet lines = d.details(2);
         QCOMPARE(Column(lines, QStringLiteral("guige")), QStringList{"BC-55U7"});
         QCOMPARE(Column(lines, QStringLiteral("shuliang")), QStringList{"1"});
         QCOMPARE(Column(lines, QStringLiteral("jinE")), QStringList{"3500"});
@@ -179,7 +179,7 @@ private slots:
         QFETCH(QString, orderBy);
         QFETCH(QStringList, rows);
         ReportFixture f;
-        const ReportDataset d = PrepareBB_CXKC(f.db, PinPai, ChanPin, GuiGe, orderBy);
+        const RowSet d = PrepareBB_CXKC(f.db, PinPai, ChanPin, GuiGe, orderBy);
         QStringList got;
         for (int r = 0; r < d.rowCount(); ++r)
             got << d.value(r, QStringLiteral("PinPai")).toString() + u' ' + d.value(r, QStringLiteral("GuiGe")).toString();
@@ -189,7 +189,7 @@ private slots:
     void stockTotalCost()
     {
         ReportFixture f;
-        const ReportDataset d = PrepareBB_CXKC(f.db, U("北辰"), U("北辰挂机空调"), U("KFR-26GW/BC1"), U("品牌"));
+        const RowSet d = PrepareBB_CXKC(f.db, U("北辰"), U("北辰挂机空调"), U("KFR-26GW/BC1"), U("品牌"));
         QCOMPARE(d.value(0, QStringLiteral("ShuLiang")).toInt(), 24);
         QCOMPARE(d.value(0, QStringLiteral("zcb")).toDouble(), 48000.0);
         QCOMPARE(d.value(0, QStringLiteral("NewCB")).toDouble(), 2000.0);
@@ -209,7 +209,7 @@ private slots:
                  (QStringList{"2000", "9", "900", "1200", "-200", "-1000", "-600", "-500"}));
         QCOMPARE(Column(d.master, QStringLiteral("lrr")),
                  (QStringList{"16.67%", ".50%", "15.00%", "23.08%", "100.00%", "20.00%", "23.08%", "14.29%"}));
-        const ReportDataset lines = d.details(2);
+        const RowSet lines = d.details(2);
         QCOMPARE(Column(lines, QStringLiteral("zcb")), (QStringList{"5000", "100"}));
         QCOMPARE(Column(lines, QStringLiteral("LR")), (QStringList{"1000", "-100"}));
         QCOMPARE(Column(lines, QStringLiteral("lrr")), (QStringList{"16.67%", "100.00%"}));
@@ -247,7 +247,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QStringList, rows);
         ReportFixture f;
-        ReportDataset d;
+        RowSet d;
         QStringList groups;
         if (report == "SP") {
             d = PrepareBB_CXXSLR_SP(f.db, First, Last);
@@ -274,7 +274,7 @@ private slots:
     void groupedProfitFigures()
     {
         ReportFixture f;
-        const ReportDataset d = PrepareBB_CXXSLR_SP(f.db, First, Last);
+        const RowSet d = PrepareBB_CXXSLR_SP(f.db, First, Last);
         QCOMPARE(d.value(2, QStringLiteral("guige")).toString(), U("BC-JS01"));
         QCOMPARE(d.value(2, QStringLiteral("ZSL")).toInt(), 3);
         QCOMPARE(d.value(2, QStringLiteral("ZCB")).toDouble(), 300.0);
@@ -310,7 +310,7 @@ private slots:
     {
         ReportFixture f;
         const ReportData d = PrepareBB_XSYSK(f.db, U("老周's电器行"));
-        const ReportDataset lines = d.details(0);
+        const RowSet lines = d.details(0);
         QCOMPARE(Column(lines, QStringLiteral("guige")), (QStringList{"KFR-35GW/BC1", "BC-JS01"}));
         QCOMPARE(Column(lines, QStringLiteral("jinE")), (QStringList{"6000", "0"}));
     }

@@ -20,7 +20,7 @@ QString U(const char* s)
 }
 
 // Every value with its type and, for numbers, all their digits.
-QStringList Text(const ReportDataset& d)
+QStringList Text(const RowSet& d)
 {
     QStringList rows{d.columns.join(u'|')};
     for (const auto& row : d.rows) {
@@ -33,10 +33,10 @@ QStringList Text(const ReportDataset& d)
     return rows;
 }
 
-ReportDataset Reference(Database& db, const QString& sql, const SqlParams& params)
+RowSet Reference(Database& db, const QString& sql, const SqlParams& params)
 {
     QSqlQuery q = db.exec(sql, params);
-    return ReportDataset::fromQuery(q);
+    return RowSet::fromQuery(q);
 }
 
 SqlParams Dates(const QDate& from, const QDate& to)
@@ -60,7 +60,7 @@ const QString ProfitLines = QStringLiteral(
     "select PinPai,chanpin,guige,danjia,ShuLiang,cb*ShuLiang as zcb,jinE,jinE-cb*ShuLiang as LR from Log_XiaoShou "
     "where dh=:dh order by autoid");
 
-void DocumentMargin(ReportDataset& d)
+void DocumentMargin(RowSet& d)
 {
     AppendMarginColumn(d, QStringLiteral("LR"), QStringLiteral("jinE"));
 }
@@ -70,7 +70,7 @@ void CompareLines(Database& db, const ReportData& d, const QString& perDocument,
 {
     QVERIFY(d.details);
     for (int r = 0; r < d.master.rowCount(); ++r) {
-        ReportDataset expected = Reference(db, perDocument, {{QStringLiteral(":dh"), d.master.value(r, QStringLiteral("dh"))}});
+        RowSet expected = Reference(db, perDocument, {{QStringLiteral(":dh"), d.master.value(r, QStringLiteral("dh"))}});
         if (margin)
             DocumentMargin(expected);
         QCOMPARE(Text(d.details(r)), Text(expected));
@@ -79,7 +79,7 @@ void CompareLines(Database& db, const ReportData& d, const QString& perDocument,
 }
 
 // The grouped profit statement as it was: the lines grouped in a subquery, then ordered.
-ReportDataset GroupedReference(Database& db, const QString& keys, const QString& source, const QString& sums,
+RowSet GroupedReference(Database& db, const QString& keys, const QString& source, const QString& sums,
                                const QString& condition, const SqlParams& params)
 {
     QStringList selected, names, order;
@@ -89,7 +89,7 @@ ReportDataset GroupedReference(Database& db, const QString& keys, const QString&
         names << name;
         order << name + QStringLiteral(" collate chinese");
     }
-    ReportDataset d = Reference(
+    RowSet d = Reference(
         db,
         QStringLiteral("select %1,ZSL,ZCB,ZJE,ZJE-ZCB as LR from (select %2,%3 from %4 where %5 group by %6) order by %7")
             .arg(names.join(u','), selected.join(u','), sums, source, condition, keys, order.join(u',')),
@@ -165,7 +165,7 @@ private slots:
 
         // Profit by document: the cost of every document, then the dated ones.
         const ReportData documents = PrepareBB_CXXSLR_XSD(db, from, to);
-        ReportDataset expected = Reference(
+        RowSet expected = Reference(
             db,
             QStringLiteral("select c.dh as dh,c.in_date as in_date,c.KeHu as KeHu,c.yewuyuan as yewuyuan,"
                            "c.shuliang as shuliang,d.zcb as cb,c.jinE as jinE,c.jinE-d.zcb as LR"

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "Database.h"
+
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-#include <functional>
 
 class QSqlQuery;
 
-// Rows handed to the report engine: named columns (matched without regard to letter case) and
-// the rows' values in column order.
-struct ReportDataset {
+// The rows a data routine hands out: named columns (matched without regard to letter case) and
+// the rows' values in column order. A list window shows them through its grid columns
+// (FillGrid), its printout lays out the same rows.
+struct RowSet {
     QStringList columns;
     QVector<QVector<QVariant>> rows;
 
@@ -21,11 +23,8 @@ struct ReportDataset {
     QVariant value(int row, const QString& column) const;
 
     // Reads every row of an executed select.
-    static ReportDataset fromQuery(QSqlQuery& query);
+    static RowSet fromQuery(QSqlQuery& query);
 };
 
-// A master dataset and, for master-detail reports, the lines of each master row.
-struct ReportData {
-    ReportDataset master;
-    std::function<ReportDataset(int masterRow)> details;  // empty for single-dataset reports
-};
+// Runs a select and reads every row.
+RowSet SelectRows(Database& db, const QString& sql, const SqlParams& params = {});

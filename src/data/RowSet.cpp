@@ -1,9 +1,9 @@
-#include "ReportDataset.h"
+#include "RowSet.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-int ReportDataset::columnIndex(const QString& name) const
+int RowSet::columnIndex(const QString& name) const
 {
     for (int i = 0; i < columns.size(); ++i)
         if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
@@ -11,7 +11,7 @@ int ReportDataset::columnIndex(const QString& name) const
     return -1;
 }
 
-QVariant ReportDataset::value(int row, const QString& column) const
+QVariant RowSet::value(int row, const QString& column) const
 {
     const int c = columnIndex(column);
     if (row < 0 || row >= rows.size() || c < 0 || c >= rows[row].size())
@@ -19,9 +19,9 @@ QVariant ReportDataset::value(int row, const QString& column) const
     return rows[row][c];
 }
 
-ReportDataset ReportDataset::fromQuery(QSqlQuery& query)
+RowSet RowSet::fromQuery(QSqlQuery& query)
 {
-    ReportDataset d;
+    RowSet d;
     const QSqlRecord rec = query.record();
     for (int i = 0; i < rec.count(); ++i)
         d.columns << rec.fieldName(i);
@@ -32,4 +32,10 @@ ReportDataset ReportDataset::fromQuery(QSqlQuery& query)
         d.rows.append(std::move(row));
     }
     return d;
+}
+
+RowSet SelectRows(Database& db, const QString& sql, const SqlParams& params)
+{
+    QSqlQuery q = db.exec(sql, params);
+    return RowSet::fromQuery(q);
 }

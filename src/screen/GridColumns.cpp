@@ -1,0 +1,83 @@
+#include "GridColumns.h"
+
+#include "NumberText.h"
+
+#include <QDate>
+#include <QDateTime>
+
+namespace {
+
+void SetHeaderAndFormats(StringGrid& grid, const QVector<GridColumn>& columns)
+{
+    if (grid.colCount() != columns.size())
+        grid.setColCount(int(columns.size()));
+    QStringList header;
+    QVector<GridFormat> formats;
+    for (const GridColumn& c : columns) {
+        header << c.header;
+        formats << c.format;
+    }
+    grid.setHeader(header);
+    grid.setColumnFormats(std::move(formats));
+}
+
+}  // namespace
+
+void SetGridColumns(StringGrid& grid, const QVector<GridColumn>& columns)
+{
+    SetHeaderAndFormats(grid, columns);
+    for (int c = 0; c < columns.size(); ++c)
+        grid.setColWidth(c, columns[c].width);
+}
+
+QString GridCellText(const QVariant& value, GridFormat format, int row)
+{
+    if (format == GridFormat::RowNumber)
+        return QString::number(row);
+    if (value.isNull())
+        return {};
+    switch (format) {
+    case GridFormat::Integer:
+        return QString::number(value.toLongLong());
+    case GridFormat::Money:
+        return FormatMoney(value.toDouble());
+    case GridFormat::Number:
+        return FormatGeneral(value.toDouble());
+    case GridFormat::Date:
+        if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime)
+            return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+        return value.toString();
+    default:
+        return value.toString();
+    }
+}
+
+void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns)
+{
+    SetHeaderAndFormats(grid, columns);
+    QVector<int> fields;
+    for (const GridColumn& c : columns)
+        fields << (c.field.isEmpty() ? -1 : rows.columnIndex(c.field));
+    QVector<QStringList> cells;
+    cells.reserve(rows.rowCount());
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const QVector<QVariant>& values = rows.rows[r];
+        QStringList line;
+        line.reserve(columns.size());
+        for (int c = 0; c < columns.size(); ++c) {
+            const int f = fields[c];
+            const QVariant value = f >= 0 && f < values.size() ? values[f] : QVariant();
+            line << GridCellText(value, columns[c].format, r + 1);
+        }
+        cells.append(std::move(line));
+    }
+    grid.setDataRows(std::move(cells));
+}
+
+double ColumnSum(const StringGrid& grid, int col)
+{
+    double sum = 0;
+    for (int r = 1; r < grid.rowCount(); ++r)
+        sum += CellNumber(grid.cell(col, r));
+    return sum;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "RowSet.h"
+#include "StringGrid.h"
+
+#include <QString>
+#include <QVector>
+
+// One column of a list grid: what its header says, how wide it is, which field of the row set it
+// shows and in what form. A window describes its grid once as a table of these:
+//     const QVector<GridColumn> KuCunColumns = {
+//         {"序号", 40, {}, GridFormat::RowNumber}, {"品牌", 90, "PinPai"}, ...,
+//         {"平均成本", 80, "PJCB", GridFormat::Money}};
+struct GridColumn {
+    QString header;
+    int width = 64;
+    QString field;  // column of the row set (letter case ignored); empty: no field
+    GridFormat format = GridFormat::Text;
+};
+
+// Lays out a grid for its columns (in setupUi): column count, header row, widths and kinds.
+void SetGridColumns(StringGrid& grid, const QVector<GridColumn>& columns);
+
+// Shows a row set in a grid, one grid row per row: the header row stays (rewritten from the
+// columns), an empty row set leaves one empty data row, a field the row set lacks and a null
+// value show as empty cells. Widths are left as the window (or the operator) set them.
+void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns);
+
+// The text of one value in a column's form (row is the 1-based data row, for RowNumber).
+QString GridCellText(const QVariant& value, GridFormat format, int row);
+
+// The sum of a column over data rows 1 to the last, read from the cells as shown; empty cells
+// and texts that are not numbers count as 0.
+double ColumnSum(const StringGrid& grid, int col);
