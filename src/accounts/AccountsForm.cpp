@@ -93,8 +93,8 @@ void TAccountsForm::ShowTotals()
         amount += CellNumber(StringGrid2->cell(AmountColumn, r));
         owed += CellNumber(StringGrid2->cell(OwedColumn, r));
     }
-    JELabel->setText(FormatYuan(amount));
-    QKLabel->setText(FormatYuan(owed));
+    JELabel->setText(YuanText(amount));
+    QKLabel->setText(YuanText(owed));
 }
 
 QString TAccountsForm::selectedDH() const
