@@ -33,16 +33,6 @@ int CompareChinese(void*, int size1, const void* text1, int size2, const void* t
     return c != 0 ? c : int(a.size() > b.size()) - int(a.size() < b.size());
 }
 
-void RegisterChineseCollation(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return;
-    sqlite3* h = *static_cast<sqlite3* const*>(handle.constData());
-    if (h)
-        sqlite3_create_collation(h, "chinese", SQLITE_UTF8, nullptr, &CompareChinese);
-}
-
 }  // namespace
 
 QString SqlDate(const QDate& d)
@@ -69,8 +59,9 @@ void Database::open(const QString& path)
             QSqlDatabase::removeDatabase(m_connectionName);
             throw DbError(text);
         }
-        RegisterChineseCollation(db);
     }
+    if (sqlite3* h = sqliteHandle())
+        sqlite3_create_collation(h, "chinese", SQLITE_UTF8, nullptr, &CompareChinese);
     m_path = path;
 }
 
@@ -92,6 +83,16 @@ bool Database::isOpen() const
 QSqlDatabase Database::handle() const
 {
     return QSqlDatabase::database(m_connectionName, false);
+}
+
+sqlite3* Database::sqliteHandle() const
+{
+    if (!isOpen())
+        return nullptr;
+    const QVariant h = handle().driver()->handle();
+    if (qstrcmp(h.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(h.constData());
 }
 
 QSqlQuery Database::exec(const QString& sql, const SqlParams& params)

@@ -30,6 +30,8 @@ using SqlParams = QVector<std::pair<QString, QVariant>>;
 class QDate;
 QString SqlDate(const QDate& d);
 
+struct sqlite3;
+
 // The one connection of the program. Every statement goes through exec(), which binds named
 // parameters and throws DbError with the engine's text when the statement fails.
 class Database {
@@ -46,6 +48,9 @@ public:
     bool isOpen() const;
     QString path() const { return m_path; }
     QSqlDatabase handle() const;
+    // The engine's own handle of the open connection (nullptr when closed), for what QtSql does
+    // not offer (collations, the online backup).
+    sqlite3* sqliteHandle() const;
 
     // Runs one statement; a select leaves the query before its first row.
     QSqlQuery exec(const QString& sql, const SqlParams& params = {});

@@ -1,0 +1,117 @@
+#include "BackupStore.h"
+
+#include "Database.h"
+#include "Schema.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <filesystem>
+
+namespace {
+
+// Pages copied per step of the online backup; between steps the progress is reported.
+constexpr int PagesPerStep = 1024;
+// How long a backup waits for a writer on another connection to let go of the file.
+constexpr int BusyWaitMs = 10000;
+
+QString EngineText(sqlite3* h)
+{
+    return QString::fromUtf8(sqlite3_errmsg(h));
+}
+
+// Runs the online backup from source into dest; returns the engine's text on failure.
+QString CopyPages(sqlite3* source, sqlite3* dest, const BackupProgress& progress)
+{
+    sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
+    if (!backup)
+        return EngineText(dest);
+    int rc = SQLITE_OK;
+    int waited = 0;
+    do {
+        rc = sqlite3_backup_step(backup, PagesPerStep);
+        if (progress)
+            progress(sqlite3_backup_pagecount(backup) - sqlite3_backup_remaining(backup),
+                     sqlite3_backup_pagecount(backup));
+        if ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && waited < BusyWaitMs) {
+            sqlite3_sleep(50);
+            waited += 50;
+            rc = SQLITE_OK;
+        }
+    } while (rc == SQLITE_OK);
+    sqlite3_backup_finish(backup);
+    return rc == SQLITE_DONE ? QString() : EngineText(dest);
+}
+
+// One-row answer of a pragma, or an empty text when the file cannot answer it.
+QString Pragma(sqlite3* h, const char* sql, bool* failed)
+{
+    sqlite3_stmt* stmt = nullptr;
+    QString value;
+    if (sqlite3_prepare_v2(h, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    else
+        *failed = true;
+    sqlite3_finalize(stmt);
+    return value;
+}
+
+}  // namespace
+
+void BackupDatabase(Database& db, const QString& target, const BackupProgress& progress)
+{
+    sqlite3* source = db.sqliteHandle();
+    if (!source)
+        throw DbError(QStringLiteral("数据库未连接。"));
+    const QString part = target + QStringLiteral(".part");
+    QFile::remove(part);
+    sqlite3* dest = nullptr;
+    QString failure;
+    if (sqlite3_open_v2(QFile::encodeName(part).constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr)
+        != SQLITE_OK)
+        failure = EngineText(dest);
+    else
+        failure = CopyPages(source, dest, progress);
+    if (sqlite3_close(dest) != SQLITE_OK && failure.isEmpty())
+        failure = QStringLiteral("备份文件未能完整写入。");
+    std::error_code error;
+    if (failure.isEmpty())
+        std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(target).toStdString(),
+                                error);
+    if (failure.isEmpty() && error)
+        failure = QString::fromStdString(error.message());
+    if (!failure.isEmpty()) {
+        QFile::remove(part);
+        throw DbError(failure);
+    }
+}
+
+QString CheckBackupFile(const QString& path)
+{
+    const QString notOurs = QStringLiteral("所选文件不是本系统的数据备份,数据未恢复!");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
+        return notOurs;
+    file.close();
+    sqlite3* h = nullptr;
+    QString refusal;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &h, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        refusal = notOurs;
+    } else {
+        bool failed = false;
+        const int id = Pragma(h, "PRAGMA application_id", &failed).toInt();
+        const int version = Pragma(h, "PRAGMA user_version", &failed).toInt();
+        if (failed)
+            refusal = QStringLiteral("所选备份文件已损坏,数据未恢复!");
+        else if (id != SchemaApplicationId || version < 1)
+            refusal = notOurs;
+        else if (version > SchemaVersion)
+            refusal = QStringLiteral("所选备份来自更新版本的程序,本程序无法使用,数据未恢复!");
+        else if (Pragma(h, "PRAGMA integrity_check", &failed) != QLatin1String("ok") || failed)
+            refusal = QStringLiteral("所选备份文件已损坏,数据未恢复!");
+    }
+    sqlite3_close(h);
+    return refusal;
+}

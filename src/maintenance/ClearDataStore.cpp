@@ -1,0 +1,52 @@
+#include "ClearDataStore.h"
+
+#include "Database.h"
+#include "MonthKey.h"
+
+namespace {
+
+// The tables cleared with a month, each selected by its own in_date.
+const char* const MonthTables[] = {"Log_XiaoShouDan", "Log_XiaoShou", "Log_CaiGouDan", "Log_CaiGou",
+                                   "Log_ShouZhi"};
+
+}  // namespace
+
+QStringList ListUnclearedJieQun(Database& db)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select JQM from Log_JieQun where ClearState=:ClearState order by JQM"),
+                          {{QStringLiteral(":ClearState"), 1}});
+    QStringList keys;
+    while (q.next())
+        keys << q.value(0).toString();
+    return keys;
+}
+
+MonthOwing GetMonthOwing(Database& db, const QString& key)
+{
+    const SqlParams month = MonthParams(key);
+    const auto owing = [&](const char* table, int& count, double& total) {
+        QSqlQuery q = db.exec(QStringLiteral("select count(*), coalesce(sum(QK),0) from %1 "
+                                             "where in_date>=:first and in_date<:next and QK<>0")
+                                  .arg(QLatin1String(table)),
+                              month);
+        q.next();
+        count = q.value(0).toInt();
+        total = q.value(1).toDouble();
+    };
+    MonthOwing result;
+    owing("Log_XiaoShouDan", result.salesCount, result.salesOwed);
+    owing("Log_CaiGouDan", result.purchaseCount, result.purchaseOwed);
+    return result;
+}
+
+void ClearMonthData(Database& db, const QString& key)
+{
+    const SqlParams month = MonthParams(key);
+    Transaction t(db);
+    for (const char* table : MonthTables)
+        db.exec(QStringLiteral("delete from %1 where in_date>=:first and in_date<:next").arg(QLatin1String(table)),
+                month);
+    db.exec(QStringLiteral("update Log_JieQun set ClearState=:ClearState where JQM=:JQM"),
+            {{QStringLiteral(":ClearState"), 2}, {QStringLiteral(":JQM"), key}});
+    t.commit();
+}

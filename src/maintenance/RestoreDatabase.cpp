@@ -1,0 +1,57 @@
+#include "RestoreDatabase.h"
+
+#include "BackupStore.h"
+#include "DataModule.h"
+
+#include <QFile>
+
+#include <filesystem>
+
+namespace {
+
+std::filesystem::path FsPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Keeps the current database file under the name `kept`: a second name for the same file when the
+// file system allows it, a copy otherwise.
+bool KeepFile(const QString& current, const QString& kept)
+{
+    QFile::remove(kept);
+    std::error_code error;
+    std::filesystem::create_hard_link(FsPath(current), FsPath(kept), error);
+    return !error || QFile::copy(current, kept);
+}
+
+}  // namespace
+
+QString RestoreDatabase(TDM& dm, const QString& backup)
+{
+    const QString current = dm.databasePath();
+    const QString copy = current + QStringLiteral(".restore");
+    QFile::remove(copy);
+    if (!QFile::copy(backup, copy)) {
+        QFile::remove(copy);
+        return QString::fromUtf8(RestoreFailedMessage);
+    }
+    if (const QString refusal = CheckBackupFile(copy); !refusal.isEmpty()) {
+        QFile::remove(copy);
+        return refusal;
+    }
+    dm.db().close();
+    const QString kept = current + QString::fromLatin1(BeforeRestoreSuffix);
+    std::error_code error;
+    if (KeepFile(current, kept))
+        std::filesystem::rename(FsPath(copy), FsPath(current), error);
+    else
+        error = std::make_error_code(std::errc::io_error);
+    QFile::remove(copy);
+    QString reason;
+    if (dm.ConnectDB(&reason))
+        return error ? QString::fromUtf8(RestoreFailedMessage) : QString();
+    // The restored file could not be opened after all: the kept file goes back into place.
+    std::filesystem::rename(FsPath(kept), FsPath(current), error);
+    dm.ConnectDB();
+    return QString::fromUtf8(RestoreFailedMessage) + u'\n' + reason;
+}

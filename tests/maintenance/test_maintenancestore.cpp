@@ -1,0 +1,367 @@
+// Data routines of system maintenance on a temporary database.
+
+#include "BackupStore.h"
+#include "ClearDataStore.h"
+#include "InitSYSStore.h"
+#include "JieQunStore.h"
+#include "MaintenanceFixture.h"
+#include "MonthKey.h"
+
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+
+TJieQun Row(Database& db, const QString& key)
+{
+    const QVector<TJieQun> rows = ListJieQun(db, key, key);
+    return rows.isEmpty() ? TJieQun{} : rows.first();
+}
+
+int Count(Database& db, const QString& table, const QString& condition = QStringLiteral("1=1"))
+{
+    return db.scalar(QStringLiteral("select count(*) from %1 where %2").arg(table, condition)).toInt();
+}
+
+}  // namespace
+
+class TestMaintenanceStore : public QObject {
+    Q_OBJECT
+private slots:
+    void monthKeys_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("one-digit month") << " 2024 " << "5" << "202405" << true;
+        QTest::newRow("two-digit month") << "2024" << "12" << "202412" << true;
+        QTest::newRow("month 13") << "2024" << "13" << "202413" << false;
+        QTest::newRow("month 00") << "2024" << "00" << "202400" << false;
+        QTest::newRow("month 0") << "2024" << "0" << "202400" << false;
+        QTest::newRow("three-digit year") << "999" << "5" << "99905" << false;
+        QTest::newRow("year 1000") << "1000" << "1" << "100001" << true;
+        QTest::newRow("empty month") << "2024" << "" << "2024" << false;
+    }
+    void monthKeys()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, key);
+        QCOMPARE(MonthKey(year, month), key);
+        QFETCH(bool, valid);
+        QCOMPARE(IsValidMonthKey(key), valid);
+    }
+
+    // Worked by hand: a sale of 2 at 500 (cost 300 each), a return of 1 at 500 (cost 300), income
+    // 200, expense 50 and an entry of another type (30) counting as expense. Sales 1000 - 500 = 500,
+    // cost 600 - 300 = 300, profit 200, period profit 200 + 200 - 80 = 320. Rows of April and June
+    // stay out.
+    void closingFigures()
+    {
+        TestDb t;
+        StockGoods(t);
+        AddSale(t.db, "xs240515001", QDate(2024, 5, 15), 2, 500, 0);
+        AddSale(t.db, "xt240531001", QDate(2024, 5, 31), 1, 500, 0, ReturnKind);
+        AddSale(t.db, "xs240430001", QDate(2024, 4, 30), 1, 999, 0);
+        AddSale(t.db, "xs240601001", QDate(2024, 6, 1), 1, 999, 0);
+        AddShouZhi(t.db, "sz240501001", "收入", QDate(2024, 5, 1), 200);
+        AddShouZhi(t.db, "sz240502001", "支出", QDate(2024, 5, 2), 50);
+        AddShouZhi(t.db, "sz240503001", "其他", QDate(2024, 5, 3), 30);
+        AddShouZhi(t.db, "sz240601001", "收入", QDate(2024, 6, 1), 1000);
+        AddPurchase(t.db, "cg240510001", QDate(2024, 5, 10), 5, 300, 0);
+
+        QCOMPARE(GetJieQunState(t.db, "202405"), 0);
+        MakeJieQun(t.db, "202405");
+        const TJieQun r = Row(t.db, "202405");
+        QCOMPARE(r.JQM, QStringLiteral("202405"));
+        QCOMPARE(r.XSE, 500.0);
+        QCOMPARE(r.XSLR, 200.0);
+        QCOMPARE(r.Other_SR, 200.0);
+        QCOMPARE(r.Other_ZC, 80.0);
+        QCOMPARE(r.BenQiLR, 320.0);
+        QCOMPARE(r.ClearState, 1);
+        QCOMPARE(GetJieQunState(t.db, "202405"), 1);
+    }
+
+    void emptyMonthClosesToZeros()
+    {
+        TestDb t;
+        MakeJieQun(t.db, "200801");
+        const TJieQun r = Row(t.db, "200801");
+        QCOMPARE(r.JQM, QStringLiteral("200801"));
+        QCOMPARE(r.XSE + r.XSLR + r.Other_SR + r.Other_ZC + r.BenQiLR, 0.0);
+        QCOMPARE(r.ClearState, 1);
+    }
+
+    void reClosingRecomputes()
+    {
+        TestDb t;
+        StockGoods(t);
+        AddSale(t.db, "xs240515001", QDate(2024, 5, 15), 2, 500, 0);
+        MakeJieQun(t.db, "202405");
+        AddShouZhi(t.db, "sz240520001", "收入", QDate(2024, 5, 20), 200);
+        ReMakeJieQun(t.db, "202405");
+        QCOMPARE(t.count("Log_JieQun"), 1);
+        QCOMPARE(Row(t.db, "202405").BenQiLR, 600.0);
+    }
+
+    // A failure while the row is written again leaves the old row in place.
+    void failedReClosingKeepsTheRow()
+    {
+        TestDb t;
+        MakeJieQun(t.db, "202405");
+        AddShouZhi(t.db, "sz240520001", "收入", QDate(2024, 5, 20), 200);
+        BreakTable(t.db, "Log_JieQun", "insert");
+        const QString before = Dump(t.db);
+        QVERIFY_THROWS_EXCEPTION(DbError, ReMakeJieQun(t.db, "202405"));
+        QCOMPARE(Dump(t.db), before);
+        QCOMPARE(GetJieQunState(t.db, "202405"), 1);
+    }
+
+    void clearedStateAndListing()
+    {
+        TestDb t;
+        for (const char* key : {"202403", "202401", "202402", "202312"})
+            MakeJieQun(t.db, key);
+        t.db.exec("update Log_JieQun set ClearState=2 where JQM='202402'");
+        QCOMPARE(GetJieQunState(t.db, "202402"), 2);
+        QStringList listed;
+        for (const TJieQun& r : ListJieQun(t.db, "202401", "202403"))
+            listed << r.JQM;
+        QCOMPARE(listed, (QStringList{"202401", "202402", "202403"}));
+        QVERIFY(ListJieQun(t.db, "202403", "202401").isEmpty());
+        QCOMPARE(ListUnclearedJieQun(t.db), (QStringList{"202312", "202401", "202403"}));
+    }
+
+    // Clearing May removes exactly May's rows of the five tables; June, the receipts, the stock
+    // and the closing rows stay.
+    void clearingRemovesExactlyTheMonth()
+    {
+        TestDb t;
+        StockGoods(t);
+        AddMonth(t.db, 2024, 5, "05");
+        AddMonth(t.db, 2024, 6, "06");
+        MakeJieQun(t.db, "202405");
+        MakeJieQun(t.db, "202406");
+        const TJieQun closed = Row(t.db, "202405");
+        const int stock = t.db.scalar("select ShuLiang from Log_KuCun").toInt();
+
+        ClearMonthData(t.db, "202405");
+
+        for (const char* table : {"Log_XiaoShouDan", "Log_XiaoShou", "Log_CaiGouDan", "Log_CaiGou", "Log_ShouZhi"}) {
+            QCOMPARE(Count(t.db, table, "in_date like '2024-05%'"), 0);
+            QVERIFY2(Count(t.db, table, "in_date like '2024-06%'") > 0, table);
+        }
+        QCOMPARE(Count(t.db, "Log_SKGuoCheng"), 2);
+        QCOMPARE(t.db.scalar("select ShuLiang from Log_KuCun").toInt(), stock);
+        QCOMPARE(GetJieQunState(t.db, "202405"), 2);
+        QCOMPARE(GetJieQunState(t.db, "202406"), 1);
+        QCOMPARE(Row(t.db, "202405").BenQiLR, closed.BenQiLR);
+        QCOMPARE(ListUnclearedJieQun(t.db), QStringList{"202406"});
+    }
+
+    void clearingAnEmptyClosedMonth()
+    {
+        TestDb t;
+        MakeJieQun(t.db, "202402");
+        ClearMonthData(t.db, "202402");
+        QCOMPARE(GetJieQunState(t.db, "202402"), 2);
+        QVERIFY(ListUnclearedJieQun(t.db).isEmpty());
+    }
+
+    // A failure at the last table leaves the whole month in place, still listed.
+    void failedClearingChangesNothing()
+    {
+        TestDb t;
+        StockGoods(t);
+        AddMonth(t.db, 2024, 5, "05");
+        MakeJieQun(t.db, "202405");
+        BreakTable(t.db, "Log_ShouZhi", "delete");
+        const QString before = Dump(t.db);
+        QVERIFY_THROWS_EXCEPTION(DbError, ClearMonthData(t.db, "202405"));
+        QCOMPARE(Dump(t.db), before);
+        QCOMPARE(ListUnclearedJieQun(t.db), QStringList{"202405"});
+    }
+
+    void owingDocumentsOfAMonth()
+    {
+        TestDb t;
+        StockGoods(t);
+        AddMonth(t.db, 2024, 5, "05");
+        AddMonth(t.db, 2024, 6, "06");
+        AddSale(t.db, "xs240520001", QDate(2024, 5, 20), 1, 500, 0);
+        const MonthOwing owing = GetMonthOwing(t.db, "202405");
+        QCOMPARE(owing.salesCount, 1);
+        QCOMPARE(owing.salesOwed, 600.0);
+        QCOMPARE(owing.purchaseCount, 1);
+        QCOMPARE(owing.purchaseOwed, 300.0);
+        QCOMPARE(GetMonthOwing(t.db, "202407").count(), 0);
+    }
+
+    void initialisationGroups_data()
+    {
+        QTest::addColumn<QVector<InitGroup>>("groups");
+        QTest::addColumn<QStringList>("emptied");
+        QTest::newRow("sales") << QVector<InitGroup>{InitGroup::XS}
+                               << QStringList{"Log_XiaoShouDan", "Log_XiaoShou", "Log_SKGuoCheng"};
+        QTest::newRow("purchases") << QVector<InitGroup>{InitGroup::CG}
+                                   << QStringList{"Log_CaiGouDan", "Log_CaiGou", "Log_FKGuoCheng"};
+        QTest::newRow("goods") << QVector<InitGroup>{InitGroup::SP}
+                               << QStringList{"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType"};
+        QTest::newRow("entries only") << QVector<InitGroup>{InitGroup::SZ} << QStringList{"Log_ShouZhi"};
+        QTest::newRow("closings and customers") << QVector<InitGroup>{InitGroup::JQ, InitGroup::KH}
+                                                << QStringList{"Log_JieQun", "Base_KeHu"};
+        QTest::newRow("nothing") << QVector<InitGroup>{} << QStringList{};
+    }
+    // The chosen groups are emptied; every other table keeps its rows.
+    void initialisationGroups()
+    {
+        QFETCH(QVector<InitGroup>, groups);
+        QFETCH(QStringList, emptied);
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        t.db.exec("insert into SYS_User(UserName,UserPassword) values('李四','1')");
+        InsertDemoData(t.db, QDate(2024, 6, 30));
+        MakeJieQun(t.db, "202405");
+        QStringList tables;
+        for (InitGroup g : AllInitGroups)
+            tables << InitGroupTables(g);
+        for (const QString& table : tables)
+            QVERIFY2(t.count(table) > 0, qPrintable(table));
+
+        InitSYS(t.db, groups);
+
+        for (const QString& table : tables)
+            QVERIFY2((t.count(table) == 0) == emptied.contains(table), qPrintable(table));
+        QCOMPARE(t.count("SYS_User"), 2);
+    }
+
+    void allGroupsKeepOnlyTheAdministrator()
+    {
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        t.db.exec("insert into SYS_User(UserName,UserPassword) values('李四','1')");
+        InsertDemoData(t.db, QDate(2024, 6, 30));
+        InitSYS(t.db, QVector<InitGroup>(std::begin(AllInitGroups), std::end(AllInitGroups)));
+        QCOMPARE(t.db.scalar("select group_concat(UserName) from SYS_User").toString(),
+                 QString::fromUtf8(BuiltInAdministrator));
+        for (InitGroup g : AllInitGroups)
+            for (const QString& table : InitGroupTables(g))
+                QCOMPARE(t.count(table), 0);
+    }
+
+    // A failure at the last chosen group leaves every table as it was.
+    void failedInitialisationChangesNothing()
+    {
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        t.db.exec("insert into SYS_User(UserName,UserPassword) values('李四','1')");
+        InsertDemoData(t.db, QDate(2024, 6, 30));
+        BreakTable(t.db, "Base_KeHu", "delete");
+        const QString before = Dump(t.db);
+        QVERIFY_THROWS_EXCEPTION(DbError, InitSYS(t.db, {InitGroup::XS, InitGroup::SP, InitGroup::KH, InitGroup::User}));
+        QCOMPARE(Dump(t.db), before);
+    }
+
+    void clearTableRefusesOtherNames()
+    {
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        QVERIFY_THROWS_EXCEPTION(DbError, ClearTable(t.db, "SYS_User"));
+        QVERIFY_THROWS_EXCEPTION(DbError, ClearTable(t.db, "Base_KeHu; drop table SYS_User"));
+        QCOMPARE(t.count("SYS_User"), 1);
+    }
+
+    // Another connection holds an open write transaction: the backup is a complete database of
+    // this system with the committed rows only.
+    void backupIsAConsistentSnapshot()
+    {
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        InsertDemoData(t.db, QDate(2024, 6, 30));
+        const int sales = t.count("Log_XiaoShouDan");
+        Database writer(QStringLiteral("writer"));
+        writer.open(t.db.path());
+        writer.exec("begin immediate");
+        writer.exec("delete from Log_XiaoShouDan");
+        writer.exec("insert into Base_KeHu(KeHu) values('未提交')");
+
+        const QString target = t.dir.filePath("DBBack20240630");
+        QVector<std::pair<int, int>> steps;
+        BackupDatabase(t.db, target, [&](int done, int total) { steps.append({done, total}); });
+        writer.exec("rollback");
+
+        QVERIFY(!steps.isEmpty());
+        QCOMPARE(steps.last().first, steps.last().second);
+        QCOMPARE(CheckBackupFile(target), QString());
+        Database copy(QStringLiteral("copy"));
+        copy.open(target);
+        QCOMPARE(copy.scalar("select count(*) from Log_XiaoShouDan").toInt(), sales);
+        QCOMPARE(copy.scalar("select count(*) from Base_KeHu where KeHu='未提交'").toInt(), 0);
+        QVERIFY(!QFile::exists(target + ".part"));
+    }
+
+    void backupReplacesAnExistingFile()
+    {
+        TestDb t;
+        const QString target = t.dir.filePath("old.data");
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("an older file");
+        f.close();
+        BackupDatabase(t.db, target);
+        QCOMPARE(CheckBackupFile(target), QString());
+    }
+
+    void backupToABadPathFails()
+    {
+        TestDb t;
+        QVERIFY_THROWS_EXCEPTION(DbError, BackupDatabase(t.db, t.dir.filePath("no/such/folder/x.data")));
+    }
+
+    void refusedBackupFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("garbage") << "garbage" << "所选文件不是本系统的数据备份,数据未恢复!";
+        QTest::newRow("empty") << "empty" << "所选文件不是本系统的数据备份,数据未恢复!";
+        QTest::newRow("foreign SQLite file") << "foreign" << "所选文件不是本系统的数据备份,数据未恢复!";
+        QTest::newRow("truncated backup") << "truncated" << "所选备份文件已损坏,数据未恢复!";
+        QTest::newRow("newer version") << "newer" << "所选备份来自更新版本的程序,本程序无法使用,数据未恢复!";
+    }
+    void refusedBackupFiles()
+    {
+        QFETCH(QString, kind);
+        TestDb t;
+        InsertBuiltInAdministrator(t.db);
+        InsertDemoData(t.db, QDate(2024, 6, 30));
+        const QString path = t.dir.filePath("candidate");
+        if (kind == "garbage" || kind == "empty") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (kind == "garbage")
+                f.write(QByteArray(5000, 'x'));
+        } else if (kind == "foreign") {
+            Database other(QStringLiteral("foreign"));
+            other.open(path);
+            other.exec("create table notes(text)");
+            other.exec("insert into notes values('hello')");
+        } else if (kind == "truncated" || kind == "newer") {
+            BackupDatabase(t.db, path);
+            if (kind == "newer") {
+                Database other(QStringLiteral("newer"));
+                other.open(path);
+                other.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion + 1));
+            } else {
+                QFile f(path);
+                QVERIFY(f.resize(f.size() / 2));
+            }
+        }
+        QFETCH(QString, refusal);
+        QCOMPARE(CheckBackupFile(path), refusal);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMaintenanceStore)
+#include "test_maintenancestore.moc"
