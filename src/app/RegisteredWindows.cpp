@@ -2,9 +2,13 @@
 
 #include "AboutForm.h"
 #include "AccountsForm.h"
+#include "ClearDataForm.h"
 #include "Commands.h"
 #include "GongYingShangForm.h"
 #include "KeHuForm.h"
+#include "DataBAKForm.h"
+#include "InitSYSForm.h"
+#include "JieQunForm.h"
 #include "PrintSetForm.h"
 #include "SPClassForm.h"
 #include "SZDJForm.h"
@@ -30,5 +34,10 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TKeHuForm"), ModalWindow<TKeHuForm>());
     RegisterCommandWindow(QStringLiteral("TGongYingShangForm"), ModalWindow<TGongYingShangForm>());
     RegisterCommandWindow(QStringLiteral("TYuanGongForm"), ModalWindow<TYuanGongForm>());
+    RegisterCommandWindow(QStringLiteral("TJieQunForm"), ModalWindow<TJieQunForm>());
+    RegisterCommandWindow(QStringLiteral("TClearDataForm"), ModalWindow<TClearDataForm>());
+    RegisterCommandWindow(QStringLiteral("TInitSYSForm"), ModalWindow<TInitSYSForm>());
+    RegisterCommandWindow(QStringLiteral("TDataBAK_Form"), ModalWindow<TDataBAK_Form>());
+    RegisterCommandWindow(QStringLiteral("TDataCBAK_Form"), ModalWindow<TDataCBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

@@ -1,0 +1,50 @@
+#include "ClearDataForm.h"
+
+#include "AppContext.h"
+#include "ClearDataStore.h"
+#include "MonthKey.h"
+#include "NumberText.h"
+#include "StringGrid.h"
+
+#include <QPushButton>
+
+TClearDataForm::TClearDataForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(ClearButton, &QPushButton::clicked, this, &TClearDataForm::ClearButtonClick);
+    connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
+    ListUnclearedJieQun();
+}
+
+void TClearDataForm::ListUnclearedJieQun()
+{
+    QVector<QStringList> rows;
+    for (const QString& key : ::ListUnclearedJieQun(m_ctx.db()))
+        rows.append({key.left(4), key.mid(4, 2)});
+    StringGrid1->setDataRows(std::move(rows));
+    StringGrid1->setRow(1);
+}
+
+void TClearDataForm::ClearButtonClick()
+{
+    const int row = StringGrid1->row();
+    const QString year = row > 0 ? StringGrid1->cell(0, row).trimmed() : QString();
+    const QString month = row > 0 ? StringGrid1->cell(1, row).trimmed() : QString();
+    const QString key = MonthKey(year, month);
+    if (!IsValidMonthKey(key)) {
+        m_ctx.prompts->message(this, QStringLiteral("请先在列表中选择要清除数据的月份!"));
+        return;
+    }
+    QString question = QStringLiteral("确定要清楚") + year + QStringLiteral("年") + month
+                     + QStringLiteral("月的业务数据吗?") + QStringLiteral("\n\r") + QStringLiteral("数据被清楚后将无法恢复!");
+    // Documents still owing money leave the receivables and payables with their month.
+    if (const MonthOwing owing = GetMonthOwing(m_ctx.db(), key); owing.count() > 0)
+        question += QStringLiteral("\n\n该月有%1张单据仍有欠款(销售应收%2元,采购应付%3元),清除后将不再出现在应收款和应付款中!")
+                        .arg(owing.count())
+                        .arg(FormatGeneral(RoundFloat(2, owing.salesOwed)),
+                             FormatGeneral(RoundFloat(2, owing.purchaseOwed)));
+    if (!m_ctx.prompts->question(this, question))
+        return;
+    ClearMonthData(m_ctx.db(), key);
+    ListUnclearedJieQun();
+}

@@ -1,0 +1,86 @@
+#include "DataBAKForm.h"
+
+#include "AppContext.h"
+#include "BackupStore.h"
+#include "RestoreDatabase.h"
+
+#include <QDate>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+
+QString ProposedBackupName(const QDate& day)
+{
+    return QStringLiteral("DBBack") + day.toString(QStringLiteral("yyyyMMdd"));
+}
+
+TDataBAK_Form::TDataBAK_Form(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(Button1, &QPushButton::clicked, this, &TDataBAK_Form::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TDataBAK_Form::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TDataBAK_Form::Button1Click()
+{
+    SaveDialog1->selectFile(ProposedBackupName(QDate::currentDate()));
+    if (SaveDialog1->exec() == QDialog::Accepted && !SaveDialog1->selectedFiles().isEmpty())
+        Edit1->setText(QDir::toNativeSeparators(SaveDialog1->selectedFiles().first()));
+    else
+        Edit1->clear();
+}
+
+void TDataBAK_Form::Button2Click()
+{
+    if (Edit1->text().isEmpty()) {
+        m_ctx.prompts->message(this, QStringLiteral("请点击浏览按钮,输入备份的路径及文件名"));
+        Button1->setFocus();
+        return;
+    }
+    QProgressDialog progress(QStringLiteral("正在备份数据..."), QString(), 0, 100, this);
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    try {
+        BackupDatabase(m_ctx.db(), QDir::fromNativeSeparators(Edit1->text()), [&](int done, int total) {
+            progress.setValue(total > 0 ? done * 100 / total : 100);
+        });
+    } catch (const DbError&) {
+        progress.reset();
+        m_ctx.prompts->message(this, QStringLiteral("备份失败,请检查文件路径及文件名是否正确，或磁盘是否打开写保护!"));
+        return;
+    }
+    progress.reset();
+    m_ctx.prompts->message(this, QStringLiteral("备份完成!"));
+    accept();
+}
+
+TDataCBAK_Form::TDataCBAK_Form(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(Button1, &QPushButton::clicked, this, &TDataCBAK_Form::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TDataCBAK_Form::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TDataCBAK_Form::Button1Click()
+{
+    if (OpenDialog1->exec() == QDialog::Accepted && !OpenDialog1->selectedFiles().isEmpty())
+        Edit1->setText(QDir::toNativeSeparators(OpenDialog1->selectedFiles().first()));
+    else
+        Edit1->clear();
+}
+
+void TDataCBAK_Form::Button2Click()
+{
+    if (Edit1->text().isEmpty()) {
+        m_ctx.prompts->message(this, QStringLiteral("请点击浏览按钮选择要恢复的备份文件！"));
+        Button1->setFocus();
+        return;
+    }
+    const QString failure = RestoreDatabase(m_ctx.DM, QDir::fromNativeSeparators(Edit1->text()));
+    m_ctx.prompts->message(this, failure.isEmpty() ? QStringLiteral("数据恢复成功!") : failure);
+    accept();
+}

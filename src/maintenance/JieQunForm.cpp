@@ -1,0 +1,168 @@
+#include "JieQunForm.h"
+
+#include "AppContext.h"
+#include "MonthKey.h"
+#include "NumberText.h"
+#include "PrintReport.h"
+#include "ScreenHelpers.h"
+#include "StringGrid.h"
+
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+QString Money(double x)
+{
+    return FormatGeneral(RoundFloat(2, x));
+}
+
+}  // namespace
+
+TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    connect(CXButton, &QPushButton::clicked, this, &TJieQunForm::CXButtonClick);
+    connect(JQButton, &QPushButton::clicked, this, &TJieQunForm::JQButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &TJieQunForm::PrintButtonClick);
+    connect(BrowseButton, &QPushButton::clicked, this, &TJieQunForm::BrowseButtonClick);
+    connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
+    for (QSpinBox* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown, JQYUpDown, JQMUpDown})
+        box->installEventFilter(this);
+    SetDefaultMonths(QDate::currentDate());
+}
+
+void TJieQunForm::SetDefaultMonths(const QDate& today)
+{
+    const int previous = today.month() == 1 ? 1 : today.month() - 1;
+    for (QSpinBox* year : {BeginYUpDown, EndYUpDown, JQYUpDown})
+        year->setValue(today.year());
+    BeginMUpDown->setValue(1);
+    EndMUpDown->setValue(previous);
+    JQMUpDown->setValue(previous);
+}
+
+void TJieQunForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        CXButtonClick();
+    }
+}
+
+// Keys of the year and month edits: Enter moves to "查询" (range) or "结存" (closing month); a
+// full edit with nothing selected takes only Backspace; otherwise digits and Backspace only.
+bool TJieQunForm::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QSpinBox*>(watched);
+    if (!box || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        (box == JQYUpDown || box == JQMUpDown ? JQButton : CXButton)->setFocus();
+        return true;
+    }
+    if (key->text().isEmpty())
+        return false;  // arrows, Tab, Delete
+    const QLineEdit* edit = box->findChild<QLineEdit*>();
+    const int full = box->maximum() > 12 ? 4 : 2;
+    const QChar typed = key->text().front();
+    if (typed != Backspace && !edit->hasSelectedText() && edit->text().size() >= full)
+        return true;
+    return IntKeyFilter(typed, *edit).isNull();
+}
+
+void TJieQunForm::ListJieQun(const QString& first, const QString& last)
+{
+    m_rows = ::ListJieQun(m_ctx.db(), first, last);
+    QVector<QStringList> cells;
+    for (const TJieQun& r : m_rows)
+        cells.append({QString(), r.JQM.left(4), r.JQM.mid(4, 2), Money(r.XSE), Money(r.XSLR), Money(r.Other_SR),
+                      Money(r.Other_ZC), Money(r.BenQiLR)});
+    StringGrid1->setDataRows(std::move(cells));
+    StringGrid1->setRow(1);
+}
+
+// Columns 3 to 7 of the grid summed, each to the cent, followed by " 元".
+void TJieQunForm::ShowTotals()
+{
+    QLabel* const labels[] = {XSELabel, XSLRLabel, SRLabel, ZCLabel, BQLRLabel};
+    for (int col = 3; col <= 7; ++col) {
+        double sum = 0;
+        for (int row = 1; row < StringGrid1->rowCount(); ++row)
+            sum += CellNumber(StringGrid1->cell(col, row));
+        labels[col - 3]->setText(FormatYuan(sum));
+    }
+}
+
+void TJieQunForm::CXButtonClick()
+{
+    const QString first = MonthKey(BeginYEdit->text(), BeginMEdit->text());
+    const QString last = MonthKey(EndYEdit->text(), EndMEdit->text());
+    if (!IsValidMonthKey(first) || !IsValidMonthKey(last)) {
+        m_ctx.prompts->message(this, QStringLiteral("请输入正确的年月份!"));
+        return;
+    }
+    ListJieQun(first, last);
+    ShowTotals();
+}
+
+void TJieQunForm::JQButtonClick()
+{
+    const QString key = MonthKey(JQYEdit->text(), JQMEdit->text());
+    if (!IsValidMonthKey(key)) {
+        m_ctx.prompts->message(this, QStringLiteral("请输入正确的结存年月份!"));
+        return;
+    }
+    const QString month = key.left(4) + QStringLiteral("年") + key.mid(4) + QStringLiteral("月的经营数据已经结存");
+    switch (GetJieQunState(m_ctx.db(), key)) {
+    case 0:
+        MakeJieQun(m_ctx.db(), key);
+        m_ctx.prompts->message(this, QStringLiteral("完成结存!"));
+        break;
+    case 1:
+        if (m_ctx.prompts->question(this, month + QStringLiteral(",是否要重新结存?")))
+            ReMakeJieQun(m_ctx.db(), key);
+        break;
+    default:
+        m_ctx.prompts->message(this, month + QStringLiteral(",且该月的经营数据已被清除,无法重新结存!"));
+        break;
+    }
+    ListJieQun(key, key);
+    ShowTotals();
+}
+
+void TJieQunForm::PrintJieQun(bool preview)
+{
+    ReportRequest r;
+    r.form = ReportForm::JieQun;
+    r.prepare = [rows = m_rows] {
+        ReportDataset set;
+        set.columns = {"JQM1", "JQM2", "XSE", "XSLR", "Other_SR", "Other_ZC", "BenQiLR"};
+        for (const TJieQun& j : rows)
+            set.rows.append({j.JQM.left(4), j.JQM.mid(4, 2), RoundFloat(2, j.XSE), RoundFloat(2, j.XSLR),
+                             RoundFloat(2, j.Other_SR), RoundFloat(2, j.Other_ZC), RoundFloat(2, j.BenQiLR)});
+        return ReportData{set, {}};
+    };
+    r.labels = {{QStringLiteral("TitleQRLabel"), BeginYEdit->text() + QStringLiteral("年") + BeginMEdit->text()
+                                                     + QStringLiteral("月 至 ") + EndYEdit->text() + QStringLiteral("年")
+                                                     + EndMEdit->text() + QStringLiteral("月 结存数据")},
+                {QStringLiteral("SUMSRQRLabel"), SRLabel->text()},
+                {QStringLiteral("SUMZCQRLabel"), ZCLabel->text()}};
+    PrintReport(m_ctx, this, !m_rows.isEmpty(), r, preview ? ReportOutput::Preview : ReportOutput::Print);
+}
+
+void TJieQunForm::PrintButtonClick()
+{
+    PrintJieQun(false);
+}
+
+void TJieQunForm::BrowseButtonClick()
+{
+    PrintJieQun(true);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "JieQunStore.h"
+
+#include <QDialog>
+#include <QVector>
+
+struct AppContext;
+class QDate;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class StringGrid;
+
+// Monthly closing: the closing rows of a range of months with their totals, closing a month
+// (again), print and preview of the rows listed.
+class TJieQunForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TJieQunForm(AppContext& context, QWidget* parent = nullptr);
+
+    // Range bar; each up-down holds its edit (the digits the operator types).
+    QSpinBox *BeginYUpDown = nullptr, *BeginMUpDown = nullptr, *EndYUpDown = nullptr, *EndMUpDown = nullptr;
+    QLineEdit *BeginYEdit = nullptr, *BeginMEdit = nullptr, *EndYEdit = nullptr, *EndMEdit = nullptr;
+    QPushButton* CXButton = nullptr;
+    StringGrid* StringGrid1 = nullptr;
+    QLabel *XSELabel = nullptr, *XSLRLabel = nullptr, *SRLabel = nullptr, *ZCLabel = nullptr, *BQLRLabel = nullptr;
+    // Closing bar.
+    QSpinBox *JQYUpDown = nullptr, *JQMUpDown = nullptr;
+    QLineEdit *JQYEdit = nullptr, *JQMEdit = nullptr;
+    QPushButton *JQButton = nullptr, *PrintButton = nullptr, *BrowseButton = nullptr, *EscButton = nullptr;
+
+    // Start at January of this year; end and closing month the month before today's (January
+    // in January).
+    void SetDefaultMonths(const QDate& today);
+
+    void CXButtonClick();
+    void JQButtonClick();
+    void PrintButtonClick();
+    void BrowseButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setupUi();
+    void ListJieQun(const QString& first, const QString& last);
+    void ShowTotals();
+    void PrintJieQun(bool preview);
+
+    AppContext& m_ctx;
+    QVector<TJieQun> m_rows;  // the rows listed, printed as they are
+    bool m_shown = false;
+};
