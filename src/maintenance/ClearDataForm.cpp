@@ -1,6 +1,7 @@
 #include "ClearDataForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 #include "ClearDataStore.h"
 #include "MonthKey.h"
 #include "NumberText.h"
@@ -11,9 +12,9 @@
 TClearDataForm::TClearDataForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(ClearButton, &QPushButton::clicked, this, &TClearDataForm::ClearButtonClick);
+    GuardedConnect(ClearButton, &QPushButton::clicked, this, m_ctx, &TClearDataForm::ClearButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
-    ListUnclearedJieQun();
+    RunGuarded(m_ctx, this, [this] { ListUnclearedJieQun(); });
 }
 
 void TClearDataForm::ListUnclearedJieQun()

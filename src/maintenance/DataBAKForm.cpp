@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "BackupStore.h"
+#include "GuardedConnect.h"
 #include "RestoreDatabase.h"
 
 #include <QDate>
@@ -18,8 +19,8 @@ QString ProposedBackupName(const QDate& day)
 TDataBAK_Form::TDataBAK_Form(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(Button1, &QPushButton::clicked, this, &TDataBAK_Form::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TDataBAK_Form::Button2Click);
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button1Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -60,8 +61,8 @@ void TDataBAK_Form::Button2Click()
 TDataCBAK_Form::TDataCBAK_Form(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(Button1, &QPushButton::clicked, this, &TDataCBAK_Form::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TDataCBAK_Form::Button2Click);
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button1Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::close);
 }
 

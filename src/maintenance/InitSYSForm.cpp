@@ -1,6 +1,7 @@
 #include "InitSYSForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -8,8 +9,8 @@
 TInitSYSForm::TInitSYSForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(SetAllButton, &QPushButton::clicked, this, &TInitSYSForm::SetAllButtonClick);
-    connect(ClearButton, &QPushButton::clicked, this, &TInitSYSForm::ClearButtonClick);
+    GuardedConnect(SetAllButton, &QPushButton::clicked, this, m_ctx, &TInitSYSForm::SetAllButtonClick);
+    GuardedConnect(ClearButton, &QPushButton::clicked, this, m_ctx, &TInitSYSForm::ClearButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
     SetAll(false);
 }

@@ -1,6 +1,8 @@
 #include "JieQunForm.h"
 
 #include "AppContext.h"
+#include "GuardedConnect.h"
+#include "Keyboard.h"
 #include "MonthKey.h"
 #include "NumberText.h"
 #include "PrintReport.h"
@@ -26,11 +28,15 @@ QString Money(double x)
 TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    connect(CXButton, &QPushButton::clicked, this, &TJieQunForm::CXButtonClick);
-    connect(JQButton, &QPushButton::clicked, this, &TJieQunForm::JQButtonClick);
-    connect(PrintButton, &QPushButton::clicked, this, &TJieQunForm::PrintButtonClick);
-    connect(BrowseButton, &QPushButton::clicked, this, &TJieQunForm::BrowseButtonClick);
+    GuardedConnect(CXButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::CXButtonClick);
+    GuardedConnect(JQButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::JQButtonClick);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::PrintButtonClick);
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::BrowseButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
+    for (QSpinBox* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown})
+        EnterMovesFocus(box, CXButton);
+    for (QSpinBox* box : {JQYUpDown, JQMUpDown})
+        EnterMovesFocus(box, JQButton);
     for (QSpinBox* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown, JQYUpDown, JQMUpDown})
         box->installEventFilter(this);
     SetDefaultMonths(QDate::currentDate());
@@ -51,30 +57,23 @@ void TJieQunForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        CXButtonClick();
+        RunGuarded(m_ctx, this, [this] { CXButtonClick(); });
     }
 }
 
-// Keys of the year and month edits: Enter moves to "查询" (range) or "结存" (closing month); a
-// full edit with nothing selected takes only Backspace; otherwise digits and Backspace only.
+// Typed characters of the year and month edits: a full edit (4 digits for a year, 2 for a
+// month) with nothing selected takes only Backspace; otherwise digits and Backspace only. The
+// up-down hands its keys to its edit itself, so the filter sits on the up-down.
 bool TJieQunForm::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QSpinBox*>(watched);
     if (!box || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        (box == JQYUpDown || box == JQMUpDown ? JQButton : CXButton)->setFocus();
-        return true;
-    }
-    if (key->text().isEmpty())
-        return false;  // arrows, Tab, Delete
-    const QLineEdit* edit = box->findChild<QLineEdit*>();
-    const int full = box->maximum() > 12 ? 4 : 2;
-    const QChar typed = key->text().front();
-    if (typed != Backspace && !edit->hasSelectedText() && edit->text().size() >= full)
-        return true;
-    return IntKeyFilter(typed, *edit).isNull();
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.isEmpty() || (text.front() != Backspace && !text.front().isPrint()))
+        return false;  // arrows, Tab, Delete, Enter
+    const KeyFilter filter = LengthLimit(box->maximum() > 12 ? 4 : 2, IntKeyFilter);
+    return filter(text.front(), *box->findChild<QLineEdit*>()).isNull();
 }
 
 void TJieQunForm::ListJieQun(const QString& first, const QString& last)

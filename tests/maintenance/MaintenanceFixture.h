@@ -4,6 +4,8 @@
 
 #include "DemoData.h"
 #include "DocumentStore.h"
+#include "PartPayments.h"
+#include "ShouZhiStore.h"
 #include "TestDb.h"
 
 #include <QSqlRecord>
@@ -15,9 +17,13 @@ inline const QString TestSpec = QStringLiteral("BCD-210");
 // An income or expense entry.
 inline void AddShouZhi(Database& db, const QString& dh, const QString& type, const QDate& day, double amount)
 {
-    db.exec(QStringLiteral("insert into Log_ShouZhi(dh,type,in_date,Item,JinE) values(:dh,:type,:d,:item,:j)"),
-            {{QStringLiteral(":dh"), dh}, {QStringLiteral(":type"), type}, {QStringLiteral(":d"), SqlDate(day)},
-             {QStringLiteral(":item"), QStringLiteral("房租")}, {QStringLiteral(":j"), amount}});
+    TShouZhi e;
+    e.dh = dh;
+    e.type = type;
+    e.in_date = day;
+    e.Item = QStringLiteral("房租");
+    e.JinE = amount;
+    InsertShouZhi(db, e);
 }
 
 // A sale of qty units at price (average cost 300 when the goods were stocked by StockGoods), with
@@ -61,7 +67,7 @@ inline void AddMonth(Database& db, int year, int month, const QString& tag)
     const QDate day(year, month, 15);
     AddSale(db, QStringLiteral("xs24%1001").arg(tag), day, 2, 500, 1000);
     // 400 of it received: 600 still owed
-    RecordPartPayment(db, PaymentSide::Receipt, QStringLiteral("xs24%1001").arg(tag), day, 400);
+    RecordPartPayment(db, AccountSide::Receivable, QStringLiteral("xs24%1001").arg(tag), 1000, 400, day);
     AddPurchase(db, QStringLiteral("cg24%1001").arg(tag), day, 1, 300, 300);
     AddShouZhi(db, QStringLiteral("sz24%1001").arg(tag), QStringLiteral("收入"), day, 200);
     AddShouZhi(db, QStringLiteral("sz24%1002").arg(tag), QStringLiteral("支出"), day.addDays(1), 50);
