@@ -9,6 +9,7 @@
 #include "PartPaymentDialogs.h"
 #include "PrintReport.h"
 #include "ReportData.h"
+#include "ZhangLingForm.h"
 #include "StringGrid.h"
 
 #include <QDate>
@@ -34,6 +35,7 @@ TAccountsForm::TAccountsForm(AppContext& context, AccountSide side, QWidget* par
     GuardedConnect(GCButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::GCButtonClick);
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::PrintButtonClick);
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::BrowseButtonClick);
+    GuardedConnect(ZLButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::ZLButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
     GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid1Click);
     GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid2Click);
@@ -179,4 +181,10 @@ void TAccountsForm::PrintButtonClick()
 void TAccountsForm::BrowseButtonClick()
 {
     PrintList(false);
+}
+
+void TAccountsForm::ZLButtonClick()
+{
+    TZhangLingForm ageing(m_ctx, m_side, this);
+    ageing.exec();
 }

@@ -26,6 +26,7 @@ public:
     QPushButton* GCButton = nullptr;    // 收款过程 / 付款过程 (object name SKGCButton / FKGCButton)
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;
+    QPushButton* ZLButton = nullptr;     // 账龄分析
     QPushButton* EscButton = nullptr;
     StringGrid* StringGrid1 = nullptr;  // customers (suppliers)
     StringGrid* StringGrid2 = nullptr;  // open documents
@@ -38,6 +39,7 @@ public:
     void GCButtonClick();
     void PrintButtonClick();
     void BrowseButtonClick();
+    void ZLButtonClick();
     void StringGrid1Click();
     void StringGrid2Click();
 

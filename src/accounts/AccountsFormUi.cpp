@@ -45,9 +45,10 @@ void TAccountsForm::setupUi()
     GCButton = MakeButton(this, texts.historyButton.toLatin1().constData(), texts.history);
     PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
     BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
+    ZLButton = MakeButton(this, "ZLButton", QStringLiteral("账龄分析"));
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
     auto* bar = new QHBoxLayout;
-    for (QPushButton* b : {HXButton, CJButton, GCButton, PrintButton, BrowseButton, EscButton})
+    for (QPushButton* b : {HXButton, CJButton, GCButton, PrintButton, BrowseButton, ZLButton, EscButton})
         bar->addWidget(b);
     bar->addStretch();
 

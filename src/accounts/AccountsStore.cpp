@@ -1,6 +1,9 @@
 #include "AccountsStore.h"
 
 #include "Database.h"
+#include "NumberText.h"
+
+#include <QHash>
 
 QString AllParties()
 {
@@ -58,5 +61,30 @@ QVector<PartPayment> PartPayments(Database& db, AccountSide side, const QString&
     QVector<PartPayment> rows;
     while (q.next())
         rows.append({QDate::fromString(q.value(0).toString(), QStringLiteral("yyyy-MM-dd")), q.value(1).toDouble()});
+    return rows;
+}
+
+QVector<AgeingRow> Ageing(const QVector<OpenDocument>& documents, const QDate& today)
+{
+    QVector<AgeingRow> rows;
+    QHash<QString, int> index;
+    AgeingRow sum;
+    sum.party = QStringLiteral("合计");
+    for (const OpenDocument& d : documents) {
+        auto it = index.find(d.party);
+        if (it == index.end()) {
+            it = index.insert(d.party, int(rows.size()));
+            rows.append(AgeingRow{d.party});
+        }
+        const qint64 days = d.in_date.daysTo(today);
+        int band = 0;
+        while (band < 3 && days > AgeingBandDays[band])
+            ++band;
+        for (AgeingRow* r : {&rows[*it], &sum}) {
+            r->bands[band] = RoundFloat(2, r->bands[band] + d.QK);
+            r->total = RoundFloat(2, r->total + d.QK);
+        }
+    }
+    rows.append(sum);
     return rows;
 }

@@ -45,3 +45,16 @@ QVector<OpenDocument> OpenDocuments(Database& db, AccountSide side, const QStrin
 
 // Receipts (payments) of a document, by date and then in the order they were recorded.
 QVector<PartPayment> PartPayments(Database& db, AccountSide side, const QString& dh);
+
+// What one customer (supplier) owes by the age of the documents: days from the document date to
+// `today` of 0-30, 31-60, 61-90 and over 90 (a document dated after today counts as 0-30).
+struct AgeingRow {
+    QString party;
+    double bands[4] = {0, 0, 0, 0};
+    double total = 0;
+};
+inline constexpr int AgeingBandDays[3] = {30, 60, 90};
+
+// One row per customer (supplier) of the documents, in the order they first appear, each band
+// summed to the cent; the last row, named "合计", totals every band.
+QVector<AgeingRow> Ageing(const QVector<OpenDocument>& documents, const QDate& today);

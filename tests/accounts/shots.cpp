@@ -1,7 +1,7 @@
 // Screenshots of the accounts windows, drawn offscreen on a temporary program folder with the
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen accounts_shots DIR
-// writes receivables.png, receivables-customer.png, receivables-preview.png, receipt.png, receipt-history.png,
+// writes receivables.png, receivables-customer.png, receivables-preview.png, receivables-ageing.png, receipt.png, receipt-history.png,
 // payables.png, payment.png, payment-history.png, items.png and entry.png into DIR.
 
 #include "AccountsForm.h"
@@ -12,6 +12,7 @@
 #include "SZDJForm.h"
 #include "StringGrid.h"
 #include "ZLSetYYSZForm.h"
+#include "ZhangLingForm.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -99,6 +100,8 @@ int main(int argc, char* argv[])
         form.StringGrid1->setRow(2);
         Shot(form, "receivables-customer.png");
         PreviewShot(form, "receivables-preview.png");
+        TZhangLingForm ageing(context, AccountSide::Receivable, &form);
+        Shot(ageing, "receivables-ageing.png");
     }
     {
         TCGYFKForm form(context);

@@ -10,6 +10,8 @@ Q_DECLARE_METATYPE(AccountSide)
 namespace {
 
 const QString DH = QStringLiteral("xs240501001");
+QString Zhou() { return QStringLiteral("老周's电器行"); }
+QString Hotel() { return QStringLiteral("明湖宾馆"); }
 
 }  // namespace
 
@@ -128,6 +130,36 @@ private slots:
         QCOMPARE(rows[1].JinE, 10.0);
         QCOMPARE(rows[2].JinE, 30.0);
         QVERIFY(PartPayments(t.db, AccountSide::Payable, DH).isEmpty());
+    }
+
+    // Band limits fall on 30, 60 and 90 days; returns count with their sign; the last row totals.
+    void ageingBands()
+    {
+        TestDb t;
+        const QDate today(2024, 6, 30);
+        const auto add = [&](const char* dh, const QString& party, int age, double QK) {
+            AddOpenDocument(t.db, AccountSide::Receivable, QString::fromLatin1(dh), party, QK, today.addDays(-age));
+        };
+        add("a", Zhou(), 0, 100);
+        add("b", Zhou(), 30, 10.1);
+        add("c", Zhou(), 31, 20);
+        add("d", Hotel(), 60, 30);
+        add("e", Hotel(), 61, 40);
+        add("f", Zhou(), 90, 50);
+        add("g", Zhou(), 91, 60.2);
+        add("h", Hotel(), 400, -70);
+        add("i", Hotel(), -3, 5);
+        const QVector<AgeingRow> rows = Ageing(OpenDocuments(t.db, AccountSide::Receivable, AllParties()), today);
+        QCOMPARE(rows.size(), 3);
+        const auto bands = [](const AgeingRow& r) {
+            return QVector<double>{r.bands[0], r.bands[1], r.bands[2], r.bands[3], r.total};
+        };
+        QCOMPARE(rows[0].party, Zhou());
+        QCOMPARE(bands(rows[0]), QVector<double>({110.1, 20, 50, 60.2, 240.3}));
+        QCOMPARE(rows[1].party, Hotel());
+        QCOMPARE(bands(rows[1]), QVector<double>({5, 30, 40, -70, 5}));
+        QCOMPARE(rows[2].party, QStringLiteral("合计"));
+        QCOMPARE(bands(rows[2]), QVector<double>({115.1, 50, 90, -9.8, 245.3}));
     }
 
     void items()

@@ -6,6 +6,7 @@
 #include "PartPaymentDialogs.h"
 #include "ReportPreviewDialog.h"
 #include "StringGrid.h"
+#include "ZhangLingForm.h"
 #include "app/AppFixture.h"
 
 #include <QDateEdit>
@@ -302,6 +303,31 @@ private slots:
         QCOMPARE(form->StringGrid1->row(), 1);
         QCOMPARE(Column(*form->StringGrid2, 1), QStringList{QStringLiteral("d2")});
         QCOMPARE(form->QKLabel->text(), QStringLiteral("80 元"));
+    }
+
+    // "账龄分析" shows each customer's (supplier's) open amounts by age, and the totals.
+    void ageing_data() { sides_data(); }
+    void ageing()
+    {
+        QFETCH(AccountSide, side);
+        AccountsApp app;
+        const QDate today = QDate::currentDate();
+        AddOpenDocument(app.db(), side, QStringLiteral("d1"), Zhou, 100, today.addDays(-10));
+        AddOpenDocument(app.db(), side, QStringLiteral("d2"), Hotel, 40.5, today.addDays(-45));
+        AddOpenDocument(app.db(), side, QStringLiteral("d3"), Zhou, -20, today.addDays(-120));
+        auto form = Open(app.ctx(), side);
+        QVector<QStringList> rows;
+        QVERIFY(WithDialog<TZhangLingForm>(form->ZLButton, [&](TZhangLingForm& d) {
+            for (int r = 1; r < d.StringGrid1->rowCount(); ++r) {
+                QStringList row;
+                for (int c = 0; c < 6; ++c)
+                    row << d.StringGrid1->cell(c, r);
+                rows << row;
+            }
+        }));
+        QCOMPARE(rows, (QVector<QStringList>{{Zhou, "100", "0", "0", "-20", "80"},
+                                             {Hotel, "0", "40.5", "0", "0", "40.5"},
+                                             {"合计", "100", "40.5", "0", "-20", "120.5"}}));
     }
 
     // A failing statement is shown in the error box and leaves the document as it was.

@@ -1,0 +1,35 @@
+// Layout of the ageing window.
+#include "ZhangLingForm.h"
+
+#include "AccountTexts.h"
+#include "StringGrid.h"
+#include "WindowParts.h"
+
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+void TZhangLingForm::setupUi()
+{
+    const AccountTexts& texts = TextsOf(m_side);
+    setObjectName(QStringLiteral("ZhangLingForm"));
+    setWindowTitle(texts.caption + QStringLiteral("账龄分析"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    StringGrid1->setFixedCols(0);
+    StringGrid1->setColCount(6);
+    StringGrid1->setHeader({texts.documentColumns[1].header, QStringLiteral("0-30天"), QStringLiteral("31-60天"),
+                            QStringLiteral("61-90天"), QStringLiteral("90天以上"), QStringLiteral("合计")});
+    StringGrid1->setColWidth(0, 150);
+    for (int c = 1; c < 6; ++c)
+        StringGrid1->setColWidth(c, 90);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("返回"));
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(12, 12, 12, 12);
+    top->addWidget(StringGrid1, 1);
+    top->addLayout(ButtonRow({EscButton}));
+    resize(640, 420);
+}
