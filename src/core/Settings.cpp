@@ -20,18 +20,39 @@ void Load(const QString& path, CSimpleIniA& ini)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    QByteArray bytes = f.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        text = QStringDecoder("GB18030")(bytes);
-    const QByteArray converted = text.toUtf8();
+    const QByteArray converted = DecodeSettingsText(f.readAll()).toUtf8();
     ini.LoadData(converted.constData(), size_t(converted.size()));
 }
 
 QByteArray Utf8(const QString& s)
 {
     return s.toUtf8();
+}
+
+// True when most characters beyond ASCII are Chinese (ideographs, CJK punctuation, full-width
+// forms). Chinese in UTF-8 reads as such; GBK bytes that happen to form UTF-8 read as accented
+// Latin letters and other two-byte characters instead.
+bool MostlyChinese(const QString& text)
+{
+    int chinese = 0;
+    int other = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            continue;
+        if ((u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) || (u >= 0xFF00 && u <= 0xFFEF)
+            || c.isSurrogate())
+            ++chinese;
+        else
+            ++other;
+    }
+    return chinese > other;
+}
+
+bool Decodes(QStringDecoder&& decoder, const QByteArray& bytes, QString* text)
+{
+    *text = decoder(bytes);
+    return !decoder.hasError();
 }
 
 struct Key {
@@ -83,7 +104,7 @@ int IniFile::readInteger(const QString& section, const QString& key, int def) co
 
 void IniFile::setString(const QString& section, const QString& key, const QString& value)
 {
-    m_data->ini.SetValue(Utf8(section).constData(), Utf8(key).constData(), Utf8(value).constData());
+    m_data->ini.SetValue(Utf8(section).constData(), Utf8(key).constData(), Utf8(SingleLine(value)).constData());
 }
 
 void IniFile::setInteger(const QString& section, const QString& key, int value)
@@ -91,16 +112,48 @@ void IniFile::setInteger(const QString& section, const QString& key, int value)
     setString(section, key, QString::number(value));
 }
 
+// The new text goes to a file beside the old one, which it replaces only when every byte has
+// reached the disk: a full disk leaves the old file whole. QSaveFile::commit() alone does not
+// notice a failed flush of its buffer, so the write is flushed and checked first.
 bool IniFile::save()
 {
     std::string out;
-    if (m_data->ini.Save(out) < 0)
+    if (m_data->ini.Save(out, /*a_bAddSignature=*/true) < 0)
         return false;
     QSaveFile f(m_path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write(out.data(), qint64(out.size()));
+    if (f.write(out.data(), qint64(out.size())) != qint64(out.size()) || !f.flush())
+        return false;  // the unfinished file is discarded
     return f.commit();
+}
+
+QString SingleLine(QString value)
+{
+    value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    value.replace(u'\r', u' ');
+    value.replace(u'\n', u' ');
+    return value;
+}
+
+QString DecodeSettingsText(const QByteArray& bytes)
+{
+    QString utf8;
+    QString gbk;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    const bool isUtf8 = Decodes(QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless), bytes, &utf8);
+    const bool isGbk = Decodes(QStringDecoder("GB18030", QStringDecoder::Flag::Stateless), bytes, &gbk);
+    if (isUtf8 != isGbk)
+        return isUtf8 ? utf8 : gbk;
+    return isUtf8 && MostlyChinese(utf8) ? utf8 : gbk;
+}
+
+TGsInfo StoredGsInfo(TGsInfo info)
+{
+    for (int i = 0; i < int(std::size(GsInfoKeys)); ++i)
+        *GsInfoField(info, i) = SingleLine(*GsInfoField(info, i));
+    return info;
 }
 
 QString SettingsPath(const QString& programDir)

@@ -18,10 +18,11 @@ public:
     QString readString(const QString& section, const QString& key, const QString& def = {}) const;
     // An integer key that is missing or not a number yields def.
     int readInteger(const QString& section, const QString& key, int def) const;
-    // Sets one key, creating the section as needed.
+    // Sets one key, creating the section as needed; values are single lines (SingleLine).
     void setString(const QString& section, const QString& key, const QString& value);
     void setInteger(const QString& section, const QString& key, int value);
-    // Writes the file (created when missing); false when it cannot be written.
+    // Writes the file in UTF-8 with a byte-order mark (created when missing); false, with the old
+    // file left whole, when it cannot be written completely.
     bool save();
 
 private:
@@ -38,6 +39,17 @@ struct Settings {
 };
 
 QString SettingsPath(const QString& programDir);
+
+// A value as Set.ini keeps it: one line, each line break (CR, LF or CR LF) turned into a space.
+QString SingleLine(QString value);
+// The enterprise information as the file keeps it (every field a single line). The window keeps
+// this copy in memory, so that memory and file always agree.
+TGsInfo StoredGsInfo(TGsInfo info);
+
+// Text of a Set.ini file: UTF-8 when it starts with a byte-order mark or when only UTF-8 explains
+// its bytes; the Chinese code page when only that explains them. Short GBK texts are often valid
+// UTF-8 too (and UTF-8 Chinese valid GBK): then UTF-8 only when its reading is mostly Chinese.
+QString DecodeSettingsText(const QByteArray& bytes);
 
 // Reads every key of Set.ini; a missing or unreadable file gives the defaults.
 Settings ReadSettings(const QString& programDir);

@@ -1,9 +1,15 @@
 #include "Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <csignal>
+#include <sched.h>
 
 namespace {
 
@@ -19,6 +25,56 @@ QByteArray ReadFile(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A folder whose disk is full. "limit": every write of this process past the first bytes of a
+// file fails (a file size limit, as a full disk fails the flush). "tmpfs": a tiny file system of
+// its own, filled to the last byte (needs the right to mount; skipped otherwise).
+class FullDisk {
+public:
+    explicit FullDisk(const QString& kind, const QString& dir) : m_kind(kind), m_dir(dir) {}
+    ~FullDisk()
+    {
+        if (m_limited)
+            setrlimit(RLIMIT_FSIZE, &m_old);
+        if (m_mounted)
+            umount2(qPrintable(m_dir), MNT_DETACH);
+    }
+    // Puts the file on the disk and makes the disk full; false (with the reason) when this kind
+    // cannot be made here.
+    bool fill(const QString& file, const QByteArray& bytes, QString* why)
+    {
+        if (m_kind == u"limit") {
+            WriteFile(file, bytes);
+            std::signal(SIGXFSZ, SIG_IGN);
+            getrlimit(RLIMIT_FSIZE, &m_old);
+            rlimit small = m_old;
+            small.rlim_cur = 16;
+            m_limited = setrlimit(RLIMIT_FSIZE, &small) == 0;
+            return m_limited;
+        }
+        if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("tmpfs", qPrintable(m_dir), "tmpfs", 0, "size=16k") != 0) {
+            *why = QStringLiteral("no right to mount a file system here");
+            return false;
+        }
+        m_mounted = true;
+        WriteFile(file, bytes);
+        QFile filler(m_dir + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(512, 'x');
+        while (filler.write(block) == block.size()) {}
+        while (filler.write("x", 1) == 1) {}
+        return true;
+    }
+
+private:
+    QString m_kind;
+    QString m_dir;
+    rlimit m_old{};
+    bool m_limited = false;
+    bool m_mounted = false;
+};
 
 }  // namespace
 
@@ -122,6 +178,95 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(WriteBriefHelp(dir.path() + u'/', 0));
         QCOMPARE(int(ReadSettings(dir.path() + u'/').BriefHelp), 0);
+    }
+
+    // A full disk: the write is reported as failed and the old file stays whole, for the
+    // enterprise information and for the brief-help switch alike.
+    void fullDiskKeepsOldFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("write limit") << "limit";
+        QTest::newRow("full tmpfs") << "tmpfs";
+    }
+    void fullDiskKeepsOldFile()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        FullDisk disk(kind, dir.path());
+        const QString programDir = dir.path() + u'/';
+        const QByteArray old = "[Basic]\nGSName=Old Shop\n[PrintSet]\nXSDPaperSize=11\n";
+        QString why;
+        if (!disk.fill(dir.filePath(QStringLiteral("Set.ini")), old, &why))
+            QSKIP(qPrintable(why));
+        TGsInfo info;
+        info.GSName = QStringLiteral("晴岚电器商行");
+        info.GSAddress = QString(400, u'路');
+        QVERIFY(!WriteGsInfo(programDir, info));
+        QVERIFY(!WriteBriefHelp(programDir, 0));
+        QCOMPARE(ReadFile(dir.filePath(QStringLiteral("Set.ini"))), old);
+        QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        left.removeAll(QStringLiteral("filler"));
+        QCOMPARE(left, QStringList{QStringLiteral("Set.ini")});  // no unfinished file left behind
+    }
+
+    // A file in the Chinese code page is read as such even when its bytes also form valid
+    // UTF-8; a byte-order mark or bytes only UTF-8 explains mean UTF-8. Written files carry the
+    // mark, so they read back the same.
+    void detectsEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QStringEncoder gbk("GBK");
+        QTest::newRow("gbk that is valid utf-8") << QByteArray(gbk(QStringLiteral("[Basic]\nGSName=卢木\n")))
+                                                 << QStringLiteral("[Basic]\nGSName=卢木\n");
+        QTest::newRow("gbk") << QByteArray(gbk(QStringLiteral("GSName=晴岚电器商行")))
+                             << QStringLiteral("GSName=晴岚电器商行");
+        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFGSName=\xE5\xAE\x8F\xE8\xBE\xBE")
+                                         << QStringLiteral("GSName=宏达");
+        QTest::newRow("utf-8 only utf-8 explains") << QStringLiteral("GSName=晴岚电").toUtf8()
+                                                   << QStringLiteral("GSName=晴岚电");
+        QTest::newRow("utf-8 that is valid gbk") << QStringLiteral("GSName=晴岚电器").toUtf8()
+                                                 << QStringLiteral("GSName=晴岚电器");
+        QTest::newRow("ascii") << QByteArray("GSName=Shop") << QStringLiteral("GSName=Shop");
+    }
+    void detectsEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(DecodeSettingsText(bytes), text);
+    }
+
+    void writtenFileReadsBack()
+    {
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + u'/';
+        TGsInfo info;
+        info.GSName = QStringLiteral("宏达");
+        QVERIFY(WriteGsInfo(programDir, info));
+        QVERIFY(ReadFile(dir.filePath(QStringLiteral("Set.ini"))).startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(ReadSettings(programDir).GsInfo.GSName, QStringLiteral("宏达"));
+    }
+
+    // A pasted line break never reaches the file: it becomes a space, every other key keeps
+    // its value, and the values read back equal the ones kept in memory.
+    void lineBreaksBecomeSpaces()
+    {
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + u'/';
+        TXSDPrintSet p;
+        p.PaperSize = 11;
+        QVERIFY(WriteXSDPrintSet(programDir, p));
+        TGsInfo info;
+        info.GSName = QStringLiteral("晴岚\r\n[PrintSet]\nXSDPaperSize=9");
+        info.GSAddress = QStringLiteral("幸福路\r18号\n二楼");
+        const TGsInfo stored = StoredGsInfo(info);
+        QCOMPARE(stored.GSName, QStringLiteral("晴岚 [PrintSet] XSDPaperSize=9"));
+        QCOMPARE(stored.GSAddress, QStringLiteral("幸福路 18号 二楼"));
+        QVERIFY(WriteGsInfo(programDir, info));
+        const Settings s = ReadSettings(programDir);
+        QCOMPARE(s.GsInfo.GSName, stored.GSName);
+        QCOMPARE(s.GsInfo.GSAddress, stored.GSAddress);
+        QCOMPARE(int(s.XSDPrintSet.PaperSize), 11);
     }
 
     void writeFailsOnReadOnlyFolder()
