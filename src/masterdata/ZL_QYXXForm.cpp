@@ -16,6 +16,7 @@ TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(paren
     GuardedConnect(Memo1, &QPlainTextEdit::textChanged, this, m_ctx, &TZL_QYXXForm::Memo1Change);
 
     const TGsInfo& g = m_ctx.GsInfo;
+    m_memoText = g.GSJianJie;
     Edit1->setText(g.GSName);
     Edit2->setText(g.GSPhone);
     Edit3->setText(g.GSFax);
@@ -27,14 +28,22 @@ TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(paren
     Memo1->setPlainText(g.GSJianJie);
 }
 
-// The memo accepts at most JianJieMaxLength characters.
+// The memo accepts at most JianJieMaxLength characters: input that would make it longer is
+// refused whole (the text and the cursor stay as they were). A longer stored introduction is
+// shown and kept whole; it can only get shorter.
 void TZL_QYXXForm::Memo1Change()
 {
     const QString text = Memo1->toPlainText();
-    if (text.size() <= JianJieMaxLength)
+    if (text.size() <= JianJieMaxLength || text.size() <= m_memoText.size()) {
+        m_memoText = text;
         return;
-    Memo1->setPlainText(text.left(JianJieMaxLength));
-    Memo1->moveCursor(QTextCursor::End);
+    }
+    const int cursor = Memo1->textCursor().position() - int(text.size() - m_memoText.size());
+    const QSignalBlocker quiet(Memo1);
+    Memo1->setPlainText(m_memoText);
+    QTextCursor c = Memo1->textCursor();
+    c.setPosition(qBound(0, cursor, int(m_memoText.size())));
+    Memo1->setTextCursor(c);
 }
 
 void TZL_QYXXForm::Button1Click()
@@ -49,6 +58,7 @@ void TZL_QYXXForm::Button1Click()
     info.GSZhanHao = Edit7->text();
     info.GSShuiHao = Edit8->text();
     info.GSJianJie = Memo1->toPlainText().remove(u'\r').remove(u'\n');  // stored on one line
+    info = StoredGsInfo(info);
     if (WriteGsInfo(m_ctx.ProgramDir, info)) {
         m_ctx.GsInfo = info;
         m_ctx.prompts->message(this, QStringLiteral("保存成功！"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 struct AppContext;
 struct TGsInfo;
@@ -34,6 +35,7 @@ public:
 private:
     void setupUi();
     AppContext& m_ctx;
+    QString m_memoText;  // the introduction as last accepted
 };
 
 // The longest introduction the memo accepts, in characters.

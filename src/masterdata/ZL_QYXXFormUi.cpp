@@ -1,6 +1,7 @@
 // Layout of the enterprise information window.
 #include "ZL_QYXXForm.h"
 
+#include "ScreenHelpers.h"
 #include "WindowParts.h"
 
 #include <QGridLayout>
@@ -22,7 +23,7 @@ void TZL_QYXXForm::setupUi()
     int row = 0;
     const auto field = [&](QLineEdit*& edit, const char* name, const char* label, int maxLength, int span) {
         edit = MakeEdit(this, name);
-        edit->setMaxLength(maxLength);
+        LimitLength(edit, maxLength);
         auto* caption = new QLabel(QString::fromUtf8(label), this);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(caption, row, 0);
@@ -39,7 +40,7 @@ void TZL_QYXXForm::setupUi()
     auto* postLabel = new QLabel(QStringLiteral("邮编："), this);
     postLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Edit4 = MakeEdit(this, "Edit4");
-    Edit4->setMaxLength(20);
+    LimitLength(Edit4, 20);
     grid->addWidget(postLabel, row, 2);
     grid->addWidget(Edit4, row, 3);
     ++row;
@@ -55,6 +56,7 @@ void TZL_QYXXForm::setupUi()
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setFixedHeight(90);
+    Memo1->setTabChangesFocus(true);  // the introduction is one paragraph; Tab moves on
     auto* memoLabel = new QLabel(QStringLiteral("简介："), this);
     memoLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(memoLabel, row, 0);

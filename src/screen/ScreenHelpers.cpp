@@ -6,6 +6,59 @@
 
 namespace {
 
+// Judges every change the user makes to a box's text however it came (input-method commits,
+// paste, drops, keys): each inserted character must pass the box's key filter, as if typed one
+// by one in place of the replaced text; a change it refuses is undone whole, the cursor back
+// where it was. Full-width digits and points (also the Chinese full stop, what an input method
+// gives for ".") count as their ASCII forms. Text set by the program is not judged, so stored
+// values are shown whole.
+class ChangeRule : public QObject {
+public:
+    ChangeRule(QLineEdit* box, KeyFilter filter)
+        : QObject(box), m_box(box), m_before(box->text()), m_filter(std::move(filter))
+    {
+        connect(box, &QLineEdit::textEdited, this, &ChangeRule::judge);
+        connect(box, &QLineEdit::textChanged, this, [this] { m_before = m_box->text(); });
+    }
+
+private:
+    void judge(const QString& edited)
+    {
+        const QString after = AsciiNumberText(edited);
+        qsizetype head = 0;
+        while (head < after.size() && head < m_before.size() && after[head] == m_before[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < after.size() - head && tail < m_before.size() - head
+               && after[after.size() - 1 - tail] == m_before[m_before.size() - 1 - tail])
+            ++tail;
+        const bool accepted = passes(head, m_before.size() - head - tail, after.mid(head, after.size() - head - tail));
+        if (accepted && after == edited)
+            return;
+        const int cursor = accepted ? m_box->cursorPosition() : int(head);
+        m_box->setText(accepted ? after : m_before);
+        m_box->setCursorPosition(cursor);
+    }
+
+    // Types inserted into a copy of the old text, over the replaced characters.
+    bool passes(qsizetype at, qsizetype replaced, const QString& inserted)
+    {
+        m_probe.setText(m_before);
+        m_probe.setSelection(int(at), int(replaced));
+        for (QChar c : inserted) {
+            if (m_filter(c, m_probe).isNull())
+                return false;
+            m_probe.insert(QString(c));
+        }
+        return true;
+    }
+
+    QLineEdit* m_box;
+    QString m_before;
+    KeyFilter m_filter;
+    QLineEdit m_probe;
+};
+
 // Applies a key filter to the characters typed into one box.
 class KeyFilterObject : public QObject {
 public:
@@ -74,7 +127,25 @@ KeyFilter LengthLimit(int length, KeyFilter next)
 
 void InstallKeyFilter(QLineEdit* box, KeyFilter filter)
 {
+    new ChangeRule(box, filter);
     box->installEventFilter(new KeyFilterObject(box, std::move(filter)));
+}
+
+QString AsciiNumberText(QString text)
+{
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0xFF10 && u <= 0xFF19)
+            c = QChar(u'0' + (u - 0xFF10));
+        else if (u == 0xFF0E || u == 0x3002)  // full-width point, Chinese full stop
+            c = u'.';
+    }
+    return text;
+}
+
+void LimitLength(QLineEdit* box, int maxLength)
+{
+    InstallKeyFilter(box, LengthLimit(maxLength, [](QChar key, const QLineEdit&) { return key; }));
 }
 
 void InstallFloatKeyFilter(QLineEdit* box)

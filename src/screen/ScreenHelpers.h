@@ -28,10 +28,21 @@ KeyFilter AcceptAlso(const QString& chars, KeyFilter next);
 // refused; other keys go through `next`. LengthLimit(4, IntKeyFilter) is a year box.
 KeyFilter LengthLimit(int length, KeyFilter next);
 
-// Puts a key filter on a box: typed characters the filter refuses never reach the box.
+// Puts a key filter on a box: typed characters the filter refuses never reach the box. Text that
+// arrives any other way (input-method commits, paste, drops) meets the same filter, character by
+// character; full-width digits and points (and the Chinese full stop) count as ASCII. A change
+// with a refused character is refused whole. Text the program sets is shown whole, unfiltered.
 void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
 void InstallFloatKeyFilter(QLineEdit* box);
 void InstallIntKeyFilter(QLineEdit* box);
+
+// Full-width digits, the full-width point and the Chinese full stop turned into ASCII.
+QString AsciiNumberText(QString text);
+
+// Limits what the user can type, paste or commit into a box to maxLength characters. Unlike
+// QLineEdit::setMaxLength it never cuts a longer text the program sets: a stored value is shown
+// and kept whole, and may only get shorter when edited.
+void LimitLength(QLineEdit* box, int maxLength);
 
 // Index of the first item equal to text (letter case counts), -1 when none.
 int ComboIndexOf(const QComboBox& combo, const QString& text);

@@ -1,13 +1,39 @@
 #include "WindowParts.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+// Enter (or Return) on a focused button presses that button. Without this, a button that is not
+// the dialog's default passes Enter on to the dialog, which presses the default button instead.
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        auto* button = static_cast<QPushButton*>(watched);
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+}  // namespace
 
 QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption)
 {
     auto* b = Named(new QPushButton(caption, parent), objectName);
     b->setAutoDefault(false);
+    b->installEventFilter(new EnterPressesButton(b));
     return b;
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 class TestEnterprise : public QObject {
     Q_OBJECT
@@ -69,17 +70,72 @@ private slots:
                      key);
     }
 
+    // Typing stops at each field's limit; at the memo's limit one more character is refused
+    // and the text stays as it was (nothing is dropped from its end).
     void fieldLengths()
     {
         AppFixture f;
         TZL_QYXXForm form(f.ctx());
+        form.show();
         const QList<std::pair<QLineEdit*, int>> lengths{{form.Edit1, 100}, {form.Edit2, 35}, {form.Edit3, 20},
                                                         {form.Edit4, 20},  {form.Edit5, 100}, {form.Edit6, 50},
                                                         {form.Edit7, 50},  {form.Edit8, 50}};
-        for (const auto& [edit, length] : lengths)
-            QCOMPARE(edit->maxLength(), length);
-        form.Memo1->setPlainText(QString(400, u'字'));
-        QCOMPARE(form.Memo1->toPlainText().size(), 300);
+        for (const auto& [edit, length] : lengths) {
+            QTest::keyClicks(edit, QString(length + 3, u'8'));
+            QCOMPARE(edit->text().size(), length);
+        }
+        const QString full = QStringLiteral("末") + QString(JianJieMaxLength - 2, u'字') + QStringLiteral("尾");
+        form.Memo1->setPlainText(full);
+        form.Memo1->setFocus();
+        QTextCursor c = form.Memo1->textCursor();
+        c.setPosition(1);
+        form.Memo1->setTextCursor(c);
+        QTest::keyClick(form.Memo1, 'x');
+        QCOMPARE(form.Memo1->toPlainText(), full);
+        QCOMPARE(form.Memo1->textCursor().position(), 1);
+        QTest::keyClick(form.Memo1, Qt::Key_Delete);
+        QTest::keyClick(form.Memo1, 'x');
+        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("末x") + QString(JianJieMaxLength - 3, u'字') + QStringLiteral("尾"));
+    }
+
+    // Stored values longer than the limits are shown whole and saved whole.
+    void longStoredValuesKeptWhole()
+    {
+        AppFixture f;
+        f.ctx().GsInfo.GSName = QString(150, u'名');
+        f.ctx().GsInfo.GSJianJie = QString(400, u'介');
+        TZL_QYXXForm form(f.ctx());
+        QCOMPARE(form.Edit1->text(), f.ctx().GsInfo.GSName);
+        QCOMPARE(form.Memo1->toPlainText(), f.ctx().GsInfo.GSJianJie);
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        const Settings s = ReadSettings(f.programDir());
+        QCOMPARE(s.GsInfo.GSName, QString(150, u'名'));
+        QCOMPARE(s.GsInfo.GSJianJie, QString(400, u'介'));
+    }
+
+    // Tab in the introduction moves the focus on; no tab character reaches the text.
+    void tabLeavesTheMemo()
+    {
+        AppFixture f;
+        TZL_QYXXForm form(f.ctx());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.Memo1->setFocus();
+        QTest::keyClicks(form.Memo1, QStringLiteral("ab"));
+        QTest::keyClick(form.Memo1, Qt::Key_Tab);
+        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("ab"));
+        QVERIFY(!form.Memo1->hasFocus());
+    }
+
+    // A pasted line break becomes a space, in the file and in memory alike.
+    void pastedLineBreaks()
+    {
+        AppFixture f;
+        TZL_QYXXForm form(f.ctx());
+        form.Edit1->setText(QStringLiteral("晴岚\n[PrintSet]"));
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QCOMPARE(f.ctx().GsInfo.GSName, QStringLiteral("晴岚 [PrintSet]"));
+        QCOMPARE(f.restart().GsInfo.GSName, QStringLiteral("晴岚 [PrintSet]"));
     }
 
     void failedWriteKeepsGsInfo()

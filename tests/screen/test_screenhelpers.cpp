@@ -2,8 +2,11 @@
 #include "ScreenHelpers.h"
 #include "StringGrid.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -168,6 +171,67 @@ private slots:
         QVERIFY(ok->hasFocus());
         QCOMPARE(clicked.count(), 0);
         QVERIFY(window.isVisible());
+    }
+
+    // Text that does not come from key presses meets the same rules: an input method's commit,
+    // paste. Full-width digits and points become ASCII; anything else is refused whole.
+    void filtersSeeEveryInput_data()
+    {
+        QTest::addColumn<bool>("integer");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("chinese full stop") << false << "12" << "。" << false << "12.";
+        QTest::newRow("full-width digits") << false << "1" << "２３．５" << false << "123.5";
+        QTest::newRow("chinese characters") << false << "12" << "五元" << false << "12";
+        QTest::newRow("second point") << false << "1.2" << "。" << false << "1.2";
+        QTest::newRow("pasted text") << false << "12" << "3a" << true << "12";
+        QTest::newRow("pasted number") << false << "" << "45.6" << true << "45.6";
+        QTest::newRow("integer point") << true << "12" << "。" << false << "12";
+        QTest::newRow("integer too long") << true << "1234" << "56" << true << "1234";
+        QTest::newRow("integer full-width") << true << "1" << "２" << false << "12";
+    }
+    void filtersSeeEveryInput()
+    {
+        QFETCH(bool, integer);
+        QFETCH(QString, before);
+        QFETCH(QString, input);
+        QFETCH(bool, paste);
+        QFETCH(QString, after);
+        QLineEdit box;
+        integer ? InstallIntKeyFilter(&box) : InstallFloatKeyFilter(&box);
+        box.setText(before);
+        if (paste) {
+            QApplication::clipboard()->setText(input);
+            box.paste();
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(input);
+            QApplication::sendEvent(&box, &commit);
+        }
+        QCOMPARE(box.text(), after);
+    }
+
+    // A length limit refuses typing, commits and paste past the limit, but never cuts a longer
+    // text the program sets; such a text may still get shorter.
+    void lengthLimit()
+    {
+        QLineEdit box;
+        LimitLength(&box, 5);
+        QTest::keyClicks(&box, QStringLiteral("abcdefg"));
+        QCOMPARE(box.text(), QStringLiteral("abcde"));
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("字"));
+        QApplication::sendEvent(&box, &commit);
+        QCOMPARE(box.text(), QStringLiteral("abcde"));
+        const QString stored(40, u'长');
+        box.setText(stored);
+        QCOMPARE(box.text(), stored);
+        QTest::keyClick(&box, 'x');
+        QCOMPARE(box.text(), stored);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.text(), QString(39, u'长'));
     }
 
     void comboIndexOf()
