@@ -1,7 +1,9 @@
 #include "AboutForm.h"
 
+#include "AppContext.h"
 #include "GuardedConnect.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -10,17 +12,19 @@ namespace {
 
 constexpr int Margin = 28;
 constexpr int EditionGap = 5;  // between the title's end and the edition text
+constexpr int WidestPath = 560;  // a longer database path is elided in the middle
 
 }  // namespace
 
 TAboutForm::TAboutForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
-    setupUi();
+    const QString path = context.db().isOpen() ? context.db().path() : context.DM.databasePath();
+    setupUi(QDir::toNativeSeparators(path));
     GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &QDialog::accept);
 }
 
 // Placed by hand: the edition text sits on the title's baseline, 5 pixels after its end.
-void TAboutForm::setupUi()
+void TAboutForm::setupUi(const QString& databaseFile)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("关于"));
@@ -47,7 +51,9 @@ void TAboutForm::setupUi()
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    const int width = EditionLabel->geometry().right() + 1 + Margin;
+    const QString dataText = QStringLiteral("数据库：") + databaseFile;
+    const int dataWidth = std::min(WidestPath, fontMetrics().horizontalAdvance(dataText) + 4);
+    const int width = std::max(EditionLabel->geometry().right() + 1 + Margin, dataWidth + 2 * Margin + 4);
     rule->setGeometry(Margin, TitleLabel->geometry().bottom() + 14, width - 2 * Margin, 2);
 
     int y = rule->geometry().bottom() + 14;
@@ -61,6 +67,13 @@ void TAboutForm::setupUi()
     line(MakerLabel, "MakerLabel", "制作：晴岚软件工作室");
     line(PhoneLabel, "PhoneLabel", "电话：0571-8765 4321");
     line(MailLabel, "MailLabel", "电子邮件：service@qinglan-soft.example");
+    DataLabel = new QLabel(fontMetrics().elidedText(dataText, Qt::ElideMiddle, dataWidth), this);
+    DataLabel->setObjectName(QStringLiteral("DataLabel"));
+    DataLabel->setToolTip(databaseFile);
+    DataLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    DataLabel->adjustSize();
+    DataLabel->move(Margin + 4, y);
+    y += DataLabel->height() + 8;
 
     OKButton = new QPushButton(QStringLiteral("确定"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

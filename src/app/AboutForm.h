@@ -6,7 +6,7 @@ struct AppContext;
 class QLabel;
 class QPushButton;
 
-// The "关于" window: the product title, its edition and the maker's lines.
+// The "关于" window: the product title, its edition, the maker's lines and the database file in use.
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
@@ -17,10 +17,11 @@ public:
     QLabel* MakerLabel = nullptr;
     QLabel* PhoneLabel = nullptr;
     QLabel* MailLabel = nullptr;
+    QLabel* DataLabel = nullptr;      // the database file, its full path as tooltip when elided
     QPushButton* OKButton = nullptr;
 
 private:
-    void setupUi();
+    void setupUi(const QString& databaseFile);
 
     AppContext& m_ctx;
 };

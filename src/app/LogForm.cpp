@@ -27,7 +27,10 @@ TLogForm::TLogForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ct
 void TLogForm::FillUserCombo()
 {
     ComboBox1->clear();
-    ComboBox1->addItems(UserNames(m_ctx.db()));
+    for (const QString& name : UserNames(m_ctx.db())) {
+        ComboBox1->addItem(name);
+        ComboBox1->setItemData(ComboBox1->count() - 1, name, Qt::ToolTipRole);
+    }
     ComboBox1->setCurrentIndex(-1);  // the operator picks or types a name
 }
 

@@ -3,6 +3,7 @@
 
 #include "WindowParts.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -21,7 +22,12 @@ void TLogForm::setupUi()
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setCompleter(nullptr);  // a typed name is never completed into another user's
+    // The window keeps its size whatever the names: long ones are elided in the list (the whole
+    // name is the item's tooltip).
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(16);
     ComboBox1->setMinimumWidth(200);
+    ComboBox1->view()->setTextElideMode(Qt::ElideMiddle);
 
     Edit1 = MakeEdit(this, "Edit1", true);
 

@@ -120,6 +120,8 @@ void TUserGLForm::SaveButtonClick()
     const QString name = UserNameEdit->text().trimmed();
     if (name.isEmpty())
         return refuse(UserNameEdit, QStringLiteral("请输入用户名!"));
+    if (name.size() > UserNameMaxLength)
+        return refuse(UserNameEdit, QStringLiteral("用户名称最多%1个字符，请改短一些!").arg(UserNameMaxLength));
     if (UserPass1Edit->text().isEmpty())
         return refuse(UserPass1Edit, QStringLiteral("请输入用户密码!"));
     if (UserPass2Edit->text().isEmpty())

@@ -66,3 +66,7 @@ private:
     AppContext& m_ctx;
     std::uint8_t m_mode = 0;
 };
+
+// The longest user name the window accepts, in characters (the login list shows longer names
+// of older data elided).
+inline constexpr int UserNameMaxLength = 50;

@@ -1,6 +1,7 @@
 // Layout of the user window.
 #include "UserGLForm.h"
 
+#include "ScreenHelpers.h"
 #include "StringGrid.h"
 #include "UserGLPages.h"
 #include "WindowParts.h"
@@ -34,6 +35,7 @@ void TUserGLForm::setupUi()
     GroupBox1 = new QGroupBox(QStringLiteral("添加/修改"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     UserNameEdit = MakeEdit(GroupBox1, "UserNameEdit");
+    LimitLength(UserNameEdit, UserNameMaxLength);
     UserPass1Edit = MakeEdit(GroupBox1, "UserPass1Edit", true);
     UserPass2Edit = MakeEdit(GroupBox1, "UserPass2Edit", true);
     auto* fields = new QFormLayout;

@@ -158,6 +158,22 @@ private slots:
         QVERIFY(f.prompts.entries.isEmpty());
     }
 
+    // A very long user name neither widens the window nor pushes its buttons off screen; the
+    // list shows it elided, the whole name as tooltip.
+    void longNameKeepsTheWindowSize()
+    {
+        AppFixture f;
+        const QString longName(5000, u'长');
+        InsertUser(f.ctx().db(), UserWithFlags(longName, 0));
+        TLogForm form(f.ctx());
+        form.show();
+        QVERIFY(form.width() < 600);
+        QVERIFY(form.rect().contains(form.Button2->geometry()));
+        const int index = form.ComboBox1->findText(longName);
+        QVERIFY(index >= 0);
+        QCOMPARE(form.ComboBox1->itemData(index, Qt::ToolTipRole).toString(), longName);
+    }
+
     void abandonedLoginOpensNoMainWindow()
     {
         AppFixture f;

@@ -115,6 +115,7 @@ private slots:
         QTest::newRow("no second password") << "li" << "a" << "" << "请再次输入用户密码!";
         QTest::newRow("passwords differ") << "li" << "a" << "A" << "两次输入密码不同，请重新输入用户密码!";
         QTest::newRow("name taken") << "CLERK" << "a" << "a" << "用户名称\"CLERK\"已存在,请输入其他用户名称!";
+        QTest::newRow("name too long") << QString(51, u'名') << "a" << "a" << "用户名称最多50个字符，请改短一些!";
         QTest::newRow("built-in name taken") << "系统管理员" << "a" << "a" << "用户名称\"系统管理员\"已存在,请输入其他用户名称!";
     }
 
@@ -139,6 +140,28 @@ private slots:
             QVERIFY(form.UserPass1Edit->text().isEmpty());
             QVERIFY(form.UserPass2Edit->text().isEmpty());
         }
+    }
+
+    // Typing stops at 50 characters; a longer name of older data is shown whole and must be
+    // shortened before it is saved again.
+    void nameLength()
+    {
+        AppFixture f;
+        const QString longName(5000, u'长');
+        InsertUser(f.ctx().db(), UserWithFlags(longName, 0));
+        TUserGLForm form(f.ctx());
+        form.show();
+        Click(form.AddButton);
+        form.UserNameEdit->setFocus();
+        QTest::keyClicks(form.UserNameEdit, QString(60, u'a'));
+        QCOMPARE(form.UserNameEdit->text(), QString(50, u'a'));
+        Click(form.CancelButton);
+        SelectUser(form, longName);
+        Click(form.EditButton);
+        QCOMPARE(form.UserNameEdit->text(), longName);
+        Click(form.SaveButton);
+        QCOMPARE(f.prompts.last(), QStringLiteral("用户名称最多50个字符，请改短一些!"));
+        QCOMPARE(form.mode(), std::uint8_t(2));
     }
 
     void editAndRename()
