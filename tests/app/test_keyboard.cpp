@@ -8,8 +8,14 @@
 #include "UserGLForm.h"
 #include "ZL_QYXXForm.h"
 
+#include "Commands.h"
+#include "RegisteredWindows.h"
+
+#include <QApplication>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -75,6 +81,52 @@ private slots:
             if (byDefault != button)
                 QVERIFY2(byDefault == nullptr || defaultPressed.isEmpty(), qPrintable(name));
         }
+    }
+
+    // Every window the main menu opens, every button in it: Enter on the focused button presses
+    // that button and not the default one. The buttons' handlers are kept quiet (signals
+    // blocked); a press shows as the toggle of a button made checkable for the test.
+    void everyRegisteredWindow()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("系统管理员"), 1));
+        RegisterWindows();
+        QStringList faults;
+        QSet<QString> seen;
+        int buttons = 0;
+        for (const Command& c : CommandTable()) {
+            if (!c.opener || seen.contains(c.window))
+                continue;
+            seen.insert(c.window);
+            QTimer::singleShot(0, [&] {
+                auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (!window) {
+                    faults << c.window + QStringLiteral(": no window");
+                    return;
+                }
+                QPushButton* byDefault = DefaultButton(*window);
+                for (QPushButton* b : window->findChildren<QPushButton*>()) {
+                    if (!b->isVisible() || !b->isEnabled() || b == byDefault || b->isCheckable())
+                        continue;
+                    ++buttons;
+                    QSignalSpy defaultPressed(byDefault ? byDefault : b, &QPushButton::clicked);
+                    b->setFocus();
+                    b->setCheckable(true);
+                    const QSignalBlocker quiet(b);
+                    QTest::keyClick(b, Qt::Key_Return);
+                    if (!b->isChecked())
+                        faults << c.window + u'.' + b->objectName() + QStringLiteral(": not pressed");
+                    if (byDefault && !defaultPressed.isEmpty())
+                        faults << c.window + u'.' + b->objectName() + QStringLiteral(": default pressed");
+                    b->setChecked(false);
+                    b->setCheckable(false);
+                }
+                window->reject();
+            });
+            c.opener(f.ctx(), nullptr, c.mode);
+        }
+        QVERIFY(buttons > 10);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
 
