@@ -95,7 +95,7 @@ void TJieQunForm::ShowTotals()
         double sum = 0;
         for (int row = 1; row < StringGrid1->rowCount(); ++row)
             sum += CellNumber(StringGrid1->cell(col, row));
-        labels[col - 3]->setText(FormatYuan(sum));
+        labels[col - 3]->setText(YuanText(sum));
     }
 }
 
@@ -141,7 +141,7 @@ void TJieQunForm::PrintJieQun(bool preview)
     ReportRequest r;
     r.form = ReportForm::JieQun;
     r.prepare = [rows = m_rows] {
-        ReportDataset set;
+        RowSet set;
         set.columns = {"JQM1", "JQM2", "XSE", "XSLR", "Other_SR", "Other_ZC", "BenQiLR"};
         for (const TJieQun& j : rows)
             set.rows.append({j.JQM.left(4), j.JQM.mid(4, 2), RoundFloat(2, j.XSE), RoundFloat(2, j.XSLR),
