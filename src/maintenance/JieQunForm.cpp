@@ -1,6 +1,8 @@
 #include "JieQunForm.h"
 
 #include "AppContext.h"
+#include "GridColumns.h"
+#include "JieQunStore.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
 #include "MonthKey.h"
@@ -18,12 +20,23 @@
 
 namespace {
 
-QString Money(double x)
-{
-    return FormatGeneral(RoundFloat(2, x));
-}
+const QVector<GridColumn> JieQunColumns = {
+    {QString(), 12},
+    {QStringLiteral("年份"), 60, QStringLiteral("JQM1")},
+    {QStringLiteral("月份"), 50, QStringLiteral("JQM2")},
+    {QStringLiteral("销售额"), 90, QStringLiteral("XSE"), GridFormat::Money},
+    {QStringLiteral("销售利润"), 90, QStringLiteral("XSLR"), GridFormat::Money},
+    {QStringLiteral("营业收入"), 90, QStringLiteral("Other_SR"), GridFormat::Money},
+    {QStringLiteral("营业支出"), 90, QStringLiteral("Other_ZC"), GridFormat::Money},
+    {QStringLiteral("本期利润"), 90, QStringLiteral("BenQiLR"), GridFormat::Money},
+};
 
 }  // namespace
+
+const QVector<GridColumn>& TJieQunForm::columns()
+{
+    return JieQunColumns;
+}
 
 TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
@@ -79,11 +92,7 @@ bool TJieQunForm::eventFilter(QObject* watched, QEvent* event)
 void TJieQunForm::ListJieQun(const QString& first, const QString& last)
 {
     m_rows = ::ListJieQun(m_ctx.db(), first, last);
-    QVector<QStringList> cells;
-    for (const TJieQun& r : m_rows)
-        cells.append({QString(), r.JQM.left(4), r.JQM.mid(4, 2), Money(r.XSE), Money(r.XSLR), Money(r.Other_SR),
-                      Money(r.Other_ZC), Money(r.BenQiLR)});
-    StringGrid1->setDataRows(std::move(cells));
+    FillGrid(*StringGrid1, m_rows, JieQunColumns);
     StringGrid1->setRow(1);
 }
 
@@ -91,12 +100,8 @@ void TJieQunForm::ListJieQun(const QString& first, const QString& last)
 void TJieQunForm::ShowTotals()
 {
     QLabel* const labels[] = {XSELabel, XSLRLabel, SRLabel, ZCLabel, BQLRLabel};
-    for (int col = 3; col <= 7; ++col) {
-        double sum = 0;
-        for (int row = 1; row < StringGrid1->rowCount(); ++row)
-            sum += CellNumber(StringGrid1->cell(col, row));
-        labels[col - 3]->setText(YuanText(sum));
-    }
+    for (int col = 3; col <= 7; ++col)
+        labels[col - 3]->setText(YuanText(ColumnSum(*StringGrid1, col)));
 }
 
 void TJieQunForm::CXButtonClick()
@@ -140,14 +145,7 @@ void TJieQunForm::PrintJieQun(bool preview)
 {
     ReportRequest r;
     r.form = ReportForm::JieQun;
-    r.prepare = [rows = m_rows] {
-        RowSet set;
-        set.columns = {"JQM1", "JQM2", "XSE", "XSLR", "Other_SR", "Other_ZC", "BenQiLR"};
-        for (const TJieQun& j : rows)
-            set.rows.append({j.JQM.left(4), j.JQM.mid(4, 2), RoundFloat(2, j.XSE), RoundFloat(2, j.XSLR),
-                             RoundFloat(2, j.Other_SR), RoundFloat(2, j.Other_ZC), RoundFloat(2, j.BenQiLR)});
-        return ReportData{set, {}};
-    };
+    r.prepare = [rows = m_rows] { return ReportData{rows, {}}; };
     r.labels = {{QStringLiteral("TitleQRLabel"), BeginYEdit->text() + QStringLiteral("年") + BeginMEdit->text()
                                                      + QStringLiteral("月 至 ") + EndYEdit->text() + QStringLiteral("年")
                                                      + EndMEdit->text() + QStringLiteral("月 结存数据")},

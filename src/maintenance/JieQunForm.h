@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JieQunStore.h"
+#include "RowSet.h"
 
 #include <QDialog>
 #include <QVector>
@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class StringGrid;
+struct GridColumn;
 
 // Monthly closing: the closing rows of a range of months with their totals, closing a month
 // (again), print and preview of the rows listed.
@@ -45,12 +46,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static const QVector<GridColumn>& columns();
     void setupUi();
     void ListJieQun(const QString& first, const QString& last);
     void ShowTotals();
     void PrintJieQun(bool preview);
 
     AppContext& m_ctx;
-    QVector<TJieQun> m_rows;  // the rows listed, printed as they are
+    RowSet m_rows;  // the rows listed, printed as they are
     bool m_shown = false;
 };

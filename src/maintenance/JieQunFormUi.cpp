@@ -1,6 +1,7 @@
 // Layout of the monthly closing window.
 #include "JieQunForm.h"
 
+#include "GridColumns.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
@@ -68,16 +69,9 @@ void TJieQunForm::setupUi()
     range->addStretch();
 
     StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setColCount(8);
     StringGrid1->setFixedCols(1);
-    StringGrid1->setHeader({QString(), QStringLiteral("年份"), QStringLiteral("月份"), QStringLiteral("销售额"),
-                            QStringLiteral("销售利润"), QStringLiteral("营业收入"), QStringLiteral("营业支出"),
-                            QStringLiteral("本期利润")});
+    SetGridColumns(*StringGrid1, columns());
     StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
-    StringGrid1->setColWidth(0, 12);
-    const int widths[] = {0, 45, 45, 70, 70, 70, 70, 70};
-    for (int col = 1; col < 8; ++col)
-        StringGrid1->setColWidth(col, widths[col] + 20);  // room for the larger screen font
     ClearGrid(*StringGrid1);
 
     XSELabel = Total(this, "XSELabel");

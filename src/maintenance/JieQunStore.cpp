@@ -57,14 +57,11 @@ void ReMakeJieQun(Database& db, const QString& key)
     t.commit();
 }
 
-QVector<TJieQun> ListJieQun(Database& db, const QString& first, const QString& last)
+RowSet ListJieQun(Database& db, const QString& first, const QString& last)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select JQM,XSE,XSLR,Other_SR,Other_ZC,BenQiLR,ClearState from Log_JieQun "
-                                         "where JQM>=:first and JQM<=:last order by JQM"),
-                          {{QStringLiteral(":first"), first}, {QStringLiteral(":last"), last}});
-    QVector<TJieQun> rows;
-    while (q.next())
-        rows.append({q.value(0).toString(), q.value(1).toDouble(), q.value(2).toDouble(), q.value(3).toDouble(),
-                     q.value(4).toDouble(), q.value(5).toDouble(), q.value(6).toInt()});
-    return rows;
+    return SelectRows(db,
+                      QStringLiteral("select JQM,substr(JQM,1,4) as JQM1,substr(JQM,5,2) as JQM2,XSE,XSLR,Other_SR,"
+                                     "Other_ZC,BenQiLR,ClearState from Log_JieQun "
+                                     "where JQM>=:first and JQM<=:last order by JQM"),
+                      {{QStringLiteral(":first"), first}, {QStringLiteral(":last"), last}});
 }

@@ -1,20 +1,10 @@
 #pragma once
 
+#include "RowSet.h"
+
 #include <QString>
-#include <QVector>
 
 class Database;
-
-// One closing row of Log_JieQun.
-struct TJieQun {
-    QString JQM;
-    double XSE = 0;       // sales amount
-    double XSLR = 0;      // sales profit
-    double Other_SR = 0;  // other income
-    double Other_ZC = 0;  // other expense
-    double BenQiLR = 0;   // profit of the period
-    int ClearState = 1;   // 1 closed, 2 closed and cleared
-};
 
 // 0 no closing row, 1 closed with its data present, 2 closed and cleared.
 int GetJieQunState(Database& db, const QString& key);
@@ -29,5 +19,7 @@ void DeleteJieQun(Database& db, const QString& key);
 // Closes a month again: deletes its row and computes it afresh, as one unit.
 void ReMakeJieQun(Database& db, const QString& key);
 
-// The rows of the months first..last (keys compared as text), in month order.
-QVector<TJieQun> ListJieQun(Database& db, const QString& first, const QString& last);
+// The closing rows of the months first..last (keys compared as text), in month order: JQM, its
+// year JQM1 and month JQM2, sales XSE, sales profit XSLR, other income Other_SR and expense
+// Other_ZC, profit of the period BenQiLR, ClearState. The window lists them and prints them.
+RowSet ListJieQun(Database& db, const QString& first, const QString& last);

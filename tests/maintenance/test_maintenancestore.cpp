@@ -12,10 +12,21 @@
 
 namespace {
 
-TJieQun Row(Database& db, const QString& key)
+// The closing row of a month.
+struct Closing {
+    QString JQM;
+    double XSE = 0, XSLR = 0, Other_SR = 0, Other_ZC = 0, BenQiLR = 0;
+    int ClearState = 0;
+};
+
+Closing Row(Database& db, const QString& key)
 {
-    const QVector<TJieQun> rows = ListJieQun(db, key, key);
-    return rows.isEmpty() ? TJieQun{} : rows.first();
+    const RowSet rows = ListJieQun(db, key, key);
+    if (rows.isEmpty())
+        return {};
+    const auto v = [&](const char* column) { return rows.value(0, QString::fromLatin1(column)); };
+    return {v("JQM").toString(), v("XSE").toDouble(),      v("XSLR").toDouble(),      v("Other_SR").toDouble(),
+            v("Other_ZC").toDouble(), v("BenQiLR").toDouble(), v("ClearState").toInt()};
 }
 
 int Count(Database& db, const QString& table, const QString& condition = QStringLiteral("1=1"))
@@ -73,7 +84,7 @@ private slots:
 
         QCOMPARE(GetJieQunState(t.db, "202405"), 0);
         MakeJieQun(t.db, "202405");
-        const TJieQun r = Row(t.db, "202405");
+        const Closing r = Row(t.db, "202405");
         QCOMPARE(r.JQM, QStringLiteral("202405"));
         QCOMPARE(r.XSE, 500.0);
         QCOMPARE(r.XSLR, 200.0);
@@ -88,7 +99,7 @@ private slots:
     {
         TestDb t;
         MakeJieQun(t.db, "200801");
-        const TJieQun r = Row(t.db, "200801");
+        const Closing r = Row(t.db, "200801");
         QCOMPARE(r.JQM, QStringLiteral("200801"));
         QCOMPARE(r.XSE + r.XSLR + r.Other_SR + r.Other_ZC + r.BenQiLR, 0.0);
         QCOMPARE(r.ClearState, 1);
@@ -126,10 +137,11 @@ private slots:
             MakeJieQun(t.db, key);
         t.db.exec("update Log_JieQun set ClearState=2 where JQM='202402'");
         QCOMPARE(GetJieQunState(t.db, "202402"), 2);
+        const RowSet rows = ListJieQun(t.db, "202401", "202403");
         QStringList listed;
-        for (const TJieQun& r : ListJieQun(t.db, "202401", "202403"))
-            listed << r.JQM;
-        QCOMPARE(listed, (QStringList{"202401", "202402", "202403"}));
+        for (int r = 0; r < rows.rowCount(); ++r)
+            listed << rows.value(r, "JQM2").toString();
+        QCOMPARE(listed, (QStringList{"01", "02", "03"}));
         QVERIFY(ListJieQun(t.db, "202403", "202401").isEmpty());
         QCOMPARE(ListUnclearedJieQun(t.db), (QStringList{"202312", "202401", "202403"}));
     }
@@ -144,7 +156,7 @@ private slots:
         AddMonth(t.db, 2024, 6, "06");
         MakeJieQun(t.db, "202405");
         MakeJieQun(t.db, "202406");
-        const TJieQun closed = Row(t.db, "202405");
+        const Closing closed = Row(t.db, "202405");
         const int stock = t.db.scalar("select ShuLiang from Log_KuCun").toInt();
 
         ClearMonthData(t.db, "202405");
