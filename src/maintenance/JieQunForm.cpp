@@ -145,7 +145,14 @@ void TJieQunForm::PrintJieQun(bool preview)
 {
     ReportRequest r;
     r.form = ReportForm::JieQun;
-    r.prepare = [rows = m_rows] { return ReportData{rows, {}}; };
+    // The rows as listed, money to the cent as on screen.
+    r.prepare = [rows = m_rows]() mutable {
+        for (const GridColumn& column : JieQunColumns)
+            if (const int i = rows.columnIndex(column.field); column.format == GridFormat::Money && i >= 0)
+                for (QVector<QVariant>& row : rows.rows)
+                    row[i] = RoundFloat(2, row[i].toDouble());
+        return ReportData{rows, {}};
+    };
     r.labels = {{QStringLiteral("TitleQRLabel"), BeginYEdit->text() + QStringLiteral("年") + BeginMEdit->text()
                                                      + QStringLiteral("月 至 ") + EndYEdit->text() + QStringLiteral("年")
                                                      + EndMEdit->text() + QStringLiteral("月 结存数据")},

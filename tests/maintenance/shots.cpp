@@ -1,0 +1,117 @@
+// Screenshots of the maintenance windows, drawn offscreen on a temporary program folder with the
+// demonstration data, its months closed:
+//   QT_QPA_PLATFORM=offscreen maintenance_shots DIR
+// writes closing.png, closing-preview.png, clearing.png, clearing-question.png, init.png,
+// backup.png and restore.png into DIR.
+
+#include "AppContext.h"
+#include "Application.h"
+#include "ClearDataForm.h"
+#include "DataBAKForm.h"
+#include "InitSYSForm.h"
+#include "JieQunForm.h"
+#include "JieQunStore.h"
+#include "MonthKey.h"
+#include "ReportPreviewDialog.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+QDir Out;
+
+void Shot(QWidget& window, const char* name)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    const QString path = Out.filePath(QLatin1String(name));
+    window.grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+// Takes the next modal window (a preview or a question) and closes it.
+void ShotOfModal(const char* name)
+{
+    QTimer::singleShot(0, [name] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (qobject_cast<ReportPreviewDialog*>(modal))
+                modal->resize(900, 700);
+            Shot(*modal, name);
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->reject();
+            else
+                static_cast<QDialog*>(modal)->reject();
+        }
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QingLanApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: maintenance_shots DIR" << Qt::endl;
+        return 2;
+    }
+    Out = QDir(QString::fromLocal8Bit(argv[1]));
+    Out.mkpath(QStringLiteral("."));
+    QTemporaryDir dir;
+    AppContext context(dir.path() + u'/');
+    BoxPrompts prompts;
+    context.prompts = &prompts;
+    app.setPrompts(&prompts);
+    if (!context.InitSystem())
+        return 1;
+    // The demonstration data covers about four months up to today: close each of them.
+    const QDate today = QDate::currentDate();
+    for (int back = 5; back >= 0; --back) {
+        const QDate month = today.addMonths(-back);
+        MakeJieQun(context.db(), MonthKey(QString::number(month.year()), QString::number(month.month())));
+    }
+    {
+        TJieQunForm form(context);
+        const QDate first = today.addMonths(-5);
+        form.BeginYUpDown->setValue(first.year());
+        form.BeginMUpDown->setValue(first.month());
+        form.EndYUpDown->setValue(today.year());
+        form.EndMUpDown->setValue(today.month());
+        form.show();
+        form.CXButton->click();
+        Shot(form, "closing.png");
+        ShotOfModal("closing-preview.png");
+        form.BrowseButton->click();
+    }
+    {
+        TClearDataForm form(context);
+        Shot(form, "clearing.png");
+        ShotOfModal("clearing-question.png");
+        form.ClearButton->click();
+    }
+    {
+        TInitSYSForm form(context);
+        form.XSCheckBox->setChecked(true);
+        form.SZCheckBox->setChecked(true);
+        Shot(form, "init.png");
+    }
+    {
+        TDataBAK_Form form(context);
+        form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
+        Shot(form, "backup.png");
+    }
+    {
+        TDataCBAK_Form form(context);
+        form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
+        Shot(form, "restore.png");
+    }
+    return 0;
+}
