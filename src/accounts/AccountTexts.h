@@ -3,16 +3,11 @@
 // What differs between the receivables side and the payables side of the accounts windows:
 // captions, messages, object names and the columns of the document list.
 
-#include "AccountsStore.h"
+#include "GridColumns.h"
+#include "PartPayments.h"
 
 #include <QString>
 #include <QVector>
-
-struct DocumentColumn {
-    QString header;
-    int width;
-    QString (*text)(const OpenDocument&);
-};
 
 struct AccountTexts {
     QString formName;          // object name of the window
@@ -26,8 +21,8 @@ struct AccountTexts {
     QString historyButton;     // object name of that button
     QString writeOffQuestion;  // "确定要核消当前此笔应收款吗?"
     QString reportTitle;       // "销售应收款报表"
-    int specWidth;             // width of the lines' "型号/规格" column
-    QVector<DocumentColumn> documentColumns;  // columns 1.. of the document list
+    QVector<GridColumn> documentColumns;  // the document list (column 0 the narrow fixed one)
+    QVector<GridColumn> lineColumns;      // the lines of the selected document
 
     // The receipt (payment) dialog and the history dialog.
     QString recordFormName;    // "CJYSKForm"
@@ -36,10 +31,8 @@ struct AccountTexts {
     QString amountMissing;     // "请输入此次收款金额!"
     QString historyFormName;   // "SKGCForm"
     QString historyCaption;    // "收款过程" ("还款过程" on the payables side)
-    QString historyAmount;     // "收款金额"
+    QVector<GridColumn> historyColumns;   // date and amount of each part payment
+    QVector<GridColumn> ageingColumns;    // the ageing list
 };
 
 const AccountTexts& TextsOf(AccountSide side);
-
-// Money as the windows show it: to the cent, in general format.
-QString MoneyText(double x);

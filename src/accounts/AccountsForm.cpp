@@ -3,7 +3,7 @@
 #include "AccountTexts.h"
 #include "AccountsStore.h"
 #include "AppContext.h"
-#include "DocumentStore.h"
+#include "GridColumns.h"
 #include "GuardedConnect.h"
 #include "NumberText.h"
 #include "PartPaymentDialogs.h"
@@ -62,41 +62,21 @@ void TAccountsForm::ListParties()
 
 void TAccountsForm::ListDocuments(const QString& party)
 {
-    const QVector<DocumentColumn>& columns = TextsOf(m_side).documentColumns;
-    QVector<QStringList> rows;
-    for (const OpenDocument& d : OpenDocuments(m_ctx.db(), m_side, party)) {
-        QStringList row{QString()};
-        for (const DocumentColumn& c : columns)
-            row.append(c.text(d));
-        rows.append(row);
-    }
     const QSignalBlocker quiet(StringGrid2);
-    StringGrid2->setDataRows(std::move(rows));
+    FillGrid(*StringGrid2, OpenDocuments(m_ctx.db(), m_side, party), TextsOf(m_side).documentColumns);
     StringGrid2->setRow(1);
 }
 
 void TAccountsForm::ShowLines(const QString& dh)
 {
-    const QVector<TShangPinItem> lines = m_side == AccountSide::Receivable ? XiaoShouLines(m_ctx.db(), dh)
-                                                                           : CaiGouLines(m_ctx.db(), dh);
-    QVector<QStringList> rows;
-    for (const TShangPinItem& it : lines)
-        rows.append({QString(), it.PinPai, it.chanpin, it.guige, MoneyText(it.danjia), QString::number(it.shuliang),
-                     MoneyText(it.jinE)});
-    StringGrid3->setDataRows(std::move(rows));
+    FillGrid(*StringGrid3, DocumentLines(m_ctx.db(), m_side, dh), TextsOf(m_side).lineColumns);
     StringGrid3->setRow(StringGrid3->rowCount() - 1);
 }
 
 void TAccountsForm::ShowTotals()
 {
-    double amount = 0;
-    double owed = 0;
-    for (int r = 1; r < StringGrid2->rowCount(); ++r) {
-        amount += CellNumber(StringGrid2->cell(AmountColumn, r));
-        owed += CellNumber(StringGrid2->cell(OwedColumn, r));
-    }
-    JELabel->setText(YuanText(amount));
-    QKLabel->setText(YuanText(owed));
+    JELabel->setText(YuanText(ColumnSum(*StringGrid2, AmountColumn)));
+    QKLabel->setText(YuanText(ColumnSum(*StringGrid2, OwedColumn)));
 }
 
 QString TAccountsForm::selectedDH() const

@@ -2,6 +2,7 @@
 #include "AccountsForm.h"
 
 #include "AccountTexts.h"
+#include "GridColumns.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
@@ -13,17 +14,14 @@
 
 namespace {
 
-// A list grid: columns with their headers and widths (column 0 the narrow fixed column when
-// fixed), the given row height.
-StringGrid* MakeGrid(QWidget* parent, const char* name, bool fixedColumn, const QStringList& headers,
-                     const QVector<int>& widths, int rowHeight)
+// A list grid laid out for its columns with the given row height; column 0 is the narrow fixed
+// column when fixed, otherwise the grid shows no row headers.
+StringGrid* MakeGrid(QWidget* parent, const char* name, bool fixedColumn, const QVector<GridColumn>& columns,
+                     int rowHeight)
 {
     auto* grid = Named(new StringGrid(parent), name);
     grid->setFixedCols(fixedColumn ? 1 : 0);
-    grid->setColCount(int(headers.size()));
-    grid->setHeader(headers);
-    for (int c = 0; c < widths.size(); ++c)
-        grid->setColWidth(c, widths[c]);
+    SetGridColumns(*grid, columns);
     grid->verticalHeader()->setDefaultSectionSize(std::max(rowHeight, grid->fontMetrics().height() + 4));
     if (!fixedColumn)
         grid->verticalHeader()->hide();
@@ -52,25 +50,16 @@ void TAccountsForm::setupUi()
         bar->addWidget(b);
     bar->addStretch();
 
-    StringGrid1 = MakeGrid(this, "StringGrid1", false, {texts.partyList}, {130}, 15);
+    StringGrid1 = MakeGrid(this, "StringGrid1", false, {{texts.partyList, 130}}, 15);
     StringGrid1->setAlternatingRowColors(false);
     StringGrid1->setFixedWidth(130 + 2 * StringGrid1->frameWidth());
 
-    QStringList headers{QString()};
-    QVector<int> widths{24};
-    for (const DocumentColumn& c : texts.documentColumns) {
-        headers.append(c.header);
-        widths.append(c.width);
-    }
     auto* documents = Named(new QGroupBox(texts.documentsGroup, this), "GroupBox1");
-    StringGrid2 = MakeGrid(documents, "StringGrid2", true, headers, widths, 18);
+    StringGrid2 = MakeGrid(documents, "StringGrid2", true, texts.documentColumns, 18);
     (new QVBoxLayout(documents))->addWidget(StringGrid2);
 
     auto* lines = Named(new QGroupBox(texts.linesGroup, this), "GroupBox2");
-    StringGrid3 = MakeGrid(lines, "StringGrid3", true,
-                           {QString(), QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("型号/规格"),
-                            QStringLiteral("单价"), QStringLiteral("数量"), QStringLiteral("金额")},
-                           {24, 70, 130, texts.specWidth, 70, 50, 80}, 18);
+    StringGrid3 = MakeGrid(lines, "StringGrid3", true, texts.lineColumns, 18);
     (new QVBoxLayout(lines))->addWidget(StringGrid3);
 
     JELabel = Named(new QLabel(this), "JELabel");

@@ -5,6 +5,12 @@
 
 #include <QHash>
 
+namespace {
+
+const QString DH = QStringLiteral(":dh");
+
+}  // namespace
+
 QString AllParties()
 {
     return QStringLiteral("所有");
@@ -21,70 +27,63 @@ QStringList OwingParties(Database& db, AccountSide side)
     return names;
 }
 
-QVector<OpenDocument> OpenDocuments(Database& db, AccountSide side, const QString& party)
+RowSet OpenDocuments(Database& db, AccountSide side, const QString& party)
 {
     const AccountTables& t = TablesOf(side);
-    const bool sales = side == AccountSide::Receivable;
     QString sql = QStringLiteral("select dh,%1,in_date,shuliang,jinE,QK,Remark%2 from %3 where QK<>0")
-                      .arg(t.party, sales ? QStringLiteral(",yewuyuan,KeHuPhone,KeHuAddress") : QString(), t.header);
+                      .arg(t.party,
+                           side == AccountSide::Receivable ? QStringLiteral(",yewuyuan,KeHuPhone,KeHuAddress") : QString(),
+                           t.header);
     SqlParams params;
     if (!party.isEmpty() && party != AllParties()) {
         sql += QStringLiteral(" and %1=:party").arg(t.party);
         params.append({QStringLiteral(":party"), party});
     }
-    QSqlQuery q = db.exec(sql + QStringLiteral(" order by autoid"), params);
-    QVector<OpenDocument> docs;
-    while (q.next()) {
-        OpenDocument d;
-        d.dh = q.value(0).toString();
-        d.party = q.value(1).toString();
-        d.in_date = QDate::fromString(q.value(2).toString(), QStringLiteral("yyyy-MM-dd"));
-        d.shuliang = q.value(3).toInt();
-        d.jinE = q.value(4).toDouble();
-        d.QK = q.value(5).toDouble();
-        d.Remark = q.value(6).toString();
-        if (sales) {
-            d.yewuyuan = q.value(7).toString();
-            d.phone = q.value(8).toString();
-            d.address = q.value(9).toString();
-        }
-        docs.append(d);
-    }
-    return docs;
+    return SelectRows(db, sql + QStringLiteral(" order by autoid"), params);
 }
 
-QVector<PartPayment> PartPayments(Database& db, AccountSide side, const QString& dh)
+RowSet DocumentLines(Database& db, AccountSide side, const QString& dh)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select in_date,JinE from %1 where dh=:dh order by in_date,autoid")
-                              .arg(TablesOf(side).history),
-                          {{QStringLiteral(":dh"), dh}});
-    QVector<PartPayment> rows;
-    while (q.next())
-        rows.append({QDate::fromString(q.value(0).toString(), QStringLiteral("yyyy-MM-dd")), q.value(1).toDouble()});
-    return rows;
+    return SelectRows(db,
+                      QStringLiteral("select PinPai,chanpin,guige,danjia,shuliang,jinE from %1 where dh=:dh order by autoid")
+                          .arg(TablesOf(side).lines),
+                      {{DH, dh}});
 }
 
-QVector<AgeingRow> Ageing(const QVector<OpenDocument>& documents, const QDate& today)
+RowSet PartPayments(Database& db, AccountSide side, const QString& dh)
 {
-    QVector<AgeingRow> rows;
+    return SelectRows(db,
+                      QStringLiteral("select in_date,JinE from %1 where dh=:dh order by in_date,autoid")
+                          .arg(TablesOf(side).history),
+                      {{DH, dh}});
+}
+
+RowSet Ageing(const RowSet& documents, AccountSide side, const QDate& today)
+{
+    const QString partyColumn = TablesOf(side).party;
+    RowSet ageing;
+    ageing.columns = {QStringLiteral("party"), QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
+                      QStringLiteral("B4"), QStringLiteral("total")};
+    QVector<QVariant> sum{QStringLiteral("合计"), 0.0, 0.0, 0.0, 0.0, 0.0};
     QHash<QString, int> index;
-    AgeingRow sum;
-    sum.party = QStringLiteral("合计");
-    for (const OpenDocument& d : documents) {
-        auto it = index.find(d.party);
+    for (int r = 0; r < documents.rowCount(); ++r) {
+        const QString party = documents.value(r, partyColumn).toString();
+        const QDate day = QDate::fromString(documents.value(r, QStringLiteral("in_date")).toString(), Qt::ISODate);
+        const double QK = documents.value(r, QStringLiteral("QK")).toDouble();
+        auto it = index.find(party);
         if (it == index.end()) {
-            it = index.insert(d.party, int(rows.size()));
-            rows.append(AgeingRow{d.party});
+            it = index.insert(party, int(ageing.rows.size()));
+            ageing.rows.append({party, 0.0, 0.0, 0.0, 0.0, 0.0});
         }
-        const qint64 days = d.in_date.daysTo(today);
+        const qint64 days = day.daysTo(today);
         int band = 0;
         while (band < 3 && days > AgeingBandDays[band])
             ++band;
-        for (AgeingRow* r : {&rows[*it], &sum}) {
-            r->bands[band] = RoundFloat(2, r->bands[band] + d.QK);
-            r->total = RoundFloat(2, r->total + d.QK);
+        for (QVector<QVariant>* row : {&ageing.rows[*it], &sum}) {
+            (*row)[1 + band] = RoundFloat(2, (*row)[1 + band].toDouble() + QK);
+            (*row)[5] = RoundFloat(2, (*row)[5].toDouble() + QK);
         }
     }
-    rows.append(sum);
-    return rows;
+    ageing.rows.append(sum);
+    return ageing;
 }

@@ -1,60 +1,41 @@
 #pragma once
 
-// The lists of the receivables and payables windows: who owes (or is owed), the open documents
-// and the part payments of one document. One set of routines serves both sides.
+// The lists of the receivables and payables windows: who owes (or is owed), the open documents,
+// their lines and part payments, and the ageing of what is owed. One set of routines serves both
+// sides.
 
 #include "PartPayments.h"
+#include "RowSet.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 class Database;
 
 // The selection value heading the customer and supplier lists: every customer (supplier).
 QString AllParties();
 
-// One open document (amount owed not 0) as the window lists it. The salesperson, telephone and
-// address are only kept by sales documents.
-struct OpenDocument {
-    QString dh;
-    QString party;  // KeHu or GYS
-    QDate in_date;
-    int shuliang = 0;
-    double jinE = 0;
-    double QK = 0;
-    QString yewuyuan;
-    QString phone;
-    QString address;
-    QString Remark;
-};
-
-// One receipt or payment recorded against a document.
-struct PartPayment {
-    QDate in_date;
-    double JinE = 0;
-};
-
-// Customers (suppliers) with at least one open document, in name order.
+// Customers (suppliers) with at least one open document (amount owed not 0), in name order.
 QStringList OwingParties(Database& db, AccountSide side);
 
 // Open documents of one customer (supplier), or of all when the name is empty or AllParties(),
-// in the order they were saved.
-QVector<OpenDocument> OpenDocuments(Database& db, AccountSide side, const QString& party);
+// in the order they were saved: dh, KeHu (GYS), in_date, shuliang, jinE, QK, Remark and, for
+// sales documents, yewuyuan, KeHuPhone, KeHuAddress.
+RowSet OpenDocuments(Database& db, AccountSide side, const QString& party);
 
-// Receipts (payments) of a document, by date and then in the order they were recorded.
-QVector<PartPayment> PartPayments(Database& db, AccountSide side, const QString& dh);
+// Lines of one document as stored: PinPai, chanpin, guige, danjia, shuliang, jinE.
+RowSet DocumentLines(Database& db, AccountSide side, const QString& dh);
 
-// What one customer (supplier) owes by the age of the documents: days from the document date to
-// `today` of 0-30, 31-60, 61-90 and over 90 (a document dated after today counts as 0-30).
-struct AgeingRow {
-    QString party;
-    double bands[4] = {0, 0, 0, 0};
-    double total = 0;
-};
+// Receipts (payments) of a document, by date and then in the order they were recorded:
+// in_date, JinE.
+RowSet PartPayments(Database& db, AccountSide side, const QString& dh);
+
+// Days from the document date to today that end the first three age bands (0-30, 31-60, 61-90;
+// the fourth is over 90). A document dated after today counts as 0-30.
 inline constexpr int AgeingBandDays[3] = {30, 60, 90};
 
-// One row per customer (supplier) of the documents, in the order they first appear, each band
-// summed to the cent; the last row, named "合计", totals every band.
-QVector<AgeingRow> Ageing(const QVector<OpenDocument>& documents, const QDate& today);
+// What each customer (supplier) of the open documents owes by age: party, B1, B2, B3, B4 and
+// total, each summed to the cent, the parties in the order they first appear; the last row,
+// named "合计", totals every band.
+RowSet Ageing(const RowSet& openDocuments, AccountSide side, const QDate& today);

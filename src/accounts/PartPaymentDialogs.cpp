@@ -3,6 +3,7 @@
 #include "AccountTexts.h"
 #include "AccountsStore.h"
 #include "AppContext.h"
+#include "GridColumns.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
 #include "NumberText.h"
@@ -84,9 +85,6 @@ TGCForm::TGCForm(AppContext& context, AccountSide side, QWidget* parent)
 
 void TGCForm::SetDH(const QString& dh)
 {
-    QVector<QStringList> rows;
-    for (const PartPayment& p : PartPayments(m_ctx.db(), m_side, dh))
-        rows.append({QString(), p.in_date.toString(QStringLiteral("yyyy-MM-dd")), MoneyText(p.JinE)});
-    StringGrid1->setDataRows(std::move(rows));
+    FillGrid(*StringGrid1, PartPayments(m_ctx.db(), m_side, dh), TextsOf(m_side).historyColumns);
     StringGrid1->setRow(1);
 }

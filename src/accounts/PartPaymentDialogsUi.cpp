@@ -2,6 +2,7 @@
 #include "PartPaymentDialogs.h"
 
 #include "AccountTexts.h"
+#include "GridColumns.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
@@ -57,11 +58,7 @@ void TGCForm::setupUi()
     setWindowFlags(DialogFlags);
 
     StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setColCount(3);
-    StringGrid1->setHeader({QString(), texts.dateLabel, texts.historyAmount});
-    StringGrid1->setColWidth(0, 24);
-    StringGrid1->setColWidth(1, 100);
-    StringGrid1->setColWidth(2, 80);
+    SetGridColumns(*StringGrid1, texts.historyColumns);
     StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
     EscButton = MakeButton(this, "EscButton", QStringLiteral("返回"));
 

@@ -3,6 +3,7 @@
 #include "AccountTexts.h"
 #include "AccountsStore.h"
 #include "AppContext.h"
+#include "GridColumns.h"
 #include "GuardedConnect.h"
 #include "StringGrid.h"
 
@@ -14,14 +15,7 @@ TZhangLingForm::TZhangLingForm(AppContext& context, AccountSide side, QWidget* p
 {
     setupUi();
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
-    QVector<QStringList> rows;
-    for (const AgeingRow& r : Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), QDate::currentDate())) {
-        QStringList row{r.party};
-        for (double band : r.bands)
-            row.append(MoneyText(band));
-        row.append(MoneyText(r.total));
-        rows.append(row);
-    }
-    StringGrid1->setDataRows(std::move(rows));
+    FillGrid(*StringGrid1, Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), m_side, QDate::currentDate()),
+             TextsOf(m_side).ageingColumns);
     StringGrid1->setRow(1);
 }

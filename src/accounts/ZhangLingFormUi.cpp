@@ -2,6 +2,7 @@
 #include "ZhangLingForm.h"
 
 #include "AccountTexts.h"
+#include "GridColumns.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
@@ -17,12 +18,7 @@ void TZhangLingForm::setupUi()
 
     StringGrid1 = Named(new StringGrid(this), "StringGrid1");
     StringGrid1->setFixedCols(0);
-    StringGrid1->setColCount(6);
-    StringGrid1->setHeader({texts.documentColumns[1].header, QStringLiteral("0-30天"), QStringLiteral("31-60天"),
-                            QStringLiteral("61-90天"), QStringLiteral("90天以上"), QStringLiteral("合计")});
-    StringGrid1->setColWidth(0, 150);
-    for (int c = 1; c < 6; ++c)
-        StringGrid1->setColWidth(c, 90);
+    SetGridColumns(*StringGrid1, texts.ageingColumns);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
     EscButton = MakeButton(this, "EscButton", QStringLiteral("返回"));
