@@ -1,5 +1,6 @@
 // The income and expense item window and entry window.
 
+#include "DocNumbers.h"
 #include "SZDJForm.h"
 #include "ShouZhiStore.h"
 #include "StringGrid.h"
@@ -173,6 +174,29 @@ private slots:
         QCOMPARE(q.value(0).toString(), QStringLiteral("sz240506002"));
         QCOMPARE(q.value(1).toString(), QStringLiteral("支出"));
         QCOMPARE(q.value(4).toDouble(), 0.0);
+    }
+
+    // With the day's 999 numbers used up the entry is refused, not stored without a number.
+    void noNumberLeft()
+    {
+        ShouZhiApp app;
+        InsertBaseShouZhi(app.db(), QStringLiteral("房租"));
+        {
+            Transaction t(app.db());
+            for (int i = 1; i <= 999; ++i)
+                InsertShouZhi(app.db(), {QStringLiteral("sz240506%1").arg(i, 3, 10, QLatin1Char('0')), ExpenseType(),
+                                         {2024, 5, 6}, QStringLiteral("房租"), 1, QString()});
+            t.commit();
+        }
+        TSZDJForm form(app.ctx());
+        form.DateTimePicker1->setDate({2024, 5, 6});
+        QCOMPARE(form.SZDHEdit->text(), QString());
+        form.JEEdit->setText(QStringLiteral("10"));
+        form.ZCRadioButton->setChecked(true);
+        form.SZComboBox->setCurrentIndex(0);
+        Click(form.SaveButton);
+        QCOMPARE(app.prompts.texts(), QStringList{NoDocumentNumberMessage()});
+        QCOMPARE(app.db().scalar(QStringLiteral("select count(*) from Log_ShouZhi")).toInt(), 999);
     }
 };
 
