@@ -25,10 +25,7 @@ TContactListForm::TContactListForm(AppContext& context, QWidget* parent, Shape s
 
 void TContactListForm::List()
 {
-    QVector<QStringList> list = rows();
-    for (QStringList& row : list)
-        row.prepend(QString());
-    m_filter->setRows(std::move(list));
+    m_filter->setRows(GridTexts(rows(), m_columns));
 }
 
 QStringList TContactListForm::selectedRow() const

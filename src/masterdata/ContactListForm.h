@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridColumns.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QVector>
@@ -32,15 +34,11 @@ public:
     void ExitButtonClick();
 
 protected:
-    struct Column {
-        const char* header;
-        int width;
-    };
     struct Shape {
         const char* objectName;
         QString caption;          // window caption: 客户设置
         QString what;             // what a row is called in the messages: 客户
-        QVector<Column> columns;  // columns 1 to n of the grid (column 0 is a narrow empty one)
+        QVector<GridColumn> columns;  // columns 1 to n of the grid (column 0 is a narrow empty one)
         int phoneCol;             // searched beside the name (column 1)
         bool addIsDefault;        // Enter presses AddButton
     };
@@ -48,8 +46,8 @@ protected:
 
     // Fills the grid from the database (every row; the filter box decides which are shown).
     void List();
-    // The rows of the list, each holding the grid's columns 1 to n.
-    virtual QVector<QStringList> rows() = 0;
+    // The rows of the list, with the fields its columns name.
+    virtual RowSet rows() = 0;
     // Runs the add dialog (no row) or the edit dialog on a row of the grid (columns 0 to n), modally.
     virtual void runEditor(const QStringList* row) = 0;
     virtual void remove(const QString& name) = 0;
@@ -61,5 +59,6 @@ private:
     QStringList selectedRow() const;
 
     Shape m_shape;
+    QVector<GridColumn> m_columns;  // every column of the grid, widths as shown
     GridFilter* m_filter = nullptr;
 };

@@ -1,6 +1,7 @@
 // Layout of the customer, supplier and employee lists.
 #include "ContactListForm.h"
 
+#include "GridColumns.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
@@ -23,20 +24,17 @@ void TContactListForm::setupUi()
 
     StringGrid1 = Named(new StringGrid(this), "StringGrid1");
     StringGrid1->setFixedCols(1);
-    StringGrid1->setColCount(int(m_shape.columns.size()) + 1);
     // The column widths are given for digits six pixels wide; they grow with a larger font so
     // that a phone number still fits its column.
     const double scale = std::max(1.0, StringGrid1->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
-    QStringList headers{QString()};
+    m_columns = {{QString(), 10, QString()}};
     int width = 10;
-    StringGrid1->setColWidth(0, 10);
-    for (int c = 0; c < int(m_shape.columns.size()); ++c) {
-        const int w = int(m_shape.columns[c].width * scale) + 8;  // and room for the cell margins
-        headers.append(QString::fromUtf8(m_shape.columns[c].header));
-        StringGrid1->setColWidth(c + 1, w);
-        width += w;
+    for (GridColumn c : m_shape.columns) {
+        c.width = int(c.width * scale) + 8;  // and room for the cell margins
+        width += c.width;
+        m_columns.append(c);
     }
-    StringGrid1->setHeader(headers);
+    SetGridColumns(*StringGrid1, m_columns);
     StringGrid1->verticalHeader()->setMinimumWidth(10);
     StringGrid1->verticalHeader()->setFixedWidth(10);
 

@@ -71,18 +71,10 @@ QStringList ContactValues(Database& db, const ContactTable& t, const QString& na
     return values;
 }
 
-QVector<QStringList> ContactRows(Database& db, const ContactTable& t, const QStringList& columns)
+RowSet ContactRows(Database& db, const ContactTable& t)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select ") + columns.join(u',') + QStringLiteral(" from ") + t.table
-                          + QStringLiteral(" order by rowid"));
-    QVector<QStringList> rows;
-    while (q.next()) {
-        QStringList row;
-        for (qsizetype i = 0; i < columns.size(); ++i)
-            row.append(q.value(int(i)).toString());
-        rows.append(std::move(row));
-    }
-    return rows;
+    return SelectRows(db, QStringLiteral("select ") + t.columns.join(u',') + QStringLiteral(" from ") + t.table
+                              + QStringLiteral(" order by rowid"));
 }
 
 QStringList ContactNames(Database& db, const ContactTable& t)

@@ -4,10 +4,9 @@
 // firms identified by a name, written and read as texts in the order of their columns.
 
 #include <QString>
-#include <QStringList>
-#include <QVector>
+#include "RowSet.h"
 
-class Database;
+#include <QStringList>
 
 struct ContactTable {
     QString table;        // Base_KeHu
@@ -27,7 +26,7 @@ void UpdateContact(Database& db, const ContactTable& t, const QString& oldName, 
 void DeleteContact(Database& db, const ContactTable& t, const QString& name);
 // The values of the first row with the name, in the order of t.columns; empty when none.
 QStringList ContactValues(Database& db, const ContactTable& t, const QString& name);
-// The given columns of every row, in the order the rows were added.
-QVector<QStringList> ContactRows(Database& db, const ContactTable& t, const QStringList& columns);
+// Every row with every column, in the order the rows were added.
+RowSet ContactRows(Database& db, const ContactTable& t);
 // The names of every row, in the order the rows were added.
 QStringList ContactNames(Database& db, const ContactTable& t);

@@ -7,25 +7,25 @@
 TGongYingShangForm::TGongYingShangForm(AppContext& context, QWidget* parent)
     : TContactListForm(context, parent,
                        {"GongYingShangForm", QStringLiteral("供应商设置"), QStringLiteral("供应商"),
-                        {{"供应商", 100},
-                         {"联系人", 80},
-                         {"电话", 80},
-                         {"传真", 80},
-                         {"地址", 120},
-                         {"邮编", 60},
-                         {"Email", 80},
-                         {"网站", 80},
-                         {"开户行", 100},
-                         {"帐号", 80},
-                         {"税号", 80},
-                         {"备注", 150}},
+                        {{QStringLiteral("供应商"), 100, QStringLiteral("GYS")},
+                         {QStringLiteral("联系人"), 80, QStringLiteral("LXR")},
+                         {QStringLiteral("电话"), 80, QStringLiteral("phone")},
+                         {QStringLiteral("传真"), 80, QStringLiteral("FAX")},
+                         {QStringLiteral("地址"), 120, QStringLiteral("address")},
+                         {QStringLiteral("邮编"), 60, QStringLiteral("YB")},
+                         {QStringLiteral("Email"), 80, QStringLiteral("Email")},
+                         {QStringLiteral("网站"), 80, QStringLiteral("WZ")},
+                         {QStringLiteral("开户行"), 100, QStringLiteral("KHH")},
+                         {QStringLiteral("帐号"), 80, QStringLiteral("ZH")},
+                         {QStringLiteral("税号"), 80, QStringLiteral("SH")},
+                         {QStringLiteral("备注"), 150, QStringLiteral("Remark")}},
                         3,
                         true})
 {
     List();
 }
 
-QVector<QStringList> TGongYingShangForm::rows()
+RowSet TGongYingShangForm::rows()
 {
     return GYSRows(m_ctx.db());
 }

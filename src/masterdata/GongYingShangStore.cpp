@@ -60,7 +60,7 @@ QStringList GYSNames(Database& db)
     return ContactNames(db, GYSTable());
 }
 
-QVector<QStringList> GYSRows(Database& db)
+RowSet GYSRows(Database& db)
 {
-    return ContactRows(db, GYSTable(), {QStringLiteral("GYS"), QStringLiteral("LXR"), QStringLiteral("phone"), QStringLiteral("FAX"), QStringLiteral("address"), QStringLiteral("YB"), QStringLiteral("Email"), QStringLiteral("WZ"), QStringLiteral("KHH"), QStringLiteral("ZH"), QStringLiteral("SH"), QStringLiteral("Remark")});
+    return ContactRows(db, GYSTable());
 }

@@ -4,6 +4,7 @@
 // purchase documents keep copies of names, so nothing here touches a saved document.
 
 #include "Records.h"
+#include "RowSet.h"
 
 #include <QStringList>
 
@@ -19,7 +20,7 @@ void UpdateGYS(Database& db, const QString& oldName, const TGongYingShang& g);
 void DeleteGYS(Database& db, const QString& name);
 // Name, contact, phone and address of the supplier; all empty when there is none.
 TGongYingShang GetGYS(Database& db, const QString& name);
-// The list of the window, in the order the rows were added: supplier, contact, phone, fax, address, postcode, email, website, bank, account, tax number, remark.
-QVector<QStringList> GYSRows(Database& db);
+// Every row with every column, in the order the rows were added (the list of the window).
+RowSet GYSRows(Database& db);
 // Every supplier name, in the order the suppliers were added.
 QStringList GYSNames(Database& db);

@@ -7,21 +7,21 @@
 TKeHuForm::TKeHuForm(AppContext& context, QWidget* parent)
     : TContactListForm(context, parent,
                        {"KeHuForm", QStringLiteral("客户设置"), QStringLiteral("客户"),
-                        {{"客户", 100},
-                         {"联系人", 80},
-                         {"电话", 80},
-                         {"传真", 80},
-                         {"地址", 120},
-                         {"邮编", 80},
-                         {"Email", 80},
-                         {"备注", 120}},
+                        {{QStringLiteral("客户"), 100, QStringLiteral("KeHu")},
+                         {QStringLiteral("联系人"), 80, QStringLiteral("LXR")},
+                         {QStringLiteral("电话"), 80, QStringLiteral("phone")},
+                         {QStringLiteral("传真"), 80, QStringLiteral("FAX")},
+                         {QStringLiteral("地址"), 120, QStringLiteral("address")},
+                         {QStringLiteral("邮编"), 80, QStringLiteral("yb")},
+                         {QStringLiteral("Email"), 80, QStringLiteral("Email")},
+                         {QStringLiteral("备注"), 120, QStringLiteral("Remark")}},
                         3,
                         true})
 {
     List();
 }
 
-QVector<QStringList> TKeHuForm::rows()
+RowSet TKeHuForm::rows()
 {
     return KeHuRows(m_ctx.db());
 }

@@ -59,7 +59,7 @@ QStringList KeHuNames(Database& db)
     return ContactNames(db, KeHuTable());
 }
 
-QVector<QStringList> KeHuRows(Database& db)
+RowSet KeHuRows(Database& db)
 {
-    return ContactRows(db, KeHuTable(), {QStringLiteral("KeHu"), QStringLiteral("LXR"), QStringLiteral("phone"), QStringLiteral("FAX"), QStringLiteral("address"), QStringLiteral("yb"), QStringLiteral("Email"), QStringLiteral("Remark")});
+    return ContactRows(db, KeHuTable());
 }

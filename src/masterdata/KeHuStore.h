@@ -4,6 +4,7 @@
 // keep copies of names, so nothing here touches a saved document.
 
 #include "Records.h"
+#include "RowSet.h"
 
 #include <QStringList>
 
@@ -19,7 +20,7 @@ void UpdateKeHu(Database& db, const QString& oldName, const TKeHu& k);
 void DeleteKeHu(Database& db, const QString& name);
 // Name, contact, phone and address of the customer; all empty when there is none.
 TKeHu GetKeHu(Database& db, const QString& name);
-// The list of the window, in the order the rows were added: customer, contact, phone, fax, address, postcode, email, remark.
-QVector<QStringList> KeHuRows(Database& db);
+// Every row with every column, in the order the rows were added (the list of the window).
+RowSet KeHuRows(Database& db);
 // Every customer name, in the order the customers were added (the customer lists of documents).
 QStringList KeHuNames(Database& db);

@@ -7,23 +7,23 @@
 TYuanGongForm::TYuanGongForm(AppContext& context, QWidget* parent)
     : TContactListForm(context, parent,
                        {"YuanGongForm", QStringLiteral("员工设置"), QStringLiteral("员工"),
-                        {{"姓名", 80},
-                         {"性别", 40},
-                         {"年龄", 30},
-                         {"电话", 80},
-                         {"住址", 120},
-                         {"身份证", 100},
-                         {"上岗日期", 60},
-                         {"备注", 150}},
+                        {{QStringLiteral("姓名"), 80, QStringLiteral("Name")},
+                         {QStringLiteral("性别"), 40, QStringLiteral("Sex")},
+                         {QStringLiteral("年龄"), 30, QStringLiteral("Age")},
+                         {QStringLiteral("电话"), 80, QStringLiteral("Phone")},
+                         {QStringLiteral("住址"), 120, QStringLiteral("Address")},
+                         {QStringLiteral("身份证"), 100, QStringLiteral("ID")},
+                         {QStringLiteral("上岗日期"), 60, QStringLiteral("InDate"), GridFormat::Date},
+                         {QStringLiteral("备注"), 150, QStringLiteral("Remark")}},
                         4,
                         false})
 {
     List();
 }
 
-QVector<QStringList> TYuanGongForm::rows()
+RowSet TYuanGongForm::rows()
 {
-    return YuanGongRows(m_ctx.db());  // dates as stored: yyyy-MM-dd
+    return YuanGongRows(m_ctx.db());
 }
 
 void TYuanGongForm::runEditor(const QStringList* row)

@@ -9,7 +9,7 @@ public:
     explicit TYuanGongForm(AppContext& context, QWidget* parent = nullptr);
 
 protected:
-    QVector<QStringList> rows() override;
+    RowSet rows() override;
     void runEditor(const QStringList* row) override;
     void remove(const QString& name) override;
 };

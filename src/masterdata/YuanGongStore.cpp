@@ -49,7 +49,7 @@ QStringList YuanGongNames(Database& db)
     return ContactNames(db, YuanGongTable());
 }
 
-QVector<QStringList> YuanGongRows(Database& db)
+RowSet YuanGongRows(Database& db)
 {
-    return ContactRows(db, YuanGongTable(), {QStringLiteral("Name"), QStringLiteral("Sex"), QStringLiteral("Age"), QStringLiteral("Phone"), QStringLiteral("Address"), QStringLiteral("ID"), QStringLiteral("InDate"), QStringLiteral("Remark")});
+    return ContactRows(db, YuanGongTable());
 }

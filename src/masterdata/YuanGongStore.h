@@ -5,6 +5,7 @@
 // saved document. The date of joining is stored as text "yyyy-MM-dd".
 
 #include "Records.h"
+#include "RowSet.h"
 
 #include <QStringList>
 
@@ -18,7 +19,7 @@ void InsertYuanGong(Database& db, const TYuanGong& y);
 // Overwrites the employee named oldName (a rename is written to the audit log).
 void UpdateYuanGong(Database& db, const QString& oldName, const TYuanGong& y);
 void DeleteYuanGong(Database& db, const QString& name);
-// The list of the window, in the order the rows were added: name, sex, age, phone, address, identity number, date of joining (yyyy-MM-dd), remark.
-QVector<QStringList> YuanGongRows(Database& db);
+// Every row with every column, in the order the rows were added (the list of the window).
+RowSet YuanGongRows(Database& db);
 // Every employee name, in the order the employees were added (the salesperson list).
 QStringList YuanGongNames(Database& db);

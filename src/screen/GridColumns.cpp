@@ -52,9 +52,8 @@ QString GridCellText(const QVariant& value, GridFormat format, int row)
     }
 }
 
-void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns)
+QVector<QStringList> GridTexts(const RowSet& rows, const QVector<GridColumn>& columns)
 {
-    SetHeaderAndFormats(grid, columns);
     QVector<int> fields;
     for (const GridColumn& c : columns)
         fields << (c.field.isEmpty() ? -1 : rows.columnIndex(c.field));
@@ -71,7 +70,13 @@ void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& c
         }
         cells.append(std::move(line));
     }
-    grid.setDataRows(std::move(cells));
+    return cells;
+}
+
+void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns)
+{
+    SetHeaderAndFormats(grid, columns);
+    grid.setDataRows(GridTexts(rows, columns));
 }
 
 double ColumnSum(const StringGrid& grid, int col)

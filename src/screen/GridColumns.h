@@ -26,6 +26,9 @@ void SetGridColumns(StringGrid& grid, const QVector<GridColumn>& columns);
 // value show as empty cells. Widths are left as the window (or the operator) set them.
 void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns);
 
+// The texts FillGrid shows for a row set, one list per row (for a GridFilter, say).
+QVector<QStringList> GridTexts(const RowSet& rows, const QVector<GridColumn>& columns);
+
 // The text of one value in a column's form (row is the 1-based data row, for RowNumber).
 QString GridCellText(const QVariant& value, GridFormat format, int row);
 

@@ -36,9 +36,9 @@ std::unique_ptr<TContactListForm> OpenList(Kind kind, AppContext& ctx)
     return nullptr;
 }
 
-QVector<QStringList> Rows(Kind kind, Database& db)
+QVector<QVector<QVariant>> Rows(Kind kind, Database& db)
 {
-    return kind == Customers ? KeHuRows(db) : kind == Suppliers ? GYSRows(db) : YuanGongRows(db);
+    return (kind == Customers ? KeHuRows(db) : kind == Suppliers ? GYSRows(db) : YuanGongRows(db)).rows;
 }
 
 const char* Table(Kind kind)
@@ -253,7 +253,7 @@ private slots:
         AppFixture f;
         if (editing == QStringLiteral("无性别"))
             InsertYuanGong(f.ctx().db(), TYuanGong{editing, QStringLiteral("未知"), {}, {}, {}, QStringLiteral("1"), QDate(2020, 1, 2), {}});
-        const QVector<QStringList> before = Rows(Kind(kind), f.ctx().db());
+        const QVector<QVector<QVariant>> before = Rows(Kind(kind), f.ctx().db());
         auto list = OpenList(Kind(kind), f.ctx());
         list->show();
         OnDialog([&](TContactEditForm& d) {
