@@ -2,7 +2,6 @@
 
 #include "CPTypeStore.h"
 #include "Database.h"
-#include "NumberText.h"
 
 #include <QSqlQuery>
 
@@ -142,32 +141,29 @@ void ChangeChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
     t.commit();
 }
 
+RowSet PinPaiRows(Database& db)
+{
+    return SelectRows(db, QStringLiteral("select PinPai from Base_PinPai order by autoid"));
+}
+
 QStringList PinPaiNames(Database& db)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select PinPai from Base_PinPai order by autoid"));
     QStringList names;
-    while (q.next())
-        names << q.value(0).toString();
+    for (const QVector<QVariant>& row : PinPaiRows(db).rows)
+        names << row[0].toString();
     return names;
 }
 
-QVector<QStringList> ChanPinRows(Database& db, const QString& PinPai)
+RowSet ChanPinRows(Database& db, const QString& PinPai)
 {
-    QSqlQuery q = db.exec(
-        QStringLiteral("select ChanPin,CPType from Base_ChanPin where PinPai=:PinPai order by autoid"), {{P, PinPai}});
-    QVector<QStringList> rows;
-    while (q.next())
-        rows.append({q.value(0).toString(), q.value(1).toString()});
-    return rows;
+    return SelectRows(db, QStringLiteral("select ChanPin,CPType from Base_ChanPin where PinPai=:PinPai order by autoid"),
+                      {{P, PinPai}});
 }
 
-QVector<QStringList> GuiGeRows(Database& db, const QString& PinPai, const QString& ChanPin)
+RowSet GuiGeRows(Database& db, const QString& PinPai, const QString& ChanPin)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select GuiGe,PJCB,ShuLiang from Log_KuCun "
-                                         "where PinPai=:PinPai and ChanPin=:ChanPin order by autoid"),
-                          {{P, PinPai}, {C, ChanPin}});
-    QVector<QStringList> rows;
-    while (q.next())
-        rows.append({q.value(0).toString(), FormatGeneral(q.value(1).toDouble()), QString::number(q.value(2).toInt())});
-    return rows;
+    return SelectRows(db,
+                      QStringLiteral("select GuiGe,PJCB,ShuLiang from Log_KuCun "
+                                     "where PinPai=:PinPai and ChanPin=:ChanPin order by autoid"),
+                      {{P, PinPai}, {C, ChanPin}});
 }

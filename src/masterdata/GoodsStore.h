@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include "RowSet.h"
+
 class Database;
 
 // Data routines of the goods catalogue: brands (Base_PinPai), products (Base_ChanPin) and goods
@@ -46,8 +48,10 @@ void ChangeChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
                    const QString& CPType);
 
 // The rows of the goods window's three lists, in insertion order.
-QStringList PinPaiNames(Database& db);
-// Per product of the brand: name, class.
-QVector<QStringList> ChanPinRows(Database& db, const QString& PinPai);
-// Per goods item of the brand and product: spec, average cost (general format), stock.
-QVector<QStringList> GuiGeRows(Database& db, const QString& PinPai, const QString& ChanPin);
+// The brands: PinPai.
+RowSet PinPaiRows(Database& db);
+QStringList PinPaiNames(Database& db);  // the same as names
+// The products of the brand: ChanPin, CPType.
+RowSet ChanPinRows(Database& db, const QString& PinPai);
+// The goods items of the brand and product: GuiGe, PJCB, ShuLiang.
+RowSet GuiGeRows(Database& db, const QString& PinPai, const QString& ChanPin);

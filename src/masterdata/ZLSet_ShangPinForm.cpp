@@ -31,15 +31,6 @@ QString SelectedCell(const StringGrid* grid, int col = 0)
     return row > 0 ? grid->cell(col, row) : QString();
 }
 
-QVector<QStringList> Rows(const QStringList& names)
-{
-    QVector<QStringList> rows;
-    rows.reserve(names.size());
-    for (const QString& n : names)
-        rows.append({n});
-    return rows;
-}
-
 }  // namespace
 
 TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
@@ -77,19 +68,19 @@ void TZLSet_ShangPinForm::LoadGoodsGrids()
 
 void TZLSet_ShangPinForm::ListPinPai()
 {
-    m_ppFilter->setRows(Rows(PinPaiNames(m_ctx.db())));
+    m_ppFilter->setRows(PinPaiRows(m_ctx.db()), PinPaiColumns);
     ListChanPin();
 }
 
 void TZLSet_ShangPinForm::ListChanPin()
 {
-    m_cpFilter->setRows(ChanPinRows(m_ctx.db(), selectedPinPai()));
+    m_cpFilter->setRows(ChanPinRows(m_ctx.db(), selectedPinPai()), ChanPinColumns);
     ListGuiGe();
 }
 
 void TZLSet_ShangPinForm::ListGuiGe()
 {
-    m_ggFilter->setRows(GuiGeRows(m_ctx.db(), selectedPinPai(), selectedChanPin()));
+    m_ggFilter->setRows(GuiGeRows(m_ctx.db(), selectedPinPai(), selectedChanPin()), GuiGeColumns);
 }
 
 QString TZLSet_ShangPinForm::selectedPinPai() const { return SelectedCell(StringGrid1); }

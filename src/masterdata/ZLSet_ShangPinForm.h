@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridColumns.h"
+
 #include <QDialog>
 
 struct AppContext;
@@ -9,6 +11,15 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class StringGrid;
+
+// The columns of the three lists.
+inline const QVector<GridColumn> PinPaiColumns = {{QStringLiteral("品牌"), 170, QStringLiteral("PinPai")}};
+inline const QVector<GridColumn> ChanPinColumns = {{QStringLiteral("产品"), 130, QStringLiteral("ChanPin")},
+                                                   {QStringLiteral("产品类型"), 120, QStringLiteral("CPType")}};
+inline const QVector<GridColumn> GuiGeColumns = {
+    {QStringLiteral("规格/型号"), 220, QStringLiteral("GuiGe")},
+    {QStringLiteral("平均成本"), 90, QStringLiteral("PJCB"), GridFormat::Number},
+    {QStringLiteral("库存数量"), 80, QStringLiteral("ShuLiang"), GridFormat::Integer}};
 
 // "商品设置": brands, the products of the selected brand and the goods items of the selected
 // product side by side, each list with a find-as-you-type box above it; the tab pages add, edit

@@ -14,27 +14,15 @@
 
 namespace {
 
-struct Column {
-    const char* caption;
-    int width;
-};
-
-StringGrid* MakeGrid(QWidget* parent, const char* objectName, std::initializer_list<Column> columns)
+StringGrid* MakeGrid(QWidget* parent, const char* objectName, const QVector<GridColumn>& columns)
 {
     auto* grid = Named(new StringGrid(parent), objectName);
     grid->setFixedCols(0);
     grid->verticalHeader()->hide();
-    grid->setColCount(int(columns.size()));
-    QStringList captions;
+    SetGridColumns(*grid, columns);
     int total = 0;
-    for (const Column& c : columns)
-        captions << QString::fromUtf8(c.caption);
-    grid->setHeader(captions);
-    int col = 0;
-    for (const Column& c : columns) {
-        grid->setColWidth(col++, c.width);
+    for (const GridColumn& c : columns)
         total += c.width;
-    }
     grid->setMinimumWidth(total + 24);
     ClearGrid(*grid);
     return grid;
@@ -73,9 +61,9 @@ void TZLSet_ShangPinForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    StringGrid1 = MakeGrid(this, "StringGrid1", {{"品牌", 170}});
-    StringGrid2 = MakeGrid(this, "StringGrid2", {{"产品", 130}, {"产品类型", 120}});
-    StringGrid3 = MakeGrid(this, "StringGrid3", {{"规格/型号", 220}, {"平均成本", 90}, {"库存数量", 80}});
+    StringGrid1 = MakeGrid(this, "StringGrid1", PinPaiColumns);
+    StringGrid2 = MakeGrid(this, "StringGrid2", ChanPinColumns);
+    StringGrid3 = MakeGrid(this, "StringGrid3", GuiGeColumns);
     PPFilterEdit = MakeEdit(this, "PPFilterEdit");
     CPFilterEdit = MakeEdit(this, "CPFilterEdit");
     GGFilterEdit = MakeEdit(this, "GGFilterEdit");
@@ -100,6 +88,7 @@ void TZLSet_ShangPinForm::setupUi()
     PageControl1->addTab(TabSheet3, QStringLiteral("规格型号管理"));
 
     ImportButton = MakeButton(this, "ImportButton", QStringLiteral("从Excel导入…"));
+    ImportButton->setMinimumWidth(ImportButton->sizeHint().width() + 16);
     Button1 = MakeButton(this, "Button1", QStringLiteral("退出"));
 
     auto* lists = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridColumns.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,8 @@ public:
     GridFilter(StringGrid* grid, QLineEdit* box, QList<int> columns = {0}, QObject* parent = nullptr);
 
     void setRows(QVector<QStringList> rows);
+    // A data routine's rows in the grid's columns (as FillGrid shows them).
+    void setRows(const RowSet& rows, const QVector<GridColumn>& columns) { setRows(GridTexts(rows, columns)); }
     const QVector<QStringList>& rows() const { return m_rows; }
     // Selects the last shown row instead of the first.
     void setSelectLast(bool last) { m_selectLast = last; }

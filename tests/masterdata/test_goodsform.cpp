@@ -1,5 +1,6 @@
 // The goods window and its add/edit dialog, driven through their controls.
 
+#include "RowTexts.h"
 #include "../app/AppFixture.h"
 #include "GoodsImportForm.h"
 #include "GoodsSelector.h"
@@ -199,7 +200,7 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList{message});
         QCOMPARE(d.focusWidget()->objectName(), focus);
         QVERIFY(d.isVisible());
-        QCOMPARE(GuiGeRows(f.ctx().db(), "海尔", "变频空调").size(), 2);
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海尔", "变频空调")).size(), 2);
     }
 
     void addingAGoodsItemKeepsOpeningStockAndCost()
@@ -218,7 +219,7 @@ private slots:
             QVERIFY(f.prompts.entries.isEmpty());
         });
         Click(form.GG_AddButton);
-        QCOMPARE(GuiGeRows(f.ctx().db(), "海尔", "冰箱").last(),
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海尔", "冰箱")).last(),
                  (QStringList{"BCD-470WDPG 十字对开门", "45.67", "12345"}));
         QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));  // the selected product's
     }
@@ -241,7 +242,7 @@ private slots:
         QVERIFY(d.isVisible());
         QTest::keyClick(d.GGAddButton, Qt::Key_Return);
         QVERIFY(!d.isVisible());
-        QCOMPARE(GuiGeRows(f.ctx().db(), "海尔", "冰箱").last(), (QStringList{"BCD-190", "999.5", "7"}));
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海尔", "冰箱")).last(), (QStringList{"BCD-190", "999.5", "7"}));
     }
 
     void failedRenameChangesNothing()
@@ -379,7 +380,7 @@ private slots:
         form.ImportFile(path);
         QCOMPARE(f.prompts.last(), QStringLiteral("导入成功，共导入2个商品!"));
         QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的", "格力"}));
-        QCOMPARE(GuiGeRows(f.ctx().db(), "格力", "空调").size(), 2);
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "格力", "空调")).size(), 2);
     }
 
     void findAsYouType()

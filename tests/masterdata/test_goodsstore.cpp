@@ -1,5 +1,6 @@
 // Data routines of the goods catalogue and the product classes on a fresh database.
 
+#include "RowTexts.h"
 #include "CPTypeStore.h"
 #include "GoodsLists.h"
 #include "GoodsStore.h"
@@ -59,13 +60,13 @@ private slots:
     {
         TestDb t;
         Catalogue(t.db);
-        QCOMPARE(GuiGeRows(t.db, "海尔", "空调"),
+        QCOMPARE(Texts(GuiGeRows(t.db, "海尔", "空调")),
                  (QVector<QStringList>{{"KFR-35GW", "2100", "5"}, {"KFR-50LW", "3300.5", "2"}}));
         QVERIFY(t.db.scalar("select NewCB from Log_KuCun where GuiGe='KFR-35GW'").isNull());
         QVERIFY(ShangPinExists(t.db, "海尔", "空调", "kfr-35gw"));  // letter case ignored
         QVERIFY(!ShangPinExists(t.db, "美的", "空调", "KFR-35GW"));
         InsertGuiGe(t.db, "海尔", "冰箱", "零库存", 0, 0);
-        QCOMPARE(GuiGeRows(t.db, "海尔", "冰箱").last(), (QStringList{"零库存", "0", "0"}));
+        QCOMPARE(Texts(GuiGeRows(t.db, "海尔", "冰箱")).last(), (QStringList{"零库存", "0", "0"}));
     }
 
     void renamesReachProductsAndGoodsItemsButNotDocuments()
@@ -79,10 +80,10 @@ private slots:
         UpdateGuiGe(t.db, "海尔电器", "变频空调", "KFR-35GW", 1999.99, 7, "KFR-35GW/A");
 
         QCOMPARE(PinPaiNames(t.db), (QStringList{"海尔电器", "美的"}));
-        QCOMPARE(ChanPinRows(t.db, "海尔电器"),
+        QCOMPARE(Texts(ChanPinRows(t.db, "海尔电器")),
                  (QVector<QStringList>{{"变频空调", "空调类"}, {"冰箱", "大家电"}}));
-        QCOMPARE(GuiGeRows(t.db, "海尔电器", "变频空调").first(), (QStringList{"KFR-35GW/A", "1999.99", "7"}));
-        QCOMPARE(GuiGeRows(t.db, "美的", "空调").size(), 1);
+        QCOMPARE(Texts(GuiGeRows(t.db, "海尔电器", "变频空调")).first(), (QStringList{"KFR-35GW/A", "1999.99", "7"}));
+        QCOMPARE(Texts(GuiGeRows(t.db, "美的", "空调")).size(), 1);
         QCOMPARE(t.db.scalar("select PinPai||chanpin||guige from Log_XiaoShou").toString(),
                  QStringLiteral("海尔空调KFR-35GW"));
     }
@@ -92,7 +93,7 @@ private slots:
         TestDb t;
         Catalogue(t.db);
         DeleteGuiGe(t.db, "海尔", "空调", "KFR-50LW");
-        QCOMPARE(GuiGeRows(t.db, "海尔", "空调").size(), 1);
+        QCOMPARE(Texts(GuiGeRows(t.db, "海尔", "空调")).size(), 1);
         DeleteChanPin(t.db, "海尔", "空调");
         QVERIFY(!ChanPinExists(t.db, "海尔", "空调"));
         QCOMPARE(t.count("Log_KuCun"), 2);
@@ -110,8 +111,8 @@ private slots:
             AddChanPin(t.db, b, "O'Neil 空调", Undefined);
             InsertGuiGe(t.db, b, "O'Neil 空调", "x'%_", 10, 1);
         }
-        QCOMPARE(ChanPinRows(t.db, "50%"), (QVector<QStringList>{{"O'Neil 空调", Undefined}}));
-        QCOMPARE(GuiGeRows(t.db, "It's", "O'Neil 空调").size(), 1);
+        QCOMPARE(Texts(ChanPinRows(t.db, "50%")), (QVector<QStringList>{{"O'Neil 空调", Undefined}}));
+        QCOMPARE(Texts(GuiGeRows(t.db, "It's", "O'Neil 空调")).size(), 1);
         RenamePinPai(t.db, "a_b", "a'b");
         DeletePinPai(t.db, "50%");
         QCOMPARE(PinPaiNames(t.db), (QStringList{"It's", "a'b", "axb"}));
@@ -138,7 +139,7 @@ private slots:
         QCOMPARE(CPTypeNames(t.db), classes);
         ChangeChanPin(t.db, "海尔", "冰箱", "冰箱", CPType);
         QCOMPARE(CPTypeNames(t.db), classes);
-        QCOMPARE(ChanPinRows(t.db, "海尔").last(), (QStringList{"冰箱", CPType}));
+        QCOMPARE(Texts(ChanPinRows(t.db, "海尔")).last(), (QStringList{"冰箱", CPType}));
     }
 
     void classRenameAndDeleteReachProducts()
@@ -146,11 +147,11 @@ private slots:
         TestDb t;
         Catalogue(t.db);
         RenameCPType(t.db, "大家电", "白电");
-        QCOMPARE(ChanPinRows(t.db, "海尔"), (QVector<QStringList>{{"空调", "白电"}, {"冰箱", "白电"}}));
+        QCOMPARE(Texts(ChanPinRows(t.db, "海尔")), (QVector<QStringList>{{"空调", "白电"}, {"冰箱", "白电"}}));
         DeleteCPType(t.db, "白电");
         QCOMPARE(CPTypeNames(t.db), QStringList{"小家电"});
-        QCOMPARE(ChanPinRows(t.db, "海尔"), (QVector<QStringList>{{"空调", Undefined}, {"冰箱", Undefined}}));
-        QCOMPARE(ChanPinRows(t.db, "美的"), (QVector<QStringList>{{"空调", "小家电"}}));
+        QCOMPARE(Texts(ChanPinRows(t.db, "海尔")), (QVector<QStringList>{{"空调", Undefined}, {"冰箱", Undefined}}));
+        QCOMPARE(Texts(ChanPinRows(t.db, "美的")), (QVector<QStringList>{{"空调", "小家电"}}));
     }
 
     // A failure in the last statement of a cascade leaves every table as it was.

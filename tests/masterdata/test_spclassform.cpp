@@ -1,5 +1,6 @@
 // The product class window and its dialog.
 
+#include "RowTexts.h"
 #include "../app/AppFixture.h"
 #include "CPTypeStore.h"
 #include "GoodsStore.h"
@@ -28,7 +29,7 @@ struct ClassFixture : AppFixture {
     QStringList products()
     {
         QStringList classes;
-        for (const QStringList& row : ChanPinRows(ctx().db(), "海尔"))
+        for (const QStringList& row : Texts(ChanPinRows(ctx().db(), "海尔")))
             classes << row[1];
         return classes;
     }
