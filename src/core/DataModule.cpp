@@ -27,6 +27,7 @@ bool TDM::ConnectDB(QString* error)
             m_db.close();
             throw DbError(QStringLiteral("%1 不是本系统的数据库文件。").arg(QDir::toNativeSeparators(path)));
         }
+        UpgradeSchema(m_db);
         return true;
     } catch (const DbError& e) {
         m_db.close();

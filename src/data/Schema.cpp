@@ -4,6 +4,8 @@
 #include "Records.h"
 
 #include <QStringList>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -102,6 +104,24 @@ const char* const Statements[] = {
         item text collate nocase not null unique))",
 };
 
+// Changes of the schema since its first version: Steps[i] brings a file of version i + 1 to
+// version i + 2. A new file gets them too, so every file of the current version is alike.
+const std::initializer_list<const char*> Steps[] = {
+    // Version 2: the open documents (amount owed not 0) have indexes of their own, so that the
+    // receivables and payables never read every document.
+    {"create index IX_XiaoShouDan_open on Log_XiaoShouDan(KeHu) where QK<>0",
+     "create index IX_CaiGouDan_open on Log_CaiGouDan(GYS) where QK<>0"},
+};
+static_assert(std::size(Steps) + 1 == SchemaVersion);
+
+void RunSteps(Database& db, int fromVersion)
+{
+    for (int v = fromVersion; v < SchemaVersion; ++v)
+        for (const char* s : Steps[v - 1])
+            db.exec(QString::fromUtf8(s));
+    db.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
+}
+
 QString UserTableStatement()
 {
     QStringList cols{QStringLiteral("UserName text collate nocase not null unique"),
@@ -120,7 +140,17 @@ void CreateSchema(Database& db)
         db.exec(QString::fromUtf8(s));
     db.exec(UserTableStatement());
     db.exec(QStringLiteral("PRAGMA application_id=%1").arg(SchemaApplicationId));
-    db.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
+    RunSteps(db, 1);
+    t.commit();
+}
+
+void UpgradeSchema(Database& db)
+{
+    const int version = db.scalar(QStringLiteral("PRAGMA user_version")).toInt();
+    if (version >= SchemaVersion)
+        return;
+    Transaction t(db);
+    RunSteps(db, version);
     t.commit();
 }
 

@@ -4,11 +4,15 @@ class Database;
 
 // Identifies a database file of this system (PRAGMA application_id).
 inline constexpr int SchemaApplicationId = 0x514C4A44;  // "QLJD"
-inline constexpr int SchemaVersion = 1;
+inline constexpr int SchemaVersion = 2;
 
 // Creates every table and index on an empty database and stamps it with this system's id and
 // schema version. Throws DbError on failure.
 void CreateSchema(Database& db);
+
+// Brings a database of this system of an earlier schema version to the current one, in one
+// transaction; does nothing on a current one. Throws DbError on failure.
+void UpgradeSchema(Database& db);
 
 // True when the open database carries this system's id and a schema version it can read.
 bool IsQingLanDatabase(Database& db);

@@ -95,7 +95,7 @@ ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, con
                                                : QStringLiteral("shuliang,jinE");
     const QString master =
         QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
-                       "from Log_XiaoShouDan a where %2 order by autoid")
+                       "from Log_XiaoShouDan a where %2 order by +autoid")
             .arg(figures, w);
     return MasterDetail(db, SelectRows(db, master, params),
                         DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
@@ -111,7 +111,7 @@ ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const Q
         ? QStringLiteral("autoid,dh,in_date,-shuliang as shuliang,-jinE as jinE,GYS,QK,Remark")
         : QStringLiteral("*");
     const QString master =
-        QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by autoid").arg(columns, w);
+        QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, w);
     return MasterDetail(db, SelectRows(db, master, params),
                         DocumentLinesSql(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
                                          PurchaseLineColumns(kind, Lines), w),

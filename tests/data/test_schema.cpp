@@ -4,6 +4,20 @@
 
 #include <QTest>
 
+namespace {
+
+QStringList Rows(Database& db, const QString& sql)
+{
+    QSqlQuery q = db.exec(sql);
+    QStringList rows;
+    while (q.next())
+        rows << q.value(0).toString() + u' ' + q.value(1).toString() + u' ' + q.value(2).toString() + u' '
+                    + q.value(3).toString();
+    return rows;
+}
+
+}  // namespace
+
 class TestSchema : public QObject {
     Q_OBJECT
 private slots:
@@ -46,6 +60,24 @@ private slots:
         while (q.next())
             names << q.value(0).toString();
         QCOMPARE(names, (QStringList{"A", "b", "北辰挂机空调", "北辰加湿器", "北辰冷柜", "雪峰"}));
+    }
+
+    // A file of the first version gets the indexes of the open documents and the current version;
+    // afterwards its schema is that of a new file.
+    void upgradeFromFirstVersion()
+    {
+        TestDb fresh;
+        const QString schema = QStringLiteral("select type,name,tbl_name,sql from sqlite_master order by name");
+        TestDb old;
+        old.db.exec(QStringLiteral("drop index IX_XiaoShouDan_open"));
+        old.db.exec(QStringLiteral("drop index IX_CaiGouDan_open"));
+        old.db.exec(QStringLiteral("PRAGMA user_version=1"));
+        QVERIFY(IsQingLanDatabase(old.db));
+        UpgradeSchema(old.db);
+        QCOMPARE(old.db.scalar(QStringLiteral("PRAGMA user_version")).toInt(), SchemaVersion);
+        QCOMPARE(Rows(old.db, schema), Rows(fresh.db, schema));
+        UpgradeSchema(old.db);
+        QCOMPARE(Rows(old.db, schema), Rows(fresh.db, schema));
     }
 
     void administratorHasEveryFlag()

@@ -9,8 +9,11 @@
 #include "ReportQuery.h"
 #include "TenYearShop.h"
 
+#include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTest>
+#include <sqlite3.h>
 
 namespace {
 
@@ -100,9 +103,41 @@ RowSet GroupedReference(Database& db, const QString& keys, const QString& source
 
 const QString LineSums = QStringLiteral("sum(shuliang) as ZSL,sum(CB*shuliang) as ZCB,sum(jinE) as ZJE");
 
-struct Sample {
-    QDate from, to;
+// Every select a routine runs, with its values written in.
+class StatementLog {
+public:
+    explicit StatementLog(Database& db)
+        : m_handle(*static_cast<sqlite3* const*>(db.handle().driver()->handle().constData()))
+    {
+        sqlite3_trace_v2(m_handle, SQLITE_TRACE_STMT, &StatementLog::trace, &m_statements);
+    }
+    ~StatementLog() { sqlite3_trace_v2(m_handle, 0, nullptr, nullptr); }
+    QStringList take() { return std::exchange(m_statements, {}); }
+
+private:
+    static int trace(unsigned, void* statements, void* statement, void*)
+    {
+        char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+        const QString text = QString::fromUtf8(sql).trimmed();
+        sqlite3_free(sql);
+        if (text.startsWith(QStringLiteral("select"), Qt::CaseInsensitive)
+            || text.startsWith(QStringLiteral("with"), Qt::CaseInsensitive))
+            static_cast<QStringList*>(statements)->append(text);
+        return 0;
+    }
+
+    sqlite3* m_handle;
+    QStringList m_statements;
 };
+
+QStringList Plan(Database& db, const QString& sql)
+{
+    QSqlQuery q = db.exec(QStringLiteral("explain query plan ") + sql);
+    QStringList details;
+    while (q.next())
+        details << q.value(3).toString();
+    return details;
+}
 
 }  // namespace
 
@@ -127,6 +162,56 @@ private slots:
         QVERIFY(q.next());
         m_brand = q.value(0).toString();
         m_product = q.value(1).toString();
+    }
+
+    // Without planner statistics, no dated report reads a whole large table or walks a whole
+    // index of one, and the account lists read only the open documents' index.
+    void plans_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::newRow("a month") << QDate(2024, 7, 1) << QDate(2024, 7, 31);
+        QTest::newRow("three years") << QDate(2023, 1, 1) << QDate(2025, 12, 31);
+    }
+    void plans()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        Database& db = m_shop.db;
+        StatementLog log(db);
+        for (DanKind kind : {ForwardKind, ReturnKind}) {
+            PrepareBB_CXXS(db, U("1"), kind, from, to);
+            PrepareBB_CXCG(db, kind, from, to);
+        }
+        PrepareBB_CXXSLR_XSD(db, from, to);
+        PrepareBB_CXXSLR_SP(db, from, to);
+        PrepareBB_CXXSLR_PP(db, m_product, from, to);
+        PrepareBB_CXXSLR_CP(db, m_brand, from, to);
+        PrepareBB_CXXSLR_GG(db, m_brand, m_product, from, to);
+        PrepareBB_CXXSLR_KH(db, U("全部"), from, to);
+        PrepareBB_CXXSLR_KH(db, U("店"), from, to);
+        PrepareBB_YGYJ(db, U("全部"), from, to);
+        PrepareBB_YGYJ(db, m_brand, from, to);
+        const QStringList dated = log.take();
+        QCOMPARE(dated.size(), 18);
+        static const QRegularExpression WholeTable(QStringLiteral("^SCAN (Log_\\w+|a|b|c)\\b"));
+        for (const QString& sql : dated)
+            for (const QString& step : Plan(db, sql))
+                QVERIFY2(!WholeTable.match(step).hasMatch(), qPrintable(step + QStringLiteral("\n") + sql));
+
+        PrepareBB_XSYSK(db, U("所有"));
+        PrepareBB_XSYSK(db, m_brand);
+        PrepareBB_CGYFK(db, U("所有"));
+        PrepareBB_CGYFK(db, m_brand);
+        const QStringList open = log.take();
+        QCOMPARE(open.size(), 8);
+        static const QRegularExpression OpenIndex(QStringLiteral("^(SCAN|SEARCH) a USING INDEX IX_\\w+_open\\b"));
+        for (const QString& sql : open) {
+            const QStringList plan = Plan(db, sql);
+            QVERIFY2(OpenIndex.match(plan.first()).hasMatch(), qPrintable(plan.join(u'\n') + u'\n' + sql));
+            for (const QString& step : plan.mid(1))
+                QVERIFY2(!WholeTable.match(step).hasMatch(), qPrintable(step + QStringLiteral("\n") + sql));
+        }
     }
 
     void routines_data()
