@@ -20,10 +20,6 @@ const char* const Statements[] = {
         KeHuAddress text collate nocase, QK real default 0))",
     "create index IX_XiaoShouDan_date on Log_XiaoShouDan(in_date)",
     "create index IX_XiaoShouDan_KeHu on Log_XiaoShouDan(KeHu)",
-    // The open documents (amount owed not 0) are few among many: the receivables list reads
-    // them in saving order and its customers by name without touching the settled ones.
-    "create index IX_XiaoShouDan_open on Log_XiaoShouDan(autoid) where QK<>0",
-    "create index IX_XiaoShouDan_open_KeHu on Log_XiaoShouDan(KeHu) where QK<>0",
     R"(create table Log_XiaoShou(
         autoid integer primary key autoincrement,
         dh text collate nocase not null,
@@ -41,8 +37,6 @@ const char* const Statements[] = {
         Remark text collate nocase))",
     "create index IX_CaiGouDan_date on Log_CaiGouDan(in_date)",
     "create index IX_CaiGouDan_GYS on Log_CaiGouDan(GYS)",
-    "create index IX_CaiGouDan_open on Log_CaiGouDan(autoid) where QK<>0",
-    "create index IX_CaiGouDan_open_GYS on Log_CaiGouDan(GYS) where QK<>0",
     R"(create table Log_CaiGou(
         autoid integer primary key autoincrement,
         dh text collate nocase not null,
@@ -107,10 +101,13 @@ const char* const Statements[] = {
 // Changes of the schema since its first version: Steps[i] brings a file of version i + 1 to
 // version i + 2. A new file gets them too, so every file of the current version is alike.
 const std::initializer_list<const char*> Steps[] = {
-    // Version 2: the open documents (amount owed not 0) have indexes of their own, so that the
-    // receivables and payables never read every document.
-    {"create index IX_XiaoShouDan_open on Log_XiaoShouDan(KeHu) where QK<>0",
-     "create index IX_CaiGouDan_open on Log_CaiGouDan(GYS) where QK<>0"},
+    // Version 2: the open documents (amount owed not 0) are few among many: the receivables and
+    // payables read them in saving order and their customers and suppliers by name without
+    // touching the settled ones.
+    {"create index IX_XiaoShouDan_open on Log_XiaoShouDan(autoid) where QK<>0",
+     "create index IX_XiaoShouDan_open_KeHu on Log_XiaoShouDan(KeHu) where QK<>0",
+     "create index IX_CaiGouDan_open on Log_CaiGouDan(autoid) where QK<>0",
+     "create index IX_CaiGouDan_open_GYS on Log_CaiGouDan(GYS) where QK<>0"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

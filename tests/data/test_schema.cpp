@@ -69,8 +69,9 @@ private slots:
         TestDb fresh;
         const QString schema = QStringLiteral("select type,name,tbl_name,sql from sqlite_master order by name");
         TestDb old;
-        old.db.exec(QStringLiteral("drop index IX_XiaoShouDan_open"));
-        old.db.exec(QStringLiteral("drop index IX_CaiGouDan_open"));
+        for (const char* index : {"IX_XiaoShouDan_open", "IX_XiaoShouDan_open_KeHu", "IX_CaiGouDan_open",
+                                  "IX_CaiGouDan_open_GYS"})
+            old.db.exec(QStringLiteral("drop index ") + QLatin1String(index));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
         QVERIFY(IsQingLanDatabase(old.db));
         UpgradeSchema(old.db);
