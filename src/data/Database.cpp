@@ -1,36 +1,20 @@
 #include "Database.h"
 
+#include "ChineseOrder.h"
+
 #include <QDate>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QStringEncoder>
 #include <QUuid>
 
 #include <sqlite3.h>
 
-#include <algorithm>
-#include <cstring>
-
 namespace {
 
-// Sort key of a text in Chinese order: the text in the Chinese code page, where the common
-// characters stand in pinyin order, with ASCII letters folded to lower case.
-QByteArray ChineseSortKey(const void* utf8, int size)
+int CompareChineseTexts(void*, int size1, const void* text1, int size2, const void* text2)
 {
-    thread_local QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
-    QString text = QString::fromUtf8(static_cast<const char*>(utf8), size);
-    for (QChar& c : text)
-        if (c.unicode() < 128)
-            c = c.toLower();
-    return encoder(text);
-}
-
-int CompareChinese(void*, int size1, const void* text1, int size2, const void* text2)
-{
-    const QByteArray a = ChineseSortKey(text1, size1);
-    const QByteArray b = ChineseSortKey(text2, size2);
-    const int c = std::memcmp(a.constData(), b.constData(), size_t(std::min(a.size(), b.size())));
-    return c != 0 ? c : int(a.size() > b.size()) - int(a.size() < b.size());
+    return CompareChinese({static_cast<const char*>(text1), size_t(size1)},
+                          {static_cast<const char*>(text2), size_t(size2)});
 }
 
 }  // namespace
@@ -61,7 +45,7 @@ void Database::open(const QString& path)
         }
     }
     if (sqlite3* h = sqliteHandle())
-        sqlite3_create_collation(h, "chinese", SQLITE_UTF8, nullptr, &CompareChinese);
+        sqlite3_create_collation(h, "chinese", SQLITE_UTF8, nullptr, &CompareChineseTexts);
     m_path = path;
 }
 
