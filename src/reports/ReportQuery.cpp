@@ -8,10 +8,51 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
+
+namespace {
+
+// The lines of one listed document as they are read, with their autoids.
+struct DocumentLines {
+    QVector<QVector<QVariant>> rows;
+    QVector<qint64> ids;
+    bool inOrder = true;
+
+    void add(qint64 id, QVector<QVariant>&& row)
+    {
+        inOrder = inOrder && (ids.isEmpty() || ids.last() < id);
+        ids.append(id);
+        rows.append(std::move(row));
+    }
+
+    // The rows in entry order.
+    QVector<QVector<QVariant>> take()
+    {
+        if (inOrder)
+            return std::move(rows);
+        QVector<int> order(rows.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [this](int x, int y) { return ids[x] < ids[y]; });
+        QVector<QVector<QVariant>> sorted;
+        sorted.reserve(rows.size());
+        for (int i : order)
+            sorted.append(std::move(rows[i]));
+        return sorted;
+    }
+};
+
+}  // namespace
 
 ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, const SqlParams& params,
                         void (*finish)(RowSet&))
 {
+    // Master rows by document number (the stored text).
+    QHash<QString, int> masterRows;
+    masterRows.reserve(master.rowCount());
+    const int dhColumn = master.columnIndex(QStringLiteral("dh"));
+    for (int r = 0; r < master.rowCount(); ++r)
+        masterRows.insert(master.rows[r].value(dhColumn).toString(), r);
+
     QSqlQuery q = db.exec(linesSql, params);
     const QSqlRecord record = q.record();
     const int width = record.count() - 2;
@@ -19,42 +60,30 @@ ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, co
     for (int i = 0; i < width; ++i)
         columns << record.fieldName(i + 2);
 
-    // Lines by document in the order read, each with its autoid.
-    QHash<QString, int> documents;
-    QVector<QVector<std::pair<qint64, QVector<QVariant>>>> lines;
+    // The lines of one document come one after the other; the master row is looked up when the
+    // document changes.
+    QVector<DocumentLines> lines(master.rowCount());
+    QString currentDh;
+    int current = -1;
     while (q.next()) {
         const QString dh = q.value(0).toString();
-        auto found = documents.constFind(dh);
-        if (found == documents.constEnd()) {
-            found = documents.insert(dh, int(lines.size()));
-            lines.emplace_back();
+        if (current < 0 || dh != currentDh) {
+            currentDh = dh;
+            current = masterRows.value(dh, -1);
+            if (current < 0)
+                continue;
         }
         QVector<QVariant> row(width);
         for (int i = 0; i < width; ++i)
             row[i] = q.value(i + 2);
-        lines[*found].append({q.value(1).toLongLong(), std::move(row)});
+        lines[current].add(q.value(1).toLongLong(), std::move(row));
     }
 
     // Each listed document's lines in entry order, finished once.
     auto details = std::make_shared<QVector<RowSet>>();
     details->reserve(master.rowCount());
-    RowSet none{columns, {}};
-    if (finish)
-        finish(none);
-    const int dhColumn = master.columnIndex(QStringLiteral("dh"));
-    for (int r = 0; r < master.rowCount(); ++r) {
-        const auto found = documents.constFind(master.rows[r].value(dhColumn).toString());
-        if (found == documents.constEnd()) {
-            details->append(none);
-            continue;
-        }
-        auto& own = lines[*found];
-        std::stable_sort(own.begin(), own.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-        RowSet d{columns, {}};
-        d.rows.reserve(own.size());
-        for (auto& line : own)
-            d.rows.append(std::move(line.second));
-        own.clear();
+    for (DocumentLines& own : lines) {
+        RowSet d{columns, own.take()};
         if (finish)
             finish(d);
         details->append(std::move(d));
