@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QWidget>
+
+class QDateEdit;
+class QLabel;
+
+// The row of quick choices beside a date range: 今天, 本周, 本月, 上月, 本年, 上年. A click sets
+// both date boxes of the window (which keeps its own documented pickers) and says so with
+// rangeChosen(), so the window can list at once. A hint shows while the "from" date lies after
+// the "to" date (the list is then empty).
+class DateRangePresets : public QWidget {
+    Q_OBJECT
+public:
+    enum Preset { None = -1, Today, ThisWeek, ThisMonth, LastMonth, ThisYear, LastYear };
+
+    DateRangePresets(QDateEdit* from, QDateEdit* to, QWidget* parent = nullptr);
+
+    // The first and last day of a preset, seen from `today`.
+    static std::pair<QDate, QDate> Range(Preset preset, QDate today);
+
+    void choose(Preset preset);
+    // The preset whose range the boxes hold now (None for any other range).
+    Preset current() const;
+
+    // What to remember of the range: the preset's name when it is one, else both dates
+    // ("yyyy-MM-dd|yyyy-MM-dd"); restore() takes it back (a preset is reckoned from today again).
+    QString state() const;
+    void restore(const QString& state);
+
+    void setToday(QDate today) { m_today = today; }  // for tests; the real date otherwise
+
+signals:
+    void rangeChosen();
+
+private:
+    void updateHint();
+    QDate today() const { return m_today.isValid() ? m_today : QDate::currentDate(); }
+
+    QDateEdit* m_from;
+    QDateEdit* m_to;
+    QLabel* m_hint;
+    QDate m_today;
+};
