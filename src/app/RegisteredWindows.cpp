@@ -2,6 +2,7 @@
 
 #include "AboutForm.h"
 #include "AccountsForm.h"
+#include "CX_KuCunForm.h"
 #include "ClearDataForm.h"
 #include "Commands.h"
 #include "GongYingShangForm.h"
@@ -39,5 +40,6 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TInitSYSForm"), ModalWindow<TInitSYSForm>());
     RegisterCommandWindow(QStringLiteral("TDataBAK_Form"), ModalWindow<TDataBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TDataCBAK_Form"), ModalWindow<TDataCBAK_Form>());
+    RegisterCommandWindow(QStringLiteral("TCX_KuCunForm"), ModalWindow<TCX_KuCunForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

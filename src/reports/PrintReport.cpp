@@ -33,7 +33,7 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
         if (request.prepare)
             data = request.prepare();
 
-        BandedReport report(ReportFormLayout(request.form));
+        BandedReport report(request.layout ? *request.layout : ReportFormLayout(request.form));
         if (request.form == ReportForm::XSDJ) {
             const ReportPageSetup page = ReportPageSetup::fromPrintSet(context.XSDPrintSet);
             if (page.isUsable())

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct AppContext;
 class QWidget;
@@ -15,6 +16,8 @@ enum class ReportOutput { Print, Preview };
 // What a window hands over for one printout.
 struct ReportRequest {
     ReportForm form = ReportForm::CXKC;
+    // A layout of its own instead of the form's (lists without a form: GridListLayout).
+    std::optional<ReportLayout> layout;
     // The report's rows: a report data routine, or the rows the window's last list returned.
     std::function<ReportData()> prepare;
     // Texts of the placeholder labels, by label name.

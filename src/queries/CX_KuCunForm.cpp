@@ -1,0 +1,86 @@
+#include "CX_KuCunForm.h"
+
+#include "AppContext.h"
+#include "GoodsSelector.h"
+#include "GridColumns.h"
+#include "GuardedConnect.h"
+#include "NumberText.h"
+#include "PrintReport.h"
+#include "ReportData.h"
+#include "StockCardForm.h"
+#include "StockColumns.h"
+#include "StringGrid.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QPushButton>
+
+TCX_KuCunForm::TCX_KuCunForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    InitKuCunQuery();
+    GuardedConnect(m_goods, &GoodsSelector::changed, this, m_ctx, [this] {
+        ListKuCun();
+        CalcKuCunTotals();
+    });
+    GuardedConnect(ComboBox4, &QComboBox::activated, this, m_ctx, [this] {
+        ListKuCun();
+        CalcKuCunTotals();
+    });
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(1); });
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(2); });
+    GuardedConnect(Button3, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::close);
+    GuardedConnect(KuCunKaButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
+    GuardedConnect(StringGrid1, &StringGrid::doubleClicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
+}
+
+void TCX_KuCunForm::InitKuCunQuery()
+{
+    m_goods = new GoodsSelector(m_ctx.db(), ComboBox1, ComboBox2, ComboBox3, GoodsSelector::WithAllEntries, this);
+    ListKuCun();
+    CalcKuCunTotals();
+}
+
+// Every goods item within the chosen brand, product and spec, in the chosen order (the same rows
+// as the printout); the last row selected.
+void TCX_KuCunForm::ListKuCun()
+{
+    FillGrid(*StringGrid1,
+             PrepareBB_CXKC(m_ctx.db(), m_goods->PinPai(), m_goods->ChanPin(), m_goods->GuiGe(),
+                            ComboBox4->currentText()),
+             KuCunColumns());
+    StringGrid1->setRow(StringGrid1->rowCount() - 1);
+}
+
+void TCX_KuCunForm::CalcKuCunTotals()
+{
+    SLLabel->setText(QString::number(qint64(ColumnSum(*StringGrid1, 4))));
+    ZCBLabel->setText(FormatMoney(ColumnSum(*StringGrid1, 7)));
+}
+
+void TCX_KuCunForm::PrintKuCun(int mode)
+{
+    ReportRequest r;
+    r.form = ReportForm::CXKC;
+    r.prepare = [this, brand = m_goods->PinPai(), product = m_goods->ChanPin(), spec = m_goods->GuiGe(),
+                 order = ComboBox4->currentText()] {
+        return ReportData{PrepareBB_CXKC(m_ctx.db(), brand, product, spec, order), {}};
+    };
+    r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + QStringLiteral("库存查询")},
+                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("SumSLQRLabel"), SLLabel->text()},
+                {QStringLiteral("SumJEQRLabel"), ZCBLabel->text()}};
+    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+}
+
+// The movements of the selected goods item with a running balance.
+void TCX_KuCunForm::KuCunKaButtonClick()
+{
+    const int row = StringGrid1->row();
+    const QString brand = StringGrid1->cell(1, row);
+    if (row < 1 || brand.isEmpty())
+        return;
+    TStockCardForm card(m_ctx, {brand, StringGrid1->cell(2, row), StringGrid1->cell(3, row)}, this);
+    card.exec();
+}

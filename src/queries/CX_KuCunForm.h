@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppContext;
+class GoodsSelector;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class StringGrid;
+
+// "库存查询": the goods items with their stock, average cost, latest price and stock value,
+// narrowed by brand, product and spec, in one of three orders; totals, print and preview, and
+// the stock card of the selected goods item.
+class TCX_KuCunForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TCX_KuCunForm(AppContext& context, QWidget* parent = nullptr);
+
+    QComboBox* ComboBox1 = nullptr;  // 品牌
+    QComboBox* ComboBox2 = nullptr;  // 产品
+    QComboBox* ComboBox3 = nullptr;  // 规格/型号
+    QComboBox* ComboBox4 = nullptr;  // 排序
+    StringGrid* StringGrid1 = nullptr;
+    QLabel* SLLabel = nullptr;
+    QLabel* ZCBLabel = nullptr;
+    QPushButton* KuCunKaButton = nullptr;  // 库存卡
+    QPushButton* Button1 = nullptr;        // 打印
+    QPushButton* Button2 = nullptr;        // 打印预览
+    QPushButton* Button3 = nullptr;        // 退出
+
+    void ListKuCun();
+    void CalcKuCunTotals();
+    void PrintKuCun(int mode);  // 1 print, 2 preview
+    void KuCunKaButtonClick();
+
+private:
+    void setupUi();
+    void InitKuCunQuery();
+
+    AppContext& m_ctx;
+    GoodsSelector* m_goods = nullptr;
+};

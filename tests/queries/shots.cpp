@@ -1,0 +1,72 @@
+// Screenshots of the query windows, drawn offscreen on a temporary program folder with the
+// demonstration data:
+//   QT_QPA_PLATFORM=offscreen queries_shots DIR
+// writes stock.png, stock-card.png and stock-card-preview.png into DIR.
+
+#include "AppContext.h"
+#include "Application.h"
+#include "CX_KuCunForm.h"
+#include "ReportPreviewDialog.h"
+#include "StockCardForm.h"
+#include "StringGrid.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+QDir Out;
+
+void Shot(QWidget& window, const char* name)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    const QString path = Out.filePath(QLatin1String(name));
+    window.grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+// The preview that a click on `button` opens.
+void PreviewShot(QPushButton* button, const char* name)
+{
+    QTimer::singleShot(0, [name] {
+        if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
+            preview->resize(900, 1000);
+            Shot(*preview, name);
+            preview->reject();
+        }
+    });
+    button->click();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QingLanApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: queries_shots DIR" << Qt::endl;
+        return 2;
+    }
+    Out = QDir(QString::fromLocal8Bit(argv[1]));
+    Out.mkpath(QStringLiteral("."));
+    QTemporaryDir dir;
+    AppContext context(dir.path() + u'/');
+    BoxPrompts prompts;
+    context.prompts = &prompts;
+    app.setPrompts(&prompts);
+    if (!context.InitSystem())
+        return 1;
+    TCX_KuCunForm stock(context);
+    stock.StringGrid1->setRow(1);
+    Shot(stock, "stock.png");
+    TStockCardForm card(context,
+                        {stock.StringGrid1->cell(1, 1), stock.StringGrid1->cell(2, 1), stock.StringGrid1->cell(3, 1)},
+                        &stock);
+    Shot(card, "stock-card.png");
+    PreviewShot(card.BrowseButton, "stock-card-preview.png");
+    return 0;
+}

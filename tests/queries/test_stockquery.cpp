@@ -1,0 +1,135 @@
+// The stock query window and the stock card.
+
+#include "../app/AppFixture.h"
+#include "CX_KuCunForm.h"
+#include "DocumentStore.h"
+#include "Ledger.h"
+#include "StockCard.h"
+#include "StockCardForm.h"
+#include "StringGrid.h"
+#include "TestDb.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+const QString Brand = QStringLiteral("北辰");
+const QString Product = QStringLiteral("北辰挂机空调");
+const QString Spec = QStringLiteral("KFR-26GW/BC1");
+
+void Sell(Database& db, const QString& dh, QDate date, int qty, DanKind kind = ForwardKind)
+{
+    TXiaoShouDan d;
+    d.dh = dh;
+    d.in_date = date;
+    d.KeHu = QStringLiteral("张三");
+    d.yewuyuan = QStringLiteral("李四");
+    QVERIFY(SaveXiaoShouDocument(db, d, {TestDb::line(Brand, Product, Spec, qty, 2600)}, kind));
+}
+
+void Buy(Database& db, const QString& dh, QDate date, int qty, double price, DanKind kind = ForwardKind)
+{
+    TCaiGouDan d;
+    d.dh = dh;
+    d.in_date = date;
+    d.GYS = QStringLiteral("晴川商贸");
+    QVERIFY(SaveCaiGouDocument(db, d, {TestDb::line(Brand, Product, Spec, qty, price)}, kind));
+}
+
+}  // namespace
+
+class TestStockQuery : public QObject {
+    Q_OBJECT
+private slots:
+    // Opening stock 10; bought 5 (03-02), sold 3 (03-05), returned 1 by the customer (03-06),
+    // 2 sent back to the supplier (03-07), sold 4 (03-09): balances 15, 12, 13, 11, 7.
+    void stockCardRunsTheBalance()
+    {
+        TestDb t;
+        t.addGoods(Brand, Product, Spec, 10, 2000);
+        t.addGoods(Brand, Product, QStringLiteral("other"), 4, 100);
+        Buy(t.db, "cg260302001", QDate(2026, 3, 2), 5, 2100);
+        Sell(t.db, "xs260309001", QDate(2026, 3, 9), 4);
+        Sell(t.db, "xs260305001", QDate(2026, 3, 5), 3);
+        Sell(t.db, "xt260306001", QDate(2026, 3, 6), 1, ReturnKind);
+        Buy(t.db, "ct260307001", QDate(2026, 3, 7), 2, 2100, ReturnKind);
+
+        const RowSet card = StockCard(t.db, {Brand, Product, Spec});
+        const QStringList kinds{"期初", "采购", "销售", "销售退货", "采购退货", "销售"};
+        const QVector<int> balances{10, 15, 12, 13, 11, 7};
+        QCOMPARE(card.rowCount(), kinds.size());
+        for (int r = 0; r < card.rowCount(); ++r) {
+            QCOMPARE(card.value(r, "kind").toString(), kinds[r]);
+            QCOMPARE(card.value(r, "JieCun").toInt(), balances[r]);
+        }
+        QCOMPARE(card.value(2, "dh").toString(), QStringLiteral("xs260305001"));
+        QCOMPARE(card.value(2, "party").toString(), QStringLiteral("张三"));
+        QCOMPARE(card.value(2, "ChuKu").toInt(), 3);
+        QCOMPARE(card.value(3, "RuKu").toInt(), 1);
+        QCOMPARE(card.value(4, "party").toString(), QStringLiteral("晴川商贸"));
+        QCOMPARE(card.value(4, "ChuKu").toInt(), 2);
+        QCOMPARE(card.value(5, "JieCun").toInt(), GetKuCunShuLiang(t.db, Brand, Product, Spec));
+    }
+
+    // A name with a quote is a value, not SQL.
+    void stockCardOfANameWithQuotes()
+    {
+        TestDb t;
+        const QString brand = QStringLiteral("O'Neil_%");
+        t.addGoods(brand, Product, Spec, 3, 10);
+        t.addGoods(QStringLiteral("O'NeilX"), Product, Spec, 9, 10);
+        const RowSet card = StockCard(t.db, {brand, Product, Spec});
+        QCOMPARE(card.rowCount(), 1);
+        QCOMPARE(card.value(0, "JieCun").toInt(), 3);
+    }
+
+    void windowListsFiltersAndTotals()
+    {
+        AppFixture f;
+        TCX_KuCunForm w(f.ctx());
+        QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("所有品牌"));
+        QCOMPARE(w.ComboBox2->currentText(), QStringLiteral("所有产品"));
+        QCOMPARE(w.ComboBox3->currentText(), QStringLiteral("所有型号"));
+        QCOMPARE(w.ComboBox4->currentIndex(), -1);
+        const int all = w.StringGrid1->rowCount() - 1;
+        QVERIFY(all > 5);
+        QCOMPARE(w.StringGrid1->row(), all);  // the last row selected
+
+        const int brand = w.ComboBox1->findText(Brand);
+        w.ComboBox1->setCurrentIndex(brand);
+        QCOMPARE(w.ComboBox2->currentText(), QStringLiteral("所有产品"));
+        const int rows = w.StringGrid1->rowCount() - 1;
+        QVERIFY(rows > 0 && rows < all);
+        qint64 qty = 0;
+        double value = 0;
+        for (int r = 1; r <= rows; ++r) {
+            QCOMPARE(w.StringGrid1->cell(1, r), Brand);
+            qty += w.StringGrid1->cell(4, r).toLongLong();
+            value += w.StringGrid1->cell(7, r).toDouble();
+        }
+        QCOMPARE(w.SLLabel->text(), QString::number(qty));
+        QCOMPARE(w.ZCBLabel->text().toDouble(), qRound64(value * 100) / 100.0);
+
+        // Ordered by spec: the specs in the grid are in order.
+        w.ComboBox4->setCurrentIndex(2);
+        emit w.ComboBox4->activated(2);
+        for (int r = 2; r <= rows; ++r)
+            QVERIFY(w.StringGrid1->cell(3, r - 1).compare(w.StringGrid1->cell(3, r), Qt::CaseInsensitive) <= 0);
+    }
+
+    void stockCardOpensForTheSelectedRow()
+    {
+        AppFixture f;
+        TCX_KuCunForm w(f.ctx());
+        w.StringGrid1->setRow(1);
+        const GoodsKey key{w.StringGrid1->cell(1, 1), w.StringGrid1->cell(2, 1), w.StringGrid1->cell(3, 1)};
+        TStockCardForm card(f.ctx(), key, &w);
+        const int last = card.StringGrid1->rowCount() - 1;
+        QCOMPARE(card.StringGrid1->cell(3, 1), QStringLiteral("期初"));
+        QCOMPARE(card.StringGrid1->cell(9, last), w.StringGrid1->cell(4, 1));  // ends at today's stock
+    }
+};
+
+QL_APP_TEST_MAIN(TestStockQuery)
+#include "test_stockquery.moc"
