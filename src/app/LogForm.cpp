@@ -37,6 +37,7 @@ void TLogForm::FillUserCombo()
 void TLogForm::LoadLoginUser(const QString& UserName)
 {
     GetUser(m_ctx.db(), UserName, m_ctx.LoginUser);
+    m_ctx.db().setOperator(m_ctx.LoginUser.UserName);
 }
 
 void TLogForm::Button1Click()

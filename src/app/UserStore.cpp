@@ -1,5 +1,6 @@
 #include "UserStore.h"
 
+#include "AuditLog.h"
 #include "Database.h"
 
 #include <QSqlQuery>
@@ -16,6 +17,22 @@ SqlParams UserParams(const TUser& user)
     for (int i = 0; i < PermissionCount; ++i)
         params.append({u':' + QLatin1String(PermissionNames[i]), int(user.flag(i))});
     return params;
+}
+
+// The flags that differ between two users, as "+QX_XSDJ,-QX_UserGL" (granted with +, taken with -).
+QString FlagChanges(const TUser& before, const TUser& after)
+{
+    QStringList changes;
+    for (int i = 0; i < PermissionCount; ++i)
+        if ((before.flag(i) == 1) != (after.flag(i) == 1))
+            changes << (after.flag(i) == 1 ? u'+' : u'-') + QLatin1String(PermissionNames[i]);
+    return changes.join(u',');
+}
+
+// The short text of a user in the audit log: the name and what changed besides it.
+QString UserAuditText(const QString& name, const QString& changes)
+{
+    return changes.isEmpty() ? name : name + QStringLiteral(" 权限") + changes;
 }
 
 }  // namespace
@@ -69,8 +86,11 @@ void InsertUser(Database& db, const TUser& user)
     QStringList params;
     for (const QString& c : cols)
         params << u':' + c;
+    Transaction t(db);
     db.exec(QStringLiteral("insert into SYS_User(%1)\n values(%2)").arg(cols.join(u','), params.join(u',')),
             UserParams(user));
+    WriteAudit(db, QStringLiteral("添加用户"), user.UserName, {}, UserAuditText(user.UserName, FlagChanges({}, user)));
+    t.commit();
 }
 
 void UpdateUser(Database& db, const QString& SrcUserName, const TUser& user)
@@ -80,18 +100,39 @@ void UpdateUser(Database& db, const QString& SrcUserName, const TUser& user)
         sets << QStringLiteral("%1=:%1").arg(QLatin1String(name));
     SqlParams params = UserParams(user);
     params.append({QStringLiteral(":SrcUserName"), SrcUserName});
+    Transaction t(db);
+    TUser before;
+    const bool existed = GetUser(db, SrcUserName, before);
     db.exec(QStringLiteral("update SYS_User set %1\nwhere UserName=:SrcUserName").arg(sets.join(u',')), params);
+    if (existed) {
+        QString after = UserAuditText(user.UserName, FlagChanges(before, user));
+        if (before.UserPassword != user.UserPassword)
+            after += QStringLiteral(" 密码已改");
+        WriteAudit(db, QStringLiteral("修改用户"), before.UserName, before.UserName, after);
+    }
+    t.commit();
 }
 
 void DeleteUser(Database& db, const QString& UserName)
 {
-    db.exec(QStringLiteral("delete from SYS_User where UserName=:UserName"), {{UserNameParam, UserName}});
+    Transaction t(db);
+    if (db.exec(QStringLiteral("delete from SYS_User where UserName=:UserName"), {{UserNameParam, UserName}})
+            .numRowsAffected()
+        > 0)
+        WriteAudit(db, QStringLiteral("删除用户"), UserName, UserName);
+    t.commit();
 }
 
 bool UpdatePassword(Database& db, const QString& UserName, const QString& UserPassword)
 {
-    return db.exec(QStringLiteral("update SYS_User set UserPassword=:UserPassword where UserName=:UserName"),
-                   {{QStringLiteral(":UserPassword"), UserPassword}, {UserNameParam, UserName}})
-               .numRowsAffected()
+    Transaction t(db);
+    const bool changed =
+        db.exec(QStringLiteral("update SYS_User set UserPassword=:UserPassword where UserName=:UserName"),
+                {{QStringLiteral(":UserPassword"), UserPassword}, {UserNameParam, UserName}})
+            .numRowsAffected()
         > 0;
+    if (changed)
+        WriteAudit(db, QStringLiteral("修改密码"), UserName);
+    t.commit();
+    return changed;
 }

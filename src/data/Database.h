@@ -57,9 +57,15 @@ public:
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const SqlParams& params = {});
 
+    // The signed-in operator, set by the login; the audit log records it with every entry.
+    // It outlives closing and reopening the connection.
+    void setOperator(const QString& name) { m_operator = name; }
+    const QString& operatorName() const { return m_operator; }
+
 private:
     QString m_connectionName;
     QString m_path;
+    QString m_operator;
 };
 
 // Runs an operation of several statements as one unit: commits when commit() is called, rolls

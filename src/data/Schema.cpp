@@ -108,6 +108,12 @@ const std::initializer_list<const char*> Steps[] = {
      "create index IX_XiaoShouDan_open_KeHu on Log_XiaoShouDan(KeHu) where QK<>0",
      "create index IX_CaiGouDan_open on Log_CaiGouDan(autoid) where QK<>0",
      "create index IX_CaiGouDan_open_GYS on Log_CaiGouDan(GYS) where QK<>0"},
+    // Version 3: the audit log, what was done, by whom and when (see AuditLog.h).
+    {R"(create table Log_Audit(
+        autoid integer primary key autoincrement,
+        at_time text not null, operator text collate nocase, action text collate nocase,
+        object text collate nocase, old_value text, new_value text))",
+     "create index IX_Audit_time on Log_Audit(at_time)"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

@@ -41,7 +41,11 @@ struct AppFixture {
     }
 
     // Signs the given user in as the login window does.
-    void signIn(const TUser& user) { context->LoginUser = user; }
+    void signIn(const TUser& user)
+    {
+        context->LoginUser = user;
+        context->db().setOperator(user.UserName);
+    }
 
 private:
     // One database with the demonstration data, made once and copied for every fixture.

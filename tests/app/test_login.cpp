@@ -107,6 +107,7 @@ private slots:
             QCOMPARE(f.ctx().LoginUser.UserPassword, QStringLiteral("Secret"));
             QCOMPARE(f.ctx().LoginUser.QX_CXKC, std::uint8_t(1));
             QCOMPARE(f.ctx().LoginUser.QX_UserGL, std::uint8_t(0));
+            QCOMPARE(f.ctx().db().operatorName(), QStringLiteral("Clerk"));  // the audit log's operator
         } else {
             QCOMPARE(f.prompts.texts(), QStringList{message});
             QVERIFY(form.isVisible());

@@ -1,6 +1,7 @@
 // The user window and the password window.
 
 #include "AppFixture.h"
+#include "AuditLog.h"
 #include "StringGrid.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
@@ -234,6 +235,40 @@ private slots:
         Click(form.CancelButton);
         QCOMPARE(form.mode(), std::uint8_t(0));
         QCOMPARE(GridNames(form), QStringList{Admin});
+    }
+
+    // Every change of a user is in the audit log with the signed-in operator; passwords never are.
+    void changesAreAudited()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(Admin, 1));
+        TUserGLForm form(f.ctx());
+        form.show();
+        Click(form.AddButton);
+        Fill(form, QStringLiteral("clerk"), QStringLiteral("s3cret"), QStringLiteral("s3cret"));
+        form.XSDJCheck->setChecked(true);
+        Click(form.SaveButton);
+        SelectUser(form, QStringLiteral("clerk"));
+        Click(form.EditButton);
+        Fill(form, QStringLiteral("王店员"), QStringLiteral("n3w"), QStringLiteral("n3w"));
+        form.XSDJCheck->setChecked(false);
+        form.CXKCCheck->setChecked(true);
+        Click(form.SaveButton);
+        f.prompts.answers = {true};
+        SelectUser(form, QStringLiteral("王店员"));
+        Click(form.DelButton);
+        QVERIFY(UpdatePassword(f.ctx().db(), Admin, QStringLiteral("secret2")));
+
+        QStringList log;
+        for (const AuditEntry& e : ReadAudit(f.ctx().db())) {
+            QCOMPARE(e.operatorName, Admin);
+            QVERIFY(!(e.before + e.after).contains(QStringLiteral("s3cret")));
+            QVERIFY(!(e.before + e.after).contains(QStringLiteral("n3w")));
+            log << QStringList{e.action, e.object, e.before, e.after}.join(u'|');
+        }
+        QCOMPARE(log, (QStringList{"添加用户|clerk||clerk 权限+QX_XSDJ",
+                                   "修改用户|clerk|clerk|王店员 权限-QX_XSDJ,+QX_CXKC 密码已改",
+                                   "删除用户|王店员|王店员|", "修改密码|系统管理员||"}));
     }
 
     void builtInUserIsProtected()
