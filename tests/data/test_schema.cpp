@@ -62,7 +62,8 @@ private slots:
         QCOMPARE(names, (QStringList{"A", "b", "北辰挂机空调", "北辰加湿器", "北辰冷柜", "雪峰"}));
     }
 
-    // A file of the first version gets the indexes of the open documents and the current version;
+    // A file of the first version gets the indexes of the open documents, the audit log and the
+    // current version;
     // afterwards its schema is that of a new file.
     void upgradeFromFirstVersion()
     {
@@ -72,6 +73,7 @@ private slots:
         for (const char* index : {"IX_XiaoShouDan_open", "IX_XiaoShouDan_open_KeHu", "IX_CaiGouDan_open",
                                   "IX_CaiGouDan_open_GYS"})
             old.db.exec(QStringLiteral("drop index ") + QLatin1String(index));
+        old.db.exec(QStringLiteral("drop table Log_Audit"));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
         QVERIFY(IsQingLanDatabase(old.db));
         UpgradeSchema(old.db);
