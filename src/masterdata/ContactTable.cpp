@@ -77,6 +77,17 @@ RowSet ContactRows(Database& db, const ContactTable& t)
                               + QStringLiteral(" order by rowid"));
 }
 
+RowSet SearchContacts(Database& db, const ContactTable& t, const QString& text)
+{
+    QString pattern = text;
+    pattern.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+    return SelectRows(db,
+                      QStringLiteral("select ") + t.columns.join(u',') + QStringLiteral(" from ") + t.table
+                          + QStringLiteral(" where ") + t.key
+                          + QStringLiteral(" like '%' || coalesce(:text, '') || '%' escape '\\' order by rowid"),
+                      {{QStringLiteral(":text"), pattern}});
+}
+
 QStringList ContactNames(Database& db, const ContactTable& t)
 {
     QSqlQuery q = db.exec(QStringLiteral("select ") + t.key + QStringLiteral(" from ") + t.table

@@ -28,5 +28,8 @@ void DeleteContact(Database& db, const ContactTable& t, const QString& name);
 QStringList ContactValues(Database& db, const ContactTable& t, const QString& name);
 // Every row with every column, in the order the rows were added.
 RowSet ContactRows(Database& db, const ContactTable& t);
+// The rows whose name contains the text (letter case ignored; ' % and _ are plain characters), in
+// the order the rows were added; an empty text gives every row.
+RowSet SearchContacts(Database& db, const ContactTable& t, const QString& text);
 // The names of every row, in the order the rows were added.
 QStringList ContactNames(Database& db, const ContactTable& t);

@@ -1,24 +1,14 @@
 #include "GongYingShangForm.h"
 
 #include "AppContext.h"
+#include "ContactColumns.h"
 #include "GongYingShangEditForm.h"
 #include "GongYingShangStore.h"
 
 TGongYingShangForm::TGongYingShangForm(AppContext& context, QWidget* parent)
     : TContactListForm(context, parent,
                        {"GongYingShangForm", QStringLiteral("供应商设置"), QStringLiteral("供应商"),
-                        {{QStringLiteral("供应商"), 100, QStringLiteral("GYS")},
-                         {QStringLiteral("联系人"), 80, QStringLiteral("LXR")},
-                         {QStringLiteral("电话"), 80, QStringLiteral("phone")},
-                         {QStringLiteral("传真"), 80, QStringLiteral("FAX")},
-                         {QStringLiteral("地址"), 120, QStringLiteral("address")},
-                         {QStringLiteral("邮编"), 60, QStringLiteral("YB")},
-                         {QStringLiteral("Email"), 80, QStringLiteral("Email")},
-                         {QStringLiteral("网站"), 80, QStringLiteral("WZ")},
-                         {QStringLiteral("开户行"), 100, QStringLiteral("KHH")},
-                         {QStringLiteral("帐号"), 80, QStringLiteral("ZH")},
-                         {QStringLiteral("税号"), 80, QStringLiteral("SH")},
-                         {QStringLiteral("备注"), 150, QStringLiteral("Remark")}},
+                        GYSColumns(),
                         3,
                         true})
 {

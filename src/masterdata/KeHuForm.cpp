@@ -1,20 +1,14 @@
 #include "KeHuForm.h"
 
 #include "AppContext.h"
+#include "ContactColumns.h"
 #include "KeHuEditForm.h"
 #include "KeHuStore.h"
 
 TKeHuForm::TKeHuForm(AppContext& context, QWidget* parent)
     : TContactListForm(context, parent,
                        {"KeHuForm", QStringLiteral("客户设置"), QStringLiteral("客户"),
-                        {{QStringLiteral("客户"), 100, QStringLiteral("KeHu")},
-                         {QStringLiteral("联系人"), 80, QStringLiteral("LXR")},
-                         {QStringLiteral("电话"), 80, QStringLiteral("phone")},
-                         {QStringLiteral("传真"), 80, QStringLiteral("FAX")},
-                         {QStringLiteral("地址"), 120, QStringLiteral("address")},
-                         {QStringLiteral("邮编"), 80, QStringLiteral("yb")},
-                         {QStringLiteral("Email"), 80, QStringLiteral("Email")},
-                         {QStringLiteral("备注"), 120, QStringLiteral("Remark")}},
+                        KeHuColumns(),
                         3,
                         true})
 {

@@ -1,20 +1,14 @@
 #include "YuanGongForm.h"
 
 #include "AppContext.h"
+#include "ContactColumns.h"
 #include "YuanGongEditForm.h"
 #include "YuanGongStore.h"
 
 TYuanGongForm::TYuanGongForm(AppContext& context, QWidget* parent)
     : TContactListForm(context, parent,
                        {"YuanGongForm", QStringLiteral("员工设置"), QStringLiteral("员工"),
-                        {{QStringLiteral("姓名"), 80, QStringLiteral("Name")},
-                         {QStringLiteral("性别"), 40, QStringLiteral("Sex")},
-                         {QStringLiteral("年龄"), 30, QStringLiteral("Age")},
-                         {QStringLiteral("电话"), 80, QStringLiteral("Phone")},
-                         {QStringLiteral("住址"), 120, QStringLiteral("Address")},
-                         {QStringLiteral("身份证"), 100, QStringLiteral("ID")},
-                         {QStringLiteral("上岗日期"), 60, QStringLiteral("InDate"), GridFormat::Date},
-                         {QStringLiteral("备注"), 150, QStringLiteral("Remark")}},
+                        YuanGongColumns(),
                         4,
                         false})
 {
