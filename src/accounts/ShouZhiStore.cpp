@@ -58,3 +58,11 @@ void DeleteShouZhi(Database& db, const QString& dh)
 {
     db.exec(QStringLiteral("delete from Log_ShouZhi where dh=:dh"), {{QStringLiteral(":dh"), dh}});
 }
+
+RowSet ShouZhiRows(Database& db, const QDate& first, const QDate& last)
+{
+    return SelectRows(db,
+                      QStringLiteral("select dh, in_date, type, item, jine, remark from Log_ShouZhi"
+                                     " where in_date>=:first and in_date<=:last order by rowid"),
+                      {{QStringLiteral(":first"), SqlDate(first)}, {QStringLiteral(":last"), SqlDate(last)}});
+}

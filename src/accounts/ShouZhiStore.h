@@ -4,6 +4,7 @@
 // themselves (Log_ShouZhi).
 
 #include "Records.h"
+#include "RowSet.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,3 +24,6 @@ QString ExpenseType();  // "支出"
 
 void InsertShouZhi(Database& db, const TShouZhi& entry);
 void DeleteShouZhi(Database& db, const QString& dh);
+// The entries dated from first to last (both included), in the order they were recorded, with
+// the columns dh, in_date, type, item, jine, remark.
+RowSet ShouZhiRows(Database& db, const QDate& first, const QDate& last);

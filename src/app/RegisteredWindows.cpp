@@ -3,6 +3,7 @@
 #include "AboutForm.h"
 #include "AccountsForm.h"
 #include "CX_KuCunForm.h"
+#include "CX_SZForm.h"
 #include "ContactLookupForm.h"
 #include "ClearDataForm.h"
 #include "Commands.h"
@@ -42,6 +43,7 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TDataBAK_Form"), ModalWindow<TDataBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TDataCBAK_Form"), ModalWindow<TDataCBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TCX_KuCunForm"), ModalWindow<TCX_KuCunForm>());
+    RegisterCommandWindow(QStringLiteral("TCX_SZForm"), ModalWindow<TCX_SZForm>());
     RegisterCommandWindow(QStringLiteral("TCX_KeHuForm"), ModalWindow<TCX_KeHuForm>());
     RegisterCommandWindow(QStringLiteral("TCX_GYSForm"), ModalWindow<TCX_GYSForm>());
     RegisterCommandWindow(QStringLiteral("TCX_YGForm"), ModalWindow<TCX_YGForm>());

@@ -18,7 +18,7 @@ namespace {
 const QSet<QString> NotYetBuilt = {
     "TBase_XSDJForm",
     "TBase_CGDJForm",   "TCX_XiaoShouForm",    "TCX_CaiGouForm",     "TCX_XSLRForm",
-    "TCX_SZForm",       "TCX_YGYJForm",
+    "TCX_YGYJForm",
 };
 
 // A window opened with a kind, as the trade and query windows are.

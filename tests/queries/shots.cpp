@@ -1,11 +1,14 @@
 // Screenshots of the query windows, drawn offscreen on a temporary program folder with the
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen queries_shots DIR
-// writes stock.png, stock-card.png and stock-card-preview.png into DIR.
+// writes stock.png, stock-card.png, stock-card-preview.png, sz.png and customers.png into DIR.
 
 #include "AppContext.h"
 #include "Application.h"
 #include "CX_KuCunForm.h"
+#include "CX_SZForm.h"
+#include "ContactLookupForm.h"
+#include "DateRangePresets.h"
 #include "ReportPreviewDialog.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
@@ -68,5 +71,11 @@ int main(int argc, char* argv[])
                         &stock);
     Shot(card, "stock-card.png");
     PreviewShot(card.BrowseButton, "stock-card-preview.png");
+    TCX_SZForm sz(context);
+    sz.Presets->choose(DateRangePresets::ThisYear);
+    sz.CXButtonClick();
+    Shot(sz, "sz.png");
+    TCX_KeHuForm customers(context);
+    Shot(customers, "customers.png");
     return 0;
 }

@@ -1,0 +1,93 @@
+#include "CX_SZForm.h"
+
+#include "AppContext.h"
+#include "DateRangeMemory.h"
+#include "DateRangePresets.h"
+#include "GridColumns.h"
+#include "GuardedConnect.h"
+#include "NumberText.h"
+#include "PrintReport.h"
+#include "ShouZhiColumns.h"
+#include "ShouZhiStore.h"
+#include "StringGrid.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString WindowKey = QStringLiteral("CX_SZForm");
+}
+
+TCX_SZForm::TCX_SZForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    const QDate today = QDate::currentDate();
+    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
+    DateTimePicker2->setDate(today);
+    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
+    ListShouZhi();
+    CalcTotals();
+    GuardedConnect(CXButton, &QPushButton::clicked, this, m_ctx, &TCX_SZForm::CXButtonClick);
+    GuardedConnect(Presets, &DateRangePresets::rangeChosen, this, m_ctx, &TCX_SZForm::CXButtonClick);
+    GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TCX_SZForm::DelButtonClick);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintShouZhi(false); });
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintShouZhi(true); });
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_SZForm::close);
+}
+
+void TCX_SZForm::ListShouZhi()
+{
+    m_rows = ShouZhiRows(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date());
+    FillGrid(*StringGrid1, m_rows, ShouZhiColumns());
+    StringGrid1->setRow(1);
+}
+
+// Income where the type is exactly "收入", expense otherwise; each to the cent with " 元".
+void TCX_SZForm::CalcTotals()
+{
+    double income = 0;
+    double expense = 0;
+    for (int r = 1; r < StringGrid1->rowCount(); ++r) {
+        const QString amount = StringGrid1->cell(5, r);
+        if (amount.isEmpty())
+            continue;
+        (StringGrid1->cell(3, r) == IncomeType() ? income : expense) += CellNumber(amount);
+    }
+    SRLabel->setText(YuanText(income));
+    ZCLabel->setText(YuanText(expense));
+}
+
+void TCX_SZForm::CXButtonClick()
+{
+    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
+    ListShouZhi();
+    CalcTotals();
+}
+
+void TCX_SZForm::DelButtonClick()
+{
+    const QString dh = StringGrid1->cell(1, StringGrid1->row());
+    if (StringGrid1->row() < 1 || dh.isEmpty())
+        return;
+    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的收支记录吗?")))
+        return;
+    DeleteShouZhi(m_ctx.db(), dh);
+    ListShouZhi();
+    CalcTotals();
+}
+
+// The rows of the last list under the pickers' current dates.
+void TCX_SZForm::PrintShouZhi(bool preview)
+{
+    const QString form = QStringLiteral("yyyy-MM-dd");
+    ReportRequest r;
+    r.form = ReportForm::CXSZ;
+    r.prepare = [rows = m_rows] { return ReportData{rows, {}}; };
+    r.labels = {{QStringLiteral("TitleQRLabel"), DateTimePicker1->date().toString(form) + QStringLiteral("至")
+                                                     + DateTimePicker2->date().toString(form)
+                                                     + QStringLiteral("收支查询")},
+                {QStringLiteral("SUMSRQRLabel"), SRLabel->text()},
+                {QStringLiteral("SUMZCQRLabel"), ZCLabel->text()}};
+    PrintReport(m_ctx, this, true, r, preview ? ReportOutput::Preview : ReportOutput::Print);
+}

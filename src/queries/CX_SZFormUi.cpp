@@ -1,0 +1,66 @@
+// Layout of the income and expense query.
+#include "CX_SZForm.h"
+
+#include "DateRangePresets.h"
+#include "ShouZhiColumns.h"
+#include "StringGrid.h"
+#include "WindowParts.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+void TCX_SZForm::setupUi()
+{
+    setObjectName(QStringLiteral("CX_SZForm"));
+    setWindowTitle(QStringLiteral("收支查询"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+
+    const auto picker = [this](const char* name) {
+        auto* p = Named(new QDateEdit(this), name);
+        p->setCalendarPopup(true);
+        p->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        return p;
+    };
+    DateTimePicker1 = picker("DateTimePicker1");
+    DateTimePicker2 = picker("DateTimePicker2");
+    Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "Presets");
+    CXButton = MakeButton(this, "CXButton", QStringLiteral("统计"));
+    CXButton->setDefault(true);
+    PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
+    BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
+    DelButton = MakeButton(this, "DelButton", QStringLiteral("删除"));
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("起始日期"), this));
+    bar->addWidget(DateTimePicker1);
+    bar->addWidget(new QLabel(QStringLiteral("截止日期"), this));
+    bar->addWidget(DateTimePicker2);
+    bar->addWidget(CXButton);
+    bar->addStretch(1);
+    bar->addLayout(ButtonRow({PrintButton, BrowseButton, DelButton, EscButton}));
+
+    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    SetGridColumns(*StringGrid1, ShouZhiColumns());
+
+    SRLabel = Named(new QLabel(this), "SRLabel");
+    ZCLabel = Named(new QLabel(this), "ZCLabel");
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(new QLabel(QStringLiteral("合计收入："), this));
+    totals->addWidget(SRLabel);
+    totals->addSpacing(30);
+    totals->addWidget(new QLabel(QStringLiteral("合计支出："), this));
+    totals->addWidget(ZCLabel);
+    totals->addStretch(1);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(10, 10, 10, 10);
+    top->addLayout(bar);
+    top->addWidget(Presets);
+    top->addWidget(StringGrid1, 1);
+    top->addLayout(totals);
+    resize(920, 520);
+}
