@@ -6,6 +6,7 @@
 #include "CX_SZForm.h"
 #include "ContactLookupForm.h"
 #include "ClearDataForm.h"
+#include "CGDJForm.h"
 #include "Commands.h"
 #include "GongYingShangForm.h"
 #include "KeHuForm.h"
@@ -17,10 +18,11 @@
 #include "SZDJForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
-#include "ZLSetYYSZForm.h"
+#include "XSDJForm.h"
 #include "YuanGongForm.h"
-#include "ZLSet_ShangPinForm.h"
 #include "ZL_QYXXForm.h"
+#include "ZLSet_ShangPinForm.h"
+#include "ZLSetYYSZForm.h"
 
 void RegisterWindows()
 {
@@ -47,5 +49,9 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TCX_KeHuForm"), ModalWindow<TCX_KeHuForm>());
     RegisterCommandWindow(QStringLiteral("TCX_GYSForm"), ModalWindow<TCX_GYSForm>());
     RegisterCommandWindow(QStringLiteral("TCX_YGForm"), ModalWindow<TCX_YGForm>());
+    RegisterCommandWindow(QStringLiteral("TBase_XSDJForm"),
+                          ModalWindowWithMode<TBase_XSDJForm, std::uint8_t>(&TBase_XSDJForm::SetDanKind));
+    RegisterCommandWindow(QStringLiteral("TBase_CGDJForm"),
+                          ModalWindowWithMode<TBase_CGDJForm, std::uint8_t>(&TBase_CGDJForm::SetDanKind));
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

@@ -178,6 +178,7 @@ Settings ReadSettings(const QString& programDir)
     p.BottomMargin = ini.readInteger(PrintSet, QStringLiteral("XSDBottomMargin"), 10);
     p.LeftMargin = ini.readInteger(PrintSet, QStringLiteral("XSDLeftMargin"), 10);
     p.RightMargin = ini.readInteger(PrintSet, QStringLiteral("XSDRightMargin"), 10);
+    p.ReceiptWidth = ini.readInteger(PrintSet, QStringLiteral("XSDReceiptWidth"), 80) == 58 ? 58 : 80;
     s.BriefHelp = std::uint8_t(ini.readInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), 1) & 0xFF);
     return s;
 }
@@ -199,7 +200,8 @@ bool WriteXSDPrintSet(const QString& programDir, const TXSDPrintSet& p)
         {"XSDPaperSize", p.PaperSize}, {"XSDWidth", p.Width},
         {"XSDlength", p.Length},       {"XSDOrientation", p.Orientation},
         {"XSDTopMargin", p.TopMargin}, {"XSDBottomMargin", p.BottomMargin},
-        {"XSDLeftMargin", p.LeftMargin}, {"XSDRightMargin", p.RightMargin}};
+        {"XSDLeftMargin", p.LeftMargin}, {"XSDRightMargin", p.RightMargin},
+        {"XSDReceiptWidth", p.ReceiptWidth}};
     for (const auto& [key, value] : keys)
         ini.setInteger(PrintSet, QLatin1String(key), value);
     return ini.save();

@@ -116,4 +116,5 @@ struct TXSDPrintSet {
     int BottomMargin = 10;
     int LeftMargin = 10;
     int RightMargin = 10;
+    int ReceiptWidth = 80;  // width of the till roll of the receipt slip: 80 or 58 millimetres
 };

@@ -25,6 +25,7 @@ ReportLayout SupplierListLayout();
 ReportLayout EmployeeListLayout();
 ReportLayout IncomeExpenseListLayout();
 ReportLayout MonthlyClosingLayout();
+ReportLayout ReceiptLayout();
 
 // Summary of the profit reports: cost, amount, profit and margin.
 LayoutBand ProfitTotals();

@@ -41,6 +41,8 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
             else
                 context.prompts->message(parent,
                                          QStringLiteral("销售单打印设置的纸张太小或边距太大，本次按A4纸打印。"));
+        } else if (request.form == ReportForm::XSXP) {
+            report.setPageSetup(ReceiptPageSetup(context.XSDPrintSet.ReceiptWidth, data.master.rowCount()));
         }
         for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
             report.setLabel(it.key(), it.value());

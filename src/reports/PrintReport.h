@@ -32,7 +32,8 @@ struct ReportRequest {
 // 2. the rows are prepared (a database error is shown in the error box and nothing prints);
 // 3. the report is created;
 // 4. the sales document takes the page set-up of the print settings (a page too small for a
-//    report is refused with a message and the document prints on its own A4 page);
+//    report is refused with a message and the document prints on its own A4 page); the receipt
+//    slip takes the roll width of the print settings and the length its lines need;
 // 5. the labels (and the memo) are set and the pages laid out (the lines of each document of a
 //    master-detail report are read here: a database error from steps 2 to 5 is shown in the
 //    error box and nothing prints);

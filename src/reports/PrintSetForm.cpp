@@ -75,6 +75,7 @@ void TPrintSetForm::showSettings()
     BottomMEdit->setText(QString::number(s.BottomMargin));
     LeftMEdit->setText(QString::number(s.LeftMargin));
     RightMEdit->setText(QString::number(s.RightMargin));
+    ReceiptWidthComboBox->setCurrentIndex(s.ReceiptWidth == 58 ? 1 : 0);
 }
 
 void TPrintSetForm::PaperSizeComboBoxChange()
@@ -136,6 +137,7 @@ void TPrintSetForm::OKButtonClick()
     set.BottomMargin = values[3];
     set.LeftMargin = values[4];
     set.RightMargin = values[5];
+    set.ReceiptWidth = ReceiptWidthComboBox->currentIndex() == 1 ? 58 : 80;
     if (WriteXSDPrintSet(m_ctx.ProgramDir, set)) {
         m_ctx.XSDPrintSet = set;
         m_ctx.prompts->message(this, QStringLiteral("保存成功！"));

@@ -74,6 +74,15 @@ void TPrintSetForm::setupUi()
     directionRow->addWidget(RadioButton2);
     directionRow->addStretch();
 
+    auto* receiptBox = new QGroupBox(QStringLiteral("小票"), this);
+    ReceiptWidthComboBox = new QComboBox(receiptBox);
+    ReceiptWidthComboBox->setObjectName(QStringLiteral("ReceiptWidthComboBox"));
+    ReceiptWidthComboBox->addItems({QStringLiteral("80毫米"), QStringLiteral("58毫米")});
+    auto* receiptRow = new QHBoxLayout(receiptBox);
+    receiptRow->addWidget(new QLabel(QStringLiteral("纸卷宽度")));
+    receiptRow->addWidget(ReceiptWidthComboBox);
+    receiptRow->addStretch();
+
     // Enter in the edits only moves the focus; on the focused "保存" it saves.
     OKButton = MakeButton(this, "OKButton", QStringLiteral("保存"));
     OKButton->setAutoDefault(true);
@@ -85,6 +94,7 @@ void TPrintSetForm::setupUi()
     top->addWidget(paperBox);
     top->addWidget(marginBox);
     top->addWidget(directionBox);
+    top->addWidget(receiptBox);
     top->addLayout(ButtonRow({OKButton, EscButton}));
     setFixedSize(sizeHint());
 }

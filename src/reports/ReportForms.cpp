@@ -31,6 +31,7 @@ constexpr FormEntry Forms[] = {
     {ReportForm::CXYG, EmployeeListLayout},
     {ReportForm::CXSZ, IncomeExpenseListLayout},
     {ReportForm::JieQun, MonthlyClosingLayout},
+    {ReportForm::XSXP, ReceiptLayout},
 };
 
 }  // namespace

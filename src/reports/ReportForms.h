@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ReportLayout.h"
+#include "ReportPageSetup.h"
 
 #include <QVector>
 
-// The nineteen report forms of the system.
+// The report forms of the system: the nineteen forms and the receipt slip.
 enum class ReportForm {
     XSDJ,        // sales or sales-return document
     CGDJ,        // purchase or purchase-return document
@@ -24,7 +25,8 @@ enum class ReportForm {
     CXGYS,       // supplier list
     CXYG,        // employee list
     CXSZ,        // income and expense list
-    JieQun       // monthly closing rows
+    JieQun,      // monthly closing rows
+    XSXP         // receipt slip of a sale or sales return on a till roll
 };
 
 QVector<ReportForm> AllReportForms();
@@ -37,3 +39,7 @@ bool IsMasterDetailForm(ReportForm form);
 
 // The memo of the sales document's page footer (the enterprise profile).
 inline constexpr const char* ProfileMemo = "QRMemo1";
+
+// The page of the receipt slip: a roll 80 or 58 mm wide (any other width counts as 80), as long
+// as the slip with its number of lines.
+ReportPageSetup ReceiptPageSetup(int rollWidthMm, int lineCount);

@@ -131,7 +131,8 @@ private slots:
         QCOMPARE(SourceTexts(page, title), QStringList{"标题"});
         for (const QString& label : summaryLabels)
             QCOMPARE(SourceTexts(page, label), QStringList{label + " text"});
-        QCOMPARE(SourceTexts(page, "PAGENUMBER"), QStringList{"1"});
+        if (layout.band(BandKind::PageFooter))  // the receipt slip has no page footer
+            QCOMPARE(SourceTexts(page, "PAGENUMBER"), QStringList{"1"});
         QVERIFY(BandTexts(page, BandKind::Detail).isEmpty());
         QVERIFY(SourceTexts(page, "COUNT").isEmpty());
     }

@@ -1,0 +1,130 @@
+#include "CGDJForm.h"
+
+#include "AppContext.h"
+#include "CGDJAddForm.h"
+#include "ContactCombos.h"
+#include "DocNumbers.h"
+#include "DocumentStore.h"
+#include "GongYingShangForm.h"
+#include "GongYingShangStore.h"
+#include "NumberText.h"
+#include "PrintReport.h"
+#include "ReportData.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const char* const Prefix[2] = {"cg", "ct"};
+
+}  // namespace
+
+TBase_CGDJForm::TBase_CGDJForm(AppContext& context, QWidget* parent)
+    : TradeDocumentForm(context,
+                        {{"采购登记", "采购退货"},
+                         {Prefix[0], Prefix[1]},
+                         {"采购日期", "退货日期"},
+                         {"实付", "实收"},
+                         {"确认入库", "确认退货"},
+                         {"新建采购单", "新建退货单"}},
+                        parent)
+{
+    setupUi({"Base_CGDJForm", "GYSComboBox", "供应商", "Label11", "若需记录供应商详细信息,请点击此处新增供应商>>",
+             "PhoneEdit", "AddressEdit", "Label3", "DHEdit", "browsebutton", "Label6"},
+            nullptr, QString(), {});
+    connectHandlers();
+    SetDanKind(ForwardKind);
+}
+
+void TBase_CGDJForm::InitCaiGouDan()
+{
+    FillGYSCombo(m_ctx.db(), *GYSComboBox);
+}
+
+QString TBase_CGDJForm::nextNumber(const QDate& date)
+{
+    return NextCaiGouDH(m_ctx.db(), QString::fromLatin1(Prefix[danKind() == 2 ? 1 : 0]), date);
+}
+
+std::unique_ptr<GoodsLineForm> TBase_CGDJForm::makeAddForm()
+{
+    return std::make_unique<TCGDJAddForm>(m_ctx, this);
+}
+
+void TBase_CGDJForm::GYSComboBoxChange()
+{
+    const TGongYingShang g = GetGYS(m_ctx.db(), GYSComboBox->currentText());
+    if (g.GYS.isEmpty())
+        return;
+    PhoneEdit->setText(g.phone);
+    AddressEdit->setText(g.address);
+}
+
+void TBase_CGDJForm::Label11Click()
+{
+    {
+        TGongYingShangForm form(m_ctx, this);
+        form.exec();
+    }
+    FillGYSCombo(m_ctx.db(), *GYSComboBox);
+}
+
+bool TBase_CGDJForm::SaveCaiGouDan()
+{
+    QString number;
+    const QString duplicate = QStringLiteral("系统中已存在该单号，请输入正确的单号!\n\r若要修改历史采购单，请到")
+                            + u'"' + QStringLiteral("查询统计->采购查询") + u'"'
+                            + QStringLiteral("中删除相应的采购单后再重新进行采购登记!");
+    if (!checkNumber([this](const QString& dh) { return IsNewCaiGouDH(m_ctx.db(), dh); }, duplicate, &number))
+        return false;
+    double paid = 0;
+    if (!readPaid(&paid))
+        return false;
+    TCaiGouDan header;
+    header.dh = number;
+    header.shuliang = SLEdit->text().toInt();
+    header.jinE = CellNumber(JEEdit->text());
+    header.QK = RoundFloat(2, header.jinE - paid);
+    header.GYS = GYSComboBox->currentText();
+    header.in_date = DateTimePicker1->date();
+    header.Remark = RemarkEdit->text();
+    if (header.shuliang == 0)
+        return false;
+    if (header.GYS.isEmpty()) {
+        refuse(GYSComboBox, QStringLiteral("请输入或选择供应商名称!"));
+        return false;
+    }
+    if (!SaveCaiGouDocument(m_ctx.db(), header, GridLines(), danKind() == 2 ? ReturnKind : ForwardKind)) {
+        refuse(DHEdit, duplicate);
+        return false;
+    }
+    DHEdit->setText(number);
+    return true;
+}
+
+void TBase_CGDJForm::PrintCaiGouDan(int mode)
+{
+    const QString dh = DHEdit->text().trimmed();
+    const DanKind kind = danKind() == 2 ? ReturnKind : ForwardKind;
+    const TGsInfo& gs = m_ctx.GsInfo;
+    ReportRequest r;
+    r.form = ReportForm::CGDJ;
+    r.prepare = [this, dh, kind] { return ReportData{PrepareBB_CGDJ(m_ctx.db(), dh, kind), {}}; };
+    r.labels = {{"TitleQRLabel", gs.GSName + (kind == ForwardKind ? QStringLiteral("采购单") : QStringLiteral("采购退货单"))},
+                {"DHQRLabel", dh},
+                {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                {"GYSQRLabel", GYSComboBox->currentText()},
+                {"AddressQRLabel", AddressEdit->text()},
+                {"PhoneQRLabel", PhoneEdit->text()},
+                {"RemarkQRLabel", RemarkEdit->text().isEmpty() ? QString() : QStringLiteral("备注:") + RemarkEdit->text()},
+                {"SumSLQRLabel", SLEdit->text()},
+                {"SumJEQRLabel", JEEdit->text()},
+                {"QYPhoneQRLabel", gs.GSPhone},
+                {"QYFaxQRLabel", gs.GSFax},
+                {"QYAddressQRLabel", gs.GSAddress}};
+    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+}

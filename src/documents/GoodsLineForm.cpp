@@ -1,0 +1,242 @@
+#include "GoodsLineForm.h"
+
+#include "AppContext.h"
+#include "GoodsSelector.h"
+#include "GuardedConnect.h"
+#include "Keyboard.h"
+#include "Ledger.h"
+#include "LineStock.h"
+#include "NumberText.h"
+#include "ScreenHelpers.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+bool IsEnter(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+constexpr int FindListLimit = 200;
+
+}  // namespace
+
+GoodsLineForm::GoodsLineForm(AppContext& context, const AddItemRules& rules, QWidget* parent)
+    : QDialog(parent), m_ctx(context), m_rules(rules)
+{
+    setupUi();
+    InstallFloatKeyFilter(DJEdit);
+    InstallIntKeyFilter(SLEdit);
+    // Enter walks the dialog: 型号/条码 -> brand -> product -> spec -> price -> quantity -> 确定.
+    EnterMovesFocus(ComboBox1, ComboBox2);
+    EnterMovesFocus(ComboBox2, ComboBox3);
+    EnterMovesFocus(ComboBox3, DJEdit);
+    EnterMovesFocus(DJEdit, SLEdit);
+    EnterMovesFocus(SLEdit, Button1);
+    for (QWidget* w : std::initializer_list<QWidget*>{FindEdit, FindList, Button1, Button2})
+        w->installEventFilter(this);
+    m_selector = new GoodsSelector(m_ctx.db(), ComboBox1, ComboBox2, ComboBox3, GoodsSelector::NoAllEntries, this);
+    using F = GoodsLineForm;
+    GuardedConnect(m_selector, &GoodsSelector::changed, this, m_ctx, &F::showGoods);
+    GuardedConnect(DJEdit, &QLineEdit::textChanged, this, m_ctx, &F::DJEditChange);
+    GuardedConnect(SLEdit, &QLineEdit::textChanged, this, m_ctx, &F::SLEditChange);
+    GuardedConnect(FindEdit, &QLineEdit::textEdited, this, m_ctx, &F::FindEditChange);
+    GuardedConnect(FindList, &QListWidget::itemActivated, this, m_ctx, &F::FindListPick);
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &F::Button1Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &F::Button2Click);
+    ResetItemInputs();
+}
+
+void GoodsLineForm::SetItemKind(std::uint8_t kind)
+{
+    m_kind = kind;
+    markPrice();
+}
+
+void GoodsLineForm::ResetItemInputs()
+{
+    m_selector->reload();
+    DJEdit->clear();
+    SLEdit->clear();
+    JEEdit->clear();
+    FindEdit->clear();
+    FindList->clear();
+    FindList->hide();
+    showGoods();
+    FindEdit->setFocus();
+}
+
+const GoodsFinder& GoodsLineForm::finder()
+{
+    if (m_finder)
+        return *m_finder;
+    if (!m_ownFinderLoaded) {
+        m_ownFinder = GoodsFinder::load(m_ctx.db());
+        m_ownFinderLoaded = true;
+    }
+    return m_ownFinder;
+}
+
+// The chosen item's stock and average cost; both blank until a spec is chosen.
+void GoodsLineForm::showGoods()
+{
+    const QString p = ComboBox1->currentText(), c = ComboBox2->currentText(), g = ComboBox3->currentText();
+    if (p.isEmpty() || c.isEmpty() || g.isEmpty()) {
+        m_cost = 0;
+        KCLabel->setText(QStringLiteral("库存:"));
+        PJCBLabel->setText(QStringLiteral("平均成本:"));
+    } else {
+        m_cost = GetPJCB(m_ctx.db(), p, c, g);
+        KCLabel->setText(QStringLiteral("库存: %1").arg(GetKuCunShuLiang(m_ctx.db(), p, c, g)));
+        PJCBLabel->setText(QStringLiteral("平均成本: %1").arg(FormatGeneral(RoundFloat(2, m_cost))));
+    }
+    markPrice();
+}
+
+// A sale price below the average cost shows in red; the sale stays allowed.
+void GoodsLineForm::markPrice()
+{
+    const std::optional<double> price = ReadNumber(DJEdit->text());
+    m_belowCost = m_kind == m_rules.costMarkKind && price && !ComboBox3->currentText().isEmpty() && *price < m_cost;
+    QPalette pal = DJEdit->palette();
+    pal.setColor(QPalette::Text, m_belowCost ? QColor(Qt::red) : palette().color(QPalette::Text));
+    DJEdit->setPalette(pal);
+    DJEdit->setToolTip(m_belowCost ? QStringLiteral("单价低于平均成本") : QString());
+}
+
+void GoodsLineForm::DJEditChange()
+{
+    SLEditChange();
+    markPrice();
+}
+
+void GoodsLineForm::SLEditChange()
+{
+    const std::optional<double> price = ReadNumber(DJEdit->text());
+    if (DJEdit->text().isEmpty() || SLEdit->text().isEmpty() || !price)
+        return;
+    JEEdit->setText(FormatGeneral(RoundFloat(2, *price * SLEdit->text().toInt())));
+}
+
+void GoodsLineForm::pickGoods(const GoodsKey& key)
+{
+    m_selector->pick(key.PinPai, key.ChanPin, key.GuiGe);
+    FindList->hide();
+}
+
+// Typing in "型号/条码": one matching goods item is picked at once; several are listed.
+void GoodsLineForm::FindEditChange()
+{
+    const QVector<GoodsKey> found = finder().find(FindEdit->text(), FindListLimit);
+    FindList->clear();
+    if (found.size() == 1) {
+        pickGoods(found.first());
+        return;
+    }
+    for (const GoodsKey& g : found) {
+        auto* row = new QListWidgetItem(g.PinPai + QStringLiteral(" / ") + g.ChanPin + QStringLiteral(" / ") + g.GuiGe,
+                                        FindList);
+        row->setData(Qt::UserRole, QStringList{g.PinPai, g.ChanPin, g.GuiGe});
+    }
+    FindList->setVisible(!found.isEmpty());
+    if (!found.isEmpty())
+        FindList->setCurrentRow(0);
+}
+
+// Enter in "型号/条码" (a scanner ends its code with it): the goods item of the code is picked
+// and the price is next; with several matches the list takes the focus; an empty box moves on to
+// the brand list.
+void GoodsLineForm::FindEditReturn()
+{
+    if (FindEdit->text().trimmed().isEmpty()) {
+        ComboBox1->setFocus();
+        return;
+    }
+    GoodsKey key;
+    if (finder().pick(FindEdit->text(), &key)) {
+        pickGoods(key);
+        DJEdit->setFocus();
+        DJEdit->selectAll();
+        return;
+    }
+    FindEditChange();
+    if (FindList->count() > 0)
+        FindList->setFocus();
+    else
+        m_ctx.prompts->message(this, QStringLiteral("没有型号或条码为") + u'"' + FindEdit->text().trimmed() + u'"'
+                                         + QStringLiteral("的商品!"));
+}
+
+void GoodsLineForm::FindListPick()
+{
+    const QListWidgetItem* row = FindList->currentItem();
+    if (!row)
+        return;
+    const QStringList key = row->data(Qt::UserRole).toStringList();
+    pickGoods({key[0], key[1], key[2]});
+    DJEdit->setFocus();
+    DJEdit->selectAll();
+}
+
+void GoodsLineForm::refuse(QWidget* box, const QString& text)
+{
+    m_ctx.prompts->message(this, text);
+    box->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
+}
+
+void GoodsLineForm::Button1Click()
+{
+    const QString p = ComboBox1->currentText(), c = ComboBox2->currentText(), g = ComboBox3->currentText();
+    if (p.isEmpty() || c.isEmpty() || g.isEmpty())
+        return refuse(p.isEmpty() ? ComboBox1 : c.isEmpty() ? ComboBox2 : ComboBox3,
+                      QString::fromUtf8(m_rules.noGoods[kindIndex()]));
+    const int quantity = SLEdit->text().toInt();
+    if (DJEdit->text().isEmpty() || SLEdit->text().isEmpty() || (m_rules.zeroQuantityRefused && quantity == 0))
+        return refuse(DJEdit->text().isEmpty() ? DJEdit : SLEdit, QString::fromUtf8(m_rules.noPrice[kindIndex()]));
+    const std::optional<double> price = ReadNumber(DJEdit->text());
+    if (!price)
+        return refuse(DJEdit, QStringLiteral("单价不是有效的数字，请重新输入!"));
+
+    TShangPinItem item;
+    item.PinPai = p;
+    item.chanpin = c;
+    item.guige = g;
+    item.danjia = *price;
+    item.shuliang = quantity;
+    item.jinE = RoundFloat(2, *price * quantity);
+    if (m_kind == m_rules.stockKind && !StockCoversLine(m_ctx.db(), item, m_lines))
+        return refuse(SLEdit, QStringLiteral("该商品库存量不足!"));
+    m_item = item;
+    accept();
+}
+
+void GoodsLineForm::Button2Click()
+{
+    reject();
+}
+
+// Enter in 型号/条码 picks the goods of the code, in the list of matches the chosen one; Enter on
+// a button presses that button.
+bool GoodsLineForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !IsEnter(static_cast<QKeyEvent*>(event)))
+        return QDialog::eventFilter(watched, event);
+    if (watched == FindEdit)
+        RunGuarded(m_ctx, this, [this] { FindEditReturn(); });
+    else if (watched == FindList)
+        RunGuarded(m_ctx, this, [this] { FindListPick(); });
+    else if (auto* button = qobject_cast<QPushButton*>(watched))
+        button->click();
+    else
+        return QDialog::eventFilter(watched, event);
+    return true;
+}

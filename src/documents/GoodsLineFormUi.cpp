@@ -1,0 +1,75 @@
+// Layout of the add-item dialogs.
+#include "GoodsLineForm.h"
+
+#include "WindowParts.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+void GoodsLineForm::setupUi()
+{
+    setObjectName(QStringLiteral("AddItemForm"));
+    setWindowTitle(QStringLiteral("添加商品"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+
+    FindEdit = MakeEdit(this, "FindEdit");
+    FindEdit->setPlaceholderText(QStringLiteral("输入型号的一部分，或扫描条码"));
+    FindEdit->setClearButtonEnabled(true);
+    FindList = Named(new QListWidget(this), "FindList");
+    FindList->setFixedHeight(110);
+    FindList->hide();
+
+    auto combo = [this](const char* name) {
+        auto* box = Named(new QComboBox(this), name);
+        box->setMinimumWidth(220);
+        box->setMaxVisibleItems(20);
+        return box;
+    };
+    ComboBox1 = combo("ComboBox1");
+    ComboBox2 = combo("ComboBox2");
+    ComboBox3 = combo("ComboBox3");
+    KCLabel = Named(new QLabel(this), "KCLabel");
+    PJCBLabel = Named(new QLabel(this), "PJCBLabel");
+    DJEdit = MakeEdit(this, "DJEdit");
+    SLEdit = MakeEdit(this, "SLEdit");
+    JEEdit = MakeEdit(this, "JEEdit");
+    JEEdit->setEnabled(false);
+    for (QLineEdit* e : {DJEdit, SLEdit, JEEdit})
+        e->setAlignment(Qt::AlignRight);
+
+    auto* fields = new QFormLayout;
+    fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fields->addRow(QStringLiteral("型号/条码"), FindEdit);
+    fields->addRow(QString(), FindList);
+    fields->addRow(QStringLiteral("品牌"), ComboBox1);
+    fields->addRow(QStringLiteral("产品"), ComboBox2);
+    fields->addRow(QStringLiteral("型号/规格"), ComboBox3);
+    auto* info = new QHBoxLayout;
+    info->addWidget(KCLabel);
+    info->addSpacing(16);
+    info->addWidget(PJCBLabel);
+    info->addStretch();
+    fields->addRow(QString(), info);
+    fields->addRow(QStringLiteral("单价"), DJEdit);
+    fields->addRow(QStringLiteral("数量"), SLEdit);
+    fields->addRow(QStringLiteral("金额"), JEEdit);
+
+    Button1 = MakeButton(this, "Button1", QStringLiteral("确定"));
+    Button1->setDefault(true);
+    Button2 = MakeButton(this, "Button2", QStringLiteral("返回"));
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(16, 14, 16, 12);
+    top->setSpacing(10);
+    top->addLayout(fields);
+    top->addLayout(ButtonRow({Button1, Button2}));
+    top->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(FindEdit, FindList);
+    setTabOrder(FindList, ComboBox1);
+}

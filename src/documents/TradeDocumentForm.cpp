@@ -1,0 +1,362 @@
+#include "TradeDocumentForm.h"
+
+#include "AppContext.h"
+#include "Database.h"
+#include "DocNumbers.h"
+#include "GoodsLineForm.h"
+#include "GuardedConnect.h"
+#include "NumberText.h"
+#include "ScreenHelpers.h"
+#include "StringGrid.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+enum GridColumn { ColPinPai = 1, ColChanPin, ColGuiGe, ColDanJia, ColShuLiang, ColJinE, GridColumns };
+
+bool IsEnter(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+TradeDocumentForm::TradeDocumentForm(AppContext& context, const KindTexts& texts, QWidget* parent)
+    : QDialog(parent), m_ctx(context), m_texts(texts)
+{
+}
+
+void TradeDocumentForm::connectHandlers()
+{
+    using F = TradeDocumentForm;
+    GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &F::AddButtonClick);
+    GuardedConnect(DelRowButton, &QPushButton::clicked, this, m_ctx, &F::DelRowButtonClick);
+    GuardedConnect(DelAllButton, &QPushButton::clicked, this, m_ctx, &F::DelAllButtonClick);
+    GuardedConnect(NewDButton, &QPushButton::clicked, this, m_ctx, &F::NewDButtonClick);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &F::PrintButtonClick);
+    GuardedConnect(previewButton, &QPushButton::clicked, this, m_ctx, &F::previewButtonClick);
+    GuardedConnect(CloseButton, &QPushButton::clicked, this, m_ctx, &F::CloseButtonClick);
+    GuardedConnect(AutoDHButton, &QPushButton::clicked, this, m_ctx, &F::AutoDHButtonClick);
+    GuardedConnect(DateTimePicker1, &QDateEdit::dateChanged, this, m_ctx, &F::DateTimePicker1Change);
+    GuardedConnect(SSEdit, &QLineEdit::textChanged, this, m_ctx, &F::SSEditChange);
+    GuardedConnect(partnerBox, &QComboBox::editTextChanged, this, m_ctx, [this] { partnerChange(); });
+    partnerLink->installEventFilter(this);
+}
+
+TradeDocumentForm::~TradeDocumentForm() = default;
+
+void TradeDocumentForm::SetDanKind(std::uint8_t kind)
+{
+    m_kind = kind;
+    const int k = kindIndex();
+    setWindowTitle(QString::fromUtf8(m_texts.caption[k]));
+    dateLabel->setText(QString::fromUtf8(m_texts.date[k]));
+    paidLabel->setText(QString::fromUtf8(m_texts.paid[k]));
+    NewDButton->setText(QString::fromUtf8(m_state == 2 ? m_texts.newDocument[k] : m_texts.confirm[k]));
+}
+
+void TradeDocumentForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        RunGuarded(m_ctx, this, [this] { FormShow(); });
+    }
+}
+
+void TradeDocumentForm::FormShow()
+{
+    fillLists();
+    SetDanState(1);
+}
+
+QList<QWidget*> TradeDocumentForm::stateOneControls() const
+{
+    return {partnerBox, partnerLink, phoneEdit, addressEdit, DateTimePicker1, numberEdit, AutoDHButton,
+            SSEdit, RemarkEdit, AddButton, DelRowButton, DelAllButton};
+}
+
+QList<QWidget*> TradeDocumentForm::stateTwoControls() const
+{
+    return {PrintButton, previewButton};
+}
+
+void TradeDocumentForm::clearHeader()
+{
+    partnerBox->setCurrentIndex(-1);
+    partnerBox->setEditText(QString());
+    phoneEdit->clear();
+    addressEdit->clear();
+    RemarkEdit->clear();
+}
+
+void TradeDocumentForm::SetDanState(std::uint8_t state)
+{
+    m_state = state;
+    const int k = kindIndex();
+    if (state == 1) {
+        NewDButton->setText(QString::fromUtf8(m_texts.confirm[k]));
+        {
+            const QSignalBlocker quiet(DateTimePicker1);
+            DateTimePicker1->setDate(QDate::currentDate());
+        }
+        numberEdit->setText(nextNumber(QDate::currentDate()));
+        clearHeader();
+        InitDanGrid();
+        for (QLineEdit* e : {SLEdit, JEEdit, SSEdit, QKEdit})
+            e->setText(QStringLiteral("0"));
+    } else {
+        NewDButton->setText(QString::fromUtf8(m_texts.newDocument[k]));
+    }
+    for (QWidget* w : stateOneControls())
+        w->setEnabled(state == 1);
+    for (QWidget* w : stateTwoControls())
+        w->setEnabled(state != 1);
+    (state == 1 ? static_cast<QWidget*>(partnerBox) : NewDButton)->setFocus();
+}
+
+void TradeDocumentForm::InitDanGrid()
+{
+    StringGrid1->setColCount(GridColumns);
+    StringGrid1->setFixedCols(1);
+    StringGrid1->setHeader({QString(), QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("型号/规格"),
+                            QStringLiteral("单价"), QStringLiteral("数量"), QStringLiteral("金额")});
+    const int widths[GridColumns] = {10, 80, 80, 100, 60, 60, 60};
+    for (int c = 0; c < GridColumns; ++c)
+        StringGrid1->setColWidth(c, widths[c]);
+    ClearGrid(*StringGrid1);
+}
+
+void TradeDocumentForm::AppendItemRow(const TShangPinItem& item)
+{
+    int row = StringGrid1->rowCount() - 1;
+    if (!StringGrid1->cell(ColPinPai, row).isEmpty()) {
+        StringGrid1->setRowCount(row + 2);
+        ++row;
+    }
+    StringGrid1->setCell(ColPinPai, row, item.PinPai);
+    StringGrid1->setCell(ColChanPin, row, item.chanpin);
+    StringGrid1->setCell(ColGuiGe, row, item.guige);
+    StringGrid1->setCell(ColDanJia, row, FormatGeneral(item.danjia));
+    StringGrid1->setCell(ColShuLiang, row, QString::number(item.shuliang));
+    StringGrid1->setCell(ColJinE, row, FormatGeneral(item.jinE));
+    StringGrid1->setRow(row);
+}
+
+int TradeDocumentForm::totalQuantity() const
+{
+    int n = 0;
+    for (int r = 1; r < StringGrid1->rowCount(); ++r)
+        if (!StringGrid1->cell(ColShuLiang, r).isEmpty())
+            n += StringGrid1->cell(ColShuLiang, r).toInt();
+    return n;
+}
+
+double TradeDocumentForm::totalAmount() const
+{
+    double sum = 0;
+    for (int r = 1; r < StringGrid1->rowCount(); ++r)
+        if (!StringGrid1->cell(ColJinE, r).isEmpty())
+            sum += CellNumber(StringGrid1->cell(ColJinE, r));
+    return RoundFloat(2, sum);
+}
+
+// Adding or removing a line counts the whole amount as paid.
+void TradeDocumentForm::CalcDanTotals()
+{
+    SLEdit->setText(QString::number(totalQuantity()));
+    JEEdit->setText(FormatGeneral(totalAmount()));
+    {
+        const QSignalBlocker quiet(SSEdit);
+        SSEdit->setText(JEEdit->text());
+    }
+    QKEdit->setText(QStringLiteral("0"));
+}
+
+// The amount owed follows the amount paid as it is typed (0 paid when the box is empty; a text
+// that is no number yet, such as ".", counts as 0 until it is one).
+void TradeDocumentForm::SSEditChange()
+{
+    const double paid = ReadNumber(SSEdit->text()).value_or(0);
+    QKEdit->setText(FormatGeneral(CellNumber(JEEdit->text()) - paid));
+}
+
+QVector<TShangPinItem> TradeDocumentForm::GridLines() const
+{
+    QVector<TShangPinItem> lines;
+    for (int r = 1; r < StringGrid1->rowCount(); ++r) {
+        if (StringGrid1->cell(ColPinPai, r).isEmpty())
+            continue;
+        TShangPinItem it;
+        it.PinPai = StringGrid1->cell(ColPinPai, r);
+        it.chanpin = StringGrid1->cell(ColChanPin, r);
+        it.guige = StringGrid1->cell(ColGuiGe, r);
+        it.danjia = CellNumber(StringGrid1->cell(ColDanJia, r));
+        it.shuliang = StringGrid1->cell(ColShuLiang, r).toInt();
+        it.jinE = CellNumber(StringGrid1->cell(ColJinE, r));
+        lines.append(it);
+    }
+    return lines;
+}
+
+void TradeDocumentForm::AddButtonClick()
+{
+    if (m_state != 1)
+        return;
+    if (!m_finderLoaded) {
+        m_finder = GoodsFinder::load(m_ctx.db());
+        m_finderLoaded = true;
+    }
+    const std::unique_ptr<GoodsLineForm> form = makeAddForm();
+    form->SetItemKind(m_kind);
+    form->SetLinesOnGrid(GridLines());
+    form->SetFinder(&m_finder);
+    if (form->exec() == QDialog::Accepted) {
+        AppendItemRow(form->ResultItem());
+        CalcDanTotals();
+    }
+    StringGrid1->setFocus();
+}
+
+void TradeDocumentForm::DelRowButtonClick()
+{
+    const int row = StringGrid1->row();
+    if (m_state != 1 || row < 1)
+        return;
+    DeleteGridRow(row, *StringGrid1);
+    CalcDanTotals();
+    StringGrid1->setRow(qMin(row, StringGrid1->rowCount() - 1));
+}
+
+void TradeDocumentForm::DelAllButtonClick()
+{
+    if (m_state != 1 || !confirmClearAll())
+        return;
+    ClearGrid(*StringGrid1);
+    CalcDanTotals();
+}
+
+void TradeDocumentForm::NewDButtonClick()
+{
+    if (m_state != 1) {
+        SetDanState(1);
+        return;
+    }
+    if (saveDocument())
+        SetDanState(2);
+}
+
+void TradeDocumentForm::PrintButtonClick()
+{
+    if (m_state == 2)
+        printDocument(1);
+}
+
+void TradeDocumentForm::previewButtonClick()
+{
+    if (m_state == 2)
+        printDocument(2);
+}
+
+void TradeDocumentForm::CloseButtonClick()
+{
+    close();
+}
+
+void TradeDocumentForm::AutoDHButtonClick()
+{
+    numberEdit->setText(nextNumber(QDate::currentDate()));
+}
+
+void TradeDocumentForm::DateTimePicker1Change()
+{
+    numberEdit->setText(nextNumber(DateTimePicker1->date()));
+}
+
+void TradeDocumentForm::refuse(QWidget* field, const QString& text)
+{
+    m_ctx.prompts->message(this, text);
+    field->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}
+
+bool TradeDocumentForm::checkNumber(const std::function<bool(const QString&)>& isNew, const QString& duplicateMessage,
+                                    QString* number)
+{
+    *number = numberEdit->text().trimmed();
+    if (number->isEmpty()) {
+        refuse(numberEdit, NoDocumentNumberMessage());
+        return false;
+    }
+    if (!isNew(*number)) {
+        refuse(numberEdit, duplicateMessage);
+        return false;
+    }
+    return true;
+}
+
+bool TradeDocumentForm::readPaid(double* paid)
+{
+    const QString text = SSEdit->text().trimmed();
+    const std::optional<double> value = text.isEmpty() ? std::optional<double>(0) : ReadNumber(text);
+    if (!value) {
+        refuse(SSEdit, paidLabel->text() + QStringLiteral("不是有效的金额，请重新输入!"));
+        return false;
+    }
+    *paid = *value;
+    return true;
+}
+
+// Keyboard of the window: F2 adds a line and Ctrl+Enter confirms from anywhere in it.
+void TradeDocumentForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F2) {
+        RunGuarded(m_ctx, this, [this] { AddButtonClick(); });
+        return;
+    }
+    if (IsEnter(event) && (event->modifiers() & Qt::ControlModifier)) {
+        RunGuarded(m_ctx, this, [this] { NewDButtonClick(); });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Enter opens the add-item dialog from the grid and presses a focused button (the header fields
+// pass it on with EnterMovesFocus); Delete in the grid removes the selected line; F2 and
+// Ctrl+Enter work in every field.
+bool TradeDocumentForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == partnerLink && event->type() == QEvent::MouseButtonRelease && partnerLink->isEnabled()) {
+        RunGuarded(m_ctx, this, [this] { partnerLinkClick(); });
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F2 || (IsEnter(key) && (key->modifiers() & Qt::ControlModifier))) {
+        keyPressEvent(key);
+        return true;
+    }
+    if (watched == StringGrid1 && key->key() == Qt::Key_Delete) {
+        RunGuarded(m_ctx, this, [this] { DelRowButtonClick(); });
+        return true;
+    }
+    if (!IsEnter(key) || key->modifiers() & Qt::AltModifier)
+        return QDialog::eventFilter(watched, event);
+    if (watched == StringGrid1) {
+        RunGuarded(m_ctx, this, [this] { AddButtonClick(); });
+    } else if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        button->click();
+    } else {
+        return QDialog::eventFilter(watched, event);
+    }
+    return true;
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "GoodsFinder.h"
+#include "Records.h"
+
+#include <QDialog>
+#include <QVector>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+struct AppContext;
+class GoodsLineForm;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class StringGrid;
+
+// What the sales and purchase document windows share: the header fields, the line grid with its
+// totals, the amount paid and owed, the two window states (1 entering, 2 saved and read-only),
+// the document number rules and the keyboard walk. Each window names its controls as documented
+// (the members of its own class refer to the ones here) and brings its partner list, its checks,
+// its save sequence and its printout.
+//
+// Keyboard: Enter walks the header fields to "添加商品" and from the grid opens the add-item
+// dialog for the next line; F2 adds a line, Delete in the grid removes the selected line,
+// Ctrl+Enter confirms.
+class TradeDocumentForm : public QDialog {
+    Q_OBJECT
+public:
+    ~TradeDocumentForm() override;
+
+    // Controls shared by both windows (each window gives them their documented names).
+    QComboBox* partnerBox = nullptr;     // customer or supplier, editable
+    QLabel* partnerLink = nullptr;       // opens the customer or supplier window
+    QLineEdit* phoneEdit = nullptr;
+    QLineEdit* addressEdit = nullptr;
+    QLabel* dateLabel = nullptr;
+    QDateEdit* DateTimePicker1 = nullptr;
+    QLineEdit* numberEdit = nullptr;
+    QPushButton* AutoDHButton = nullptr;
+    QLineEdit* RemarkEdit = nullptr;
+    StringGrid* StringGrid1 = nullptr;
+    QPushButton* AddButton = nullptr;
+    QPushButton* DelRowButton = nullptr;
+    QPushButton* DelAllButton = nullptr;
+    QPushButton* NewDButton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QPushButton* previewButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    QLineEdit* SLEdit = nullptr;
+    QLineEdit* JEEdit = nullptr;
+    QLabel* paidLabel = nullptr;
+    QLineEdit* SSEdit = nullptr;
+    QLineEdit* QKEdit = nullptr;
+
+    // Sets the kind (1 forward, else return) and the captions of that kind.
+    void SetDanKind(std::uint8_t kind);
+    std::uint8_t danKind() const { return m_kind; }
+    std::uint8_t danState() const { return m_state; }
+
+    void SetDanState(std::uint8_t state);
+    void InitDanGrid();
+    void AppendItemRow(const TShangPinItem& item);
+    void CalcDanTotals();
+
+    void AddButtonClick();
+    void DelRowButtonClick();
+    void DelAllButtonClick();
+    void NewDButtonClick();
+    void CloseButtonClick();
+    void PrintButtonClick();
+    void previewButtonClick();
+    void AutoDHButtonClick();
+    void DateTimePicker1Change();
+    void SSEditChange();
+
+    // The lines of the grid as entered (positive figures).
+    QVector<TShangPinItem> GridLines() const;
+
+protected:
+    // Captions of one window by kind: index 0 the forward kind, 1 its return.
+    struct KindTexts {
+        const char* caption[2];
+        const char* prefix[2];
+        const char* date[2];
+        const char* paid[2];
+        const char* confirm[2];     // NewDButton in state 1
+        const char* newDocument[2]; // NewDButton in state 2
+    };
+    // The documented names of the controls that differ between the two windows.
+    struct ControlNames {
+        const char* form;
+        const char* partnerBox;
+        const char* partnerCaption;
+        const char* partnerLink;
+        const char* linkText;
+        const char* phoneEdit;
+        const char* addressEdit;
+        const char* dateLabel;
+        const char* numberEdit;
+        const char* previewButton;
+        const char* paidLabel;
+    };
+    TradeDocumentForm(AppContext& context, const KindTexts& texts, QWidget* parent);
+
+    // Builds the window; extraHeader (the salesperson list of the sales window, with its caption)
+    // sits before the date; extraButtons come after "打印预览".
+    void setupUi(const ControlNames& names, QWidget* extraHeader, const QString& extraCaption,
+                 const QList<QPushButton*>& extraButtons);
+    // Connects the handlers both windows share (through the guard); called once the window is built.
+    void connectHandlers();
+
+    // --- What each window brings ---
+    virtual void fillLists() = 0;                               // InitXiaoShouDan / InitCaiGouDan
+    virtual QString nextNumber(const QDate& date) = 0;          // NextXiaoShouDH / NextCaiGouDH
+    virtual std::unique_ptr<GoodsLineForm> makeAddForm() = 0;   // TXSDJAddForm / TCGDJAddForm
+    virtual bool saveDocument() = 0;                            // SaveXiaoShouDan / SaveCaiGouDan
+    virtual void printDocument(int mode) = 0;                   // 1 print, 2 preview
+    virtual void partnerLinkClick() = 0;                        // Label12Click / Label11Click
+    virtual void partnerChange() = 0;                           // KHComboBoxChange / GYSComboBoxChange
+    virtual bool confirmClearAll() { return true; }
+    virtual QList<QWidget*> stateOneControls() const;           // enabled in state 1 only
+    virtual QList<QWidget*> stateTwoControls() const;           // enabled in state 2 only
+    virtual void clearHeader();
+
+    // Checks shared by both save sequences, in the documented order. Each shows its message,
+    // focuses its field and returns false when the document cannot be saved.
+    // The trimmed number: refused when empty (the day's numbers used up) or already used.
+    bool checkNumber(const std::function<bool(const QString&)>& isNew, const QString& duplicateMessage,
+                     QString* number);
+    // The amount paid as a number; a text that is no number (a lone ".") is refused.
+    bool readPaid(double* paid);
+    // The header totals: quantity, amount and the amount owed (total less paid, to the cent).
+    int totalQuantity() const;
+    double totalAmount() const;
+
+    // After a refused line or check: the message, then the field focused with its text selected.
+    void refuse(QWidget* field, const QString& text);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    AppContext& m_ctx;
+
+private:
+    int kindIndex() const { return m_kind == 1 ? 0 : 1; }
+    void FormShow();
+
+    KindTexts m_texts;
+    std::uint8_t m_kind = 1;
+    std::uint8_t m_state = 0;
+    bool m_shown = false;
+    GoodsFinder m_finder;
+    bool m_finderLoaded = false;
+};

@@ -1,0 +1,198 @@
+#include "XSDJForm.h"
+
+#include "AppContext.h"
+#include "ContactCombos.h"
+#include "DocNumbers.h"
+#include "DocumentStore.h"
+#include "GuardedConnect.h"
+#include "KeHuForm.h"
+#include "KeHuStore.h"
+#include "NumberText.h"
+#include "PrintReport.h"
+#include "ReportData.h"
+#include "WrapText.h"
+#include "XSDJAddForm.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const char* const Prefix[2] = {"xs", "xt"};
+
+}  // namespace
+
+TBase_XSDJForm::TBase_XSDJForm(AppContext& context, QWidget* parent)
+    : TradeDocumentForm(context,
+                        {{"销售登记", "销售退货"},
+                         {Prefix[0], Prefix[1]},
+                         {"销售日期", "退货日期"},
+                         {"实收", "实付"},
+                         {"确认售出", "确认退货"},
+                         {"新建销售单", "新建退货单"}},
+                        parent)
+{
+    YYYComboBox = new QComboBox(this);
+    YYYComboBox->setObjectName(QStringLiteral("YYYComboBox"));
+    YYYComboBox->setMinimumWidth(110);
+    SlipPrintButton = new QPushButton(QStringLiteral("打印小票"), this);
+    SlipPrintButton->setObjectName(QStringLiteral("SlipPrintButton"));
+    SlipPrintButton->setAutoDefault(false);
+    SlipBrowseButton = new QPushButton(QStringLiteral("小票预览"), this);
+    SlipBrowseButton->setObjectName(QStringLiteral("SlipBrowseButton"));
+    SlipBrowseButton->setAutoDefault(false);
+    setupUi({"Base_XSDJForm", "KHComboBox", "客户", "Label12", "若需记录客户详细信息，请点击此处新增客户>>",
+             "KHPhoneEdit", "KHAddressEdit", "Label4", "XDHEdit", "BrowseButton", "Label7"},
+            YYYComboBox, QStringLiteral("业务员"), {SlipPrintButton, SlipBrowseButton});
+    connectHandlers();
+    GuardedConnect(SlipPrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintXiaoShouSlip(1); });
+    GuardedConnect(SlipBrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintXiaoShouSlip(2); });
+    SetDanKind(ForwardKind);
+}
+
+void TBase_XSDJForm::InitXiaoShouDan()
+{
+    FillKeHuCombo(m_ctx.db(), *KHComboBox);
+    FillYuanGongCombo(m_ctx.db(), *YYYComboBox);
+}
+
+QList<QWidget*> TBase_XSDJForm::stateOneControls() const
+{
+    return TradeDocumentForm::stateOneControls() << YYYComboBox;
+}
+
+QList<QWidget*> TBase_XSDJForm::stateTwoControls() const
+{
+    return TradeDocumentForm::stateTwoControls() << SlipPrintButton << SlipBrowseButton;
+}
+
+void TBase_XSDJForm::clearHeader()
+{
+    TradeDocumentForm::clearHeader();
+    YYYComboBox->setCurrentIndex(-1);
+}
+
+QString TBase_XSDJForm::nextNumber(const QDate& date)
+{
+    return NextXiaoShouDH(m_ctx.db(), QString::fromLatin1(Prefix[danKind() == 1 ? 0 : 1]), date);
+}
+
+std::unique_ptr<GoodsLineForm> TBase_XSDJForm::makeAddForm()
+{
+    return std::make_unique<TXSDJAddForm>(m_ctx, this);
+}
+
+bool TBase_XSDJForm::confirmClearAll()
+{
+    return m_ctx.prompts->question(this, QStringLiteral("确定清除表格中的商品吗?"));
+}
+
+void TBase_XSDJForm::KHComboBoxChange()
+{
+    const TKeHu k = GetKeHu(m_ctx.db(), KHComboBox->currentText());
+    if (k.KeHu.isEmpty())
+        return;
+    KHPhoneEdit->setText(k.phone);
+    KHAddressEdit->setText(k.address);
+}
+
+void TBase_XSDJForm::Label12Click()
+{
+    {
+        TKeHuForm form(m_ctx, this);
+        form.exec();
+    }
+    FillKeHuCombo(m_ctx.db(), *KHComboBox);
+}
+
+bool TBase_XSDJForm::SaveXiaoShouDan()
+{
+    QString number;
+    const QString duplicate = QStringLiteral("系统中已存在该单号，请输入正确的单号!\n\r若要修改历史销售单，请到")
+                            + u'"' + QStringLiteral("查询统计->销售查询") + u'"'
+                            + QStringLiteral("中删除相应的销售单后再重新进行销售登记!");
+    if (!checkNumber([this](const QString& dh) { return IsNewXiaoShouDH(m_ctx.db(), dh); }, duplicate, &number))
+        return false;
+    double paid = 0;
+    if (!readPaid(&paid))
+        return false;
+    TXiaoShouDan header;
+    header.dh = number;
+    header.shuliang = SLEdit->text().toInt();
+    header.jinE = CellNumber(JEEdit->text());
+    header.QK = RoundFloat(2, header.jinE - paid);
+    header.yewuyuan = YYYComboBox->currentIndex() >= 0 ? YYYComboBox->currentText() : QString();
+    header.KeHu = KHComboBox->currentText();
+    header.in_date = DateTimePicker1->date();
+    header.KeHuPhone = KHPhoneEdit->text();
+    header.KeHuAddress = KHAddressEdit->text();
+    header.Remark = RemarkEdit->text();
+    if (header.shuliang == 0)
+        return false;
+    if (header.yewuyuan.isEmpty()) {
+        refuse(YYYComboBox, QStringLiteral("请选择业务员!"));
+        return false;
+    }
+    if (header.KeHu.isEmpty()) {
+        refuse(KHComboBox, QStringLiteral("请输入客户名称!"));
+        return false;
+    }
+    if (!SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), danKind() == 1 ? ForwardKind : ReturnKind)) {
+        refuse(XDHEdit, duplicate);
+        return false;
+    }
+    XDHEdit->setText(number);
+    return true;
+}
+
+void TBase_XSDJForm::PrintXiaoShouDan(int mode)
+{
+    const QString dh = XDHEdit->text().trimmed();
+    const DanKind kind = danKind() == 1 ? ForwardKind : ReturnKind;
+    const TGsInfo& gs = m_ctx.GsInfo;
+    ReportRequest r;
+    r.form = ReportForm::XSDJ;
+    r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };
+    r.labels = {{"CaptionQRLabel", gs.GSName + (kind == ForwardKind ? QStringLiteral("销售单") : QStringLiteral("销售退货单"))},
+                {"DHQRLabel", dh},
+                {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                {"KHQRLabel", KHComboBox->currentText()},
+                {"AddressQRLabel", KHAddressEdit->text()},
+                {"PhoneQRLabel", KHPhoneEdit->text()},
+                {"RemarkQRLabel", RemarkEdit->text().isEmpty() ? QString() : QStringLiteral("备注:") + RemarkEdit->text()},
+                {"SumSLQRLabel", SLEdit->text()},
+                {"SumJEQRLabel", JEEdit->text()},
+                {"QYPhoneQRLabel", gs.GSPhone},
+                {"QYFaxQRLabel", gs.GSFax},
+                {"QYAddressQRLabel", gs.GSAddress}};
+    r.memo = WrapText(gs.GSJianJie, 90);
+    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+}
+
+void TBase_XSDJForm::PrintXiaoShouSlip(int mode)
+{
+    if (danState() != 2)
+        return;
+    const QString dh = XDHEdit->text().trimmed();
+    const DanKind kind = danKind() == 1 ? ForwardKind : ReturnKind;
+    const double owed = CellNumber(QKEdit->text());
+    ReportRequest r;
+    r.form = ReportForm::XSXP;
+    r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };
+    r.labels = {{"TitleQRLabel", m_ctx.GsInfo.GSName},
+                {"SlipQRLabel", kind == ForwardKind ? QStringLiteral("销售小票") : QStringLiteral("退货小票")},
+                {"DHQRLabel", dh},
+                {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                {"SumSLCaptionQRLabel", QStringLiteral("合计数量:")},
+                {"SumSLQRLabel", SLEdit->text()},
+                {"SumJECaptionQRLabel", QStringLiteral("合计金额:")},
+                {"SumJEQRLabel", JEEdit->text()},
+                {"SSCaptionQRLabel", Label7->text() + u':'},
+                {"SSQRLabel", FormatGeneral(RoundFloat(2, CellNumber(JEEdit->text()) - owed))},
+                {"BalanceCaptionQRLabel", owed > 0 ? QStringLiteral("欠款:") : QStringLiteral("找零:")},
+                {"BalanceQRLabel", FormatGeneral(RoundFloat(2, owed > 0 ? owed : -owed))}};
+    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+}

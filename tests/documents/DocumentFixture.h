@@ -1,0 +1,101 @@
+#pragma once
+
+// Driving the document windows offscreen: a program folder with the demonstration data and three
+// goods items of a brand of their own (known stock and cost), the add-item dialog filled through
+// its controls, and the page model of a preview.
+
+#include "AppFixture.h"
+#include "Database.h"
+#include "DemoData.h"
+#include "GoodsLineForm.h"
+#include "Ledger.h"
+#include "ReportPreviewDialog.h"
+#include "StringGrid.h"
+#include "TradeDocumentForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+struct DocumentFixture : AppFixture {
+    DocumentFixture()
+    {
+        for (const SeedGoods& g : {SeedGoods{"远山", "远山挂机空调", "空调", "YS-35GW", 5, 2000},
+                                   SeedGoods{"远山", "远山挂机空调", "空调", "YS-26GW", 10, 100},
+                                   SeedGoods{"远山", "远山冰箱", "冰箱", "YS-BCD215", 3, 1500}})
+            InsertGoodsItem(ctx().db(), g);
+    }
+
+    Database& db() { return ctx().db(); }
+    int stock(const char* spec) { return GetKuCunShuLiang(db(), "远山", product(spec), spec); }
+    double cost(const char* spec) { return GetPJCB(db(), "远山", product(spec), spec); }
+    QVariant value(const QString& sql) { return db().scalar(sql); }
+    static QString product(const char* spec)
+    {
+        return QString::fromUtf8(spec) == QStringLiteral("YS-BCD215") ? QStringLiteral("远山冰箱")
+                                                                        : QStringLiteral("远山挂机空调");
+    }
+};
+
+// Runs step on the modal dialog that the next action opens (once it is shown).
+inline void OnModal(std::function<void(QWidget*)> step)
+{
+    QTimer::singleShot(0, [step] { step(QApplication::activeModalWidget()); });
+}
+
+// Fills the add-item dialog: the spec found through "型号/条码", the price and quantity typed,
+// then "确定"; a refused line leaves the dialog with "返回".
+inline void AddLine(TradeDocumentForm& w, const QString& spec, const QString& price, const QString& quantity)
+{
+    OnModal([=](QWidget* d) {
+        auto* f = qobject_cast<GoodsLineForm*>(d);
+        QVERIFY(f);
+        QTest::keyClicks(f->FindEdit, spec);
+        QTest::keyClick(f->FindEdit, Qt::Key_Return);
+        QTest::keyClicks(f->DJEdit, price);
+        QTest::keyClicks(f->SLEdit, quantity);
+        QTest::mouseClick(f->Button1, Qt::LeftButton);
+        if (f->isVisible())
+            QTest::mouseClick(f->Button2, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.AddButton, Qt::LeftButton);
+}
+
+// The page model of the preview that action opens; the preview is closed.
+inline PageModel PreviewOf(const std::function<void()>& action)
+{
+    PageModel model;
+    OnModal([&model](QWidget* d) {
+        if (auto* preview = qobject_cast<ReportPreviewDialog*>(d)) {
+            model = preview->model();
+            preview->reject();
+        }
+    });
+    action();
+    return model;
+}
+
+// The texts of a page model in reading order, with the name of the label or field they fill.
+inline QHash<QString, QString> LabelTexts(const PageModel& model)
+{
+    QHash<QString, QString> out;
+    for (const ReportPage& p : model.pages)
+        for (const PageText& t : p.texts)
+            if (!t.source.isEmpty() && !out.contains(t.source))
+                out.insert(t.source, t.text);
+    return out;
+}
+
+inline QStringList FieldColumn(const PageModel& model, const QString& field)
+{
+    QStringList out;
+    for (const ReportPage& p : model.pages)
+        for (const PageText& t : p.texts)
+            if (t.source.compare(field, Qt::CaseInsensitive) == 0)
+                out << t.text;
+    return out;
+}
