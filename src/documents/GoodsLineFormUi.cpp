@@ -23,11 +23,13 @@ void GoodsLineForm::setupUi()
     FindEdit->setClearButtonEnabled(true);
     FindList = Named(new QListWidget(this), "FindList");
     FindList->setFixedHeight(110);
+    FindList->setUniformItemSizes(true);
     FindList->hide();
 
     auto combo = [this](const char* name) {
         auto* box = Named(new QComboBox(this), name);
-        box->setMinimumWidth(220);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(22);
         box->setMaxVisibleItems(20);
         return box;
     };

@@ -47,7 +47,10 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     partnerBox->setEditable(true);
     partnerBox->setInsertPolicy(QComboBox::NoInsert);
     partnerBox->setMaxVisibleItems(20);
-    partnerBox->setMinimumWidth(260);
+    // Sized by a fixed number of characters: measuring 20,000 names would take longer than the
+    // rest of opening the window.
+    partnerBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    partnerBox->setMinimumContentsLength(24);
     partnerLink = Named(new QLabel(QString::fromUtf8(names.linkText), this), names.partnerLink);
     partnerLink->setCursor(Qt::PointingHandCursor);
     partnerLink->setStyleSheet(QStringLiteral("color: #1a4fa0; text-decoration: underline;"));
@@ -74,6 +77,10 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     header->addWidget(Caption(QStringLiteral("地址")), 1, 4);
     header->addWidget(addressEdit, 1, 5, 1, 3);
     int column = 0;
+    if (auto* list = qobject_cast<QComboBox*>(extraHeader)) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+    }
     if (extraHeader) {
         header->addWidget(Caption(extraCaption), 2, 0);
         header->addWidget(extraHeader, 2, 1);

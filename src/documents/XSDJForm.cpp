@@ -37,7 +37,6 @@ TBase_XSDJForm::TBase_XSDJForm(AppContext& context, QWidget* parent)
 {
     YYYComboBox = new QComboBox(this);
     YYYComboBox->setObjectName(QStringLiteral("YYYComboBox"));
-    YYYComboBox->setMinimumWidth(110);
     SlipPrintButton = new QPushButton(QStringLiteral("打印小票"), this);
     SlipPrintButton->setObjectName(QStringLiteral("SlipPrintButton"));
     SlipPrintButton->setAutoDefault(false);
