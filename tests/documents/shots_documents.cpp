@@ -1,0 +1,185 @@
+// Screenshots of the trade document windows, drawn offscreen on a temporary program folder with
+// the demonstration data:
+//   QT_QPA_PLATFORM=offscreen shots_documents DIR
+// Each window in each kind holds a real document of several lines (the sales windows saved, so
+// that their printouts can be shown); the add-item dialogs are shown in each kind, one with the
+// matches of a model number listed, one with a line filled in. The preview of a saved sale, its
+// A4 page and its receipt slip on both roll widths are written too.
+
+#include "AppContext.h"
+#include "Application.h"
+#include "CGDJAddForm.h"
+#include "CGDJForm.h"
+#include "PagePainter.h"
+#include "ReportPreviewDialog.h"
+#include "XSDJAddForm.h"
+#include "XSDJForm.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+QDir Out;
+
+void Save(const QImage& picture, const QString& name)
+{
+    const QString path = Out.filePath(name);
+    picture.save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+void Shot(QWidget& window, const QString& name)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    Save(window.grab().toImage(), name);
+}
+
+struct Line {
+    const char* spec;
+    double price;
+    int quantity;
+};
+
+// Adds a line as the dialog would hand it over: the goods item of the spec at the price.
+void Add(AppContext& ctx, TradeDocumentForm& w, const Line& l)
+{
+    QSqlQuery q = ctx.db().exec(QStringLiteral("select PinPai,ChanPin from Log_KuCun where GuiGe=:g"),
+                                {{QStringLiteral(":g"), QString::fromUtf8(l.spec)}});
+    q.next();
+    TShangPinItem it;
+    it.PinPai = q.value(0).toString();
+    it.chanpin = q.value(1).toString();
+    it.guige = QString::fromUtf8(l.spec);
+    it.danjia = l.price;
+    it.shuliang = l.quantity;
+    it.jinE = l.price * l.quantity;
+    w.AppendItemRow(it);
+    w.CalcDanTotals();
+}
+
+// The page model of the preview that the button opens; the preview window is saved as a picture.
+PageModel Preview(QPushButton* button, const QString& name)
+{
+    PageModel model;
+    QTimer::singleShot(0, [&] {
+        if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
+            model = preview->model();
+            preview->resize(900, 760);
+            QCoreApplication::processEvents();
+            Save(preview->grab().toImage(), name);
+            preview->reject();
+        }
+    });
+    button->click();
+    return model;
+}
+
+void GoodsDialog(GoodsLineForm& d, std::uint8_t kind, const QString& find, const QString& price, const QString& quantity,
+                 const QString& name)
+{
+    d.SetItemKind(kind);
+    d.show();
+    d.FindEdit->setText(find);
+    d.FindEditChange();
+    if (!price.isEmpty()) {
+        d.FindEditReturn();
+        d.DJEdit->setText(price);
+        d.SLEdit->setText(quantity);
+    }
+    Shot(d, name);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QingLanApplication app(argc, argv);
+    Out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    Out.mkpath(QStringLiteral("."));
+    QTemporaryDir dir;
+    AppContext ctx(dir.path() + u'/');
+    BoxPrompts prompts;
+    ctx.prompts = &prompts;
+    ctx.InitSystem();
+    ctx.GsInfo.GSName = QStringLiteral("晴岚家电城");
+    ctx.GsInfo.GSAddress = QStringLiteral("济南市历下区经十路100号");
+    ctx.GsInfo.GSPhone = QStringLiteral("0531-88886666");
+    ctx.GsInfo.GSFax = QStringLiteral("0531-88886667");
+    ctx.GsInfo.GSJianJie = QStringLiteral("本店主营各类品牌空调、冰箱、洗衣机、电视机及小家电，所售商品均为正品行货，"
+                                          "享受厂家全国联保，市区免费送货安装。");
+
+    for (std::uint8_t kind : {std::uint8_t(1), std::uint8_t(2)}) {
+        TBase_XSDJForm w(ctx);
+        w.SetDanKind(kind);
+        w.show();
+        w.KHComboBox->setEditText(QStringLiteral("张建国"));
+        w.YYYComboBox->setCurrentIndex(0);
+        w.RemarkEdit->setText(kind == 1 ? QStringLiteral("周六上午送货安装") : QStringLiteral("外观划伤，退回"));
+        if (kind == 1) {
+            for (const Line& l : {Line{"KFR-35GW/BC1", 3280, 1}, Line{"BCD-256TF", 2399, 1}, Line{"XQB80-36", 1299, 2},
+                                  Line{"XH-43A5", 1899, 1}})
+                Add(ctx, w, l);
+            w.SSEdit->setText(QStringLiteral("8000"));
+        } else {
+            Add(ctx, w, {"XQB80-36", 1299, 1});
+        }
+        Shot(w, kind == 1 ? QStringLiteral("sale-entering.png") : QStringLiteral("sales-return-entering.png"));
+        w.NewDButtonClick();
+        Shot(w, kind == 1 ? QStringLiteral("sale-saved.png") : QStringLiteral("sales-return-saved.png"));
+        if (kind == 1) {
+            const PageModel page = Preview(w.BrowseButton, QStringLiteral("sale-preview.png"));
+            Save(RenderPageImage(page, 0, 110), QStringLiteral("sale-page.png"));
+            for (int width : {80, 58}) {
+                ctx.XSDPrintSet.ReceiptWidth = width;
+                const PageModel slip = Preview(w.SlipBrowseButton, QStringLiteral("receipt-preview-%1.png").arg(width));
+                Save(RenderPageImage(slip, 0, 200), QStringLiteral("receipt-%1mm.png").arg(width));
+            }
+        }
+    }
+    for (std::uint8_t kind : {std::uint8_t(1), std::uint8_t(2)}) {
+        TBase_CGDJForm w(ctx);
+        w.SetDanKind(kind);
+        w.show();
+        w.GYSComboBox->setEditText(QStringLiteral("北辰电器销售公司"));
+        w.RemarkEdit->setText(kind == 1 ? QStringLiteral("夏季备货") : QStringLiteral("质量问题退回"));
+        if (kind == 1) {
+            for (const Line& l : {Line{"KFR-26GW/BC1", 2100, 10}, Line{"KFR-35GW/BC1", 2550, 8}, Line{"KFR-72LW/BC3", 6200, 2}})
+                Add(ctx, w, l);
+            w.SSEdit->setText(QStringLiteral("30000"));
+        } else {
+            Add(ctx, w, {"KFR-35GW/BC1", 2550, 1});
+        }
+        Shot(w, kind == 1 ? QStringLiteral("purchase-entering.png") : QStringLiteral("purchase-return-entering.png"));
+    }
+    {
+        TXSDJAddForm d(ctx);
+        GoodsDialog(d, 1, QStringLiteral("kfr"), {}, {}, QStringLiteral("sale-add-item-matches.png"));
+    }
+    {
+        TXSDJAddForm d(ctx);
+        GoodsDialog(d, 1, QStringLiteral("BCD-256TF"), QStringLiteral("1750"), QStringLiteral("1"),
+                    QStringLiteral("sale-add-item-below-cost.png"));
+    }
+    {
+        TXSDJAddForm d(ctx);
+        GoodsDialog(d, 2, QStringLiteral("xqb80"), QStringLiteral("1299"), QStringLiteral("1"),
+                    QStringLiteral("sales-return-add-item.png"));
+    }
+    {
+        TCGDJAddForm d(ctx);
+        GoodsDialog(d, 1, QStringLiteral("KFR-72LW"), QStringLiteral("6200"), QStringLiteral("2"),
+                    QStringLiteral("purchase-add-item.png"));
+    }
+    {
+        TCGDJAddForm d(ctx);
+        GoodsDialog(d, 2, QStringLiteral("bc-"), {}, {}, QStringLiteral("purchase-return-add-item-matches.png"));
+    }
+    return 0;
+}
