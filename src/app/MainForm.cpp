@@ -3,12 +3,13 @@
 #include "AppContext.h"
 #include "Commands.h"
 #include "DaoHangForm.h"
+#include "HelpForm.h"
 #include "GuardedConnect.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -17,7 +18,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTreeWidget>
-#include <QUrl>
 
 namespace {
 
@@ -56,6 +56,7 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
     Label1->installEventFilter(this);
 
     ApplyPermissions();
+    UserStatusLabel->setText(QStringLiteral("当前用户：") + m_ctx.LoginUser.UserName);
     setWindowTitle(QStringLiteral("晴岚家电销售管理系统 V3.0.6"));
     Label1->setText(StripText(m_ctx.BriefHelp == 1));
     CenterStrip();
@@ -174,10 +175,19 @@ void TMainForm::N38Click()
         close();
 }
 
+// The user guide in the program's own help window (one window, brought forward when open).
 void TMainForm::N49Click()
 {
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(HelpFileName));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!QFileInfo::exists(path)) {
+        m_ctx.prompts->message(this, QStringLiteral("找不到帮助文件 %1。").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!m_help)
+        m_help = new THelpForm(path, this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void TMainForm::N53Click()

@@ -17,6 +17,8 @@ class QPlainTextEdit;
 // The main window: the menu bar of every command (enabled by the signed-in user's permission
 // flags, once, when the window is made), the background picture, the brief-help panel on the
 // right and the always-on-top navigator. Closing it ends the program.
+#include "HelpForm.h"
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -26,12 +28,14 @@ public:
     QLabel* Image1 = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;      // the strip that opens and closes the panel
+    QLabel* UserStatusLabel = nullptr;  // status bar: the signed-in user
     QPlainTextEdit* Memo1 = nullptr;
 
     // The menu item of a command by its component name ("N30"), or nullptr.
     QAction* menuItem(const QString& name) const;
     // The open navigator, or nullptr when it is closed.
     TDaoHangForm* navigator() const { return m_navigator; }
+    THelpForm* helpWindow() const { return m_help; }
 
     // Opens or closes the brief-help panel and stores the state in Set.ini.
     void ToggleBriefHelp();
@@ -54,6 +58,7 @@ private:
 
     AppContext& m_ctx;
     QPointer<TDaoHangForm> m_navigator;
+    QPointer<THelpForm> m_help;
     bool m_shownOnce = false;
 };
 

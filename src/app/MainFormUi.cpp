@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QStringList>
 
 namespace {
@@ -96,6 +97,10 @@ void TMainForm::setupUi()
     Panel1->setPalette(strip);
     Panel1->setCursor(Qt::PointingHandCursor);
     row->addWidget(Panel1);
+
+    UserStatusLabel = new QLabel(this);
+    UserStatusLabel->setObjectName(QStringLiteral("UserStatusLabel"));
+    statusBar()->addWidget(UserStatusLabel);
 
     Label1 = new QLabel(Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));

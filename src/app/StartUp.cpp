@@ -8,8 +8,9 @@ namespace {
 
 void InitSystem(AppContext& context)
 {
-    if (!context.InitSystem())
-        context.prompts->message(nullptr, QString::fromUtf8(ConnectFailedMessage));
+    QString reason;
+    if (!context.InitSystem(&reason))
+        context.prompts->message(nullptr, ConnectFailedText(reason));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "ProgramDir.h"
 #include "Schema.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,17 +16,58 @@ QString TDM::databasePath() const
     return ResolvePathNoCase(m_programDir, QStringLiteral("Data/db.data"));
 }
 
+namespace {
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Why a file cannot serve as the database, in words for the operator; empty when it can.
+QString Refusal(DatabaseState state, const QString& path)
+{
+    switch (state) {
+    case DatabaseState::Usable: return {};
+    case DatabaseState::NotOurs: return QStringLiteral("文件 %1 不是本系统的数据库文件。").arg(Native(path));
+    case DatabaseState::Newer:
+        return QStringLiteral("数据库文件 %1 由较新版本的程序建立，本程序无法使用，请使用新版本的程序。").arg(Native(path));
+    case DatabaseState::Damaged:
+        return QStringLiteral("数据库文件 %1 已损坏，无法使用；文件保持原样未作改动。请用备份恢复数据库。").arg(Native(path));
+    }
+    return {};
+}
+
+// The same file, unchanged since it was last checked: size and time of the last change.
+QString Stamp(const QFileInfo& file)
+{
+    return file.absoluteFilePath() + u'|' + QString::number(file.size()) + u'|'
+        + QString::number(file.lastModified().toMSecsSinceEpoch());
+}
+
+}  // namespace
+
 bool TDM::ConnectDB(QString* error)
 {
     m_db.close();
     const QString path = databasePath();
     try {
-        if (!QFileInfo::exists(path))
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!QFileInfo::exists(path)) {
+            if (QFileInfo::exists(folder) && !QFileInfo(folder).isWritable())
+                throw DbError(QStringLiteral("文件夹 %1 不可写入，无法建立数据库文件 %2。").arg(Native(folder), Native(path)));
             createDatabase(path);
+        } else if (!QFileInfo(folder).isWritable() || !QFileInfo(path).isWritable()) {
+            throw DbError(QStringLiteral("数据库文件 %1 所在的文件夹（或文件本身）是只读的，程序无法保存数据。"
+                                         "请为该文件夹开放写入权限，或把程序连同 Data 文件夹复制到可写入的文件夹。")
+                              .arg(Native(path)));
+        }
         m_db.open(path);
-        if (!IsQingLanDatabase(m_db)) {
-            m_db.close();
-            throw DbError(QStringLiteral("%1 不是本系统的数据库文件。").arg(QDir::toNativeSeparators(path)));
+        const QString stamp = Stamp(QFileInfo(path));
+        if (stamp != m_checked) {
+            const QString refusal = Refusal(CheckDatabase(m_db), path);
+            if (!refusal.isEmpty())
+                throw DbError(refusal);
+            m_checked = stamp;
         }
         UpgradeSchema(m_db);
         return true;
@@ -54,6 +96,12 @@ void TDM::createDatabase(const QString& path)
     }
     if (!QFile::rename(temp, path)) {
         QFile::remove(temp);
-        throw DbError(QStringLiteral("无法创建数据库文件 %1。").arg(QDir::toNativeSeparators(path)));
+        throw DbError(QStringLiteral("无法建立数据库文件 %1（文件夹不可写入？）。").arg(Native(path)));
     }
+}
+
+QString ConnectFailedText(const QString& reason)
+{
+    return reason.isEmpty() ? QString::fromUtf8(ConnectFailedMessage)
+                            : QString::fromUtf8(ConnectFailedMessage) + u'\n' + reason;
 }

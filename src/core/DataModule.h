@@ -14,14 +14,21 @@ public:
     Database& db() { return m_db; }
     QString databasePath() const;
 
-    // (Re)opens the connection. On failure returns false with the reason in *error (the caller
-    // shows "数据库连接失败!").
+    // (Re)opens the connection. On failure returns false with the reason in *error, in Chinese
+    // and naming the file (the caller shows "数据库连接失败!" and the reason): not a database of
+    // this system, made by a newer program, damaged, or a folder that cannot be written. A file
+    // is never changed by a failed connection. The page walk of CheckDatabase runs once per file
+    // (again only when the file changed since).
     bool ConnectDB(QString* error = nullptr);
 
 private:
     void createDatabase(const QString& path);
     QString m_programDir;
     Database m_db;
+    QString m_checked;  // the file last found usable, with its size and time
 };
 
 inline constexpr const char* ConnectFailedMessage = "数据库连接失败!";
+
+// "数据库连接失败!" with the reason on the next line.
+QString ConnectFailedText(const QString& reason);

@@ -5,14 +5,21 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+QString ChooseProgramDir(const QString& appDir, bool appDirWritable, const QString& userDir)
+{
+    if (appDirWritable || QFileInfo::exists(ResolvePathNoCase(appDir, QStringLiteral("Data/db.data"))))
+        return QDir::cleanPath(appDir) + u'/';
+    return QDir::cleanPath(userDir) + u'/';
+}
+
 QString ProgramDir()
 {
-    QString dir = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(dir).isWritable()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(dir);
-    }
-    return QDir::cleanPath(dir) + u'/';
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString dir = ChooseProgramDir(appDir, QFileInfo(appDir).isWritable(), userDir);
+    if (dir == QDir::cleanPath(userDir) + u'/')
+        QDir().mkpath(userDir);
+    return dir;
 }
 
 QString ResolvePathNoCase(const QString& base, const QString& relative)

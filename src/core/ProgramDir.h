@@ -4,8 +4,11 @@
 
 // The folder that holds the program's files (Data/db.data, Set.ini), with a trailing separator:
 // the executable's folder, or the per-user application data folder when that one is not writable
-// (an installed copy).
+// and holds no database (an installed copy). A read-only folder that holds a database stays the
+// program folder: the connection then says the folder is read-only and where the database is,
+// instead of quietly opening another (demonstration) database in the user's folder.
 QString ProgramDir();
+QString ChooseProgramDir(const QString& appDir, bool appDirWritable, const QString& userDir);
 
 // Finds base + relative ("Data/db.data") matching each folder and file name without regard to
 // letter case. Names that do not exist yet keep the spelling given.

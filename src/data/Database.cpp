@@ -19,6 +19,11 @@ int CompareChineseTexts(void*, int size1, const void* text1, int size2, const vo
 
 }  // namespace
 
+QString EngineErrorText(const QString& engineText)
+{
+    return QStringLiteral("数据库操作失败，本次操作没有完成。数据库引擎的说明：\n") + engineText;
+}
+
 QString SqlDate(const QDate& d)
 {
     return d.toString(QStringLiteral("yyyy-MM-dd"));
@@ -38,7 +43,7 @@ void Database::open(const QString& path)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
         if (!db.open()) {
-            const QString text = db.lastError().text();
+            const QString text = EngineErrorText(db.lastError().text());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_connectionName);
             throw DbError(text);
@@ -86,11 +91,11 @@ QSqlQuery Database::exec(const QString& sql, const SqlParams& params)
     QSqlQuery q(handle());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        throw DbError(q.lastError().text() + QStringLiteral("\n") + sql);
+        throw DbError(EngineErrorText(q.lastError().text() + QStringLiteral("\n") + sql));
     for (const auto& [name, value] : params)
         q.bindValue(name, value);
     if (!q.exec())
-        throw DbError(q.lastError().text());
+        throw DbError(EngineErrorText(q.lastError().text()));
     return q;
 }
 

@@ -19,6 +19,10 @@ private:
     QString m_text;
 };
 
+// The text of an error the database engine raised: a Chinese explanation for the operator, then
+// the engine's own text.
+QString EngineErrorText(const QString& engineText);
+
 // Orders Chinese names the way people look them up (pinyin order of the common characters),
 // letter case ignored: "order by KeHu collate chinese". Registered on every connection.
 inline constexpr const char* ChineseOrder = "collate chinese";

@@ -168,6 +168,57 @@ bool IsQingLanDatabase(Database& db)
     }
 }
 
+DatabaseState CheckDatabase(Database& db)
+{
+    const auto damaged = [](const DbError& e) {
+        return e.text().contains(QLatin1String("malformed")) || e.text().contains(QLatin1String("corrupt"));
+    };
+    int version = 0;
+    try {
+        if (db.scalar(QStringLiteral("PRAGMA application_id")).toInt() != SchemaApplicationId)
+            return DatabaseState::NotOurs;
+        version = db.scalar(QStringLiteral("PRAGMA user_version")).toInt();
+    } catch (const DbError& e) {
+        return damaged(e) ? DatabaseState::Damaged : DatabaseState::NotOurs;
+    }
+    if (version > SchemaVersion)
+        return DatabaseState::Newer;
+    if (version < 1)
+        return DatabaseState::NotOurs;
+    // count(*) reads every page of a table's tree; count(column) through an index reads every
+    // page of that index (count(*) alone would take whichever index is smallest).
+    QStringList walks;
+    try {
+        QSqlQuery objects = db.exec(QStringLiteral(
+            "select type, name, tbl_name from sqlite_master where type in ('table','index') and rootpage > 0"));
+        QVector<std::pair<QString, QString>> indexes;
+        while (objects.next()) {
+            const QString table = u'"' + objects.value(2).toString() + u'"';
+            if (objects.value(0).toString() == u"table")
+                walks << QStringLiteral("select count(*) from %1 not indexed").arg(table);
+            else
+                indexes.append({table, objects.value(1).toString()});
+        }
+        for (const auto& [table, index] : indexes) {
+            QSqlQuery columns = db.exec(QStringLiteral("PRAGMA index_info(\"%1\")").arg(index));
+            if (columns.next() && !columns.value(2).isNull())
+                walks << QStringLiteral("select count(\"%1\") from %2 indexed by \"%3\"")
+                             .arg(columns.value(2).toString(), table, index);
+        }
+    } catch (const DbError&) {
+        return DatabaseState::Damaged;  // the schema itself cannot be read
+    }
+    for (const QString& walk : walks) {
+        try {
+            db.scalar(walk);
+        } catch (const DbError& e) {
+            if (damaged(e))
+                return DatabaseState::Damaged;
+        }
+    }
+    return DatabaseState::Usable;
+}
+
 void InsertBuiltInAdministrator(Database& db)
 {
     QStringList cols{QStringLiteral("UserName"), QStringLiteral("UserPassword")};

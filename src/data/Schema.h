@@ -17,6 +17,16 @@ void UpgradeSchema(Database& db);
 // True when the open database carries this system's id and a schema version it can read.
 bool IsQingLanDatabase(Database& db);
 
+// What an open database file was found to be when the program connects to it.
+enum class DatabaseState { Usable, NotOurs, Newer, Damaged };
+
+// Checks an open file: this system's id, a schema version this program reads, and every table
+// and index walked page by page (each row counted), so that a file with damaged pages is found
+// at connection instead of by every later statement. Reads only; writes nothing. The walk reads
+// each page once without the row-by-row cross-checks of an integrity check (docs/database.md
+// gives its cost on the ten-year database).
+DatabaseState CheckDatabase(Database& db);
+
 // Inserts the built-in administrator with its initial password and every permission granted.
 void InsertBuiltInAdministrator(Database& db);
 

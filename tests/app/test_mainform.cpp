@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "DaoHangForm.h"
 #include "LogForm.h"
+#include "HelpForm.h"
 #include "MainForm.h"
 #include "PrintSetForm.h"
 #include "RegisteredWindows.h"
@@ -18,6 +19,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -246,17 +249,37 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList(2, QStringLiteral("确定退出系统吗?")));
     }
 
+    // The user guide opens in the program's own help window, with no desktop browser involved.
     void helpOpensTheUserGuide()
     {
         AppFixture f;
+        const QString guide = QCoreApplication::applicationDirPath() + QStringLiteral("/HOLMHelp.html");
+        if (!QFile::exists(guide))
+            QVERIFY(QFile::copy(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../resources/help/HOLMHelp.html"), guide));
         TMainForm form(f.ctx());
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         form.menuItem("N49")->trigger();
+        form.menuItem("N49")->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.urls.size(), 1);
-        QCOMPARE(catcher.urls[0].toLocalFile(),
+        QVERIFY(catcher.urls.isEmpty());
+        THelpForm* help = form.helpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(form.findChildren<THelpForm*>().size(), 1);
+        QCOMPARE(help->HelpBrowser->source().toLocalFile(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/HOLMHelp.html"));
+        QVERIFY(help->HelpBrowser->toPlainText().contains(QStringLiteral("晴岚")));
+        QVERIFY(f.prompts.entries.isEmpty());
+    }
+
+    // The status bar names the signed-in user.
+    void statusBarShowsTheUser()
+    {
+        AppFixture f;
+        f.signIn(UserWithFlags(QStringLiteral("店员小王"), 0));
+        TMainForm form(f.ctx());
+        QCOMPARE(form.UserStatusLabel->text(), QStringLiteral("当前用户：店员小王"));
+        QVERIFY(form.statusBar()->isAncestorOf(form.UserStatusLabel));
     }
 
     void calculator()

@@ -1,5 +1,6 @@
 #include "AppContext.h"
 #include "Ledger.h"
+#include "ProgramDir.h"
 #include "Schema.h"
 
 #include <QDir>
@@ -57,28 +58,56 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Data/db.data"))));
     }
 
-    // A file that is not this system's database fails to connect and is never overwritten.
-    void foreignFileUntouched_data()
+    // A file that cannot serve fails to connect with the reason and its path, and is never
+    // written: not a database, another program's database, one made by a newer program, one
+    // whose header is whole but whose pages are damaged.
+    void refusedFileUntouched_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("text") << QByteArray("not a database at all, just some text that is long enough");
-        QTest::newRow("other sqlite") << QByteArray();
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text") << "text" << "不是本系统的数据库文件";
+        QTest::newRow("other sqlite") << "other" << "不是本系统的数据库文件";
+        QTest::newRow("newer version") << "newer" << "较新版本";
+        QTest::newRow("damaged table page") << "table page" << "已损坏";
+        QTest::newRow("damaged index page") << "index page" << "已损坏";
+        QTest::newRow("zeroed last page") << "last page" << "已损坏";
     }
-    void foreignFileUntouched()
+    void refusedFileUntouched()
     {
-        QFETCH(QByteArray, content);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         QDir(dir.path()).mkdir(QStringLiteral("Data"));
         const QString path = dir.filePath(QStringLiteral("Data/db.data"));
-        if (content.isEmpty()) {
+        if (kind == u"text") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("not a database at all, just some text that is long enough");
+        } else if (kind == u"other") {
             Database other(QStringLiteral("other"));
             other.open(path);
             other.exec(QStringLiteral("create table t(x)"));
-            other.close();
         } else {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
+            int page = 0;
+            {
+                AppContext maker(dir.path() + u'/');
+                QVERIFY(maker.InitSystem());
+                Database& db = maker.db();
+                if (kind == u"newer")
+                    db.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion + 1));
+                const char* object = kind == u"table page" ? "Log_XiaoShou" : "IX_XiaoShou_dh";
+                page = kind == u"last page"
+                    ? db.scalar(QStringLiteral("PRAGMA page_count")).toInt()
+                    : db.scalar(QStringLiteral("select rootpage from sqlite_master where name=:n"),
+                                {{QStringLiteral(":n"), QLatin1String(object)}}).toInt();
+            }
+            if (kind != u"newer") {
+                QVERIFY(page > 1);
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::ReadWrite));
+                QVERIFY(f.seek(qint64(page - 1) * 4096));
+                f.write(kind == u"last page" ? QByteArray(4096, '\0') : QByteArray(4096, '\x5a'));
+            }
         }
         QFile before(path);
         QVERIFY(before.open(QIODevice::ReadOnly));
@@ -88,12 +117,40 @@ private slots:
         AppContext ctx(dir.path() + u'/');
         QString error;
         QVERIFY(!ctx.InitSystem(&error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
         QVERIFY(!ctx.db().isOpen());
         QVERIFY_THROWS_EXCEPTION(DbError, ctx.db().exec(QStringLiteral("select 1")));
         QFile after(path);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), original);
+        QCOMPARE(ConnectFailedText(error), QStringLiteral("数据库连接失败!\n") + error);
+    }
+
+    // The per-user folder serves only when the program's folder is read-only and holds no
+    // database; the shop's database in a read-only folder is never swapped for another.
+    void choosesProgramFolder_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("hasDatabase");
+        QTest::addColumn<bool>("userFolder");
+        QTest::newRow("writable") << true << false << false;
+        QTest::newRow("read-only, no database") << false << false << true;
+        QTest::newRow("read-only with database") << false << true << false;
+    }
+    void choosesProgramFolder()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, hasDatabase);
+        QFETCH(bool, userFolder);
+        QTemporaryDir app;
+        QTemporaryDir user;
+        if (hasDatabase) {
+            QDir(app.path()).mkdir(QStringLiteral("DATA"));
+            QFile f(app.filePath(QStringLiteral("DATA/DB.data")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(ChooseProgramDir(app.path(), writable, user.path()), (userFolder ? user.path() : app.path()) + u'/');
     }
 
     // Settings are read afresh on every InitSystem: a change made meanwhile takes effect.

@@ -35,6 +35,20 @@ private slots:
     }
 
     // Column names and text values compare without regard to letter case.
+    // An engine error reaches the operator with a Chinese explanation before the engine's text.
+    void engineErrorsExplained()
+    {
+        TestDb t;
+        t.db.exec(QStringLiteral("insert into Base_CPType(TypeName) values('空调')"));
+        try {
+            t.db.exec(QStringLiteral("insert into Base_CPType(TypeName) values('空调')"));
+            QFAIL("a duplicate was accepted");
+        } catch (const DbError& e) {
+            QVERIFY2(e.text().startsWith(QStringLiteral("数据库操作失败，本次操作没有完成。")), qPrintable(e.text()));
+            QVERIFY2(e.text().contains(QLatin1String("UNIQUE")), qPrintable(e.text()));
+        }
+    }
+
     void caseInsensitive()
     {
         TestDb t;
