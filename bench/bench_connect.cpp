@@ -1,5 +1,5 @@
 // What the connection check costs on the ten-year shop named by $QL_BENCH_DB (bench/run-all
-// writes it): the page walk of CheckDatabase against SQLite's quick_check, each on a warm cache
+// writes it): the page walk of InspectDatabase against SQLite's quick_check, each on a warm cache
 // (the file read once before), the time per run printed by the benchmark library.
 
 #include "Database.h"
@@ -18,7 +18,7 @@ void BM_CheckDatabase(benchmark::State& state)
     Database db(QStringLiteral("check"));
     db.open(Shop);
     for (auto _ : state)
-        if (CheckDatabase(db) != DatabaseState::Usable)
+        if (InspectDatabase(db) != DatabaseState::Usable)
             state.SkipWithError("the shop is not usable");
 }
 BENCHMARK(BM_CheckDatabase)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -64,7 +64,7 @@ bool TDM::ConnectDB(QString* error)
         m_db.open(path);
         const QString stamp = Stamp(QFileInfo(path));
         if (stamp != m_checked) {
-            const QString refusal = Refusal(CheckDatabase(m_db), path);
+            const QString refusal = Refusal(InspectDatabase(m_db), path);
             if (!refusal.isEmpty())
                 throw DbError(refusal);
             m_checked = stamp;

@@ -168,7 +168,7 @@ bool IsQingLanDatabase(Database& db)
     }
 }
 
-DatabaseState CheckDatabase(Database& db)
+DatabaseState InspectDatabase(Database& db)
 {
     const auto damaged = [](const DbError& e) {
         return e.text().contains(QLatin1String("malformed")) || e.text().contains(QLatin1String("corrupt"));

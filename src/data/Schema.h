@@ -25,7 +25,7 @@ enum class DatabaseState { Usable, NotOurs, Newer, Damaged };
 // at connection instead of by every later statement. Reads only; writes nothing. The walk reads
 // each page once without the row-by-row cross-checks of an integrity check (docs/database.md
 // gives its cost on the ten-year database).
-DatabaseState CheckDatabase(Database& db);
+DatabaseState InspectDatabase(Database& db);
 
 // Inserts the built-in administrator with its initial password and every permission granted.
 void InsertBuiltInAdministrator(Database& db);

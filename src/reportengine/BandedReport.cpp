@@ -48,6 +48,13 @@ public:
         return std::move(m_model);
     }
 
+    double firstPageNeed() const
+    {
+        return bandHeight(BandKind::Title) + bandHeight(BandKind::ColumnHeader) + bandHeight(BandKind::Detail)
+            + bandHeight(BandKind::SubDetail) + bandHeight(BandKind::PageFooter);
+    }
+    double printableHeight() const { return m_footerTop + bandHeight(BandKind::PageFooter) - m_setup.topMargin; }
+
 private:
     const BandedReport& m_report;
     const ReportData& m_data;
@@ -218,4 +225,11 @@ void BandedReport::setMemoLines(const QString& name, const QStringList& lines)
 PageModel BandedReport::layOut(const ReportData& data) const
 {
     return Paginator(*this, data).run();
+}
+
+bool BandedReport::fitsPage() const
+{
+    const ReportData none;
+    const Paginator p(*this, none);
+    return p.firstPageNeed() <= p.printableHeight() + 1e-9;
 }

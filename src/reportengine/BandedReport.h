@@ -34,6 +34,11 @@ public:
 
     PageModel layOut(const ReportData& data) const;
 
+    // Whether a page of the set-up holds the first page's fixed bands together: the title, the
+    // column header, one row (with one line of a document) and the page footer. A page that
+    // does not would have its first row drawn over the footer.
+    bool fitsPage() const;
+
 private:
     ReportLayout m_layout;
     ReportPageSetup m_page;

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <cmath>
+
 QString FieldText(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
@@ -12,7 +14,7 @@ QString FieldText(const QVariant& value)
     switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:
-        return FormatGeneral(value.toDouble());
+        return FormatGeneral(std::round(value.toDouble() * 100) / 100);  // to the cent
     case QMetaType::QDate:
         return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
     case QMetaType::QDateTime:

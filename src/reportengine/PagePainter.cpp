@@ -44,21 +44,26 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm)
 }
 
 bool PaintPages(QPagedPaintDevice& device, const PageModel& model,
-                const std::function<bool(int page)>& progress)
+                const std::function<bool(int page)>& progress, PageRange range)
 {
+    const int first = qMax(1, range.first);
+    const int last = range.last > 0 ? qMin(range.last, model.pageCount()) : model.pageCount();
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const double pixelsPerMm = device.logicalDpiX() / 25.4;
-    for (int p = 0; p < model.pages.size(); ++p) {
-        if (progress && !progress(p + 1)) {
-            painter.end();
-            return false;
+    bool firstSheet = true;
+    for (int copy = 0; copy < qMax(1, range.copies); ++copy)
+        for (int p = first; p <= last; ++p) {
+            if (progress && !progress(p)) {
+                painter.end();
+                return false;
+            }
+            if (!firstSheet && !device.newPage())
+                return false;
+            firstSheet = false;
+            PaintPage(painter, model.pages[p - 1], pixelsPerMm);
         }
-        if (p > 0 && !device.newPage())
-            return false;
-        PaintPage(painter, model.pages[p], pixelsPerMm);
-    }
     return painter.end();
 }
 

@@ -14,8 +14,21 @@ void SetUpPrinter(QPrinter& printer, const PageModel& model)
     printer.setFromTo(0, 0);
 }
 
+PageRange PrinterRange(const QPrinter& printer)
+{
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        range.first = printer.fromPage();
+        range.last = printer.toPage();
+    }
+    // A printer that makes its copies itself is sent the pages once.
+    range.copies = printer.supportsMultipleCopies() ? 1 : qMax(1, printer.copyCount());
+    return range;
+}
+
 bool PrintPages(QPrinter& printer, const PageModel& model, QWidget* parent)
 {
+    const PageRange range = PrinterRange(printer);
     QProgressDialog progress(QStringLiteral("正在打印..."), QStringLiteral("取消"), 0,
                              model.pageCount(), parent);
     progress.setWindowTitle(QStringLiteral("打印"));
@@ -23,14 +36,14 @@ bool PrintPages(QPrinter& printer, const PageModel& model, QWidget* parent)
     progress.setMinimumDuration(0);
     const bool done = PaintPages(printer, model, [&](int page) {
         progress.setLabelText(QStringLiteral("正在打印第 %1 页，共 %2 页").arg(page).arg(model.pageCount()));
-        progress.setValue(page - 1);
+        progress.setValue(qMin(page - 1, model.pageCount()));
         QApplication::processEvents();
         if (progress.wasCanceled()) {
             printer.abort();
             return false;
         }
         return true;
-    });
+    }, range);
     progress.setValue(model.pageCount());
     return done;
 }

@@ -9,7 +9,8 @@ class QWidget;
 void SetUpPrinter(QPrinter& printer, const PageModel& model);
 
 // Sends the pages to a printer that is already chosen, showing a progress window that can
-// stop the job. False when the job was stopped or failed.
+// stop the job: the page range chosen in the print dialog, as many copies as asked (the printer
+// makes them when it can). False when the job was stopped or failed.
 bool PrintPages(QPrinter& printer, const PageModel& model, QWidget* parent);
 
 // Lets the operator choose a printer (the print dialog), then prints. False when the dialog

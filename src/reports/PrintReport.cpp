@@ -34,20 +34,23 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
             data = request.prepare();
 
         BandedReport report(request.layout ? *request.layout : ReportFormLayout(request.form));
+        for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
+            report.setLabel(it.key(), it.value());
+        if (!request.memo.isEmpty())
+            report.setMemoLines(QString::fromLatin1(ProfileMemo), MemoLines(request.memo));
         if (request.form == ReportForm::XSDJ) {
-            const ReportPageSetup page = ReportPageSetup::fromPrintSet(context.XSDPrintSet);
-            if (page.isUsable())
-                report.setPageSetup(page);
+            // Paper too small for the title, one line and the footer together is refused: a
+            // band is never drawn over another.
+            BandedReport onPaper = report;
+            onPaper.setPageSetup(ReportPageSetup::fromPrintSet(context.XSDPrintSet));
+            if (onPaper.pageSetup().isUsable() && onPaper.fitsPage())
+                report = onPaper;
             else
                 context.prompts->message(parent,
                                          QStringLiteral("销售单打印设置的纸张太小或边距太大，本次按A4纸打印。"));
         } else if (request.form == ReportForm::XSXP) {
             report.setPageSetup(ReceiptPageSetup(context.XSDPrintSet.ReceiptWidth, data.master.rowCount()));
         }
-        for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
-            report.setLabel(it.key(), it.value());
-        if (!request.memo.isEmpty())
-            report.setMemoLines(QString::fromLatin1(ProfileMemo), MemoLines(request.memo));
         laidOut = report.layOut(data);
     });
     if (!ready)

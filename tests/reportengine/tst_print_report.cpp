@@ -100,10 +100,22 @@ private slots:
         QCOMPARE(run.model.setup.leftMargin, 10.0);
     }
 
+    // Paper with no room, or too little for the title, one line and the footer together (100 x
+    // 60 mm with 10 mm margins): the settings are refused with a message and A4 is used, so
+    // that no band is ever drawn over another.
+    void salesDocumentOnAPageTooSmallPrintsOnA4_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("length");
+        QTest::newRow("no paper") << 0 << 0;
+        QTest::newRow("100 x 60 mm") << 100 << 60;
+    }
     void salesDocumentOnAPageTooSmallPrintsOnA4()
     {
+        QFETCH(int, width);
+        QFETCH(int, length);
         auto context = makeContext();
-        context->XSDPrintSet = {27, 0, 0, 0, 10, 10, 10, 10};
+        context->XSDPrintSet = {27, width, length, 0, 10, 10, 10, 10};
         const PreviewRun run = Preview(*context, SalesDocument());
         QVERIFY(run.shown);
         QCOMPARE(run.model.setup.pageSizeMm(), QSizeF(210, 297));

@@ -3,10 +3,12 @@
 #include "BandedReport.h"
 #include "FieldText.h"
 #include "PagePainter.h"
+#include "ReportPrinting.h"
 #include "ReportForms.h"
 #include "ReportSamples.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -312,6 +314,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("whole double") << QVariant(1500.0) << "1500";
         QTest::newRow("double") << QVariant(0.1 + 0.2) << "0.3";
+        QTest::newRow("binary noise") << QVariant(541.360000000001) << "541.36";
+        QTest::newRow("to the cent") << QVariant(2136.7533333) << "2136.75";
+        QTest::newRow("negative") << QVariant(-12.345000001) << "-12.35";
         QTest::newRow("integer") << QVariant(qlonglong(42)) << "42";
         QTest::newRow("date") << QVariant(QDate(2024, 3, 5)) << "2024-03-05";
         QTest::newRow("text") << QVariant(QString(".50%")) << ".50%";
@@ -324,6 +329,45 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QString, text);
         QCOMPARE(FieldText(value), text);
+    }
+
+    // The print dialog's page range and copies: pages 2..3 of 4, twice, are 4 sheets; a
+    // range alone is its pages only.
+    void printsTheChosenPages_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("page 2") << 2 << 2 << 1 << 1;
+        QTest::newRow("pages 2-3 twice") << 2 << 3 << 2 << 4;
+        QTest::newRow("all") << 0 << 0 << 1 << -1;
+    }
+    void printsTheChosenPages()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, copies);
+        QFETCH(int, sheets);
+        const PageModel model = StockReport().layOut(Single(StockRows(150)));
+        QVERIFY(model.pageCount() >= 3);
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        SetUpPrinter(printer, model);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("range.pdf"));
+        if (from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(from, to);
+        }
+        printer.setCopyCount(copies);
+        QVERIFY(PrintPages(printer, model, nullptr));
+        QFile file(dir.filePath("range.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QCOMPARE(int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ")
+                     + pdf.count("/Type /Page>")),
+                 sheets < 0 ? model.pageCount() : sheets);
     }
 
     void writesPdf()
