@@ -1,5 +1,6 @@
 #include "PartPayments.h"
 
+#include "AuditLog.h"
 #include "Database.h"
 #include "NumberText.h"
 
@@ -37,6 +38,15 @@ const AccountTables& TablesOf(AccountSide side)
                                        QStringLiteral("Log_FKGuoCheng"), QStringLiteral("GYS")};
     return side == AccountSide::Receivable ? receivable : payable;
 }
+
+namespace {
+
+QString OwedText(double QK)
+{
+    return QStringLiteral("欠款 ") + FormatGeneral(QK);
+}
+
+}  // namespace
 
 double UpdateXiaoShouDanQK(Database& db, const QString& dh, double owed, double paid)
 {
@@ -78,6 +88,11 @@ double RecordPartPayment(Database& db, AccountSide side, const QString& dh, doub
         InsertHistory(db, t.history, dh, day, paid);
     else
         DeleteHistory(db, t.history, dh);
+    const bool receipt = side == AccountSide::Receivable;
+    WriteAudit(db, receipt ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款"), dh, OwedText(owed),
+               QStringLiteral("%1 %2 (%3), %4")
+                   .arg(receipt ? QStringLiteral("收款") : QStringLiteral("付款"), FormatGeneral(paid), SqlDate(day),
+                        OwedText(rest)));
     transaction.commit();
     return rest;
 }
@@ -88,5 +103,7 @@ void WriteOffOwed(Database& db, AccountSide side, const QString& dh, double owed
     Transaction transaction(db);
     UpdateQK(db, t.header, dh, owed, owed);
     DeleteHistory(db, t.history, dh);
+    WriteAudit(db, side == AccountSide::Receivable ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"), dh,
+               OwedText(owed), OwedText(0));
     transaction.commit();
 }

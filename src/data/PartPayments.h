@@ -33,11 +33,12 @@ void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, double 
 void DeleteSKGuoCheng(Database& db, const QString& dh);
 void DeleteFKGuoCheng(Database& db, const QString& dh);
 
-// --- Operations (each in one transaction, written to the audit log) ---------------------------
+// --- Operations (each in one transaction with its entry in the audit log) -----------------------
 // Records a receipt (payment) of `paid` on `day` against a document owing `owed`: lowers its QK;
 // while the document stays open a history row is added, when it is settled (0.00) its history
-// rows are deleted. Returns the new amount owed. A failure leaves the document and its history
-// as they were.
+// rows are deleted; the audit log keeps the document, the amount owed before and after, the
+// amount and its date (so a settled document's payments can still be traced). Returns the new
+// amount owed. A failure leaves the document, its history and the log as they were.
 double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double owed, double paid,
                          const QDate& day);
 

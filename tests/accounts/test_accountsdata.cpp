@@ -1,5 +1,6 @@
 #include "AccountsFixture.h"
 #include "AccountsStore.h"
+#include "AuditLog.h"
 #include "ShouZhiStore.h"
 #include "TestDb.h"
 
@@ -76,6 +77,35 @@ private slots:
         }
     }
 
+    // Every receipt, payment and write-off is in the audit log with its operator, the document,
+    // the amounts and the date, also once the settled document's history rows are gone.
+    void auditLog()
+    {
+        for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
+            const bool r = side == AccountSide::Receivable;
+            TestDb t;
+            t.db.setOperator(QStringLiteral("王店员"));
+            AddOpenDocument(t.db, side, DH, Hotel(), 100.7);
+            AddOpenDocument(t.db, side, QStringLiteral("d2"), Zhou(), -50);
+            RecordPartPayment(t.db, side, DH, 100.7, 30.4, {2024, 5, 2});
+            RecordPartPayment(t.db, side, DH, 70.3, 70.3, {2024, 5, 9});
+            WriteOffOwed(t.db, side, QStringLiteral("d2"), -50);
+            const QVector<AuditEntry> log = ReadAudit(t.db);
+            QCOMPARE(log.size(), 3);
+            QCOMPARE(log[0].operatorName, QStringLiteral("王店员"));
+            QCOMPARE(log[0].action, r ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款"));
+            QCOMPARE(log[0].object, DH);
+            QCOMPARE(log[0].before, QStringLiteral("欠款 100.7"));
+            QCOMPARE(log[0].after, (r ? QStringLiteral("收款") : QStringLiteral("付款")) + QStringLiteral(" 30.4 (2024-05-02), 欠款 70.3"));
+            QCOMPARE(log[1].after, (r ? QStringLiteral("收款") : QStringLiteral("付款")) + QStringLiteral(" 70.3 (2024-05-09), 欠款 0"));
+            QCOMPARE(HistoryRows(t.db, side, DH), 0);
+            QCOMPARE(log[2].action, r ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"));
+            QCOMPARE(log[2].object, QStringLiteral("d2"));
+            QCOMPARE(log[2].before, QStringLiteral("欠款 -50"));
+            QCOMPARE(log[2].after, QStringLiteral("欠款 0"));
+        }
+    }
+
     // A failure of the history statement leaves the amount owed as it was.
     void failureLeavesBothUnchanged()
     {
@@ -91,6 +121,7 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(DbError, WriteOffOwed(t.db, side, DH, 100));
             QCOMPARE(StoredQK(t.db, side, DH), 100.0);
             QCOMPARE(HistoryRows(t.db, side, DH), 1);
+            QCOMPARE(ReadAudit(t.db).size(), 1);  // the receipt of 0 before the failures
         }
     }
 
