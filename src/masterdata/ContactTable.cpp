@@ -1,5 +1,6 @@
 #include "ContactTable.h"
 
+#include "AuditLog.h"
 #include "Database.h"
 
 namespace {
@@ -48,14 +49,22 @@ void UpdateContact(Database& db, const ContactTable& t, const QString& oldName, 
     params.append({QStringLiteral(":OldName"), oldName});
 
     Transaction tr(db);
-    db.exec(QStringLiteral("update ") + t.table + QStringLiteral(" set ") + sets.join(u',') + WhereName(t), params);
+    const QSqlQuery q =
+        db.exec(QStringLiteral("update ") + t.table + QStringLiteral(" set ") + sets.join(u',') + WhereName(t), params);
+    const QString newName = values.value(0);
+    if (q.numRowsAffected() > 0 && newName != oldName)
+        WriteAudit(db, QStringLiteral("修改") + t.what, oldName, oldName, newName);
     tr.commit();
 }
 
 void DeleteContact(Database& db, const ContactTable& t, const QString& name)
 {
     Transaction tr(db);
-    db.exec(QStringLiteral("delete from ") + t.table + WhereName(t), {{QStringLiteral(":OldName"), name}});
+    QStringList before = ContactValues(db, t, name);
+    before.removeAll(QString());
+    const QSqlQuery q = db.exec(QStringLiteral("delete from ") + t.table + WhereName(t), {{QStringLiteral(":OldName"), name}});
+    if (q.numRowsAffected() > 0)
+        WriteAudit(db, QStringLiteral("删除") + t.what, name, before.join(QStringLiteral(" / ")));
     tr.commit();
 }
 

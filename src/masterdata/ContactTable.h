@@ -20,9 +20,10 @@ bool ContactExists(Database& db, const ContactTable& t, const QString& name);
 // Adds a row; values in the order of t.columns.
 void InsertContact(Database& db, const ContactTable& t, const QStringList& values);
 // Overwrites the row named oldName with values (the new name first); a rename is written to
-// the audit log with the change, in one transaction.
+// the audit log ("修改客户", old name -> new name) in the same transaction.
 void UpdateContact(Database& db, const ContactTable& t, const QString& oldName, const QStringList& values);
-// Removes the row of the name; the deletion is written to the audit log with the change.
+// Removes the row of the name; the deletion is written to the audit log ("删除客户", with the
+// row's values as they were) in the same transaction.
 void DeleteContact(Database& db, const ContactTable& t, const QString& name);
 // The values of the first row with the name, in the order of t.columns; empty when none.
 QStringList ContactValues(Database& db, const ContactTable& t, const QString& name);

@@ -1,5 +1,6 @@
 // The customer, supplier and employee routines on a temporary database.
 
+#include "AuditLog.h"
 #include "ContactCombos.h"
 #include "ContactTable.h"
 #include "GongYingShangStore.h"
@@ -85,6 +86,42 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError,
                                  UpdateContact(d.db, *table, QStringLiteral("Gree"), Row(*table, QStringLiteral("haier"))));
         QCOMPARE(ContactNames(d.db, *table), (QStringList{QStringLiteral("Haier"), QStringLiteral("Gree")}));
+    }
+
+    // A rename and a deletion are written to the audit log with the operator, in the same
+    // transaction as the change; an edit that keeps the name, or finds no row, writes nothing.
+    void renamesAndDeletionsAudited_data() { tables_data(); }
+    void renamesAndDeletionsAudited()
+    {
+        QFETCH(const ContactTable*, table);
+        const ContactTable& t = *table;
+        TestDb d;
+        d.db.setOperator(QStringLiteral("店长"));
+        InsertContact(d.db, t, Row(t, QStringLiteral("张三")));
+        InsertContact(d.db, t, Row(t, QStringLiteral("O'Neil")));
+        QStringList edited = Row(t, QStringLiteral("张三"));
+        edited[1] = QStringLiteral("新");
+        UpdateContact(d.db, t, QStringLiteral("张三"), edited);
+        UpdateContact(d.db, t, QStringLiteral("李四"), Row(t, QStringLiteral("王五")));  // no such row
+        QVERIFY(ReadAudit(d.db).isEmpty());
+
+        UpdateContact(d.db, t, QStringLiteral("张三"), Row(t, QStringLiteral("张三丰")));
+        DeleteContact(d.db, t, QStringLiteral("O'Neil"));
+        DeleteContact(d.db, t, QStringLiteral("O'Neil"));  // gone already
+        const QVector<AuditEntry> log = ReadAudit(d.db);
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log[0].operatorName, QStringLiteral("店长"));
+        QCOMPARE(QStringList({log[0].action, log[0].object, log[0].before, log[0].after}),
+                 QStringList({QStringLiteral("修改") + t.what, "张三", "张三", "张三丰"}));
+        QCOMPARE(QStringList({log[1].action, log[1].object}), QStringList({QStringLiteral("删除") + t.what, "O'Neil"}));
+        QVERIFY(log[1].before.startsWith(QStringLiteral("O'Neil / O'Neil-")));
+        QVERIFY(log[1].after.isEmpty());
+
+        // without its log entry the change is not kept either
+        d.db.exec(QStringLiteral("alter table Log_Audit rename to Gone"));
+        QVERIFY_THROWS_EXCEPTION(DbError, UpdateContact(d.db, t, QStringLiteral("张三丰"), Row(t, QStringLiteral("张三"))));
+        QVERIFY_THROWS_EXCEPTION(DbError, DeleteContact(d.db, t, QStringLiteral("张三丰")));
+        QCOMPARE(ContactNames(d.db, t), QStringList{QStringLiteral("张三丰")});
     }
 
     void customerLookup()
