@@ -1,7 +1,9 @@
 #include "GoodsStore.h"
 
+#include "AuditLog.h"
 #include "CPTypeStore.h"
 #include "Database.h"
+#include "NumberText.h"
 
 #include <QSqlQuery>
 
@@ -14,6 +16,30 @@ const QString G = QStringLiteral(":GuiGe");
 bool Any(Database& db, const QString& sql, const SqlParams& params)
 {
     return db.exec(sql, params).next();
+}
+
+// What deleting takes with it, for the audit log: "3个产品, 12个商品, 库存45".
+QString Takes(Database& db, const QString& where, const SqlParams& params, bool withProducts)
+{
+    QString text;
+    if (withProducts)
+        text = QStringLiteral("%1个产品, ")
+                   .arg(db.scalar(QStringLiteral("select count(*) from Base_ChanPin where ") + where, params).toInt());
+    QSqlQuery q = db.exec(QStringLiteral("select count(*), coalesce(sum(ShuLiang),0) from Log_KuCun where ") + where,
+                          params);
+    q.next();
+    return text + QStringLiteral("%1个商品, 库存%2").arg(q.value(0).toInt()).arg(q.value(1).toLongLong());
+}
+
+QString Key(const QString& p, const QString& c, const QString& g = {})
+{
+    return g.isNull() ? p + u'/' + c : p + u'/' + c + u'/' + g;
+}
+
+// A goods item's spec, stock and average cost, for the audit log.
+QString GoodsFigures(const QString& GuiGe, const QVariant& ShuLiang, const QVariant& PJCB)
+{
+    return QStringLiteral("%1, 库存%2, 成本%3").arg(GuiGe, ShuLiang.toString(), FormatGeneral(PJCB.toDouble()));
 }
 
 }  // namespace
@@ -45,6 +71,7 @@ void RenamePinPai(Database& db, const QString& PinPai, const QString& NewPinPai)
 {
     const SqlParams params{{P, PinPai}, {QStringLiteral(":New"), NewPinPai}};
     Transaction t(db);
+    WriteAudit(db, QStringLiteral("修改品牌"), PinPai, PinPai, NewPinPai);
     db.exec(QStringLiteral("update Base_PinPai set PinPai=:New where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("update Base_ChanPin set PinPai=:New where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("update Log_KuCun set PinPai=:New where PinPai=:PinPai"), params);
@@ -55,6 +82,7 @@ void DeletePinPai(Database& db, const QString& PinPai)
 {
     const SqlParams params{{P, PinPai.trimmed()}};
     Transaction t(db);
+    WriteAudit(db, QStringLiteral("删除品牌"), PinPai.trimmed(), Takes(db, QStringLiteral("PinPai=:PinPai"), params, true));
     db.exec(QStringLiteral("delete from Base_PinPai where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("delete from Base_ChanPin where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai"), params);
@@ -73,6 +101,11 @@ void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
     const SqlParams params{{P, PinPai}, {C, ChanPin}, {QStringLiteral(":New"), NewChanPin},
                            {QStringLiteral(":CPType"), CPType}};
     Transaction t(db);
+    const QString oldType = db.scalar(QStringLiteral("select CPType from Base_ChanPin where PinPai=:PinPai and ChanPin=:ChanPin"),
+                                      params.mid(0, 2)).toString();
+    if (ChanPin != NewChanPin || oldType != CPType)
+        WriteAudit(db, QStringLiteral("修改产品"), Key(PinPai, ChanPin), ChanPin + QStringLiteral(", 分类") + oldType,
+                   NewChanPin + QStringLiteral(", 分类") + CPType);
     db.exec(QStringLiteral("update Base_ChanPin set ChanPin=:New,CPType=:CPType "
                            "where PinPai=:PinPai and ChanPin=:ChanPin"),
             params);
@@ -85,6 +118,8 @@ void DeleteChanPin(Database& db, const QString& PinPai, const QString& ChanPin)
 {
     const SqlParams params{{P, PinPai}, {C, ChanPin}};
     Transaction t(db);
+    WriteAudit(db, QStringLiteral("删除产品"), Key(PinPai, ChanPin),
+               Takes(db, QStringLiteral("PinPai=:PinPai and ChanPin=:ChanPin"), params, false));
     db.exec(QStringLiteral("delete from Base_ChanPin where PinPai=:PinPai and ChanPin=:ChanPin"), params);
     db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin"), params);
     t.commit();
@@ -102,16 +137,30 @@ void InsertGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
 void UpdateGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
                  int ShuLiang, const QString& NewGuiGe)
 {
+    const SqlParams key{{P, PinPai}, {C, ChanPin}, {G, GuiGe}};
+    Transaction t(db);
+    QSqlQuery old = db.exec(
+        QStringLiteral("select ShuLiang,PJCB from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"), key);
+    if (old.next())
+        WriteAudit(db, QStringLiteral("修改商品"), Key(PinPai, ChanPin, GuiGe), GoodsFigures(GuiGe, old.value(0), old.value(1)),
+                   GoodsFigures(NewGuiGe, ShuLiang, PJCB));
     db.exec(QStringLiteral("update Log_KuCun set GuiGe=:New,ShuLiang=:ShuLiang,PJCB=:PJCB "
                            "where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
-            {{P, PinPai}, {C, ChanPin}, {G, GuiGe}, {QStringLiteral(":New"), NewGuiGe},
-             {QStringLiteral(":ShuLiang"), ShuLiang}, {QStringLiteral(":PJCB"), PJCB}});
+            key + SqlParams{{QStringLiteral(":New"), NewGuiGe}, {QStringLiteral(":ShuLiang"), ShuLiang},
+                            {QStringLiteral(":PJCB"), PJCB}});
+    t.commit();
 }
 
 void DeleteGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe)
 {
-    db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
-            {{P, PinPai}, {C, ChanPin}, {G, GuiGe}});
+    const SqlParams key{{P, PinPai}, {C, ChanPin}, {G, GuiGe}};
+    Transaction t(db);
+    QSqlQuery old = db.exec(
+        QStringLiteral("select ShuLiang,PJCB from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"), key);
+    if (old.next())
+        WriteAudit(db, QStringLiteral("删除商品"), Key(PinPai, ChanPin, GuiGe), GoodsFigures(GuiGe, old.value(0), old.value(1)));
+    db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"), key);
+    t.commit();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // Data routines of the goods catalogue and the product classes on a fresh database.
 
 #include "RowTexts.h"
+#include "AuditLog.h"
 #include "CPTypeStore.h"
 #include "GoodsLists.h"
 #include "GoodsStore.h"
@@ -152,6 +153,35 @@ private slots:
         QCOMPARE(CPTypeNames(t.db), QStringList{"小家电"});
         QCOMPARE(Texts(ChanPinRows(t.db, "海尔")), (QVector<QStringList>{{"空调", Undefined}, {"冰箱", Undefined}}));
         QCOMPARE(Texts(ChanPinRows(t.db, "美的")), (QVector<QStringList>{{"空调", "小家电"}}));
+    }
+
+    // Renames, deletions and hand edits of stock and cost leave their old and new figures in the
+    // audit log.
+    void auditLog()
+    {
+        TestDb t;
+        Catalogue(t.db);
+        UpdateGuiGe(t.db, "海尔", "空调", "KFR-50LW", 3000, 9, "KFR-50LW");
+        DeleteGuiGe(t.db, "海尔", "空调", "KFR-50LW");
+        RenamePinPai(t.db, "海尔", "海尔电器");
+        ChangeChanPin(t.db, "海尔电器", "冰箱", "冰箱", "白电");
+        DeleteChanPin(t.db, "海尔电器", "冰箱");
+        DeletePinPai(t.db, "海尔电器");
+        DeleteCPType(t.db, "小家电");
+        RenameCPType(t.db, "大家电", "白电家电");
+        QStringList entries;
+        for (const AuditEntry& e : ReadAudit(t.db))
+            entries << e.action + u'|' + e.object + u'|' + e.before + u'|' + e.after;
+        QCOMPARE(entries, (QStringList{
+                              "修改商品|海尔/空调/KFR-50LW|KFR-50LW, 库存2, 成本3300.5|KFR-50LW, 库存9, 成本3000",
+                              "删除商品|海尔/空调/KFR-50LW|KFR-50LW, 库存9, 成本3000|",
+                              "修改品牌|海尔|海尔|海尔电器",
+                              "修改产品|海尔电器/冰箱|冰箱, 分类大家电|冰箱, 分类白电",
+                              "删除产品|海尔电器/冰箱|1个商品, 库存3|",
+                              "删除品牌|海尔电器|1个产品, 1个商品, 库存5|",
+                              "删除产品分类|小家电|1个产品|1个产品归入*未定义*",
+                              "修改产品分类|大家电|大家电|白电家电",
+                          }));
     }
 
     // A failure in the last statement of a cascade leaves every table as it was.
