@@ -6,6 +6,7 @@ void AppContext::ReadSettings()
     GsInfo = s.GsInfo;
     XSDPrintSet = s.XSDPrintSet;
     BriefHelp = s.BriefHelp;
+    AutoBackupKeep = s.AutoBackupKeep;
 }
 
 bool AppContext::InitSystem(QString* error)

@@ -18,6 +18,7 @@ struct AppContext {
     TGsInfo GsInfo;
     TXSDPrintSet XSDPrintSet;
     std::uint8_t BriefHelp = 1;
+    int AutoBackupKeep = 10;
     TUser LoginUser;
     Prompts* prompts = nullptr;  // set by start-up (message boxes) or by a test (recorder)
 

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
@@ -180,6 +182,7 @@ Settings ReadSettings(const QString& programDir)
     p.RightMargin = ini.readInteger(PrintSet, QStringLiteral("XSDRightMargin"), 10);
     p.ReceiptWidth = ini.readInteger(PrintSet, QStringLiteral("XSDReceiptWidth"), 80) == 58 ? 58 : 80;
     s.BriefHelp = std::uint8_t(ini.readInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), 1) & 0xFF);
+    s.AutoBackupKeep = std::max(0, ini.readInteger(QStringLiteral("Backup"), QStringLiteral("Keep"), 10));
     return s;
 }
 

@@ -36,6 +36,7 @@ struct Settings {
     TGsInfo GsInfo;
     TXSDPrintSet XSDPrintSet;
     std::uint8_t BriefHelp = 1;
+    int AutoBackupKeep = 10;  // [Backup] Keep: automatic backups kept in Data/backup (0: none made)
 };
 
 QString SettingsPath(const QString& programDir);

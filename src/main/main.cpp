@@ -1,6 +1,7 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "CommandLine.h"
+#include "ExitBackup.h"
 #include "MainForm.h"
 #include "ProgramDir.h"
 #include "RegisteredWindows.h"
@@ -23,5 +24,9 @@ int main(int argc, char* argv[])
     context.prompts = &prompts;
     RegisterWindows();
     const std::unique_ptr<TMainForm> mainForm = StartUp(context);
-    return mainForm ? app.exec() : 0;
+    if (!mainForm)
+        return 0;
+    const int code = app.exec();
+    BackupOnExit(context);
+    return code;
 }

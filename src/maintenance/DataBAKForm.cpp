@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "BackupStore.h"
+#include "ExitBackup.h"
 #include "GuardedConnect.h"
 #include "RestoreDatabase.h"
 
@@ -64,6 +65,9 @@ TDataCBAK_Form::TDataCBAK_Form(AppContext& context, QWidget* parent) : QDialog(p
     GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button1Click);
     GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+    // The open dialog starts among the automatic backups.
+    if (QDir(AutoBackupFolder(m_ctx)).exists())
+        OpenDialog1->setDirectory(AutoBackupFolder(m_ctx));
 }
 
 void TDataCBAK_Form::Button1Click()

@@ -1,5 +1,6 @@
 // Data routines of system maintenance on a temporary database.
 
+#include "AutoBackup.h"
 #include "BackupStore.h"
 #include "ClearDataStore.h"
 #include "InitSYSStore.h"
@@ -330,6 +331,23 @@ private slots:
     {
         TestDb t;
         QVERIFY_THROWS_EXCEPTION(DbError, BackupDatabase(t.db, t.dir.filePath("no/such/folder/x.data")));
+    }
+
+    // One backup a day at most; the newest `keep` stay.
+    void automaticBackups()
+    {
+        TestDb t;
+        const QString folder = t.dir.filePath("Data/backup");
+        QCOMPARE(MakeAutoBackup(t.db, folder, QDate(2024, 6, 1), 0), QString());
+        QVERIFY(AutoBackups(folder).isEmpty());
+        for (int day = 1; day <= 4; ++day)
+            QVERIFY(!MakeAutoBackup(t.db, folder, QDate(2024, 6, day), 3).isEmpty());
+        QCOMPARE(MakeAutoBackup(t.db, folder, QDate(2024, 6, 4), 3), QString());
+        QStringList names;
+        for (const QString& path : AutoBackups(folder))
+            names << QFileInfo(path).fileName();
+        QCOMPARE(names, (QStringList{"DBBack20240604.data", "DBBack20240603.data", "DBBack20240602.data"}));
+        QCOMPARE(CheckBackupFile(AutoBackups(folder).first()), QString());
     }
 
     void refusedBackupFiles_data()
