@@ -2,7 +2,9 @@
 
 #include "AboutForm.h"
 #include "AccountsForm.h"
+#include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
+#include "CX_XiaoShouForm.h"
 #include "ClearDataForm.h"
 #include "Commands.h"
 #include "GongYingShangForm.h"
@@ -41,5 +43,7 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TDataBAK_Form"), ModalWindow<TDataBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TDataCBAK_Form"), ModalWindow<TDataCBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TCX_KuCunForm"), ModalWindow<TCX_KuCunForm>());
+    RegisterCommandWindow(QStringLiteral("TCX_XiaoShouForm"), ModalWindowWithMode(&TCX_XiaoShouForm::SetQueryKind));
+    RegisterCommandWindow(QStringLiteral("TCX_CaiGouForm"), ModalWindowWithMode(&TCX_CaiGouForm::SetQueryKind));
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }
