@@ -1,16 +1,22 @@
 // Screenshots of the query windows, drawn offscreen on a temporary program folder with the
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen queries_shots DIR
-// writes stock.png, stock-card.png and stock-card-preview.png into DIR.
+// writes stock.png, stock-card.png, stock-card-preview.png, sales.png, sales-returns-customer.png,
+// sales-document-preview.png and purchases.png into DIR.
 
 #include "AppContext.h"
 #include "Application.h"
+#include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
+#include "CX_XiaoShouForm.h"
 #include "ReportPreviewDialog.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
 
+#include <QDateEdit>
 #include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -42,6 +48,14 @@ void PreviewShot(QPushButton* button, const char* name)
     button->click();
 }
 
+// Every demonstration document up to today.
+void ListAll(DocumentQueryPage& page)
+{
+    page.From->setDate(QDate(2000, 1, 1));
+    page.To->setDate(QDate::currentDate());
+    page.Query(true);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -68,5 +82,20 @@ int main(int argc, char* argv[])
                         &stock);
     Shot(card, "stock-card.png");
     PreviewShot(card.BrowseButton, "stock-card-preview.png");
+
+    TCX_XiaoShouForm sales(context);
+    sales.SetQueryKind(ForwardKind);
+    ListAll(*sales.TabSheet1);
+    Shot(sales, "sales.png");
+    PreviewShot(sales.TabSheet1->BrowseDocumentButton, "sales-document-preview.png");
+    TCX_XiaoShouForm returns(context);
+    returns.SetQueryKind(ReturnKind);
+    returns.PageControl1->setCurrentIndex(1);
+    ListAll(*returns.TabSheet2);
+    Shot(returns, "sales-returns-customer.png");
+    TCX_CaiGouForm purchases(context);
+    purchases.SetQueryKind(ForwardKind);
+    ListAll(*purchases.Page);
+    Shot(purchases, "purchases.png");
     return 0;
 }
