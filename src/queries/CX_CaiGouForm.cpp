@@ -2,7 +2,6 @@
 
 #include "AppContext.h"
 #include "DocumentQuery.h"
-#include "DocumentStore.h"
 #include "GongYingShangStore.h"
 #include "ReportData.h"
 #include "StringGrid.h"
@@ -26,7 +25,7 @@ DocumentBook PurchaseBook(AppContext& ctx)
         return ListCaiGouDan(ctx.db(), kind, from, to);
     };
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_CGDJ(ctx.db(), dh, kind); };
-    b.remove = [&ctx](const QString& dh) { DeleteCaiGouDocument(ctx.db(), dh); };
+    b.remove = [&ctx](const QString& dh) { DeleteCaiGouDanAudited(ctx.db(), dh); };
     b.listForm = ReportForm::CXCG;
     b.documentForm = ReportForm::CGDJ;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {

@@ -1,5 +1,8 @@
 #include "DocumentQuery.h"
 
+#include "AuditLog.h"
+#include "Database.h"
+#include "DocumentStore.h"
 #include "ReportQuery.h"
 
 namespace {
@@ -42,4 +45,24 @@ RowSet ListCaiGouDan(Database& db, DanKind kind, const QDate& from, const QDate&
 {
     return ListDocuments(db, QStringLiteral("Log_CaiGouDan"), QStringLiteral("GYS,QK,Remark"), kind,
                          QStringLiteral("ct"), DateCondition(), DateParams(from, to));
+}
+
+void DeleteXiaoShouDanAudited(Database& db, const QString& dh)
+{
+    Transaction t(db);
+    DeleteXiaoShouDocument(db, dh);
+    WriteAudit(db, dh.startsWith(QStringLiteral("xt"), Qt::CaseInsensitive) ? QStringLiteral("删除销售退货单")
+                                                                            : QStringLiteral("删除销售单"),
+               dh);
+    t.commit();
+}
+
+void DeleteCaiGouDanAudited(Database& db, const QString& dh)
+{
+    Transaction t(db);
+    DeleteCaiGouDocument(db, dh);
+    WriteAudit(db, dh.startsWith(QStringLiteral("ct"), Qt::CaseInsensitive) ? QStringLiteral("删除采购退货单")
+                                                                            : QStringLiteral("删除采购单"),
+               dh);
+    t.commit();
 }

@@ -1,6 +1,7 @@
 // The sales and purchase queries: kinds, the customer page, totals, deletion and printouts.
 
 #include "../app/AppFixture.h"
+#include "AuditLog.h"
 #include "CX_CaiGouForm.h"
 #include "CX_XiaoShouForm.h"
 #include "DocumentStore.h"
@@ -235,6 +236,9 @@ private slots:
         QVERIFY(!Numbers(*w.TabSheet2->List).contains(dh));
         QCOMPARE(w.TabSheet2->Filter->text(), QStringLiteral("138"));  // left in the box, not applied
         QVERIFY(XiaoShouLines(f.ctx().db(), dh).isEmpty());
+        const AuditEntry audit = ReadAudit(f.ctx().db()).last();
+        QCOMPARE(audit.action, kind == 1 ? QStringLiteral("删除销售单") : QStringLiteral("删除销售退货单"));
+        QCOMPARE(audit.object, dh);
     }
 
     // 8 units at an average cost of 110 after a purchase of 5 at 100: deleting the purchase leaves
@@ -253,6 +257,7 @@ private slots:
         QCOMPARE(Stock(db, "PJCB").toDouble(), 126.67);
         QCOMPARE(Stock(db, "NewCB").toDouble(), 100.0);
         QCOMPARE(Numbers(*w.Page->List), QStringList{"ct310305001"});
+        QCOMPARE(ReadAudit(db).last().action, QStringLiteral("删除采购单"));
         QCOMPARE(w.Page->JELabel->text(), QStringLiteral("-80 元"));
     }
 
@@ -266,12 +271,14 @@ private slots:
         ListDay(*w.Page);
         w.Page->List->setRow(1);
         const QVariant cost = Stock(db, "PJCB");
+        const auto audited = ReadAudit(db).size();
         w.Page->DeleteButton->click();
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Error);
         QVERIFY(f.prompts.entries.last().text.contains(QStringLiteral("refused")));
         QCOMPARE(GetKuCunShuLiang(db, Brand, Product, Spec), 20);
         QCOMPARE(Stock(db, "PJCB"), cost);
         QCOMPARE(CaiGouLines(db, "cg310305001").size(), 1);
+        QCOMPARE(ReadAudit(db).size(), audited);
         QCOMPARE(Numbers(*w.Page->List), (QStringList{"cg310305001", "ct310305001"}));
     }
 
