@@ -5,6 +5,7 @@
 #include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
 #include "CX_XiaoShouForm.h"
+#include "CX_YGYJForm.h"
 #include "ClearDataForm.h"
 #include "Commands.h"
 #include "GongYingShangForm.h"
@@ -45,5 +46,6 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TCX_KuCunForm"), ModalWindow<TCX_KuCunForm>());
     RegisterCommandWindow(QStringLiteral("TCX_XiaoShouForm"), ModalWindowWithMode(&TCX_XiaoShouForm::SetQueryKind));
     RegisterCommandWindow(QStringLiteral("TCX_CaiGouForm"), ModalWindowWithMode(&TCX_CaiGouForm::SetQueryKind));
+    RegisterCommandWindow(QStringLiteral("TCX_YGYJForm"), ModalWindow<TCX_YGYJForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

@@ -18,7 +18,7 @@ namespace {
 const QSet<QString> NotYetBuilt = {
     "TBase_XSDJForm",
     "TBase_CGDJForm",   "TCX_XSLRForm",
-    "TCX_SZForm",       "TCX_YGYJForm",    "TCX_KeHuForm",        "TCX_GYSForm",        "TCX_YGForm",
+    "TCX_SZForm",       "TCX_KeHuForm",        "TCX_GYSForm",        "TCX_YGForm",
 };
 
 // A window opened with a kind, as the trade and query windows are.

@@ -2,17 +2,19 @@
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen queries_shots DIR
 // writes stock.png, stock-card.png, stock-card-preview.png, sales.png, sales-returns-customer.png,
-// sales-document-preview.png and purchases.png into DIR.
+// sales-document-preview.png, purchases.png and performance.png into DIR.
 
 #include "AppContext.h"
 #include "Application.h"
 #include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
 #include "CX_XiaoShouForm.h"
+#include "CX_YGYJForm.h"
 #include "ReportPreviewDialog.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
 
+#include <QDate>
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
@@ -97,5 +99,10 @@ int main(int argc, char* argv[])
     purchases.SetQueryKind(ForwardKind);
     ListAll(*purchases.Page);
     Shot(purchases, "purchases.png");
+
+    TCX_YGYJForm performance(context);
+    performance.DateTimePicker1->setDate(QDate(QDate::currentDate().year(), 1, 1));
+    performance.Button1->click();
+    Shot(performance, "performance.png");
     return 0;
 }
