@@ -45,6 +45,7 @@ void TCX_YGYJForm::setupUi()
     dates->addLayout(ButtonRow({Button1, PrintButton, BrowseButton, EscButton}));
 
     StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    StringGrid1->setFixedCols(0);
     SetGridColumns(*StringGrid1, {{QStringLiteral("员工"), 120}});
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setAlternatingRowColors(false);

@@ -144,6 +144,7 @@ private slots:
             }
         });
         QTest::mouseClick(w.BrowseButton, Qt::LeftButton);
+        QCoreApplication::processEvents();  // the watch runs out here, not in the next test
         QVERIFY(!shown);
     }
 
