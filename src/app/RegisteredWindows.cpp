@@ -2,9 +2,12 @@
 
 #include "AboutForm.h"
 #include "AccountsForm.h"
+#include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
 #include "CX_SZForm.h"
 #include "ContactLookupForm.h"
+#include "CX_XiaoShouForm.h"
+#include "CX_YGYJForm.h"
 #include "ClearDataForm.h"
 #include "CGDJForm.h"
 #include "Commands.h"
@@ -53,5 +56,8 @@ void RegisterWindows()
                           ModalWindowWithMode<TBase_XSDJForm, std::uint8_t>(&TBase_XSDJForm::SetDanKind));
     RegisterCommandWindow(QStringLiteral("TBase_CGDJForm"),
                           ModalWindowWithMode<TBase_CGDJForm, std::uint8_t>(&TBase_CGDJForm::SetDanKind));
+    RegisterCommandWindow(QStringLiteral("TCX_XiaoShouForm"), ModalWindowWithMode(&TCX_XiaoShouForm::SetQueryKind));
+    RegisterCommandWindow(QStringLiteral("TCX_CaiGouForm"), ModalWindowWithMode(&TCX_CaiGouForm::SetQueryKind));
+    RegisterCommandWindow(QStringLiteral("TCX_YGYJForm"), ModalWindow<TCX_YGYJForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

@@ -1,19 +1,27 @@
 // Screenshots of the query windows, drawn offscreen on a temporary program folder with the
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen queries_shots DIR
-// writes stock.png, stock-card.png, stock-card-preview.png, sz.png and customers.png into DIR.
+// writes stock.png, stock-card.png, stock-card-preview.png, sz.png, customers.png, sales.png,
+// sales-returns-customer.png, sales-document-preview.png, purchases.png and performance.png into DIR.
 
 #include "AppContext.h"
 #include "Application.h"
+#include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
 #include "CX_SZForm.h"
 #include "ContactLookupForm.h"
 #include "DateRangePresets.h"
+#include "CX_XiaoShouForm.h"
+#include "CX_YGYJForm.h"
 #include "ReportPreviewDialog.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
 
+#include <QDate>
+#include <QDateEdit>
 #include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -43,6 +51,14 @@ void PreviewShot(QPushButton* button, const char* name)
         }
     });
     button->click();
+}
+
+// Every demonstration document up to today.
+void ListAll(DocumentQueryPage& page)
+{
+    page.From->setDate(QDate(2000, 1, 1));
+    page.To->setDate(QDate::currentDate());
+    page.Query(true);
 }
 
 }  // namespace
@@ -77,5 +93,25 @@ int main(int argc, char* argv[])
     Shot(sz, "sz.png");
     TCX_KeHuForm customers(context);
     Shot(customers, "customers.png");
+
+    TCX_XiaoShouForm sales(context);
+    sales.SetQueryKind(ForwardKind);
+    ListAll(*sales.TabSheet1);
+    Shot(sales, "sales.png");
+    PreviewShot(sales.TabSheet1->BrowseDocumentButton, "sales-document-preview.png");
+    TCX_XiaoShouForm returns(context);
+    returns.SetQueryKind(ReturnKind);
+    returns.PageControl1->setCurrentIndex(1);
+    ListAll(*returns.TabSheet2);
+    Shot(returns, "sales-returns-customer.png");
+    TCX_CaiGouForm purchases(context);
+    purchases.SetQueryKind(ForwardKind);
+    ListAll(*purchases.Page);
+    Shot(purchases, "purchases.png");
+
+    TCX_YGYJForm performance(context);
+    performance.DateTimePicker1->setDate(QDate(QDate::currentDate().year(), 1, 1));
+    performance.Button1->click();
+    Shot(performance, "performance.png");
     return 0;
 }

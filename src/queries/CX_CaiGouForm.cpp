@@ -1,0 +1,79 @@
+#include "CX_CaiGouForm.h"
+
+#include "AppContext.h"
+#include "DocumentQuery.h"
+#include "GongYingShangStore.h"
+#include "ReportData.h"
+#include "StringGrid.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+DocumentBook PurchaseBook(AppContext& ctx)
+{
+    DocumentBook b;
+    b.word = QStringLiteral("采购");
+    b.listColumns = {{QString(), 10, {}},
+                     {QStringLiteral("单号"), 110, QStringLiteral("dh")},
+                     {QStringLiteral("采购日期"), 85, QStringLiteral("in_date"), GridFormat::Date},
+                     {QStringLiteral("数量"), 50, QStringLiteral("ShuLiang"), GridFormat::Integer},
+                     {QStringLiteral("金额"), 90, QStringLiteral("jinE"), GridFormat::Money},
+                     {QStringLiteral("供应商"), 160, QStringLiteral("GYS")},
+                     {QStringLiteral("备注"), 200, QStringLiteral("Remark")}};
+    b.list = [&ctx](DanKind kind, const QString&, const QDate& from, const QDate& to) {
+        return ListCaiGouDan(ctx.db(), kind, from, to);
+    };
+    b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_CGDJ(ctx.db(), dh, kind); };
+    b.remove = [&ctx](const QString& dh) { DeleteCaiGouDanAudited(ctx.db(), dh); };
+    b.listForm = ReportForm::CXCG;
+    b.documentForm = ReportForm::CGDJ;
+    b.document = [&ctx](const QString& word, const StringGrid& list, int row) {
+        const TGsInfo& gs = ctx.GsInfo;
+        const TGongYingShang supplier = GetGYS(ctx.db(), list.cell(5, row));
+        const QString remark = list.cell(6, row);
+        ReportRequest r;
+        r.labels = {{QStringLiteral("TitleQRLabel"), gs.GSName + word + u'单'},
+                    {QStringLiteral("DHQRLabel"), list.cell(1, row)},
+                    {QStringLiteral("DateQRLabel"), list.cell(2, row)},
+                    {QStringLiteral("GYSQRLabel"), list.cell(5, row)},
+                    {QStringLiteral("AddressQRLabel"), supplier.address},
+                    {QStringLiteral("PhoneQRLabel"), supplier.phone},
+                    {QStringLiteral("RemarkQRLabel"), remark.isEmpty() ? QString() : QStringLiteral("备注:") + remark},
+                    {QStringLiteral("SumSLQRLabel"), list.cell(3, row)},
+                    {QStringLiteral("SumJEQRLabel"), list.cell(4, row)},
+                    {QStringLiteral("QYPhoneQRLabel"), gs.GSPhone},
+                    {QStringLiteral("QYFaxQRLabel"), gs.GSFax},
+                    {QStringLiteral("QYAddressQRLabel"), gs.GSAddress}};
+        return r;
+    };
+    return b;
+}
+
+}  // namespace
+
+TCX_CaiGouForm::TCX_CaiGouForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), m_ctx(context), m_book(PurchaseBook(context))
+{
+    setObjectName(QStringLiteral("CX_CaiGouForm"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+    Page = new DocumentQueryPage(m_ctx, m_book,
+                                 {"DateTimePicker1", "DateTimePicker2", nullptr, "Button1", "Button2", "PrintButton",
+                                  "BrowseButton", "GroupBox1", "StringGrid1", "SLLabel", "JELabel", "GroupBox2",
+                                  "StringGrid2", "PrintButton3", "BrowseButton3"},
+                                 false, this);
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(6, 6, 6, 6);
+    top->addWidget(Page);
+    resize(900, 620);
+    connect(Page, &DocumentQueryPage::documentDeleted, this, [this] { Page->Query(false); });
+    SetQueryKind(ForwardKind);
+}
+
+void TCX_CaiGouForm::SetQueryKind(DanKind kind)
+{
+    setWindowTitle(kind == ForwardKind ? QStringLiteral("采购查询") : QStringLiteral("采购退货查询"));
+    Page->SetQueryKind(kind);
+    Page->Query(false);
+}

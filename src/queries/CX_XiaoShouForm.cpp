@@ -1,0 +1,103 @@
+#include "CX_XiaoShouForm.h"
+
+#include "AppContext.h"
+#include "DocumentQuery.h"
+#include "ReportData.h"
+#include "StringGrid.h"
+#include "WindowParts.h"
+#include "WrapText.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+DocumentBook SalesBook(AppContext& ctx)
+{
+    DocumentBook b;
+    b.word = QStringLiteral("销售");
+    b.listColumns = {{QString(), 10, {}},
+                     {QStringLiteral("单号"), 110, QStringLiteral("dh")},
+                     {QStringLiteral("销售日期"), 85, QStringLiteral("in_date"), GridFormat::Date},
+                     {QStringLiteral("数量"), 50, QStringLiteral("ShuLiang"), GridFormat::Integer},
+                     {QStringLiteral("金额"), 85, QStringLiteral("jinE"), GridFormat::Money},
+                     {QStringLiteral("客户"), 120, QStringLiteral("KeHu")},
+                     {QStringLiteral("业务员"), 70, QStringLiteral("yewuyuan")},
+                     {QStringLiteral("客户电话"), 100, QStringLiteral("KeHuPhone")},
+                     {QStringLiteral("客户地址"), 150, QStringLiteral("KeHuAddress")},
+                     {QStringLiteral("备注"), 120, QStringLiteral("Remark")}};
+    b.list = [&ctx](DanKind kind, const QString& filter, const QDate& from, const QDate& to) {
+        return ListXiaoShouDan(ctx.db(), kind, filter, from, to);
+    };
+    b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_XSDJ(ctx.db(), dh, kind); };
+    b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDanAudited(ctx.db(), dh); };
+    b.listForm = ReportForm::CXXS;
+    b.documentForm = ReportForm::XSDJ;
+    b.document = [&ctx](const QString& word, const StringGrid& list, int row) {
+        const TGsInfo& gs = ctx.GsInfo;
+        const QString remark = list.cell(9, row);
+        ReportRequest r;
+        r.labels = {{QStringLiteral("CaptionQRLabel"), gs.GSName + word + u'单'},
+                    {QStringLiteral("DHQRLabel"), list.cell(1, row)},
+                    {QStringLiteral("DateQRLabel"), list.cell(2, row)},
+                    {QStringLiteral("KHQRLabel"), list.cell(5, row)},
+                    {QStringLiteral("AddressQRLabel"), list.cell(8, row)},
+                    {QStringLiteral("PhoneQRLabel"), list.cell(7, row)},
+                    {QStringLiteral("RemarkQRLabel"), remark.isEmpty() ? QString() : QStringLiteral("备注:") + remark},
+                    {QStringLiteral("SumSLQRLabel"), list.cell(3, row)},
+                    {QStringLiteral("SumJEQRLabel"), list.cell(4, row)},
+                    {QStringLiteral("QYPhoneQRLabel"), gs.GSPhone},
+                    {QStringLiteral("QYFaxQRLabel"), gs.GSFax},
+                    {QStringLiteral("QYAddressQRLabel"), gs.GSAddress}};
+        r.memo = WrapText(gs.GSJianJie, 90);
+        return r;
+    };
+    return b;
+}
+
+}  // namespace
+
+TCX_XiaoShouForm::TCX_XiaoShouForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), m_ctx(context), m_book(SalesBook(context))
+{
+    setObjectName(QStringLiteral("CX_XiaoShouForm"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    TabSheet1 = new DocumentQueryPage(m_ctx, m_book,
+                                      {"DateTimePicker1", "DateTimePicker2", nullptr, "Button1", "Button3",
+                                       "PrintButton1", "BrowseButton1", "GroupBox1", "StringGrid1", "SLLabel",
+                                       "JELabel", "GroupBox2", "StringGrid2", "PrintButton3", "BrowseButton3"},
+                                      false, PageControl1);
+    TabSheet2 = new DocumentQueryPage(m_ctx, m_book,
+                                      {"DateTimePicker3", "DateTimePicker4", "KeHuEdit", "Button2", "Button4",
+                                       "PrintButton", "BrowseButton", "GroupBox3", "StringGrid3", "SLLabel1",
+                                       "JELabel1", "GroupBox4", "StringGrid4", "PrintButton4", "BrowseButton4"},
+                                      true, PageControl1);
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("按销售流水查询"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("按客户查询"));
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(6, 6, 6, 6);
+    top->addWidget(PageControl1);
+    resize(1000, 640);
+
+    // A deletion refills both pages (without the customer filter).
+    for (DocumentQueryPage* page : {TabSheet1, TabSheet2})
+        connect(page, &DocumentQueryPage::documentDeleted, this, [this] {
+            TabSheet1->Query(false);
+            TabSheet2->Query(false);
+        });
+    SetQueryKind(ForwardKind);
+}
+
+void TCX_XiaoShouForm::SetQueryKind(DanKind kind)
+{
+    setWindowTitle(kind == ForwardKind ? QStringLiteral("销售查询") : QStringLiteral("销售退货查询"));
+    PageControl1->setCurrentIndex(0);
+    for (DocumentQueryPage* page : {TabSheet1, TabSheet2}) {
+        page->SetQueryKind(kind);
+        page->Query(false);
+    }
+}

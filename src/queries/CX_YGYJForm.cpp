@@ -1,0 +1,109 @@
+#include "CX_YGYJForm.h"
+
+#include "AppContext.h"
+#include "DateRangeMemory.h"
+#include "DateRangePresets.h"
+#include "GridColumns.h"
+#include "GuardedConnect.h"
+#include "NumberText.h"
+#include "PrintReport.h"
+#include "ProfitColumns.h"
+#include "ReportData.h"
+#include "StringGrid.h"
+#include "YuanGongStore.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+const QString WindowKey = QStringLiteral("CX_YGYJForm");
+}
+
+TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    const QDate today = QDate::currentDate();
+    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
+    DateTimePicker2->setDate(today);
+    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
+    RunGuarded(m_ctx, this, [this] {
+        ListYeWuYuanNames();
+        ListYGYJ();
+        CalcYGYJTotals();
+    });
+    const auto refresh = [this] {
+        ListYGYJ();
+        CalcYGYJTotals();
+    };
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, refresh);
+    GuardedConnect(Presets, &DateRangePresets::rangeChosen, this, m_ctx, refresh);
+    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, refresh);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(1); });
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(2); });
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_YGYJForm::close);
+}
+
+TCX_YGYJForm::~TCX_YGYJForm()
+{
+    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
+}
+
+// "所有", then every employee in the order they were added; "所有" selected.
+void TCX_YGYJForm::ListYeWuYuanNames()
+{
+    QVector<QStringList> rows{{QStringLiteral("所有")}};
+    for (const QString& name : YuanGongNames(m_ctx.db()))
+        rows.append({name});
+    const QSignalBlocker quiet(StringGrid1);
+    StringGrid1->setDataRows(std::move(rows));
+    StringGrid1->setRow(1);
+}
+
+QString TCX_YGYJForm::selectedYuanGong() const
+{
+    const int r = StringGrid1->row();
+    return r > 0 ? StringGrid1->cell(0, r) : QString();
+}
+
+// The same rows as the printout, by salesperson and product class; the first row selected.
+void TCX_YGYJForm::ListYGYJ()
+{
+    FillGrid(*StringGrid2,
+             PrepareBB_YGYJ(m_ctx.db(), selectedYuanGong(), DateTimePicker1->date(), DateTimePicker2->date()),
+             YGYJColumns());
+    StringGrid2->setRow(1);
+}
+
+void TCX_YGYJForm::CalcYGYJTotals()
+{
+    const double cost = ColumnSum(*StringGrid2, 4);
+    const double amount = ColumnSum(*StringGrid2, 5);
+    const double profit = ColumnSum(*StringGrid2, 6);
+    CBLabel->setText(YuanText(cost));
+    JELabel->setText(YuanText(amount));
+    LRLabel->setText(YuanText(profit));
+    const double margin = amount != 0 ? RoundFloat(2, profit / amount * 100) : 100;
+    LRRLabel->setText(FormatGeneral(margin) + QStringLiteral(" %"));
+}
+
+void TCX_YGYJForm::PrintYGYJ(int mode)
+{
+    const QDate from = DateTimePicker1->date();
+    const QDate to = DateTimePicker2->date();
+    ReportRequest r;
+    r.form = ReportForm::YGYJ;
+    r.prepare = [this, who = selectedYuanGong(), from, to] {
+        return ReportData{PrepareBB_YGYJ(m_ctx.db(), who, from, to), {}};
+    };
+    const QString day = QStringLiteral("yyyy-MM-dd");
+    r.labels = {{QStringLiteral("TitleQRLabel"),
+                 from.toString(day) + QStringLiteral("至") + to.toString(day) + QStringLiteral("员工业绩报表")},
+                {QStringLiteral("SumCBQRLabel"), CBLabel->text()},
+                {QStringLiteral("SumJEQRLabel"), JELabel->text()},
+                {QStringLiteral("SumLRQRLabel"), LRLabel->text()},
+                {QStringLiteral("SumLRRQRLabel"), LRRLabel->text()}};
+    PrintReport(m_ctx, this, !StringGrid2->cell(1, 1).isEmpty(), r,
+                mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+}
