@@ -22,7 +22,7 @@
 
 namespace {
 
-const char* const Brands[] = {"海尔", "美的", "格力", "海信", "长虹", "TCL", "创维", "西门子", "松下", "奥克斯"};
+const char* const Brands[] = {"海安", "美悦", "歌乐", "海欣", "长弘", "云帆", "创远", "恒光", "远山", "明川"};
 const char* const Products[] = {"变频空调", "冰箱", "洗衣机", "液晶电视", "热水器",
                                 "油烟机", "燃气灶", "微波炉", "电饭煲", "空气净化器"};
 
@@ -41,10 +41,10 @@ struct Shop {
         for (const char* table : {"Base_PinPai", "Base_ChanPin", "Log_KuCun"})
             db.exec(QStringLiteral("delete from ") + QLatin1String(table));
         if (oneProduct) {
-            InsertPinPai(db, "海尔");
-            AddChanPin(db, "海尔", "变频空调", "空调");
+            InsertPinPai(db, "海安");
+            AddChanPin(db, "海安", "变频空调", "空调");
             for (int g = 0; g < 5000; ++g)
-                InsertGuiGe(db, "海尔", "变频空调", QStringLiteral("KFR-%1GW/BP%2DN1").arg(g % 97).arg(g), 1999.5 + g, g % 50);
+                InsertGuiGe(db, "海安", "变频空调", QStringLiteral("KFR-%1GW/BP%2DN1").arg(g % 97).arg(g), 1999.5 + g, g % 50);
         } else {
             for (int b = 0; b < 50; ++b) {
                 const QString brand = QString::fromUtf8(Brands[b % 10]) + QString::number(b / 10 + 1);

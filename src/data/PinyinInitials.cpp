@@ -13,7 +13,7 @@ namespace {
 // pinyin index gives them.
 constexpr std::pair<char16_t, char16_t> NameReadings[] = {
     {u'调', u't'},  // 空调
-    {u'长', u'c'},  // 长虹, 长城
+    {u'长', u'c'},  // 长江, 长春
     {u'重', u'c'},  // 重庆
     {u'厦', u'x'},  // 厦门
     {u'行', u'h'},  // 银行, 电器行

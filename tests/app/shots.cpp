@@ -133,10 +133,10 @@ int main(int argc, char* argv[])
     }
     {
         Database& db = context.db();
-        InsertPinPai(db, QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
-        AddChanPin(db, QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
+        InsertPinPai(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"));
+        AddChanPin(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
                    QStringLiteral("空调"));
-        InsertGuiGe(db, QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
+        InsertGuiGe(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
                     QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"), 2136.75, 12);
         TZLSet_ShangPinForm goods(context);
         goods.StringGrid1->setRow(goods.StringGrid1->rowCount() - 1);
@@ -148,11 +148,11 @@ int main(int argc, char* argv[])
         for (int page = TZLSet_SPEditForm::PPAdd; page <= TZLSet_SPEditForm::GGEdit; ++page) {
             TZLSet_SPEditForm dialog(context);
             dialog.OldPinPai = dialog.OldChanPin = dialog.OldGuiGe = QStringLiteral("x");
-            dialog.PPEdit_PPEdit->setText(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
-            dialog.CPEdit_PPEdit->setText(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
+            dialog.PPEdit_PPEdit->setText(QStringLiteral("海安(Haian)集团青岛家用电器有限公司"));
+            dialog.CPEdit_PPEdit->setText(QStringLiteral("海安(Haian)集团青岛家用电器有限公司"));
             dialog.CPEdit_CPEdit->setText(QStringLiteral("变频壁挂式冷暖空调"));
-            dialog.GGAddGoods->pick(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"));
-            dialog.GGEdit_PPEdit->setText(QStringLiteral("海尔(Haier)集团青岛家用电器有限公司"));
+            dialog.GGAddGoods->pick(QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"));
+            dialog.GGEdit_PPEdit->setText(QStringLiteral("海安(Haian)集团青岛家用电器有限公司"));
             dialog.GGEdit_CPEdit->setText(QStringLiteral("变频壁挂式冷暖空调"));
             dialog.GGEdit_GGEdit->setText(QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"));
             dialog.GGEdit_CBEdit->setText(QStringLiteral("2136.75"));
@@ -164,7 +164,7 @@ int main(int argc, char* argv[])
     {
         QVector<QStringList> sheet{{"品牌", "产品", "产品类型", "规格/型号", "初始库存量", "初始成本"}};
         for (int i = 1; i <= 30; ++i)
-            sheet.append({"格力电器(GREE)", "分体落地式冷暖空调", "空调", QStringLiteral("KFR-72LW/(72555)FNhAa-B%1").arg(i),
+            sheet.append({"歌乐电器(GELE)", "分体落地式冷暖空调", "空调", QStringLiteral("KFR-72LW/(72555)FNhAa-B%1").arg(i),
                           QString::number(i), QString::number(4100 + i * 10.5)});
         TGoodsImportForm accepted("商品目录.csv", CheckGoodsImport(context.db(), sheet));
         Shot(accepted, "import-ok.png");
@@ -197,10 +197,10 @@ int main(int argc, char* argv[])
         customer.SetKeHuEditMode(k);
         Shot(customer, "customer-edit.png");
 
-        const TGongYingShang g{QStringLiteral("青岛海尔智家股份有限公司济南分公司"), QStringLiteral("司马晓东"),
+        const TGongYingShang g{QStringLiteral("青岛海安智家股份有限公司济南分公司"), QStringLiteral("司马晓东"),
                                QStringLiteral("0531-82345678"), QStringLiteral("0531-82345679"),
-                               QStringLiteral("济南市天桥区工业北路66号海尔工贸大厦"), QStringLiteral("250100"),
-                               QStringLiteral("jn@haier.com"), QStringLiteral("www.haier.com"),
+                               QStringLiteral("济南市天桥区工业北路66号海安工贸大厦"), QStringLiteral("250100"),
+                               QStringLiteral("jn@haian.example"), QStringLiteral("www.haian.example"),
                                QStringLiteral("中国工商银行济南工业北路支行"), QStringLiteral("1602 0012 0920 0123 456"),
                                QStringLiteral("91370100MA3C4XXXXX"), QStringLiteral("每月25日对账")};
         InsertGYS(db, g);

@@ -10,13 +10,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("initials");
         QTest::newRow("goods") << "空调" << "kt";
-        QTest::newRow("brand") << "长虹彩电" << "chcd";
+        QTest::newRow("brand") << "长弘彩电" << "chcd";
         QTest::newRow("place") << "重庆厦门" << "cqxm";
         QTest::newRow("person") << "张婷" << "zt";
         QTest::newRow("less common characters") << "王昊璐鑫" << "whlx";
-        QTest::newRow("mixed") << "海尔KFR-35GW/变频" << "hekfr-35gw/bp";
+        QTest::newRow("mixed") << "海安KFR-35GW/变频" << "hakfr-35gw/bp";
         QTest::newRow("quotes and wildcards") << "李'%_" << "l'%_";
-        QTest::newRow("full-width and marks") << "（美的）" << "（md）";
+        QTest::newRow("full-width and marks") << "（美悦）" << "（my）";
         QTest::newRow("empty") << "" << "";
     }
     void initials()

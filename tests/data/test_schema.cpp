@@ -52,8 +52,8 @@ private slots:
     void caseInsensitive()
     {
         TestDb t;
-        t.addGoods(QStringLiteral("Haier"), QStringLiteral("AC"), QStringLiteral("kfr-35"), 3, 10);
-        QCOMPARE(t.db.scalar(QStringLiteral("select shuliang from log_kucun where pinpai='HAIER' and GUIGE='KFR-35'")).toInt(), 3);
+        t.addGoods(QStringLiteral("Haian"), QStringLiteral("AC"), QStringLiteral("kfr-35"), 3, 10);
+        QCOMPARE(t.db.scalar(QStringLiteral("select shuliang from log_kucun where pinpai='HAIAN' and GUIGE='KFR-35'")).toInt(), 3);
         InsertBuiltInAdministrator(t.db);
         t.db.exec(QStringLiteral("insert into SYS_User(UserName,UserPassword) values('lisi','abc')"));
         QCOMPARE(t.db.scalar(QStringLiteral("select UserName from SYS_User where UserName=:u and UserPassword=:p"),

@@ -80,12 +80,12 @@ private slots:
     {
         QFETCH(const ContactTable*, table);
         TestDb d;
-        InsertContact(d.db, *table, Row(*table, QStringLiteral("Haier")));
-        InsertContact(d.db, *table, Row(*table, QStringLiteral("Gree")));
-        QVERIFY_THROWS_EXCEPTION(DbError, InsertContact(d.db, *table, Row(*table, QStringLiteral("HAIER"))));
+        InsertContact(d.db, *table, Row(*table, QStringLiteral("Haian")));
+        InsertContact(d.db, *table, Row(*table, QStringLiteral("Gele")));
+        QVERIFY_THROWS_EXCEPTION(DbError, InsertContact(d.db, *table, Row(*table, QStringLiteral("HAIAN"))));
         QVERIFY_THROWS_EXCEPTION(DbError,
-                                 UpdateContact(d.db, *table, QStringLiteral("Gree"), Row(*table, QStringLiteral("haier"))));
-        QCOMPARE(ContactNames(d.db, *table), (QStringList{QStringLiteral("Haier"), QStringLiteral("Gree")}));
+                                 UpdateContact(d.db, *table, QStringLiteral("Gele"), Row(*table, QStringLiteral("haian"))));
+        QCOMPARE(ContactNames(d.db, *table), (QStringList{QStringLiteral("Haian"), QStringLiteral("Gele")}));
     }
 
     // A rename and a deletion are written to the audit log with the operator, in the same
@@ -150,21 +150,21 @@ private slots:
     void supplierLookup()
     {
         TestDb d;
-        TGongYingShang g{QStringLiteral("格力电器"), QStringLiteral("李经理"), QStringLiteral("0756-8"),
+        TGongYingShang g{QStringLiteral("歌乐电器"), QStringLiteral("李经理"), QStringLiteral("0756-8"),
                          QStringLiteral("0756-9"), QStringLiteral("珠海市"), QStringLiteral("519000"),
                          QStringLiteral("g@gree.cn"), QStringLiteral("gree.cn"), QStringLiteral("中国银行"),
                          QStringLiteral("6217"), QStringLiteral("9144"), QStringLiteral("空调")};
         InsertGYS(d.db, g);
         QCOMPARE(d.db.scalar(QStringLiteral("select SH from Base_GongYingShang")).toString(), g.SH);
-        const TGongYingShang got = GetGYS(d.db, QStringLiteral("格力电器"));
+        const TGongYingShang got = GetGYS(d.db, QStringLiteral("歌乐电器"));
         QCOMPARE(QStringList({got.GYS, got.LXR, got.phone, got.address}),
                  QStringList({g.GYS, g.LXR, g.phone, g.address}));
         QVERIFY(got.KHH.isEmpty() && got.WZ.isEmpty());
-        QVERIFY(GetGYS(d.db, QStringLiteral("美的")).GYS.isEmpty());
-        g.GYS = QStringLiteral("珠海格力");
-        UpdateGYS(d.db, QStringLiteral("格力电器"), g);
-        QVERIFY(GYSExists(d.db, QStringLiteral("珠海格力")) && !GYSExists(d.db, QStringLiteral("格力电器")));
-        DeleteGYS(d.db, QStringLiteral("珠海格力"));
+        QVERIFY(GetGYS(d.db, QStringLiteral("美悦")).GYS.isEmpty());
+        g.GYS = QStringLiteral("珠海歌乐");
+        UpdateGYS(d.db, QStringLiteral("歌乐电器"), g);
+        QVERIFY(GYSExists(d.db, QStringLiteral("珠海歌乐")) && !GYSExists(d.db, QStringLiteral("歌乐电器")));
+        DeleteGYS(d.db, QStringLiteral("珠海歌乐"));
         QCOMPARE(d.count(QStringLiteral("Base_GongYingShang")), 0);
     }
 

@@ -25,13 +25,13 @@ struct GoodsFixture : AppFixture {
         Database& db = ctx().db();
         for (const char* table : {"Base_PinPai", "Base_ChanPin", "Log_KuCun"})
             db.exec(QStringLiteral("delete from ") + QLatin1String(table));
-        InsertPinPai(db, "海尔");
-        InsertPinPai(db, "美的");
-        AddChanPin(db, "海尔", "变频空调", "空调");
-        AddChanPin(db, "海尔", "冰箱", "冰箱");
-        InsertGuiGe(db, "海尔", "变频空调", "KFR-35GW/BP2DN1", 2100, 5);
-        InsertGuiGe(db, "海尔", "变频空调", "KFR-50LW", 3300.5, 2);
-        InsertGuiGe(db, "海尔", "冰箱", "BCD-216STPT", 1800, 3);
+        InsertPinPai(db, "海安");
+        InsertPinPai(db, "美悦");
+        AddChanPin(db, "海安", "变频空调", "空调");
+        AddChanPin(db, "海安", "冰箱", "冰箱");
+        InsertGuiGe(db, "海安", "变频空调", "KFR-35GW/BP2DN1", 2100, 5);
+        InsertGuiGe(db, "海安", "变频空调", "KFR-50LW", 3300.5, 2);
+        InsertGuiGe(db, "海安", "冰箱", "BCD-216STPT", 1800, 3);
     }
 };
 
@@ -85,7 +85,7 @@ private slots:
         TZLSet_ShangPinForm form(f.ctx());
         QCOMPARE(form.windowTitle(), QStringLiteral("商品设置"));
         QCOMPARE(form.PageControl1->currentWidget(), form.TabSheet1);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的"}));
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦"}));
         QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
         QCOMPARE(Column(form.StringGrid2, 1), (QStringList{"空调", "冰箱"}));
         QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
@@ -119,8 +119,8 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, message);
         GoodsFixture f;
-        DeletePinPai(f.ctx().db(), "海尔");
-        DeletePinPai(f.ctx().db(), "美的");
+        DeletePinPai(f.ctx().db(), "海安");
+        DeletePinPai(f.ctx().db(), "美悦");
         TZLSet_ShangPinForm form(f.ctx());
         Click(form.findChild<QPushButton*>(button));
         QCOMPARE(f.prompts.texts(), QStringList{message});
@@ -139,7 +139,7 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         Click(form.PP_AddButton);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的", "O'Neil 50%_"}));
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦", "O'Neil 50%_"}));
         QCOMPARE(form.StringGrid1->row(), 1);  // refreshed lists select their first row
         QVERIFY(f.prompts.entries.isEmpty());
     }
@@ -149,17 +149,17 @@ private slots:
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
         OnDialog([&f](TZLSet_SPEditForm& d) {
-            QCOMPARE(d.PPEdit_PPEdit->text(), QStringLiteral("海尔"));
-            Type(d.PPEdit_PPEdit, "美的");
+            QCOMPARE(d.PPEdit_PPEdit->text(), QStringLiteral("海安"));
+            Type(d.PPEdit_PPEdit, "美悦");
             Click(d.PPEditButton);
             QCOMPARE(f.prompts.last(), QStringLiteral("系统中已存在该品牌，不能将品牌修改为此名称!"));
             QCOMPARE(d.focusWidget(), d.PPEdit_PPEdit);
-            Type(d.PPEdit_PPEdit, "海尔电器");
+            Type(d.PPEdit_PPEdit, "海安电器");
             Click(d.PPEditButton);
             QCOMPARE(f.prompts.last(), QStringLiteral("修改成功!"));
         });
         Click(form.PP_EditButton);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔电器", "美的"}));
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安电器", "美悦"}));
         QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
     }
 
@@ -190,7 +190,7 @@ private slots:
         QFETCH(QString, focus);
         GoodsFixture f;
         TZLSet_SPEditForm d(f.ctx());
-        d.GGAddGoods->pick("海尔", "变频空调");
+        d.GGAddGoods->pick("海安", "变频空调");
         d.ShowEditPage(TZLSet_SPEditForm::GGAdd);
         d.show();
         d.GGAdd_GGEdit->setText(spec);
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList{message});
         QCOMPARE(d.focusWidget()->objectName(), focus);
         QVERIFY(d.isVisible());
-        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海尔", "变频空调")).size(), 2);
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海安", "变频空调")).size(), 2);
     }
 
     void addingAGoodsItemKeepsOpeningStockAndCost()
@@ -208,7 +208,7 @@ private slots:
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
         OnDialog([&f](TZLSet_SPEditForm& d) {
-            QCOMPARE(d.GGAdd_PPComboBox->currentText(), QStringLiteral("海尔"));
+            QCOMPARE(d.GGAdd_PPComboBox->currentText(), QStringLiteral("海安"));
             QCOMPARE(d.GGAdd_CPComboBox->currentText(), QStringLiteral("变频空调"));
             QCOMPARE(d.GGAdd_SLEdit->text() + d.GGAdd_CBEdit->text(), QStringLiteral("00"));
             d.GGAdd_CPComboBox->setCurrentIndex(1);
@@ -219,7 +219,7 @@ private slots:
             QVERIFY(f.prompts.entries.isEmpty());
         });
         Click(form.GG_AddButton);
-        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海尔", "冰箱")).last(),
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海安", "冰箱")).last(),
                  (QStringList{"BCD-470WDPG 十字对开门", "45.67", "12345"}));
         QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));  // the selected product's
     }
@@ -228,7 +228,7 @@ private slots:
     {
         GoodsFixture f;
         TZLSet_SPEditForm d(f.ctx());
-        d.GGAddGoods->pick("海尔", "冰箱");
+        d.GGAddGoods->pick("海安", "冰箱");
         d.ShowEditPage(TZLSet_SPEditForm::GGAdd);
         d.show();
         Type(d.GGAdd_GGEdit, "BCD-190");
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(d.isVisible());
         QTest::keyClick(d.GGAddButton, Qt::Key_Return);
         QVERIFY(!d.isVisible());
-        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海尔", "冰箱")).last(), (QStringList{"BCD-190", "999.5", "7"}));
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海安", "冰箱")).last(), (QStringList{"BCD-190", "999.5", "7"}));
     }
 
     void failedRenameChangesNothing()
@@ -251,13 +251,13 @@ private slots:
         f.ctx().db().exec("create trigger fail before update on Log_KuCun begin select raise(abort, 'disk full'); end");
         TZLSet_ShangPinForm form(f.ctx());
         OnDialog([&f](TZLSet_SPEditForm& d) {
-            Type(d.PPEdit_PPEdit, "海尔电器");
+            Type(d.PPEdit_PPEdit, "海安电器");
             Click(d.PPEditButton);
             QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Error);
             QVERIFY(f.prompts.last().contains("disk full"));
         });
         Click(form.PP_EditButton);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的"}));
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦"}));
         QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
     }
 
@@ -268,7 +268,7 @@ private slots:
         form.StringGrid3->setRow(2);
         OnDialog([&f](TZLSet_SPEditForm& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("修改型号/规格"));
-            QCOMPARE(d.GGEdit_PPEdit->text() + d.GGEdit_CPEdit->text(), QStringLiteral("海尔变频空调"));
+            QCOMPARE(d.GGEdit_PPEdit->text() + d.GGEdit_CPEdit->text(), QStringLiteral("海安变频空调"));
             QCOMPARE(d.GGEdit_CBEdit->text(), QStringLiteral("3300.5"));
             QCOMPARE(d.GGEdit_SLEdit->text(), QStringLiteral("2"));
             QVERIFY(!d.GGEdit_PPEdit->isEnabled());
@@ -292,7 +292,7 @@ private slots:
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
         OnDialog([&f](TZLSet_SPEditForm& d) {
-            QCOMPARE(d.CPAdd_PPComboBox->currentText(), QStringLiteral("海尔"));
+            QCOMPARE(d.CPAdd_PPComboBox->currentText(), QStringLiteral("海安"));
             Type(d.CPAdd_CPEdit, "洗衣机");
             Click(d.CPAddButton);
             QCOMPARE(f.prompts.last(), QStringLiteral("请输入或选择产品类型!"));
@@ -310,8 +310,8 @@ private slots:
     {
         QTest::addColumn<bool>("answer");
         QTest::addColumn<QStringList>("brands");
-        QTest::newRow("cancel") << false << QStringList{"海尔", "美的"};
-        QTest::newRow("ok") << true << QStringList{"美的"};
+        QTest::newRow("cancel") << false << QStringList{"海安", "美悦"};
+        QTest::newRow("ok") << true << QStringList{"美悦"};
     }
     void deleteAsksFirst()
     {
@@ -321,7 +321,7 @@ private slots:
         TZLSet_ShangPinForm form(f.ctx());
         f.prompts.answers = {answer};
         Click(form.PP_DelButton);
-        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除品牌\"海尔\"吗?\n\r删除该品牌将同时删除与该品牌相关的"
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除品牌\"海安\"吗?\n\r删除该品牌将同时删除与该品牌相关的"
                                                   "所有产品及规格/型号以及该品牌商品的库存!"));
         QCOMPARE(Column(form.StringGrid1), brands);
         QCOMPARE(f.ctx().db().scalar("select count(*) from Log_KuCun").toInt(), answer ? 0 : 3);
@@ -334,11 +334,11 @@ private slots:
         f.prompts.answers = {true, true};
         form.StringGrid3->setRow(2);
         Click(form.GG_DelButton);
-        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除型号\"海尔变频空调KFR-50LW\"吗?\n\r"
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除型号\"海安变频空调KFR-50LW\"吗?\n\r"
                                                   "删除该型号将同时删除该型号商品的库存!"));
         QCOMPARE(Column(form.StringGrid3), QStringList{"KFR-35GW/BP2DN1"});
         Click(form.CP_DelButton);
-        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除产品\"海尔变频空调\"吗?\n\r"
+        QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除产品\"海安变频空调\"吗?\n\r"
                                                   "删除该产品将同时删除与该产品相关的所有规格/型号以及该产品商品的库存!"));
         QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
         QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
@@ -355,7 +355,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(text.toUtf8());
         };
-        write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n格力,空调,空调,KFR-72LW,2,4100\n格力,空调,空调,KFR-35GW,1,.\n");
+        write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n歌乐,空调,空调,KFR-72LW,2,4100\n歌乐,空调,空调,KFR-35GW,1,.\n");
         const auto preview = [](std::function<void(TGoodsImportForm&)> fn) {
             QTimer::singleShot(0, [fn] {
                 auto* d = qobject_cast<TGoodsImportForm*>(QApplication::activeModalWidget());
@@ -370,17 +370,17 @@ private slots:
             QCOMPARE(d.ErrorMemo->toPlainText(), QStringLiteral("第3行：“初始成本”应为0或正数（现为“.”）。"));
         });
         form.ImportFile(path);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的"}));
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦"}));
 
-        write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n格力,空调,空调,KFR-72LW,2,4100\n格力,空调,空调,KFR-35GW,1,0\n");
+        write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n歌乐,空调,空调,KFR-72LW,2,4100\n歌乐,空调,空调,KFR-35GW,1,0\n");
         preview([](TGoodsImportForm& d) {
             QCOMPARE(d.StringGrid1->cell(4, 2), QStringLiteral("KFR-35GW"));
             QTest::keyClick(&d, Qt::Key_Return);
         });
         form.ImportFile(path);
         QCOMPARE(f.prompts.last(), QStringLiteral("导入成功，共导入2个商品!"));
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海尔", "美的", "格力"}));
-        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "格力", "空调")).size(), 2);
+        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦", "歌乐"}));
+        QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "歌乐", "空调")).size(), 2);
     }
 
     void findAsYouType()
@@ -393,8 +393,8 @@ private slots:
         QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
         QTest::keyClick(form.CPFilterEdit, Qt::Key_Return);
         QCOMPARE(form.focusWidget(), form.StringGrid2);
-        QTest::keyClicks(form.PPFilterEdit, "md");  // 美的: no products
-        QCOMPARE(Column(form.StringGrid1), QStringList{"美的"});
+        QTest::keyClicks(form.PPFilterEdit, "my");  // 美悦: no products
+        QCOMPARE(Column(form.StringGrid1), QStringList{"美悦"});
         QCOMPARE(Column(form.StringGrid3), QStringList{""});
         form.PPFilterEdit->clear();
         form.CPFilterEdit->clear();

@@ -27,25 +27,25 @@ private slots:
     void acceptedSheetIsWritten()
     {
         TestDb t;
-        InsertPinPai(t.db, "海尔");
-        AddChanPin(t.db, "海尔", "空调", "大家电");
+        InsertPinPai(t.db, "海安");
+        AddChanPin(t.db, "海安", "空调", "大家电");
         const auto check = CheckGoodsImport(
-            t.db, Sheet({{" 海尔 ", "空调", "别的类", "KFR-26GW", "3", "1500.5"},
+            t.db, Sheet({{" 海安 ", "空调", "别的类", "KFR-26GW", "3", "1500.5"},
                          {"", "", "", "", "", ""},  // blank rows are skipped
                          {"O'Neil", "电风扇", "", "FS-40", "0", "0"},
-                         {"HAIER", "冰箱", "冰箱", "BCD-216", "12.0", ".5"}}));
+                         {"HAIAN", "冰箱", "冰箱", "BCD-216", "12.0", ".5"}}));
         QCOMPARE(check.errors, QStringList{});
         QVERIFY(check.ok());
         QCOMPARE(check.rows.size(), 3);
         QCOMPARE(check.rows[1].line, 4);
         ImportGoods(t.db, check.rows);
-        QCOMPARE(PinPaiNames(t.db), (QStringList{"海尔", "O'Neil", "HAIER"}));
+        QCOMPARE(PinPaiNames(t.db), (QStringList{"海安", "O'Neil", "HAIAN"}));
         // a product already in the catalogue keeps its class
-        QCOMPARE(Texts(ChanPinRows(t.db, "海尔")), (QVector<QStringList>{{"空调", "大家电"}}));
+        QCOMPARE(Texts(ChanPinRows(t.db, "海安")), (QVector<QStringList>{{"空调", "大家电"}}));
         QCOMPARE(Texts(ChanPinRows(t.db, "O'Neil")), (QVector<QStringList>{{"电风扇", "*未定义*"}}));
         QCOMPARE(CPTypeNames(t.db), (QStringList{"大家电", "冰箱"}));
-        QCOMPARE(Texts(GuiGeRows(t.db, "海尔", "空调")), (QVector<QStringList>{{"KFR-26GW", "1500.5", "3"}}));
-        QCOMPARE(Texts(GuiGeRows(t.db, "HAIER", "冰箱")), (QVector<QStringList>{{"BCD-216", "0.5", "12"}}));
+        QCOMPARE(Texts(GuiGeRows(t.db, "海安", "空调")), (QVector<QStringList>{{"KFR-26GW", "1500.5", "3"}}));
+        QCOMPARE(Texts(GuiGeRows(t.db, "HAIAN", "冰箱")), (QVector<QStringList>{{"BCD-216", "0.5", "12"}}));
     }
 
     void refusedRowsAreReportedAndNothingIsWritten_data()
@@ -53,16 +53,16 @@ private slots:
         QTest::addColumn<QStringList>("row");
         QTest::addColumn<QString>("error");
         QTest::newRow("no brand") << QStringList{" ", "空调", "", "X", "1", "1"} << "第3行：“品牌”为空。";
-        QTest::newRow("no spec") << QStringList{"格力", "空调", "", "", "1", "1"} << "第3行：“规格/型号”为空。";
-        QTest::newRow("lone point") << QStringList{"格力", "空调", "", "X", "1", "."}
+        QTest::newRow("no spec") << QStringList{"歌乐", "空调", "", "", "1", "1"} << "第3行：“规格/型号”为空。";
+        QTest::newRow("lone point") << QStringList{"歌乐", "空调", "", "X", "1", "."}
                                     << "第3行：“初始成本”应为0或正数（现为“.”）。";
-        QTest::newRow("negative stock") << QStringList{"格力", "空调", "", "X", "-1", "1"}
+        QTest::newRow("negative stock") << QStringList{"歌乐", "空调", "", "X", "-1", "1"}
                                         << "第3行：“初始库存量”应为0或正整数（现为“-1”）。";
-        QTest::newRow("fraction of stock") << QStringList{"格力", "空调", "", "X", "1.5", "1"}
+        QTest::newRow("fraction of stock") << QStringList{"歌乐", "空调", "", "X", "1.5", "1"}
                                            << "第3行：“初始库存量”应为0或正整数（现为“1.5”）。";
-        QTest::newRow("in the catalogue") << QStringList{"海尔", "空调", "", "kfr-35gw", "1", "1"}
+        QTest::newRow("in the catalogue") << QStringList{"海安", "空调", "", "kfr-35gw", "1", "1"}
                                           << "第3行：系统中已存在该商品。";
-        QTest::newRow("twice in the sheet") << QStringList{"格力", "空调", "", "KFR-72LW", "1", "1"}
+        QTest::newRow("twice in the sheet") << QStringList{"歌乐", "空调", "", "KFR-72LW", "1", "1"}
                                             << "第3行：与第2行的商品重复。";
     }
     void refusedRowsAreReportedAndNothingIsWritten()
@@ -70,10 +70,10 @@ private slots:
         QFETCH(QStringList, row);
         QFETCH(QString, error);
         TestDb t;
-        InsertPinPai(t.db, "海尔");
-        AddChanPin(t.db, "海尔", "空调", "大家电");
-        InsertGuiGe(t.db, "海尔", "空调", "KFR-35GW", 2000, 1);
-        const auto check = CheckGoodsImport(t.db, Sheet({{"格力", "空调", "", "KFR-72LW", "1", "1"}, row}));
+        InsertPinPai(t.db, "海安");
+        AddChanPin(t.db, "海安", "空调", "大家电");
+        InsertGuiGe(t.db, "海安", "空调", "KFR-35GW", 2000, 1);
+        const auto check = CheckGoodsImport(t.db, Sheet({{"歌乐", "空调", "", "KFR-72LW", "1", "1"}, row}));
         QCOMPARE(check.errors, QStringList{error});
         QVERIFY(!check.ok());
     }
@@ -112,8 +112,8 @@ private slots:
     void failedImportWritesNothing()
     {
         TestDb t;
-        const auto check = CheckGoodsImport(t.db, Sheet({{"格力", "空调", "新类", "A", "1", "1"},
-                                                         {"美的", "空调", "新类", "B", "1", "1"}}));
+        const auto check = CheckGoodsImport(t.db, Sheet({{"歌乐", "空调", "新类", "A", "1", "1"},
+                                                         {"美悦", "空调", "新类", "B", "1", "1"}}));
         QVERIFY(check.ok());
         t.db.exec("create trigger fail before insert on Log_KuCun when new.GuiGe='B' "
                   "begin select raise(abort, 'disk full'); end");
@@ -124,7 +124,7 @@ private slots:
     void csvFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        const QString text = QStringLiteral("品牌,规格\r\n\"海尔, 青岛\",\"KFR \"\"35\"\"\"\n美的,\"两\n行\"");
+        const QString text = QStringLiteral("品牌,规格\r\n\"海安, 青岛\",\"KFR \"\"35\"\"\"\n美悦,\"两\n行\"");
         QTest::newRow("utf-8") << text.toUtf8();
         QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
         QTest::newRow("chinese code page") << QByteArray(QStringEncoder("GB18030")(text));
@@ -138,8 +138,8 @@ private slots:
         f.write(bytes);
         f.close();
         QCOMPARE(ReadCsvFile(f.fileName()), (QVector<QStringList>{{"品牌", "规格"},
-                                                                    {"海尔, 青岛", "KFR \"35\""},
-                                                                    {"美的", "两\n行"}}));
+                                                                    {"海安, 青岛", "KFR \"35\""},
+                                                                    {"美悦", "两\n行"}}));
     }
 };
 

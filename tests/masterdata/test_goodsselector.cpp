@@ -20,15 +20,15 @@ QStringList Items(const QComboBox& box)
 
 void Catalogue(Database& db)
 {
-    for (const char* b : {"海尔", "美的"})
+    for (const char* b : {"海安", "美悦"})
         InsertPinPai(db, b);
-    AddChanPin(db, "海尔", "空调", "大家电");
-    AddChanPin(db, "海尔", "冰箱", "大家电");
-    AddChanPin(db, "美的", "空调", "大家电");
-    InsertGuiGe(db, "海尔", "空调", "KFR-35GW", 2100, 5);
-    InsertGuiGe(db, "海尔", "冰箱", "BCD-216", 1800, 3);
-    InsertGuiGe(db, "美的", "空调", "KFR-26GW", 1700, 4);
-    InsertGuiGe(db, "美的", "空调", "KFR-35GW", 1750, 1);
+    AddChanPin(db, "海安", "空调", "大家电");
+    AddChanPin(db, "海安", "冰箱", "大家电");
+    AddChanPin(db, "美悦", "空调", "大家电");
+    InsertGuiGe(db, "海安", "空调", "KFR-35GW", 2100, 5);
+    InsertGuiGe(db, "海安", "冰箱", "BCD-216", 1800, 3);
+    InsertGuiGe(db, "美悦", "空调", "KFR-26GW", 1700, 4);
+    InsertGuiGe(db, "美悦", "空调", "KFR-35GW", 1750, 1);
 }
 
 struct Boxes {
@@ -46,7 +46,7 @@ private slots:
         Catalogue(t.db);
         Boxes b;
         GoodsSelector s(t.db, &b.brand, &b.product, &b.spec, GoodsSelector::NoAllEntries);
-        QCOMPARE(Items(b.brand), (QStringList{"海尔", "美的"}));
+        QCOMPARE(Items(b.brand), (QStringList{"海安", "美悦"}));
         QCOMPARE(b.brand.currentIndex(), -1);
         QCOMPARE(b.product.count(), 0);
         QCOMPARE(b.spec.count(), 0);
@@ -61,13 +61,13 @@ private slots:
         QCOMPARE(b.spec.currentIndex(), -1);
         b.spec.setCurrentIndex(1);
         QCOMPARE(changed.count(), 3);
-        QCOMPARE(s.PinPai() + s.ChanPin() + s.GuiGe(), QStringLiteral("美的空调KFR-35GW"));
+        QCOMPARE(s.PinPai() + s.ChanPin() + s.GuiGe(), QStringLiteral("美悦空调KFR-35GW"));
 
         b.brand.setCurrentIndex(0);  // a new brand empties the specs again
         QCOMPARE(Items(b.product), (QStringList{"空调", "冰箱"}));
         QCOMPARE(b.spec.count(), 0);
 
-        s.pick("海尔", "冰箱", "BCD-216");
+        s.pick("海安", "冰箱", "BCD-216");
         QCOMPARE(s.GuiGe(), QStringLiteral("BCD-216"));
     }
 
@@ -77,7 +77,7 @@ private slots:
         Catalogue(t.db);
         Boxes b;
         GoodsSelector s(t.db, &b.brand, &b.product, &b.spec, GoodsSelector::WithAllEntries);
-        QCOMPARE(Items(b.brand), (QStringList{"所有品牌", "海尔", "美的"}));
+        QCOMPARE(Items(b.brand), (QStringList{"所有品牌", "海安", "美悦"}));
         QCOMPARE(Items(b.product), (QStringList{"所有产品", "空调", "冰箱", "空调"}));
         QCOMPARE(Items(b.spec), (QStringList{"所有型号", "KFR-35GW", "BCD-216", "KFR-26GW", "KFR-35GW"}));
         QCOMPARE(s.PinPai() + s.ChanPin() + s.GuiGe(), QStringLiteral("所有品牌所有产品所有型号"));
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(Items(b.product), (QStringList{"所有产品", "空调", "冰箱"}));
         QCOMPARE(b.product.currentText(), QStringLiteral("所有产品"));
         QCOMPARE(Items(b.spec), (QStringList{"所有型号", "KFR-35GW", "BCD-216"}));
-        QCOMPARE(s.PinPaiFilter(), QStringLiteral("海尔"));
+        QCOMPARE(s.PinPaiFilter(), QStringLiteral("海安"));
         QCOMPARE(s.ChanPinFilter(), QString());
     }
 
@@ -102,7 +102,7 @@ private slots:
         QComboBox box;
         QVERIFY(!FillChanPinCombo(t.db, "", box, true));
         QCOMPARE(box.count(), 0);
-        QVERIFY(!FillGuiGeCombo(t.db, "海尔", "", box, true));
+        QVERIFY(!FillGuiGeCombo(t.db, "海安", "", box, true));
         QCOMPARE(box.count(), 0);
         QVERIFY(FillCPTypeCombo(t.db, box));
         QCOMPARE(Items(box), QStringList{"大家电"});

@@ -20,16 +20,16 @@ struct ClassFixture : AppFixture {
         Database& db = ctx().db();
         for (const char* table : {"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType"})
             db.exec(QStringLiteral("delete from ") + QLatin1String(table));
-        InsertPinPai(db, "海尔");
-        AddChanPin(db, "海尔", "空调", "空调");
-        AddChanPin(db, "海尔", "冰箱", "冰箱");
+        InsertPinPai(db, "海安");
+        AddChanPin(db, "海安", "空调", "空调");
+        AddChanPin(db, "海安", "冰箱", "冰箱");
         InsertCPType(db, "小家电");
     }
     // The classes of the products, in their order.
     QStringList products()
     {
         QStringList classes;
-        for (const QStringList& row : Texts(ChanPinRows(ctx().db(), "海尔")))
+        for (const QStringList& row : Texts(ChanPinRows(ctx().db(), "海安")))
             classes << row[1];
         return classes;
     }

@@ -4,8 +4,8 @@ namespace ReportSamples {
 
 RowSet StockRows(int count)
 {
-    static const QStringList brands{QStringLiteral("海尔"), QStringLiteral("美的"), QStringLiteral("格力"),
-                                    QStringLiteral("长虹")};
+    static const QStringList brands{QStringLiteral("海安"), QStringLiteral("美悦"), QStringLiteral("歌乐"),
+                                    QStringLiteral("长弘")};
     static const QStringList products{QStringLiteral("冰箱"), QStringLiteral("空调"), QStringLiteral("洗衣机"),
                                       QStringLiteral("电视机")};
     RowSet d;
@@ -26,7 +26,7 @@ RowSet SalesLines(const QString& dh, int count)
     for (int i = 0; i < count; ++i) {
         const double price = 1999 + i * 100.5;
         const int qty = 1 + i % 3;
-        d.rows.append({i + 1, dh, QStringLiteral("2024-03-15"), QStringLiteral("海尔"), QStringLiteral("冰箱"),
+        d.rows.append({i + 1, dh, QStringLiteral("2024-03-15"), QStringLiteral("海安"), QStringLiteral("冰箱"),
                        QStringLiteral("BCD-%1W").arg(200 + i), price, price - 300, qty, price * qty});
     }
     return d;

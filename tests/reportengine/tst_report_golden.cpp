@@ -90,7 +90,7 @@ QVector<GoldenCase> Cases()
                                  "享受厂家全国联保，市区免费送货安装。"), 90)},
         {ReportForm::CGDJ, [](Database& db) { return Single(PrepareBB_CGDJ(db, "ct240325001", ReturnKind)); },
          {{"TitleQRLabel", Company + "采购退货单"}, {"DHQRLabel", "ct240325001"}, {"DateQRLabel", "2024-03-25"},
-          {"GYSQRLabel", "北辰电器销售公司"}, {"AddressQRLabel", "青岛市崂山区海尔路1号"},
+          {"GYSQRLabel", "北辰电器销售公司"}, {"AddressQRLabel", "青岛市崂山区海安路1号"},
           {"PhoneQRLabel", "0532-80000001"}, {"RemarkQRLabel", ""}, {"SumSLQRLabel", "#shuliang"},
           {"SumJEQRLabel", "#jinE"}, {"QYPhoneQRLabel", "0531-88886666"}, {"QYFaxQRLabel", "0531-88886667"},
           {"QYAddressQRLabel", "济南市历下区经十路100号"}}, {}},
