@@ -5,6 +5,7 @@
 // payables.png, payment.png, payment-history.png, items.png and entry.png into DIR.
 
 #include "AccountsForm.h"
+#include "../ShotTool.h"
 #include "AppContext.h"
 #include "Application.h"
 #include "PartPaymentDialogs.h"
@@ -24,17 +25,6 @@
 #include <QTimer>
 
 namespace {
-
-QDir Out;
-
-void Shot(QWidget& window, const char* name)
-{
-    window.show();
-    QCoreApplication::processEvents();
-    const QString path = Out.filePath(QLatin1String(name));
-    window.grab().save(path);
-    QTextStream(stdout) << path << Qt::endl;
-}
 
 // The first open document that has part payments recorded.
 int RowWithHistory(TAccountsForm& form, AppContext& context)
@@ -81,19 +71,10 @@ void PreviewShot(TAccountsForm& form, const char* name)
 int main(int argc, char* argv[])
 {
     QingLanApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: accounts_shots DIR" << Qt::endl;
-        return 2;
-    }
-    Out = QDir(QString::fromLocal8Bit(argv[1]));
-    Out.mkpath(QStringLiteral("."));
-    QTemporaryDir dir;
-    AppContext context(dir.path() + u'/');
-    BoxPrompts prompts;
-    context.prompts = &prompts;
-    app.setPrompts(&prompts);
-    if (!context.InitSystem())
+    ShotProgram program;
+    if (!program.start(app, argc, argv, "accounts_shots"))
         return 1;
+    AppContext& context = *program.context;
     {
         TXSYSKForm form(context);
         AccountShots(context, form, "receivables.png", "receipt.png", "receipt-history.png");

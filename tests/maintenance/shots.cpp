@@ -4,6 +4,7 @@
 // writes closing.png, closing-preview.png, clearing.png, clearing-question.png, init.png,
 // backup.png and restore.png into DIR.
 
+#include "../ShotTool.h"
 #include "AppContext.h"
 #include "Application.h"
 #include "ClearDataForm.h"
@@ -27,17 +28,6 @@
 
 namespace {
 
-QDir Out;
-
-void Shot(QWidget& window, const char* name)
-{
-    window.show();
-    QCoreApplication::processEvents();
-    const QString path = Out.filePath(QLatin1String(name));
-    window.grab().save(path);
-    QTextStream(stdout) << path << Qt::endl;
-}
-
 // Takes the next modal window (a preview or a question) and closes it.
 void ShotOfModal(const char* name)
 {
@@ -59,19 +49,10 @@ void ShotOfModal(const char* name)
 int main(int argc, char* argv[])
 {
     QingLanApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: maintenance_shots DIR" << Qt::endl;
-        return 2;
-    }
-    Out = QDir(QString::fromLocal8Bit(argv[1]));
-    Out.mkpath(QStringLiteral("."));
-    QTemporaryDir dir;
-    AppContext context(dir.path() + u'/');
-    BoxPrompts prompts;
-    context.prompts = &prompts;
-    app.setPrompts(&prompts);
-    if (!context.InitSystem())
+    ShotProgram program;
+    if (!program.start(app, argc, argv, "maintenance_shots"))
         return 1;
+    AppContext& context = *program.context;
     // The demonstration data covers about four months up to today: close each of them.
     const QDate today = QDate::currentDate();
     for (int back = 5; back >= 0; --back) {

@@ -4,6 +4,7 @@
 // writes stock.png, stock-card.png, stock-card-preview.png, sz.png, customers.png, sales.png,
 // sales-returns-customer.png, sales-document-preview.png, purchases.png and performance.png into DIR.
 
+#include "../ShotTool.h"
 #include "AppContext.h"
 #include "Application.h"
 #include "CX_CaiGouForm.h"
@@ -28,17 +29,6 @@
 #include <QTimer>
 
 namespace {
-
-QDir Out;
-
-void Shot(QWidget& window, const char* name)
-{
-    window.show();
-    QCoreApplication::processEvents();
-    const QString path = Out.filePath(QLatin1String(name));
-    window.grab().save(path);
-    QTextStream(stdout) << path << Qt::endl;
-}
 
 // The preview that a click on `button` opens.
 void PreviewShot(QPushButton* button, const char* name)
@@ -66,19 +56,10 @@ void ListAll(DocumentQueryPage& page)
 int main(int argc, char* argv[])
 {
     QingLanApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: queries_shots DIR" << Qt::endl;
-        return 2;
-    }
-    Out = QDir(QString::fromLocal8Bit(argv[1]));
-    Out.mkpath(QStringLiteral("."));
-    QTemporaryDir dir;
-    AppContext context(dir.path() + u'/');
-    BoxPrompts prompts;
-    context.prompts = &prompts;
-    app.setPrompts(&prompts);
-    if (!context.InitSystem())
+    ShotProgram program;
+    if (!program.start(app, argc, argv, "queries_shots"))
         return 1;
+    AppContext& context = *program.context;
     TCX_KuCunForm stock(context);
     stock.StringGrid1->setRow(1);
     Shot(stock, "stock.png");

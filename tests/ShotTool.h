@@ -1,0 +1,53 @@
+#pragma once
+
+// What the screenshot tools share: the folder the pictures go to, the picture of a window, and a
+// program folder in a temporary directory with the demonstration data.
+
+#include "AppContext.h"
+#include "Application.h"
+#include "Prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QWidget>
+#include <memory>
+
+inline QDir& ShotFolder()
+{
+    static QDir folder;
+    return folder;
+}
+
+// Shows the window, saves its picture as name in the folder and prints the path.
+inline void Shot(QWidget& window, const char* name)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    const QString path = ShotFolder().filePath(QLatin1String(name));
+    window.grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+// A tool's start: the folder from its argument, then a new database with the demonstration data.
+struct ShotProgram {
+    QTemporaryDir dir;
+    BoxPrompts prompts;
+    std::unique_ptr<AppContext> context;
+
+    // False (with the usage on stderr) when no folder is given or the database cannot be made.
+    bool start(QingLanApplication& app, int argc, char* argv[], const char* tool)
+    {
+        if (argc < 2) {
+            QTextStream(stderr) << "usage: " << tool << " DIR" << Qt::endl;
+            return false;
+        }
+        ShotFolder() = QDir(QString::fromLocal8Bit(argv[1]));
+        ShotFolder().mkpath(QStringLiteral("."));
+        context = std::make_unique<AppContext>(dir.path() + u'/');
+        context->prompts = &prompts;
+        app.setPrompts(&prompts);
+        return context->InitSystem();
+    }
+};
