@@ -98,7 +98,7 @@ bool TBase_CGDJForm::SaveCaiGouDan()
         refuse(GYSComboBox, QStringLiteral("请输入或选择供应商名称!"));
         return false;
     }
-    if (!SaveCaiGouDocument(m_ctx.db(), header, GridLines(), danKind() == 2 ? ReturnKind : ForwardKind)) {
+    if (!SaveCaiGouDocument(m_ctx.db(), header, GridLines(), storedKind())) {
         refuse(DHEdit, duplicate);
         return false;
     }
@@ -109,22 +109,16 @@ bool TBase_CGDJForm::SaveCaiGouDan()
 void TBase_CGDJForm::PrintCaiGouDan(int mode)
 {
     const QString dh = DHEdit->text().trimmed();
-    const DanKind kind = danKind() == 2 ? ReturnKind : ForwardKind;
+    const DanKind kind = storedKind();
     const TGsInfo& gs = m_ctx.GsInfo;
     ReportRequest r;
     r.form = ReportForm::CGDJ;
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_CGDJ(m_ctx.db(), dh, kind), {}}; };
-    r.labels = {{"TitleQRLabel", gs.GSName + (kind == ForwardKind ? QStringLiteral("采购单") : QStringLiteral("采购退货单"))},
-                {"DHQRLabel", dh},
-                {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
-                {"GYSQRLabel", GYSComboBox->currentText()},
-                {"AddressQRLabel", AddressEdit->text()},
-                {"PhoneQRLabel", PhoneEdit->text()},
-                {"RemarkQRLabel", RemarkEdit->text().isEmpty() ? QString() : QStringLiteral("备注:") + RemarkEdit->text()},
-                {"SumSLQRLabel", SLEdit->text()},
-                {"SumJEQRLabel", JEEdit->text()},
-                {"QYPhoneQRLabel", gs.GSPhone},
-                {"QYFaxQRLabel", gs.GSFax},
-                {"QYAddressQRLabel", gs.GSAddress}};
+    r.labels = DocumentPrintLabels(dh);
+    r.labels["TitleQRLabel"] = gs.GSName + (kind == ForwardKind ? QStringLiteral("采购单") : QStringLiteral("采购退货单"));
+    r.labels["GYSQRLabel"] = GYSComboBox->currentText();
+    r.labels["AddressQRLabel"] = AddressEdit->text();
+    r.labels["PhoneQRLabel"] = PhoneEdit->text();
+
     PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
 }

@@ -360,3 +360,16 @@ bool TradeDocumentForm::eventFilter(QObject* watched, QEvent* event)
     }
     return true;
 }
+
+QHash<QString, QString> TradeDocumentForm::DocumentPrintLabels(const QString& dh) const
+{
+    const TGsInfo& gs = m_ctx.GsInfo;
+    return {{"DHQRLabel", dh},
+            {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
+            {"RemarkQRLabel", RemarkEdit->text().isEmpty() ? QString() : QStringLiteral("备注:") + RemarkEdit->text()},
+            {"SumSLQRLabel", SLEdit->text()},
+            {"SumJEQRLabel", JEEdit->text()},
+            {"QYPhoneQRLabel", gs.GSPhone},
+            {"QYFaxQRLabel", gs.GSFax},
+            {"QYAddressQRLabel", gs.GSAddress}};
+}

@@ -4,6 +4,7 @@
 #include "Records.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QVector>
 #include <cstdint>
 #include <functional>
@@ -60,6 +61,10 @@ public:
     // Sets the kind (1 forward, else return) and the captions of that kind.
     void SetDanKind(std::uint8_t kind);
     std::uint8_t danKind() const { return m_kind; }
+    // The kind the document is stored with: 1 forward, else return.
+    DanKind storedKind() const { return m_kind == 1 ? ForwardKind : ReturnKind; }
+    // The labels both printed documents share: number, date, remark, totals, the shop's contacts.
+    QHash<QString, QString> DocumentPrintLabels(const QString& dh) const;
     std::uint8_t danState() const { return m_state; }
 
     void SetDanState(std::uint8_t state);

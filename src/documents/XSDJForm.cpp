@@ -139,7 +139,7 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
         refuse(KHComboBox, QStringLiteral("请输入客户名称!"));
         return false;
     }
-    if (!SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), danKind() == 1 ? ForwardKind : ReturnKind)) {
+    if (!SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), storedKind())) {
         refuse(XDHEdit, duplicate);
         return false;
     }
@@ -150,23 +150,17 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
 void TBase_XSDJForm::PrintXiaoShouDan(int mode)
 {
     const QString dh = XDHEdit->text().trimmed();
-    const DanKind kind = danKind() == 1 ? ForwardKind : ReturnKind;
+    const DanKind kind = storedKind();
     const TGsInfo& gs = m_ctx.GsInfo;
     ReportRequest r;
     r.form = ReportForm::XSDJ;
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };
-    r.labels = {{"CaptionQRLabel", gs.GSName + (kind == ForwardKind ? QStringLiteral("销售单") : QStringLiteral("销售退货单"))},
-                {"DHQRLabel", dh},
-                {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
-                {"KHQRLabel", KHComboBox->currentText()},
-                {"AddressQRLabel", KHAddressEdit->text()},
-                {"PhoneQRLabel", KHPhoneEdit->text()},
-                {"RemarkQRLabel", RemarkEdit->text().isEmpty() ? QString() : QStringLiteral("备注:") + RemarkEdit->text()},
-                {"SumSLQRLabel", SLEdit->text()},
-                {"SumJEQRLabel", JEEdit->text()},
-                {"QYPhoneQRLabel", gs.GSPhone},
-                {"QYFaxQRLabel", gs.GSFax},
-                {"QYAddressQRLabel", gs.GSAddress}};
+    r.labels = DocumentPrintLabels(dh);
+    r.labels["CaptionQRLabel"] = gs.GSName + (kind == ForwardKind ? QStringLiteral("销售单") : QStringLiteral("销售退货单"));
+    r.labels["KHQRLabel"] = KHComboBox->currentText();
+    r.labels["AddressQRLabel"] = KHAddressEdit->text();
+    r.labels["PhoneQRLabel"] = KHPhoneEdit->text();
+
     r.memo = WrapText(gs.GSJianJie, 90);
     PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
 }
@@ -176,7 +170,7 @@ void TBase_XSDJForm::PrintXiaoShouSlip(int mode)
     if (danState() != 2)
         return;
     const QString dh = XDHEdit->text().trimmed();
-    const DanKind kind = danKind() == 1 ? ForwardKind : ReturnKind;
+    const DanKind kind = storedKind();
     const double owed = CellNumber(QKEdit->text());
     ReportRequest r;
     r.form = ReportForm::XSXP;
