@@ -7,7 +7,9 @@
 #include "RegisteredWindows.h"
 #include "StartUp.h"
 
+#include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -40,11 +42,18 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (IsCommandLine(arguments)) {
+        // No window system is needed: a PDF is painted on the windowless platform.
         qInstallMessageHandler(KeepToolkitNotesQuiet);
-        QCoreApplication app(argc, argv);
+        std::unique_ptr<QCoreApplication> app;
+        if (CommandLinePaints(arguments)) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return RunCommandLine(app.arguments(), ProgramDir(), out, err);
+        return RunCommandLine(app->arguments(), ProgramDir(), out, err);
     }
     if (!HasWindowSystem(argc, argv)) {
         QTextStream(stderr) << "没有可用的图形界面(未设置 DISPLAY), 无法打开程序窗口。"

@@ -1,12 +1,16 @@
 #include "CommandLine.h"
 
+#include "AppContext.h"
 #include "BackupStore.h"
 #include "CheckStore.h"
-#include "DataModule.h"
+#include "ExportableReports.h"
 #include "JieQunStore.h"
 #include "MonthKey.h"
+#include "PrintReport.h"
 #include "RestoreDatabase.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -23,8 +27,90 @@ const char* const HelpText =
     "  --restore FILE         检查并用 FILE 恢复数据库, 原数据库保留为 db.data.before-restore\n"
     "  --check                检查数据库的完整性及单据合计与明细是否相符\n"
     "  --close-month YYYY-MM  结存该月的经营数据 (已结存的重新结存, 已清除的拒绝)\n"
+    "  --export REPORT --from YYYY-MM-DD --to YYYY-MM-DD --out FILE.pdf\n"
+    "                         把报表输出到文件; --brand 品牌 和 --product 产品 指定利润报表的品牌及产品\n"
     "  --help                 显示本说明\n"
     "退出码: 0 完成, 1 拒绝或失败, 2 选项有误\n";
+
+// The usage text with the names of the reports.
+QString Help()
+{
+    QString text = QString::fromUtf8(HelpText);
+    text += QStringLiteral("报表 (REPORT):\n");
+    for (const ExportableReport& report : ExportableReports()) {
+        QString line = QStringLiteral("  %1").arg(QLatin1String(report.name), -23) + QString::fromUtf8(report.caption);
+        if (report.dated)
+            line += QStringLiteral(", 需 --from --to");
+        if (report.needsBrand)
+            line += QStringLiteral(" --brand");
+        if (report.needsProduct)
+            line += QStringLiteral(" --product");
+        text += line + u'\n';
+    }
+    return text;
+}
+
+// Messages meant for a window go to the error stream; questions are answered "no".
+class StreamPrompts : public Prompts {
+public:
+    explicit StreamPrompts(QTextStream& err) : m_err(err) {}
+    void message(QWidget*, const QString& text) override { m_err << text << Qt::endl; }
+    bool question(QWidget*, const QString& text) override
+    {
+        m_err << text << Qt::endl;
+        return false;
+    }
+    void error(QWidget*, const QString& text) override { m_err << text << Qt::endl; }
+
+private:
+    QTextStream& m_err;
+};
+
+// An action with its value and the named values that follow it ("--from" -> "2024-05-01").
+struct Options {
+    QString action;
+    QString value;
+    QHash<QString, QString> named;
+};
+
+// The options of each action that take a value of their own after the action's value.
+QStringList NamedOptionsOf(const QString& action)
+{
+    if (action == QLatin1String("--export"))
+        return {"--from", "--to", "--out", "--brand", "--product"};
+    return {};
+}
+
+bool TakesValue(const QString& action)
+{
+    return action == QLatin1String("--backup") || action == QLatin1String("--restore")
+        || action == QLatin1String("--close-month") || action == QLatin1String("--export");
+}
+
+std::optional<Options> Parse(const QStringList& arguments)
+{
+    Options o;
+    o.action = arguments.value(1);
+    const bool known = TakesValue(o.action) || o.action == QLatin1String("--check") || o.action == QLatin1String("--help");
+    if (!known)
+        return std::nullopt;
+    int i = 2;
+    if (TakesValue(o.action)) {
+        o.value = arguments.value(i++);
+        if (o.value.isEmpty() || o.value.startsWith(QLatin1String("--")))
+            return std::nullopt;
+    }
+    const QStringList named = NamedOptionsOf(o.action);
+    while (i < arguments.size()) {
+        const QString name = arguments.at(i);
+        const QString value = arguments.value(i + 1);
+        if (!named.contains(name) || o.named.contains(name) || i + 1 >= arguments.size() || value.isEmpty())
+            return std::nullopt;
+        o.named.insert(name, value);
+        i += 2;
+    }
+    return o;
+}
 
 int CloseMonth(Database& db, const QString& month, QTextStream& out, QTextStream& err)
 {
@@ -50,6 +136,69 @@ int CloseMonth(Database& db, const QString& month, QTextStream& out, QTextStream
     }
 }
 
+// The report, its arguments and the file kind checked before the database is opened.
+struct ExportJob {
+    const ExportableReport* report = nullptr;
+    ReportArguments args;
+    QString out;
+};
+
+std::optional<ExportJob> CheckExport(const Options& o, QTextStream& err)
+{
+    ExportJob job;
+    job.report = FindExportableReport(o.value);
+    if (!job.report) {
+        err << "没有这个报表: " << o.value << Qt::endl;
+        return std::nullopt;
+    }
+    job.out = o.named.value(QStringLiteral("--out"));
+    if (!job.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        err << "--out 应给出 .pdf 文件" << Qt::endl;
+        return std::nullopt;
+    }
+    const auto date = [&](const char* name, QDate& day) {
+        const QString text = o.named.value(QLatin1String(name));
+        day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        if (job.report->dated && !day.isValid()) {
+            err << name << " 应写作 YYYY-MM-DD: " << text << Qt::endl;
+            return false;
+        }
+        return true;
+    };
+    if (!date("--from", job.args.from) || !date("--to", job.args.to))
+        return std::nullopt;
+    if (job.report->dated && job.args.from > job.args.to) {
+        err << "起始日期晚于截止日期" << Qt::endl;
+        return std::nullopt;
+    }
+    job.args.brand = o.named.value(QStringLiteral("--brand")).trimmed();
+    job.args.product = o.named.value(QStringLiteral("--product")).trimmed();
+    if ((job.report->needsBrand && job.args.brand.isEmpty()) || (job.report->needsProduct && job.args.product.isEmpty())) {
+        err << job.report->name << " 需要 " << (job.report->needsBrand ? "--brand " : "")
+            << (job.report->needsProduct ? "--product" : "") << Qt::endl;
+        return std::nullopt;
+    }
+    return job;
+}
+
+int Export(AppContext& context, const ExportJob& job, QTextStream& out, QTextStream& err)
+{
+    const ReportRequest request = ExportableReportRequest(context.db(), context.GsInfo, *job.report, job.args);
+    if (!WriteReportPdf(context, request, job.out)) {
+        err << "无法写入文件: " << job.out << Qt::endl;
+        return Failed;
+    }
+    out << "报表已输出: " << job.out << Qt::endl;
+    return Done;
+}
+
+// Entries of the audit log written from the command line name it and the system user.
+QString CommandLineOperator()
+{
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? QStringLiteral("命令行") : QStringLiteral("命令行(%1)").arg(user);
+}
+
 }  // namespace
 
 bool IsCommandLine(const QStringList& arguments)
@@ -57,44 +206,58 @@ bool IsCommandLine(const QStringList& arguments)
     return arguments.size() > 1 && arguments.at(1).startsWith(QLatin1String("--"));
 }
 
+bool CommandLinePaints(const QStringList& arguments)
+{
+    const std::optional<Options> o = Parse(arguments);
+    return o && o->action == QLatin1String("--export")
+        && o->named.value(QStringLiteral("--out")).endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
 int RunCommandLine(const QStringList& arguments, const QString& programDir, QTextStream& out, QTextStream& err)
 {
-    const QString option = arguments.value(1);
-    const QString value = arguments.value(2);
-    const bool takesValue = option == QLatin1String("--backup") || option == QLatin1String("--restore")
-                         || option == QLatin1String("--close-month");
-    const bool known = takesValue || option == QLatin1String("--check") || option == QLatin1String("--help");
-    if (!known || arguments.size() != (takesValue ? 3 : 2) || (takesValue && value.isEmpty())) {
-        err << "选项有误: " << arguments.mid(1).join(u' ') << Qt::endl << QString::fromUtf8(HelpText);
+    const std::optional<Options> o = Parse(arguments);
+    if (!o) {
+        err << "选项有误: " << arguments.mid(1).join(u' ') << Qt::endl << Help();
         return Usage;
     }
-    if (option == QLatin1String("--help")) {
-        out << QString::fromUtf8(HelpText);
+    if (o->action == QLatin1String("--help")) {
+        out << Help();
         return Done;
     }
-    TDM dm(programDir);
+    std::optional<ExportJob> job;
+    if (o->action == QLatin1String("--export") && !(job = CheckExport(*o, err))) {
+        err << Help();
+        return Usage;
+    }
+
+    StreamPrompts prompts(err);
+    AppContext context(programDir);
+    context.prompts = &prompts;
     QString reason;
-    if (!dm.ConnectDB(&reason)) {
+    if (!context.InitSystem(&reason)) {
         err << QString::fromUtf8(ConnectFailedMessage) << ' ' << reason << Qt::endl;
         return Failed;
     }
+    context.db().setOperator(CommandLineOperator());
     try {
-        if (option == QLatin1String("--backup")) {
-            BackupDatabase(dm.db(), value);
-            out << "备份完成: " << value << Qt::endl;
+        if (o->action == QLatin1String("--backup")) {
+            BackupDatabase(context.db(), o->value);
+            out << "备份完成: " << o->value << Qt::endl;
             return Done;
         }
-        if (option == QLatin1String("--restore")) {
-            if (const QString failure = RestoreDatabase(dm, value); !failure.isEmpty()) {
+        if (o->action == QLatin1String("--restore")) {
+            if (const QString failure = RestoreDatabase(context.DM, o->value); !failure.isEmpty()) {
                 err << failure << Qt::endl;
                 return Failed;
             }
-            out << "数据恢复成功: " << value << Qt::endl;
+            out << "数据恢复成功: " << o->value << Qt::endl;
             return Done;
         }
-        if (option == QLatin1String("--close-month"))
-            return CloseMonth(dm.db(), value, out, err);
-        const QStringList faults = CheckDatabase(dm.db());
+        if (o->action == QLatin1String("--close-month"))
+            return CloseMonth(context.db(), o->value, out, err);
+        if (job)
+            return Export(context, *job, out, err);
+        const QStringList faults = CheckDatabase(context.db());
         for (const QString& fault : faults)
             err << fault << Qt::endl;
         if (faults.isEmpty())

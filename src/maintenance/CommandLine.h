@@ -9,11 +9,17 @@ class QTextStream;
 //   --restore FILE         checked restore of FILE (the old file kept as db.data.before-restore)
 //   --check                integrity and document totals
 //   --close-month YYYY-MM  closes the month (again, while it is not cleared)
+//   --export REPORT [--from DATE --to DATE] [--brand B] [--product P] --out FILE.pdf
+//                          one report of ExportableReports() into a file
 //   --help                 the list above
 // The first argument (the program) is skipped. Exit codes: 0 done, 1 refused or failed (the
 // reason on err), 2 unknown or incomplete options.
 
 // True when the arguments ask for unattended work rather than the windows.
 bool IsCommandLine(const QStringList& arguments);
+
+// True when the work paints pages (a PDF), which needs a (windowless) graphical application object;
+// the rest needs only the core one.
+bool CommandLinePaints(const QStringList& arguments);
 
 int RunCommandLine(const QStringList& arguments, const QString& programDir, QTextStream& out, QTextStream& err);

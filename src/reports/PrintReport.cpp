@@ -4,6 +4,7 @@
 #include "BandedReport.h"
 #include "Database.h"
 #include "GuardedConnect.h"
+#include "PagePainter.h"
 #include "ReportPreviewDialog.h"
 #include "ReportPrinting.h"
 
@@ -18,17 +19,16 @@ QStringList MemoLines(const QString& wrapped)
     return wrapped.split(breaks);
 }
 
-bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, const ReportRequest& request,
-                 ReportOutput output)
-{
-    if (!somethingToPrint)
-        return false;
+namespace {
 
-    // The rows are read in two places, both guarded: the report's own rows, and the lines of
-    // each document of a master-detail report while the pages are laid out. A database error is
-    // shown in the error box and nothing prints.
+// Steps 2 to 5 of the sequence: the rows prepared, the report created, set up and laid out. The
+// rows are read in two places, both guarded: the report's own rows, and the lines of each
+// document of a master-detail report while the pages are laid out. A database error is shown in
+// the error box and nothing is laid out.
+std::optional<PageModel> LayOut(AppContext& context, QWidget* parent, const ReportRequest& request)
+{
     std::optional<PageModel> laidOut;
-    const bool ready = RunGuarded(context, parent, [&] {
+    RunGuarded(context, parent, [&] {
         ReportData data;
         if (request.prepare)
             data = request.prepare();
@@ -53,7 +53,18 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
         }
         laidOut = report.layOut(data);
     });
-    if (!ready)
+    return laidOut;
+}
+
+}  // namespace
+
+bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, const ReportRequest& request,
+                 ReportOutput output)
+{
+    if (!somethingToPrint)
+        return false;
+    const std::optional<PageModel> laidOut = LayOut(context, parent, request);
+    if (!laidOut)
         return false;
 
     const PageModel& model = *laidOut;
@@ -63,4 +74,10 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
                                 parent);
     preview.exec();
     return true;
+}
+
+bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path)
+{
+    const std::optional<PageModel> laidOut = LayOut(context, nullptr, request);
+    return laidOut && WritePdf(*laidOut, path);
 }

@@ -44,5 +44,10 @@ struct ReportRequest {
 bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, const ReportRequest& request,
                  ReportOutput output);
 
+// Steps 2 to 5 of the sequence above, then the pages written to a PDF file, without any window
+// (for unattended work; a database error goes to the context's prompts). False when nothing was
+// written.
+bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path);
+
 // The memo lines of a WrapText result.
 QStringList MemoLines(const QString& wrapped);

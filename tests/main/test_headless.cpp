@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("check") << QStringList{"--check"} << 0 << "未发现问题";
         QTest::newRow("backup") << QStringList{"--backup", "@/nightly.data"} << 0 << "备份完成";
         QTest::newRow("close a month") << QStringList{"--close-month", "2024-05"} << 0 << "结存";
+        QTest::newRow("export a pdf") << QStringList{"--export", "stock", "--out", "@/stock.pdf"} << 0 << "报表已输出";
         QTest::newRow("restore a foreign file") << QStringList{"--restore", "@/qinglan"} << 1 << "不是本系统";
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "选项有误";
         QTest::newRow("windows without a display") << QStringList{} << 1 << "--help";

@@ -3,7 +3,9 @@
 
 #include "CheckStore.h"
 #include "CommandLine.h"
+#include "ExportableReports.h"
 #include "JieQunStore.h"
+#include "NumberText.h"
 #include "RestoreDatabase.h"
 #include "app/AppFixture.h"
 
@@ -48,6 +50,18 @@ private slots:
         QTest::newRow("check with an extra word") << QStringList{"--check", "now"} << 2;
         QTest::newRow("month without a dash") << QStringList{"--close-month", "202405"} << 2;
         QTest::newRow("month 13") << QStringList{"--close-month", "2024-13"} << 2;
+        const QStringList range{"--from", "2024-01-01", "--to", "2024-12-31"};
+        QTest::newRow("export of no such report") << QStringList{"--export", "nothing", "--out", "a.pdf"} + range << 2;
+        QTest::newRow("export without a file") << QStringList{"--export", "sales"} + range << 2;
+        QTest::newRow("export to a picture") << QStringList{"--export", "sales", "--out", "a.png"} + range << 2;
+        QTest::newRow("export without dates") << QStringList{"--export", "sales", "--out", "a.pdf"} << 2;
+        QTest::newRow("export of a backward range")
+            << QStringList{"--export", "sales", "--out", "a.pdf", "--from", "2024-02-01", "--to", "2024-01-01"} << 2;
+        QTest::newRow("export of one brand without it")
+            << QStringList{"--export", "profit-products", "--out", "a.pdf"} + range << 2;
+        QTest::newRow("export with an option twice")
+            << QStringList{"--export", "stock", "--out", "a.pdf", "--out", "b.pdf"} << 2;
+        QTest::newRow("export option after another action") << QStringList{"--check", "--out", "a.pdf"} << 2;
     }
     void usage()
     {
@@ -103,6 +117,69 @@ private slots:
         run = RunWith(f, {"--close-month", "2024-05"});
         QCOMPARE(run.code, 1);
         QVERIFY(run.err.contains("无法重新结存"));
+    }
+
+    // Each report written from the command line is a PDF; a report of one brand or product takes
+    // one that was sold.
+    void exportPdf_data()
+    {
+        QTest::addColumn<QString>("report");
+        for (const ExportableReport& report : ExportableReports())
+            QTest::newRow(report.name) << QString::fromLatin1(report.name);
+    }
+    void exportPdf()
+    {
+        QFETCH(QString, report);
+        AppFixture f;
+        QSqlQuery sold = f.ctx().db().exec("select PinPai, chanpin from Log_XiaoShou order by autoid");
+        QVERIFY(sold.next());
+        const QString pdf = f.dir.filePath("report.pdf");
+        const QDate today = QDate::currentDate();
+        const Run run = RunWith(f, {"--export", report, "--from", today.addYears(-1).toString(Qt::ISODate), "--to",
+                                    today.toString(Qt::ISODate), "--brand", sold.value(0).toString(), "--product",
+                                    sold.value(1).toString(), "--out", pdf});
+        QCOMPARE(run.code, 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+    }
+
+    // The printout's title and totals are the window's: the company name or the range, and the
+    // sums of the listed rows to the cent (returns as positive figures).
+    void exportLabels_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("sales") << "sales" << "晴岚测试电器销售查询" << "SumJEQRLabel"
+                               << "select sum(round(jinE,2)) from Log_XiaoShouDan where in_date between :from and :to";
+        QTest::newRow("sales returns")
+            << "sales-returns" << "晴岚测试电器销售退货查询" << "SumJEQRLabel"
+            << "select -sum(round(jinE,2)) from Log_XiaoShouDan where in_date between :from and :to and dh like 'xt%'";
+        QTest::newRow("receivables") << "receivables" << "销售应收款报表" << "SumQKQRLabel"
+                                     << "select sum(round(QK,2)) from Log_XiaoShouDan where QK<>0";
+        QTest::newRow("profit by goods")
+            << "profit-goods" << "%1至%2销售利润报表" << "SumJEQRLabel"
+            << "select sum(round(jinE,2)) from Log_XiaoShou where in_date between :from and :to";
+    }
+    void exportLabels()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, title);
+        QFETCH(QString, label);
+        QFETCH(QString, total);
+        AppFixture f;
+        f.ctx().GsInfo.GSName = "晴岚测试电器";
+        const QDate to = QDate::currentDate();
+        const QDate from = to.addMonths(-3);
+        const ReportRequest r =
+            ExportableReportRequest(f.ctx().db(), f.ctx().GsInfo, *FindExportableReport(report), {from, to, {}, {}});
+        QCOMPARE(r.labels.value("TitleQRLabel"), title.arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)));
+        const double expected =
+            f.ctx().db().scalar(total, {{":from", SqlDate(from)}, {":to", SqlDate(to)}}).toDouble();
+        QVERIFY(expected > 0);
+        QCOMPARE(r.labels.value(label), YuanText(expected));
     }
 
     // The demonstration data agrees with itself; a header whose total no longer matches its lines

@@ -1,0 +1,148 @@
+#include "ExportableReports.h"
+
+#include "NumberText.h"
+#include "ReportData.h"
+
+namespace {
+
+const QString Day = QStringLiteral("yyyy-MM-dd");
+
+// The sum of a money column, each value to the cent as the window's cells show it.
+double MoneySum(const RowSet& rows, const QString& column)
+{
+    double sum = 0;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        sum += RoundFloat(2, rows.value(r, column).toDouble());
+    return sum;
+}
+
+QString QuantityText(const RowSet& rows, const QString& column)
+{
+    qint64 sum = 0;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        sum += rows.value(r, column).toLongLong();
+    return QString::number(sum);
+}
+
+// Cost, amount, profit and margin of the profit and performance reports: the margin is profit over
+// amount in per cent to two decimals, 100 when the amount is 0.
+void ProfitTotals(ReportRequest& r, const RowSet& rows, const QString& cost, const QString& amount)
+{
+    const double costSum = MoneySum(rows, cost);
+    const double amountSum = MoneySum(rows, amount);
+    const double profit = MoneySum(rows, QStringLiteral("LR"));
+    const double margin = amountSum != 0 ? RoundFloat(2, profit / amountSum * 100) : 100;
+    r.labels.insert(QStringLiteral("SumCBQRLabel"), YuanText(costSum));
+    r.labels.insert(QStringLiteral("SumJEQRLabel"), YuanText(amountSum));
+    r.labels.insert(QStringLiteral("SumLRQRLabel"), YuanText(profit));
+    r.labels.insert(QStringLiteral("SumLRRQRLabel"), FormatGeneral(margin) + QStringLiteral(" %"));
+}
+
+QString RangeText(const ReportArguments& a)
+{
+    return a.from.toString(Day) + QStringLiteral("至") + a.to.toString(Day);
+}
+
+ReportData Prepare(Database& db, ReportForm form, DanKind kind, const ReportArguments& a)
+{
+    switch (form) {
+    case ReportForm::CXXS: return PrepareBB_CXXS(db, QString(), kind, a.from, a.to);
+    case ReportForm::CXCG: return PrepareBB_CXCG(db, kind, a.from, a.to);
+    case ReportForm::CXKC: return {PrepareBB_CXKC(db, a.brand, a.product, QString(), QString()), {}};
+    case ReportForm::CXXSLR_XSD: return PrepareBB_CXXSLR_XSD(db, a.from, a.to);
+    case ReportForm::CXXSLR_SP: return {PrepareBB_CXXSLR_SP(db, a.from, a.to), {}};
+    case ReportForm::CXXSLR_PP: return {PrepareBB_CXXSLR_PP(db, a.product, a.from, a.to), {}};
+    case ReportForm::CXXSLR_CP: return {PrepareBB_CXXSLR_CP(db, a.brand, a.from, a.to), {}};
+    case ReportForm::CXXSLR_GG: return {PrepareBB_CXXSLR_GG(db, a.brand, a.product, a.from, a.to), {}};
+    case ReportForm::CXXSLR_KH: return {PrepareBB_CXXSLR_KH(db, QString(), a.from, a.to), {}};
+    case ReportForm::YGYJ: return {PrepareBB_YGYJ(db, QString(), a.from, a.to), {}};
+    case ReportForm::XSYSK: return PrepareBB_XSYSK(db, QString());
+    case ReportForm::CGYFK: return PrepareBB_CGYFK(db, QString());
+    default: return {};
+    }
+}
+
+}  // namespace
+
+const QVector<ExportableReport>& ExportableReports()
+{
+    // name, what it lists, form, kind, dated, needs a brand, needs a product
+    static const QVector<ExportableReport> reports{
+        {"stock", "库存查询", ReportForm::CXKC, ForwardKind, false, false, false},
+        {"sales", "销售查询", ReportForm::CXXS, ForwardKind, true, false, false},
+        {"sales-returns", "销售退货查询", ReportForm::CXXS, ReturnKind, true, false, false},
+        {"purchases", "采购查询", ReportForm::CXCG, ForwardKind, true, false, false},
+        {"purchase-returns", "采购退货查询", ReportForm::CXCG, ReturnKind, true, false, false},
+        {"profit-documents", "销售利润(根据销售单统计)", ReportForm::CXXSLR_XSD, ForwardKind, true, false, false},
+        {"profit-goods", "销售利润(根据商品统计)", ReportForm::CXXSLR_SP, ForwardKind, true, false, false},
+        {"profit-brands", "一个产品的销售利润(根据品牌统计)", ReportForm::CXXSLR_PP, ForwardKind, true, false, true},
+        {"profit-products", "一个品牌的销售利润(根据产品统计)", ReportForm::CXXSLR_CP, ForwardKind, true, true, false},
+        {"profit-specs", "一个品牌及产品的销售利润(根据规格统计)", ReportForm::CXXSLR_GG, ForwardKind, true, true, true},
+        {"profit-customers", "销售利润(根据客户统计)", ReportForm::CXXSLR_KH, ForwardKind, true, false, false},
+        {"performance", "员工业绩", ReportForm::YGYJ, ForwardKind, true, false, false},
+        {"receivables", "销售应收款", ReportForm::XSYSK, ForwardKind, false, false, false},
+        {"payables", "采购应付款", ReportForm::CGYFK, ForwardKind, false, false, false},
+    };
+    return reports;
+}
+
+const ExportableReport* FindExportableReport(const QString& name)
+{
+    for (const ExportableReport& report : ExportableReports())
+        if (name.compare(QLatin1String(report.name), Qt::CaseInsensitive) == 0)
+            return &report;
+    return nullptr;
+}
+
+ReportRequest ExportableReportRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
+                                      const ReportArguments& args)
+{
+    const ReportData data = Prepare(db, report.form, report.kind, args);
+    ReportRequest r;
+    r.form = report.form;
+    r.prepare = [data] { return data; };
+    const QString today = QDate::currentDate().toString(Day);
+    const RowSet& rows = data.master;
+    const auto title = [&r](const QString& text) { r.labels.insert(QStringLiteral("TitleQRLabel"), text); };
+    switch (report.form) {
+    case ReportForm::CXKC:
+        title(info.GSName + QStringLiteral("库存查询"));
+        r.labels.insert(QStringLiteral("DateQRLabel"), today);
+        r.labels.insert(QStringLiteral("SumSLQRLabel"), QuantityText(rows, QStringLiteral("shuliang")));
+        r.labels.insert(QStringLiteral("SumJEQRLabel"), FormatMoney(MoneySum(rows, QStringLiteral("zcb"))));
+        break;
+    case ReportForm::CXXS:
+    case ReportForm::CXCG:
+        title(info.GSName + QString::fromUtf8(report.caption));
+        r.labels.insert(QStringLiteral("DateQRLabel"), today);
+        r.labels.insert(QStringLiteral("SumSLQRLabel"), QuantityText(rows, QStringLiteral("shuliang")));
+        r.labels.insert(QStringLiteral("SumJEQRLabel"), YuanText(MoneySum(rows, QStringLiteral("jinE"))));
+        break;
+    case ReportForm::XSYSK:
+    case ReportForm::CGYFK:
+        title(report.form == ReportForm::XSYSK ? QStringLiteral("销售应收款报表") : QStringLiteral("采购应付款报表"));
+        r.labels.insert(QStringLiteral("DateQRLabel"), today);
+        r.labels.insert(QStringLiteral("SumJEQRLabel"), YuanText(MoneySum(rows, QStringLiteral("jinE"))));
+        r.labels.insert(QStringLiteral("SumQKQRLabel"), YuanText(MoneySum(rows, QStringLiteral("QK"))));
+        break;
+    case ReportForm::YGYJ:
+        title(RangeText(args) + QStringLiteral("员工业绩报表"));
+        ProfitTotals(r, rows, QStringLiteral("ZCB"), QStringLiteral("ZJE"));
+        break;
+    default: {
+        // The profit reports: the selection is the product, the brand, or both.
+        QString selection;
+        if (report.form == ReportForm::CXXSLR_PP)
+            selection = args.product;
+        else if (report.form == ReportForm::CXXSLR_CP)
+            selection = args.brand;
+        else if (report.form == ReportForm::CXXSLR_GG)
+            selection = args.brand + args.product;
+        title(RangeText(args) + selection + QStringLiteral("销售利润报表"));
+        const bool byDocument = report.form == ReportForm::CXXSLR_XSD;
+        ProfitTotals(r, rows, byDocument ? QStringLiteral("cb") : QStringLiteral("ZCB"),
+                     byDocument ? QStringLiteral("jinE") : QStringLiteral("ZJE"));
+    }
+    }
+    return r;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "PrintReport.h"
+#include "Records.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+class Database;
+
+// The reports that unattended work writes to a file (qinglan --export NAME), each under a short
+// name that stays the same from one version to the next.
+
+// What a report is asked for: the date range of the dated reports, and the brand and product of
+// the profit reports that cover one brand or product (and of the stock list, where they narrow it).
+struct ReportArguments {
+    QDate from;
+    QDate to;
+    QString brand;
+    QString product;
+};
+
+struct ExportableReport {
+    const char* name;     // "sales", "profit-brands", ...
+    const char* caption;  // what it lists, for the usage text (UTF-8)
+    ReportForm form;
+    DanKind kind;         // the return documents (ReturnKind) or all (ForwardKind) of the document lists
+    bool dated;           // lists the business of from..to
+    bool needsBrand;
+    bool needsProduct;
+};
+
+const QVector<ExportableReport>& ExportableReports();
+
+// The report of that name (letter case ignored), or nullptr.
+const ExportableReport* FindExportableReport(const QString& name);
+
+// The printout of a report as its window makes it: the rows read at once (DbError on failure),
+// the title with the company name or the date range, today's date and the totals summed from the
+// rows as the window sums its cells.
+ReportRequest ExportableReportRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
+                                      const ReportArguments& args);
