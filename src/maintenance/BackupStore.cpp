@@ -22,7 +22,7 @@ QString EngineText(sqlite3* h)
 }
 
 // Runs the online backup from source into dest; returns the engine's text on failure.
-QString CopyPages(sqlite3* source, sqlite3* dest, const BackupProgress& progress)
+QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
 {
     sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
     if (!backup)
@@ -44,22 +44,9 @@ QString CopyPages(sqlite3* source, sqlite3* dest, const BackupProgress& progress
     return rc == SQLITE_DONE ? QString() : EngineText(dest);
 }
 
-// One-row answer of a pragma, or an empty text when the file cannot answer it.
-QString Pragma(sqlite3* h, const char* sql, bool* failed)
-{
-    sqlite3_stmt* stmt = nullptr;
-    QString value;
-    if (sqlite3_prepare_v2(h, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-    else
-        *failed = true;
-    sqlite3_finalize(stmt);
-    return value;
-}
-
 }  // namespace
 
-void BackupDatabase(Database& db, const QString& target, const BackupProgress& progress)
+void BackupDatabase(Database& db, const QString& target, const Progress& progress)
 {
     sqlite3* source = db.sqliteHandle();
     if (!source)
@@ -95,23 +82,20 @@ QString CheckBackupFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
         return notOurs;
     file.close();
-    sqlite3* h = nullptr;
-    QString refusal;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &h, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        refusal = notOurs;
-    } else {
-        bool failed = false;
-        const int id = Pragma(h, "PRAGMA application_id", &failed).toInt();
-        const int version = Pragma(h, "PRAGMA user_version", &failed).toInt();
-        if (failed)
-            refusal = QStringLiteral("所选备份文件已损坏,数据未恢复!");
-        else if (id != SchemaApplicationId || version < 1)
-            refusal = notOurs;
-        else if (version > SchemaVersion)
-            refusal = QStringLiteral("所选备份来自更新版本的程序,本程序无法使用,数据未恢复!");
-        else if (Pragma(h, "PRAGMA integrity_check", &failed) != QLatin1String("ok") || failed)
-            refusal = QStringLiteral("所选备份文件已损坏,数据未恢复!");
+    // The same check as the connection makes when the program opens its database.
+    Database candidate(QStringLiteral("qinglan-backup-check"));
+    DatabaseState state = DatabaseState::NotOurs;
+    try {
+        candidate.open(path);
+        state = InspectDatabase(candidate);
+    } catch (const DbError&) {
+        state = DatabaseState::Damaged;
     }
-    sqlite3_close(h);
-    return refusal;
+    switch (state) {
+    case DatabaseState::Usable: return {};
+    case DatabaseState::NotOurs: return notOurs;
+    case DatabaseState::Newer: return QStringLiteral("所选备份来自更新版本的程序,本程序无法使用,数据未恢复!");
+    case DatabaseState::Damaged: return QStringLiteral("所选备份文件已损坏,数据未恢复!");
+    }
+    return notOurs;
 }

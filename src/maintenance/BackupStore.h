@@ -1,19 +1,18 @@
 #pragma once
 
+#include "Progress.h"
+
 #include <QString>
-#include <functional>
 
 class Database;
-
-// Called while a backup runs with the pages copied so far and the pages in all.
-using BackupProgress = std::function<void(int done, int total)>;
 
 // Writes a consistent snapshot of the open database to target through the engine's online
 // backup: the copy is a complete database file even while another connection is writing. The
 // snapshot is made beside target and moved into place when complete, so an existing file of that
 // name is replaced only by a good copy. Throws DbError when the copy cannot be made.
-void BackupDatabase(Database& db, const QString& target, const BackupProgress& progress = {});
+void BackupDatabase(Database& db, const QString& target, const Progress& progress = {});
 
 // Why a file cannot be restored: empty when it is a sound database of this system (this or an
-// older schema version), otherwise the refusal shown to the operator. Reads the file only.
+// older schema version; the check the connection makes, InspectDatabase), otherwise the refusal
+// shown to the operator. Reads the file only.
 QString CheckBackupFile(const QString& path);

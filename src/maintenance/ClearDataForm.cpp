@@ -5,6 +5,7 @@
 #include "ClearDataStore.h"
 #include "MonthKey.h"
 #include "NumberText.h"
+#include "ProgressWindow.h"
 #include "StringGrid.h"
 
 #include <QPushButton>
@@ -46,6 +47,9 @@ void TClearDataForm::ClearButtonClick()
                              FormatGeneral(RoundFloat(2, owing.purchaseOwed)));
     if (!m_ctx.prompts->question(this, question))
         return;
-    ClearMonthData(m_ctx.db(), key);
+    {
+        ProgressWindow progress(this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month));
+        ClearMonthData(m_ctx.db(), key, progress.progress());
+    }
     ListUnclearedJieQun();
 }

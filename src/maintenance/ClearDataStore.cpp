@@ -1,5 +1,6 @@
 #include "ClearDataStore.h"
 
+#include "AuditLog.h"
 #include "Database.h"
 #include "MonthKey.h"
 
@@ -39,14 +40,28 @@ MonthOwing GetMonthOwing(Database& db, const QString& key)
     return result;
 }
 
-void ClearMonthData(Database& db, const QString& key)
+void ClearMonthData(Database& db, const QString& key, const Progress& progress)
 {
     const SqlParams month = MonthParams(key);
     Transaction t(db);
-    for (const char* table : MonthTables)
-        db.exec(QStringLiteral("delete from %1 where in_date>=:first and in_date<:next").arg(QLatin1String(table)),
-                month);
+    QVector<int> deleted;
+    for (const char* table : MonthTables) {
+        if (progress)
+            progress(int(deleted.size()), int(std::size(MonthTables)));
+        deleted << db.exec(QStringLiteral("delete from %1 where in_date>=:first and in_date<:next").arg(QLatin1String(table)),
+                           month)
+                       .numRowsAffected();
+    }
     db.exec(QStringLiteral("update Log_JieQun set ClearState=:ClearState where JQM=:JQM"),
             {{QStringLiteral(":ClearState"), 2}, {QStringLiteral(":JQM"), key}});
+    WriteAudit(db, QStringLiteral("清除月份数据"), key.left(4) + QStringLiteral("年") + key.mid(4, 2) + QStringLiteral("月"),
+               QStringLiteral("销售单%1张(明细%2行), 采购单%3张(明细%4行), 收支记录%5条")
+                   .arg(deleted[0])
+                   .arg(deleted[1])
+                   .arg(deleted[2])
+                   .arg(deleted[3])
+                   .arg(deleted[4]));
     t.commit();
+    if (progress)
+        progress(int(std::size(MonthTables)), int(std::size(MonthTables)));
 }

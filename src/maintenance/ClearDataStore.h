@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Progress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,7 @@ struct MonthOwing {
 MonthOwing GetMonthOwing(Database& db, const QString& key);
 
 // Deletes the month's sales documents and lines, purchase documents and lines and income and
-// expense entries (each by its date) and marks the month cleared (ClearState 2), as one unit.
-// Receipts and payments, the stock, master data and the closing rows stay.
-void ClearMonthData(Database& db, const QString& key);
+// expense entries (each by its date), marks the month cleared (ClearState 2) and writes what was
+// deleted to the audit log, as one unit. Receipts and payments, the stock, master data and the
+// closing rows stay.
+void ClearMonthData(Database& db, const QString& key, const Progress& progress = {});

@@ -4,12 +4,12 @@
 #include "BackupStore.h"
 #include "ExitBackup.h"
 #include "GuardedConnect.h"
+#include "ProgressWindow.h"
 #include "RestoreDatabase.h"
 
 #include <QDate>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 
 QString ProposedBackupName(const QDate& day)
@@ -41,20 +41,19 @@ void TDataBAK_Form::Button2Click()
         Button1->setFocus();
         return;
     }
-    QProgressDialog progress(QStringLiteral("正在备份数据..."), QString(), 0, 100, this);
-    progress.setWindowTitle(windowTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    try {
-        BackupDatabase(m_ctx.db(), QDir::fromNativeSeparators(Edit1->text()), [&](int done, int total) {
-            progress.setValue(total > 0 ? done * 100 / total : 100);
-        });
-    } catch (const DbError&) {
-        progress.reset();
+    bool done = true;
+    {
+        ProgressWindow progress(this, QStringLiteral("正在备份数据..."));
+        try {
+            BackupDatabase(m_ctx.db(), QDir::fromNativeSeparators(Edit1->text()), progress.progress());
+        } catch (const DbError&) {
+            done = false;
+        }
+    }
+    if (!done) {
         m_ctx.prompts->message(this, QStringLiteral("备份失败,请检查文件路径及文件名是否正确，或磁盘是否打开写保护!"));
         return;
     }
-    progress.reset();
     m_ctx.prompts->message(this, QStringLiteral("备份完成!"));
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "GuardedConnect.h"
+#include "ProgressWindow.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -42,7 +43,10 @@ void TInitSYSForm::ClearButtonClick()
     for (const auto& [group, box] : boxes())
         if (box->isChecked())
             groups.append(group);
-    InitSYS(m_ctx.db(), groups);
+    {
+        ProgressWindow progress(this, QStringLiteral("正在清除数据..."));
+        InitSYS(m_ctx.db(), groups, progress.progress());
+    }
     m_ctx.prompts->message(this, QStringLiteral("数据清除完成!"));
     SetAll(false);
 }

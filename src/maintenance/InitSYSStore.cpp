@@ -1,5 +1,6 @@
 #include "InitSYSStore.h"
 
+#include "AuditLog.h"
 #include "Database.h"
 #include "Schema.h"
 
@@ -20,32 +21,59 @@ QStringList InitGroupTables(InitGroup group)
     return {};
 }
 
-void ClearTable(Database& db, const QString& table)
+QString InitGroupName(InitGroup group)
+{
+    switch (group) {
+    case InitGroup::XS: return QStringLiteral("销售记录");
+    case InitGroup::CG: return QStringLiteral("采购记录");
+    case InitGroup::SP: return QStringLiteral("商品资料/库存");
+    case InitGroup::GYS: return QStringLiteral("供应商信息");
+    case InitGroup::YG: return QStringLiteral("员工信息");
+    case InitGroup::KH: return QStringLiteral("客户信息");
+    case InitGroup::SZI: return QStringLiteral("收支项目");
+    case InitGroup::SZ: return QStringLiteral("收支记录");
+    case InitGroup::JQ: return QStringLiteral("经营数据结存记录");
+    case InitGroup::User: return QStringLiteral("系统用户");
+    }
+    return {};
+}
+
+int ClearTable(Database& db, const QString& table)
 {
     for (InitGroup group : AllInitGroups)
-        if (InitGroupTables(group).contains(table)) {
-            db.exec(QStringLiteral("delete from ") + table);
-            return;
-        }
+        if (InitGroupTables(group).contains(table))
+            return db.exec(QStringLiteral("delete from ") + table).numRowsAffected();
     throw DbError(QStringLiteral("不能清除表 %1。").arg(table));
 }
 
-void DeleteUsersButAdmin(Database& db)
+int DeleteUsersButAdmin(Database& db)
 {
-    db.exec(QStringLiteral("delete from SYS_User where UserName<>:admin"),
-            {{QStringLiteral(":admin"), QString::fromUtf8(BuiltInAdministrator)}});
+    return db
+        .exec(QStringLiteral("delete from SYS_User where UserName<>:admin"),
+              {{QStringLiteral(":admin"), QString::fromUtf8(BuiltInAdministrator)}})
+        .numRowsAffected();
 }
 
-void InitSYS(Database& db, const QVector<InitGroup>& groups)
+void InitSYS(Database& db, const QVector<InitGroup>& groups, const Progress& progress)
 {
+    if (groups.isEmpty())
+        return;
     Transaction t(db);
+    QStringList names;
+    QStringList counts;
     for (InitGroup group : AllInitGroups) {
         if (!groups.contains(group))
             continue;
-        if (group == InitGroup::User)
-            DeleteUsersButAdmin(db);
+        if (progress)
+            progress(int(names.size()), int(groups.size()));
+        int rows = group == InitGroup::User ? DeleteUsersButAdmin(db) : 0;
         for (const QString& table : InitGroupTables(group))
-            ClearTable(db, table);
+            rows += ClearTable(db, table);
+        names << InitGroupName(group);
+        counts << QStringLiteral("%1%2行").arg(InitGroupName(group)).arg(rows);
     }
+    WriteAudit(db, QStringLiteral("系统初始化"), names.join(QStringLiteral("、")), counts.join(QStringLiteral(", ")));
     t.commit();
+    if (progress)
+        progress(int(groups.size()), int(groups.size()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Progress.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -16,11 +18,17 @@ inline constexpr InitGroup AllInitGroups[] = {InitGroup::XS,  InitGroup::CG,  In
 // The tables of a group, in the order they are emptied (none for the users: see DeleteUsersButAdmin).
 QStringList InitGroupTables(InitGroup group);
 
-// Empties one table of the groups above; any other name is refused (DbError) and nothing runs.
-void ClearTable(Database& db, const QString& table);
+// The group's name in the audit log ("销售记录", ...).
+QString InitGroupName(InitGroup group);
 
-// Deletes every user but the built-in administrator.
-void DeleteUsersButAdmin(Database& db);
+// Empties one table of the groups above and returns the rows deleted; any other name is refused
+// (DbError) and nothing runs.
+int ClearTable(Database& db, const QString& table);
 
-// Empties the chosen groups in the order of AllInitGroups, as one unit.
-void InitSYS(Database& db, const QVector<InitGroup>& groups);
+// Deletes every user but the built-in administrator; returns the users deleted.
+int DeleteUsersButAdmin(Database& db);
+
+// Empties the chosen groups in the order of AllInitGroups and writes the groups with the rows
+// deleted to the audit log, as one unit (nothing at all when no group is chosen). Progress is told
+// before each group.
+void InitSYS(Database& db, const QVector<InitGroup>& groups, const Progress& progress = {});

@@ -1,9 +1,12 @@
 #include "RestoreDatabase.h"
 
+#include "AuditLog.h"
 #include "BackupStore.h"
 #include "DataModule.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 
@@ -48,8 +51,18 @@ QString RestoreDatabase(TDM& dm, const QString& backup)
         error = std::make_error_code(std::errc::io_error);
     QFile::remove(copy);
     QString reason;
-    if (dm.ConnectDB(&reason))
-        return error ? QString::fromUtf8(RestoreFailedMessage) : QString();
+    if (dm.ConnectDB(&reason)) {
+        if (error)
+            return QString::fromUtf8(RestoreFailedMessage);
+        // The restored database records who put it in place and from which file. The data are
+        // restored either way: an entry that cannot be written does not undo the restore.
+        try {
+            WriteAudit(dm.db(), QStringLiteral("恢复数据库"), QDir::toNativeSeparators(QFileInfo(backup).absoluteFilePath()),
+                       {}, QStringLiteral("原数据库保留为 ") + QFileInfo(kept).fileName());
+        } catch (const DbError&) {
+        }
+        return {};
+    }
     // The restored file could not be opened after all: the kept file goes back into place.
     std::filesystem::rename(FsPath(kept), FsPath(current), error);
     dm.ConnectDB();

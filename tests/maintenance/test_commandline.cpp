@@ -1,6 +1,7 @@
 // Unattended work from the command line: each option on a program folder with the demonstration
 // data, and the check on a database whose documents disagree.
 
+#include "AuditLog.h"
 #include "CheckStore.h"
 #include "CommandLine.h"
 #include "ExportableReports.h"
@@ -87,6 +88,11 @@ private slots:
         QCOMPARE(run.code, 0);
         QCOMPARE(Sales(f), sales);
         QVERIFY(QFile::exists(f.ctx().DM.databasePath() + BeforeRestoreSuffix));
+        // The restored database says who restored it, from which file.
+        const AuditEntry entry = ReadAudit(f.ctx().db()).last();
+        QCOMPARE(entry.action, QString("恢复数据库"));
+        QCOMPARE(entry.object, QDir::toNativeSeparators(backup));
+        QVERIFY(entry.operatorName.startsWith("命令行"));
     }
 
     void restoreRefusesAForeignFile()

@@ -1,5 +1,6 @@
 // Data routines of system maintenance on a temporary database.
 
+#include "AuditLog.h"
 #include "AutoBackup.h"
 #include "BackupStore.h"
 #include "ClearDataStore.h"
@@ -172,6 +173,10 @@ private slots:
         QCOMPARE(GetJieQunState(t.db, "202406"), 1);
         QCOMPARE(Row(t.db, "202405").BenQiLR, closed.BenQiLR);
         QCOMPARE(ListUnclearedJieQun(t.db), QStringList{"202406"});
+        const AuditEntry entry = ReadAudit(t.db).last();
+        QCOMPARE(entry.action, QString("清除月份数据"));
+        QCOMPARE(entry.object, QString("2024年05月"));
+        QCOMPARE(entry.before, QString("销售单1张(明细1行), 采购单1张(明细1行), 收支记录2条"));
     }
 
     void clearingAnEmptyClosedMonth()
@@ -216,16 +221,18 @@ private slots:
     {
         QTest::addColumn<QVector<InitGroup>>("groups");
         QTest::addColumn<QStringList>("emptied");
+        QTest::addColumn<QString>("audited");  // the groups named in the audit log
         QTest::newRow("sales") << QVector<InitGroup>{InitGroup::XS}
-                               << QStringList{"Log_XiaoShouDan", "Log_XiaoShou", "Log_SKGuoCheng"};
+                               << QStringList{"Log_XiaoShouDan", "Log_XiaoShou", "Log_SKGuoCheng"} << "销售记录";
         QTest::newRow("purchases") << QVector<InitGroup>{InitGroup::CG}
-                                   << QStringList{"Log_CaiGouDan", "Log_CaiGou", "Log_FKGuoCheng"};
+                                   << QStringList{"Log_CaiGouDan", "Log_CaiGou", "Log_FKGuoCheng"} << "采购记录";
         QTest::newRow("goods") << QVector<InitGroup>{InitGroup::SP}
-                               << QStringList{"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType"};
-        QTest::newRow("entries only") << QVector<InitGroup>{InitGroup::SZ} << QStringList{"Log_ShouZhi"};
+                               << QStringList{"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType"}
+                               << "商品资料/库存";
+        QTest::newRow("entries only") << QVector<InitGroup>{InitGroup::SZ} << QStringList{"Log_ShouZhi"} << "收支记录";
         QTest::newRow("closings and customers") << QVector<InitGroup>{InitGroup::JQ, InitGroup::KH}
-                                                << QStringList{"Log_JieQun", "Base_KeHu"};
-        QTest::newRow("nothing") << QVector<InitGroup>{} << QStringList{};
+                                                << QStringList{"Log_JieQun", "Base_KeHu"} << "客户信息、经营数据结存记录";
+        QTest::newRow("nothing") << QVector<InitGroup>{} << QStringList{} << QString();
     }
     // The chosen groups are emptied; every other table keeps its rows.
     void initialisationGroups()
@@ -243,11 +250,20 @@ private slots:
         for (const QString& table : tables)
             QVERIFY2(t.count(table) > 0, qPrintable(table));
 
+        QFETCH(QString, audited);
+        const int entries = ReadAudit(t.db).size();
+
         InitSYS(t.db, groups);
 
         for (const QString& table : tables)
             QVERIFY2((t.count(table) == 0) == emptied.contains(table), qPrintable(table));
         QCOMPARE(t.count("SYS_User"), 2);
+        const QVector<AuditEntry> log = ReadAudit(t.db);
+        QCOMPARE(log.size(), entries + (audited.isEmpty() ? 0 : 1));
+        if (!audited.isEmpty()) {
+            QCOMPARE(log.last().action, QString("系统初始化"));
+            QCOMPARE(log.last().object, audited);
+        }
     }
 
     void allGroupsKeepOnlyTheAdministrator()
