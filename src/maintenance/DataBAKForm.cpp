@@ -1,14 +1,18 @@
 #include "DataBAKForm.h"
 
 #include "AppContext.h"
+#include "AutoBackup.h"
 #include "BackupStore.h"
 #include "ExitBackup.h"
 #include "GuardedConnect.h"
 #include "ProgressWindow.h"
 #include "RestoreDatabase.h"
+#include "StringGrid.h"
 
 #include <QDate>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -23,6 +27,22 @@ TDataBAK_Form::TDataBAK_Form(AppContext& context, QWidget* parent) : QDialog(par
     GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button1Click);
     GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+    ListAutoBackups();
+}
+
+// Date (from the name), size and path of each automatic backup, newest first.
+void TDataBAK_Form::ListAutoBackups()
+{
+    QVector<QStringList> rows;
+    for (const QString& path : AutoBackups(AutoBackupFolder(m_ctx))) {
+        const QFileInfo file(path);
+        const QDate day = QDate::fromString(file.completeBaseName().mid(6), QStringLiteral("yyyyMMdd"));
+        rows.append({day.toString(QStringLiteral("yyyy-MM-dd")),
+                     QLocale::c().formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat),
+                     QDir::toNativeSeparators(path)});
+    }
+    AutoBackupGrid->setDataRows(std::move(rows));
+    AutoBackupGrid->setRow(1);
 }
 
 void TDataBAK_Form::Button1Click()

@@ -6,6 +6,7 @@ struct AppContext;
 class QFileDialog;
 class QLineEdit;
 class QPushButton;
+class StringGrid;
 
 // Backup of the database: the operator picks a target with "浏览" and starts the backup.
 class TDataBAK_Form : public QDialog {
@@ -18,9 +19,11 @@ public:
     QPushButton* Button2 = nullptr;  // "开始备份"
     QPushButton* Button3 = nullptr;  // "取消"
     QFileDialog* SaveDialog1 = nullptr;
+    StringGrid* AutoBackupGrid = nullptr;  // the automatic backups, newest first
 
     void Button1Click();
     void Button2Click();
+    void ListAutoBackups();
 
 private:
     void setupUi();

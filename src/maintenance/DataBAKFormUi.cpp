@@ -1,10 +1,13 @@
 // Layout of the backup and restore windows.
 #include "DataBAKForm.h"
 
+#include "GridColumns.h"
+#include "StringGrid.h"
 #include "WindowParts.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -54,6 +57,20 @@ void TDataBAK_Form::setupUi()
     LayOut(this, QStringLiteral("数据备份"), QStringLiteral("备份路径及文件名："), QStringLiteral("开始备份"), Edit1,
            Button1, Button2, Button3);
     SaveDialog1 = FileDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
+
+    // The automatic backups made on leaving the program, under the buttons.
+    AutoBackupGrid = Named(new StringGrid(this), "AutoBackupGrid");
+    AutoBackupGrid->setFixedCols(0);
+    SetGridColumns(*AutoBackupGrid, {{QStringLiteral("备份日期"), 90, {}},
+                                     {QStringLiteral("大小"), 80, {}},
+                                     {QStringLiteral("文件"), 320, {}}});
+    AutoBackupGrid->verticalHeader()->hide();
+    AutoBackupGrid->setMinimumHeight(140);
+    auto* top = static_cast<QVBoxLayout*>(layout());
+    top->addSpacing(8);
+    top->addWidget(new QLabel(QStringLiteral("自动备份(每天退出程序时备份到 Data/backup)："), this));
+    top->addWidget(AutoBackupGrid, 1);
+    resize(540, 380);
 }
 
 void TDataCBAK_Form::setupUi()

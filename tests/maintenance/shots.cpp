@@ -7,7 +7,9 @@
 #include "../ShotTool.h"
 #include "AppContext.h"
 #include "Application.h"
+#include "AutoBackup.h"
 #include "ClearDataForm.h"
+#include "ExitBackup.h"
 #include "DataBAKForm.h"
 #include "InitSYSForm.h"
 #include "JieQunForm.h"
@@ -84,6 +86,8 @@ int main(int argc, char* argv[])
         form.SZCheckBox->setChecked(true);
         Shot(form, "init.png");
     }
+    MakeAutoBackup(context.db(), AutoBackupFolder(context), today.addDays(-1), 10);
+    MakeAutoBackup(context.db(), AutoBackupFolder(context), today, 10);
     {
         TDataBAK_Form form(context);
         form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));

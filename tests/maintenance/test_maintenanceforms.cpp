@@ -1,9 +1,11 @@
 // The maintenance windows offscreen: monthly closing, clearing a month, initialisation, backup
 // and restore.
 
+#include "AutoBackup.h"
 #include "ClearDataForm.h"
 #include "ClearDataStore.h"
 #include "DataBAKForm.h"
+#include "ExitBackup.h"
 #include "InitSYSForm.h"
 #include "JieQunForm.h"
 #include "JieQunStore.h"
@@ -331,6 +333,24 @@ private slots:
         QCOMPARE(f.prompts.last(), "请点击浏览按钮,输入备份的路径及文件名");
         QCOMPARE(QApplication::focusWidget(), form.Button1);
         QVERIFY(form.isVisible());
+    }
+
+    // The backup window lists the automatic backups, newest first; with none the list is empty.
+    void automaticBackupsListed()
+    {
+        Shop f;
+        {
+            TDataBAK_Form form(f.ctx());
+            QCOMPARE(form.AutoBackupGrid->cell(0, 1), "");
+        }
+        const QString folder = AutoBackupFolder(f.ctx());
+        MakeAutoBackup(f.db(), folder, QDate(2024, 5, 30), 10);
+        MakeAutoBackup(f.db(), folder, QDate(2024, 5, 31), 10);
+        TDataBAK_Form form(f.ctx());
+        QCOMPARE(form.AutoBackupGrid->cell(0, 1), "2024-05-31");
+        QCOMPARE(form.AutoBackupGrid->cell(0, 2), "2024-05-30");
+        QVERIFY(form.AutoBackupGrid->cell(2, 2).endsWith("DBBack20240530.data"));
+        QVERIFY(form.AutoBackupGrid->cell(1, 1).endsWith(" kB"));
     }
 
     void backupFailureKeepsTheWindowOpen()
