@@ -63,7 +63,7 @@ ReportData OpenDocuments(Database& db, const QString& table, const QString& line
     // "+autoid": the partial index on the open documents reads them, rather than the whole table
     // in entry order.
     RowSet documents =
-        SelectRows(db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(table, condition), params);
+        ReadRows(db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(table, condition), params);
     return MasterDetail(db, std::move(documents), DocumentLinesSql(table, lineTable, OpenLineColumns, condition), params);
 }
 
@@ -71,13 +71,13 @@ ReportData OpenDocuments(Database& db, const QString& table, const QString& line
 
 RowSet PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind)
 {
-    return SelectRows(db, OneDocumentSql(SalesLineColumns(kind, QString()), QStringLiteral("Log_XiaoShou")),
+    return ReadRows(db, OneDocumentSql(SalesLineColumns(kind, QString()), QStringLiteral("Log_XiaoShou")),
                       {{QStringLiteral(":dh"), dh}});
 }
 
 RowSet PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind)
 {
-    return SelectRows(db, OneDocumentSql(PurchaseLineColumns(kind, QString()), QStringLiteral("Log_CaiGou")),
+    return ReadRows(db, OneDocumentSql(PurchaseLineColumns(kind, QString()), QStringLiteral("Log_CaiGou")),
                       {{QStringLiteral(":dh"), dh}});
 }
 
@@ -97,7 +97,7 @@ ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, con
         QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
                        "from Log_XiaoShouDan a where %2 order by +autoid")
             .arg(figures, w);
-    return MasterDetail(db, SelectRows(db, master, params),
+    return MasterDetail(db, ReadRows(db, master, params),
                         DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
                                          SalesLineColumns(kind, Lines), w),
                         params);
@@ -112,7 +112,7 @@ ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const Q
         : QStringLiteral("*");
     const QString master =
         QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, w);
-    return MasterDetail(db, SelectRows(db, master, params),
+    return MasterDetail(db, ReadRows(db, master, params),
                         DocumentLinesSql(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
                                          PurchaseLineColumns(kind, Lines), w),
                         params);

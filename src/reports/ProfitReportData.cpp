@@ -57,7 +57,7 @@ RowSet GroupedProfit(Database& db, const ProfitGrouping& g)
                                        "(select %2,%3 from %4 where %5 group by %6) order by %7")
                             .arg(names.join(u','), selected.join(u','), sums, source, condition,
                                  grouped.join(u','), names.join(order + u',') + order);
-    RowSet d = SelectRows(db, sql, g.params);
+    RowSet d = ReadRows(db, sql, g.params);
     AppendMarginColumn(d);
     return d;
 }
@@ -112,7 +112,7 @@ ReportData PrepareBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to
         " select dh,in_date,KeHu,yewuyuan,shuliang,zcb as cb,jinE,jinE-zcb as LR from d order by autoid")
                                .arg(condition);
     const SqlParams params = DateParams(from, to);
-    RowSet documents = SelectRows(db, master, params);
+    RowSet documents = ReadRows(db, master, params);
     DocumentMargin(documents);
     return MasterDetail(db, std::move(documents),
                         DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
@@ -160,18 +160,22 @@ RowSet PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QString& c
 RowSet PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& from, const QDate& to)
 {
     ProfitGrouping g;
-    g.groups = {{QStringLiteral("a.KeHu"), QStringLiteral("KeHu")}};
-    g.source = QStringLiteral("Log_XiaoShouDan a left join Log_XiaoShou b on a.dh=b.dh");
-    g.lines = QStringLiteral("b.");
-    g.condition = DateCondition(QStringLiteral("a."));
+    g.groups = {{QStringLiteral("h.KeHu"), QStringLiteral("KeHu")}};
+    QString documents = DateCondition();
     g.params = DateParams(from, to);
-    // Each customer's documents in entry order, as the customer index once gave them.
-    g.entryOrder = QStringLiteral("+a.KeHu,a.autoid,b.autoid");
     const QString text = filter.trimmed();
     if (IsFilter(text)) {
-        g.condition += QStringLiteral(" and a.KeHu like '%' || :text || '%'");
+        documents += QStringLiteral(" and KeHu like '%' || :text || '%'");
         g.params.append({QStringLiteral(":text"), text});
     }
+    // The dated documents in entry order, each followed by its lines in entry order: the
+    // grouping's sort keeps the rows of one customer in the order they come, so each customer
+    // adds its lines as the customer index once gave them.
+    g.source = QStringLiteral("(select dh,KeHu from Log_XiaoShouDan where %1 order by +autoid) h "
+                              "left join Log_XiaoShou b on h.dh=b.dh")
+                   .arg(documents);
+    g.lines = QStringLiteral("b.");
+    g.condition = QStringLiteral("1");
     return GroupedProfit(db, g);
 }
 

@@ -3,28 +3,113 @@
 #include "MarginText.h"
 
 #include <QHash>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
+// The texts of a statement's values, each kept once when it repeats: brands, products, dates,
+// customers and salespeople come again and again, and a text met before is handed out again,
+// shared, instead of being decoded into a new string. A column whose texts hardly repeat
+// (numbers of documents, telephone numbers) stops being looked up after its first rows.
+class TextPool {
+public:
+    explicit TextPool(int columns) : m_columns(size_t(columns)) {}
+
+    // The index of a value of the column in texts().
+    int add(int column, std::string_view bytes)
+    {
+        Column& c = m_columns[size_t(column)];
+        if (c.last >= 0 && bytes == c.lastBytes)
+            return c.last;
+        int index = -1;
+        if (c.shared) {
+            const QByteArray key = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+            index = m_seen.value(key, -1);
+            if (index < 0) {
+                index = append(bytes);
+                m_seen.insert(QByteArray(bytes.data(), qsizetype(bytes.size())), index);
+                ++c.misses;
+            }
+            if (++c.lookups == Window) {
+                c.shared = c.misses * 10 < Window * 9;
+                c.lookups = c.misses = 0;
+            }
+        } else {
+            index = append(bytes);
+        }
+        c.lastBytes.assign(bytes);
+        c.last = index;
+        return index;
+    }
+    const QVector<QString>& texts() const { return m_texts; }
+
+private:
+    static constexpr int Window = 1024;
+    struct Column {
+        std::string lastBytes;
+        int last = -1;
+        bool shared = true;
+        int lookups = 0;
+        int misses = 0;
+    };
+
+    int append(std::string_view bytes)
+    {
+        m_texts.append(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+        return int(m_texts.size() - 1);
+    }
+
+    std::vector<Column> m_columns;
+    QHash<QByteArray, int> m_seen;
+    QVector<QString> m_texts;
+};
+
+// A value kept without a QVariant: a number, or a text or blob by its index in the pools.
+struct StoredValue {
+    enum Kind : quint8 { Null, Integer, Real, Text, Blob };
+    Kind kind = Null;
+    union {
+        qint64 integer = 0;
+        double real;
+        int index;
+    };
+};
+
+// The QVariant of a kept value, as QSqlQuery gives it.
+QVariant ToVariant(const StoredValue& v, const QVector<QString>& texts, const QVector<QByteArray>& blobs)
+{
+    switch (v.kind) {
+    case StoredValue::Integer:
+        return qlonglong(v.integer);
+    case StoredValue::Real:
+        return v.real;
+    case StoredValue::Text:
+        return texts.at(v.index);
+    case StoredValue::Blob:
+        return blobs.at(v.index);
+    default:
+        return QVariant(QMetaType::fromType<QString>());
+    }
+}
+
 // A select read straight through SQLite, giving each value as QSqlQuery does (integers as
 // qlonglong, reals as double, texts as QString, NULL as a null QString, blobs as QByteArray)
-// without its per-row copies; for the many lines of a listing.
+// without its per-row copies; for the many rows of a listing.
 class LineReader {
 public:
     LineReader(Database& db, const QString& sql, const SqlParams& params) : m_db(db.sqliteHandle())
     {
         const QByteArray text = sql.toUtf8();
-        if (!m_db || sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_s, nullptr) != SQLITE_OK)
-            throw DbError(error() + QStringLiteral("\n") + sql);
+        if (!m_db)
+            throw DbError(QStringLiteral("数据库未连接。"));
+        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_s, nullptr) != SQLITE_OK)
+            throw DbError(EngineErrorText(error() + QStringLiteral("\n") + sql));
         for (const auto& [name, value] : params) {
             const int i = sqlite3_bind_parameter_index(m_s, name.toUtf8().constData());
             if (i == 0)
@@ -47,6 +132,7 @@ public:
                 }
             }
         }
+        m_texts = std::make_unique<TextPool>(columnCount());
     }
     ~LineReader() { sqlite3_finalize(m_s); }
     LineReader(const LineReader&) = delete;
@@ -58,7 +144,7 @@ public:
         if (rc == SQLITE_ROW)
             return true;
         if (rc != SQLITE_DONE)
-            throw DbError(error());
+            throw DbError(EngineErrorText(error()));
         return false;
     }
     int columnCount() const { return sqlite3_column_count(m_s); }
@@ -68,60 +154,72 @@ public:
     {
         return {reinterpret_cast<const char*>(sqlite3_column_text(m_s, i)), size_t(sqlite3_column_bytes(m_s, i))};
     }
-    QString text(int i) const
+    StoredValue stored(int i)
     {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_s, i)), sqlite3_column_bytes(m_s, i));
-    }
-    QVariant value(int i) const
-    {
+        StoredValue v;
         switch (sqlite3_column_type(m_s, i)) {
         case SQLITE_INTEGER:
-            return qlonglong(sqlite3_column_int64(m_s, i));
+            v.kind = StoredValue::Integer;
+            v.integer = sqlite3_column_int64(m_s, i);
+            break;
         case SQLITE_FLOAT:
-            return sqlite3_column_double(m_s, i);
+            v.kind = StoredValue::Real;
+            v.real = sqlite3_column_double(m_s, i);
+            break;
         case SQLITE_NULL:
-            return QVariant(QMetaType::fromType<QString>());
+            break;
         case SQLITE_BLOB:
-            return QByteArray(static_cast<const char*>(sqlite3_column_blob(m_s, i)), sqlite3_column_bytes(m_s, i));
+            v.kind = StoredValue::Blob;
+            v.index = int(m_blobs.size());
+            m_blobs.append(QByteArray(static_cast<const char*>(sqlite3_column_blob(m_s, i)), sqlite3_column_bytes(m_s, i)));
+            break;
         default:
-            return text(i);
+            v.kind = StoredValue::Text;
+            v.index = m_texts->add(i, bytes(i));
         }
+        return v;
     }
+    QVariant value(const StoredValue& v) const { return ToVariant(v, m_texts->texts(), m_blobs); }
+    const QVector<QString>& texts() const { return m_texts->texts(); }
+    const QVector<QByteArray>& blobs() const { return m_blobs; }
 
 private:
-    QString error() const { return QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : "数据库未连接。"); }
+    QString error() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
 
     sqlite3* m_db;
     sqlite3_stmt* m_s = nullptr;
+    std::unique_ptr<TextPool> m_texts;
+    QVector<QByteArray> m_blobs;
 };
 
+// The lines of all listed documents as read, kept compact (no row or string allocated per
+// line); a document's lines become rows of values when they are asked for.
+struct StoredLines {
+    QStringList columns;
+    std::vector<StoredValue> values;  // line after line, columns.size() values each
+    QVector<QString> texts;
+    QVector<QByteArray> blobs;
+    std::vector<int> order;  // line numbers by master row, each document's in entry order
+    std::vector<int> first;  // per master row its first place in order, and the end
+    void (*finish)(RowSet&) = nullptr;
 
-// The lines of one listed document as they are read, with their autoids.
-struct DocumentLines {
-    QVector<QVector<QVariant>> rows;
-    QVector<qint64> ids;
-    bool inOrder = true;
-
-    void add(qint64 id, QVector<QVariant>&& row)
+    RowSet lines(int masterRow) const
     {
-        inOrder = inOrder && (ids.isEmpty() || ids.last() < id);
-        ids.append(id);
-        rows.append(std::move(row));
-    }
-
-    // The rows in entry order.
-    QVector<QVector<QVariant>> take()
-    {
-        if (inOrder)
-            return std::move(rows);
-        QVector<int> order(rows.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [this](int x, int y) { return ids[x] < ids[y]; });
-        QVector<QVector<QVariant>> sorted;
-        sorted.reserve(rows.size());
-        for (int i : order)
-            sorted.append(std::move(rows[i]));
-        return sorted;
+        const int width = int(columns.size());
+        RowSet d;
+        d.columns = columns;
+        d.rows.reserve(first[size_t(masterRow) + 1] - first[size_t(masterRow)]);
+        for (int k = first[size_t(masterRow)]; k < first[size_t(masterRow) + 1]; ++k) {
+            const StoredValue* v = values.data() + size_t(order[size_t(k)]) * size_t(width);
+            QVector<QVariant> row;
+            row.reserve(width + (finish ? 1 : 0));  // room for what finish adds
+            for (int c = 0; c < width; ++c)
+                row.append(ToVariant(v[c], texts, blobs));
+            d.rows.append(std::move(row));
+        }
+        if (finish)
+            finish(d);
+        return d;
     }
 };
 
@@ -131,53 +229,81 @@ ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, co
                         void (*finish)(RowSet&))
 {
     // Master rows by document number (the stored text).
-    QHash<QString, int> masterRows;
+    QHash<QByteArray, int> masterRows;
     masterRows.reserve(master.rowCount());
     const int dhColumn = master.columnIndex(QStringLiteral("dh"));
     for (int r = 0; r < master.rowCount(); ++r)
-        masterRows.insert(master.rows[r].value(dhColumn).toString(), r);
+        masterRows.insert(master.rows[r].value(dhColumn).toString().toUtf8(), r);
 
     LineReader q(db, linesSql, params);
+    auto store = std::make_shared<StoredLines>();
     const int width = q.columnCount() - 2;
-    QStringList columns;
     for (int i = 0; i < width; ++i)
-        columns << q.columnName(i + 2);
+        store->columns << q.columnName(i + 2);
+    store->finish = finish;
 
     // The lines of one document come one after the other; the master row is looked up when the
     // document changes.
-    QVector<DocumentLines> lines(master.rowCount());
+    std::vector<int> lineMaster;
+    std::vector<qint64> lineId;
     std::string currentDh;
     int current = -1;
     while (q.next()) {
         const std::string_view dh = q.bytes(0);
         if (current < 0 || dh != currentDh) {
             currentDh = dh;
-            current = masterRows.value(QString::fromUtf8(dh.data(), qsizetype(dh.size())), -1);
+            current = masterRows.value(QByteArray::fromRawData(dh.data(), qsizetype(dh.size())), -1);
             if (current < 0)
                 continue;
         }
-        QVector<QVariant> row(width);
+        lineMaster.push_back(current);
+        lineId.push_back(q.integer(1));
         for (int i = 0; i < width; ++i)
-            row[i] = q.value(i + 2);
-        lines[current].add(q.integer(1), std::move(row));
+            store->values.push_back(q.stored(i + 2));
     }
+    store->texts = q.texts();
+    store->blobs = q.blobs();
 
-    // Each listed document's lines in entry order, finished once.
-    auto details = std::make_shared<QVector<RowSet>>();
-    details->reserve(master.rowCount());
-    for (DocumentLines& own : lines) {
-        RowSet d{columns, own.take()};
-        if (finish)
-            finish(d);
-        details->append(std::move(d));
+    // The lines by master row in the order read, then each document's in entry order.
+    const int masters = master.rowCount();
+    store->first.assign(size_t(masters) + 1, 0);
+    for (int m : lineMaster)
+        ++store->first[size_t(m) + 1];
+    for (int m = 0; m < masters; ++m)
+        store->first[size_t(m) + 1] += store->first[size_t(m)];
+    store->order.resize(lineMaster.size());
+    std::vector<int> next(store->first.begin(), store->first.end() - 1);
+    for (int line = 0; line < int(lineMaster.size()); ++line)
+        store->order[size_t(next[size_t(lineMaster[size_t(line)])]++)] = line;
+    for (int m = 0; m < masters; ++m) {
+        const auto begin = store->order.begin() + store->first[size_t(m)];
+        const auto end = store->order.begin() + store->first[size_t(m) + 1];
+        const auto byId = [&lineId](int x, int y) { return lineId[size_t(x)] < lineId[size_t(y)]; };
+        if (!std::is_sorted(begin, end, byId))
+            std::sort(begin, end, byId);
     }
 
     ReportData data;
     data.master = std::move(master);
-    data.details = [details](int row) {
-        return row < 0 || row >= details->size() ? RowSet() : details->at(row);
-    };
+    data.details = [store, masters](int row) { return row < 0 || row >= masters ? RowSet() : store->lines(row); };
     return data;
+}
+
+RowSet ReadRows(Database& db, const QString& sql, const SqlParams& params)
+{
+    LineReader q(db, sql, params);
+    RowSet d;
+    const int width = q.columnCount();
+    for (int i = 0; i < width; ++i)
+        d.columns << q.columnName(i);
+    while (q.next()) {
+        QVector<QVariant> row;
+        row.reserve(width + 1);  // room for a margin column
+        for (int i = 0; i < width; ++i)
+            row.append(q.value(q.stored(i)));
+        d.rows.append(std::move(row));
+    }
+    return d;
 }
 
 QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,

@@ -8,6 +8,10 @@
 #include <QDate>
 #include <QString>
 
+// Every row of a select, as SelectRows reads them (the same values and types), read straight
+// through SQLite; texts repeated down a column share one string.
+RowSet ReadRows(Database& db, const QString& sql, const SqlParams& params = {});
+
 // The lines of the documents a master dataset lists, read with one statement and split by
 // document in memory. linesSql selects, for every listed document, the header's document number
 // (matched with the master's "dh" column) and the line's autoid, then the columns of the line;

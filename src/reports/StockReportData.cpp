@@ -44,5 +44,5 @@ RowSet PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPi
     QString sql = QStringLiteral("select PinPai,ChanPin,GuiGe,ShuLiang,PJCB,NewCB,pjcb*ShuLiang as zcb from Log_KuCun");
     if (!terms.isEmpty())
         sql += QStringLiteral(" where ") + terms.join(QStringLiteral(" and "));
-    return SelectRows(db, sql + QStringLiteral("\n ") + StockOrder(orderBy), params);
+    return ReadRows(db, sql + QStringLiteral("\n ") + StockOrder(orderBy), params);
 }
