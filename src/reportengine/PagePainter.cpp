@@ -3,6 +3,7 @@
 #include "ReportFont.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -28,16 +29,29 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm)
 
     const QFont regular = ReportFont::font(pixelsPerMm);
     const QFont bold = ReportFont::font(pixelsPerMm, true);
+    const QFontMetricsF regularMetrics(regular, painter.device());
+    const QFontMetricsF boldMetrics(bold, painter.device());
+    int current = -1;  // the painter's font: 0 regular, 1 bold
     for (const PageText& t : page.texts) {
         if (t.text.isEmpty() || t.rect.width() <= 0)
             continue;
-        painter.setFont(t.bold ? bold : regular);
+        if (current != int(t.bold)) {
+            painter.setFont(t.bold ? bold : regular);
+            current = int(t.bold);
+        }
         const QRectF box(t.rect.x() * pixelsPerMm, t.rect.y() * pixelsPerMm,
                          t.rect.width() * pixelsPerMm, t.rect.height() * pixelsPerMm);
         const QRectF inner = box.adjusted(TextInsetMm * pixelsPerMm, 0, -TextInsetMm * pixelsPerMm, 0);
+        const int flags = int(t.align | Qt::AlignVCenter) | Qt::TextSingleLine;
+        // Only a text wider than its cell is clipped: a clip per text would make every text a
+        // change of graphics state in the PDF.
+        if ((t.bold ? boldMetrics : regularMetrics).horizontalAdvance(t.text) <= inner.width()) {
+            painter.drawText(inner, flags, t.text);
+            continue;
+        }
         painter.save();
         painter.setClipRect(box);
-        painter.drawText(inner, int(t.align | Qt::AlignVCenter) | Qt::TextSingleLine, t.text);
+        painter.drawText(inner, flags, t.text);
         painter.restore();
     }
     painter.restore();
