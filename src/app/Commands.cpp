@@ -18,6 +18,7 @@ struct Row {
 constexpr Row Rows[] = {
     {"系统管理", "密码修改", "N30", "QX_UpPass", false, "TUpPassForm", 0},
     {"系统管理", "用户管理", "N31", "QX_UserGL", false, "TUserGLForm", 0},
+    {"系统管理", "操作日志", "N58", "QX_UserGL", false, "TAuditLogForm", 0},
     {"系统管理", "历史经营数据结存", "N28", "QX_DBJC", true, "TJieQunForm", 0},
     {"系统管理", "过期数据清理", "N29", "QX_ClearData", false, "TClearDataForm", 0},
     {"系统管理", "数据备份", "N32", "QX_BeiFen", true, "TDataBAK_Form", 0},

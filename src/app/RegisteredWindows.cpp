@@ -2,6 +2,7 @@
 
 #include "AboutForm.h"
 #include "AccountsForm.h"
+#include "AuditLogForm.h"
 #include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
 #include "CX_SZForm.h"
@@ -31,6 +32,7 @@ void RegisterWindows()
 {
     RegisterCommandWindow(QStringLiteral("TUpPassForm"), ModalWindow<TUpPassForm>());
     RegisterCommandWindow(QStringLiteral("TUserGLForm"), ModalWindow<TUserGLForm>());
+    RegisterCommandWindow(QStringLiteral("TAuditLogForm"), ModalWindow<TAuditLogForm>());
     RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
     RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
     RegisterCommandWindow(QStringLiteral("TZLSet_ShangPinForm"), ModalWindow<TZLSet_ShangPinForm>());

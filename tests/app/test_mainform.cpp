@@ -87,7 +87,7 @@ private slots:
         QStringList items;
         for (QAction* a : form.MainMenu1->actions().first()->menu()->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(items, (QStringList{"密码修改", "用户管理", "-", "历史经营数据结存", "过期数据清理", "-", "数据备份",
+        QCOMPARE(items, (QStringList{"密码修改", "用户管理", "操作日志", "-", "历史经营数据结存", "过期数据清理", "-", "数据备份",
                                      "数据恢复", "-", "导航条", "退出"}));
         QCOMPARE(form.menuItem("N53"), form.MainMenu1->actions().last());
     }
@@ -174,8 +174,8 @@ private slots:
         QCOMPARE(tree->topLevelItem(7)->text(0), QStringLiteral("计算器"));
         QCOMPARE(tree->topLevelItem(7)->childCount(), 0);
         QTreeWidgetItem* system = tree->topLevelItem(0);
-        QCOMPARE(system->childCount(), 8);
-        QCOMPARE(system->child(2)->text(0), QStringLiteral("历史经营数据结存"));
+        QCOMPARE(system->childCount(), 9);
+        QCOMPARE(system->child(2)->text(0), QStringLiteral("操作日志"));
 
         form.menuItem("N35")->trigger();  // open: nothing happens
         QCOMPARE(form.navigator(), first.data());

@@ -2,11 +2,13 @@
 // demonstration data, its months closed:
 //   QT_QPA_PLATFORM=offscreen maintenance_shots DIR
 // writes closing.png, closing-preview.png, clearing.png, clearing-question.png, init.png,
-// backup.png and restore.png into DIR.
+// backup.png, restore.png and audit-log.png into DIR.
 
 #include "../ShotTool.h"
 #include "AppContext.h"
 #include "Application.h"
+#include "AuditLog.h"
+#include "AuditLogForm.h"
 #include "AutoBackup.h"
 #include "ClearDataForm.h"
 #include "ExitBackup.h"
@@ -97,6 +99,16 @@ int main(int argc, char* argv[])
         TDataCBAK_Form form(context);
         form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
         Shot(form, "restore.png");
+    }
+    {
+        // A few entries of the audit log: a month cleared, a restore, a user change.
+        context.db().setOperator(QStringLiteral("系统管理员"));
+        WriteAudit(context.db(), QStringLiteral("修改用户"), QStringLiteral("王磊"), QStringLiteral("王磊"),
+                   QStringLiteral("+QX_XSDJ,-QX_UserGL"));
+        WriteAudit(context.db(), QStringLiteral("恢复数据库"), QDir::toNativeSeparators(AutoBackups(AutoBackupFolder(context)).value(0)),
+                   {}, QStringLiteral("原数据库保留为 db.data.before-restore"));
+        TAuditLogForm form(context);
+        Shot(form, "audit-log.png");
     }
     return 0;
 }

@@ -1,12 +1,14 @@
 // The maintenance windows offscreen: monthly closing, clearing a month, initialisation, backup
 // and restore.
 
+#include "AuditLogForm.h"
 #include "AutoBackup.h"
 #include "ClearDataForm.h"
 #include "ClearDataStore.h"
 #include "DataBAKForm.h"
 #include "ExitBackup.h"
 #include "InitSYSForm.h"
+#include "InitSYSStore.h"
 #include "JieQunForm.h"
 #include "JieQunStore.h"
 #include "MaintenanceFixture.h"
@@ -17,6 +19,7 @@
 #include "app/AppFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -304,6 +307,35 @@ private slots:
         QCOMPARE(f.count("Log_ShouZhi"), 0);
         QVERIFY(f.count("Base_ShouZhi") > 0);
         QCOMPARE(f.count("Log_XiaoShouDan"), 2);
+    }
+
+    // The log of this month opens with every action; choosing one action from the keyboard lists
+    // only its entries; Esc closes the window.
+    void auditLogWindow()
+    {
+        Shop f;
+        f.signIn(UserWithFlags("系统管理员", 1));
+        MakeJieQun(f.db(), "202405");
+        InitSYS(f.db(), {InitGroup::SZ});
+        ClearMonthData(f.db(), "202405");
+        TAuditLogForm form(f.ctx());
+        ShowActive(form);
+        QCOMPARE(form.StringGrid1->cell(3, 1), "清除月份数据");
+        QCOMPARE(form.StringGrid1->cell(2, 1), "系统管理员");
+        QCOMPARE(form.StringGrid1->cell(3, 2), "系统初始化");
+        QCOMPARE(form.ActionComboBox->itemText(0), "全部");
+        form.ActionComboBox->setFocus();
+        const int index = form.ActionComboBox->findText("系统初始化");
+        QVERIFY(index > 0);
+        form.ActionComboBox->setCurrentIndex(index);
+        emit form.ActionComboBox->activated(index);
+        QCOMPARE(form.StringGrid1->cell(4, 1), "收支记录");
+        int listed = 0;
+        for (int r = 1; r < form.StringGrid1->rowCount() && !form.StringGrid1->cell(3, r).isEmpty(); ++r, ++listed)
+            QCOMPARE(form.StringGrid1->cell(3, r), "系统初始化");
+        QCOMPARE(form.CountLabel->text(), QString("共 %1 条").arg(listed));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
     }
 
     void proposedBackupName()

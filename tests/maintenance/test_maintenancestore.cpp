@@ -1,6 +1,7 @@
 // Data routines of system maintenance on a temporary database.
 
 #include "AuditLog.h"
+#include "AuditLogStore.h"
 #include "AutoBackup.h"
 #include "BackupStore.h"
 #include "ClearDataStore.h"
@@ -291,6 +292,42 @@ private slots:
         const QString before = Dump(t.db);
         QVERIFY_THROWS_EXCEPTION(DbError, InitSYS(t.db, {InitGroup::XS, InitGroup::SP, InitGroup::KH, InitGroup::User}));
         QCOMPARE(Dump(t.db), before);
+    }
+
+    // The entries of a range of days (the last day whole) and of one action, newest first.
+    void auditRows_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("objects");
+        QTest::newRow("one day, all") << QDate(2024, 5, 2) << QDate(2024, 5, 2) << "全部" << QStringList{"c", "b"};
+        QTest::newRow("whole range") << QDate(2024, 5, 1) << QDate(2024, 5, 3) << "" << QStringList{"d", "c", "b", "a"};
+        QTest::newRow("one action") << QDate(2024, 5, 1) << QDate(2024, 5, 3) << "删除用户" << QStringList{"d", "b"};
+        QTest::newRow("no such action") << QDate(2024, 5, 1) << QDate(2024, 5, 3) << "x' or '1'='1" << QStringList{};
+        QTest::newRow("backward range") << QDate(2024, 5, 3) << QDate(2024, 5, 1) << "" << QStringList{};
+    }
+    void auditRows()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QString, action);
+        QFETCH(QStringList, objects);
+        TestDb t;
+        const auto add = [&](const char* time, const char* what, const char* object) {
+            t.db.exec("insert into Log_Audit(at_time,operator,action,object) values(:t,'系统管理员',:a,:o)",
+                      {{":t", time}, {":a", QString::fromUtf8(what)}, {":o", object}});
+        };
+        add("2024-05-01 23:59:59", "系统初始化", "a");
+        add("2024-05-02 00:00:00", "删除用户", "b");
+        add("2024-05-02 23:59:59", "修改用户", "c");
+        add("2024-05-03 08:00:00", "删除用户", "d");
+        const RowSet rows = AuditRows(t.db, from, to, action);
+        QStringList listed;
+        for (int r = 0; r < rows.rowCount(); ++r)
+            listed << rows.value(r, "object").toString();
+        QCOMPARE(listed, objects);
+        QCOMPARE(AuditActions(t.db), (QStringList{"删除用户", "系统初始化", "修改用户"}));
     }
 
     void clearTableRefusesOtherNames()

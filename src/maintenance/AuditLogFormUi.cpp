@@ -1,0 +1,57 @@
+// Layout of the operation log window.
+#include "AuditLogForm.h"
+
+#include "DateRangePresets.h"
+#include "StringGrid.h"
+#include "WindowParts.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+void TAuditLogForm::setupUi()
+{
+    setObjectName(QStringLiteral("AuditLogForm"));
+    setWindowTitle(QStringLiteral("操作日志"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+
+    const auto picker = [this](const char* name) {
+        auto* p = Named(new QDateEdit(this), name);
+        p->setCalendarPopup(true);
+        p->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        return p;
+    };
+    DateTimePicker1 = picker("DateTimePicker1");
+    DateTimePicker2 = picker("DateTimePicker2");
+    Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "Presets");
+    ActionComboBox = Named(new QComboBox(this), "ActionComboBox");
+    ActionComboBox->setMinimumWidth(130);
+    CXButton = MakeButton(this, "CXButton", QStringLiteral("查询"));
+    CXButton->setDefault(true);
+    EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("起始日期"), this));
+    bar->addWidget(DateTimePicker1);
+    bar->addWidget(new QLabel(QStringLiteral("截止日期"), this));
+    bar->addWidget(DateTimePicker2);
+    bar->addWidget(new QLabel(QStringLiteral("操作"), this));
+    bar->addWidget(ActionComboBox);
+    bar->addWidget(CXButton);
+    bar->addStretch(1);
+    bar->addLayout(ButtonRow({EscButton}));
+
+    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    CountLabel = Named(new QLabel(this), "CountLabel");
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(10, 10, 10, 10);
+    top->addLayout(bar);
+    top->addWidget(Presets);
+    top->addWidget(StringGrid1, 1);
+    top->addWidget(CountLabel);
+    resize(1000, 540);
+}
