@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "DaoHangForm.h"
 #include "HelpForm.h"
+#include "ProgramDir.h"
 #include "GuardedConnect.h"
 
 #include <QCoreApplication>
@@ -178,7 +179,7 @@ void TMainForm::N38Click()
 // The user guide in the program's own help window (one window, brought forward when open).
 void TMainForm::N49Click()
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(HelpFileName));
+    const QString path = ProgramFile(QLatin1String(HelpFileName));
     if (!QFileInfo::exists(path)) {
         m_ctx.prompts->message(this, QStringLiteral("找不到帮助文件 %1。").arg(QDir::toNativeSeparators(path)));
         return;

@@ -134,15 +134,18 @@ private slots:
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("hasDatabase");
         QTest::addColumn<bool>("userFolder");
-        QTest::newRow("writable") << true << false << false;
-        QTest::newRow("read-only, no database") << false << false << true;
-        QTest::newRow("read-only with database") << false << true << false;
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("writable") << true << false << false << false;
+        QTest::newRow("read-only, no database") << false << false << true << false;
+        QTest::newRow("read-only with database") << false << true << false << false;
+        QTest::newRow("installed, writable (root)") << true << false << true << true;
     }
     void choosesProgramFolder()
     {
         QFETCH(bool, writable);
         QFETCH(bool, hasDatabase);
         QFETCH(bool, userFolder);
+        QFETCH(bool, installed);
         QTemporaryDir app;
         QTemporaryDir user;
         if (hasDatabase) {
@@ -150,7 +153,8 @@ private slots:
             QFile f(app.filePath(QStringLiteral("DATA/DB.data")));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        QCOMPARE(ChooseProgramDir(app.path(), writable, user.path()), (userFolder ? user.path() : app.path()) + u'/');
+        QCOMPARE(ChooseProgramDir(app.path(), writable, user.path(), installed),
+                 (userFolder ? user.path() : app.path()) + u'/');
     }
 
     // Settings are read afresh on every InitSystem: a change made meanwhile takes effect.
