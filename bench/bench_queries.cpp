@@ -1,0 +1,111 @@
+// The query windows on the ten-year shop named by $QL_BENCH_DB (bench/run-all): each window
+// opened with its default view, the sales query listing one month, the stock query listing every
+// goods item, and the stock card of the goods item with the most movements. Nothing is written,
+// so the file is used as it is.
+
+#include "AppContext.h"
+#include "CX_CaiGouForm.h"
+#include "CX_KuCunForm.h"
+#include "CX_SZForm.h"
+#include "CX_XiaoShouForm.h"
+#include "CX_YGYJForm.h"
+#include "DocumentQueryPage.h"
+#include "StockCardForm.h"
+#include "StringGrid.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<AppContext> Context;
+
+template <class Form>
+void OpenWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Form form(*Context);
+        benchmark::DoNotOptimize(&form);
+    }
+}
+
+// The last month of the shop listed on the sales query's first page, with the lines of its last
+// document.
+void SalesMonth(benchmark::State& state)
+{
+    TCX_XiaoShouForm form(*Context);
+    DocumentQueryPage* page = form.TabSheet1;
+    const QDate last = QDate::fromString(
+        Context->DM.db().scalar(QStringLiteral("select max(in_date) from Log_XiaoShouDan")).toString(), Qt::ISODate);
+    page->From->setDate(QDate(last.year(), last.month(), 1));
+    page->To->setDate(last);
+    for (auto _ : state)
+        page->Query(false);
+    state.counters["documents"] = page->List->rowCount() - 1;
+}
+
+void StockList(benchmark::State& state)
+{
+    int rows = 0;
+    for (auto _ : state) {
+        TCX_KuCunForm form(*Context);
+        rows = form.StringGrid1->rowCount() - 1;
+    }
+    state.counters["goods items"] = rows;
+}
+
+// The goods item with the most sales and purchase lines.
+void StockCard(benchmark::State& state)
+{
+    QSqlQuery q = Context->DM.db().exec(QStringLiteral(
+        "select PinPai,chanpin,guige,count(*) from (select PinPai,chanpin,guige from Log_XiaoShou "
+        "union all select PinPai,chanpin,guige from Log_CaiGou) group by PinPai,chanpin,guige "
+        "order by count(*) desc limit 1"));
+    q.next();
+    const GoodsKey goods{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
+    int rows = 0;
+    for (auto _ : state) {
+        TStockCardForm form(*Context, goods);
+        rows = form.StringGrid1->rowCount() - 1;
+    }
+    state.counters["movements"] = q.value(3).toInt();
+    state.counters["rows"] = rows;
+}
+
+BENCHMARK(OpenWindow<TCX_XiaoShouForm>)->Name("open sales query")->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenWindow<TCX_CaiGouForm>)->Name("open purchase query")->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenWindow<TCX_SZForm>)->Name("open income and expense query")->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenWindow<TCX_YGYJForm>)->Name("open employee performance")->Unit(benchmark::kMillisecond);
+BENCHMARK(StockList)->Name("open stock query (every goods item)")->Unit(benchmark::kMillisecond);
+BENCHMARK(SalesMonth)->Name("sales query, one month")->Unit(benchmark::kMillisecond);
+BENCHMARK(StockCard)->Name("stock card, busiest goods item")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString shop = qEnvironmentVariable("QL_BENCH_DB");
+    if (shop.isEmpty() || !QFile::exists(shop)) {
+        std::fprintf(stderr, "set QL_BENCH_DB to the ten-year shop (bench/run-all writes it)\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("Data"));
+    QFile::link(QFileInfo(shop).absoluteFilePath(), dir.filePath(QStringLiteral("Data/db.data")));
+    Context = std::make_unique<AppContext>(dir.path() + u'/');
+    if (!Context->DM.ConnectDB())
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    Context.reset();
+    return 0;
+}
