@@ -26,6 +26,7 @@ ReportLayout EmployeeListLayout();
 ReportLayout IncomeExpenseListLayout();
 ReportLayout MonthlyClosingLayout();
 ReportLayout ReceiptLayout();
+ReportLayout StatementLayout();
 
 // Summary of the profit reports: cost, amount, profit and margin.
 LayoutBand ProfitTotals();

@@ -69,3 +69,19 @@ RowSet PrepareBB_YGYJ(Database& db, const QString& yewuyuan, const QDate& from,
 // supplier other than "所有" (and not empty) keeps that one's documents.
 ReportData PrepareBB_XSYSK(Database& db, const QString& KeHu);
 ReportData PrepareBB_CGYFK(Database& db, const QString& GYS);
+
+// The statement of one customer: every open sales document of the customer in date order, each
+// followed by its receipts. Columns in_date, dh, ZY (摘要: "销售", "退货" or "收款"), jinE (the
+// document's amount; empty on a receipt), SK (received: on a document row what was received when
+// it was saved, empty when nothing; on a receipt row its amount) and YE (the balance after the
+// row, to the cent). After each document's receipts the balance has grown by the document's
+// amount owed, so the last balance is what the customer owes on all of them.
+RowSet PrepareBB_KHDZD(Database& db, const QString& KeHu);
+
+// Totals of a statement: the amounts, the receipts and the last balance, each to the cent.
+struct StatementTotals {
+    double jinE = 0;
+    double SK = 0;
+    double YE = 0;
+};
+StatementTotals TotalsOfStatement(const RowSet& statement);

@@ -32,6 +32,7 @@ constexpr FormEntry Forms[] = {
     {ReportForm::CXSZ, IncomeExpenseListLayout},
     {ReportForm::JieQun, MonthlyClosingLayout},
     {ReportForm::XSXP, ReceiptLayout},
+    {ReportForm::KHDZD, StatementLayout},
 };
 
 }  // namespace

@@ -5,7 +5,8 @@
 
 #include <QVector>
 
-// The report forms of the system: the nineteen forms and the receipt slip.
+// The report forms of the system: the nineteen forms, the receipt slip and the customer's
+// statement.
 enum class ReportForm {
     XSDJ,        // sales or sales-return document
     CGDJ,        // purchase or purchase-return document
@@ -26,7 +27,8 @@ enum class ReportForm {
     CXYG,        // employee list
     CXSZ,        // income and expense list
     JieQun,      // monthly closing rows
-    XSXP         // receipt slip of a sale or sales return on a till roll
+    XSXP,        // receipt slip of a sale or sales return on a till roll
+    KHDZD        // statement of one customer: open documents, receipts, balance
 };
 
 QVector<ReportForm> AllReportForms();

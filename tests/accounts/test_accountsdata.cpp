@@ -1,6 +1,8 @@
 #include "AccountsFixture.h"
 #include "AccountsStore.h"
 #include "AuditLog.h"
+#include "NumberText.h"
+#include "ReportData.h"
 #include "ShouZhiStore.h"
 #include "TestDb.h"
 
@@ -75,6 +77,58 @@ private slots:
             QCOMPARE(HistoryRows(t.db, side, DH), 0);
             QVERIFY(OwingParties(t.db, side).isEmpty());
         }
+    }
+
+    void statement_data()
+    {
+        QTest::addColumn<QString>("customer");
+        QTest::addColumn<QStringList>("rows");  // date dh kind amount received balance
+        QTest::addColumn<QStringList>("totals");
+        QTest::newRow("documents, part receipts, an overpaid one and a return")
+            << Zhou()
+            << QStringList{"2024-04-01 xs240401001 销售 1000 200 800", "2024-04-05 xs240401001 收款  300 500",
+                           "2024-04-02 xs240402001 销售 500.5  1000.5", "2024-04-06 xs240402001 收款  600.5 400",
+                           "2024-04-03 xt240403001 退货 -300  100"}
+            << QStringList{"1200.5", "1100.5", "100"};
+        QTest::newRow("one document") << Hotel() << QStringList{"2024-04-01 xs240401002 销售 50  50"}
+                                      << QStringList{"50", "0", "50"};
+        QTest::newRow("nothing open") << QStringLiteral("张建国") << QStringList{} << QStringList{"0", "0", "0"};
+    }
+
+    // The statement worked by hand: each open document (by date) with its receipts under it, what
+    // was received when it was saved, the running balance ending on the amount owed in total.
+    void statement()
+    {
+        QFETCH(QString, customer);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, totals);
+        const AccountSide s = AccountSide::Receivable;
+        TestDb t;
+        AddOpenDocument(t.db, s, "xs240401001", Zhou(), 800, {2024, 4, 1}, 1000);  // 200 received when saved
+        AddOpenDocument(t.db, s, "xt240403001", Zhou(), -300, {2024, 4, 3});       // entered before the next
+        AddOpenDocument(t.db, s, "xs240402001", Zhou(), 500.5, {2024, 4, 2});
+        AddOpenDocument(t.db, s, "xs240404001", Zhou(), 0, {2024, 4, 4}, 200);      // settled
+        AddOpenDocument(t.db, s, "xs240401002", Hotel(), 50, {2024, 4, 1});
+        AddOpenDocument(t.db, s, "xs240301001", QStringLiteral("张建国"), 70, {2024, 3, 1});
+        RecordPartPayment(t.db, s, "xs240401001", 800, 300, {2024, 4, 5});
+        RecordPartPayment(t.db, s, "xs240402001", 500.5, 600.5, {2024, 4, 6});  // overpaid: owed -100
+        RecordPartPayment(t.db, s, "xs240301001", 70, 70, {2024, 3, 9});        // settled
+
+        const RowSet statement = PrepareBB_KHDZD(t.db, customer);
+        QStringList shown;
+        for (const QVector<QVariant>& r : statement.rows) {
+            QStringList cells;
+            for (const QVariant& v : r)
+                cells << (v.isNull() ? QString() : v.typeId() == QMetaType::Double ? FormatGeneral(v.toDouble()) : v.toString());
+            shown << cells.join(' ');
+        }
+        QCOMPARE(shown, rows);
+        const StatementTotals sum = TotalsOfStatement(statement);
+        QCOMPARE((QStringList{FormatGeneral(sum.jinE), FormatGeneral(sum.SK), FormatGeneral(sum.YE)}), totals);
+        double owed = 0;
+        for (const QVector<QVariant>& d : OpenDocuments(t.db, s, customer).rows)
+            owed += d[5].toDouble();
+        QCOMPARE(sum.YE, owed);
     }
 
     // Every receipt, payment and write-off is in the audit log with its operator, the document,

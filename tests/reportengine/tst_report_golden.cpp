@@ -1,4 +1,4 @@
-// Text renderings of the nineteen report forms over the report fixture database, kept as golden
+// Text renderings of the report forms over the report fixture database, kept as golden
 // files under golden/. A layout change shows up as a readable diff.
 // Regenerate: QL_UPDATE_GOLDEN=1 ./tst_report_golden
 // Look at the pages: QL_REPORT_PNG_DIR=/some/folder ./tst_report_golden (one PNG per page).
@@ -25,6 +25,7 @@ struct GoldenCase {
     std::function<ReportData(Database&)> data;
     Labels labels;
     QString memo;
+    int rollWidth = 0;  // the receipt slip: the roll it is printed on (mm); 0 for the form's own page
 };
 
 const QString Company = QStringLiteral("晴岚家电商行");
@@ -73,6 +74,23 @@ void FillTotals(Labels& labels, const RowSet& rows)
             *it = FormatGeneral(amount == 0 ? 100 : RoundFloat(2, Sum(rows, "LR") / amount * 100)) + " %";
         }
     }
+}
+
+// The receipt slip of a sale of two lines, partly paid, on a roll of the given width.
+GoldenCase ReceiptCase(int rollWidth)
+{
+    return {ReportForm::XSXP, [](Database& db) { return Single(PrepareBB_XSDJ(db, "xs240310001", ForwardKind)); },
+            {{"TitleQRLabel", Company}, {"SlipQRLabel", "销售小票"}, {"DHQRLabel", "xs240310001"},
+             {"DateQRLabel", "2024-03-10"}, {"SumSLCaptionQRLabel", "合计数量:"}, {"SumSLQRLabel", "#shuliang"},
+             {"SumJECaptionQRLabel", "合计金额:"}, {"SumJEQRLabel", "#jinE"}, {"SSCaptionQRLabel", "实收金额:"},
+             {"SSQRLabel", "2000"}, {"BalanceCaptionQRLabel", "欠款:"}, {"BalanceQRLabel", "4000"}},
+            {}, rollWidth};
+}
+
+QString CaseName(const GoldenCase& c)
+{
+    const QString form = ReportFormLayout(c.form).name;
+    return c.rollWidth ? QStringLiteral("%1-%2mm").arg(form).arg(c.rollWidth) : form;
 }
 
 QVector<GoldenCase> Cases()
@@ -141,6 +159,13 @@ QVector<GoldenCase> Cases()
                                  "Other_ZC,BenQiLR from Log_JieQun order by JQM");
          },
          {{"TitleQRLabel", "2024年1月 至 2024年3月 结存数据"}, {"SUMSRQRLabel", "=Other_SR"}, {"SUMZCQRLabel", "=Other_ZC"}}, {}},
+        {ReportForm::KHDZD, [](Database& db) { return Single(PrepareBB_KHDZD(db, "老周's电器行")); },
+         {{"TitleQRLabel", Company + "客户对账单"}, {"QYAddressQRLabel", "济南市历下区经十路100号"},
+          {"QYPhoneQRLabel", "0531-88886666"}, {"KHQRLabel", "老周's电器行"}, {"PhoneQRLabel", "15900002468"},
+          {"AddressQRLabel", "城西区经七路9号"}, {"DateQRLabel", Today}, {"SumJEQRLabel", "=jinE"},
+          {"SumSKQRLabel", "=SK"}, {"SumQKQRLabel", "3000 元"}}, {}},
+        ReceiptCase(80),
+        ReceiptCase(58),
     };
 }
 
@@ -159,7 +184,7 @@ private slots:
         QTest::addColumn<int>("index");
         const QVector<GoldenCase> cases = Cases();
         for (int i = 0; i < cases.size(); ++i)
-            QTest::newRow(qPrintable(ReportFormLayout(cases[i].form).name)) << i;
+            QTest::newRow(qPrintable(CaseName(cases[i]))) << i;
     }
 
     void layouts()
@@ -169,23 +194,26 @@ private slots:
         ReportFixture fixture;
         const ReportLayout& layout = ReportFormLayout(c.form);
         BandedReport report(layout);
+        const ReportData data = c.data(fixture.db);
+        if (c.rollWidth)
+            report.setPageSetup(ReceiptPageSetup(c.rollWidth, data.master.rowCount()));
         if (!c.memo.isEmpty())
             report.setMemoLines(QString::fromLatin1(ProfileMemo), MemoLines(c.memo));
-        const ReportData data = c.data(fixture.db);
         Labels labels = c.labels;
         FillTotals(labels, data.master);
         for (auto it = labels.cbegin(); it != labels.cend(); ++it)
             report.setLabel(it.key(), it.value());
         const PageModel model = report.layOut(data);
+        const QString name = CaseName(c);
         const QString text = layout.name + "\n" + DescribePages(model);
 
         if (const QString dir = qEnvironmentVariable("QL_REPORT_PNG_DIR"); !dir.isEmpty()) {
             QDir().mkpath(dir);
             for (int p = 0; p < model.pageCount(); ++p)
-                QVERIFY(RenderPageImage(model, p).save(QStringLiteral("%1/%2-%3.png").arg(dir, layout.name).arg(p + 1)));
+                QVERIFY(RenderPageImage(model, p).save(QStringLiteral("%1/%2-%3.png").arg(dir, name).arg(p + 1)));
         }
 
-        QFile file(GoldenPath(layout.name));
+        QFile file(GoldenPath(name));
         if (qEnvironmentVariableIsSet("QL_UPDATE_GOLDEN")) {
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(text.toUtf8());

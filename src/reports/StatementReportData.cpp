@@ -1,0 +1,75 @@
+// Report data of a customer's statement: open documents, their receipts and the running balance.
+
+#include "NumberText.h"
+#include "ReportData.h"
+
+#include <QHash>
+
+namespace {
+
+const QString ReturnPrefix = QStringLiteral("xt");
+
+QVariant MoneyOrEmpty(double x)
+{
+    return x == 0 ? QVariant() : QVariant(x);
+}
+
+}  // namespace
+
+RowSet PrepareBB_KHDZD(Database& db, const QString& KeHu)
+{
+    const SqlParams params{{QStringLiteral(":kh"), KeHu}};
+    const RowSet documents = SelectRows(
+        db,
+        QStringLiteral("select dh,in_date,jinE,QK from Log_XiaoShouDan where KeHu=:kh and QK<>0 order by in_date,autoid"),
+        params);
+    const RowSet receipts = SelectRows(db,
+                                       QStringLiteral("select s.dh,s.in_date,s.JinE from Log_SKGuoCheng s "
+                                                      "join Log_XiaoShouDan a on a.dh=s.dh "
+                                                      "where a.KeHu=:kh and a.QK<>0 order by s.in_date,s.autoid"),
+                                       params);
+    QHash<QString, QVector<int>> receiptsOf;
+    for (int r = 0; r < receipts.rowCount(); ++r)
+        receiptsOf[receipts.rows[r][0].toString().toLower()].append(r);
+
+    RowSet statement;
+    statement.columns = {QStringLiteral("in_date"), QStringLiteral("dh"), QStringLiteral("ZY"),
+                         QStringLiteral("jinE"), QStringLiteral("SK"), QStringLiteral("YE")};
+    double balance = 0;
+    for (const QVector<QVariant>& d : documents.rows) {
+        const QString dh = d[0].toString();
+        const double amount = d[2].toDouble();
+        const double owed = d[3].toDouble();
+        const QVector<int> own = receiptsOf.value(dh.toLower());
+        double receivedLater = 0;
+        for (int r : own)
+            receivedLater += receipts.rows[r][2].toDouble();
+        // What was received when the document was saved is what its amount and receipts leave
+        // beside the amount still owed.
+        const double receivedAtSale = RoundFloat(2, amount - owed - receivedLater);
+        balance = RoundFloat(2, balance + amount - receivedAtSale);
+        const QString kind = dh.startsWith(ReturnPrefix, Qt::CaseInsensitive) ? QStringLiteral("退货")
+                                                                             : QStringLiteral("销售");
+        statement.rows.append({d[1], dh, kind, amount, MoneyOrEmpty(receivedAtSale), balance});
+        for (int r : own) {
+            const double received = receipts.rows[r][2].toDouble();
+            balance = RoundFloat(2, balance - received);
+            statement.rows.append({receipts.rows[r][1], dh, QStringLiteral("收款"), QVariant(), received, balance});
+        }
+    }
+    return statement;
+}
+
+StatementTotals TotalsOfStatement(const RowSet& statement)
+{
+    StatementTotals t;
+    const int jinE = statement.columnIndex(QStringLiteral("jinE"));
+    const int SK = statement.columnIndex(QStringLiteral("SK"));
+    const int YE = statement.columnIndex(QStringLiteral("YE"));
+    for (const QVector<QVariant>& row : statement.rows) {
+        t.jinE = RoundFloat(2, t.jinE + row[jinE].toDouble());
+        t.SK = RoundFloat(2, t.SK + row[SK].toDouble());
+        t.YE = row[YE].toDouble();
+    }
+    return t;
+}
