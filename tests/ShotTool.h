@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QWidget>
@@ -20,14 +21,20 @@ inline QDir& ShotFolder()
     return folder;
 }
 
-// Shows the window, saves its picture as name in the folder and prints the path.
-inline void Shot(QWidget& window, const char* name)
+// Saves a picture (a window's, a rendered page) as name in the folder and prints the path.
+inline void SavePicture(const QImage& picture, const QString& name)
+{
+    const QString path = ShotFolder().filePath(name);
+    picture.save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+// Shows the window and saves its picture as name in the folder.
+inline void Shot(QWidget& window, const QString& name)
 {
     window.show();
     QCoreApplication::processEvents();
-    const QString path = ShotFolder().filePath(QLatin1String(name));
-    window.grab().save(path);
-    QTextStream(stdout) << path << Qt::endl;
+    SavePicture(window.grab().toImage(), name);
 }
 
 // A tool's start: the folder from its argument, then a new database with the demonstration data.

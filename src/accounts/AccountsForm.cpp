@@ -5,6 +5,7 @@
 #include "AppContext.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
+#include "KeHuStore.h"
 #include "NumberText.h"
 #include "PartPaymentDialogs.h"
 #include "PrintReport.h"
@@ -36,6 +37,7 @@ TAccountsForm::TAccountsForm(AppContext& context, AccountSide side, QWidget* par
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::PrintButtonClick);
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::BrowseButtonClick);
     GuardedConnect(ZLButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::ZLButtonClick);
+    GuardedConnect(DZDButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::DZDButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
     GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid1Click);
     GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid2Click);
@@ -65,6 +67,7 @@ void TAccountsForm::ListDocuments(const QString& party)
     const QSignalBlocker quiet(StringGrid2);
     FillGrid(*StringGrid2, OpenDocuments(m_ctx.db(), m_side, party), TextsOf(m_side).documentColumns);
     StringGrid2->setRow(1);
+    DZDButton->setEnabled(m_side == AccountSide::Receivable && !party.isEmpty() && party != AllParties());
 }
 
 void TAccountsForm::ShowLines(const QString& dh)
@@ -167,4 +170,36 @@ void TAccountsForm::ZLButtonClick()
 {
     TZhangLingForm ageing(m_ctx, m_side, this);
     ageing.exec();
+}
+
+void TAccountsForm::DZDButtonClick()
+{
+    const QString customer = selectedParty();
+    if (!DZDButton->isEnabled() || customer.isEmpty() || customer == AllParties())
+        return;
+    // The customer's phone and address from the customer list; a customer no longer listed
+    // there keeps those of the newest open document.
+    TKeHu k = GetKeHu(m_ctx.db(), customer);
+    const int last = StringGrid2->rowCount() - 1;
+    if (k.KeHu.isEmpty()) {
+        k.phone = StringGrid2->cell(8, last);
+        k.address = StringGrid2->cell(9, last);
+    }
+    const RowSet statement = PrepareBB_KHDZD(m_ctx.db(), customer);
+    const StatementTotals totals = TotalsOfStatement(statement);
+    const TGsInfo& gs = m_ctx.GsInfo;
+    ReportRequest r;
+    r.form = ReportForm::KHDZD;
+    r.prepare = [&statement] { return ReportData{statement, {}}; };
+    r.labels = {{QStringLiteral("TitleQRLabel"), gs.GSName + QStringLiteral("客户对账单")},
+                {QStringLiteral("QYAddressQRLabel"), gs.GSAddress},
+                {QStringLiteral("QYPhoneQRLabel"), gs.GSPhone},
+                {QStringLiteral("KHQRLabel"), customer},
+                {QStringLiteral("PhoneQRLabel"), k.phone},
+                {QStringLiteral("AddressQRLabel"), k.address},
+                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("SumJEQRLabel"), YuanText(totals.jinE)},
+                {QStringLiteral("SumSKQRLabel"), YuanText(totals.SK)},
+                {QStringLiteral("SumQKQRLabel"), YuanText(totals.YE)}};
+    PrintReport(m_ctx, this, !statement.isEmpty(), r, ReportOutput::Preview);
 }

@@ -27,6 +27,7 @@ public:
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;
     QPushButton* ZLButton = nullptr;     // 账龄分析
+    QPushButton* DZDButton = nullptr;    // 对账单 (receivables only): the selected customer's statement
     QPushButton* EscButton = nullptr;
     StringGrid* StringGrid1 = nullptr;  // customers (suppliers)
     StringGrid* StringGrid2 = nullptr;  // open documents
@@ -40,6 +41,7 @@ public:
     void PrintButtonClick();
     void BrowseButtonClick();
     void ZLButtonClick();
+    void DZDButtonClick();
     void StringGrid1Click();
     void StringGrid2Click();
 

@@ -44,9 +44,11 @@ void TAccountsForm::setupUi()
     PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
     BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
     ZLButton = MakeButton(this, "ZLButton", QStringLiteral("账龄分析"));
+    DZDButton = MakeButton(this, "DZDButton", QStringLiteral("对账单"));
+    DZDButton->setVisible(m_side == AccountSide::Receivable);
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
     auto* bar = new QHBoxLayout;
-    for (QPushButton* b : {HXButton, CJButton, GCButton, PrintButton, BrowseButton, ZLButton, EscButton})
+    for (QPushButton* b : {HXButton, CJButton, GCButton, PrintButton, BrowseButton, ZLButton, DZDButton, EscButton})
         bar->addWidget(b);
     bar->addStretch();
 

@@ -4,6 +4,7 @@
 #include "AccountsStore.h"
 #include "AppContext.h"
 #include "GridColumns.h"
+#include "GridList.h"
 #include "GuardedConnect.h"
 #include "StringGrid.h"
 
@@ -14,8 +15,26 @@ TZhangLingForm::TZhangLingForm(AppContext& context, AccountSide side, QWidget* p
     : QDialog(parent), m_ctx(context), m_side(side)
 {
     setupUi();
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TZhangLingForm::PrintButtonClick);
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TZhangLingForm::BrowseButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
-    FillGrid(*StringGrid1, Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), m_side, QDate::currentDate()),
-             TextsOf(m_side).ageingColumns);
+    m_rows = Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), m_side, QDate::currentDate());
+    FillGrid(*StringGrid1, m_rows, TextsOf(m_side).ageingColumns);
     StringGrid1->setRow(1);
+}
+
+void TZhangLingForm::PrintList(bool print)
+{
+    PrintGridList(m_ctx, this, windowTitle(), m_rows, TextsOf(m_side).ageingColumns,
+                  print ? ReportOutput::Print : ReportOutput::Preview);
+}
+
+void TZhangLingForm::PrintButtonClick()
+{
+    PrintList(true);
+}
+
+void TZhangLingForm::BrowseButtonClick()
+{
+    PrintList(false);
 }

@@ -21,11 +21,13 @@ void TZhangLingForm::setupUi()
     SetGridColumns(*StringGrid1, texts.ageingColumns);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
+    PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
+    BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
     EscButton = MakeButton(this, "EscButton", QStringLiteral("返回"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
     top->addWidget(StringGrid1, 1);
-    top->addLayout(ButtonRow({EscButton}));
+    top->addLayout(ButtonRow({PrintButton, BrowseButton, EscButton}));
     resize(640, 420);
 }

@@ -70,7 +70,7 @@ void TBase_CGDJForm::Label11Click()
         TGongYingShangForm form(m_ctx, this);
         form.exec();
     }
-    FillGYSCombo(m_ctx.db(), *GYSComboBox);
+    refillPartners([this] { FillGYSCombo(m_ctx.db(), *GYSComboBox); });
 }
 
 bool TBase_CGDJForm::SaveCaiGouDan()

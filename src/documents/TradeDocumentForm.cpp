@@ -97,6 +97,19 @@ void TradeDocumentForm::clearHeader()
     RemarkEdit->clear();
 }
 
+void TradeDocumentForm::refillPartners(const std::function<void()>& fill)
+{
+    QStringList before;
+    for (int i = 0; i < partnerBox->count(); ++i)
+        before << partnerBox->itemText(i);
+    fill();
+    for (int i = 0; i < partnerBox->count(); ++i)
+        if (!before.contains(partnerBox->itemText(i))) {
+            partnerBox->setCurrentIndex(i);  // the edit text follows, and with it phone and address
+            return;
+        }
+}
+
 void TradeDocumentForm::SetDanState(std::uint8_t state)
 {
     m_state = state;

@@ -131,6 +131,9 @@ protected:
     virtual QList<QWidget*> stateOneControls() const;           // enabled in state 1 only
     virtual QList<QWidget*> stateTwoControls() const;           // enabled in state 2 only
     virtual void clearHeader();
+    // After the customer (supplier) window: fill fills the list again; a name that was added there
+    // is chosen, with its phone and address; otherwise the box is left empty.
+    void refillPartners(const std::function<void()>& fill);
 
     // Checks shared by both save sequences, in the documented order. Each shows its message,
     // focuses its field and returns false when the document cannot be saved.

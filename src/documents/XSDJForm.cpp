@@ -104,7 +104,7 @@ void TBase_XSDJForm::Label12Click()
         TKeHuForm form(m_ctx, this);
         form.exec();
     }
-    FillKeHuCombo(m_ctx.db(), *KHComboBox);
+    refillPartners([this] { FillKeHuCombo(m_ctx.db(), *KHComboBox); });
 }
 
 bool TBase_XSDJForm::SaveXiaoShouDan()

@@ -1,8 +1,8 @@
 // Screenshots of the accounts windows, drawn offscreen on a temporary program folder with the
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen accounts_shots DIR
-// writes receivables.png, receivables-customer.png, receivables-preview.png, receivables-ageing.png, receipt.png, receipt-history.png,
-// payables.png, payment.png, payment-history.png, items.png and entry.png into DIR.
+// writes receivables.png, receivables-customer.png, receivables-preview.png, receivables-statement.png,
+// receivables-ageing.png, receivables-ageing-preview.png, receipt.png, receipt-history.png, payables.png, payment.png, payment-history.png, items.png and entry.png into DIR.
 
 #include "AccountsForm.h"
 #include "../ShotTool.h"
@@ -53,8 +53,8 @@ void AccountShots(AppContext& context, TAccountsForm& form, const char* window, 
     Shot(past, history);
 }
 
-// The preview of the window's list as "打印预览" shows it.
-void PreviewShot(TAccountsForm& form, const char* name)
+// The preview the button opens.
+void PreviewShot(QPushButton* button, const char* name)
 {
     QTimer::singleShot(0, [name] {
         if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
@@ -63,7 +63,7 @@ void PreviewShot(TAccountsForm& form, const char* name)
             preview->reject();
         }
     });
-    form.BrowseButton->click();
+    button->click();
 }
 
 }  // namespace
@@ -80,9 +80,11 @@ int main(int argc, char* argv[])
         AccountShots(context, form, "receivables.png", "receipt.png", "receipt-history.png");
         form.StringGrid1->setRow(2);
         Shot(form, "receivables-customer.png");
-        PreviewShot(form, "receivables-preview.png");
+        PreviewShot(form.BrowseButton, "receivables-preview.png");
+        PreviewShot(form.DZDButton, "receivables-statement.png");
         TZhangLingForm ageing(context, AccountSide::Receivable, &form);
         Shot(ageing, "receivables-ageing.png");
+        PreviewShot(ageing.BrowseButton, "receivables-ageing-preview.png");
     }
     {
         TCGYFKForm form(context);

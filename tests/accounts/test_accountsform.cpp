@@ -3,6 +3,7 @@
 #include "AccountsFixture.h"
 #include "AccountsForm.h"
 #include "AccountsStore.h"
+#include "KeHuStore.h"
 #include "PartPaymentDialogs.h"
 #include "ReportPreviewDialog.h"
 #include "StringGrid.h"
@@ -10,6 +11,8 @@
 #include "app/AppFixture.h"
 
 #include <QDateEdit>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -305,7 +308,8 @@ private slots:
         QCOMPARE(form->QKLabel->text(), QStringLiteral("80 元"));
     }
 
-    // "账龄分析" shows each customer's (supplier's) open amounts by age, and the totals.
+    // "账龄分析" shows each customer's (supplier's) open amounts by age, and the totals, and
+    // previews them.
     void ageing_data() { sides_data(); }
     void ageing()
     {
@@ -317,6 +321,7 @@ private slots:
         AddOpenDocument(app.db(), side, QStringLiteral("d3"), Zhou, -20, today.addDays(-120));
         auto form = Open(app.ctx(), side);
         QVector<QStringList> rows;
+        QStringList printed;
         QVERIFY(WithDialog<TZhangLingForm>(form->ZLButton, [&](TZhangLingForm& d) {
             for (int r = 1; r < d.StringGrid1->rowCount(); ++r) {
                 QStringList row;
@@ -324,10 +329,72 @@ private slots:
                     row << d.StringGrid1->cell(c, r);
                 rows << row;
             }
+            QVERIFY(WithDialog<ReportPreviewDialog>(d.BrowseButton, [&](ReportPreviewDialog& p) {
+                for (const PageText& t : p.model().pages.value(0).texts)
+                    printed << t.text;
+            }));
         }));
         QCOMPARE(rows, (QVector<QStringList>{{Zhou, "100", "0", "0", "-20", "80"},
                                              {Hotel, "0", "40.5", "0", "0", "40.5"},
                                              {"合计", "100", "40.5", "0", "-20", "120.5"}}));
+        // The preview prints the same rows under the window's caption.
+        const QString title = side == AccountSide::Receivable ? QStringLiteral("销售应收款账龄分析")
+                                                              : QStringLiteral("采购应付款账龄分析");
+        for (const QString& shown : {title, QStringLiteral("90天以上"), Hotel, QStringLiteral("合计"), QStringLiteral("120.5")})
+            QVERIFY2(printed.contains(shown), qPrintable(shown));
+    }
+
+    // "对账单" takes one customer: off on "所有"; for a customer, the preview of the statement with
+    // the shop and the customer at the top, each document with its receipts and the balance, from
+    // which the PDF is written.
+    void statement()
+    {
+        AccountsApp app;
+        app.ctx().GsInfo.GSName = QStringLiteral("晴岚家电商行");
+        app.ctx().GsInfo.GSAddress = QStringLiteral("经十路100号");
+        app.ctx().GsInfo.GSPhone = QStringLiteral("0531-88886666");
+        TKeHu k;
+        k.KeHu = Zhou;
+        k.phone = QStringLiteral("15900002468");
+        k.address = QStringLiteral("城西区经七路9号");
+        InsertKeHu(app.db(), k);
+        const AccountSide s = AccountSide::Receivable;
+        AddOpenDocument(app.db(), s, QStringLiteral("xs240401001"), Zhou, 800, {2024, 4, 1}, 1000);
+        AddOpenDocument(app.db(), s, QStringLiteral("xs240402001"), Hotel, 60, {2024, 4, 2});
+        RecordPartPayment(app.db(), s, QStringLiteral("xs240401001"), 800, 300, {2024, 4, 5});
+        auto form = Open(app.ctx(), s);
+        QVERIFY(!form->DZDButton->isEnabled());
+        QVERIFY(!WithDialog<ReportPreviewDialog>(form->DZDButton, [](ReportPreviewDialog&) {}));
+        form->StringGrid1->setRow(int(Column(*form->StringGrid1, 0).indexOf(Zhou)) + 1);
+        QVERIFY(form->DZDButton->isEnabled());
+
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("对账单.pdf"));
+        PageModel printed;
+        QVERIFY(WithDialog<ReportPreviewDialog>(form->DZDButton, [&](ReportPreviewDialog& d) {
+            printed = d.model();
+            QVERIFY(d.exportPdf(pdf));
+        }));
+        QStringList texts;
+        for (const ReportPage& page : printed.pages)
+            for (const PageText& t : page.texts)
+                texts << t.text;
+        for (const QString& shown : {QStringLiteral("晴岚家电商行客户对账单"), QStringLiteral("经十路100号"),
+                                     QStringLiteral("0531-88886666"), Zhou, QStringLiteral("15900002468"),
+                                     QStringLiteral("城西区经七路9号"), QStringLiteral("xs240401001"),
+                                     QStringLiteral("收款"), QStringLiteral("500"), QStringLiteral("500 元")})
+            QVERIFY2(texts.contains(shown), qPrintable(shown));
+        QVERIFY(!texts.contains(QStringLiteral("xs240402001")));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(4), QByteArray("%PDF"));
+        QVERIFY(app.prompts.entries.isEmpty());
+
+        // After a receipt the list is back on "所有" and the button off again.
+        SelectDocument(*form, QStringLiteral("xs240401001"));
+        QVERIFY(Pay(*form, QStringLiteral("100")));
+        QVERIFY(!form->DZDButton->isEnabled());
+        QVERIFY(Open(app.ctx(), AccountSide::Payable)->DZDButton->isHidden());
     }
 
     // A failing statement is shown in the error box and leaves the document as it was.

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -98,4 +99,29 @@ inline QStringList FieldColumn(const PageModel& model, const QString& field)
             if (t.source.compare(field, Qt::CaseInsensitive) == 0)
                 out << t.text;
     return out;
+}
+
+// Clicks the window's link to the customer (supplier) window, adds one there through "添加" (its
+// name put into the edit box nameEdit, with a contact, phone and address) and leaves the window;
+// an empty name adds nothing.
+inline void AddPartnerThroughLink(TradeDocumentForm& w, const char* nameEdit, const QString& name,
+                                  const QString& phone, const QString& address)
+{
+    OnModal([=](QWidget* list) {
+        QVERIFY(list);
+        if (!name.isEmpty()) {
+            OnModal([=](QWidget* editor) {
+                QVERIFY(editor);
+                editor->findChild<QLineEdit*>(QLatin1String(nameEdit))->setText(name);
+                editor->findChild<QLineEdit*>(QStringLiteral("LXREdit"))->setText(QStringLiteral("刘先生"));
+                editor->findChild<QLineEdit*>(QStringLiteral("PhoneEdit"))->setText(phone);
+                editor->findChild<QLineEdit*>(QStringLiteral("AddressEdit"))->setText(address);
+                QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+                QVERIFY(!editor->isVisible() || (static_cast<QDialog*>(editor)->reject(), false));
+            });
+            QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("AddButton")), Qt::LeftButton);
+        }
+        QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("ExitButton")), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.partnerLink, Qt::LeftButton);
 }

@@ -4,10 +4,10 @@
 // Each window in each kind holds a real document of several lines (the sales windows saved, so
 // that their printouts can be shown); the add-item dialogs are shown in each kind, one with the
 // matches of a model number listed, one with a line filled in. The preview of a saved sale, its
-// A4 page and its receipt slip on both roll widths are written too.
+// A4 page and its receipt slip on both roll widths are written too, and the saved purchase and
+// purchase return with their previews and pages.
 
-#include "AppContext.h"
-#include "Application.h"
+#include "../ShotTool.h"
 #include "CGDJAddForm.h"
 #include "CGDJForm.h"
 #include "PagePainter.h"
@@ -16,30 +16,11 @@
 #include "XSDJForm.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 
 namespace {
-
-QDir Out;
-
-void Save(const QImage& picture, const QString& name)
-{
-    const QString path = Out.filePath(name);
-    picture.save(path);
-    QTextStream(stdout) << path << Qt::endl;
-}
-
-void Shot(QWidget& window, const QString& name)
-{
-    window.show();
-    QCoreApplication::processEvents();
-    Save(window.grab().toImage(), name);
-}
 
 struct Line {
     const char* spec;
@@ -73,7 +54,7 @@ PageModel Preview(QPushButton* button, const QString& name)
             model = preview->model();
             preview->resize(900, 760);
             QCoreApplication::processEvents();
-            Save(preview->grab().toImage(), name);
+            SavePicture(preview->grab().toImage(), name);
             preview->reject();
         }
     });
@@ -101,13 +82,10 @@ void GoodsDialog(GoodsLineForm& d, std::uint8_t kind, const QString& find, const
 int main(int argc, char* argv[])
 {
     QingLanApplication app(argc, argv);
-    Out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    Out.mkpath(QStringLiteral("."));
-    QTemporaryDir dir;
-    AppContext ctx(dir.path() + u'/');
-    BoxPrompts prompts;
-    ctx.prompts = &prompts;
-    ctx.InitSystem();
+    ShotProgram program;
+    if (!program.start(app, argc, argv, "shots_documents"))
+        return 1;
+    AppContext& ctx = *program.context;
     ctx.GsInfo.GSName = QStringLiteral("晴岚家电城");
     ctx.GsInfo.GSAddress = QStringLiteral("济南市历下区经十路100号");
     ctx.GsInfo.GSPhone = QStringLiteral("0531-88886666");
@@ -135,11 +113,11 @@ int main(int argc, char* argv[])
         Shot(w, kind == 1 ? QStringLiteral("sale-saved.png") : QStringLiteral("sales-return-saved.png"));
         if (kind == 1) {
             const PageModel page = Preview(w.BrowseButton, QStringLiteral("sale-preview.png"));
-            Save(RenderPageImage(page, 0, 110), QStringLiteral("sale-page.png"));
+            SavePicture(RenderPageImage(page, 0, 110), QStringLiteral("sale-page.png"));
             for (int width : {80, 58}) {
                 ctx.XSDPrintSet.ReceiptWidth = width;
                 const PageModel slip = Preview(w.SlipBrowseButton, QStringLiteral("receipt-preview-%1.png").arg(width));
-                Save(RenderPageImage(slip, 0, 200), QStringLiteral("receipt-%1mm.png").arg(width));
+                SavePicture(RenderPageImage(slip, 0, 200), QStringLiteral("receipt-%1mm.png").arg(width));
             }
         }
     }
@@ -157,6 +135,12 @@ int main(int argc, char* argv[])
             Add(ctx, w, {"KFR-35GW/BC1", 2550, 1});
         }
         Shot(w, kind == 1 ? QStringLiteral("purchase-entering.png") : QStringLiteral("purchase-return-entering.png"));
+        w.NewDButtonClick();
+        Shot(w, kind == 1 ? QStringLiteral("purchase-saved.png") : QStringLiteral("purchase-return-saved.png"));
+        const PageModel page = Preview(w.previewButton, kind == 1 ? QStringLiteral("purchase-preview.png")
+                                                                  : QStringLiteral("purchase-return-preview.png"));
+        SavePicture(RenderPageImage(page, 0, 110),
+                    kind == 1 ? QStringLiteral("purchase-page.png") : QStringLiteral("purchase-return-page.png"));
     }
     {
         TXSDJAddForm d(ctx);

@@ -25,6 +25,26 @@ struct Window {
 class TestCGDJForm : public QObject {
     Q_OBJECT
 private slots:
+    // The link opens the supplier window; a supplier added there is chosen in the refilled list with
+    // its phone and address. Leaving the window without adding one leaves the box empty.
+    void supplierLink()
+    {
+        DocumentFixture f;
+        Window win(f.ctx(), 1);
+        win.w.GYSComboBox->setEditText(QStringLiteral("北辰电器销售公司"));
+        AddPartnerThroughLink(win.w, "GYSEdit", QStringLiteral("青禾电器批发部"), QStringLiteral("0531-81112222"),
+                              QStringLiteral("工业北路88号"));
+        QVERIFY(win.w.GYSComboBox->findText(QStringLiteral("北辰电器销售公司")) >= 0);
+        QCOMPARE(win.w.GYSComboBox->currentText(), QStringLiteral("青禾电器批发部"));
+        QCOMPARE(win.w.PhoneEdit->text(), QStringLiteral("0531-81112222"));
+        QCOMPARE(win.w.AddressEdit->text(), QStringLiteral("工业北路88号"));
+
+        AddPartnerThroughLink(win.w, "GYSEdit", QString(), QString(), QString());
+        QCOMPARE(win.w.GYSComboBox->currentText(), QString());
+        QVERIFY(win.w.GYSComboBox->findText(QStringLiteral("青禾电器批发部")) >= 0);
+        QVERIFY(f.prompts.entries.isEmpty());
+    }
+
     void captionsByKind_data()
     {
         QTest::addColumn<int>("kind");

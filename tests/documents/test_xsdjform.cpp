@@ -35,6 +35,26 @@ struct Window {
 class TestXSDJForm : public QObject {
     Q_OBJECT
 private slots:
+    // The link opens the customer window; a customer added there is chosen in the refilled list with
+    // its phone and address. Leaving the window without adding one leaves the box empty.
+    void customerLink()
+    {
+        DocumentFixture f;
+        Window win(f.ctx(), 1);
+        win.w.KHComboBox->setEditText(QStringLiteral("张建国"));
+        AddPartnerThroughLink(win.w, "KHEdit", QStringLiteral("何晓梅"), QStringLiteral("13700001111"),
+                              QStringLiteral("城东区花园路3号"));
+        QVERIFY(win.w.KHComboBox->findText(QStringLiteral("张建国")) >= 0);
+        QCOMPARE(win.w.KHComboBox->currentText(), QStringLiteral("何晓梅"));
+        QCOMPARE(win.w.KHPhoneEdit->text(), QStringLiteral("13700001111"));
+        QCOMPARE(win.w.KHAddressEdit->text(), QStringLiteral("城东区花园路3号"));
+
+        AddPartnerThroughLink(win.w, "KHEdit", QString(), QString(), QString());
+        QCOMPARE(win.w.KHComboBox->currentText(), QString());
+        QVERIFY(win.w.KHComboBox->findText(QStringLiteral("何晓梅")) >= 0);
+        QVERIFY(f.prompts.entries.isEmpty());
+    }
+
     void captionsByKind_data()
     {
         QTest::addColumn<int>("kind");
