@@ -141,9 +141,12 @@ void TradeDocumentForm::InitDanGrid()
     StringGrid1->setFixedCols(1);
     StringGrid1->setHeader({QString(), QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("型号/规格"),
                             QStringLiteral("单价"), QStringLiteral("数量"), QStringLiteral("金额")});
-    const int widths[GridColumns] = {10, 80, 80, 100, 60, 60, 60};
+    // Wide enough for the long product names and model numbers of the catalogue.
+    const int widths[GridColumns] = {10, 80, 150, 140, 80, 50, 90};
     for (int c = 0; c < GridColumns; ++c)
         StringGrid1->setColWidth(c, widths[c]);
+    StringGrid1->setColumnFormats({GridFormat::Text, GridFormat::Text, GridFormat::Text, GridFormat::Text,
+                                   GridFormat::Number, GridFormat::Integer, GridFormat::Number});
     ClearGrid(*StringGrid1);
 }
 

@@ -78,6 +78,13 @@ void StringGridModel::setDataRows(QVector<QStringList> rows)
     endResetModel();
 }
 
+void StringGridModel::setRightAligned(QVector<bool> right)
+{
+    m_right = std::move(right);
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::TextAlignmentRole});
+}
+
 int StringGridModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : rowCountAll() - 1;
@@ -90,9 +97,14 @@ int StringGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return cell(index.column() + m_fixedCols, index.row() + 1);
+    const int col = index.column() + m_fixedCols;
+    if (role == Qt::TextAlignmentRole)
+        return col < m_right.size() && m_right[col] ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (role != Qt::DisplayRole)
+        return {};
+    return cell(col, index.row() + 1);
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -102,6 +114,15 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal)
         return cell(section + m_fixedCols, 0);
     return m_fixedCols ? cell(0, section + 1) : QVariant();
+}
+
+void StringGrid::setColumnFormats(QVector<GridFormat> formats)
+{
+    QVector<bool> right;
+    for (GridFormat f : formats)
+        right << (f == GridFormat::Integer || f == GridFormat::Money || f == GridFormat::Number);
+    m_model->setRightAligned(std::move(right));
+    m_formats = std::move(formats);
 }
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), m_model(new StringGridModel(this))

@@ -32,6 +32,8 @@ public:
     void setCell(int col, int row, const QString& text);
     // Replaces every data row at once (row 0 stays); an empty list leaves one empty data row.
     void setDataRows(QVector<QStringList> rows);
+    // Columns whose cells are aligned to the right (numbers).
+    void setRightAligned(QVector<bool> right);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,6 +44,7 @@ private:
     QVector<QStringList> m_rows;  // m_rows[0] is the header row
     int m_colCount = 5;
     int m_fixedCols = 1;
+    QVector<bool> m_right;
 };
 
 // The list grid of every window: a header row (row 0), an optional fixed first column shown as
@@ -70,9 +73,10 @@ public:
 
     StringGridModel* gridModel() const { return m_model; }
 
-    // The kind of each column (Text when not given); set by SetGridColumns and FillGrid.
+    // The kind of each column (Text when not given); set by SetGridColumns and FillGrid. Columns
+    // of numbers (Integer, Money, Number) show their cells aligned to the right.
     GridFormat columnFormat(int col) const { return m_formats.value(col, GridFormat::Text); }
-    void setColumnFormats(QVector<GridFormat> formats) { m_formats = std::move(formats); }
+    void setColumnFormats(QVector<GridFormat> formats);
 
 signals:
     void rowSelected(int row);
