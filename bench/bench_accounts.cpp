@@ -70,8 +70,11 @@ int main(int argc, char* argv[])
     QDir(dir.path()).mkpath(QStringLiteral("Data"));
     QFile::link(QFileInfo(shop).absoluteFilePath(), dir.filePath(QStringLiteral("Data/db.data")));
     Context = std::make_unique<AppContext>(dir.path() + u'/');
-    if (!Context->DM.ConnectDB())
+    if (QString error; !Context->DM.ConnectDB(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        Context.reset();  // the connection goes before the application object
         return 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     Context.reset();
