@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("half rounds up") << 12.345 << 100.0 << "12.35%";
         QTest::newRow("binary noise") << 1.005 << 100.0 << "1.01%";
         QTest::newRow("negative") << -3.2 << 100.0 << "-3.20%";
+        QTest::newRow("loss on a half") << -12.345 << 100.0 << "-12.35%";
         QTest::newRow("negative over negative") << -700.0 << -3500.0 << "20.00%";
         QTest::newRow("no profit") << 0.0 << 6000.0 << ".00%";
         QTest::newRow("tiny loss") << -0.001 << 100.0 << ".00%";
