@@ -28,6 +28,14 @@ void DeleteHistory(Database& db, const QString& table, const QString& dh)
     db.exec(QStringLiteral("delete from %1 where dh=:dh").arg(table), {{DH, dh}});
 }
 
+// A receipt or write-off needs its document: one deleted meanwhile (in another window) is
+// refused instead of leaving a receipt row without a document.
+void RequireDocument(Database& db, const QString& table, const QString& dh)
+{
+    if (!db.scalar(QStringLiteral("select 1 from %1 where dh=:dh").arg(table), {{DH, dh}}).isValid())
+        throw DbError(QStringLiteral("单据 %1 不存在, 可能已被删除。").arg(dh));
+}
+
 }  // namespace
 
 const AccountTables& TablesOf(AccountSide side)
@@ -83,6 +91,7 @@ double RecordPartPayment(Database& db, AccountSide side, const QString& dh, doub
 {
     const AccountTables& t = TablesOf(side);
     Transaction transaction(db);
+    RequireDocument(db, t.header, dh);
     const double rest = UpdateQK(db, t.header, dh, owed, paid);
     if (rest != 0)
         InsertHistory(db, t.history, dh, day, paid);
@@ -101,6 +110,7 @@ void WriteOffOwed(Database& db, AccountSide side, const QString& dh, double owed
 {
     const AccountTables& t = TablesOf(side);
     Transaction transaction(db);
+    RequireDocument(db, t.header, dh);
     UpdateQK(db, t.header, dh, owed, owed);
     DeleteHistory(db, t.history, dh);
     WriteAudit(db, side == AccountSide::Receivable ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"), dh,

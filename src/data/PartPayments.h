@@ -38,9 +38,11 @@ void DeleteFKGuoCheng(Database& db, const QString& dh);
 // while the document stays open a history row is added, when it is settled (0.00) its history
 // rows are deleted; the audit log keeps the document, the amount owed before and after, the
 // amount and its date (so a settled document's payments can still be traced). Returns the new
-// amount owed. A failure leaves the document, its history and the log as they were.
+// amount owed. A document that is not there is refused (DbError). A failure leaves the document,
+// its history and the log as they were.
 double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double owed, double paid,
                          const QDate& day);
 
-// Writes off what remains on a document: QK becomes 0 and its history rows are deleted.
+// Writes off what remains on a document: QK becomes 0 and its history rows are deleted; a
+// document that is not there is refused (DbError).
 void WriteOffOwed(Database& db, AccountSide side, const QString& dh, double owed);

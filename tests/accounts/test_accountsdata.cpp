@@ -179,6 +179,19 @@ private slots:
         }
     }
 
+    // A receipt or write-off for a document deleted meanwhile is refused and writes nothing,
+    // instead of leaving a receipt row and a log entry for a document that is not there.
+    void missingDocumentRefused()
+    {
+        for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
+            TestDb t;
+            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 100, 30, {2024, 5, 2}));
+            QVERIFY_THROWS_EXCEPTION(DbError, WriteOffOwed(t.db, side, DH, 100));
+            QCOMPARE(HistoryRows(t.db, side, DH), 0);
+            QCOMPARE(ReadAudit(t.db).size(), 0);
+        }
+    }
+
     // Names are values: quotes and wildcards select their own documents only.
     void partiesAndTheirDocuments()
     {
