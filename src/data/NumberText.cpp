@@ -9,7 +9,10 @@ double RoundFloat(int n, double x)
     for (int i = 1; i < n; ++i)
         scale *= 10;
     const double y = x * scale;
-    const double shifted = x >= 0 ? y + 0.5 : y - 0.5;
+    // A half that binary fractions cannot hold exactly (1.005 is 1.00499999999999989...) is still
+    // a half: values within a few billionths of one, or within the error of their size, count as it.
+    const double noise = 1e-9 + std::fabs(y) * 1e-13;
+    const double shifted = x >= 0 ? y + 0.5 + noise : y - 0.5 - noise;
     // The integer part, held in 64 bits; values too large for that are whole numbers already.
     const double k = std::fabs(shifted) < 9.0e18 ? double(std::int64_t(shifted)) : std::trunc(shifted);
     return k / scale;

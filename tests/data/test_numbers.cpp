@@ -16,6 +16,10 @@ private slots:
         QTest::newRow("negative") << -10.00666 << -10.01;
         QTest::newRow("half up") << 0.125 << 0.13;
         QTest::newRow("half away from zero") << -0.125 << -0.13;
+        QTest::newRow("half held below its value") << 1.005 << 1.01;
+        QTest::newRow("negative half held below") << -1.005 << -1.01;
+        QTest::newRow("average cost at a half") << (1 * 12.33 + 3 * 2.31) / 4 << 4.82;
+        QTest::newRow("just below a half") << 1.00499 << 1.0;
         QTest::newRow("whole") << 7.0 << 7.0;
         QTest::newRow("32-bit limit") << 21474836.47 << 21474836.47;
         QTest::newRow("beyond 32 bits") << 21474836.475 << 21474836.48;
