@@ -445,10 +445,10 @@ private:
             brand.text(1, m_brands[size_t(pr.brand)]).run();
             product.text(1, m_brands[size_t(pr.brand)]).text(2, pr.name).text(3, Kinds[pr.kind].cls).run();
         }
-        Statement stock(m_h, "insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(?,?,?,?,?)");
+        Statement stock(m_h, "insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB,QCShuLiang) values(?,?,?,?,?,?)");
         for (const Item& it : m_items)
             stock.text(1, m_brands[size_t(it.brand)]).text(2, m_products[size_t(it.product)].name).text(3, it.spec)
-                .integer(4, it.n).real(5, it.a).run();
+                .integer(4, it.n).real(5, it.a).integer(6, it.n).run();
         Statement customer(m_h, "insert into Base_KeHu(KeHu,LXR,phone,address,yb,FAX,Email,Remark) values(?,?,?,?,?,'','','')");
         for (const Person& c : m_customers)
             customer.text(1, c.name).text(2, c.contact).text(3, c.phone).text(4, c.address).text(5, c.post).run();

@@ -22,9 +22,9 @@ struct TestDb {
     // Adds a goods item to the stock table with its opening quantity and average cost.
     void addGoods(const QString& PinPai, const QString& ChanPin, const QString& GuiGe, int ShuLiang, double PJCB)
     {
-        db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
+        db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB,QCShuLiang) values(:p,:c,:g,:n,:a,:q)"),
                 {{QStringLiteral(":p"), PinPai}, {QStringLiteral(":c"), ChanPin}, {QStringLiteral(":g"), GuiGe},
-                 {QStringLiteral(":n"), ShuLiang}, {QStringLiteral(":a"), PJCB}});
+                 {QStringLiteral(":n"), ShuLiang}, {QStringLiteral(":a"), PJCB}, {QStringLiteral(":q"), ShuLiang}});
     }
 
     // A document line of a goods item as the operator enters it.

@@ -244,9 +244,9 @@ void InsertGoodsItem(Database& db, const SeedGoods& g)
     db.exec(QStringLiteral("insert or ignore into Base_PinPai(PinPai) values(:p)"), {key[0]});
     db.exec(QStringLiteral("insert or ignore into Base_ChanPin(PinPai,ChanPin,CPType) values(:p,:c,:t)"),
             key + SqlParams{{QStringLiteral(":t"), S(g.CPType)}});
-    db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) values(:p,:c,:g,:n,:a)"),
+    db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB,QCShuLiang) values(:p,:c,:g,:n,:a,:q)"),
             key + SqlParams{{QStringLiteral(":g"), S(g.GuiGe)}, {QStringLiteral(":n"), g.stock},
-                            {QStringLiteral(":a"), g.cost}});
+                            {QStringLiteral(":a"), g.cost}, {QStringLiteral(":q"), g.stock}});
 }
 
 void InsertDemoData(Database& db, const QDate& today)

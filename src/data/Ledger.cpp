@@ -15,6 +15,17 @@ SqlParams GoodsKey(const QString& PinPai, const QString& ChanPin, const QString&
 const QString SelectRow = QStringLiteral(
     "select ShuLiang, PJCB from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe");
 
+// Sum of the quantities of one line table's lines of a goods key.
+QString LineQuantitySql(const QString& table, const QString& PinPai, const QString& ChanPin, const QString& GuiGe,
+                        const QString& lineCondition)
+{
+    return QStringLiteral("coalesce((select sum(shuliang) from %1 where PinPai=%2 and chanpin=%3 and guige=%4%5),0)")
+        .arg(table, PinPai, ChanPin, GuiGe, lineCondition.isEmpty() ? QString() : QStringLiteral(" and (%1)").arg(lineCondition));
+}
+
+const QString KuCunKey[3] = {QStringLiteral("Log_KuCun.PinPai"), QStringLiteral("Log_KuCun.ChanPin"),
+                             QStringLiteral("Log_KuCun.GuiGe")};
+
 }  // namespace
 
 int GetKuCunShuLiang(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe)
@@ -60,4 +71,34 @@ void AddKuCun(Database& db, const QString& PinPai, const QString& ChanPin, const
     db.exec(QStringLiteral("update Log_KuCun set PJCB=:PJCB,NewCB=:NewCB,ShuLiang=:ShuLiang "
                            "where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
             p);
+}
+
+QString GoodsMovementSql(const QString& PinPai, const QString& ChanPin, const QString& GuiGe,
+                         const QString& lineCondition)
+{
+    return QStringLiteral("(%1-%2)").arg(LineQuantitySql(QStringLiteral("Log_CaiGou"), PinPai, ChanPin, GuiGe, lineCondition),
+                                         LineQuantitySql(QStringLiteral("Log_XiaoShou"), PinPai, ChanPin, GuiGe, lineCondition));
+}
+
+void CarryIntoOpeningStock(Database& db, const QString& lineTable, const QString& lineCondition, const SqlParams& params)
+{
+    const QChar sign = lineTable.compare(QLatin1String("Log_CaiGou"), Qt::CaseInsensitive) == 0 ? u'+' : u'-';
+    db.exec(QStringLiteral("update Log_KuCun set QCShuLiang=QCShuLiang%1%2 where QCShuLiang is not null")
+                .arg(sign)
+                .arg(LineQuantitySql(lineTable, KuCunKey[0], KuCunKey[1], KuCunKey[2], lineCondition)),
+            params);
+}
+
+void ShiftOpeningStock(Database& db, int sign, const QString& where, const SqlParams& params)
+{
+    db.exec(QStringLiteral("update Log_KuCun set QCShuLiang=QCShuLiang%1%2 where QCShuLiang is not null and (%3)")
+                .arg(QChar(sign < 0 ? u'-' : u'+'))
+                .arg(GoodsMovementSql(KuCunKey[0], KuCunKey[1], KuCunKey[2]), where),
+            params);
+}
+
+void SetOpeningStockFromLines(Database& db)
+{
+    db.exec(QStringLiteral("update Log_KuCun set QCShuLiang=ShuLiang-%1")
+                .arg(GoodsMovementSql(KuCunKey[0], KuCunKey[1], KuCunKey[2])));
 }

@@ -1,6 +1,7 @@
 #include "Schema.h"
 
 #include "Database.h"
+#include "Ledger.h"
 #include "Records.h"
 
 #include <QStringList>
@@ -114,14 +115,21 @@ const std::initializer_list<const char*> Steps[] = {
         at_time text not null, operator text collate nocase, action text collate nocase,
         object text collate nocase, old_value text, new_value text))",
      "create index IX_Audit_time on Log_Audit(at_time)"},
+    // Version 4: each goods item keeps the part of its stock that the stored document lines do not
+    // explain (see Ledger.h); a file of an older version takes its stock as it stands.
+    {"alter table Log_KuCun add column QCShuLiang integer",
+     "create index IX_CaiGou_goods on Log_CaiGou(PinPai, chanpin, guige)"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 
 void RunSteps(Database& db, int fromVersion)
 {
-    for (int v = fromVersion; v < SchemaVersion; ++v)
+    for (int v = fromVersion; v < SchemaVersion; ++v) {
         for (const char* s : Steps[v - 1])
             db.exec(QString::fromUtf8(s));
+        if (v == 3)
+            SetOpeningStockFromLines(db);
+    }
     db.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
 }
 

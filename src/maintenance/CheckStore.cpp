@@ -1,25 +1,71 @@
 #include "CheckStore.h"
 
+#include "AuditLog.h"
 #include "Database.h"
+#include "Ledger.h"
+#include "NumberText.h"
+#include "PartPayments.h"
 
 namespace {
 
-// Headers whose totals differ from their lines (beyond half a cent), and lines without a header.
-void CheckDocuments(Database& db, const QString& header, const QString& lines, QStringList& faults)
+// Headers without lines, headers whose totals differ from their lines (beyond half a cent), and
+// lines without a header.
+void CheckDocuments(Database& db, const AccountTables& t, QStringList& faults)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select h.dh, h.shuliang, coalesce(l.sl,0), h.jinE, coalesce(l.je,0) from %1 h "
+    QSqlQuery q = db.exec(QStringLiteral("select h.dh, h.shuliang, coalesce(l.sl,0), h.jinE, coalesce(l.je,0), l.dh is null from %1 h "
                                          "left join (select dh, sum(shuliang) as sl, sum(jinE) as je from %2 group by dh) l "
-                                         "on l.dh=h.dh where h.shuliang<>coalesce(l.sl,0) or abs(h.jinE-coalesce(l.je,0))>0.005 "
+                                         "on l.dh=h.dh where l.dh is null or h.shuliang<>l.sl or abs(h.jinE-l.je)>0.005 "
                                          "order by h.dh")
-                              .arg(header, lines));
+                              .arg(t.header, t.lines));
     while (q.next())
-        faults << QStringLiteral("%1 单据 %2 的合计(数量 %3, 金额 %4)与明细(数量 %5, 金额 %6)不符")
-                      .arg(header, q.value(0).toString(), q.value(1).toString(), q.value(3).toString(),
-                           q.value(2).toString(), q.value(4).toString());
+        faults << (q.value(5).toBool()
+                       ? QStringLiteral("%1 单据 %2 没有明细").arg(t.header, q.value(0).toString())
+                       : QStringLiteral("%1 单据 %2 的合计(数量 %3, 金额 %4)与明细(数量 %5, 金额 %6)不符")
+                             .arg(t.header, q.value(0).toString(), q.value(1).toString(), q.value(3).toString(),
+                                  q.value(2).toString(), q.value(4).toString()));
     QSqlQuery orphans = db.exec(QStringLiteral("select distinct dh from %1 where dh not in (select dh from %2) order by dh")
-                                    .arg(lines, header));
+                                    .arg(t.lines, t.header));
     while (orphans.next())
-        faults << QStringLiteral("%1 有单号 %2 的明细, 但没有单据").arg(lines, orphans.value(0).toString());
+        faults << QStringLiteral("%1 有单号 %2 的明细, 但没有单据").arg(t.lines, orphans.value(0).toString());
+}
+
+// Goods items whose stock is not their opening quantity plus the movements of their lines.
+void CheckStock(Database& db, QStringList& faults)
+{
+    QSqlQuery q = db.exec(QStringLiteral(
+        "select k.PinPai, k.ChanPin, k.GuiGe, k.ShuLiang, k.QCShuLiang, coalesce(m.n,0) from Log_KuCun k "
+        "left join (select PinPai, chanpin, guige, sum(n) as n from "
+        "(select PinPai, chanpin, guige, shuliang as n from Log_CaiGou union all "
+        "select PinPai, chanpin, guige, -shuliang from Log_XiaoShou) group by PinPai, chanpin, guige) m "
+        "on m.PinPai=k.PinPai and m.chanpin=k.ChanPin and m.guige=k.GuiGe "
+        "where k.QCShuLiang is not null and k.ShuLiang<>k.QCShuLiang+coalesce(m.n,0) order by k.autoid"));
+    while (q.next())
+        faults << QStringLiteral("商品 %1/%2/%3 的库存 %4 不等于期初 %5 加单据进出 %6")
+                      .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
+                           q.value(4).toString(), q.value(5).toString());
+}
+
+// Amounts owed beyond the document's amount that no recorded receipt or payment explains, and
+// part payments kept for a settled document.
+void CheckOwed(Database& db, AccountSide side, QStringList& faults)
+{
+    const AccountTables& t = TablesOf(side);
+    const QString action = side == AccountSide::Receivable ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款");
+    QSqlQuery q = db.exec(QStringLiteral("select h.dh, h.jinE, h.QK, (select new_value from Log_Audit a where a.object=h.dh "
+                                         "and a.action=:action order by a.autoid desc limit 1) from %1 h "
+                                         "where abs(h.QK)>abs(h.jinE)+0.005 order by h.dh")
+                              .arg(t.header),
+                          {{QStringLiteral(":action"), action}});
+    while (q.next()) {
+        const QString owed = QStringLiteral("欠款 ") + FormatGeneral(q.value(2).toDouble());
+        if (!q.value(3).toString().endsWith(owed))
+            faults << QStringLiteral("%1 单据 %2 的欠款 %3 超出金额 %4")
+                          .arg(t.header, q.value(0).toString(), q.value(2).toString(), q.value(1).toString());
+    }
+    QSqlQuery settled = db.exec(QStringLiteral("select distinct h.dh from %1 h join %2 p on p.DH=h.dh where h.QK=0 order by h.dh")
+                                    .arg(t.header, t.history));
+    while (settled.next())
+        faults << QStringLiteral("%1 有已结清单据 %2 的收付款记录").arg(t.history, settled.value(0).toString());
 }
 
 }  // namespace
@@ -33,7 +79,10 @@ QStringList CheckDatabase(Database& db)
             faults << line;
     if (!faults.isEmpty())
         return faults;
-    CheckDocuments(db, QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"), faults);
-    CheckDocuments(db, QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"), faults);
+    for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable})
+        CheckDocuments(db, TablesOf(side), faults);
+    CheckStock(db, faults);
+    for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable})
+        CheckOwed(db, side, faults);
     return faults;
 }

@@ -2,6 +2,7 @@
 
 #include "AuditLog.h"
 #include "Database.h"
+#include "Ledger.h"
 #include "MonthKey.h"
 
 namespace {
@@ -44,6 +45,9 @@ void ClearMonthData(Database& db, const QString& key, const Progress& progress)
 {
     const SqlParams month = MonthParams(key);
     Transaction t(db);
+    // The goods items keep the stock the month's lines moved, as opening quantity.
+    for (const char* lines : {"Log_XiaoShou", "Log_CaiGou"})
+        CarryIntoOpeningStock(db, QLatin1String(lines), QStringLiteral("in_date>=:first and in_date<:next"), month);
     QVector<int> deleted;
     for (const char* table : MonthTables) {
         if (progress)

@@ -24,5 +24,5 @@ MonthOwing GetMonthOwing(Database& db, const QString& key);
 // Deletes the month's sales documents and lines, purchase documents and lines and income and
 // expense entries (each by its date), marks the month cleared (ClearState 2) and writes what was
 // deleted to the audit log, as one unit. Receipts and payments, the stock, master data and the
-// closing rows stay.
+// closing rows stay; the goods items take the month's movements into their opening quantity.
 void ClearMonthData(Database& db, const QString& key, const Progress& progress = {});

@@ -25,7 +25,7 @@ const char* const HelpText =
     "不带选项时打开程序窗口。选项(不打开任何窗口):\n"
     "  --backup FILE          把数据库备份到 FILE (一致的快照)\n"
     "  --restore FILE         检查并用 FILE 恢复数据库, 原数据库保留为 db.data.before-restore\n"
-    "  --check                检查数据库的完整性及单据合计与明细是否相符\n"
+    "  --check                检查数据库的完整性、单据合计与明细、库存与欠款\n"
     "  --close-month YYYY-MM  结存该月的经营数据 (已结存的重新结存, 已清除的拒绝)\n"
     "  --export REPORT --from YYYY-MM-DD --to YYYY-MM-DD --out FILE.pdf\n"
     "                         把报表输出到文件; --brand 品牌 和 --product 产品 指定利润报表的品牌及产品\n"

@@ -2,6 +2,7 @@
 
 #include "AuditLog.h"
 #include "Database.h"
+#include "Ledger.h"
 #include "Schema.h"
 
 QStringList InitGroupTables(InitGroup group)
@@ -67,8 +68,12 @@ void InitSYS(Database& db, const QVector<InitGroup>& groups, const Progress& pro
         if (progress)
             progress(int(names.size()), int(groups.size()));
         int rows = group == InitGroup::User ? DeleteUsersButAdmin(db) : 0;
-        for (const QString& table : InitGroupTables(group))
+        for (const QString& table : InitGroupTables(group)) {
+            // The goods items keep the stock their emptied lines moved, as opening quantity.
+            if (table == QLatin1String("Log_XiaoShou") || table == QLatin1String("Log_CaiGou"))
+                CarryIntoOpeningStock(db, table, {}, {});
             rows += ClearTable(db, table);
+        }
         names << InitGroupName(group);
         counts << QStringLiteral("%1%2行").arg(InitGroupName(group)).arg(rows);
     }

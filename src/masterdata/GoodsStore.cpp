@@ -3,6 +3,7 @@
 #include "AuditLog.h"
 #include "CPTypeStore.h"
 #include "Database.h"
+#include "Ledger.h"
 #include "NumberText.h"
 
 #include <QSqlQuery>
@@ -12,6 +13,7 @@ namespace {
 const QString P = QStringLiteral(":PinPai");
 const QString C = QStringLiteral(":ChanPin");
 const QString G = QStringLiteral(":GuiGe");
+const QString GoodsKeyCondition = QStringLiteral("PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe");
 
 bool Any(Database& db, const QString& sql, const SqlParams& params)
 {
@@ -74,7 +76,9 @@ void RenamePinPai(Database& db, const QString& PinPai, const QString& NewPinPai)
     WriteAudit(db, QStringLiteral("修改品牌"), PinPai, PinPai, NewPinPai);
     db.exec(QStringLiteral("update Base_PinPai set PinPai=:New where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("update Base_ChanPin set PinPai=:New where PinPai=:PinPai"), params);
+    ShiftOpeningStock(db, 1, QStringLiteral("PinPai=:PinPai"), params.mid(0, 1));
     db.exec(QStringLiteral("update Log_KuCun set PinPai=:New where PinPai=:PinPai"), params);
+    ShiftOpeningStock(db, -1, QStringLiteral("PinPai=:New"), params.mid(1, 1));
     t.commit();
 }
 
@@ -109,8 +113,10 @@ void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
     db.exec(QStringLiteral("update Base_ChanPin set ChanPin=:New,CPType=:CPType "
                            "where PinPai=:PinPai and ChanPin=:ChanPin"),
             params);
+    ShiftOpeningStock(db, 1, QStringLiteral("PinPai=:PinPai and ChanPin=:ChanPin"), params.mid(0, 2));
     db.exec(QStringLiteral("update Log_KuCun set ChanPin=:New where PinPai=:PinPai and ChanPin=:ChanPin"),
             params.mid(0, 3));
+    ShiftOpeningStock(db, -1, QStringLiteral("PinPai=:PinPai and ChanPin=:New"), {params[0], params[2]});
     t.commit();
 }
 
@@ -128,10 +134,14 @@ void DeleteChanPin(Database& db, const QString& PinPai, const QString& ChanPin)
 void InsertGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
                  int ShuLiang)
 {
-    db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB) "
-                           "values(:PinPai,:ChanPin,:GuiGe,:ShuLiang,:PJCB)"),
-            {{P, PinPai}, {C, ChanPin}, {G, GuiGe}, {QStringLiteral(":ShuLiang"), ShuLiang},
-             {QStringLiteral(":PJCB"), PJCB}});
+    const SqlParams key{{P, PinPai}, {C, ChanPin}, {G, GuiGe}};
+    Transaction t(db);
+    db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB,QCShuLiang) "
+                           "values(:PinPai,:ChanPin,:GuiGe,:ShuLiang,:PJCB,:QCShuLiang)"),
+            key + SqlParams{{QStringLiteral(":ShuLiang"), ShuLiang}, {QStringLiteral(":PJCB"), PJCB},
+                            {QStringLiteral(":QCShuLiang"), ShuLiang}});
+    ShiftOpeningStock(db, -1, GoodsKeyCondition, key);
+    t.commit();
 }
 
 void UpdateGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
@@ -144,10 +154,13 @@ void UpdateGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
     if (old.next())
         WriteAudit(db, QStringLiteral("修改商品"), Key(PinPai, ChanPin, GuiGe), GoodsFigures(GuiGe, old.value(0), old.value(1)),
                    GoodsFigures(NewGuiGe, ShuLiang, PJCB));
-    db.exec(QStringLiteral("update Log_KuCun set GuiGe=:New,ShuLiang=:ShuLiang,PJCB=:PJCB "
-                           "where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
+    // The stock set by hand moves the opening quantity by as much as it moves the stock.
+    ShiftOpeningStock(db, 1, GoodsKeyCondition, key);
+    db.exec(QStringLiteral("update Log_KuCun set GuiGe=:New,QCShuLiang=QCShuLiang+:ShuLiang-ShuLiang,ShuLiang=:ShuLiang2,"
+                           "PJCB=:PJCB where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
             key + SqlParams{{QStringLiteral(":New"), NewGuiGe}, {QStringLiteral(":ShuLiang"), ShuLiang},
-                            {QStringLiteral(":PJCB"), PJCB}});
+                            {QStringLiteral(":ShuLiang2"), ShuLiang}, {QStringLiteral(":PJCB"), PJCB}});
+    ShiftOpeningStock(db, -1, GoodsKeyCondition, SqlParams{key[0], key[1], {G, NewGuiGe}});
     t.commit();
 }
 

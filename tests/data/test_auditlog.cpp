@@ -52,6 +52,8 @@ private slots:
     {
         TestDb t;
         t.db.exec(QStringLiteral("drop table Log_Audit"));
+        t.db.exec(QStringLiteral("drop index IX_CaiGou_goods"));  // and what the later steps add
+        t.db.exec(QStringLiteral("alter table Log_KuCun drop column QCShuLiang"));
         t.db.exec(QStringLiteral("PRAGMA user_version=2"));
         QVERIFY(IsQingLanDatabase(t.db));
         UpgradeSchema(t.db);

@@ -77,7 +77,7 @@ private slots:
     }
 
     // A file of the first version gets the indexes of the open documents, the audit log and the
-    // current version;
+    // current version, the goods items taking as opening quantity what their lines do not explain;
     // afterwards its schema is that of a new file.
     void upgradeFromFirstVersion()
     {
@@ -88,10 +88,17 @@ private slots:
                                   "IX_CaiGouDan_open_GYS"})
             old.db.exec(QStringLiteral("drop index ") + QLatin1String(index));
         old.db.exec(QStringLiteral("drop table Log_Audit"));
+        old.db.exec(QStringLiteral("drop index IX_CaiGou_goods"));
+        old.db.exec(QStringLiteral("alter table Log_KuCun drop column QCShuLiang"));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
+        // 10 in stock after 5 bought and 2 sold: 7 of them were there before the lines.
+        old.db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang) values('A','B','c',10)"));
+        old.db.exec(QStringLiteral("insert into Log_CaiGou(dh,PinPai,chanpin,guige,shuliang) values('cg1','a','b','C',5)"));
+        old.db.exec(QStringLiteral("insert into Log_XiaoShou(dh,PinPai,chanpin,guige,shuliang) values('xs1','A','B','c',2)"));
         QVERIFY(IsQingLanDatabase(old.db));
         UpgradeSchema(old.db);
         QCOMPARE(old.db.scalar(QStringLiteral("PRAGMA user_version")).toInt(), SchemaVersion);
+        QCOMPARE(old.db.scalar(QStringLiteral("select QCShuLiang from Log_KuCun")).toInt(), 7);
         QCOMPARE(Rows(old.db, schema), Rows(fresh.db, schema));
         UpgradeSchema(old.db);
         QCOMPARE(Rows(old.db, schema), Rows(fresh.db, schema));
