@@ -1,0 +1,87 @@
+// Kills a process in the middle of the shop's stream of operations, again and again, and
+// reopens the file each time: the engine finds it intact, the check finds nothing, and it holds
+// exactly the operations that finished (the one running at the kill either whole or not at all).
+// QL_CRASH_KILLS sets the number of kills and QL_CRASH_SEED the stream (bench/reliability).
+
+#include "CheckStore.h"
+#include "Database.h"
+#include "ModelShop.h"
+#include "Schema.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+#include <chrono>
+#include <random>
+#include <thread>
+
+namespace {
+
+int EnvOr(const char* name, int fallback)
+{
+    const int value = qEnvironmentVariableIntValue(name);
+    return value > 0 ? value : fallback;
+}
+
+}  // namespace
+
+class TestCrash : public QObject {
+    Q_OBJECT
+private slots:
+    void killedAtRandom()
+    {
+        const int kills = EnvOr("QL_CRASH_KILLS", 24);
+        const auto seed = quint32(EnvOr("QL_CRASH_SEED", 7));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("shop.data"));
+        {
+            Database db(QUuid::createUuid().toString());
+            db.open(path);
+            CreateSchema(db);
+            ModelShop(seed).open(&db);
+        }
+        ModelShop model(seed);
+        model.open(nullptr);
+        std::mt19937 rng(seed);
+        int inFlight = 0;  // kills after which the running operation was found done
+        for (int kill = 1; kill <= kills; ++kill) {
+            QProcess child;
+            child.start(QStringLiteral(CRASH_CHILD), {path, QString::number(seed), QString::number(model.done())});
+            QVERIFY(child.waitForStarted());
+            QByteArray out;
+            while (!out.contains("ready\n")) {
+                QVERIFY2(child.waitForReadyRead(10000), child.readAllStandardError().constData());
+                out += child.readAllStandardOutput();
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 100000)(rng)));
+            child.kill();
+            QVERIFY(child.waitForFinished(10000));
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            out += child.readAllStandardOutput();
+            // The last whole line is the number of operations known to be done.
+            const QList<QByteArray> lines = out.left(out.lastIndexOf('\n')).split('\n');
+            const int reported = lines.last() == "ready" ? model.done() : lines.last().toInt();
+            while (model.done() < reported)
+                model.next(nullptr);
+
+            Database db(QUuid::createUuid().toString());
+            db.open(path);
+            const QString where = QStringLiteral("kill %1 after operation %2").arg(kill).arg(reported);
+            const QStringList faults = CheckDatabase(db);
+            QVERIFY2(faults.isEmpty(), qPrintable(where + u'\n' + faults.join(u'\n')));
+            QStringList diffs = model.compare(db);
+            if (!diffs.isEmpty()) {
+                const QString running = model.next(nullptr).what;
+                diffs = model.compare(db);
+                QVERIFY2(diffs.isEmpty(), qPrintable(where + " in " + running + u'\n' + diffs.join(u'\n')));
+                ++inFlight;
+            }
+        }
+        qInfo("%d kills survived over %d operations; %d times the running operation had finished", kills,
+              model.done(), inFlight);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrash)
+#include "test_crash.moc"
