@@ -339,11 +339,15 @@ ModelShop::Step ModelShop::newGoods(Database* db)
         newBrand = true;
     }
     const bool dbRefused = run(db, refused, [&](Database& d) {
+        // The three steps of the goods window as one operation of the stream, so that a kill
+        // leaves all or none of them.
+        Transaction t(d);
         if (newBrand) {
             InsertPinPai(d, g.PinPai);
             AddChanPin(d, g.PinPai, g.ChanPin, NoType);
         }
         InsertGuiGe(d, g.PinPai, g.ChanPin, g.GuiGe, Yuan(g.cost), int(g.qty));
+        t.commit();
         return true;
     });
     if (!refused) {
@@ -509,6 +513,18 @@ QStringList ModelShop::compare(Database& db) const
     }
     if (rows != goods.size())
         diffs << QStringLiteral("%1 goods items, the model %2").arg(rows).arg(goods.size());
+    QStringList products;
+    for (auto it = m_products.cbegin(); it != m_products.cend(); ++it)
+        for (const QString& product : *it)
+            products << (it.key() + u'/' + product).toLower();
+    QStringList stored;
+    QSqlQuery b = db.exec(QStringLiteral("select p.PinPai || '/' || c.ChanPin from Base_PinPai p left join Base_ChanPin c on c.PinPai=p.PinPai"));
+    while (b.next())
+        stored << b.value(0).toString().toLower();
+    products.sort();
+    stored.sort();
+    if (stored != products)
+        diffs << QStringLiteral("brands and products differ from the model");
 
     for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
         const AccountTables& t = TablesOf(side);
