@@ -1,11 +1,46 @@
 #include "BandedReport.h"
 
+#include "CellFit.h"
 #include "FieldText.h"
-#include "ReportFont.h"
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
-constexpr double CellPadding = 1.5;  // millimetres added to a fitted text
+constexpr double Epsilon = 1e-9;
+// A line whose cells cannot all have this share of the width moves some of them to a further line.
+constexpr double FlowShare = 0.4;
+
+// A band laid out for one row: texts and rules placed from the band's top.
+struct LaidBand {
+    QVector<PageText> texts;
+    QVector<PageRule> rules;
+    double height = 0;
+};
+
+// The columns of the ruled table rows (RuleCells) that have the same weights.
+struct Table {
+    QVector<double> weights;
+    QVector<CellFit::CellRoom> rooms;
+    QVector<double> widths;
+};
+
+QVector<double> Weights(const LayoutLine& line)
+{
+    QVector<double> w;
+    for (const LayoutCell& c : line.cells)
+        w << c.weight;
+    return w;
+}
+
+void Translate(LaidBand& band, double dy)
+{
+    for (PageText& t : band.texts)
+        t.rect.translate(0, dy);
+    for (PageRule& r : band.rules)
+        r.line.translate(0, dy);
+}
 
 }  // namespace
 
@@ -18,28 +53,32 @@ public:
         const QSizeF page = m_setup.pageSizeMm();
         m_left = m_setup.leftMargin;
         m_width = page.width() - m_setup.leftMargin - m_setup.rightMargin;
-        m_footerTop = page.height() - m_setup.bottomMargin - bandHeight(BandKind::PageFooter);
+        m_pageBottom = page.height() - m_setup.bottomMargin;
+        m_hasLines = bool(m_data.details) && band(BandKind::SubDetail);
+        if (m_hasLines)
+            for (int r = 0; r < m_data.master.rowCount(); ++r)
+                m_lines << m_data.details(r);
+        measureTables();
     }
 
     PageModel run()
     {
         m_model.setup = m_setup;
         startPage(false);
-        m_bodyTop = m_y;
         place(BandKind::Title, nullptr, -1);
-        emitBand(BandKind::ColumnHeader, nullptr, -1);
+        emitBand(layBand(BandKind::ColumnHeader, nullptr, -1));
         m_bodyTop = m_y;
         const RowSet& master = m_data.master;
-        const bool hasLines = bool(m_data.details) && m_report.m_layout.band(BandKind::SubDetail);
         for (int r = 0; r < master.rowCount(); ++r) {
             m_rowNumber = r + 1;
-            if (!hasLines) {
+            if (!m_hasLines) {
                 place(BandKind::Detail, &master, r);
                 continue;
             }
             // A document's header stays on the page of its first line.
-            const RowSet lines = m_data.details(r);
-            place(BandKind::Detail, &master, r, lines.isEmpty() ? 0 : bandHeight(BandKind::SubDetail));
+            const RowSet& lines = m_lines[r];
+            place(BandKind::Detail, &master, r,
+                  lines.isEmpty() ? 0 : layBand(BandKind::SubDetail, &lines, 0).height);
             for (int l = 0; l < lines.rowCount(); ++l)
                 place(BandKind::SubDetail, &lines, l);
         }
@@ -50,53 +89,100 @@ public:
 
     double firstPageNeed() const
     {
-        return bandHeight(BandKind::Title) + bandHeight(BandKind::ColumnHeader) + bandHeight(BandKind::Detail)
-            + bandHeight(BandKind::SubDetail) + bandHeight(BandKind::PageFooter);
+        double need = 0;
+        for (BandKind kind : {BandKind::Title, BandKind::ColumnHeader, BandKind::Detail, BandKind::SubDetail,
+                              BandKind::PageFooter})
+            need += layBand(kind, nullptr, -1).height;
+        return need;
     }
-    double printableHeight() const { return m_footerTop + bandHeight(BandKind::PageFooter) - m_setup.topMargin; }
+    double printableHeight() const { return m_pageBottom - m_setup.topMargin; }
 
 private:
     const BandedReport& m_report;
     const ReportData& m_data;
     ReportPageSetup m_setup;
     PageModel m_model;
+    QVector<RowSet> m_lines;  // the lines of each master row of a master-detail report
+    bool m_hasLines = false;
+    QVector<Table> m_tables;
     double m_left = 0;
     double m_width = 0;
+    double m_pageBottom = 0;
     double m_footerTop = 0;
+    LaidBand m_footer;
     double m_y = 0;
     double m_bodyTop = 0;
     int m_rowNumber = 0;
 
     const LayoutBand* band(BandKind kind) const { return m_report.m_layout.band(kind); }
 
-    int memoLineCount(const LayoutLine& line) const
+    const Table* table(const LayoutLine& line) const
     {
-        int n = 1;
-        for (const LayoutCell& c : line.cells)
-            if (c.kind == CellKind::Memo)
-                n = qMax(n, int(m_report.m_memos.value(c.text).size()));
-        return n;
+        if (!(line.rules & RuleCells))
+            return nullptr;
+        const QVector<double> weights = Weights(line);
+        for (const Table& t : m_tables)
+            if (t.weights == weights)
+                return &t;
+        return nullptr;
     }
 
-    double lineHeight(const LayoutLine& line) const { return line.height * memoLineCount(line); }
-
-    double bandHeight(BandKind kind) const
+    // Texts a cell of a table row prints over the whole report.
+    QStringList columnTexts(BandKind kind, const LayoutCell& cell) const
     {
-        const LayoutBand* b = band(kind);
-        if (!b)
-            return 0;
-        double h = b->gapAbove;
-        for (const LayoutLine& line : b->lines)
-            h += lineHeight(line);
-        return h;
+        QStringList texts;
+        if (cell.kind == CellKind::Field) {
+            auto add = [&](const RowSet& rows) {
+                for (int r = 0; r < rows.rowCount(); ++r)
+                    texts << FieldText(rows.value(r, cell.text));
+            };
+            if (kind == BandKind::Detail)
+                add(m_data.master);
+            else if (kind == BandKind::SubDetail)
+                for (const RowSet& lines : m_lines)
+                    add(lines);
+        } else if (cell.kind == CellKind::RowNumber) {
+            texts << QString::number(qMax(1, m_data.master.rowCount()));
+        } else if (cell.kind != CellKind::Memo && cell.kind != CellKind::Blank) {
+            texts << cellText(cell, nullptr, -1);
+        }
+        return texts;
+    }
+
+    // The ruled table rows with the same weights share their columns, sized once for the whole
+    // report so that the captions and every row line up.
+    void measureTables()
+    {
+        for (const LayoutBand& b : m_report.m_layout.bands)
+            for (const LayoutLine& line : b.lines) {
+                if (!(line.rules & RuleCells))
+                    continue;
+                const QVector<double> weights = Weights(line);
+                auto it = std::find_if(m_tables.begin(), m_tables.end(),
+                                       [&](const Table& t) { return t.weights == weights; });
+                if (it == m_tables.end()) {
+                    Table t{weights, QVector<CellFit::CellRoom>(weights.size()), {}};
+                    for (int i = 0; i < weights.size(); ++i)
+                        t.rooms[i].weight = weights[i];
+                    m_tables << t;
+                    it = m_tables.end() - 1;
+                }
+                for (int i = 0; i < line.cells.size(); ++i)
+                    for (const QString& text : columnTexts(b.kind, line.cells[i]))
+                        it->rooms[i].take(text, line.cells[i].kind == CellKind::Caption);
+            }
+        for (Table& t : m_tables)
+            t.widths = CellFit::shareWidth(m_width, t.rooms);
     }
 
     void startPage(bool withColumnHeader)
     {
         m_model.pages.append(ReportPage());
         m_y = m_setup.topMargin;
+        m_footer = layBand(BandKind::PageFooter, nullptr, -1);
+        m_footerTop = m_pageBottom - m_footer.height;
         if (withColumnHeader)
-            emitBand(BandKind::ColumnHeader, nullptr, -1);
+            emitBand(layBand(BandKind::ColumnHeader, nullptr, -1));
         m_bodyTop = m_y;
     }
 
@@ -104,7 +190,7 @@ private:
     {
         const double y = m_y;
         m_y = m_footerTop;
-        emitBand(BandKind::PageFooter, nullptr, -1);
+        emitBand(m_footer);
         m_y = y;
     }
 
@@ -114,12 +200,12 @@ private:
     {
         if (!band(kind))
             return;
-        const double h = bandHeight(kind) + keepWithNext;
-        if (m_y + h > m_footerTop + 1e-9 && m_y > m_bodyTop + 1e-9) {
+        const LaidBand laid = layBand(kind, rows, row);
+        if (m_y + laid.height + keepWithNext > m_footerTop + Epsilon && m_y > m_bodyTop + Epsilon) {
             finishPage();
             startPage(true);
         }
-        emitBand(kind, rows, row);
+        emitBand(laid);
     }
 
     QString cellText(const LayoutCell& cell, const RowSet* rows, int row) const
@@ -147,63 +233,147 @@ private:
         }
     }
 
-    void emitBand(BandKind kind, const RowSet* rows, int row)
-    {
-        const LayoutBand* b = band(kind);
-        if (!b)
-            return;
-        m_y += b->gapAbove;
-        for (const LayoutLine& line : b->lines)
-            emitLine(kind, line, rows, row);
-    }
-
-    void emitLine(BandKind kind, const LayoutLine& line, const RowSet* rows, int row)
+    void emitBand(const LaidBand& laid)
     {
         ReportPage& page = m_model.pages.last();
+        LaidBand placed = laid;
+        Translate(placed, m_y);
+        page.texts += placed.texts;
+        page.rules += placed.rules;
+        m_y += laid.height;
+    }
+
+    LaidBand layBand(BandKind kind, const RowSet* rows, int row) const
+    {
+        LaidBand laid;
+        const LayoutBand* b = band(kind);
+        if (!b)
+            return laid;
+        laid.height = b->gapAbove;
+        for (const LayoutLine& line : b->lines)
+            layLine(laid, kind, line, rows, row);
+        return laid;
+    }
+
+    CellFit::CellRoom room(const LayoutCell& cell, const QString& text) const
+    {
+        CellFit::CellRoom r;
+        r.weight = cell.kind == CellKind::Memo && cell.weight <= 0 ? 1 : cell.weight;
+        if (cell.kind != CellKind::Memo && cell.kind != CellKind::Blank)
+            r.take(text);
+        return r;
+    }
+
+    // The least room of a cell when deciding whether its line must flow onto further lines: a
+    // text that may be broken keeps a good part of the width.
+    double flowLeast(const CellFit::CellRoom& r) const
+    {
+        return qMax(r.least, qMin(r.content, FlowShare * m_width));
+    }
+
+    // Lays out one line of a band. A ruled table row takes its table's columns. Any other line
+    // whose cells do not fit side by side flows: its cells, a caption kept with the cell after
+    // it, go onto as many lines as they need, each starting with the line's leading blank.
+    void layLine(LaidBand& laid, BandKind kind, const LayoutLine& line, const RowSet* rows, int row) const
+    {
         const int n = int(line.cells.size());
         QStringList texts;
-        texts.reserve(n);
-        double fitted = 0;
-        double weights = 0;
-        for (const LayoutCell& c : line.cells) {
+        for (const LayoutCell& c : line.cells)
             texts << cellText(c, rows, row);
-            if (c.weight > 0)
-                weights += c.weight;
-            else if (c.kind != CellKind::Memo)
-                fitted += ReportFont::textWidthMm(texts.last()) + CellPadding;
+        QVector<int> all(n);
+        std::iota(all.begin(), all.end(), 0);
+        if (const Table* t = table(line)) {
+            layCells(laid, kind, line, texts, all, t->widths, line.rules);
+            return;
         }
-        const double share = weights > 0 ? qMax(0.0, m_width - fitted) / weights : 0;
-        const int memoLines = memoLineCount(line);
-        const double height = line.height * memoLines;
-        const double right = m_left + m_width;
 
+        QVector<CellFit::CellRoom> rooms;
+        double least = 0;
+        for (int i = 0; i < n; ++i) {
+            rooms << room(line.cells[i], texts[i]);
+            least += flowLeast(rooms.last());
+        }
+        QVector<QVector<int>> flowed;
+        if (least <= m_width + Epsilon) {
+            flowed << all;
+        } else {
+            const bool leadingBlank = n > 1 && line.cells[0].kind == CellKind::Blank;
+            QVector<int> current;
+            double used = 0;
+            for (int i = leadingBlank ? 1 : 0; i < n;) {
+                QVector<int> group{i};
+                if (line.cells[i].kind == CellKind::Caption && i + 1 < n
+                    && line.cells[i + 1].kind != CellKind::Caption && line.cells[i + 1].kind != CellKind::Blank)
+                    group << i + 1;
+                i += int(group.size());
+                double need = 0;
+                for (int g : group)
+                    need += flowLeast(rooms[g]);
+                if (!current.isEmpty() && used + need > m_width + Epsilon) {
+                    flowed << current;
+                    current.clear();
+                    used = 0;
+                }
+                if (current.isEmpty() && leadingBlank)
+                    current << 0;
+                current << group;
+                used += need;
+            }
+            flowed << current;
+        }
+        for (int k = 0; k < flowed.size(); ++k) {
+            QVector<CellFit::CellRoom> part;
+            for (int i : flowed[k])
+                part << rooms[i];
+            int rules = line.rules & RuleCells;
+            if (k == 0)
+                rules |= line.rules & RuleAbove;
+            if (k + 1 == flowed.size())
+                rules |= line.rules & RuleBelow;
+            layCells(laid, kind, line, texts, flowed[k], CellFit::shareWidth(m_width, part), rules);
+        }
+    }
+
+    // Places the given cells of a line side by side with the given widths, each text fitted to
+    // its cell; the line grows by whole text lines to hold the longest cell.
+    void layCells(LaidBand& laid, BandKind kind, const LayoutLine& line, const QStringList& texts,
+                  const QVector<int>& cells, const QVector<double>& widths, int rules) const
+    {
+        const double top = laid.height;
+        const double right = m_left + m_width;
         double x = m_left;
         QVector<double> edges{x};
-        for (int i = 0; i < n; ++i) {
-            const LayoutCell& c = line.cells[i];
-            double w = c.weight > 0 ? c.weight * share
-                                    : (c.kind == CellKind::Memo ? m_width : ReportFont::textWidthMm(texts[i]) + CellPadding);
-            w = qMax(0.0, qMin(w, right - x));
+        int textLines = 1;
+        for (int k = 0; k < cells.size(); ++k) {
+            const LayoutCell& c = line.cells[cells[k]];
+            const double w = qMax(0.0, qMin(widths[k], right - x));
+            QVector<CellFit::FittedText> fitted;
             if (c.kind == CellKind::Memo) {
-                const QStringList memo = m_report.m_memos.value(c.text);
-                for (int k = 0; k < memo.size(); ++k)
-                    page.texts.append(PageText{QRectF(x, m_y + k * line.height, w, line.height), memo[k], kind,
-                                       c.text, c.align, c.bold});
+                for (const QString& memoLine : m_report.m_memos.value(c.text))
+                    fitted << CellFit::fit(memoLine, w);
             } else if (c.kind != CellKind::Blank) {
-                page.texts.append(PageText{QRectF(x, m_y, w, line.height), texts[i], kind, cellSource(c),
-                                   c.align, c.bold});
+                fitted << CellFit::fit(texts[cells[k]], w);
             }
+            int at = 0;
+            for (const CellFit::FittedText& f : fitted)
+                for (const QString& text : f.lines) {
+                    laid.texts.append(PageText{QRectF(x, top + at * line.height, w, line.height), text, kind,
+                                               cellSource(c), c.align, c.bold, f.scale});
+                    ++at;
+                }
+            textLines = qMax(textLines, at);
             x += w;
             edges << x;
         }
-        if (line.rules & RuleAbove)
-            page.rules.append(PageRule{QLineF(m_left, m_y, x, m_y), kind});
-        if (line.rules & RuleBelow)
-            page.rules.append(PageRule{QLineF(m_left, m_y + height, x, m_y + height), kind});
-        if (line.rules & RuleCells)
+        const double height = line.height * textLines;
+        if (rules & RuleAbove)
+            laid.rules.append(PageRule{QLineF(m_left, top, x, top), kind});
+        if (rules & RuleBelow)
+            laid.rules.append(PageRule{QLineF(m_left, top + height, x, top + height), kind});
+        if (rules & RuleCells)
             for (double e : edges)
-                page.rules.append(PageRule{QLineF(e, m_y, e, m_y + height), kind});
-        m_y += height;
+                laid.rules.append(PageRule{QLineF(e, top, e, top + height), kind});
+        laid.height += height;
     }
 };
 

@@ -49,7 +49,8 @@ QString DescribePages(const PageModel& model)
             out += QStringLiteral("%1 %2,%3 w%4 %5%6 %7 \"%8\"\n")
                        .arg(BandName(t.band), -12)
                        .arg(Mm(t.rect.x()), Mm(t.rect.y()), Mm(t.rect.width()), AlignName(t.align),
-                            t.bold ? QStringLiteral("b") : QString(),
+                            (t.bold ? QStringLiteral("b") : QString())
+                                + (t.scale < 1 ? QStringLiteral("@") + QString::number(t.scale, 'f', 2) : QString()),
                             t.source.isEmpty() ? QStringLiteral("-") : t.source, t.text);
         }
         QMap<int, int> rules;

@@ -18,6 +18,7 @@ struct PageText {
     QString source;          // field, label or memo name, "COUNT", "PAGENUMBER"; empty for captions
     Qt::Alignment align = Qt::AlignLeft;
     bool bold = false;
+    double scale = 1;        // the report font shrunk so that the text fits its cell
 };
 
 struct PageRule {
@@ -37,7 +38,8 @@ struct PageModel {
     int pageCount() const { return int(pages.size()); }
 };
 
-// Plain-text rendering, page by page: every text with its band, position and source, and per
+// Plain-text rendering, page by page: every text with its band, position, size when shrunk
+// ("@0.85") and source, and per
 // band the number of rules. Kept as golden files by the tests so that a layout change reads as a
 // diff.
 QString DescribePages(const PageModel& model);

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double TextInsetMm = 0.8;
 constexpr double RuleWidthMm = 0.2;
 
 }  // namespace
@@ -31,21 +30,34 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm)
     const QFont bold = ReportFont::font(pixelsPerMm, true);
     const QFontMetricsF regularMetrics(regular, painter.device());
     const QFontMetricsF boldMetrics(bold, painter.device());
-    int current = -1;  // the painter's font: 0 regular, 1 bold
+    QFont current;
+    bool fontSet = false;
     for (const PageText& t : page.texts) {
         if (t.text.isEmpty() || t.rect.width() <= 0)
             continue;
-        if (current != int(t.bold)) {
-            painter.setFont(t.bold ? bold : regular);
-            current = int(t.bold);
-        }
         const QRectF box(t.rect.x() * pixelsPerMm, t.rect.y() * pixelsPerMm,
                          t.rect.width() * pixelsPerMm, t.rect.height() * pixelsPerMm);
-        const QRectF inner = box.adjusted(TextInsetMm * pixelsPerMm, 0, -TextInsetMm * pixelsPerMm, 0);
+        const double inset = ReportFont::InsetMm * pixelsPerMm;
+        const QRectF inner = box.adjusted(inset, 0, -inset, 0);
+        const bool shrunk = t.scale < 1;
+        QFont font = shrunk ? ReportFont::font(pixelsPerMm, t.bold, t.scale) : (t.bold ? bold : regular);
+        double drawn = (shrunk ? QFontMetricsF(font, painter.device()) : t.bold ? boldMetrics : regularMetrics)
+                           .horizontalAdvance(t.text);
+        // The layout reckons widths without the installed font; where the font's glyphs are
+        // wider than reckoned, the text is drawn smaller rather than cut.
+        while (drawn > inner.width() && font.pixelSize() > 1) {
+            font.setPixelSize(font.pixelSize() - 1);
+            drawn = QFontMetricsF(font, painter.device()).horizontalAdvance(t.text);
+        }
+        if (!fontSet || font != current) {
+            painter.setFont(font);
+            current = font;
+            fontSet = true;
+        }
         const int flags = int(t.align | Qt::AlignVCenter) | Qt::TextSingleLine;
-        // Only a text wider than its cell is clipped: a clip per text would make every text a
-        // change of graphics state in the PDF.
-        if ((t.bold ? boldMetrics : regularMetrics).horizontalAdvance(t.text) <= inner.width()) {
+        // Only a text still wider than its cell is clipped: a clip per text would make every
+        // text a change of graphics state in the PDF.
+        if (drawn <= inner.width()) {
             painter.drawText(inner, flags, t.text);
             continue;
         }

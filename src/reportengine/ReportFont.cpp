@@ -2,11 +2,11 @@
 
 namespace ReportFont {
 
-QFont font(double pixelsPerMm, bool bold)
+QFont font(double pixelsPerMm, bool bold, double scale)
 {
     QFont f(QStringLiteral("Noto Sans CJK SC"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(qMax(1, qRound(EmMm * pixelsPerMm)));
+    f.setPixelSize(qMax(1, qRound(EmMm * pixelsPerMm * scale)));
     f.setBold(bold);
     return f;
 }

@@ -28,13 +28,19 @@ struct LayoutCell {
     bool bold = false;
 };
 
-// Rules drawn around a line.
+// Rules drawn around a line. A line ruled between its cells (RuleCells) is a row of a table: the
+// table rows of a report with the same weights share their columns, sized over the whole report.
 enum LineRule { RuleNone = 0, RuleAbove = 1, RuleBelow = 2, RuleCells = 4 };
 
+// The cells of a line get their weighted shares of the width, but a cell whose text needs more
+// takes it from cells with room to spare; a text that still does not fit is printed smaller or on
+// more lines (CellFit), the line growing by whole text lines. A line (not a table row) whose
+// cells cannot stand side by side goes on as many lines as it needs, a caption kept with the
+// cell after it.
 struct LayoutLine {
     QVector<LayoutCell> cells;
     int rules = RuleNone;
-    double height = 5.5;     // millimetres (one text line; a memo multiplies it)
+    double height = 5.5;     // millimetres of one text line; the memo's and wrapped texts' lines multiply it
 };
 
 struct LayoutBand {
