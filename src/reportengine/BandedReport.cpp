@@ -397,6 +397,25 @@ PageModel BandedReport::layOut(const ReportData& data) const
     return Paginator(*this, data).run();
 }
 
+PageModel BandedReport::layOutOnRoll(const ReportData& data) const
+{
+    constexpr double Unrolled = 100000;  // millimetres, more than any slip needs
+    BandedReport roll = *this;
+    roll.m_page.paperSize = CustomPaperSize;
+    roll.m_page.orientation = 0;
+    roll.m_page.length = Unrolled;
+    const PageModel unrolled = roll.layOut(data);
+    double bottom = roll.m_page.topMargin;
+    for (const ReportPage& page : unrolled.pages) {
+        for (const PageText& t : page.texts)
+            bottom = qMax(bottom, t.rect.bottom());
+        for (const PageRule& r : page.rules)
+            bottom = qMax(bottom, qMax(r.line.y1(), r.line.y2()));
+    }
+    roll.m_page.length = bottom + roll.m_page.bottomMargin;
+    return roll.layOut(data);
+}
+
 bool BandedReport::fitsPage() const
 {
     const ReportData none;

@@ -33,6 +33,9 @@ public:
     void setMemoLines(const QString& name, const QStringList& lines);
 
     PageModel layOut(const ReportData& data) const;
+    // Lays the report out on one page of the set-up's width as long as its bands need (a till
+    // roll): the length is the content's with the top and bottom margins.
+    PageModel layOutOnRoll(const ReportData& data) const;
 
     // Whether a page of the set-up holds the first page's fixed bands together: the title, the
     // column header, one row (with one line of a document) and the page footer. A page that

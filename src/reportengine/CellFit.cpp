@@ -132,6 +132,11 @@ double leastWidth(const QString& text)
     return isFigure(text) ? needed : qMin(needed, LeastTextWidth);
 }
 
+double shrunkWidth(const QString& text)
+{
+    return isFigure(text) ? Width(text) * ReportFont::MinScale + Padding : leastWidth(text);
+}
+
 double smallestWidth(const QString& text)
 {
     if (!isFigure(text))
@@ -146,6 +151,7 @@ void CellRoom::take(const QString& text, bool caption)
 {
     content = qMax(content, neededWidth(text));
     least = qMax(least, leastWidth(text));
+    shrunk = qMax(shrunk, shrunkWidth(text));
     smallest = qMax(smallest, smallestWidth(text));
     if (!caption && !text.isEmpty())
         (isFigure(text) ? figures : texts) = true;
@@ -180,12 +186,13 @@ QVector<double> shareWidth(double width, const QVector<CellRoom>& cells)
     }
     const double share = weights > 0 ? qMax(0.0, width - fitted) / weights : 0;
     QVector<double> base;
-    double contents = 0, slack = 0, leasts = 0, smallests = 0, figures = 0, texts = 0;
+    double contents = 0, slack = 0, leasts = 0, shrunks = 0, smallests = 0, figures = 0, texts = 0;
     bool allFit = fitted <= width + Tolerance;
     for (const CellRoom& c : cells) {
         base << (c.weight > 0 ? c.weight * share : c.content);
         contents += c.content;
         leasts += c.least;
+        shrunks += c.shrunk;
         smallests += c.smallest;
         (c.figure() ? figures : texts) += c.smallest;
         slack += qMax(0.0, base.last() - c.content);
@@ -213,11 +220,14 @@ QVector<double> shareWidth(double width, const QVector<CellRoom>& cells)
     }
     auto content = [](const CellRoom& c) { return c.content; };
     auto least = [](const CellRoom& c) { return c.least; };
+    auto shrunk = [](const CellRoom& c) { return c.shrunk; };
     auto smallest = [](const CellRoom& c) { return c.smallest; };
     if (leasts <= width + Tolerance)
         return between(least, content, leasts, contents - leasts);
+    if (shrunks <= width + Tolerance)
+        return between(shrunk, least, shrunks, leasts - shrunks);
     if (smallests <= width + Tolerance)
-        return between(smallest, least, smallests, leasts - smallests);
+        return between(smallest, shrunk, smallests, shrunks - smallests);
     // The figures as small as they may be, the texts share the rest.
     QVector<double> widths;
     const double rest = width - figures;

@@ -20,8 +20,11 @@ double neededWidth(const QString& text);
 // The narrowest a cell should be for the text: a figure's full width, at most a few characters
 // for a text that may be broken into lines.
 double leastWidth(const QString& text);
+// The narrowest a cell is before a figure is broken: the figure printed as small as it may be,
+// leastWidth for a text.
+double shrunkWidth(const QString& text);
 // The narrowest a cell may be: a figure's widest piece printed as small as it may be,
-// leastWidth otherwise.
+// leastWidth for a text.
 double smallestWidth(const QString& text);
 
 bool isFigure(const QString& text);
@@ -37,6 +40,7 @@ struct CellRoom {
     double weight = 0;    // share of the width left after the fitted cells; 0 = fitted to its content
     double content = 0;   // width that prints its text(s) on one line at full size
     double least = 0;     // the narrowest it should be (leastWidth)
+    double shrunk = 0;    // the narrowest before a figure is broken (shrunkWidth)
     double smallest = 0;  // the narrowest it may be (smallestWidth)
     bool figures = false;  // holds a figure
     bool texts = false;    // holds a text that is not a figure
@@ -50,8 +54,8 @@ struct CellRoom {
 // cells share the rest by their weights. When a weighted cell's content does not fit its share,
 // it takes room from the cells whose share is larger than their content. When there is not
 // enough such room, every cell keeps its least width and the rest goes to the cells in
-// proportion to what they still lack; narrower still, the figures are printed smaller first,
-// then the texts are broken into shorter lines.
+// proportion to what they still lack; narrower still, the figures are printed smaller, then
+// broken, and last the texts are broken into shorter lines.
 QVector<double> shareWidth(double width, const QVector<CellRoom>& cells);
 
 }  // namespace CellFit

@@ -51,7 +51,7 @@ std::optional<PageModel> LayOut(AppContext& context, QWidget* parent, const Repo
         } else if (request.form == ReportForm::XSXP) {
             report.setPageSetup(ReceiptPageSetup(context.XSDPrintSet.ReceiptWidth, data.master.rowCount()));
         }
-        laidOut = report.layOut(data);
+        laidOut = request.form == ReportForm::XSXP ? report.layOutOnRoll(data) : report.layOut(data);
     });
     return laidOut;
 }

@@ -43,5 +43,6 @@ bool IsMasterDetailForm(ReportForm form);
 inline constexpr const char* ProfileMemo = "QRMemo1";
 
 // The page of the receipt slip: a roll 80 or 58 mm wide (any other width counts as 80), as long
-// as the slip with its number of lines.
+// as the slip with its number of lines when no text needs more than one line (BandedReport::
+// layOutOnRoll gives the length the texts need).
 ReportPageSetup ReceiptPageSetup(int rollWidthMm, int lineCount);

@@ -64,6 +64,8 @@ QString LongLabel(const QString& label)
 {
     if (label == "DateQRLabel")
         return QStringLiteral("2024-03-31");
+    if (label.contains("Caption") && label != "CaptionQRLabel")
+        return QStringLiteral("合计金额:");
     if (label == "SumSLQRLabel")
         return QStringLiteral("12,345,678");
     if (label == "SumLRRQRLabel")
@@ -76,8 +78,6 @@ QString LongLabel(const QString& label)
         return Address;
     if (label == "DHQRLabel")
         return QStringLiteral("xs20240301000123");
-    if (label.contains("Caption") && label != "CaptionQRLabel")
-        return QStringLiteral("合计金额:");
     return Name;
 }
 
@@ -205,7 +205,10 @@ private slots:
                         whole[c.text] << memo;
                     }
 
-        const PageModel model = report.layOut(data);
+        const bool roll = layout.name == "TBB_XSXPForm";
+        const PageModel model = roll ? report.layOutOnRoll(data) : report.layOut(data);
+        if (roll)
+            QCOMPARE(model.pageCount(), 1);
         if (qEnvironmentVariableIsSet("QL_REPORT_FIT_DUMP"))
             qDebug().noquote() << DescribePages(model);
         const ReportPageSetup& s = model.setup;
