@@ -55,9 +55,6 @@ public:
         m_width = page.width() - m_setup.leftMargin - m_setup.rightMargin;
         m_pageBottom = page.height() - m_setup.bottomMargin;
         m_hasLines = bool(m_data.details) && band(BandKind::SubDetail);
-        if (m_hasLines)
-            for (int r = 0; r < m_data.master.rowCount(); ++r)
-                m_lines << m_data.details(r);
         measureTables();
     }
 
@@ -76,7 +73,7 @@ public:
                 continue;
             }
             // A document's header stays on the page of its first line.
-            const RowSet& lines = m_lines[r];
+            const RowSet lines = m_data.details(r);
             place(BandKind::Detail, &master, r,
                   lines.isEmpty() ? 0 : layBand(BandKind::SubDetail, &lines, 0).height);
             for (int l = 0; l < lines.rowCount(); ++l)
@@ -102,9 +99,11 @@ private:
     const ReportData& m_data;
     ReportPageSetup m_setup;
     PageModel m_model;
-    QVector<RowSet> m_lines;  // the lines of each master row of a master-detail report
     bool m_hasLines = false;
     QVector<Table> m_tables;
+    QHash<const LayoutLine*, int> m_tableOf;  // the table of each ruled row of the layout
+    // The texts of the master rows' fields in table columns, by field, as measured.
+    QHash<QString, QStringList> m_fieldTexts;
     double m_left = 0;
     double m_width = 0;
     double m_pageBottom = 0;
@@ -118,41 +117,51 @@ private:
 
     const Table* table(const LayoutLine& line) const
     {
-        if (!(line.rules & RuleCells))
-            return nullptr;
-        const QVector<double> weights = Weights(line);
-        for (const Table& t : m_tables)
-            if (t.weights == weights)
-                return &t;
-        return nullptr;
+        const int t = m_tableOf.value(&line, -1);
+        return t < 0 ? nullptr : &m_tables[t];
     }
 
-    // Texts a cell of a table row prints over the whole report.
-    QStringList columnTexts(BandKind kind, const LayoutCell& cell) const
+    // Widens a table column for the texts its cell prints over the whole report; the lines of
+    // the documents are measured by measureLines.
+    void measureCell(BandKind kind, const LayoutCell& cell, CellFit::CellRoom& room)
     {
-        QStringList texts;
-        if (cell.kind == CellKind::Field) {
-            auto add = [&](const RowSet& rows) {
-                for (int r = 0; r < rows.rowCount(); ++r)
-                    texts << FieldText(rows.value(r, cell.text));
-            };
-            if (kind == BandKind::Detail)
-                add(m_data.master);
-            else if (kind == BandKind::SubDetail)
-                for (const RowSet& lines : m_lines)
-                    add(lines);
-        } else if (cell.kind == CellKind::RowNumber) {
-            texts << QString::number(qMax(1, m_data.master.rowCount()));
-        } else if (cell.kind != CellKind::Memo && cell.kind != CellKind::Blank) {
-            texts << cellText(cell, nullptr, -1);
+        switch (cell.kind) {
+        case CellKind::Field:
+            if (kind == BandKind::Detail) {
+                QStringList& column = m_fieldTexts[cell.text];
+                if (column.isEmpty())
+                    for (int r = 0; r < m_data.master.rowCount(); ++r)
+                        column << FieldText(m_data.master.value(r, cell.text));
+                for (const QString& text : column)
+                    room.take(text);
+            }
+            break;
+        case CellKind::RowNumber: room.take(QString::number(qMax(1, m_data.master.rowCount()))); break;
+        case CellKind::Memo:
+        case CellKind::Blank: break;
+        default: room.take(cellText(cell, nullptr, -1), cell.kind == CellKind::Caption);
         }
-        return texts;
+    }
+
+    // Widens the table columns of the sub-detail rows for every line of every document, the
+    // lines of one document read at a time.
+    void measureLines(const QVector<std::pair<const LayoutLine*, Table*>>& rows)
+    {
+        for (int r = 0; r < m_data.master.rowCount(); ++r) {
+            const RowSet lines = m_data.details(r);
+            for (const auto& [line, table] : rows)
+                for (int i = 0; i < line->cells.size(); ++i)
+                    if (line->cells[i].kind == CellKind::Field)
+                        for (int l = 0; l < lines.rowCount(); ++l)
+                            table->rooms[i].take(FieldText(lines.value(l, line->cells[i].text)));
+        }
     }
 
     // The ruled table rows with the same weights share their columns, sized once for the whole
     // report so that the captions and every row line up.
     void measureTables()
     {
+        QVector<std::pair<const LayoutLine*, int>> lineRows;
         for (const LayoutBand& b : m_report.m_layout.bands)
             for (const LayoutLine& line : b.lines) {
                 if (!(line.rules & RuleCells))
@@ -167,10 +176,19 @@ private:
                     m_tables << t;
                     it = m_tables.end() - 1;
                 }
+                const int index = int(it - m_tables.begin());
+                m_tableOf.insert(&line, index);
+                if (b.kind == BandKind::SubDetail)
+                    lineRows.append({&line, index});
                 for (int i = 0; i < line.cells.size(); ++i)
-                    for (const QString& text : columnTexts(b.kind, line.cells[i]))
-                        it->rooms[i].take(text, line.cells[i].kind == CellKind::Caption);
+                    measureCell(b.kind, line.cells[i], it->rooms[i]);
             }
+        if (m_hasLines && !lineRows.isEmpty()) {
+            QVector<std::pair<const LayoutLine*, Table*>> rows;
+            for (const auto& [line, index] : lineRows)
+                rows.append({line, &m_tables[index]});
+            measureLines(rows);
+        }
         for (Table& t : m_tables)
             t.widths = CellFit::shareWidth(m_width, t.rooms);
     }
@@ -212,7 +230,14 @@ private:
     {
         switch (cell.kind) {
         case CellKind::Caption: return cell.text;
-        case CellKind::Field: return rows ? FieldText(rows->value(row, cell.text)) : QString();
+        case CellKind::Field: {
+            if (!rows)
+                return {};
+            if (rows == &m_data.master)
+                if (const auto column = m_fieldTexts.constFind(cell.text); column != m_fieldTexts.cend())
+                    return column->at(row);
+            return FieldText(rows->value(row, cell.text));
+        }
         case CellKind::Label: return m_report.m_labels.value(cell.text);
         case CellKind::RowNumber: return QString::number(m_rowNumber);
         case CellKind::PageNumber: return QString::number(m_model.pageCount());

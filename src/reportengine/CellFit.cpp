@@ -132,6 +132,21 @@ double leastWidth(const QString& text)
     return isFigure(text) ? needed : qMin(needed, LeastTextWidth);
 }
 
+// Width of a figure's widest piece (FigurePieces), blanks at a break left out.
+double WidestFigurePiece(const QString& text)
+{
+    double widest = 0;
+    double piece = 0;
+    for (const QChar c : text) {
+        if (c != u' ')  // a figure's characters: ASCII and "元"
+            piece += (c.unicode() < 0x80 ? 0.6 : 1.0) * ReportFont::EmMm;
+        widest = qMax(widest, piece);
+        if (c == u'-' || c == u'/' || c == u' ')
+            piece = 0;
+    }
+    return widest;
+}
+
 double shrunkWidth(const QString& text)
 {
     return isFigure(text) ? Width(text) * ReportFont::MinScale + Padding : leastWidth(text);
@@ -139,22 +154,21 @@ double shrunkWidth(const QString& text)
 
 double smallestWidth(const QString& text)
 {
-    if (!isFigure(text))
-        return leastWidth(text);
-    double widest = 0;
-    for (const QString& piece : FigurePieces(text))
-        widest = qMax(widest, Width(TrimEnd(piece)));
-    return widest * ReportFont::MinScale + Padding;
+    return isFigure(text) ? WidestFigurePiece(text) * ReportFont::MinScale + Padding : leastWidth(text);
 }
 
 void CellRoom::take(const QString& text, bool caption)
 {
-    content = qMax(content, neededWidth(text));
-    least = qMax(least, leastWidth(text));
-    shrunk = qMax(shrunk, shrunkWidth(text));
-    smallest = qMax(smallest, smallestWidth(text));
+    const double width = Width(text);
+    const bool isFig = isFigure(text);
+    const double needed = width + Padding;
+    content = qMax(content, needed);
+    least = qMax(least, isFig ? needed : qMin(needed, LeastTextWidth));
+    shrunk = qMax(shrunk, isFig ? width * ReportFont::MinScale + Padding : qMin(needed, LeastTextWidth));
+    smallest = qMax(smallest, isFig ? WidestFigurePiece(text) * ReportFont::MinScale + Padding
+                                    : qMin(needed, LeastTextWidth));
     if (!caption && !text.isEmpty())
-        (isFigure(text) ? figures : texts) = true;
+        (isFig ? figures : texts) = true;
 }
 
 FittedText fit(const QString& text, double cellWidth)
