@@ -8,6 +8,7 @@
 #include "CX_SZForm.h"
 #include "ContactLookupForm.h"
 #include "CX_XiaoShouForm.h"
+#include "CX_XSLRForm.h"
 #include "CX_YGYJForm.h"
 #include "ClearDataForm.h"
 #include "CGDJForm.h"
@@ -60,6 +61,7 @@ void RegisterWindows()
                           ModalWindowWithMode<TBase_CGDJForm, std::uint8_t>(&TBase_CGDJForm::SetDanKind));
     RegisterCommandWindow(QStringLiteral("TCX_XiaoShouForm"), ModalWindowWithMode(&TCX_XiaoShouForm::SetQueryKind));
     RegisterCommandWindow(QStringLiteral("TCX_CaiGouForm"), ModalWindowWithMode(&TCX_CaiGouForm::SetQueryKind));
+    RegisterCommandWindow(QStringLiteral("TCX_XSLRForm"), ModalWindow<TCX_XSLRForm>());
     RegisterCommandWindow(QStringLiteral("TCX_YGYJForm"), ModalWindow<TCX_YGYJForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());
 }

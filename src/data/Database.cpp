@@ -29,6 +29,18 @@ QString SqlDate(const QDate& d)
     return d.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
+QString ContainsCondition(const QString& column, const QString& param)
+{
+    return column + QStringLiteral(" like '%' || ") + param + QStringLiteral(" || '%' escape '\\'");
+}
+
+QString LikeEscaped(const QString& text)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+    return escaped;
+}
+
 Database::Database(const QString& connectionName) : m_connectionName(connectionName) {}
 
 Database::~Database()

@@ -27,6 +27,11 @@ QString EngineErrorText(const QString& engineText);
 // letter case ignored: "order by KeHu collate chinese". Registered on every connection.
 inline constexpr const char* ChineseOrder = "collate chinese";
 
+// A condition that a text column holds a bound text anywhere in it ("a.KeHu", ":text"), letter
+// case ignored; bind the text through LikeEscaped so that its % and _ stand for themselves.
+QString ContainsCondition(const QString& column, const QString& param);
+QString LikeEscaped(const QString& text);
+
 // Named parameters of one statement: {":dh", value}, ...
 using SqlParams = QVector<std::pair<QString, QVariant>>;
 

@@ -29,6 +29,11 @@ QStringList ChanPinNames(Database& db, const QString& PinPai)
                           {{QStringLiteral(":PinPai"), PinPai}}));
 }
 
+QStringList DistinctChanPinNames(Database& db)
+{
+    return Column(db.exec(QStringLiteral("select ChanPin from Base_ChanPin group by ChanPin order by min(autoid)")));
+}
+
 QStringList GuiGeNames(Database& db, const QString& PinPai, const QString& ChanPin)
 {
     QStringList where;

@@ -19,5 +19,7 @@ bool MeansAll(const QString& name, const char* allEntry);
 
 // Products of the brand (of every brand for "所有品牌" or "all").
 QStringList ChanPinNames(Database& db, const QString& PinPai);
+// Every product name once, in the order the first of its rows was added.
+QStringList DistinctChanPinNames(Database& db);
 // Specs of the goods items of the brand and product, either of which may mean all.
 QStringList GuiGeNames(Database& db, const QString& PinPai, const QString& ChanPin);

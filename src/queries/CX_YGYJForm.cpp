@@ -5,9 +5,9 @@
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
-#include "NumberText.h"
 #include "PrintReport.h"
 #include "ProfitColumns.h"
+#include "ProfitTotals.h"
 #include "ReportData.h"
 #include "StringGrid.h"
 #include "YuanGongStore.h"
@@ -78,14 +78,7 @@ void TCX_YGYJForm::ListYGYJ()
 
 void TCX_YGYJForm::CalcYGYJTotals()
 {
-    const double cost = ColumnSum(*StringGrid2, 4);
-    const double amount = ColumnSum(*StringGrid2, 5);
-    const double profit = ColumnSum(*StringGrid2, 6);
-    CBLabel->setText(YuanText(cost));
-    JELabel->setText(YuanText(amount));
-    LRLabel->setText(YuanText(profit));
-    const double margin = amount != 0 ? RoundFloat(2, profit / amount * 100) : 100;
-    LRRLabel->setText(FormatGeneral(margin) + QStringLiteral(" %"));
+    ShowProfitTotals(*StringGrid2, 4, {JELabel, LRLabel, LRRLabel, CBLabel});
 }
 
 void TCX_YGYJForm::PrintYGYJ(int mode)
@@ -98,12 +91,9 @@ void TCX_YGYJForm::PrintYGYJ(int mode)
         return ReportData{PrepareBB_YGYJ(m_ctx.db(), who, from, to), {}};
     };
     const QString day = QStringLiteral("yyyy-MM-dd");
-    r.labels = {{QStringLiteral("TitleQRLabel"),
-                 from.toString(day) + QStringLiteral("至") + to.toString(day) + QStringLiteral("员工业绩报表")},
-                {QStringLiteral("SumCBQRLabel"), CBLabel->text()},
-                {QStringLiteral("SumJEQRLabel"), JELabel->text()},
-                {QStringLiteral("SumLRQRLabel"), LRLabel->text()},
-                {QStringLiteral("SumLRRQRLabel"), LRRLabel->text()}};
+    r.labels = ProfitTotalPrintLabels({JELabel, LRLabel, LRRLabel, CBLabel});
+    r.labels.insert(QStringLiteral("TitleQRLabel"),
+                    from.toString(day) + QStringLiteral("至") + to.toString(day) + QStringLiteral("员工业绩报表"));
     PrintReport(m_ctx, this, !StringGrid2->cell(1, 1).isEmpty(), r,
                 mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
 }

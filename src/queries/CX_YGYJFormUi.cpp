@@ -4,12 +4,12 @@
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "ProfitColumns.h"
+#include "ProfitTotals.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -44,32 +44,18 @@ void TCX_YGYJForm::setupUi()
     dates->addStretch(1);
     dates->addLayout(ButtonRow({Button1, PrintButton, BrowseButton, EscButton}));
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setFixedCols(0);
-    SetGridColumns(*StringGrid1, {{QStringLiteral("员工"), 120}});
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->setAlternatingRowColors(false);
-    StringGrid1->setFixedWidth(120 + 2 * StringGrid1->frameWidth());
+    StringGrid1 = Named(MakeNameList(this, QStringLiteral("员工"), 120), "StringGrid1");
 
     StringGrid2 = Named(new StringGrid(this), "StringGrid2");
     StringGrid2->setFixedCols(1);
     SetGridColumns(*StringGrid2, YGYJColumns());
 
-    JELabel = Named(new QLabel(this), "JELabel");
-    LRLabel = Named(new QLabel(this), "LRLabel");
-    LRRLabel = Named(new QLabel(this), "LRRLabel");
-    CBLabel = Named(new QLabel(this), "CBLabel");
-    auto* totals = new QHBoxLayout;
-    totals->addStretch(1);
-    const std::pair<const char*, QLabel*> labelled[] = {
-        {"合计金额：", JELabel}, {"合计利润：", LRLabel}, {"合计利率：", LRRLabel}, {"合计成本：", CBLabel}};
-    for (const auto& [caption, label] : labelled) {
-        label->setMinimumWidth(100);
-        label->setStyleSheet(QStringLiteral("color: #a33a00; font-weight: bold;"));
-        totals->addWidget(new QLabel(QString::fromUtf8(caption), this));
-        totals->addWidget(label);
-        totals->addSpacing(16);
-    }
+    ProfitTotalLabels labels;
+    QHBoxLayout* totals = ProfitTotalsRow(this, QString(), labels);
+    JELabel = labels.JE;
+    LRLabel = labels.LR;
+    LRRLabel = labels.LRR;
+    CBLabel = labels.CB;
 
     auto* right = new QVBoxLayout;
     right->addWidget(StringGrid2, 1);

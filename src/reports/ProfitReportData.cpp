@@ -165,8 +165,8 @@ RowSet PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& fro
     g.params = DateParams(from, to);
     const QString text = filter.trimmed();
     if (IsFilter(text)) {
-        documents += QStringLiteral(" and KeHu like '%' || :text || '%'");
-        g.params.append({QStringLiteral(":text"), text});
+        documents += QStringLiteral(" and ") + ContainsCondition(QStringLiteral("KeHu"), QStringLiteral(":text"));
+        g.params.append({QStringLiteral(":text"), LikeEscaped(text)});
     }
     // The dated documents in entry order, each followed by its lines in entry order: the
     // grouping's sort keeps the rows of one customer in the order they come, so each customer

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHeaderView>
 
 namespace {
 
@@ -28,6 +29,17 @@ void SetGridColumns(StringGrid& grid, const QVector<GridColumn>& columns)
     SetHeaderAndFormats(grid, columns);
     for (int c = 0; c < columns.size(); ++c)
         grid.setColWidth(c, columns[c].width);
+}
+
+StringGrid* MakeNameList(QWidget* parent, const QString& caption, int width)
+{
+    auto* grid = new StringGrid(parent);
+    grid->setFixedCols(0);
+    SetGridColumns(*grid, {{caption, width}});
+    grid->verticalHeader()->hide();
+    grid->setAlternatingRowColors(false);
+    grid->setFixedWidth(width + 2 * grid->frameWidth());
+    return grid;
 }
 
 QString GridCellText(const QVariant& value, GridFormat format, int row)

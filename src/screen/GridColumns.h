@@ -21,6 +21,10 @@ struct GridColumn {
 // Lays out a grid for its columns (in setupUi): column count, header row, widths and kinds.
 void SetGridColumns(StringGrid& grid, const QVector<GridColumn>& columns);
 
+// A one-column list of names to choose from, of a fixed width: no fixed column, no row numbers,
+// its caption in the header row; setupUi names it.
+StringGrid* MakeNameList(QWidget* parent, const QString& caption, int width);
+
 // Shows a row set in a grid, one grid row per row: the header row stays (rewritten from the
 // columns), an empty row set leaves one empty data row, a field the row set lacks and a null
 // value show as empty cells. Widths are left as the window (or the operator) set them.

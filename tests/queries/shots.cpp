@@ -2,7 +2,8 @@
 // demonstration data:
 //   QT_QPA_PLATFORM=offscreen queries_shots DIR
 // writes stock.png, stock-card.png, stock-card-preview.png, sz.png, customers.png, sales.png,
-// sales-returns-customer.png, sales-document-preview.png, purchases.png and performance.png into DIR.
+// sales-returns-customer.png, sales-document-preview.png, purchases.png, performance.png and the
+// seven pages of the sales profit window (profit-*.png) with a printout into DIR.
 
 #include "../ShotTool.h"
 #include "AppContext.h"
@@ -12,8 +13,10 @@
 #include "CX_SZForm.h"
 #include "ContactLookupForm.h"
 #include "DateRangePresets.h"
+#include "CX_XSLRForm.h"
 #include "CX_XiaoShouForm.h"
 #include "CX_YGYJForm.h"
+#include "ProfitTrendChart.h"
 #include "ReportPreviewDialog.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
@@ -49,6 +52,47 @@ void ListAll(DocumentQueryPage& page)
     page.From->setDate(QDate(2000, 1, 1));
     page.To->setDate(QDate::currentDate());
     page.Query(true);
+}
+
+// Picks a name in a selection grid (which lists the page again).
+void Pick(StringGrid& grid, const QString& name)
+{
+    for (int r = 1; r < grid.rowCount(); ++r)
+        if (grid.cell(0, r) == name)
+            grid.setRow(r);
+}
+
+// Every page of the sales profit window over the demonstration months; the selection pages on
+// the goods item that sold most.
+void ProfitShots(AppContext& context)
+{
+    TCX_XSLRForm profit(context);
+    const QDate today = QDate::currentDate();
+    profit.DateTimePicker1->setDate(QDate(today.year(), today.month(), 1).addMonths(-4));
+    profit.DateTimePicker2->setDate(today);
+    profit.Button1->click();
+    profit.resize(1180, 720);
+    Shot(profit, "profit-documents.png");
+    PreviewShot(profit.BrowseButton, "profit-documents-preview.png");
+    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::SP);
+    Shot(profit, "profit-goods.png");
+    const QString brand = profit.StringGrid3->cell(1, 1);
+    const QString product = profit.StringGrid3->cell(2, 1);
+    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::PP);
+    Pick(*profit.StringGrid4, product);
+    Shot(profit, "profit-brands.png");
+    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::CP);
+    Pick(*profit.StringGrid6, brand);
+    Shot(profit, "profit-products.png");
+    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::GG);
+    Pick(*profit.StringGrid8, brand);
+    Pick(*profit.StringGrid9, product);
+    Shot(profit, "profit-specs.png");
+    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::KH);
+    Shot(profit, "profit-customers.png");
+    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::Trend);
+    Shot(profit, "profit-trend.png");
+    profit.TrendChart->exportPng(ShotFolder().filePath(QStringLiteral("profit-trend-export.png")));
 }
 
 }  // namespace
@@ -94,5 +138,7 @@ int main(int argc, char* argv[])
     performance.DateTimePicker1->setDate(QDate(QDate::currentDate().year(), 1, 1));
     performance.Button1->click();
     Shot(performance, "performance.png");
+
+    ProfitShots(context);
     return 0;
 }

@@ -236,6 +236,7 @@ private slots:
         QTest::newRow("customer, no filter") << "KH" << "" << customers;
         QTest::newRow("customer, all") << "KH" << U("全部") << customers;
         QTest::newRow("customer, quote") << "KH" << U(" 周's ") << QStringList{U("老周's电器行 6000 15.00%")};
+        QTest::newRow("customer, wildcards are letters") << "KH" << "_%" << QStringList{};
         const QStringList zhao{U("赵丽/冰箱 1809 .50%"), U("赵丽/电视 -3500 14.29%"), U("赵丽/空调 2600 23.08%"),
                                U("赵丽/小家电 0 100.00%")};
         QTest::newRow("employees, all") << "YG" << U("所有")

@@ -1,0 +1,86 @@
+// The sales profit window on the ten-year shop named by $QL_BENCH_DB (bench/run-all): opening it
+// on its default view (the documents of the shop's last month, December 2025, as a window
+// remembering that month opens), refreshing each page for that month, and the trend page over a
+// year and over all ten. Nothing is written to the shop, so the file is used as it is.
+
+#include "AppContext.h"
+#include "CX_XSLRForm.h"
+#include "StringGrid.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<AppContext> Context;
+const QDate LastMonth(2025, 12, 1);
+const QDate LastDay(2025, 12, 31);
+
+void Open(benchmark::State& state)
+{
+    int documents = 0;
+    for (auto _ : state) {
+        TCX_XSLRForm form(*Context);
+        documents = form.StringGrid1->rowCount() - 1;
+    }
+    state.counters["documents"] = documents;
+}
+
+// One page listed again for a range: state.range(0) is the page, state.range(1) the first year.
+void Refresh(benchmark::State& state)
+{
+    TCX_XSLRForm form(*Context);
+    form.DateTimePicker1->setDate(state.range(1) ? QDate(int(state.range(1)), 1, 1) : LastMonth);
+    form.PageControl1->setCurrentIndex(int(state.range(0)));
+    for (auto _ : state)
+        form.RefreshPage();
+}
+
+BENCHMARK(Open)->Name("open on December 2025 by document")->Unit(benchmark::kMillisecond);
+BENCHMARK(Refresh)
+    ->ArgNames({"page", "from"})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({3, 0})
+    ->Args({4, 0})
+    ->Args({5, 0})
+    ->Args({6, 0})
+    ->Args({6, 2025})
+    ->Args({6, 2016})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString shop = qEnvironmentVariable("QL_BENCH_DB");
+    if (shop.isEmpty() || !QFile::exists(shop)) {
+        std::fprintf(stderr, "set QL_BENCH_DB to the ten-year shop (bench/run-all writes it)\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("Data"));
+    QFile::link(QFileInfo(shop).absoluteFilePath(), dir.filePath(QStringLiteral("Data/db.data")));
+    Context = std::make_unique<AppContext>(dir.path() + u'/');
+    if (!Context->DM.ConnectDB())
+        return 1;
+    {
+        // The window remembers the shop's last month, as after listing it once.
+        TCX_XSLRForm form(*Context);
+        form.DateTimePicker1->setDate(LastMonth);
+        form.DateTimePicker2->setDate(LastDay);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    Context.reset();
+    return 0;
+}

@@ -1,0 +1,231 @@
+#include "CX_XSLRForm.h"
+
+#include "AppContext.h"
+#include "DateRangeMemory.h"
+#include "DateRangePresets.h"
+#include "GoodsLists.h"
+#include "GoodsStore.h"
+#include "GuardedConnect.h"
+#include "ProfitColumns.h"
+#include "ProfitTrend.h"
+#include "ProfitTrendChart.h"
+#include "ReportData.h"
+#include "StringGrid.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace {
+const QString WindowKey = QStringLiteral("CX_XSLRForm");
+}
+
+TCX_XSLRForm::TCX_XSLRForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+{
+    setupUi();
+    const QDate today = QDate::currentDate();
+    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
+    DateTimePicker2->setDate(today);
+    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
+    RunGuarded(m_ctx, this, [this] { ListXSLRByDan(); });
+
+    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(Presets, &DateRangePresets::rangeChosen, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(PageControl1, &QTabWidget::currentChanged, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ShowXSLRDanLines);
+    GuardedConnect(StringGrid4, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByPinPai);
+    GuardedConnect(StringGrid6, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByChanPin);
+    GuardedConnect(StringGrid8, &StringGrid::rowSelected, this, m_ctx, [this] {
+        FillNames(*StringGrid9, ChanPinNames(m_ctx.db(), Selected(*StringGrid8)));
+        ListXSLRByGuiGe();
+    });
+    GuardedConnect(StringGrid9, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByGuiGe);
+    GuardedConnect(TopComboBox, &QComboBox::currentIndexChanged, this, m_ctx, &TCX_XSLRForm::ShowTrend);
+    GuardedConnect(ExportChartButton, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::ExportChart);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintPage(ReportOutput::Print); });
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintPage(ReportOutput::Preview); });
+    GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::close);
+}
+
+TCX_XSLRForm::~TCX_XSLRForm()
+{
+    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
+}
+
+// Enter anywhere in the window is a click on "查询", the default button, even while its page is
+// not shown.
+void TCX_XSLRForm::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Button2->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TCX_XSLRForm::RefreshPage()
+{
+    switch (PageControl1->currentIndex()) {
+    case XSD:
+        ListXSLRByDan();
+        break;
+    case SP:
+        ListXSLRByShangPin();
+        break;
+    case PP:
+        FillNames(*StringGrid4, DistinctChanPinNames(m_ctx.db()));
+        ListXSLRByPinPai();
+        break;
+    case CP:
+        FillNames(*StringGrid6, PinPaiNames(m_ctx.db()));
+        ListXSLRByChanPin();
+        break;
+    case GG:
+        FillNames(*StringGrid8, PinPaiNames(m_ctx.db()));
+        FillNames(*StringGrid9, ChanPinNames(m_ctx.db(), Selected(*StringGrid8)));
+        ListXSLRByGuiGe();
+        break;
+    case KH:
+        ListXSLRByKeHu();
+        break;
+    case Trend:
+        ShowTrend();
+        break;
+    }
+}
+
+QString TCX_XSLRForm::Selected(const StringGrid& grid)
+{
+    const int r = grid.row();
+    return r > 0 ? grid.cell(0, r) : QString();
+}
+
+// A selection grid refilled, its first name selected (without acting on the selection).
+void TCX_XSLRForm::FillNames(StringGrid& grid, const QStringList& names)
+{
+    QVector<QStringList> rows;
+    rows.reserve(names.size());
+    for (const QString& name : names)
+        rows.append({name});
+    const QSignalBlocker quiet(&grid);
+    grid.setDataRows(std::move(rows));
+    grid.setRow(1);
+}
+
+void TCX_XSLRForm::ShowRows(Page page, ReportData data, const QString& selection)
+{
+    ResultPage& p = m_pages[page];
+    m_listed[page] = {std::move(data), DateTimePicker1->date(), DateTimePicker2->date(), selection};
+    FillGrid(*p.grid, m_listed[page].data.master, p.columns);
+    {
+        const QSignalBlocker quiet(p.grid);
+        p.grid->setRow(1);
+    }
+    ShowProfitTotals(*p.grid, p.costCol, p.totals);
+}
+
+void TCX_XSLRForm::ListXSLRByDan()
+{
+    ShowRows(XSD, PrepareBB_CXXSLR_XSD(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date()));
+    ShowXSLRDanLines();
+}
+
+// The lines of the selected document, as the document's printout lists them under it.
+void TCX_XSLRForm::ShowXSLRDanLines()
+{
+    const ReportData& d = m_listed[XSD].data;
+    const int r = StringGrid1->row();
+    const bool listed = d.details && r >= 1 && r <= d.master.rowCount();
+    FillGrid(*StringGrid2, listed ? d.details(r - 1) : RowSet(), XSLRDanLineColumns());
+}
+
+void TCX_XSLRForm::ListXSLRByShangPin()
+{
+    ShowRows(SP, {PrepareBB_CXXSLR_SP(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date()), {}});
+}
+
+void TCX_XSLRForm::ListXSLRByPinPai()
+{
+    const QString product = Selected(*StringGrid4);
+    ShowRows(PP, {PrepareBB_CXXSLR_PP(m_ctx.db(), product, DateTimePicker1->date(), DateTimePicker2->date()), {}},
+             product);
+}
+
+void TCX_XSLRForm::ListXSLRByChanPin()
+{
+    const QString brand = Selected(*StringGrid6);
+    ShowRows(CP, {PrepareBB_CXXSLR_CP(m_ctx.db(), brand, DateTimePicker1->date(), DateTimePicker2->date()), {}},
+             brand);
+}
+
+void TCX_XSLRForm::ListXSLRByGuiGe()
+{
+    const QString brand = Selected(*StringGrid8);
+    const QString product = Selected(*StringGrid9);
+    ShowRows(GG,
+             {PrepareBB_CXXSLR_GG(m_ctx.db(), brand, product, DateTimePicker1->date(), DateTimePicker2->date()), {}},
+             brand + product);
+}
+
+void TCX_XSLRForm::ListXSLRByKeHu()
+{
+    ShowRows(KH, {PrepareBB_CXXSLR_KH(m_ctx.db(), KHEdit->text(), DateTimePicker1->date(), DateTimePicker2->date()),
+                  {}});
+}
+
+void TCX_XSLRForm::ShowTrend()
+{
+    const QDate from = DateTimePicker1->date();
+    const QDate to = DateTimePicker2->date();
+    const bool byBrand = TopComboBox->currentIndex() == 0;
+    TrendChart->setFigures(MonthlyProfit(m_ctx.db(), from, to),
+                           TopProfit(m_ctx.db(), byBrand ? ProfitRanking::PinPai : ProfitRanking::ChanPin, from, to),
+                           TopComboBox->currentText());
+}
+
+// The active page's rows as listed, titled with their range and selection; the trend page
+// prints its charts.
+void TCX_XSLRForm::PrintPage(ReportOutput output)
+{
+    const int page = PageControl1->currentIndex();
+    if (page == Trend) {
+        if (!TrendChart->hasFigures())
+            return;
+        if (output == ReportOutput::Print)
+            TrendChart->print(this);
+        else
+            TrendChart->preview(this);
+        return;
+    }
+    const ResultPage& p = m_pages[page];
+    const Listed& listed = m_listed[page];
+    const QString day = QStringLiteral("yyyy-MM-dd");
+    ReportRequest r;
+    r.form = p.form;
+    r.prepare = [data = listed.data] { return data; };
+    r.labels = ProfitTotalPrintLabels(p.totals);
+    r.labels.insert(QStringLiteral("TitleQRLabel"), listed.from.toString(day) + QStringLiteral("至")
+                                                        + listed.to.toString(day) + listed.selection
+                                                        + QStringLiteral("销售利润报表"));
+    PrintReport(m_ctx, this, !p.grid->cell(1, 1).isEmpty(), r, output);
+}
+
+void TCX_XSLRForm::ExportChart()
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出图片"), QStringLiteral("销售利润趋势.png"),
+                                                QStringLiteral("PNG 图片 (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    if (!TrendChart->exportPng(path))
+        m_ctx.prompts->message(this, QStringLiteral("图片无法保存到") + path);
+}

@@ -1,0 +1,377 @@
+// The sales profit window: its six pages against a small shop, the margin rule, the date hint,
+// names with quotes and wildcards, print and preview, Enter, and the trend page.
+
+#include "../app/AppFixture.h"
+#include "CX_XSLRForm.h"
+#include "DocumentStore.h"
+#include "GoodsStore.h"
+#include "ProfitTrendChart.h"
+#include "ReportPreviewDialog.h"
+#include "StringGrid.h"
+#include "TestDb.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+// Names that are values, not SQL.
+const QString Brand = QStringLiteral("O'Brien_%");
+const QString BrandX = QStringLiteral("O'BrienX");
+const QString Product = QStringLiteral("空调'%");
+const QString Unsold = QStringLiteral("风扇");
+const QString Neil = QStringLiteral("O'Neil_%");
+const QString NeilX = QStringLiteral("O'NeilX");
+const QDate Day(2001, 3, 5);  // before every demonstration document
+const QDate Day2(2001, 3, 6);
+
+void Sell(Database& db, const QString& dh, const QDate& day, const QString& customer, QVector<TShangPinItem> lines,
+          DanKind kind = ForwardKind)
+{
+    TXiaoShouDan d;
+    d.dh = dh;
+    d.in_date = day;
+    d.KeHu = customer;
+    d.yewuyuan = QStringLiteral("王");
+    for (const TShangPinItem& l : lines) {
+        d.shuliang += l.shuliang;
+        d.jinE += l.jinE;
+    }
+    QVERIFY(SaveXiaoShouDocument(db, d, lines, kind));
+}
+
+// Costs: Brand/Product G1 100, G2 200; BrandX/Product G1 300; Brand/风扇 is never sold.
+//   xs010305001 Neil:  G1 2 × 150 (cost 200), G2 1 × 0 (cost 200)
+//   xs010305002 NeilX: BrandX G1 1 × 1200.33 (cost 300)
+//   xt010306001 Neil returns G1 1 × 150 (cost 100)
+void AddSales(AppFixture& f)
+{
+    Database& db = f.ctx().db();
+    for (const QString& b : {Brand, BrandX}) {
+        InsertPinPai(db, b);
+        InsertChanPin(db, b, Product, QString());
+    }
+    InsertChanPin(db, Brand, Unsold, QString());
+    InsertGuiGe(db, Brand, Product, QStringLiteral("G1"), 100, 10);
+    InsertGuiGe(db, Brand, Product, QStringLiteral("G2"), 200, 10);
+    InsertGuiGe(db, BrandX, Product, QStringLiteral("G1"), 300, 10);
+    Sell(db, "xs010305001", Day, Neil,
+         {TestDb::line(Brand, Product, "G1", 2, 150), TestDb::line(Brand, Product, "G2", 1, 0)});
+    Sell(db, "xs010305002", Day, NeilX, {TestDb::line(BrandX, Product, "G1", 1, 1200.33)});
+    Sell(db, "xt010306001", Day2, Neil, {TestDb::line(Brand, Product, "G1", 1, 150)}, ReturnKind);
+}
+
+QStringList Row(const StringGrid& g, int r)
+{
+    QStringList cells;
+    for (int c = 1; c < g.colCount(); ++c)
+        cells << g.cell(c, r);
+    return cells;
+}
+
+QVector<QStringList> Rows(const StringGrid& g)
+{
+    QVector<QStringList> rows;
+    for (int r = 1; r < g.rowCount(); ++r)
+        if (!g.cell(1, r).isEmpty())
+            rows << Row(g, r);
+    return rows;
+}
+
+void Select(StringGrid& g, const QString& name)
+{
+    for (int r = 1; r < g.rowCount(); ++r)
+        if (g.cell(0, r) == name) {
+            g.setRow(r);
+            return;
+        }
+    QFAIL(qPrintable(name + " is not listed"));
+}
+
+StringGrid* ResultGrid(TCX_XSLRForm& w, int page)
+{
+    StringGrid* grids[] = {w.StringGrid1, w.StringGrid3, w.StringGrid5, w.StringGrid7, w.StringGrid10, w.StringGrid12};
+    return grids[page];
+}
+
+QStringList Totals(TCX_XSLRForm& w, int page)
+{
+    const QString prefix = QStringList{"", "SP_", "PP_", "CP_", "GG_", "KH_"}[page];
+    QStringList texts;
+    for (const char* name : {"JELabel", "LRLabel", "LRRLabel", "CBLabel"})
+        texts << w.findChild<QLabel*>(prefix + QLatin1String(name))->text();
+    return texts;
+}
+
+// Shows a page for the range: the page is switched to (which refreshes it), then the names are
+// chosen in its selection grids in order.
+void ShowPage(TCX_XSLRForm& w, int page, const QDate& from, const QDate& to, const QStringList& chosen = {},
+              const QString& filter = {})
+{
+    w.DateTimePicker1->setDate(from);
+    w.DateTimePicker2->setDate(to);
+    w.KHEdit->setText(filter);
+    if (w.PageControl1->currentIndex() == page)
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    else
+        w.PageControl1->setCurrentIndex(page);
+    StringGrid* lists[][2] = {{}, {}, {w.StringGrid4}, {w.StringGrid6}, {w.StringGrid8, w.StringGrid9}, {}};
+    for (int i = 0; i < chosen.size(); ++i)
+        Select(*lists[page][i], chosen[i]);
+}
+
+// Runs the click while a watch closes the modal dialog it opens; returns the dialog's class
+// name (empty when none opened) and, for a report preview, the texts of its pages.
+QString ModalOf(QPushButton* button, QStringList* texts = nullptr)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        shown = QString::fromLatin1(modal->metaObject()->className());
+        if (auto* preview = qobject_cast<ReportPreviewDialog*>(modal); preview && texts)
+            for (const ReportPage& page : preview->model().pages)
+                for (const PageText& t : page.texts)
+                    *texts << t.text;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();  // the watch runs out here, not in the next test
+    return shown;
+}
+
+const QStringList AllTotals{"1350.33 元", "750.33 元", "55.57 %", "600 元"};
+const QStringList BrandTotals{"150 元", "-150 元", "-100 %", "300 元"};
+
+}  // namespace
+
+class TestProfitQuery : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheDocumentsOfThisMonth()
+    {
+        AppFixture f;
+        TCX_XSLRForm w(f.ctx());
+        QCOMPARE(w.windowTitle(), QStringLiteral("销售利润查询"));
+        QCOMPARE(w.PageControl1->currentIndex(), 0);
+        QCOMPARE(w.PageControl1->tabText(6), QStringLiteral("趋势图"));
+        const QDate today = QDate::currentDate();
+        QCOMPARE(w.DateTimePicker1->date(), QDate(today.year(), today.month(), 1));
+        QCOMPARE(w.DateTimePicker2->date(), today);
+        QVERIFY(w.Button2->isDefault());
+    }
+
+    // Each page's rows (each with its own margin: 100% where the amount is 0) and totals.
+    void pages_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QVector<QStringList>>("rows");
+        QTest::addColumn<QStringList>("totals");  // amount, profit, margin, cost
+        QTest::newRow("documents") << 0 << QStringList() << QString()
+            << QVector<QStringList>{{"xs010305001", "2001-03-05", Neil, "王", "3", "400", "300", "-100", "-33.33%"},
+                                    {"xs010305002", "2001-03-05", NeilX, "王", "1", "300", "1200.33", "900.33", "75.01%"},
+                                    {"xt010306001", "2001-03-06", Neil, "王", "-1", "-100", "-150", "-50", "33.33%"}}
+            << AllTotals;
+        const QStringList xG1{BrandX, Product, "G1", "1", "300", "1200.33", "900.33", "75.01%"};
+        QTest::newRow("goods items, return netted") << 1 << QStringList() << QString()
+            << QVector<QStringList>{{Brand, Product, "G1", "1", "100", "150", "50", "33.33%"},
+                                    {Brand, Product, "G2", "1", "200", "0", "-200", "100.00%"}, xG1}
+            << AllTotals;
+        QTest::newRow("brands of a product") << 2 << QStringList{Product} << QString()
+            << QVector<QStringList>{{Brand, "2", "300", "150", "-150", "-100.00%"},
+                                    {BrandX, "1", "300", "1200.33", "900.33", "75.01%"}}
+            << AllTotals;
+        QTest::newRow("products of a brand") << 3 << QStringList{Brand} << QString()
+            << QVector<QStringList>{{Product, "2", "300", "150", "-150", "-100.00%"}} << BrandTotals;
+        QTest::newRow("products of the other brand") << 3 << QStringList{BrandX} << QString()
+            << QVector<QStringList>{{Product, "1", "300", "1200.33", "900.33", "75.01%"}}
+            << QStringList{"1200.33 元", "900.33 元", "75.01 %", "300 元"};
+        QTest::newRow("specs") << 4 << QStringList{Brand, Product} << QString()
+            << QVector<QStringList>{{"G1", "1", "100", "150", "50", "33.33%"},
+                                    {"G2", "1", "200", "0", "-200", "100.00%"}}
+            << BrandTotals;
+        QTest::newRow("specs of a product never sold") << 4 << QStringList{Brand, Unsold} << QString()
+            << QVector<QStringList>{} << QStringList{"0 元", "0 元", "100 %", "0 元"};
+        const QStringList neil{Neil, "2", "300", "150", "-150", "-100.00%"};
+        const QStringList neilX{NeilX, "1", "300", "1200.33", "900.33", "75.01%"};
+        QTest::newRow("customers") << 5 << QStringList() << QString() << QVector<QStringList>{neil, neilX}
+                                   << AllTotals;
+        QTest::newRow("customers, 全部") << 5 << QStringList() << QStringLiteral(" 全部 ")
+                                        << QVector<QStringList>{neil, neilX} << AllTotals;
+        QTest::newRow("customer with quote and wildcards") << 5 << QStringList() << Neil
+                                                           << QVector<QStringList>{neil} << BrandTotals;
+        QTest::newRow("customer by part of the name") << 5 << QStringList() << QStringLiteral("x")
+            << QVector<QStringList>{neilX} << QStringList{"1200.33 元", "900.33 元", "75.01 %", "300 元"};
+    }
+    void pages()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, filter);
+        QFETCH(QVector<QStringList>, rows);
+        QFETCH(QStringList, totals);
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        ShowPage(w, page, Day, Day2, chosen, filter);
+        QCOMPARE(Rows(*ResultGrid(w, page)), rows);
+        QCOMPARE(Totals(w, page), totals);
+        QVERIFY(f.prompts.entries.isEmpty());
+    }
+
+    // The lines of the selected document: each line's own cost, profit and margin.
+    void documentLines()
+    {
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        ShowPage(w, 0, Day, Day2);
+        QCOMPARE(Rows(*w.StringGrid2),
+                 (QVector<QStringList>{{Brand, Product, "G1", "150", "2", "200", "300", "100", "33.33%"},
+                                       {Brand, Product, "G2", "0", "1", "200", "0", "-200", "100.00%"}}));
+        w.StringGrid1->setRow(2);
+        QCOMPARE(Rows(*w.StringGrid2),
+                 (QVector<QStringList>{{BrandX, Product, "G1", "1200.33", "1", "300", "1200.33", "900.33", "75.01%"}}));
+        QCOMPARE(Totals(w, 0), AllTotals);  // unchanged by the selection
+    }
+
+    // "From" after "to": every page empty with totals of 0 and a margin of 100, a hint beside
+    // the dates, and nothing to print.
+    void reversedRange_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int page = 0; page < 6; ++page)
+            QTest::addRow("page %d", page) << page;
+    }
+    void reversedRange()
+    {
+        QFETCH(int, page);
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        w.show();
+        QVERIFY(!w.findChild<QLabel*>("DateHintLabel")->isVisible());
+        ShowPage(w, page, Day2, Day, page == 4 ? QStringList{Brand, Product} : page == 3 ? QStringList{Brand} : QStringList());
+        QVERIFY(w.findChild<QLabel*>("DateHintLabel")->isVisible());
+        QVERIFY(Rows(*ResultGrid(w, page)).isEmpty());
+        QCOMPARE(Totals(w, page), (QStringList{"0 元", "0 元", "100 %", "0 元"}));
+        QCOMPARE(ModalOf(w.BrowseButton), QString());
+    }
+
+    // The preview lays out the rows the page shows, titled with the range and the selection,
+    // with the page's totals.
+    void previewShowsThePage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("absent");
+        const QString range = QStringLiteral("2001-03-05至2001-03-06");
+        const QString title = QStringLiteral("销售利润报表");
+        QTest::newRow("documents with lines") << 0 << QStringList() << range + title
+                                              << QStringList{"xt010306001", "G2", "-33.33%", "55.57 %"} << QStringList();
+        QTest::newRow("goods items") << 1 << QStringList() << range + title << QStringList{"G1", "G2", "75.01%"}
+                                     << QStringList();
+        QTest::newRow("brands of a product") << 2 << QStringList{Product} << range + Product + title
+                                             << QStringList{Brand, BrandX} << QStringList();
+        QTest::newRow("products of a brand") << 3 << QStringList{BrandX} << range + BrandX + title
+                                             << QStringList{"900.33", "300 元"} << QStringList{"-150"};
+        QTest::newRow("specs") << 4 << QStringList{Brand, Product} << range + Brand + Product + title
+                               << QStringList{"G1", "G2", "-100 %"} << QStringList{"1200.33"};
+        QTest::newRow("customers") << 5 << QStringList() << range + title << QStringList{Neil, NeilX}
+                                   << QStringList();
+    }
+    void previewShowsThePage()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, title);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, absent);
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        ShowPage(w, page, Day, Day2, chosen);
+        // The rows printed are those listed, even when the dates were changed since.
+        w.DateTimePicker2->setDate(Day);
+        QStringList texts;
+        QCOMPARE(ModalOf(w.BrowseButton, &texts), QStringLiteral("ReportPreviewDialog"));
+        QVERIFY2(texts.contains(title), qPrintable(texts.join(u'|')));
+        for (const QString& text : shown)
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        for (const QString& text : absent)
+            QVERIFY2(!texts.contains(text), qPrintable(text));
+        // Print goes through the print dialog.
+        QCOMPARE(ModalOf(w.PrintButton), QStringLiteral("QPrintDialog"));
+    }
+
+    // Enter anywhere refreshes the active page (the default button "查询"); Esc closes.
+    void enterRefreshesTheActivePage()
+    {
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        w.show();
+        w.PageControl1->setCurrentIndex(5);
+        w.DateTimePicker1->setDate(Day);
+        w.DateTimePicker2->setDate(Day2);
+        QTest::keyClicks(w.KHEdit, QStringLiteral("x"));
+        QTest::keyClick(w.KHEdit, Qt::Key_Return);
+        QCOMPARE(Rows(*w.StringGrid12).size(), 1);
+        QCOMPARE(w.StringGrid12->cell(1, 1), NeilX);
+        w.PageControl1->setCurrentIndex(1);
+        w.DateTimePicker2->setDate(Day);
+        QTest::keyClick(w.DateTimePicker2, Qt::Key_Enter);
+        QCOMPARE(Rows(*w.StringGrid3).size(), 3);  // the return of the 6th is gone
+        QCOMPARE(w.SP_JELabel->text(), QStringLiteral("1500.33 元"));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    }
+
+    // The trend page: shown on switching to it, ranked by brand or product, exported as a
+    // picture, previewed and printed.
+    void trendPage()
+    {
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        w.DateTimePicker1->setDate(Day);
+        w.DateTimePicker2->setDate(Day2);
+        QVERIFY(!w.TrendChart->hasFigures());
+        w.PageControl1->setCurrentIndex(6);
+        QVERIFY(w.TrendChart->hasFigures());
+        w.TopComboBox->setCurrentIndex(1);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("trend"));
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                d->selectFile(path);
+                static_cast<QDialog*>(d)->accept();
+            }
+        });
+        QTest::mouseClick(w.ExportChartButton, Qt::LeftButton);
+        const QImage picture(path + QStringLiteral(".png"));
+        QCOMPARE(picture.size(), QSize(1600, 1200));
+        QVERIFY(f.prompts.entries.isEmpty());
+
+        QCOMPARE(ModalOf(w.BrowseButton), QStringLiteral("QPrintPreviewDialog"));
+        QCOMPARE(ModalOf(w.PrintButton), QStringLiteral("QPrintDialog"));
+    }
+};
+
+QL_APP_TEST_MAIN(TestProfitQuery)
+#include "test_profitquery.moc"
