@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "ProgramDir.h"
+#include "WellFormedText.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -135,7 +136,16 @@ QString SingleLine(QString value)
     value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     value.replace(u'\r', u' ');
     value.replace(u'\n', u' ');
-    return value;
+    value.replace(QChar(0), u' ');
+    // The reader drops blanks and tabs at either end (and only those).
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    qsizetype first = 0;
+    qsizetype end = value.size();
+    while (first < end && blank(value[first]))
+        ++first;
+    while (end > first && blank(value[end - 1]))
+        --end;
+    return WellFormedText(value.mid(first, end - first));
 }
 
 QString DecodeSettingsText(const QByteArray& bytes)

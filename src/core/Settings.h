@@ -41,7 +41,8 @@ struct Settings {
 
 QString SettingsPath(const QString& programDir);
 
-// A value as Set.ini keeps it: one line, each line break (CR, LF or CR LF) turned into a space.
+// A value as Set.ini keeps it: one line, each line break (CR, LF or CR LF) and each NUL turned
+// into a space, a broken surrogate pair into U+FFFD (WellFormedText), no blanks or tabs at either end.
 QString SingleLine(QString value);
 // The enterprise information as the file keeps it (every field a single line). The window keeps
 // this copy in memory, so that memory and file always agree.

@@ -1,6 +1,7 @@
 #include "Database.h"
 
 #include "ChineseOrder.h"
+#include "WellFormedText.h"
 
 #include <QDate>
 #include <QSqlDriver>
@@ -105,7 +106,7 @@ QSqlQuery Database::exec(const QString& sql, const SqlParams& params)
     if (!q.prepare(sql))
         throw DbError(EngineErrorText(q.lastError().text() + QStringLiteral("\n") + sql));
     for (const auto& [name, value] : params)
-        q.bindValue(name, value);
+        q.bindValue(name, value.typeId() == QMetaType::QString ? QVariant(WellFormedText(value.toString())) : value);
     if (!q.exec())
         throw DbError(EngineErrorText(q.lastError().text()));
     return q;

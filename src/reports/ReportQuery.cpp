@@ -1,6 +1,7 @@
 #include "ReportQuery.h"
 
 #include "MarginText.h"
+#include "WellFormedText.h"
 
 #include <QHash>
 #include <sqlite3.h>
@@ -127,7 +128,7 @@ public:
                 if (value.isNull()) {
                     sqlite3_bind_null(m_s, i);
                 } else {
-                    const QByteArray v = value.toString().toUtf8();
+                    const QByteArray v = WellFormedText(value.toString()).toUtf8();
                     sqlite3_bind_text(m_s, i, v.constData(), int(v.size()), SQLITE_TRANSIENT);
                 }
             }
