@@ -9,6 +9,8 @@ double RoundFloat(int n, double x)
     for (int i = 1; i < n; ++i)
         scale *= 10;
     const double y = x * scale;
+    if (!std::isfinite(y))
+        return x;  // a value too large to scale is a whole number already (or infinite, or NaN)
     // A half that binary fractions cannot hold exactly (1.005 is 1.00499999999999989...) is still
     // a half: values within a few billionths of one, or within the error of their size, count as it.
     const double noise = 1e-9 + std::fabs(y) * 1e-13;

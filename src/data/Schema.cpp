@@ -195,23 +195,25 @@ DatabaseState InspectDatabase(Database& db)
         return DatabaseState::NotOurs;
     // count(*) reads every page of a table's tree; count(column) through an index reads every
     // page of that index (count(*) alone would take whichever index is smallest).
+    // Names come from the file itself: quoted as identifiers, whatever they hold.
+    const auto quoted = [](QString name) { return u'"' + name.replace(u'"', QStringLiteral("\"\"")) + u'"'; };
     QStringList walks;
     try {
         QSqlQuery objects = db.exec(QStringLiteral(
             "select type, name, tbl_name from sqlite_master where type in ('table','index') and rootpage > 0"));
         QVector<std::pair<QString, QString>> indexes;
         while (objects.next()) {
-            const QString table = u'"' + objects.value(2).toString() + u'"';
+            const QString table = quoted(objects.value(2).toString());
             if (objects.value(0).toString() == u"table")
                 walks << QStringLiteral("select count(*) from %1 not indexed").arg(table);
             else
-                indexes.append({table, objects.value(1).toString()});
+                indexes.append({table, quoted(objects.value(1).toString())});
         }
         for (const auto& [table, index] : indexes) {
-            QSqlQuery columns = db.exec(QStringLiteral("PRAGMA index_info(\"%1\")").arg(index));
+            QSqlQuery columns = db.exec(QStringLiteral("PRAGMA index_info(%1)").arg(index));
             if (columns.next() && !columns.value(2).isNull())
-                walks << QStringLiteral("select count(\"%1\") from %2 indexed by \"%3\"")
-                             .arg(columns.value(2).toString(), table, index);
+                walks << QStringLiteral("select count(%1) from %2 indexed by %3")
+                             .arg(quoted(columns.value(2).toString()), table, index);
         }
     } catch (const DbError&) {
         return DatabaseState::Damaged;  // the schema itself cannot be read

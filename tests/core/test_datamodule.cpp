@@ -71,6 +71,7 @@ private slots:
         QTest::newRow("damaged table page") << "table page" << "已损坏";
         QTest::newRow("damaged index page") << "index page" << "已损坏";
         QTest::newRow("zeroed last page") << "last page" << "已损坏";
+        QTest::newRow("damaged table with a quote in its name") << "quoted name" << "已损坏";
     }
     void refusedFileUntouched()
     {
@@ -95,7 +96,13 @@ private slots:
                 Database& db = maker.db();
                 if (kind == u"newer")
                     db.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion + 1));
-                const char* object = kind == u"table page" ? "Log_XiaoShou" : "IX_XiaoShou_dh";
+                if (kind == u"quoted name") {
+                    db.exec(QStringLiteral("create table \"old\"\"copy\"(x)"));
+                    db.exec(QStringLiteral("insert into \"old\"\"copy\" values('x')"));
+                }
+                const char* object = kind == u"table page" ? "Log_XiaoShou"
+                    : kind == u"quoted name"               ? "old\"copy"
+                                                           : "IX_XiaoShou_dh";
                 page = kind == u"last page"
                     ? db.scalar(QStringLiteral("PRAGMA page_count")).toInt()
                     : db.scalar(QStringLiteral("select rootpage from sqlite_master where name=:n"),
