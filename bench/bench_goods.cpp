@@ -10,6 +10,7 @@
 #include "GoodsStore.h"
 #include "Prompts.h"
 #include "StringGrid.h"
+#include "TableFile.h"
 #include "ZLSet_ShangPinForm.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ void BM_Import2000(benchmark::State& state)
         f.write(text.toUtf8());
     }
     for (auto _ : state) {
-        const GoodsImportCheck check = CheckGoodsImport(db, ReadCsvFile(path));
+        const GoodsImportCheck check = CheckGoodsImport(db, ReadTableFile(path));
         if (!check.ok())
             state.SkipWithError("sheet refused");
         ImportGoods(db, check.rows);

@@ -32,8 +32,3 @@ GoodsImportCheck CheckGoodsImport(Database& db, const QVector<QStringList>& shee
 // Writes the accepted rows: new brands, new products (with their classes) and the goods items
 // with their opening stock and cost, all in one transaction.
 void ImportGoods(Database& db, const QVector<GoodsImportRow>& rows);
-
-// The cells of a CSV file: UTF-8 (with or without a byte-order mark) or, failing that, the
-// Chinese code page that spreadsheet programs write; quoted cells may hold commas, quotes ("")
-// and line breaks. Throws DbError when the file cannot be read.
-QVector<QStringList> ReadCsvFile(const QString& path);

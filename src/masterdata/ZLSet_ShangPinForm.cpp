@@ -8,6 +8,7 @@
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "GridFilter.h"
+#include "TableFile.h"
 #include "ScreenHelpers.h"
 #include "StringGrid.h"
 #include "ZLSet_SPEditForm.h"
@@ -226,7 +227,7 @@ void TZLSet_ShangPinForm::ImportButtonClick()
 
 void TZLSet_ShangPinForm::ImportFile(const QString& path)
 {
-    const GoodsImportCheck check = CheckGoodsImport(m_ctx.db(), ReadCsvFile(path));
+    const GoodsImportCheck check = CheckGoodsImport(m_ctx.db(), ReadTableFile(path));
     TGoodsImportForm preview(path, check, this);
     if (preview.exec() != QDialog::Accepted || !check.ok())
         return;

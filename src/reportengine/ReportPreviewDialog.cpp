@@ -2,6 +2,7 @@
 
 #include "PagePainter.h"
 #include "ReportPrinting.h"
+#include "TableExport.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -25,10 +26,10 @@ ReportPreviewDialog::ReportPreviewDialog(PageModel model, std::function<void(con
             [this](QPrinter* printer) { PaintPages(*printer, m_model); });
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewDialog::updatePageLabel);
 
-    auto* bar = new QToolBar(this);
+    auto* bar = m_bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->addAction(QStringLiteral("打印"), this, &ReportPreviewDialog::printReport);
-    bar->addAction(QStringLiteral("导出PDF"), this, &ReportPreviewDialog::choosePdfFile);
+    m_pdfAction = bar->addAction(QStringLiteral("导出PDF"), this, &ReportPreviewDialog::choosePdfFile);
     bar->addSeparator();
     bar->addAction(QStringLiteral("首页"), this, [this] { m_preview->setCurrentPage(1); updatePageLabel(); });
     bar->addAction(QStringLiteral("上一页"), this, [this] {
@@ -62,6 +63,15 @@ ReportPreviewDialog::ReportPreviewDialog(PageModel model, std::function<void(con
 }
 
 ReportPreviewDialog::~ReportPreviewDialog() = default;
+
+void ReportPreviewDialog::offerRows(ExportTable rows)
+{
+    m_rows = std::move(rows);
+    const QList<QAction*> actions = AddExportActions(this, [this] { return m_rows; });
+    const QList<QAction*> all = m_bar->actions();
+    QAction* after = all.value(all.indexOf(m_pdfAction) + 1);
+    m_bar->insertActions(after, actions);
+}
 
 void ReportPreviewDialog::updatePageLabel()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageModel.h"
+#include "TableFile.h"
 
 #include <QDialog>
 #include <functional>
@@ -8,6 +9,7 @@
 class QPrintPreviewWidget;
 class QPrinter;
 class QLabel;
+class QToolBar;
 
 // The modal preview of a laid-out report: page navigation, zoom, printing and export to PDF.
 class ReportPreviewDialog : public QDialog {
@@ -24,6 +26,11 @@ public:
     // Writes the report to the file; tells the failure callback when it cannot.
     bool exportPdf(const QString& path);
 
+    // Offers the report's rows for export ("导出Excel…", "导出CSV…" on the tool bar and in the
+    // context menu).
+    void offerRows(ExportTable rows);
+    const ExportTable& rows() const { return m_rows; }
+
 private:
     void printReport();
     void choosePdfFile();
@@ -34,4 +41,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget* m_preview = nullptr;
     QLabel* m_pageLabel = nullptr;
+    QToolBar* m_bar = nullptr;
+    QAction* m_pdfAction = nullptr;
+    ExportTable m_rows;
 };

@@ -5,6 +5,7 @@
 #include "Database.h"
 #include "GuardedConnect.h"
 #include "PagePainter.h"
+#include "ReportExport.h"
 #include "ReportPreviewDialog.h"
 #include "ReportPrinting.h"
 
@@ -24,16 +25,27 @@ namespace {
 // Steps 2 to 5 of the sequence: the rows prepared, the report created, set up and laid out. The
 // rows are read in two places, both guarded: the report's own rows, and the lines of each
 // document of a master-detail report while the pages are laid out. A database error is shown in
-// the error box and nothing is laid out.
-std::optional<PageModel> LayOut(AppContext& context, QWidget* parent, const ReportRequest& request)
+// the error box and nothing is laid out. The report's rows come along for the export.
+struct LaidOut {
+    PageModel model;
+    ExportTable rows;
+};
+
+ReportLayout LayoutOf(const ReportRequest& request)
 {
-    std::optional<PageModel> laidOut;
+    return request.layout ? *request.layout : ReportFormLayout(request.form);
+}
+
+std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const ReportRequest& request)
+{
+    std::optional<LaidOut> laidOut;
     RunGuarded(context, parent, [&] {
         ReportData data;
         if (request.prepare)
             data = request.prepare();
 
-        BandedReport report(request.layout ? *request.layout : ReportFormLayout(request.form));
+        const ReportLayout layout = LayoutOf(request);
+        BandedReport report(layout);
         for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
             report.setLabel(it.key(), it.value());
         if (!request.memo.isEmpty())
@@ -51,7 +63,8 @@ std::optional<PageModel> LayOut(AppContext& context, QWidget* parent, const Repo
         } else if (request.form == ReportForm::XSXP) {
             report.setPageSetup(ReceiptPageSetup(context.XSDPrintSet.ReceiptWidth, data.master.rowCount()));
         }
-        laidOut = request.form == ReportForm::XSXP ? report.layOutOnRoll(data) : report.layOut(data);
+        laidOut = LaidOut{request.form == ReportForm::XSXP ? report.layOutOnRoll(data) : report.layOut(data),
+                          ReportExportTable(layout, data.master)};
     });
     return laidOut;
 }
@@ -63,21 +76,31 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
 {
     if (!somethingToPrint)
         return false;
-    const std::optional<PageModel> laidOut = LayOut(context, parent, request);
+    std::optional<LaidOut> laidOut = LayOut(context, parent, request);
     if (!laidOut)
         return false;
 
-    const PageModel& model = *laidOut;
+    const PageModel& model = laidOut->model;
     if (output == ReportOutput::Print)
         return PrintWithDialog(model, parent);
     ReportPreviewDialog preview(model, [&](const QString& text) { context.prompts->message(parent, text); },
                                 parent);
+    preview.offerRows(std::move(laidOut->rows));
     preview.exec();
     return true;
 }
 
 bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path)
 {
-    const std::optional<PageModel> laidOut = LayOut(context, nullptr, request);
-    return laidOut && WritePdf(*laidOut, path);
+    const std::optional<LaidOut> laidOut = LayOut(context, nullptr, request);
+    return laidOut && WritePdf(laidOut->model, path);
+}
+
+bool WriteReportRows(AppContext& context, const ReportRequest& request, const QString& path, QString* error)
+{
+    std::optional<ExportTable> rows;
+    RunGuarded(context, nullptr, [&] {
+        rows = ReportExportTable(LayoutOf(request), request.prepare ? request.prepare().master : RowSet());
+    });
+    return rows && WriteTableFile(*rows, path, error);
 }

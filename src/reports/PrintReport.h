@@ -49,5 +49,11 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
 // written.
 bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path);
 
+// The report's rows (step 2) written to a sheet file without any window: .csv or .xlsx by the
+// name (WriteTableFile), one column per field of the layout's detail band, headed by its caption.
+// A database error goes to the context's prompts; a file that cannot be written is told in
+// *error. False when nothing was written.
+bool WriteReportRows(AppContext& context, const ReportRequest& request, const QString& path, QString* error);
+
 // The memo lines of a WrapText result.
 QStringList MemoLines(const QString& wrapped);

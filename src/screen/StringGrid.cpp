@@ -1,5 +1,7 @@
 #include "StringGrid.h"
 
+#include "TableExport.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
@@ -139,6 +141,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), m_model(new String
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
+    AddExportActions(this, [this] { return GridExportTable(*this); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())

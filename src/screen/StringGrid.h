@@ -1,20 +1,11 @@
 #pragma once
 
+#include "GridFormat.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
-
-// What a grid column holds; the text shown is always the cell's text, the kind tells the export
-// (and FillGrid) how to read it.
-enum class GridFormat {
-    Text,       // as it is
-    RowNumber,  // the running row number 1, 2, ... (no field)
-    Integer,    // whole number
-    Money,      // general format of the value rounded to two decimals (FormatMoney)
-    Number,     // general format (FormatGeneral)
-    Date,       // yyyy-MM-dd
-};
 
 // Rows of text behind a StringGrid. Row 0 is the header row; data rows start at 1.
 class StringGridModel : public QAbstractTableModel {

@@ -2,12 +2,18 @@
 
 #include "AppFixture.h"
 #include "AuditLog.h"
+#include "CsvFile.h"
+#include "XlsxSheet.h"
 #include "StringGrid.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
 #include "UserStore.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -269,6 +275,45 @@ private slots:
         QCOMPARE(log, (QStringList{"添加用户|clerk||clerk 权限+QX_XSDJ",
                                    "修改用户|clerk|clerk|王店员 权限-QX_XSDJ,+QX_CXKC 密码已改",
                                    "删除用户|王店员|王店员|", "修改密码|系统管理员||"}));
+    }
+
+    // The user list exports through its context menu (xlsx) and its shortcut (CSV): what the grid
+    // shows, header row included, read back cell by cell.
+    void userListExports()
+    {
+        AppFixture f;
+        InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("王店员"), 0));
+        TUserGLForm form(f.ctx());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVector<QStringList> shown{{QStringLiteral("用户列表")}};
+        for (const QString& name : GridNames(form))
+            shown << QStringList{name};
+        const auto saveAs = [](const QString& path) {
+            QTimer::singleShot(0, [path] {
+                if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    dialog->selectFile(path);
+                    static_cast<QDialog*>(dialog)->accept();  // public through the base
+                }
+            });
+        };
+
+        auto* excel = form.StringGrid1->findChild<QAction*>(QStringLiteral("ExportXlsxAction"));
+        QVERIFY(excel && form.StringGrid1->actions().contains(excel));
+        QCOMPARE(excel->text(), QStringLiteral("导出Excel…"));
+        const QString xlsx = f.dir.filePath(QStringLiteral("用户"));  // the suffix is added
+        saveAs(xlsx);
+        excel->trigger();
+        QCOMPARE(ReadXlsxSheet(xlsx + QStringLiteral(".xlsx")), shown);
+
+        const QString csv = f.dir.filePath(QStringLiteral("用户.csv"));
+        form.activateWindow();  // back from the file dialog
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.StringGrid1->setFocus();
+        saveAs(csv);
+        QTest::keyClick(form.StringGrid1, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(ReadCsvFile(csv), shown);
+        QVERIFY(f.prompts.entries.isEmpty());
     }
 
     void builtInUserIsProtected()

@@ -2,6 +2,7 @@
 
 #include "RowTexts.h"
 #include "CPTypeStore.h"
+#include "CsvFile.h"
 #include "GoodsImport.h"
 #include "GoodsStore.h"
 #include "TestDb.h"

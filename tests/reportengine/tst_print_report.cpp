@@ -5,8 +5,11 @@
 #include "PrintReport.h"
 #include "ReportPreviewDialog.h"
 #include "ReportSamples.h"
+#include "TableFile.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,6 +26,8 @@ struct PreviewRun {
     PageModel model;
     int previewPages = 0;
     QString pdfHeader;
+    ExportTable rows;
+    bool offersExport = false;
 };
 
 PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somethingToPrint = true,
@@ -34,6 +39,9 @@ PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somet
             run.shown = true;
             run.model = dialog->model();
             run.previewPages = dialog->previewWidget()->pageCount();
+            run.rows = dialog->rows();
+            run.offersExport = dialog->findChild<QAction*>(QStringLiteral("ExportXlsxAction")) != nullptr
+                               && dialog->findChild<QAction*>(QStringLiteral("ExportCsvAction")) != nullptr;
             if (!pdfPath.isEmpty())
                 dialog->exportPdf(pdfPath);
             dialog->reject();
@@ -165,6 +173,38 @@ private slots:
         QCOMPARE(m_prompts.entries.size(), 1);
         QCOMPARE(m_prompts.entries.first().kind, RecordingPrompts::Entry::Error);
         QCOMPARE(m_prompts.last(), "no such table: Log_XiaoShou");
+    }
+
+    // The preview offers the report's rows for export; the file holds them with the report's
+    // captions, Chinese text and numbers, read back cell by cell; WriteReportRows writes the same.
+    void previewExportsTheRows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("xlsx") << "库存.xlsx";
+        QTest::newRow("csv") << "库存.csv";
+    }
+
+    void previewExportsTheRows()
+    {
+        QFETCH(QString, name);
+        auto context = makeContext();
+        ReportRequest r;
+        r.form = ReportForm::CXKC;
+        r.prepare = [] { return ReportData{StockRows(3), {}}; };
+        const PreviewRun run = Preview(*context, r);
+        QVERIFY(run.offersExport);
+        const QString path = m_dir.filePath(name);
+        QString error;
+        QVERIFY2(WriteTableFile(run.rows, path, &error), qPrintable(error));
+        QCOMPARE(ReadTableFile(path), (QVector<QStringList>{{"序号", "品牌", "产品", "规格", "数量", "平均成本", "总成本"},
+                                                            {"1", "海安", "冰箱", "BCD-100", "1", "800", "800"},
+                                                            {"2", "美悦", "冰箱", "BCD-101", "2", "812.5", "1625"},
+                                                            {"3", "歌乐", "冰箱", "BCD-102", "3", "825", "2475"}}));
+
+        // The same rows without a window.
+        const QString direct = m_dir.filePath(QStringLiteral("direct-") + name);
+        QVERIFY2(WriteReportRows(*context, r, direct, &error), qPrintable(error));
+        QCOMPARE(ReadTableFile(direct), ReadTableFile(path));
     }
 
     void previewExportsPdf()

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "GridFormat.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// A table as it is shown (a list grid, the rows of a report): its header row, its rows of cell
+// texts and what each column holds (numbers and dates are written to a workbook as numbers and
+// dates).
+struct ExportTable {
+    QStringList header;
+    QVector<QStringList> rows;
+    QVector<GridFormat> formats;  // per column; Text when missing
+    QVector<int> widths;          // on-screen width of each column in pixels; 0 or missing: a default
+};
+
+// Writes an .xlsx workbook of one sheet: the header row in bold and frozen, numbers as numbers,
+// dates as dates (yyyy-mm-dd), the columns about as wide as on screen. False, with the reason in
+// *error, when the file cannot be written.
+bool WriteXlsx(const ExportTable& table, const QString& path, QString* error);
+
+// Writes a CSV file in UTF-8 with a byte-order mark (so spreadsheet programs read Chinese right),
+// comma separated, cells with commas, quotes or line breaks quoted, lines ended by CRLF.
+bool WriteCsv(const ExportTable& table, const QString& path, QString* error);
+
+// Writes the table as a CSV file when the name ends in ".csv" (any letter case), otherwise as an
+// .xlsx workbook.
+bool WriteTableFile(const ExportTable& table, const QString& path, QString* error);
+
+// The cells of a sheet file, row 1 (the header) first: a CSV file when the name ends in ".csv"
+// (any letter case), otherwise the first sheet of an .xlsx workbook. Throws DbError when the file
+// cannot be read.
+QVector<QStringList> ReadTableFile(const QString& path);
