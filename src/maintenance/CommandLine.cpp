@@ -27,8 +27,9 @@ const char* const HelpText =
     "  --restore FILE         检查并用 FILE 恢复数据库, 原数据库保留为 db.data.before-restore\n"
     "  --check                检查数据库的完整性、单据合计与明细、库存与欠款\n"
     "  --close-month YYYY-MM  结存该月的经营数据 (已结存的重新结存, 已清除的拒绝)\n"
-    "  --export REPORT --from YYYY-MM-DD --to YYYY-MM-DD --out FILE.pdf\n"
-    "                         把报表输出到文件; --brand 品牌 和 --product 产品 指定利润报表的品牌及产品\n"
+    "  --export REPORT --from YYYY-MM-DD --to YYYY-MM-DD --out FILE.pdf|FILE.xlsx|FILE.csv\n"
+    "                         把报表输出到文件 (PDF 为打印的页面, xlsx/csv 为报表的数据行);\n"
+    "                         --brand 品牌 和 --product 产品 指定利润报表的品牌及产品\n"
     "  --help                 显示本说明\n"
     "退出码: 0 完成, 1 拒绝或失败, 2 选项有误\n";
 
@@ -152,8 +153,9 @@ std::optional<ExportJob> CheckExport(const Options& o, QTextStream& err)
         return std::nullopt;
     }
     job.out = o.named.value(QStringLiteral("--out"));
-    if (!job.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        err << "--out 应给出 .pdf 文件" << Qt::endl;
+    const QString kind = QFileInfo(job.out).suffix().toLower();
+    if (kind != QLatin1String("pdf") && kind != QLatin1String("xlsx") && kind != QLatin1String("csv")) {
+        err << "--out 应给出 .pdf, .xlsx 或 .csv 文件" << Qt::endl;
         return std::nullopt;
     }
     const auto date = [&](const char* name, QDate& day) {
@@ -184,8 +186,12 @@ std::optional<ExportJob> CheckExport(const Options& o, QTextStream& err)
 int Export(AppContext& context, const ExportJob& job, QTextStream& out, QTextStream& err)
 {
     const ReportRequest request = ExportableReportRequest(context.db(), context.GsInfo, *job.report, job.args);
-    if (!WriteReportPdf(context, request, job.out)) {
-        err << "无法写入文件: " << job.out << Qt::endl;
+    QString error;
+    const bool written = job.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                           ? WriteReportPdf(context, request, job.out)
+                           : WriteReportRows(context, request, job.out, &error);
+    if (!written) {
+        err << "无法写入文件: " << job.out << ' ' << error << Qt::endl;
         return Failed;
     }
     out << "报表已输出: " << job.out << Qt::endl;

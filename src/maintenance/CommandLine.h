@@ -9,8 +9,9 @@ class QTextStream;
 //   --restore FILE         checked restore of FILE (the old file kept as db.data.before-restore)
 //   --check                integrity and document totals
 //   --close-month YYYY-MM  closes the month (again, while it is not cleared)
-//   --export REPORT [--from DATE --to DATE] [--brand B] [--product P] --out FILE.pdf
-//                          one report of ExportableReports() into a file
+//   --export REPORT [--from DATE --to DATE] [--brand B] [--product P] --out FILE.pdf|.xlsx|.csv
+//                          one report of ExportableReports() into a file: its pages (PDF) or
+//                          its rows (a workbook or CSV)
 //   --help                 the list above
 // The first argument (the program) is skipped. Exit codes: 0 done, 1 refused or failed (the
 // reason on err), 2 unknown or incomplete options.

@@ -8,6 +8,7 @@
 #include "JieQunStore.h"
 #include "NumberText.h"
 #include "RestoreDatabase.h"
+#include "TableFile.h"
 #include "app/AppFixture.h"
 
 #include <QTextStream>
@@ -148,6 +149,35 @@ private slots:
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");
+    }
+
+    // The rows of a report in a workbook or a CSV file: the printed column captions, one row per
+    // document of the range with its figures.
+    void exportRows_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("workbook") << "sales.xlsx";
+        QTest::newRow("csv") << "sales.csv";
+    }
+    void exportRows()
+    {
+        QFETCH(QString, file);
+        AppFixture f;
+        const QDate to = QDate::currentDate();
+        const QDate from = to.addMonths(-2);
+        const QString path = f.dir.filePath(file);
+        const int documents = f.ctx().db().scalar("select count(*) from Log_XiaoShouDan where in_date between :from and :to",
+                                                  {{":from", SqlDate(from)}, {":to", SqlDate(to)}}).toInt();
+        QVERIFY(documents > 0);
+        const Run run = RunWith(f, {"--export", "sales", "--from", from.toString(Qt::ISODate), "--to",
+                                    to.toString(Qt::ISODate), "--out", path});
+        QCOMPARE(run.code, 0);
+        const QVector<QStringList> cells = ReadTableFile(path);
+        QCOMPARE(cells.size(), documents + 1);
+        QVERIFY2(cells[0].join(u'|').contains("客户"), qPrintable(cells[0].join(u'|')));
+        const int dh = int(cells[0].indexOf("单号"));
+        QVERIFY(dh >= 0);
+        QVERIFY(cells[1][dh].startsWith("xs") || cells[1][dh].startsWith("xt"));
     }
 
     // The printout's title and totals are the window's: the company name or the range, and the
