@@ -25,6 +25,7 @@ private slots:
         QTest::newRow("beyond 32 bits") << 21474836.475 << 21474836.48;
         QTest::newRow("large money") << 98765432.105 << 98765432.11;
         QTest::newRow("large negative") << -500000000.004 << -500000000.0;
+        QTest::newRow("hundred billions below a half") << 123456789012.344 << 123456789012.34;
     }
     void roundFloat()
     {
