@@ -220,7 +220,7 @@ void TZLSet_ShangPinForm::GG_DelButtonClick()
 void TZLSet_ShangPinForm::ImportButtonClick()
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("从Excel导入商品"), QString(),
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
+                                                      QStringLiteral("表格文件 (*.xlsx *.csv);;Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)"));
     if (!path.isEmpty())
         ImportFile(path);
 }

@@ -5,6 +5,7 @@
 #include "CsvFile.h"
 #include "GoodsImport.h"
 #include "GoodsStore.h"
+#include "TableFile.h"
 #include "TestDb.h"
 
 #include <QFile>
@@ -120,6 +121,20 @@ private slots:
                   "begin select raise(abort, 'disk full'); end");
         QVERIFY_THROWS_EXCEPTION(DbError, ImportGoods(t.db, check.rows));
         QCOMPARE(t.count("Base_PinPai") + t.count("Base_ChanPin") + t.count("Log_KuCun") + t.count("Base_CPType"), 0);
+    }
+
+    void workbookSheetIsImported()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("goods.xlsx");
+        ExportTable table{Header, {{"北辰", "北辰挂机空调", "空调", "KFR-35GW/BC1", "12", "1850.5"}}, {}, {}};
+        QString error;
+        QVERIFY2(WriteXlsx(table, path, &error), qPrintable(error));
+        TestDb t;
+        const GoodsImportCheck check = CheckGoodsImport(t.db, ReadTableFile(path));
+        QVERIFY(check.ok());
+        ImportGoods(t.db, check.rows);
+        QCOMPARE(Texts(GuiGeRows(t.db, "北辰", "北辰挂机空调")), (QVector<QStringList>{{"KFR-35GW/BC1", "1850.5", "12"}}));
     }
 
     void csvFiles_data()
