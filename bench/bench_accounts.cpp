@@ -3,20 +3,15 @@
 // totals and the lines of the first. Nothing is written, so the file is used as it is.
 
 #include "AccountsForm.h"
-#include "AppContext.h"
+#include "OpenTenYearShop.h"
 #include "StringGrid.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-std::unique_ptr<AppContext> Context;
+AppContext* Context = nullptr;  // the ten-year shop, opened by main
 
 template <class Form>
 void OpenWindow(benchmark::State& state)
@@ -61,22 +56,11 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString shop = qEnvironmentVariable("QL_BENCH_DB");
-    if (shop.isEmpty() || !QFile::exists(shop)) {
-        std::fprintf(stderr, "set QL_BENCH_DB to the ten-year shop (bench/run-all writes it)\n");
+    const auto shop = OpenTenYearShop();
+    if (!shop)
         return 2;
-    }
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("Data"));
-    QFile::link(QFileInfo(shop).absoluteFilePath(), dir.filePath(QStringLiteral("Data/db.data")));
-    Context = std::make_unique<AppContext>(dir.path() + u'/');
-    if (QString error; !Context->DM.ConnectDB(&error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        Context.reset();  // the connection goes before the application object
-        return 1;
-    }
+    Context = shop->context.get();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    Context.reset();
     return 0;
 }

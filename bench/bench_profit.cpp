@@ -3,23 +3,18 @@
 // remembering that month opens), refreshing each page for that month, and the trend page over a
 // year and over all ten. Nothing is written to the shop, so the file is used as it is.
 
-#include "AppContext.h"
 #include "CX_XSLRForm.h"
+#include "OpenTenYearShop.h"
 #include "StringGrid.h"
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QDir>
-#include <QFile>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-std::unique_ptr<AppContext> Context;
+AppContext* Context = nullptr;  // the ten-year shop, opened by main
 const QDate LastMonth(2025, 12, 1);
 const QDate LastDay(2025, 12, 31);
 
@@ -68,17 +63,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString shop = qEnvironmentVariable("QL_BENCH_DB");
-    if (shop.isEmpty() || !QFile::exists(shop)) {
-        std::fprintf(stderr, "set QL_BENCH_DB to the ten-year shop (bench/run-all writes it)\n");
+    const auto shop = OpenTenYearShop();
+    if (!shop)
         return 2;
-    }
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("Data"));
-    QFile::link(QFileInfo(shop).absoluteFilePath(), dir.filePath(QStringLiteral("Data/db.data")));
-    Context = std::make_unique<AppContext>(dir.path() + u'/');
-    if (!Context->DM.ConnectDB())
-        return 1;
+    Context = shop->context.get();
     {
         // The window remembers the shop's last month, as after listing it once.
         TCX_XSLRForm form(*Context);
@@ -87,6 +75,5 @@ int main(int argc, char* argv[])
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    Context.reset();
     return 0;
 }

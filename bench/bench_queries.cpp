@@ -3,29 +3,24 @@
 // goods item, and the stock card of the goods item with the most movements. Nothing is written,
 // so the file is used as it is.
 
-#include "AppContext.h"
 #include "CX_CaiGouForm.h"
 #include "CX_KuCunForm.h"
 #include "CX_SZForm.h"
 #include "CX_XiaoShouForm.h"
 #include "CX_YGYJForm.h"
 #include "DocumentQueryPage.h"
+#include "OpenTenYearShop.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QDir>
-#include <QFile>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-std::unique_ptr<AppContext> Context;
+AppContext* Context = nullptr;  // the ten-year shop, opened by main
 
 template <class Form>
 void OpenWindow(benchmark::State& state)
@@ -93,19 +88,11 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString shop = qEnvironmentVariable("QL_BENCH_DB");
-    if (shop.isEmpty() || !QFile::exists(shop)) {
-        std::fprintf(stderr, "set QL_BENCH_DB to the ten-year shop (bench/run-all writes it)\n");
+    const auto shop = OpenTenYearShop();
+    if (!shop)
         return 2;
-    }
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("Data"));
-    QFile::link(QFileInfo(shop).absoluteFilePath(), dir.filePath(QStringLiteral("Data/db.data")));
-    Context = std::make_unique<AppContext>(dir.path() + u'/');
-    if (!Context->DM.ConnectDB())
-        return 1;
+    Context = shop->context.get();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    Context.reset();
     return 0;
 }
