@@ -25,9 +25,7 @@ void TCJForm::setupUi()
     setWindowTitle(texts.record);
     setWindowFlags(DialogFlags);
 
-    DateTimePicker1 = Named(new QDateEdit(this), "DateTimePicker1");
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
     QKEdit = MakeEdit(this, "QKEdit");
     QKEdit->setReadOnly(true);
     QKEdit->setEnabled(false);

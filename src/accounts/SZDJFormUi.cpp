@@ -19,9 +19,7 @@ void TSZDJForm::setupUi()
 
     SZDHEdit = MakeEdit(this, "SZDHEdit");
     SZDHEdit->setEnabled(false);
-    DateTimePicker1 = Named(new QDateEdit(this), "DateTimePicker1");
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
     SZComboBox = Named(new QComboBox(this), "SZComboBox");
     SZComboBox->setEditable(false);
     ZCRadioButton = Named(new QRadioButton(QStringLiteral("支出"), this), "ZCRadioButton");

@@ -57,9 +57,7 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     phoneEdit = MakeEdit(this, names.phoneEdit);
     addressEdit = MakeEdit(this, names.addressEdit);
     dateLabel = Named(Caption(QString()), names.dateLabel);
-    DateTimePicker1 = Named(new QDateEdit(this), "DateTimePicker1");
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
     numberEdit = MakeEdit(this, names.numberEdit);
     numberEdit->setPlaceholderText(QStringLiteral("当日单号已用完，请输入单号"));
     numberEdit->setMinimumWidth(130);

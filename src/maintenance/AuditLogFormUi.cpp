@@ -18,14 +18,8 @@ void TAuditLogForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    const auto picker = [this](const char* name) {
-        auto* p = Named(new QDateEdit(this), name);
-        p->setCalendarPopup(true);
-        p->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        return p;
-    };
-    DateTimePicker1 = picker("DateTimePicker1");
-    DateTimePicker2 = picker("DateTimePicker2");
+    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
+    DateTimePicker2 = MakeDateEdit(this, "DateTimePicker2");
     Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "Presets");
     ActionComboBox = Named(new QComboBox(this), "ActionComboBox");
     ActionComboBox->setMinimumWidth(130);
@@ -34,10 +28,7 @@ void TAuditLogForm::setupUi()
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("起始日期"), this));
-    bar->addWidget(DateTimePicker1);
-    bar->addWidget(new QLabel(QStringLiteral("截止日期"), this));
-    bar->addWidget(DateTimePicker2);
+    AddDateRange(bar, DateTimePicker1, DateTimePicker2);
     bar->addWidget(new QLabel(QStringLiteral("操作"), this));
     bar->addWidget(ActionComboBox);
     bar->addWidget(CXButton);

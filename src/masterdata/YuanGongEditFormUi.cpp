@@ -15,9 +15,7 @@ void TYuanGongEditForm::setupUi()
     PhoneEdit = MakeEdit(this, "PhoneEdit");
     IDEdit = MakeEdit(this, "IDEdit");
     AddressEdit = MakeEdit(this, "AddressEdit");
-    DateDateTimePicker = Named(new QDateEdit(this), "DateDateTimePicker");
-    DateDateTimePicker->setCalendarPopup(true);
-    DateDateTimePicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DateDateTimePicker = MakeDateEdit(this, "DateDateTimePicker");
     RemarkEdit = MakeEdit(this, "RemarkEdit");
     layOut({{"姓名", NameEdit},
             {"性别", SexComboBox},

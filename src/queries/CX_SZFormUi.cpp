@@ -18,14 +18,8 @@ void TCX_SZForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    const auto picker = [this](const char* name) {
-        auto* p = Named(new QDateEdit(this), name);
-        p->setCalendarPopup(true);
-        p->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        return p;
-    };
-    DateTimePicker1 = picker("DateTimePicker1");
-    DateTimePicker2 = picker("DateTimePicker2");
+    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
+    DateTimePicker2 = MakeDateEdit(this, "DateTimePicker2");
     Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "Presets");
     CXButton = MakeButton(this, "CXButton", QStringLiteral("统计"));
     CXButton->setDefault(true);
@@ -35,10 +29,7 @@ void TCX_SZForm::setupUi()
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("起始日期"), this));
-    bar->addWidget(DateTimePicker1);
-    bar->addWidget(new QLabel(QStringLiteral("截止日期"), this));
-    bar->addWidget(DateTimePicker2);
+    AddDateRange(bar, DateTimePicker1, DateTimePicker2);
     bar->addWidget(CXButton);
     bar->addStretch(1);
     bar->addLayout(ButtonRow({PrintButton, BrowseButton, DelButton, EscButton}));

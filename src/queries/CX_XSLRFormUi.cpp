@@ -1,7 +1,6 @@
 // Layout of the sales profit window.
 #include "CX_XSLRForm.h"
 
-#include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "ProfitColumns.h"
 #include "ProfitTrendChart.h"
@@ -9,7 +8,6 @@
 #include "WindowParts.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,28 +47,8 @@ void TCX_XSLRForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    const auto picker = [this](const char* name) {
-        auto* edit = Named(new QDateEdit(this), name);
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        return edit;
-    };
-    DateTimePicker1 = picker("DateTimePicker1");
-    DateTimePicker2 = picker("DateTimePicker2");
-    Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "DateRangePresets");
-    Button1 = MakeButton(this, "Button1", QStringLiteral("统计"));
-    PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
-    BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
-    EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
-    auto* dates = new QHBoxLayout;
-    dates->addWidget(new QLabel(QStringLiteral("起始日期"), this));
-    dates->addWidget(DateTimePicker1);
-    dates->addSpacing(8);
-    dates->addWidget(new QLabel(QStringLiteral("截止日期"), this));
-    dates->addWidget(DateTimePicker2);
-    dates->addWidget(Presets);
-    dates->addStretch(1);
-    dates->addLayout(ButtonRow({Button1, PrintButton, BrowseButton, EscButton}));
+    QHBoxLayout* dates = MakeProfitQueryRow(
+        this, {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
 
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
     const auto sheet = [this](QWidget*& member, const char* name, const char* caption) {

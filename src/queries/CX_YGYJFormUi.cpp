@@ -1,14 +1,12 @@
 // Layout of the employee performance window.
 #include "CX_YGYJForm.h"
 
-#include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "ProfitColumns.h"
 #include "ProfitTotals.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -20,29 +18,8 @@ void TCX_YGYJForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    const auto picker = [this](const char* name) {
-        auto* edit = Named(new QDateEdit(this), name);
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        return edit;
-    };
-    DateTimePicker1 = picker("DateTimePicker1");
-    DateTimePicker2 = picker("DateTimePicker2");
-    Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "DateRangePresets");
-    Button1 = MakeButton(this, "Button1", QStringLiteral("统计"));
-    PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
-    BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
-    EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
-
-    auto* dates = new QHBoxLayout;
-    dates->addWidget(new QLabel(QStringLiteral("起始日期"), this));
-    dates->addWidget(DateTimePicker1);
-    dates->addSpacing(8);
-    dates->addWidget(new QLabel(QStringLiteral("截止日期"), this));
-    dates->addWidget(DateTimePicker2);
-    dates->addWidget(Presets);
-    dates->addStretch(1);
-    dates->addLayout(ButtonRow({Button1, PrintButton, BrowseButton, EscButton}));
+    QHBoxLayout* dates = MakeProfitQueryRow(
+        this, {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
 
     StringGrid1 = Named(MakeNameList(this, QStringLiteral("员工"), 120), "StringGrid1");
 

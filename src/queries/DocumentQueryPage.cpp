@@ -145,12 +145,8 @@ void DocumentQueryPage::PrintDocument(ReportOutput output)
 
 void DocumentQueryPage::setupUi(const DocumentPageNames& names)
 {
-    From = Named(new QDateEdit(this), names.from);
-    To = Named(new QDateEdit(this), names.to);
-    for (QDateEdit* box : {From, To}) {
-        box->setCalendarPopup(true);
-        box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    }
+    From = MakeDateEdit(this, names.from);
+    To = MakeDateEdit(this, names.to);
     Presets = new DateRangePresets(From, To, this);
     QueryButton = MakeButton(this, names.query, QStringLiteral("查询"));
     DeleteButton = MakeButton(this, names.remove, QString());
@@ -158,10 +154,7 @@ void DocumentQueryPage::setupUi(const DocumentPageNames& names)
     BrowseButton = MakeButton(this, names.browse, QStringLiteral("打印预览"));
 
     auto* dates = new QHBoxLayout;
-    dates->addWidget(new QLabel(QStringLiteral("起始日期"), this));
-    dates->addWidget(From);
-    dates->addWidget(new QLabel(QStringLiteral("截止日期"), this));
-    dates->addWidget(To);
+    AddDateRange(dates, From, To);
     dates->addWidget(Presets);
     dates->addStretch(1);
     auto* actions = new QHBoxLayout;

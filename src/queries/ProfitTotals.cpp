@@ -1,11 +1,30 @@
 #include "ProfitTotals.h"
 
+#include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "NumberText.h"
 #include "StringGrid.h"
+#include "WindowParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+
+QHBoxLayout* MakeProfitQueryRow(QWidget* window, const ProfitQueryControls& c)
+{
+    c.from = MakeDateEdit(window, "DateTimePicker1");
+    c.to = MakeDateEdit(window, "DateTimePicker2");
+    c.presets = Named(new DateRangePresets(c.from, c.to, window), "DateRangePresets");
+    c.count = MakeButton(window, "Button1", QStringLiteral("统计"));
+    c.print = MakeButton(window, "PrintButton", QStringLiteral("打印"));
+    c.browse = MakeButton(window, "BrowseButton", QStringLiteral("打印预览"));
+    c.esc = MakeButton(window, "EscButton", QStringLiteral("退出"));
+    auto* row = new QHBoxLayout;
+    AddDateRange(row, c.from, c.to);
+    row->addWidget(c.presets);
+    row->addStretch(1);
+    row->addLayout(ButtonRow({c.count, c.print, c.browse, c.esc}));
+    return row;
+}
 
 QHBoxLayout* ProfitTotalsRow(QWidget* parent, const QString& prefix, ProfitTotalLabels& labels)
 {

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -45,6 +46,24 @@ QLineEdit* MakeEdit(QWidget* parent, const char* objectName, bool password)
         e->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
     }
     return e;
+}
+
+QDateEdit* MakeDateEdit(QWidget* parent, const char* objectName)
+{
+    auto* d = Named(new QDateEdit(parent), objectName);
+    d->setCalendarPopup(true);
+    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    return d;
+}
+
+void AddDateRange(QHBoxLayout* row, QDateEdit* from, QDateEdit* to)
+{
+    QWidget* parent = from->parentWidget();
+    row->addWidget(new QLabel(QStringLiteral("起始日期"), parent));
+    row->addWidget(from);
+    row->addSpacing(8);
+    row->addWidget(new QLabel(QStringLiteral("截止日期"), parent));
+    row->addWidget(to);
 }
 
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons)
