@@ -110,15 +110,10 @@ void TBase_CGDJForm::PrintCaiGouDan(int mode)
 {
     const QString dh = DHEdit->text().trimmed();
     const DanKind kind = storedKind();
-    const TGsInfo& gs = m_ctx.GsInfo;
-    ReportRequest r;
-    r.form = ReportForm::CGDJ;
+    ReportRequest r = TradeDocumentPrintout(
+        m_ctx.GsInfo, ReportForm::CGDJ, kind == ForwardKind ? QStringLiteral("采购") : QStringLiteral("采购退货"),
+        DocumentHead(dh, GYSComboBox->currentText(), AddressEdit->text(), PhoneEdit->text()));
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_CGDJ(m_ctx.db(), dh, kind), {}}; };
-    r.labels = DocumentPrintLabels(dh);
-    r.labels["TitleQRLabel"] = gs.GSName + (kind == ForwardKind ? QStringLiteral("采购单") : QStringLiteral("采购退货单"));
-    r.labels["GYSQRLabel"] = GYSComboBox->currentText();
-    r.labels["AddressQRLabel"] = AddressEdit->text();
-    r.labels["PhoneQRLabel"] = PhoneEdit->text();
 
     PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
 }

@@ -377,15 +377,9 @@ bool TradeDocumentForm::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-QHash<QString, QString> TradeDocumentForm::DocumentPrintLabels(const QString& dh) const
+TradeDocumentHead TradeDocumentForm::DocumentHead(const QString& dh, const QString& party, const QString& address,
+                                                  const QString& phone) const
 {
-    const TGsInfo& gs = m_ctx.GsInfo;
-    return {{"DHQRLabel", dh},
-            {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
-            {"RemarkQRLabel", RemarkEdit->text().isEmpty() ? QString() : QStringLiteral("备注:") + RemarkEdit->text()},
-            {"SumSLQRLabel", SLEdit->text()},
-            {"SumJEQRLabel", JEEdit->text()},
-            {"QYPhoneQRLabel", gs.GSPhone},
-            {"QYFaxQRLabel", gs.GSFax},
-            {"QYAddressQRLabel", gs.GSAddress}};
+    const QString date = DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return {dh, date, party, address, phone, RemarkEdit->text(), SLEdit->text(), JEEdit->text()};
 }

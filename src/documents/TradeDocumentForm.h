@@ -2,9 +2,9 @@
 
 #include "GoodsFinder.h"
 #include "Records.h"
+#include "TradeDocumentPrintout.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QVector>
 #include <cstdint>
 #include <functional>
@@ -63,8 +63,10 @@ public:
     std::uint8_t danKind() const { return m_kind; }
     // The kind the document is stored with: 1 forward, else return.
     DanKind storedKind() const { return m_kind == 1 ? ForwardKind : ReturnKind; }
-    // The labels both printed documents share: number, date, remark, totals, the shop's contacts.
-    QHash<QString, QString> DocumentPrintLabels(const QString& dh) const;
+    // What the printed document shows above and below its lines: the party's texts as given, the
+    // number, and the date, remark and totals of the window.
+    TradeDocumentHead DocumentHead(const QString& dh, const QString& party, const QString& address,
+                                   const QString& phone) const;
     std::uint8_t danState() const { return m_state; }
 
     void SetDanState(std::uint8_t state);

@@ -10,7 +10,6 @@
 #include "NumberText.h"
 #include "PrintReport.h"
 #include "ReportData.h"
-#include "WrapText.h"
 #include "XSDJAddForm.h"
 
 #include <QComboBox>
@@ -151,17 +150,10 @@ void TBase_XSDJForm::PrintXiaoShouDan(int mode)
 {
     const QString dh = XDHEdit->text().trimmed();
     const DanKind kind = storedKind();
-    const TGsInfo& gs = m_ctx.GsInfo;
-    ReportRequest r;
-    r.form = ReportForm::XSDJ;
+    ReportRequest r = TradeDocumentPrintout(
+        m_ctx.GsInfo, ReportForm::XSDJ, kind == ForwardKind ? QStringLiteral("销售") : QStringLiteral("销售退货"),
+        DocumentHead(dh, KHComboBox->currentText(), KHAddressEdit->text(), KHPhoneEdit->text()));
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };
-    r.labels = DocumentPrintLabels(dh);
-    r.labels["CaptionQRLabel"] = gs.GSName + (kind == ForwardKind ? QStringLiteral("销售单") : QStringLiteral("销售退货单"));
-    r.labels["KHQRLabel"] = KHComboBox->currentText();
-    r.labels["AddressQRLabel"] = KHAddressEdit->text();
-    r.labels["PhoneQRLabel"] = KHPhoneEdit->text();
-
-    r.memo = WrapText(gs.GSJianJie, 90);
     PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
 }
 

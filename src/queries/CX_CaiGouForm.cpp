@@ -5,6 +5,7 @@
 #include "GongYingShangStore.h"
 #include "ReportData.h"
 #include "StringGrid.h"
+#include "TradeDocumentPrintout.h"
 
 #include <QVBoxLayout>
 
@@ -27,25 +28,11 @@ DocumentBook PurchaseBook(AppContext& ctx)
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_CGDJ(ctx.db(), dh, kind); };
     b.remove = [&ctx](const QString& dh) { DeleteCaiGouDanAudited(ctx.db(), dh); };
     b.listForm = ReportForm::CXCG;
-    b.documentForm = ReportForm::CGDJ;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {
-        const TGsInfo& gs = ctx.GsInfo;
-        const TGongYingShang supplier = GetGYS(ctx.db(), list.cell(5, row));
-        const QString remark = list.cell(6, row);
-        ReportRequest r;
-        r.labels = {{QStringLiteral("TitleQRLabel"), gs.GSName + word + u'单'},
-                    {QStringLiteral("DHQRLabel"), list.cell(1, row)},
-                    {QStringLiteral("DateQRLabel"), list.cell(2, row)},
-                    {QStringLiteral("GYSQRLabel"), list.cell(5, row)},
-                    {QStringLiteral("AddressQRLabel"), supplier.address},
-                    {QStringLiteral("PhoneQRLabel"), supplier.phone},
-                    {QStringLiteral("RemarkQRLabel"), remark.isEmpty() ? QString() : QStringLiteral("备注:") + remark},
-                    {QStringLiteral("SumSLQRLabel"), list.cell(3, row)},
-                    {QStringLiteral("SumJEQRLabel"), list.cell(4, row)},
-                    {QStringLiteral("QYPhoneQRLabel"), gs.GSPhone},
-                    {QStringLiteral("QYFaxQRLabel"), gs.GSFax},
-                    {QStringLiteral("QYAddressQRLabel"), gs.GSAddress}};
-        return r;
+        const auto cell = [&](int col) { return list.cell(col, row); };
+        const TGongYingShang supplier = GetGYS(ctx.db(), cell(5));
+        return TradeDocumentPrintout(ctx.GsInfo, ReportForm::CGDJ, word,
+                                     {cell(1), cell(2), cell(5), supplier.address, supplier.phone, cell(6), cell(3), cell(4)});
     };
     return b;
 }

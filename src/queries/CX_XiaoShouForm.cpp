@@ -4,8 +4,8 @@
 #include "DocumentQuery.h"
 #include "ReportData.h"
 #include "StringGrid.h"
+#include "TradeDocumentPrintout.h"
 #include "WindowParts.h"
-#include "WrapText.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -32,25 +32,10 @@ DocumentBook SalesBook(AppContext& ctx)
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_XSDJ(ctx.db(), dh, kind); };
     b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDanAudited(ctx.db(), dh); };
     b.listForm = ReportForm::CXXS;
-    b.documentForm = ReportForm::XSDJ;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {
-        const TGsInfo& gs = ctx.GsInfo;
-        const QString remark = list.cell(9, row);
-        ReportRequest r;
-        r.labels = {{QStringLiteral("CaptionQRLabel"), gs.GSName + word + u'单'},
-                    {QStringLiteral("DHQRLabel"), list.cell(1, row)},
-                    {QStringLiteral("DateQRLabel"), list.cell(2, row)},
-                    {QStringLiteral("KHQRLabel"), list.cell(5, row)},
-                    {QStringLiteral("AddressQRLabel"), list.cell(8, row)},
-                    {QStringLiteral("PhoneQRLabel"), list.cell(7, row)},
-                    {QStringLiteral("RemarkQRLabel"), remark.isEmpty() ? QString() : QStringLiteral("备注:") + remark},
-                    {QStringLiteral("SumSLQRLabel"), list.cell(3, row)},
-                    {QStringLiteral("SumJEQRLabel"), list.cell(4, row)},
-                    {QStringLiteral("QYPhoneQRLabel"), gs.GSPhone},
-                    {QStringLiteral("QYFaxQRLabel"), gs.GSFax},
-                    {QStringLiteral("QYAddressQRLabel"), gs.GSAddress}};
-        r.memo = WrapText(gs.GSJianJie, 90);
-        return r;
+        const auto cell = [&](int col) { return list.cell(col, row); };
+        return TradeDocumentPrintout(ctx.GsInfo, ReportForm::XSDJ, word,
+                                     {cell(1), cell(2), cell(5), cell(8), cell(7), cell(9), cell(3), cell(4)});
     };
     return b;
 }

@@ -136,7 +136,6 @@ void DocumentQueryPage::PrintDocument(ReportOutput output)
     if (Lines->cell(1, 1).isEmpty() || List->cell(1, row).isEmpty())
         return;
     ReportRequest r = m_book.document(DocumentWord(), *List, row);
-    r.form = m_book.documentForm;
     r.prepare = [kind = m_kind, dh = List->cell(1, row), lines = m_book.lines] {
         return ReportData{lines(kind, dh), {}};
     };

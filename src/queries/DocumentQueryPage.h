@@ -26,8 +26,7 @@ struct DocumentBook {
     std::function<RowSet(DanKind kind, const QString& dh)> lines;
     std::function<void(const QString& dh)> remove;  // the document with its stock effect, one transaction
     ReportForm listForm;
-    ReportForm documentForm;
-    // The labels (and memo) of the printout of the document in a list row; word is "销售",
+    // The printout of the document in a list row, without its rows; word is "销售",
     // "销售退货", ...
     std::function<ReportRequest(const QString& word, const StringGrid& list, int row)> document;
 };
