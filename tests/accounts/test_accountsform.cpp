@@ -66,7 +66,8 @@ template <class D>
 bool WithDialog(QPushButton* button, const std::function<void(D&)>& act)
 {
     bool shown = false;
-    QTimer::singleShot(0, [&] {
+    QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+    QTimer::singleShot(0, &scope, [&] {
         if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
             shown = true;
             act(*dialog);

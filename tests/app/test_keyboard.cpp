@@ -98,7 +98,8 @@ private slots:
             if (!c.opener || seen.contains(c.window))
                 continue;
             seen.insert(c.window);
-            QTimer::singleShot(0, [&] {
+            QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+            QTimer::singleShot(0, &scope, [&] {
                 auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                 if (!window) {
                     faults << c.window + QStringLiteral(": no window");

@@ -329,7 +329,8 @@ private slots:
         RegisterWindows();
         TMainForm form(f.ctx());
         QString opened;
-        QTimer::singleShot(0, [&] {
+        QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+        QTimer::singleShot(0, &scope, [&] {
             if (auto* w = qobject_cast<TPrintSetForm*>(QApplication::activeModalWidget())) {
                 opened = w->windowTitle();
                 w->reject();

@@ -49,7 +49,8 @@ void Add(AppContext& ctx, TradeDocumentForm& w, const Line& l)
 PageModel Preview(QPushButton* button, const QString& name)
 {
     PageModel model;
-    QTimer::singleShot(0, [&] {
+    QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+    QTimer::singleShot(0, &scope, [&] {
         if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
             model = preview->model();
             preview->resize(900, 760);

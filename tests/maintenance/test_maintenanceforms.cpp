@@ -225,7 +225,8 @@ private slots:
         form.EndMUpDown->setValue(6);
         QTest::mouseClick(form.CXButton, Qt::LeftButton);
         QStringList texts;
-        QTimer::singleShot(0, [&] {
+        QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+        QTimer::singleShot(0, &scope, [&] {
             auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget());
             QVERIFY(preview);
             for (const PageText& t : preview->model().pages.first().texts)

@@ -83,7 +83,8 @@ private slots:
 
         // The preview opens on the rows shown.
         bool previewed = false;
-        QTimer::singleShot(0, [&] {
+        QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+        QTimer::singleShot(0, &scope, [&] {
             if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
                 previewed = true;
                 preview->reject();

@@ -137,7 +137,8 @@ private slots:
         QCOMPARE(w.JELabel->text(), QStringLiteral("0 元"));
         QCOMPARE(w.LRRLabel->text(), QStringLiteral("100 %"));
         bool shown = false;
-        QTimer::singleShot(0, [&] {
+        QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+        QTimer::singleShot(0, &scope, [&] {
             if (auto* d = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
                 shown = true;
                 d->reject();
@@ -158,7 +159,8 @@ private slots:
         w.DateTimePicker2->setDate(Day);
         SelectYuanGong(w, Neil);
         QStringList texts;
-        QTimer::singleShot(0, [&] {
+        QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+        QTimer::singleShot(0, &scope, [&] {
             if (auto* d = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
                 for (const ReportPage& page : d->model().pages)
                     for (const PageText& t : page.texts)

@@ -34,7 +34,8 @@ PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somet
                    const QString& pdfPath = {})
 {
     PreviewRun run;
-    QTimer::singleShot(0, [&] {
+    QObject scope;  // a timer still waiting when no dialog came up goes with this scope
+    QTimer::singleShot(0, &scope, [&] {
         if (auto* dialog = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
             run.shown = true;
             run.model = dialog->model();
