@@ -37,7 +37,8 @@ inline void Shot(QWidget& window, const QString& name)
     SavePicture(window.grab().toImage(), name);
 }
 
-// A tool's start: the folder from its argument, then a new database with the demonstration data.
+// A tool's start: the folder from its argument, then a new database with the demonstration data
+// and a shop's enterprise information, so that printouts show their heads and feet filled in.
 struct ShotProgram {
     QTemporaryDir dir;
     BoxPrompts prompts;
@@ -55,6 +56,15 @@ struct ShotProgram {
         context = std::make_unique<AppContext>(dir.path() + u'/');
         context->prompts = &prompts;
         app.setPrompts(&prompts);
-        return context->InitSystem();
+        if (!context->InitSystem())
+            return false;
+        TGsInfo& shop = context->GsInfo;
+        shop.GSName = QStringLiteral("晴岚家电城");
+        shop.GSAddress = QStringLiteral("济南市历下区经十路100号");
+        shop.GSPhone = QStringLiteral("0531-88886666");
+        shop.GSFax = QStringLiteral("0531-88886667");
+        shop.GSJianJie = QStringLiteral("本店主营各类品牌空调、冰箱、洗衣机、电视机及小家电，所售商品均为正品行货，"
+                                        "享受厂家全国联保，市区免费送货安装。");
+        return true;
     }
 };

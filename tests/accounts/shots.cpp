@@ -75,9 +75,6 @@ int main(int argc, char* argv[])
     if (!program.start(app, argc, argv, "accounts_shots"))
         return 1;
     AppContext& context = *program.context;
-    context.GsInfo.GSName = QStringLiteral("晴岚家电城");
-    context.GsInfo.GSAddress = QStringLiteral("济南市历下区经十路100号");
-    context.GsInfo.GSPhone = QStringLiteral("0531-88886666");
     {
         TXSYSKForm form(context);
         AccountShots(context, form, "receivables.png", "receipt.png", "receipt-history.png");

@@ -3,6 +3,7 @@
 // writes login.png, main-open.png, main-closed.png, users.png, password.png, enterprise.png and
 // about.png into DIR. The navigator is drawn onto the main window at its place.
 
+#include "../ShotTool.h"
 #include "AboutForm.h"
 #include "AppContext.h"
 #include "Application.h"
@@ -34,28 +35,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 namespace {
-
-QDir Out;
-
-void Save(const QPixmap& picture, const char* name)
-{
-    const QString path = Out.filePath(QLatin1String(name));
-    picture.save(path);
-    QTextStream(stdout) << path << Qt::endl;
-}
-
-void Shot(QWidget& window, const char* name)
-{
-    window.show();
-    QCoreApplication::processEvents();
-    Save(window.grab(), name);
-}
 
 // The main window with the navigator drawn at its place, as a desktop shows them.
 void MainShot(AppContext& context, const char* name)
@@ -77,7 +59,7 @@ void MainShot(AppContext& context, const char* name)
     p.drawText(frame.adjusted(8, 1, 0, 0).topLeft() + QPoint(0, 18), nav->windowTitle());
     p.drawText(QRect(frame.right() - 24, frame.top() + 1, 20, titleHeight), Qt::AlignCenter, QStringLiteral("×"));
     p.drawPixmap(navRect.topLeft(), navPicture);
-    Save(picture, name);
+    SavePicture(picture.toImage(), QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -85,28 +67,16 @@ void MainShot(AppContext& context, const char* name)
 int main(int argc, char* argv[])
 {
     QingLanApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: shots DIR" << Qt::endl;
-        return 2;
-    }
-    Out = QDir(QString::fromLocal8Bit(argv[1]));
-    Out.mkpath(QStringLiteral("."));
-    QTemporaryDir dir;
-    AppContext context(dir.path() + u'/');
-    BoxPrompts prompts;
-    context.prompts = &prompts;
-    app.setPrompts(&prompts);
-    if (!context.InitSystem())
+    ShotProgram program;
+    if (!program.start(app, argc, argv, "shots"))
         return 1;
+    AppContext& context = *program.context;
     TUser clerk;
     clerk.UserName = QStringLiteral("店员小王");
     clerk.UserPassword = QStringLiteral("123");
     clerk.QX_XSDJ = clerk.QX_XSTH = clerk.QX_CXKC = clerk.QX_PZKH = clerk.QX_UpPass = 1;
     InsertUser(context.db(), clerk);
-    context.GsInfo.GSName = QStringLiteral("晴岚家电城");
-    context.GsInfo.GSPhone = QStringLiteral("0571-8765 4321 13800000000");
-    context.GsInfo.GSAddress = QStringLiteral("杭州市西湖区文三路188号");
-    context.GsInfo.GSJianJie = QStringLiteral("专营冰箱、洗衣机、空调、彩电等大小家电，送货上门，三包服务。");
+    context.GsInfo.GSPhone = QStringLiteral("0571-8765 4321 13800000000");  // two numbers in one box
 
     {
         TLogForm login(context);

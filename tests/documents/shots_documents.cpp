@@ -87,12 +87,6 @@ int main(int argc, char* argv[])
     if (!program.start(app, argc, argv, "shots_documents"))
         return 1;
     AppContext& ctx = *program.context;
-    ctx.GsInfo.GSName = QStringLiteral("晴岚家电城");
-    ctx.GsInfo.GSAddress = QStringLiteral("济南市历下区经十路100号");
-    ctx.GsInfo.GSPhone = QStringLiteral("0531-88886666");
-    ctx.GsInfo.GSFax = QStringLiteral("0531-88886667");
-    ctx.GsInfo.GSJianJie = QStringLiteral("本店主营各类品牌空调、冰箱、洗衣机、电视机及小家电，所售商品均为正品行货，"
-                                          "享受厂家全国联保，市区免费送货安装。");
 
     for (std::uint8_t kind : {std::uint8_t(1), std::uint8_t(2)}) {
         TBase_XSDJForm w(ctx);
