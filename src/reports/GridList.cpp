@@ -16,8 +16,8 @@ ReportLayout GridListLayout(const QVector<GridColumn>& columns)
         }
         if (c.field.isEmpty())
             continue;  // the fixed column of a grid
-        const bool number =
-            c.format == GridFormat::Integer || c.format == GridFormat::Money || c.format == GridFormat::Number;
+        const bool number = c.format == GridFormat::Integer || c.format == GridFormat::Money
+                            || c.format == GridFormat::Number || c.format == GridFormat::Percent;
         table.append({c.header, number ? Number(c.field, c.width) : Field(c.field, c.width)});
     }
     ReportLayout layout{QStringLiteral("GridList"), {TitleBand(QStringLiteral("TitleQRLabel"), {DateLine()})}};

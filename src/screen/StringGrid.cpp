@@ -122,7 +122,11 @@ void StringGrid::setColumnFormats(QVector<GridFormat> formats)
 {
     QVector<bool> right;
     for (GridFormat f : formats)
-        right << (f == GridFormat::Integer || f == GridFormat::Money || f == GridFormat::Number);
+        right << (f == GridFormat::Integer || f == GridFormat::Money || f == GridFormat::Number
+                  || f == GridFormat::Percent);
+    // A last column of text takes the spare width; figures stay beside their neighbours instead of
+    // drifting to the far edge of a wide column.
+    horizontalHeader()->setStretchLastSection(right.isEmpty() || !right.last());
     m_model->setRightAligned(std::move(right));
     m_formats = std::move(formats);
 }
