@@ -42,6 +42,69 @@ void Translate(LaidBand& band, double dy)
         r.line.translate(0, dy);
 }
 
+// The lowest height at most `room` where the band may be cut without cutting a text line: the
+// top or bottom of a text that no other text straddles. 0 when not even its first line fits.
+double CutHeight(const LaidBand& band, double room)
+{
+    double best = 0;
+    for (const PageText& t : band.texts)
+        for (const double at : {t.rect.top(), t.rect.bottom()}) {
+            if (at <= best || at > room + Epsilon)
+                continue;
+            const bool straddled = std::any_of(band.texts.begin(), band.texts.end(), [at](const PageText& o) {
+                return o.rect.top() < at - Epsilon && o.rect.bottom() > at + Epsilon;
+            });
+            if (!straddled)
+                best = at;
+        }
+    return best;
+}
+
+// Cuts a band at height `cut`: the band keeps what lies above, the rest is returned moved up to
+// start at 0. The cell rules crossing the cut are cut too, and both parts are closed by a rule
+// along the cut below (above) those cells.
+LaidBand CutBand(LaidBand& band, double cut)
+{
+    LaidBand rest;
+    rest.height = band.height - cut;
+    band.height = cut;
+    QVector<PageText> kept;
+    for (const PageText& t : std::as_const(band.texts)) {
+        if (t.rect.bottom() <= cut + Epsilon) {
+            kept << t;
+        } else {
+            rest.texts << t;
+            rest.texts.last().rect.translate(0, -cut);
+        }
+    }
+    band.texts = kept;
+    QVector<PageRule> keptRules;
+    double crossLeft = 1e9, crossRight = -1e9;
+    BandKind crossKind = BandKind::Detail;
+    for (PageRule r : std::as_const(band.rules)) {
+        const double top = qMin(r.line.y1(), r.line.y2());
+        const double bottom = qMax(r.line.y1(), r.line.y2());
+        if (bottom <= cut + Epsilon) {
+            keptRules << r;
+        } else if (top >= cut - Epsilon) {
+            r.line.translate(0, -cut);
+            rest.rules << r;
+        } else {
+            keptRules << PageRule{QLineF(r.line.x1(), top, r.line.x2(), cut), r.band};
+            rest.rules << PageRule{QLineF(r.line.x1(), 0, r.line.x2(), bottom - cut), r.band};
+            crossLeft = qMin(crossLeft, r.line.x1());
+            crossRight = qMax(crossRight, r.line.x1());
+            crossKind = r.band;
+        }
+    }
+    if (crossLeft < crossRight) {
+        keptRules << PageRule{QLineF(crossLeft, cut, crossRight, cut), crossKind};
+        rest.rules << PageRule{QLineF(crossLeft, 0, crossRight, 0), crossKind};
+    }
+    band.rules = keptRules;
+    return rest;
+}
+
 }  // namespace
 
 // Walks the data and places the bands page by page.
@@ -213,15 +276,26 @@ private:
     }
 
     // Places a band, on the next page when it (with the room asked for what must follow it on
-    // the same page) does not fit above the page footer.
+    // the same page) does not fit above the page footer. A band taller than a whole page goes on
+    // over as many pages as it needs, cut between its text lines.
     void place(BandKind kind, const RowSet* rows, int row, double keepWithNext = 0)
     {
         if (!band(kind))
             return;
-        const LaidBand laid = layBand(kind, rows, row);
+        LaidBand laid = layBand(kind, rows, row);
         if (m_y + laid.height + keepWithNext > m_footerTop + Epsilon && m_y > m_bodyTop + Epsilon) {
             finishPage();
             startPage(true);
+        }
+        while (m_y + laid.height > m_footerTop + Epsilon) {
+            const double cut = CutHeight(laid, m_footerTop - m_y);
+            if (cut <= Epsilon)
+                break;  // not one line fits between the page's header and footer
+            LaidBand rest = CutBand(laid, cut);
+            emitBand(laid);
+            finishPage();
+            startPage(true);
+            laid = std::move(rest);
         }
         emitBand(laid);
     }

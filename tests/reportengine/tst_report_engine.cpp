@@ -267,6 +267,42 @@ private slots:
         QVERIFY(model.pageCount() <= 5);
     }
 
+    void rowTallerThanPageGoesOnOverPages()
+    {
+        // A goods item whose spec wraps onto more lines than an A5 page holds, between two
+        // ordinary rows: it goes on over the pages, every line above the footer, nothing lost.
+        RowSet rows = StockRows(3);
+        QString spec;
+        for (int i = 0; i < 400; ++i)
+            spec += QStringLiteral("型号%1-").arg(i, 3, 10, QLatin1Char('0'));
+        rows.rows[1][2] = spec;
+        ReportPageSetup a5;
+        a5.paperSize = 11;
+        a5.width = 148;
+        a5.length = 210;
+        const PageModel model = BandedReport(ReportFormLayout(ReportForm::CXKC), a5).layOut(Single(rows));
+        QVERIFY(model.pageCount() >= 3);
+        QString printed;
+        QStringList numbers;
+        for (const ReportPage& page : model.pages) {
+            double footerTop = 1e9;
+            for (const PageText& t : page.texts)
+                if (t.band == BandKind::PageFooter)
+                    footerTop = qMin(footerTop, t.rect.top());
+            for (const PageText& t : page.texts)
+                if (t.band == BandKind::Detail)
+                    QVERIFY2(t.rect.bottom() <= footerTop + 1e-6, qPrintable(t.text));
+            for (const PageRule& r : page.rules)
+                if (r.band == BandKind::Detail)
+                    QVERIFY(qMax(r.line.y1(), r.line.y2()) <= footerTop + 1e-6);
+            QVERIFY(InsideMargins(model, page));
+            printed += SourceTexts(page, "guige").join(QString());
+            numbers << SourceTexts(page, "COUNT");
+        }
+        QCOMPARE(printed, QStringLiteral("BCD-100") + spec + QStringLiteral("BCD-102"));
+        QCOMPARE(numbers, (QStringList{"1", "2", "3"}));
+    }
+
     void unusablePageSetup_data()
     {
         QTest::addColumn<int>("width");
