@@ -153,6 +153,29 @@ void DeleteCaiGou(Database& db, const QString& dh)
     db.exec(QStringLiteral("delete from Log_CaiGou where dh=:dh"), {{DH, dh}});
 }
 
+std::optional<TXiaoShouDan> GetXiaoShouDan(Database& db, const QString& dh)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select dh,shuliang,jinE,yewuyuan,KeHu,in_date,KeHuPhone,KeHuAddress,QK,Remark "
+                                         "from Log_XiaoShouDan where dh=:dh"),
+                          {{DH, dh}});
+    if (!q.next())
+        return std::nullopt;
+    return TXiaoShouDan{q.value(0).toString(), q.value(1).toInt(), q.value(2).toDouble(), q.value(3).toString(),
+                        q.value(4).toString(), QDate::fromString(q.value(5).toString(), QStringLiteral("yyyy-MM-dd")),
+                        q.value(6).toString(), q.value(7).toString(), q.value(8).toDouble(), q.value(9).toString()};
+}
+
+std::optional<TCaiGouDan> GetCaiGouDan(Database& db, const QString& dh)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select dh,shuliang,jinE,QK,GYS,in_date,Remark from Log_CaiGouDan where dh=:dh"),
+                          {{DH, dh}});
+    if (!q.next())
+        return std::nullopt;
+    return TCaiGouDan{q.value(0).toString(), q.value(1).toInt(), q.value(2).toDouble(), q.value(3).toDouble(),
+                      q.value(4).toString(), QDate::fromString(q.value(5).toString(), QStringLiteral("yyyy-MM-dd")),
+                      q.value(6).toString()};
+}
+
 QVector<TShangPinItem> XiaoShouLines(Database& db, const QString& dh)
 {
     return Lines(db, "Log_XiaoShou", QStringLiteral("CB"), dh);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 #include <cstdint>
+#include <optional>
 
 class Database;
 
@@ -19,6 +20,10 @@ void DeleteXiaoShouDan(Database& db, const QString& dh);
 void DeleteXiaoShou(Database& db, const QString& dh);
 void DeleteCaiGouDan(Database& db, const QString& dh);
 void DeleteCaiGou(Database& db, const QString& dh);
+
+// The stored header of one document (figures with their stored signs); nullopt when there is none.
+std::optional<TXiaoShouDan> GetXiaoShouDan(Database& db, const QString& dh);
+std::optional<TCaiGouDan> GetCaiGouDan(Database& db, const QString& dh);
 
 // Stored lines of one document in insertion order (figures with their stored signs).
 QVector<TShangPinItem> XiaoShouLines(Database& db, const QString& dh);

@@ -29,7 +29,8 @@ const char* const HelpText =
     "  --close-month YYYY-MM  结存该月的经营数据 (已结存的重新结存, 已清除的拒绝)\n"
     "  --export REPORT --from YYYY-MM-DD --to YYYY-MM-DD --out FILE.pdf|FILE.xlsx|FILE.csv\n"
     "                         把报表输出到文件 (PDF 为打印的页面, xlsx/csv 为报表的数据行);\n"
-    "                         --brand 品牌 和 --product 产品 指定利润报表的品牌及产品\n"
+    "                         --brand 品牌 和 --product 产品 指定利润报表的品牌及产品;\n"
+    "                         --number 单号 指定要输出的单据\n"
     "  --help                 显示本说明\n"
     "退出码: 0 完成, 1 拒绝或失败, 2 选项有误\n";
 
@@ -46,6 +47,8 @@ QString Help()
             line += QStringLiteral(" --brand");
         if (report.needsProduct)
             line += QStringLiteral(" --product");
+        if (report.needsNumber)
+            line += QStringLiteral(", 需 --number");
         text += line + u'\n';
     }
     return text;
@@ -78,7 +81,7 @@ struct Options {
 QStringList NamedOptionsOf(const QString& action)
 {
     if (action == QLatin1String("--export"))
-        return {"--from", "--to", "--out", "--brand", "--product"};
+        return {"--from", "--to", "--out", "--brand", "--product", "--number"};
     return {};
 }
 
@@ -178,6 +181,11 @@ std::optional<ExportJob> CheckExport(const Options& o, QTextStream& err)
     if ((job.report->needsBrand && job.args.brand.isEmpty()) || (job.report->needsProduct && job.args.product.isEmpty())) {
         err << job.report->name << " 需要 " << (job.report->needsBrand ? "--brand " : "")
             << (job.report->needsProduct ? "--product" : "") << Qt::endl;
+        return std::nullopt;
+    }
+    job.args.number = o.named.value(QStringLiteral("--number")).trimmed();
+    if (job.report->needsNumber && job.args.number.isEmpty()) {
+        err << job.report->name << " 需要 --number" << Qt::endl;
         return std::nullopt;
     }
     return job;

@@ -1,7 +1,10 @@
 #include "ExportableReports.h"
 
+#include "DocumentStore.h"
+#include "GongYingShangStore.h"
 #include "NumberText.h"
 #include "ReportData.h"
+#include "TradeDocumentPrintout.h"
 
 namespace {
 
@@ -62,26 +65,66 @@ ReportData Prepare(Database& db, ReportForm form, DanKind kind, const ReportArgu
     }
 }
 
+// The printout of one saved sales (purchase) document, its figures shown as its query list shows
+// them: a return's as positive numbers.
+ReportRequest DocumentRequest(Database& db, const TGsInfo& info, ReportForm form, const QString& dh)
+{
+    const auto missing = [&dh] { return DbError(QStringLiteral("单据 %1 不存在。").arg(dh)); };
+    const auto head = [](const auto& d, DanKind kind, const QString& party, const QString& address,
+                         const QString& phone) {
+        const int sign = kind == ReturnKind ? -1 : 1;
+        return TradeDocumentHead{d.dh,  d.in_date.toString(Day), party, address, phone, d.Remark,
+                                 QString::number(sign * d.shuliang), FormatMoney(sign * d.jinE)};
+    };
+    const auto kindOf = [](const QString& number, const char* returnPrefix) {
+        return number.startsWith(QLatin1String(returnPrefix), Qt::CaseInsensitive) ? ReturnKind : ForwardKind;
+    };
+    ReportRequest r;
+    RowSet lines;
+    if (form == ReportForm::XSDJ) {
+        const std::optional<TXiaoShouDan> d = GetXiaoShouDan(db, dh);
+        if (!d)
+            throw missing();
+        const DanKind kind = kindOf(d->dh, "xt");
+        r = TradeDocumentPrintout(info, form, kind == ReturnKind ? QStringLiteral("销售退货") : QStringLiteral("销售"),
+                                  head(*d, kind, d->KeHu, d->KeHuAddress, d->KeHuPhone));
+        lines = PrepareBB_XSDJ(db, d->dh, kind);
+    } else {
+        const std::optional<TCaiGouDan> d = GetCaiGouDan(db, dh);
+        if (!d)
+            throw missing();
+        const DanKind kind = kindOf(d->dh, "ct");
+        const TGongYingShang supplier = GetGYS(db, d->GYS);
+        r = TradeDocumentPrintout(info, form, kind == ReturnKind ? QStringLiteral("采购退货") : QStringLiteral("采购"),
+                                  head(*d, kind, d->GYS, supplier.address, supplier.phone));
+        lines = PrepareBB_CGDJ(db, d->dh, kind);
+    }
+    r.prepare = [lines] { return ReportData{lines, {}}; };
+    return r;
+}
+
 }  // namespace
 
 const QVector<ExportableReport>& ExportableReports()
 {
-    // name, what it lists, form, kind, dated, needs a brand, needs a product
+    // name, what it lists, form, kind, dated, needs a brand, a product, a document number
     static const QVector<ExportableReport> reports{
-        {"stock", "库存查询", ReportForm::CXKC, ForwardKind, false, false, false},
-        {"sales", "销售查询", ReportForm::CXXS, ForwardKind, true, false, false},
-        {"sales-returns", "销售退货查询", ReportForm::CXXS, ReturnKind, true, false, false},
-        {"purchases", "采购查询", ReportForm::CXCG, ForwardKind, true, false, false},
-        {"purchase-returns", "采购退货查询", ReportForm::CXCG, ReturnKind, true, false, false},
-        {"profit-documents", "销售利润(根据销售单统计)", ReportForm::CXXSLR_XSD, ForwardKind, true, false, false},
-        {"profit-goods", "销售利润(根据商品统计)", ReportForm::CXXSLR_SP, ForwardKind, true, false, false},
-        {"profit-brands", "一个产品的销售利润(根据品牌统计)", ReportForm::CXXSLR_PP, ForwardKind, true, false, true},
-        {"profit-products", "一个品牌的销售利润(根据产品统计)", ReportForm::CXXSLR_CP, ForwardKind, true, true, false},
-        {"profit-specs", "一个品牌及产品的销售利润(根据规格统计)", ReportForm::CXXSLR_GG, ForwardKind, true, true, true},
-        {"profit-customers", "销售利润(根据客户统计)", ReportForm::CXXSLR_KH, ForwardKind, true, false, false},
-        {"performance", "员工业绩", ReportForm::YGYJ, ForwardKind, true, false, false},
-        {"receivables", "销售应收款", ReportForm::XSYSK, ForwardKind, false, false, false},
-        {"payables", "采购应付款", ReportForm::CGYFK, ForwardKind, false, false, false},
+        {"stock", "库存查询", ReportForm::CXKC, ForwardKind, false, false, false, false},
+        {"sales", "销售查询", ReportForm::CXXS, ForwardKind, true, false, false, false},
+        {"sales-returns", "销售退货查询", ReportForm::CXXS, ReturnKind, true, false, false, false},
+        {"purchases", "采购查询", ReportForm::CXCG, ForwardKind, true, false, false, false},
+        {"purchase-returns", "采购退货查询", ReportForm::CXCG, ReturnKind, true, false, false, false},
+        {"profit-documents", "销售利润(根据销售单统计)", ReportForm::CXXSLR_XSD, ForwardKind, true, false, false, false},
+        {"profit-goods", "销售利润(根据商品统计)", ReportForm::CXXSLR_SP, ForwardKind, true, false, false, false},
+        {"profit-brands", "一个产品的销售利润(根据品牌统计)", ReportForm::CXXSLR_PP, ForwardKind, true, false, true, false},
+        {"profit-products", "一个品牌的销售利润(根据产品统计)", ReportForm::CXXSLR_CP, ForwardKind, true, true, false, false},
+        {"profit-specs", "一个品牌及产品的销售利润(根据规格统计)", ReportForm::CXXSLR_GG, ForwardKind, true, true, true, false},
+        {"profit-customers", "销售利润(根据客户统计)", ReportForm::CXXSLR_KH, ForwardKind, true, false, false, false},
+        {"performance", "员工业绩", ReportForm::YGYJ, ForwardKind, true, false, false, false},
+        {"receivables", "销售应收款", ReportForm::XSYSK, ForwardKind, false, false, false, false},
+        {"payables", "采购应付款", ReportForm::CGYFK, ForwardKind, false, false, false, false},
+        {"sales-document", "一张销售单或销售退货单", ReportForm::XSDJ, ForwardKind, false, false, false, true},
+        {"purchase-document", "一张采购单或采购退货单", ReportForm::CGDJ, ForwardKind, false, false, false, true},
     };
     return reports;
 }
@@ -97,6 +140,8 @@ const ExportableReport* FindExportableReport(const QString& name)
 ReportRequest ExportableReportRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
                                       const ReportArguments& args)
 {
+    if (report.needsNumber)
+        return DocumentRequest(db, info, report.form, args.number);
     const ReportData data = Prepare(db, report.form, report.kind, args);
     ReportRequest r;
     r.form = report.form;

@@ -127,7 +127,7 @@ private slots:
     }
 
     // Each report written from the command line is a PDF; a report of one brand or product takes
-    // one that was sold.
+    // one that was sold, a document's printout a return (sales) or a purchase.
     void exportPdf_data()
     {
         QTest::addColumn<QString>("report");
@@ -140,11 +140,16 @@ private slots:
         AppFixture f;
         QSqlQuery sold = f.ctx().db().exec("select PinPai, chanpin from Log_XiaoShou order by autoid");
         QVERIFY(sold.next());
+        const QString number =
+            f.ctx().db().scalar(report == "purchase-document" ? "select min(dh) from Log_CaiGouDan"
+                                                              : "select min(dh) from Log_XiaoShouDan where dh like 'xt%'")
+                .toString();
+        QVERIFY(!number.isEmpty());
         const QString pdf = f.dir.filePath("report.pdf");
         const QDate today = QDate::currentDate();
         const Run run = RunWith(f, {"--export", report, "--from", today.addYears(-1).toString(Qt::ISODate), "--to",
                                     today.toString(Qt::ISODate), "--brand", sold.value(0).toString(), "--product",
-                                    sold.value(1).toString(), "--out", pdf});
+                                    sold.value(1).toString(), "--number", number, "--out", pdf});
         QCOMPARE(run.code, 0);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -210,12 +215,44 @@ private slots:
         const QDate to = QDate::currentDate();
         const QDate from = to.addMonths(-3);
         const ReportRequest r =
-            ExportableReportRequest(f.ctx().db(), f.ctx().GsInfo, *FindExportableReport(report), {from, to, {}, {}});
+            ExportableReportRequest(f.ctx().db(), f.ctx().GsInfo, *FindExportableReport(report), {from, to, {}, {}, {}});
         QCOMPARE(r.labels.value("TitleQRLabel"), title.arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)));
         const double expected =
             f.ctx().db().scalar(total, {{":from", SqlDate(from)}, {":to", SqlDate(to)}}).toDouble();
         QVERIFY(expected > 0);
         QCOMPARE(r.labels.value(label), YuanText(expected));
+    }
+
+    // A document's printout is the one its query window prints: a return with positive figures,
+    // the customer's address and phone, its lines; a number no document has is refused.
+    void exportDocument()
+    {
+        AppFixture f;
+        f.ctx().GsInfo.GSName = "晴岚测试电器";
+        Database& db = f.ctx().db();
+        const QString dh = db.scalar("select min(dh) from Log_XiaoShouDan where dh like 'xt%'").toString();
+        QSqlQuery header = db.exec("select KeHu, KeHuPhone, shuliang, jinE from Log_XiaoShouDan where dh=:dh", {{":dh", dh}});
+        QVERIFY(header.next());
+        ReportArguments args;
+        args.number = dh;
+        const ReportRequest r = ExportableReportRequest(db, f.ctx().GsInfo, *FindExportableReport("sales-document"), args);
+        QCOMPARE(r.form, ReportForm::XSDJ);
+        QCOMPARE(r.labels.value("CaptionQRLabel"), QString("晴岚测试电器销售退货单"));
+        QCOMPARE(r.labels.value("DHQRLabel"), dh);
+        QCOMPARE(r.labels.value("KHQRLabel"), header.value(0).toString());
+        QCOMPARE(r.labels.value("PhoneQRLabel"), header.value(1).toString());
+        QCOMPARE(r.labels.value("SumSLQRLabel"), QString::number(-header.value(2).toInt()));
+        QCOMPARE(r.labels.value("SumJEQRLabel"), FormatMoney(-header.value(3).toDouble()));
+        QCOMPARE(r.prepare().master.rowCount(), db.scalar("select count(*) from Log_XiaoShou where dh=:dh", {{":dh", dh}}).toInt());
+
+        const QString pdf = f.dir.filePath("document.pdf");
+        Run run = RunWith(f, {"--export", "purchase-document", "--number", "cg000000999", "--out", pdf});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains("cg000000999 不存在"), qPrintable(run.err));
+        QVERIFY(!QFile::exists(pdf));
+        run = RunWith(f, {"--export", "sales-document", "--out", pdf});
+        QCOMPARE(run.code, 2);
+        QVERIFY(run.err.contains("需要 --number"));
     }
 
     // The demonstration data agrees with itself; a header whose total no longer matches its lines
