@@ -3,16 +3,80 @@
 #include "MarginText.h"
 #include "WellFormedText.h"
 
-#include <QHash>
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
+
+// The pool indexes of texts met before, found by their bytes: open addressing with linear probing
+// over a power-of-two table, each slot holding the text's hash and where its bytes are kept. Far
+// cheaper per lookup than a general hash of byte arrays, which matters at a million values.
+class SeenTexts {
+public:
+    // The index stored for these bytes, or -1.
+    int find(std::string_view bytes) const
+    {
+        if (m_slots.empty())
+            return -1;
+        const size_t hash = std::hash<std::string_view>{}(bytes);
+        for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
+            const Slot& s = m_slots[i];
+            if (s.index < 0)
+                return -1;
+            if (s.hash == hash && s.length == bytes.size()
+                && std::memcmp(m_bytes.data() + s.offset, bytes.data(), bytes.size()) == 0)
+                return s.index;
+        }
+    }
+
+    // Stores an index for bytes not stored yet.
+    void insert(std::string_view bytes, int index)
+    {
+        if ((m_count + 1) * 2 > m_slots.size())
+            grow();
+        place(Slot{std::hash<std::string_view>{}(bytes), m_bytes.size(), bytes.size(), index});
+        m_bytes.append(bytes);
+        ++m_count;
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        size_t offset = 0;
+        size_t length = 0;
+        int index = -1;
+    };
+
+    void place(const Slot& slot)
+    {
+        size_t i = slot.hash & m_mask;
+        while (m_slots[i].index >= 0)
+            i = (i + 1) & m_mask;
+        m_slots[i] = slot;
+    }
+
+    void grow()
+    {
+        std::vector<Slot> old = std::move(m_slots);
+        m_slots.assign(old.empty() ? 1024 : old.size() * 2, Slot());
+        m_mask = m_slots.size() - 1;
+        for (const Slot& s : old)
+            if (s.index >= 0)
+                place(s);
+    }
+
+    std::vector<Slot> m_slots;
+    size_t m_mask = 0;
+    size_t m_count = 0;
+    std::string m_bytes;  // the bytes of every stored text, one after the other
+};
 
 // The texts of a statement's values, each kept once when it repeats: brands, products, dates,
 // customers and salespeople come again and again, and a text met before is handed out again,
@@ -30,11 +94,10 @@ public:
             return c.last;
         int index = -1;
         if (c.shared) {
-            const QByteArray key = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
-            index = m_seen.value(key, -1);
+            index = m_seen.find(bytes);
             if (index < 0) {
                 index = append(bytes);
-                m_seen.insert(QByteArray(bytes.data(), qsizetype(bytes.size())), index);
+                m_seen.insert(bytes, index);
                 ++c.misses;
             }
             if (++c.lookups == Window) {
@@ -67,7 +130,7 @@ private:
     }
 
     std::vector<Column> m_columns;
-    QHash<QByteArray, int> m_seen;
+    SeenTexts m_seen;
     QVector<QString> m_texts;
 };
 
@@ -229,12 +292,15 @@ struct StoredLines {
 ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, const SqlParams& params,
                         void (*finish)(RowSet&))
 {
-    // Master rows by document number (the stored text).
-    QHash<QByteArray, int> masterRows;
-    masterRows.reserve(master.rowCount());
+    // Master rows by document number (the stored text; numbers are unique).
+    SeenTexts masterRows;
     const int dhColumn = master.columnIndex(QStringLiteral("dh"));
-    for (int r = 0; r < master.rowCount(); ++r)
-        masterRows.insert(master.rows[r].value(dhColumn).toString().toUtf8(), r);
+    for (int r = 0; r < master.rowCount(); ++r) {
+        const QByteArray dh = master.rows[r].value(dhColumn).toString().toUtf8();
+        const std::string_view bytes(dh.constData(), size_t(dh.size()));
+        if (masterRows.find(bytes) < 0)
+            masterRows.insert(bytes, r);
+    }
 
     LineReader q(db, linesSql, params);
     auto store = std::make_shared<StoredLines>();
@@ -253,7 +319,7 @@ ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, co
         const std::string_view dh = q.bytes(0);
         if (current < 0 || dh != currentDh) {
             currentDh = dh;
-            current = masterRows.value(QByteArray::fromRawData(dh.data(), qsizetype(dh.size())), -1);
+            current = masterRows.find(dh);
             if (current < 0)
                 continue;
         }
