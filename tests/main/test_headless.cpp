@@ -3,6 +3,7 @@
 // went through its exit code.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -52,6 +53,45 @@ struct Program {
     }
 };
 
+// A folder made read-only for real for as long as it lives: by its permissions, or, for a user
+// whose rights pass over permissions (root), as an immutable folder. ok is false when neither
+// works here.
+struct ReadOnlyFolder {
+    QString path;
+    bool immutable = false;
+    bool ok = false;
+
+    explicit ReadOnlyFolder(const QString& folder) : path(folder)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+        ok = !writable();
+        if (!ok) {
+            immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+            ok = immutable && !writable();
+        }
+    }
+    ~ReadOnlyFolder()
+    {
+        if (immutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool writable() const
+    {
+        QFile probe(QDir(path).filePath(QStringLiteral("probe")));
+        const bool opened = probe.open(QIODevice::WriteOnly);
+        if (opened)
+            probe.remove();
+        return opened;
+    }
+};
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestHeadless : public QObject {
@@ -82,6 +122,38 @@ private slots:
         const Program::Result r = program.run(arguments);
         QCOMPARE(r.code, code);
         QVERIFY2((code == 0 ? r.out : r.err).contains(says), qPrintable(r.out + r.err));
+    }
+
+    // A program folder that cannot be written: with the shop's database in it, the program says so
+    // and leaves the file as it is (it never starts another database elsewhere); without one, the
+    // program keeps its data in the per-user folder.
+    void readOnlyProgramFolder()
+    {
+        Program program;
+        const QString data = program.dir.filePath(QStringLiteral("Data"));
+        QCOMPARE(program.run({"--check"}).code, 0);
+        const QByteArray before = FileBytes(data + QStringLiteral("/db.data"));
+        {
+            ReadOnlyFolder folder(program.dir.path());
+            ReadOnlyFolder dataFolder(data);
+            if (!folder.ok || !dataFolder.ok)
+                QSKIP("no way to make a folder read-only here");
+            const Program::Result r = program.run({"--check"});
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(QStringLiteral("只读")), qPrintable(r.err));
+            QVERIFY(!QFileInfo::exists(program.dir.filePath(QStringLiteral("share"))));
+        }
+        QCOMPARE(FileBytes(data + QStringLiteral("/db.data")), before);
+
+        Program fresh;
+        QDir(fresh.dir.path()).mkpath(QStringLiteral("share"));
+        ReadOnlyFolder folder(fresh.dir.path());
+        const Program::Result r = fresh.run({"--check"});
+        QCOMPARE(r.code, 0);
+        QVERIFY(!QFileInfo::exists(fresh.dir.filePath(QStringLiteral("Data"))));
+        QDirIterator found(fresh.dir.filePath(QStringLiteral("share")), {QStringLiteral("db.data")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        QVERIFY(found.hasNext());
     }
 
     // A backup made without a display is a database the program restores.
