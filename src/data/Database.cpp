@@ -121,6 +121,8 @@ QVariant Database::scalar(const QString& sql, const SqlParams& params)
 Transaction::Transaction(Database& db)
     : m_db(db), m_name(QStringLiteral("sp_") + QUuid::createUuid().toString(QUuid::Id128))
 {
+    sqlite3* h = m_db.sqliteHandle();
+    m_outermost = h && sqlite3_get_autocommit(h);
     m_db.exec(QStringLiteral("SAVEPOINT ") + m_name);
 }
 
@@ -129,6 +131,12 @@ Transaction::~Transaction()
     if (m_done || !m_db.isOpen())
         return;
     QSqlQuery q(m_db.handle());
+    // The outermost one ends the whole transaction without writing: rolling back to the savepoint
+    // and releasing it would commit an empty transaction, which still writes the file's header.
+    if (m_outermost) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return;
+    }
     q.exec(QStringLiteral("ROLLBACK TO ") + m_name);
     q.exec(QStringLiteral("RELEASE ") + m_name);
 }

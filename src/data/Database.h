@@ -90,5 +90,6 @@ public:
 private:
     Database& m_db;
     QString m_name;
+    bool m_outermost = false;  // began the connection's transaction
     bool m_done = false;
 };
