@@ -3,6 +3,7 @@
 // totals and the lines of the first. Nothing is written, so the file is used as it is.
 
 #include "AccountsForm.h"
+#include "OpenAndCount.h"
 #include "OpenTenYearShop.h"
 #include "StringGrid.h"
 
@@ -16,12 +17,7 @@ AppContext* Context = nullptr;  // the ten-year shop, opened by main
 template <class Form>
 void OpenWindow(benchmark::State& state)
 {
-    int documents = 0;
-    for (auto _ : state) {
-        Form form(*Context);
-        documents = form.StringGrid2->rowCount() - 1;
-    }
-    state.counters["documents"] = documents;
+    OpenAndCount<Form, &Form::StringGrid2>(state, *Context, "documents");
 }
 
 // The customer (supplier) with the most open documents chosen in the list.

@@ -4,8 +4,8 @@
 // year and over all ten. Nothing is written to the shop, so the file is used as it is.
 
 #include "CX_XSLRForm.h"
+#include "OpenAndCount.h"
 #include "OpenTenYearShop.h"
-#include "StringGrid.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -20,12 +20,7 @@ const QDate LastDay(2025, 12, 31);
 
 void Open(benchmark::State& state)
 {
-    int documents = 0;
-    for (auto _ : state) {
-        TCX_XSLRForm form(*Context);
-        documents = form.StringGrid1->rowCount() - 1;
-    }
-    state.counters["documents"] = documents;
+    OpenAndCount<TCX_XSLRForm, &TCX_XSLRForm::StringGrid1>(state, *Context, "documents");
 }
 
 // One page listed again for a range: state.range(0) is the page, state.range(1) the first year.

@@ -9,6 +9,7 @@
 #include "CX_XiaoShouForm.h"
 #include "CX_YGYJForm.h"
 #include "DocumentQueryPage.h"
+#include "OpenAndCount.h"
 #include "OpenTenYearShop.h"
 #include "StockCardForm.h"
 #include "StringGrid.h"
@@ -48,12 +49,7 @@ void SalesMonth(benchmark::State& state)
 
 void StockList(benchmark::State& state)
 {
-    int rows = 0;
-    for (auto _ : state) {
-        TCX_KuCunForm form(*Context);
-        rows = form.StringGrid1->rowCount() - 1;
-    }
-    state.counters["goods items"] = rows;
+    OpenAndCount<TCX_KuCunForm, &TCX_KuCunForm::StringGrid1>(state, *Context, "goods items");
 }
 
 // The goods item with the most sales and purchase lines.
