@@ -137,6 +137,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), m_model(new String
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);  // rows are chosen with the arrows; Tab goes on to the next control
     setAlternatingRowColors(true);
     setWordWrap(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);

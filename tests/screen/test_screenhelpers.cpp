@@ -173,6 +173,31 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
+    // A grid lists whole rows: Tab and Shift+Tab leave it for the controls around it, arrows
+    // choose the row.
+    void tabLeavesGrid()
+    {
+        QDialog window;
+        auto* before = new QPushButton(QStringLiteral("查询"), &window);
+        auto* grid = new StringGrid(&window);
+        auto* after = new QPushButton(QStringLiteral("退出"), &window);
+        Fill(*grid, 4, 3);
+        auto* layout = new QVBoxLayout(&window);
+        for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(grid), static_cast<QWidget*>(after)})
+            layout->addWidget(w);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        grid->setRow(1);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->row(), 2);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QVERIFY(after->hasFocus());
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(before->hasFocus());
+    }
+
     // Text that does not come from key presses meets the same rules: an input method's commit,
     // paste. Full-width digits and points become ASCII; anything else is refused whole.
     void filtersSeeEveryInput_data()
