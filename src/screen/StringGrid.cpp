@@ -49,6 +49,14 @@ QString StringGridModel::cell(int col, int row) const
     return col < r.size() ? r[col] : QString();
 }
 
+bool StringGridModel::isBlankRow(int row) const
+{
+    for (int c = m_fixedCols; c < m_colCount; ++c)
+        if (!cell(c, row).isEmpty())
+            return false;
+    return true;
+}
+
 void StringGridModel::setCell(int col, int row, const QString& text)
 {
     if (row < 0 || col < 0 || col >= m_colCount)
@@ -107,6 +115,14 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole)
         return {};
     return cell(col, index.row() + 1);
+}
+
+Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const
+{
+    // The blank row an empty list keeps can be current but shows no highlighted bar.
+    if (!index.isValid() || isBlankRow(index.row() + 1))
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const

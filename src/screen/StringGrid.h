@@ -21,6 +21,8 @@ public:
     int fixedCols() const { return m_fixedCols; }
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
+    // True when every shown cell of the data row is empty (the row an empty list keeps).
+    bool isBlankRow(int row) const;
     // Replaces every data row at once (row 0 stays); an empty list leaves one empty data row.
     void setDataRows(QVector<QStringList> rows);
     // Columns whose cells are aligned to the right (numbers).
@@ -29,6 +31,7 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:

@@ -198,6 +198,29 @@ private slots:
         QVERIFY(before->hasFocus());
     }
 
+    // The chosen row shows as chosen, but the blank row an empty list keeps shows no bar.
+    void blankRowIsNotHighlighted()
+    {
+        StringGrid grid;
+        grid.setHeader({QStringLiteral("序号"), QStringLiteral("品牌"), QStringLiteral("数量")});
+        grid.resize(300, 120);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.setFocus();
+        const auto rowColour = [&grid] {
+            const QRect cell = grid.visualRect(grid.model()->index(0, 0));
+            return grid.viewport()->grab().toImage().pixelColor(cell.center() + QPoint(cell.width() / 3, 0));
+        };
+        const auto highlighted = [&grid](const QColor& c) {  // the style shades the bar a little
+            const QColor h = grid.palette().color(QPalette::Highlight);
+            return std::abs(c.red() - h.red()) + std::abs(c.green() - h.green()) + std::abs(c.blue() - h.blue()) < 24;
+        };
+        grid.setRow(1);
+        QVERIFY(!highlighted(rowColour()));
+        grid.setCell(1, 1, QStringLiteral("北辰"));  // filled where it stands, it shows as chosen
+        QVERIFY(highlighted(rowColour()));
+    }
+
     // Text that does not come from key presses meets the same rules: an input method's commit,
     // paste. Full-width digits and points become ASCII; anything else is refused whole.
     void filtersSeeEveryInput_data()
