@@ -107,7 +107,7 @@ public:
         const QDate first = m_today.addMonths(-4);
         for (QDate day = first; day <= m_today; day = day.addDays(1)) {
             if (day.dayOfWeek() == 1 || day.day() == 1 || pick(6) == 0)
-                purchase(day, pick(8) == 0);
+                purchase(day, ++m_purchaseDays % 6 == 0);  // every sixth a return
             const int sales = pick(3);
             for (int i = 0; i < sales; ++i)
                 sale(day, pick(14) == 0);
@@ -127,9 +127,10 @@ public:
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
 
-    void purchase(const QDate& day, bool isReturn)
+    // The lines a purchase from supplier s would hold: goods of its brand that are short (a
+    // return: one goods item of which at least two are in stock).
+    QVector<TShangPinItem> purchaseLines(int s, bool isReturn)
     {
-        const int s = pick(int(std::size(Suppliers)));
         QVector<TShangPinItem> lines;
         for (const SeedGoods& g : Goods) {
             if (QString(S(g.PinPai)) != S(BrandOfSupplier(s)))
@@ -148,6 +149,19 @@ private:
             if (isReturn)
                 break;
         }
+        return lines;
+    }
+
+    void purchase(const QDate& day, bool isReturn)
+    {
+        // A return goes to the first supplier, from a chosen one on, that has something to return.
+        const int chosen = pick(int(std::size(Suppliers)));
+        int s = chosen;
+        QVector<TShangPinItem> lines = purchaseLines(s, isReturn);
+        for (int k = 1; isReturn && lines.isEmpty() && k < int(std::size(Suppliers)); ++k) {
+            s = (chosen + k) % int(std::size(Suppliers));
+            lines = purchaseLines(s, isReturn);
+        }
         if (lines.isEmpty())
             return;
         TCaiGouDan d;
@@ -160,14 +174,16 @@ private:
             d.jinE += it.jinE;
         }
         d.jinE = RoundFloat(2, d.jinE);
-        const double paid = isReturn || pick(3) != 0 ? d.jinE : RoundFloat(2, d.jinE * 0.5);
-        d.QK = d.jinE - paid;
+        // Every third purchase is half on credit, whatever the day the shop is made on. Half of
+        // what is owed is paid after twenty days; one in two of these purchases has the rest paid
+        // (which settles it) after forty, the other still owes it.
+        const bool credit = !isReturn && ++m_purchases % 3 == 0;
+        d.QK = credit ? d.jinE - RoundFloat(2, d.jinE * 0.5) : 0;
         SaveCaiGouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
-        // Half is paid after twenty days, the rest (which settles the document) after forty.
         if (d.QK > 0 && day.daysTo(m_today) > 30) {
             const double half = RoundFloat(2, d.QK / 2);
             const double rest = RecordPartPayment(m_db, AccountSide::Payable, d.dh, d.QK, half, day.addDays(20));
-            if (day.daysTo(m_today) > 60)
+            if (m_purchases % 6 == 0 && day.daysTo(m_today) > 60)
                 RecordPartPayment(m_db, AccountSide::Payable, d.dh, rest, rest, day.addDays(40));
         }
     }
@@ -234,6 +250,8 @@ private:
     Database& m_db;
     QDate m_today;
     std::mt19937 m_rng;
+    int m_purchaseDays = 0;  // days a purchase (or a purchase return) was made on
+    int m_purchases = 0;     // purchases (not returns) written
 };
 
 }  // namespace

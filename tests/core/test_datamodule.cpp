@@ -1,7 +1,9 @@
 #include "AppContext.h"
+#include "DemoData.h"
 #include "Ledger.h"
 #include "ProgramDir.h"
 #include "Schema.h"
+#include "TestDb.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +40,27 @@ private slots:
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from Log_XiaoShouDan where QK < -0.001 and dh like 'xs%'")).toInt(), 0);
         // stock equals the opening stock moved by every document
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from Log_KuCun where ShuLiang < 0")).toInt(), 0);
+    }
+
+    // The demonstration shop is made back from the day it is made on: whatever that day, it holds
+    // purchase and sales returns, documents still owing, and part payments and receipts of them.
+    void demoDataOnAnyDay_data()
+    {
+        QTest::addColumn<QDate>("today");
+        for (const QDate& d : {QDate(2026, 3, 31), QDate(2026, 5, 2), QDate(2026, 6, 14), QDate(2026, 12, 11),
+                               QDate(2024, 2, 29), QDate(2027, 1, 1)})
+            QTest::newRow(qPrintable(d.toString(Qt::ISODate))) << d;
+    }
+
+    void demoDataOnAnyDay()
+    {
+        QFETCH(QDate, today);
+        TestDb t;
+        InsertDemoData(t.db, today);
+        for (const char* what : {"Log_CaiGouDan where dh like 'ct%'", "Log_XiaoShouDan where dh like 'xt%'",
+                                 "Log_CaiGouDan where QK>0", "Log_XiaoShouDan where QK>0", "Log_FKGuoCheng",
+                                 "Log_SKGuoCheng"})
+            QVERIFY2(t.db.scalar(QStringLiteral("select count(*) from ") + QLatin1String(what)).toInt() > 0, what);
     }
 
     // Folder and file names are found without regard to letter case.
