@@ -17,7 +17,7 @@ public:
     // (Re)opens the connection. On failure returns false with the reason in *error, in Chinese
     // and naming the file (the caller shows "数据库连接失败!" and the reason): not a database of
     // this system, made by a newer program, damaged, or a folder that cannot be written. A file
-    // is never changed by a failed connection. The page walk of CheckDatabase runs once per file
+    // is never changed by a failed connection. The check of InspectDatabase runs once per file
     // (again only when the file changed since).
     bool ConnectDB(QString* error = nullptr);
 

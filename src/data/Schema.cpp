@@ -193,6 +193,18 @@ DatabaseState InspectDatabase(Database& db)
         return DatabaseState::Newer;
     if (version < 1)
         return DatabaseState::NotOurs;
+    // A file of an older version is about to be changed by the upgrade: it is checked in full
+    // first, since damage inside a page that the walks below step over would be spread by the
+    // upgrade's writes and the file refused from then on.
+    if (version < SchemaVersion) {
+        try {
+            if (db.scalar(QStringLiteral("PRAGMA integrity_check(1)")).toString() != u"ok")
+                return DatabaseState::Damaged;
+        } catch (const DbError& e) {
+            if (damaged(e))
+                return DatabaseState::Damaged;
+        }
+    }
     // count(*) reads every page of a table's tree; count(column) through an index reads every
     // page of that index (count(*) alone would take whichever index is smallest).
     // Names come from the file itself: quoted as identifiers, whatever they hold.

@@ -24,7 +24,8 @@ enum class DatabaseState { Usable, NotOurs, Newer, Damaged };
 // and index walked page by page (each row counted), so that a file with damaged pages is found
 // at connection instead of by every later statement. Reads only; writes nothing. The walk reads
 // each page once without the row-by-row cross-checks of an integrity check (docs/database.md
-// gives its cost on the ten-year database).
+// gives its cost on the ten-year database). A file of an older version, which the upgrade is
+// about to change, gets the full integrity check instead.
 DatabaseState InspectDatabase(Database& db);
 
 // Inserts the built-in administrator with its initial password and every permission granted.
