@@ -80,6 +80,7 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
         list->setMinimumContentsLength(8);
     }
     if (extraHeader) {
+        setTabOrder(addressEdit, extraHeader);  // made before the window's own controls
         header->addWidget(Caption(extraCaption), 2, 0);
         header->addWidget(extraHeader, 2, 1);
         column = 2;

@@ -28,9 +28,10 @@ StringGrid* MakeGrid(QWidget* parent, const char* objectName, const QVector<Grid
     return grid;
 }
 
-// A filter box above its grid.
+// A filter box above its grid; Tab goes from the box to its grid, then on to the next box.
 QVBoxLayout* Listed(QLineEdit* filter, StringGrid* grid)
 {
+    QWidget::setTabOrder(filter, grid);
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     column->addWidget(filter);
@@ -110,5 +111,6 @@ void TZLSet_ShangPinForm::setupUi()
     top->setSpacing(10);
     top->addLayout(lists, 1);
     top->addLayout(foot);
+    StringGrid1->setFocus();  // the window opens in the brand list
     resize(1000, 580);
 }

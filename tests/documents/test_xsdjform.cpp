@@ -1,6 +1,7 @@
 // The sales document window and its add-item dialog, in both kinds, driven offscreen.
 #include "DocNumbers.h"
 #include "DocumentFixture.h"
+#include "TabChain.h"
 #include "XSDJAddForm.h"
 #include "XSDJForm.h"
 
@@ -432,6 +433,18 @@ private slots:
         for (const PageText& t : slip.pages[0].texts)
             bottom = qMax(bottom, t.rect.bottom());
         QVERIFY(bottom <= slip.setup.pageSizeMm().height() - slip.setup.bottomMargin + 1e-6);
+    }
+
+    // Tab follows the header as it is laid out: the salesperson comes after the address.
+    void tabFollowsTheHeader()
+    {
+        DocumentFixture f;
+        TBase_XSDJForm w(f.ctx());
+        w.SetDanKind(1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), w.KHComboBox);
+        TabGoesThrough({w.KHPhoneEdit, w.KHAddressEdit, w.YYYComboBox, w.DateTimePicker1});
     }
 
     // A ten-line sale typed without the mouse: the customer, Enter, a salesperson picked with the

@@ -6,6 +6,7 @@
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "StringGrid.h"
+#include "TabChain.h"
 #include "ZLSet_SPEditForm.h"
 #include "ZLSet_ShangPinForm.h"
 
@@ -401,6 +402,17 @@ private slots:
         QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
         QTest::keyClicks(form.GGFilterEdit, "50");
         QCOMPARE(Column(form.StringGrid3), QStringList{"KFR-50LW"});
+    }
+
+    // The window opens in the brand list; Tab goes on from each list to the box above the next.
+    void tabFollowsTheColumns()
+    {
+        GoodsFixture f;
+        TZLSet_ShangPinForm form(f.ctx());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget(), form.StringGrid1);
+        TabGoesThrough({form.CPFilterEdit, form.StringGrid2, form.GGFilterEdit, form.StringGrid3});
     }
 };
 
