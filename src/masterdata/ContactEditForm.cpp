@@ -33,7 +33,11 @@ void TContactEditForm::layOut(const QVector<Field>& fields, QWidget* nameBox)
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
     int row = 0, col = 0;
+    QWidget* previous = nullptr;
     for (const Field& f : fields) {
+        if (previous)
+            setTabOrder(previous, f.box);  // Tab reads the boxes as they are laid out
+        previous = f.box;
         if (f.wide && col > 0) {
             ++row;
             col = 0;

@@ -10,6 +10,7 @@
 #include "KeHuStore.h"
 #include "RegisteredWindows.h"
 #include "StringGrid.h"
+#include "TabChain.h"
 #include "YuanGongEditForm.h"
 #include "YuanGongForm.h"
 #include "YuanGongStore.h"
@@ -195,6 +196,21 @@ private slots:
         if (kind == Employees)
             QCOMPARE(f.ctx().db().scalar("select InDate from Base_YeYuYuan where Name=:n", {{":n", name}}).toString(),
                      SqlDate(QDate::currentDate()));
+    }
+
+    // Tab reads each edit dialog's boxes as they are laid out, in two columns, then its buttons.
+    void editDialogsTabInLayoutOrder()
+    {
+        AppFixture f;
+        TKeHuEditForm customer(f.ctx());
+        TGongYingShangEditForm supplier(f.ctx());
+        TYuanGongEditForm employee(f.ctx());
+        for (QDialog* d : std::initializer_list<QDialog*>{&customer, &supplier, &employee}) {
+            d->show();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            TabReadsInLayoutOrder(QApplication::focusWidget());
+            d->hide();
+        }
     }
 
     // Every refusal in its order, with its message, the focus it leaves and the dialog open.
