@@ -2,8 +2,10 @@
 
 #include "TableExport.h"
 
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QToolTip>
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent)
 {
@@ -184,6 +186,23 @@ void StringGrid::setColWidth(int col, int width)
         verticalHeader()->setFixedWidth(width);
     else
         setColumnWidth(viewColumn(col), width);
+}
+
+bool StringGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.data().toString();
+    const QRect cell = visualRect(index);
+    // The margins the style leaves either side of a cell's text.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (!text.isEmpty() && viewport()->fontMetrics().horizontalAdvance(text) + margin > cell.width())
+        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 int StringGrid::row() const

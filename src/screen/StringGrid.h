@@ -75,6 +75,10 @@ public:
 signals:
     void rowSelected(int row);
 
+protected:
+    // A cell whose text is cut off shows the whole text as its tool tip.
+    bool viewportEvent(QEvent* event) override;
+
 private:
     int viewColumn(int col) const { return col - fixedCols(); }
     StringGridModel* m_model;

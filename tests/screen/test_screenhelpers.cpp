@@ -6,11 +6,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -219,6 +221,28 @@ private slots:
         QVERIFY(!highlighted(rowColour()));
         grid.setCell(1, 1, QStringLiteral("北辰"));  // filled where it stands, it shows as chosen
         QVERIFY(highlighted(rowColour()));
+    }
+
+    // Hovering a cell whose text is cut off shows the whole text; a cell shown whole shows none.
+    void cutOffCellShowsItsText()
+    {
+        StringGrid grid;
+        grid.setHeader({QString(), QStringLiteral("客户"), QStringLiteral("电话")});
+        const QString longName = QStringLiteral("晴岚市城东区花园路五号国际商务中心写字楼管理有限公司");
+        grid.setDataRows({{QStringLiteral("1"), longName, QStringLiteral("1")}});
+        grid.setColWidth(1, 80);
+        grid.setColWidth(2, 80);
+        grid.resize(300, 120);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const auto hover = [&grid](int column) {
+            const QPoint at = grid.visualRect(grid.model()->index(0, column)).center();
+            QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(grid.viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(hover(1), QString());  // "1" in a column of its own fits
+        QCOMPARE(hover(0), longName);
     }
 
     // Text that does not come from key presses meets the same rules: an input method's commit,
