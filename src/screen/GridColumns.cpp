@@ -35,7 +35,7 @@ StringGrid* MakeNameList(QWidget* parent, const QString& caption, int width)
 {
     auto* grid = new StringGrid(parent);
     grid->setFixedCols(0);
-    SetGridColumns(*grid, {{caption, width, QString(), GridFormat::Text}});
+    SetGridColumns(*grid, {{caption, width}});
     grid->verticalHeader()->hide();
     grid->setAlternatingRowColors(false);
     grid->setFixedWidth(width + 2 * grid->frameWidth());

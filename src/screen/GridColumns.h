@@ -14,7 +14,7 @@
 struct GridColumn {
     QString header;
     int width = 64;
-    QString field;  // column of the row set (letter case ignored); empty: no field
+    QString field{};  // column of the row set (letter case ignored); empty: no field
     GridFormat format = GridFormat::Text;
 };
 
