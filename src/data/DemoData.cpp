@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <QVector>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -198,7 +199,11 @@ private:
             const SeedGoods& g = Goods[pick(int(std::size(Goods)))];
             const int stock = GetKuCunShuLiang(m_db, S(g.PinPai), S(g.ChanPin), S(g.GuiGe));
             const int qty = c >= 5 ? 1 + pick(3) : 1;
-            if (!isReturn && stock < qty)
+            // One line per goods item: the stock read above does not count a line already taken.
+            const bool taken = std::any_of(lines.cbegin(), lines.cend(), [&g](const TShangPinItem& l) {
+                return l.PinPai == S(g.PinPai) && l.chanpin == S(g.ChanPin) && l.guige == S(g.GuiGe);
+            });
+            if (taken || (!isReturn && stock < qty))
                 continue;
             TShangPinItem it;
             it.PinPai = S(g.PinPai);

@@ -43,12 +43,13 @@ private slots:
     }
 
     // The demonstration shop is made back from the day it is made on: whatever that day, it holds
-    // purchase and sales returns, documents still owing, and part payments and receipts of them.
+    // purchase and sales returns, documents still owing, and part payments and receipts of them;
+    // and no goods item is sold below nothing.
     void demoDataOnAnyDay_data()
     {
         QTest::addColumn<QDate>("today");
         for (const QDate& d : {QDate(2026, 3, 31), QDate(2026, 5, 2), QDate(2026, 6, 14), QDate(2026, 12, 11),
-                               QDate(2024, 2, 29), QDate(2027, 1, 1)})
+                               QDate(2024, 2, 29), QDate(2027, 1, 1), QDate(2027, 9, 30)})
             QTest::newRow(qPrintable(d.toString(Qt::ISODate))) << d;
     }
 
@@ -61,6 +62,7 @@ private slots:
                                  "Log_CaiGouDan where QK>0", "Log_XiaoShouDan where QK>0", "Log_FKGuoCheng",
                                  "Log_SKGuoCheng"})
             QVERIFY2(t.db.scalar(QStringLiteral("select count(*) from ") + QLatin1String(what)).toInt() > 0, what);
+        QCOMPARE(t.db.scalar(QStringLiteral("select count(*) from Log_KuCun where ShuLiang < 0")).toInt(), 0);
     }
 
     // Folder and file names are found without regard to letter case.
