@@ -194,12 +194,14 @@ DatabaseState InspectDatabase(Database& db)
     if (version < 1)
         return DatabaseState::NotOurs;
     // A file of an older version is about to be changed by the upgrade: it is checked in full
-    // first, since damage inside a page that the walks below step over would be spread by the
-    // upgrade's writes and the file refused from then on.
+    // instead of walked, since damage inside a page that the walks below step over would be
+    // spread by the upgrade's writes and the file refused from then on. The full check reads
+    // every page the walks would.
     if (version < SchemaVersion) {
         try {
-            if (db.scalar(QStringLiteral("PRAGMA integrity_check(1)")).toString() != u"ok")
-                return DatabaseState::Damaged;
+            return db.scalar(QStringLiteral("PRAGMA integrity_check(1)")).toString() == u"ok"
+                ? DatabaseState::Usable
+                : DatabaseState::Damaged;
         } catch (const DbError& e) {
             if (damaged(e))
                 return DatabaseState::Damaged;
