@@ -43,7 +43,7 @@ struct Shop {
             db.exec(QStringLiteral("delete from ") + QLatin1String(table));
         if (oneProduct) {
             InsertPinPai(db, "海安");
-            AddChanPin(db, "海安", "变频空调", "空调");
+            InsertChanPin(db, "海安", "变频空调", "空调");
             for (int g = 0; g < 5000; ++g)
                 InsertGuiGe(db, "海安", "变频空调", QStringLiteral("KFR-%1GW/BP%2DN1").arg(g % 97).arg(g), 1999.5 + g, g % 50);
         } else {
@@ -52,7 +52,7 @@ struct Shop {
                 InsertPinPai(db, brand);
                 for (int c = 0; c < 10; ++c) {
                     const QString product = QString::fromUtf8(Products[c]);
-                    AddChanPin(db, brand, product, product);
+                    InsertChanPin(db, brand, product, product);
                     for (int g = 0; g < 10; ++g)
                         InsertGuiGe(db, brand, product, QStringLiteral("XK-%1-%2").arg(c).arg(g), 1500 + g, g);
                 }

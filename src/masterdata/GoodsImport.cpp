@@ -150,7 +150,7 @@ void ImportGoods(Database& db, const QVector<GoodsImportRow>& rows)
         }
         const QString product = brand + QChar(0x1F) + Folded(row.ChanPin);
         if (!products.contains(product)) {
-            AddChanPin(db, row.PinPai, row.ChanPin, row.CPType);
+            InsertChanPin(db, row.PinPai, row.ChanPin, row.CPType);
             products.insert(product);
         }
         InsertGuiGe(db, row.PinPai, row.ChanPin, row.GuiGe, row.PJCB, row.ShuLiang);

@@ -44,6 +44,13 @@ QString GoodsFigures(const QString& GuiGe, const QVariant& ShuLiang, const QVari
     return QStringLiteral("%1, 库存%2, 成本%3").arg(GuiGe, ShuLiang.toString(), FormatGeneral(PJCB.toDouble()));
 }
 
+// A class other than "*未定义*" that Base_CPType lacks is added to it.
+void KeepCPType(Database& db, const QString& CPType)
+{
+    if (CPType != QString::fromUtf8(NoCPType) && !CPTypeExists(db, CPType))
+        InsertCPType(db, CPType);
+}
+
 }  // namespace
 
 bool PinPaiExists(Database& db, const QString& PinPai)
@@ -95,8 +102,11 @@ void DeletePinPai(Database& db, const QString& PinPai)
 
 void InsertChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& CPType)
 {
+    Transaction t(db);
     db.exec(QStringLiteral("insert into Base_ChanPin(PinPai,ChanPin,CPType) values(:PinPai,:ChanPin,:CPType)"),
             {{P, PinPai}, {C, ChanPin}, {QStringLiteral(":CPType"), CPType}});
+    KeepCPType(db, CPType);
+    t.commit();
 }
 
 void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& NewChanPin,
@@ -117,6 +127,7 @@ void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
     db.exec(QStringLiteral("update Log_KuCun set ChanPin=:New where PinPai=:PinPai and ChanPin=:ChanPin"),
             params.mid(0, 3));
     ShiftOpeningStock(db, -1, QStringLiteral("PinPai=:PinPai and ChanPin=:New"), {params[0], params[2]});
+    KeepCPType(db, CPType);
     t.commit();
 }
 
@@ -173,33 +184,6 @@ void DeleteGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
     if (old.next())
         WriteAudit(db, QStringLiteral("删除商品"), Key(PinPai, ChanPin, GuiGe), GoodsFigures(GuiGe, old.value(0), old.value(1)));
     db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"), key);
-    t.commit();
-}
-
-namespace {
-
-void KeepCPType(Database& db, const QString& CPType)
-{
-    if (CPType != QString::fromUtf8(NoCPType) && !CPTypeExists(db, CPType))
-        InsertCPType(db, CPType);
-}
-
-}  // namespace
-
-void AddChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& CPType)
-{
-    Transaction t(db);
-    InsertChanPin(db, PinPai, ChanPin, CPType);
-    KeepCPType(db, CPType);
-    t.commit();
-}
-
-void ChangeChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& NewChanPin,
-                   const QString& CPType)
-{
-    Transaction t(db);
-    UpdateChanPin(db, PinPai, ChanPin, NewChanPin, CPType);
-    KeepCPType(db, CPType);
     t.commit();
 }
 

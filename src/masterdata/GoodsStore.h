@@ -24,8 +24,10 @@ void RenamePinPai(Database& db, const QString& PinPai, const QString& NewPinPai)
 // The brand, its products and its goods items with their stock go.
 void DeletePinPai(Database& db, const QString& PinPai);
 
+// A new product with its class; a class other than "*未定义*" that Base_CPType lacks is added to it.
 void InsertChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& CPType);
-// The product takes the new name and class; its goods items take the new name.
+// The product takes the new name and class (a new class is kept as on insert); its goods items take
+// the new name.
 void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& NewChanPin,
                    const QString& CPType);
 void DeleteChanPin(Database& db, const QString& PinPai, const QString& ChanPin);
@@ -40,12 +42,6 @@ void DeleteGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
 
 // The class value of a product without a class; never kept in Base_CPType.
 inline constexpr const char* NoCPType = "*未定义*";
-
-// A product added or changed in the goods dialog, together with its class: a class other than
-// "*未定义*" that Base_CPType lacks is added to it. One transaction each.
-void AddChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& CPType);
-void ChangeChanPin(Database& db, const QString& PinPai, const QString& ChanPin, const QString& NewChanPin,
-                   const QString& CPType);
 
 // The rows of the goods window's three lists, in insertion order.
 // The brands: PinPai.

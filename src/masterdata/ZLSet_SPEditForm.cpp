@@ -165,7 +165,7 @@ void TZLSet_SPEditForm::CPAddButtonClick()
         return refuse(CPAdd_TypeComboBox, QStringLiteral("请输入或选择产品类型!"));
     if (ChanPinExists(m_ctx.db(), brand, product))
         return refuse(CPAdd_CPEdit, QStringLiteral("系统中已存在该产品，不能重复添加!"));
-    AddChanPin(m_ctx.db(), brand, product, kind);
+    InsertChanPin(m_ctx.db(), brand, product, kind);
     accept();
 }
 
@@ -180,7 +180,7 @@ void TZLSet_SPEditForm::CPEditButtonClick()
         return refuse(CPEdit_TypeComboBox, QStringLiteral("请输入修改后的产品类型!"));
     if (product != OldChanPin && ChanPinExists(m_ctx.db(), brand, product))
         return refuse(CPEdit_CPEdit, QStringLiteral("系统中已存在该产品，不能将产品修改为此名称!"));
-    ChangeChanPin(m_ctx.db(), brand, OldChanPin, product, kind);
+    UpdateChanPin(m_ctx.db(), brand, OldChanPin, product, kind);
     m_ctx.prompts->message(this, QStringLiteral("修改成功!"));
     accept();
 }

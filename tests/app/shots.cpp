@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
     {
         Database& db = context.db();
         InsertPinPai(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"));
-        AddChanPin(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
+        InsertChanPin(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
                    QStringLiteral("空调"));
         InsertGuiGe(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
                     QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"), 2136.75, 12);

@@ -28,8 +28,8 @@ struct GoodsFixture : AppFixture {
             db.exec(QStringLiteral("delete from ") + QLatin1String(table));
         InsertPinPai(db, "海安");
         InsertPinPai(db, "美悦");
-        AddChanPin(db, "海安", "变频空调", "空调");
-        AddChanPin(db, "海安", "冰箱", "冰箱");
+        InsertChanPin(db, "海安", "变频空调", "空调");
+        InsertChanPin(db, "海安", "冰箱", "冰箱");
         InsertGuiGe(db, "海安", "变频空调", "KFR-35GW/BP2DN1", 2100, 5);
         InsertGuiGe(db, "海安", "变频空调", "KFR-50LW", 3300.5, 2);
         InsertGuiGe(db, "海安", "冰箱", "BCD-216STPT", 1800, 3);

@@ -30,7 +30,7 @@ private slots:
     {
         TestDb t;
         InsertPinPai(t.db, "海安");
-        AddChanPin(t.db, "海安", "空调", "大家电");
+        InsertChanPin(t.db, "海安", "空调", "大家电");
         const auto check = CheckGoodsImport(
             t.db, Sheet({{" 海安 ", "空调", "别的类", "KFR-26GW", "3", "1500.5"},
                          {"", "", "", "", "", ""},  // blank rows are skipped
@@ -73,7 +73,7 @@ private slots:
         QFETCH(QString, error);
         TestDb t;
         InsertPinPai(t.db, "海安");
-        AddChanPin(t.db, "海安", "空调", "大家电");
+        InsertChanPin(t.db, "海安", "空调", "大家电");
         InsertGuiGe(t.db, "海安", "空调", "KFR-35GW", 2000, 1);
         const auto check = CheckGoodsImport(t.db, Sheet({{"歌乐", "空调", "", "KFR-72LW", "1", "1"}, row}));
         QCOMPARE(check.errors, QStringList{error});

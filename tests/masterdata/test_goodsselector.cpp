@@ -22,9 +22,9 @@ void Catalogue(Database& db)
 {
     for (const char* b : {"海安", "美悦"})
         InsertPinPai(db, b);
-    AddChanPin(db, "海安", "空调", "大家电");
-    AddChanPin(db, "海安", "冰箱", "大家电");
-    AddChanPin(db, "美悦", "空调", "大家电");
+    InsertChanPin(db, "海安", "空调", "大家电");
+    InsertChanPin(db, "海安", "冰箱", "大家电");
+    InsertChanPin(db, "美悦", "空调", "大家电");
     InsertGuiGe(db, "海安", "空调", "KFR-35GW", 2100, 5);
     InsertGuiGe(db, "海安", "冰箱", "BCD-216", 1800, 3);
     InsertGuiGe(db, "美悦", "空调", "KFR-26GW", 1700, 4);

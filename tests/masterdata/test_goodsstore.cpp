@@ -43,9 +43,9 @@ void Catalogue(Database& db)
 {
     InsertPinPai(db, "海安");
     InsertPinPai(db, "美悦");
-    AddChanPin(db, "海安", "空调", "大家电");
-    AddChanPin(db, "海安", "冰箱", "大家电");
-    AddChanPin(db, "美悦", "空调", "小家电");
+    InsertChanPin(db, "海安", "空调", "大家电");
+    InsertChanPin(db, "海安", "冰箱", "大家电");
+    InsertChanPin(db, "美悦", "空调", "小家电");
     InsertGuiGe(db, "海安", "空调", "KFR-35GW", 2100, 5);
     InsertGuiGe(db, "海安", "空调", "KFR-50LW", 3300.5, 2);
     InsertGuiGe(db, "海安", "冰箱", "BCD-216", 1800, 3);
@@ -109,7 +109,7 @@ private slots:
         TestDb t;
         for (const char* b : {"It's", "50%", "a_b", "axb"}) {
             InsertPinPai(t.db, b);
-            AddChanPin(t.db, b, "O'Neil 空调", Undefined);
+            InsertChanPin(t.db, b, "O'Neil 空调", Undefined);
             InsertGuiGe(t.db, b, "O'Neil 空调", "x'%_", 10, 1);
         }
         QCOMPARE(Texts(ChanPinRows(t.db, "50%")), (QVector<QStringList>{{"O'Neil 空调", Undefined}}));
@@ -136,9 +136,9 @@ private slots:
         QFETCH(QStringList, classes);
         TestDb t;
         Catalogue(t.db);
-        AddChanPin(t.db, "美悦", "热水器", CPType);
+        InsertChanPin(t.db, "美悦", "热水器", CPType);
         QCOMPARE(CPTypeNames(t.db), classes);
-        ChangeChanPin(t.db, "海安", "冰箱", "冰箱", CPType);
+        UpdateChanPin(t.db, "海安", "冰箱", "冰箱", CPType);
         QCOMPARE(CPTypeNames(t.db), classes);
         QCOMPARE(Texts(ChanPinRows(t.db, "海安")).last(), (QStringList{"冰箱", CPType}));
     }
@@ -164,7 +164,7 @@ private slots:
         UpdateGuiGe(t.db, "海安", "空调", "KFR-50LW", 3000, 9, "KFR-50LW");
         DeleteGuiGe(t.db, "海安", "空调", "KFR-50LW");
         RenamePinPai(t.db, "海安", "海安电器");
-        ChangeChanPin(t.db, "海安电器", "冰箱", "冰箱", "白电");
+        UpdateChanPin(t.db, "海安电器", "冰箱", "冰箱", "白电");
         DeleteChanPin(t.db, "海安电器", "冰箱");
         DeletePinPai(t.db, "海安电器");
         DeleteCPType(t.db, "小家电");
@@ -202,7 +202,7 @@ private slots:
                                                [](Database& db) { DeleteChanPin(db, "海安", "空调"); });
         QTest::newRow("product with new class") << "Base_CPType" << "insert"
                                                 << Operation(
-                                                       [](Database& db) { AddChanPin(db, "美悦", "洗衣机", "新类"); });
+                                                       [](Database& db) { InsertChanPin(db, "美悦", "洗衣机", "新类"); });
         QTest::newRow("rename class") << "Base_ChanPin" << "update"
                                       << Operation(
                                              [](Database& db) { RenameCPType(db, "大家电", "白电"); });

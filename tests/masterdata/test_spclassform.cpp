@@ -21,8 +21,8 @@ struct ClassFixture : AppFixture {
         for (const char* table : {"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType"})
             db.exec(QStringLiteral("delete from ") + QLatin1String(table));
         InsertPinPai(db, "海安");
-        AddChanPin(db, "海安", "空调", "空调");
-        AddChanPin(db, "海安", "冰箱", "冰箱");
+        InsertChanPin(db, "海安", "空调", "空调");
+        InsertChanPin(db, "海安", "冰箱", "冰箱");
         InsertCPType(db, "小家电");
     }
     // The classes of the products, in their order.

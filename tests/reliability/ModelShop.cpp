@@ -112,7 +112,7 @@ void ModelShop::open(Database* db)
             const QString product = QStringLiteral("Prod%1").arg(p);
             m_products[brand] << product;
             if (db)
-                AddChanPin(*db, brand, product, NoType);
+                InsertChanPin(*db, brand, product, NoType);
             for (int s = 1; s <= 2; ++s) {
                 ModelGoods g{brand, product, QStringLiteral("S%1").arg(s), pick(21), cents(1000, 200000), -1};
                 if (db)
@@ -344,7 +344,7 @@ ModelShop::Step ModelShop::newGoods(Database* db)
         Transaction t(d);
         if (newBrand) {
             InsertPinPai(d, g.PinPai);
-            AddChanPin(d, g.PinPai, g.ChanPin, NoType);
+            InsertChanPin(d, g.PinPai, g.ChanPin, NoType);
         }
         InsertGuiGe(d, g.PinPai, g.ChanPin, g.GuiGe, Yuan(g.cost), int(g.qty));
         t.commit();
@@ -426,7 +426,7 @@ ModelShop::Step ModelShop::renameProduct(Database* db)
     if (refused)
         name = products[(index + 1) % products.size()];
     const bool dbRefused = run(db, refused, [&](Database& d) {
-        ChangeChanPin(d, brand, product, name, NoType);
+        UpdateChanPin(d, brand, product, name, NoType);
         return true;
     });
     if (!refused) {

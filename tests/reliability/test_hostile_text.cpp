@@ -118,7 +118,7 @@ private slots:
         const QString kept = WellFormedText(text);  // a broken pair reads back as U+FFFD
         TestDb t;
         InsertPinPai(t.db, text);
-        AddChanPin(t.db, text, text, text);
+        InsertChanPin(t.db, text, text, text);
         InsertGuiGe(t.db, text, text, text, 12.5, 3);
         QCOMPARE(PinPaiNames(t.db), QStringList{kept.trimmed()});  // brand names are kept trimmed
         QCOMPARE(Texts(ChanPinRows(t.db, text)), (QStringList{kept, kept}));

@@ -24,7 +24,7 @@ struct Shop : TestDb {
     Shop()
     {
         InsertPinPai(db, "A");
-        AddChanPin(db, "A", "B", NoType);
+        InsertChanPin(db, "A", "B", NoType);
         InsertGuiGe(db, "A", "B", "c", 80, 10);
         TXiaoShouDan sale;
         sale.dh = "XS1";
@@ -121,7 +121,7 @@ private slots:
             now = GetKuCunShuLiang(db, "A2", "B", "c");
             break;
         case Operation::RenameProduct:
-            ChangeChanPin(db, "A", "B", "B2", NoType);
+            UpdateChanPin(db, "A", "B", "B2", NoType);
             now = GetKuCunShuLiang(db, "A", "B2", "c");
             break;
         case Operation::HandEditRenames:
