@@ -2,6 +2,7 @@
 
 #include "CsvFile.h"
 #include "NumberText.h"
+#include "XlsxNumbers.h"
 #include "XlsxSheet.h"
 
 #include <QDate>
@@ -93,12 +94,14 @@ bool WriteXlsx(const ExportTable& table, const QString& path, QString* error)
     }
     worksheet_freeze_panes(sheet, 1, 0);
     const lxw_error result = workbook_close(book);
-    if (result != LXW_NO_ERROR) {
-        if (error)
-            *error = CannotWrite(path, QString::fromUtf8(lxw_strerror(result)));
-        return false;
-    }
-    return true;
+    QString why;
+    if (result != LXW_NO_ERROR)
+        why = QString::fromUtf8(lxw_strerror(result));
+    else if (ShortenWorkbookNumbers(path, &why))
+        return true;
+    if (error)
+        *error = CannotWrite(path, why);
+    return false;
 }
 
 bool WriteCsv(const ExportTable& table, const QString& path, QString* error)

@@ -16,8 +16,9 @@ struct ExportTable {
     QVector<int> widths;          // on-screen width of each column in pixels; 0 or missing: a default
 };
 
-// Writes an .xlsx workbook of one sheet: the header row in bold and frozen, numbers as numbers,
-// dates as dates (yyyy-mm-dd), the columns about as wide as on screen. False, with the reason in
+// Writes an .xlsx workbook of one sheet: the header row in bold and frozen, numbers as numbers
+// (each in its shortest form: money as shown, 9954.2, never 9954.200000000001), dates as dates
+// (yyyy-mm-dd), the columns about as wide as on screen. False, with the reason in
 // *error, when the file cannot be written.
 bool WriteXlsx(const ExportTable& table, const QString& path, QString* error);
 

@@ -8,8 +8,10 @@ namespace {
 
 // Judges every change the user makes to a box's text however it came (input-method commits,
 // paste, drops, keys): each inserted character must pass the box's key filter, as if typed one
-// by one in place of the replaced text; a change it refuses is undone whole, the cursor back
-// where it was. Full-width digits and points (also the Chinese full stop, what an input method
+// by one in place of the replaced text. A change with a character the filter refuses for what it
+// is gets undone whole, the cursor back where it was; a change longer than the box has room for
+// keeps what fits (the filter would take the next character in place of a selection, not after
+// the text). Full-width digits and points (also the Chinese full stop, what an input method
 // gives for ".") count as their ASCII forms. Text set by the program is not judged, so stored
 // values are shown whole.
 class ChangeRule : public QObject {
@@ -25,32 +27,48 @@ private:
     void judge(const QString& edited)
     {
         const QString after = AsciiNumberText(edited);
-        qsizetype head = 0;
-        while (head < after.size() && head < m_before.size() && after[head] == m_before[head])
-            ++head;
-        qsizetype tail = 0;
-        while (tail < after.size() - head && tail < m_before.size() - head
-               && after[after.size() - 1 - tail] == m_before[m_before.size() - 1 - tail])
-            ++tail;
-        const bool accepted = passes(head, m_before.size() - head - tail, after.mid(head, after.size() - head - tail));
-        if (accepted && after == edited)
+        const TextEdit edit = EditBetween(m_before, after);
+        const qsizetype kept = typed(edit);
+        if (kept == edit.inserted.size() && after == edited)
             return;
-        const int cursor = accepted ? m_box->cursorPosition() : int(head);
-        m_box->setText(accepted ? after : m_before);
+        if (kept < 0) {
+            m_box->setText(m_before);
+            m_box->setCursorPosition(int(edit.head));
+            return;
+        }
+        const int cursor = kept == edit.inserted.size() ? m_box->cursorPosition() : int(edit.head + kept);
+        m_box->setText(after.left(edit.head) + edit.inserted.left(kept) + after.right(edit.tail));
         m_box->setCursorPosition(cursor);
     }
 
-    // Types inserted into a copy of the old text, over the replaced characters.
-    bool passes(qsizetype at, qsizetype replaced, const QString& inserted)
+    // How many inserted characters go in, typed into a copy of the old text over the replaced
+    // characters: all, or those before the first one that finds no room (never half a pair);
+    // -1 when a character is refused for what it is.
+    qsizetype typed(const TextEdit& edit)
     {
         m_probe.setText(m_before);
-        m_probe.setSelection(int(at), int(replaced));
-        for (QChar c : inserted) {
-            if (m_filter(c, m_probe).isNull())
-                return false;
-            m_probe.insert(QString(c));
+        m_probe.setSelection(int(edit.head), int(edit.replaced));
+        for (qsizetype i = 0; i < edit.inserted.size(); ++i) {
+            const QChar c = edit.inserted[i];
+            if (!m_filter(c, m_probe).isNull()) {
+                m_probe.insert(QString(c));
+                continue;
+            }
+            if (!takenInPlaceOfText(c))
+                return -1;
+            return i > 0 && edit.inserted[i].isLowSurrogate() ? i - 1 : i;
         }
-        return true;
+        return edit.inserted.size();
+    }
+
+    // Whether the filter takes the character in place of the probe's whole text: then it was
+    // refused only for want of room.
+    bool takenInPlaceOfText(QChar c)
+    {
+        if (m_probe.text().isEmpty())
+            return false;
+        m_probe.selectAll();
+        return !m_filter(c, m_probe).isNull();
     }
 
     QLineEdit* m_box;
@@ -129,6 +147,18 @@ void InstallKeyFilter(QLineEdit* box, KeyFilter filter)
 {
     new ChangeRule(box, filter);
     box->installEventFilter(new KeyFilterObject(box, std::move(filter)));
+}
+
+TextEdit EditBetween(const QString& before, const QString& after)
+{
+    qsizetype head = 0;
+    while (head < after.size() && head < before.size() && after[head] == before[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < after.size() - head && tail < before.size() - head
+           && after[after.size() - 1 - tail] == before[before.size() - 1 - tail])
+        ++tail;
+    return {head, before.size() - head - tail, tail, after.mid(head, after.size() - head - tail)};
 }
 
 QString AsciiNumberText(QString text)

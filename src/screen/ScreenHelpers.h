@@ -31,17 +31,29 @@ KeyFilter LengthLimit(int length, KeyFilter next);
 // Puts a key filter on a box: typed characters the filter refuses never reach the box. Text that
 // arrives any other way (input-method commits, paste, drops) meets the same filter, character by
 // character; full-width digits and points (and the Chinese full stop) count as ASCII. A change
-// with a refused character is refused whole. Text the program sets is shown whole, unfiltered.
+// with a refused character is refused whole, but a change longer than the box's limit is cut to
+// the limit and keeps what fits. Text the program sets is shown whole, unfiltered.
 void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
 void InstallFloatKeyFilter(QLineEdit* box);
 void InstallIntKeyFilter(QLineEdit* box);
 
+// One edit of a text: `replaced` characters after the first `head` gave way to `inserted`, the
+// last `tail` stayed.
+struct TextEdit {
+    qsizetype head = 0;
+    qsizetype replaced = 0;
+    qsizetype tail = 0;
+    QString inserted;
+};
+// The edit that turns before into after, taken as one run of changed characters.
+TextEdit EditBetween(const QString& before, const QString& after);
+
 // Full-width digits, the full-width point and the Chinese full stop turned into ASCII.
 QString AsciiNumberText(QString text);
 
-// Limits what the user can type, paste or commit into a box to maxLength characters. Unlike
-// QLineEdit::setMaxLength it never cuts a longer text the program sets: a stored value is shown
-// and kept whole, and may only get shorter when edited.
+// Limits what the user can type, paste or commit into a box to maxLength characters (a longer
+// paste is cut to the limit). Unlike QLineEdit::setMaxLength it never cuts a longer text the
+// program sets: a stored value is shown and kept whole, and may only get shorter when edited.
 void LimitLength(QLineEdit* box, int maxLength);
 
 // Index of the first item equal to text (letter case counts), -1 when none.

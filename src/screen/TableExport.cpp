@@ -5,12 +5,24 @@
 #include <QHeaderView>
 #include <QMessageBox>
 
+namespace {
+
+bool ColumnIsEmpty(const StringGrid& grid, int col)
+{
+    for (int r = 0; r < grid.rowCount(); ++r)
+        if (!grid.cell(col, r).isEmpty())
+            return false;
+    return true;
+}
+
+}  // namespace
+
 ExportTable GridExportTable(const StringGrid& grid)
 {
     ExportTable t;
     QVector<int> cols;
     for (int c = 0; c < grid.colCount(); ++c) {
-        const bool shown = c < grid.fixedCols() ? !grid.verticalHeader()->isHidden()
+        const bool shown = c < grid.fixedCols() ? !grid.verticalHeader()->isHidden() && !ColumnIsEmpty(grid, c)
                                                 : !grid.isColumnHidden(c - grid.fixedCols());
         if (!shown)
             continue;

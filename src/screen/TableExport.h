@@ -8,9 +8,9 @@
 class QAction;
 class QWidget;
 
-// What a grid shows: its visible columns (the fixed first column when its header is shown), the
-// header row and the data rows; rows with nothing in them (the empty row of an empty grid) are
-// left out.
+// What a grid shows: its visible columns (the fixed first column when its header is shown and it
+// holds anything), the header row and the data rows; rows with nothing in them (the empty row of
+// an empty grid) are left out.
 ExportTable GridExportTable(const StringGrid& grid);
 
 // Gives a view the actions "导出Excel…" (Ctrl+E) and "导出CSV…" (Ctrl+Shift+E) in its context

@@ -261,7 +261,8 @@ private slots:
         QTest::newRow("pasted text") << false << "12" << "3a" << true << "12";
         QTest::newRow("pasted number") << false << "" << "45.6" << true << "45.6";
         QTest::newRow("integer point") << true << "12" << "。" << false << "12";
-        QTest::newRow("integer too long") << true << "1234" << "56" << true << "1234";
+        QTest::newRow("integer too long") << true << "1234" << "56" << true << "12345";
+        QTest::newRow("integer too long, letter") << true << "1234" << "5a" << true << "1234";
         QTest::newRow("integer full-width") << true << "1" << "２" << false << "12";
     }
     void filtersSeeEveryInput()
@@ -304,6 +305,41 @@ private slots:
         QCOMPARE(box.text(), stored);
         QTest::keyClick(&box, Qt::Key_Backspace);
         QCOMPARE(box.text(), QString(39, u'长'));
+    }
+
+    // A paste longer than the room left is cut to the limit, wherever the cursor stands and
+    // whatever it replaces; the cursor stays after what was kept.
+    void pasteKeepsWhatFits_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("cursor");
+        QTest::newRow("empty box") << "" << 0 << 0 << "晴岚家电销售管理" << "晴岚家电销" << 5;
+        QTest::newRow("at the end") << "ab" << 2 << 0 << "cdefg" << "abcde" << 5;
+        QTest::newRow("in the middle") << "ab" << 1 << 0 << "xyzw" << "axyzb" << 4;
+        QTest::newRow("over a selection") << "abcde" << 1 << 3 << "wxyz" << "awxye" << 4;
+        QTest::newRow("full box") << "abcde" << 5 << 0 << "f" << "abcde" << 5;
+        QTest::newRow("pair at the cut") << "abcd" << 4 << 0 << QString::fromUtf8("\xF0\x9F\x93\xA6") << "abcd" << 4;
+    }
+    void pasteKeepsWhatFits()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, from);
+        QFETCH(int, selected);
+        QFETCH(QString, pasted);
+        QLineEdit box;
+        LimitLength(&box, 5);
+        box.setText(before);
+        box.setSelection(from, selected);
+        if (selected == 0)
+            box.setCursorPosition(from);
+        QApplication::clipboard()->setText(pasted);
+        box.paste();
+        QTEST(box.text(), "after");
+        QTEST(box.cursorPosition(), "cursor");
     }
 
     void comboIndexOf()

@@ -77,6 +77,31 @@ private slots:
         QVERIFY(xml.contains(QStringLiteral("<col ")));          // column widths
     }
 
+    // Money goes into the workbook as shown, to the cent: no binary noise from the writer's
+    // sixteen digits; whole numbers (and the indexes of shared strings) are left alone.
+    void xlsxMoneyHasNoBinaryNoise()
+    {
+        ExportTable t;
+        t.header = {QStringLiteral("客户"), QStringLiteral("金额")};
+        t.formats = {GridFormat::Text, GridFormat::Money};
+        const QStringList amounts{"9954.2", "0.07", "99.99", "-12345678.9", "1500"};
+        for (const QString& a : amounts)
+            t.rows.append({QStringLiteral("雪峰家电"), a});
+        const QString path = m_dir.filePath(QStringLiteral("money.xlsx"));
+        QString error;
+        QVERIFY2(WriteXlsx(t, path, &error), qPrintable(error));
+        const QString xml = SheetXml(path);
+        for (int r = 0; r < amounts.size(); ++r) {
+            const QString cell = QRegularExpression(QStringLiteral("<c r=\"B%1\"[^>]*><v>([^<]*)</v>").arg(r + 2))
+                                     .match(xml)
+                                     .captured(1);
+            QCOMPARE(cell, amounts[r]);
+        }
+        QVector<QStringList> shown{t.header};
+        shown += t.rows;
+        QCOMPARE(ReadXlsxSheet(path), shown);
+    }
+
     void csvHoldsWhatTheGridShows()
     {
         StringGrid g;
@@ -107,6 +132,22 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("empty.xlsx"));
         QVERIFY(WriteXlsx(t, path, nullptr));
         QCOMPARE(ReadXlsxSheet(path), (QVector<QStringList>{{"序号", "品牌", "数量"}}));
+    }
+
+    // A list's empty fixed first column (no header, no cells) is not written.
+    void emptyFixedColumnIsLeftOut()
+    {
+        StringGrid g;
+        QCOMPARE(g.fixedCols(), 1);
+        RowSet s;
+        s.columns = {"KeHu", "jinE"};
+        s.rows = {{QStringLiteral("雪峰家电"), 12.5}};
+        FillGrid(g, s, {{QString(), 10, {}}, {QStringLiteral("客户"), 120, QStringLiteral("KeHu")},
+                        {QStringLiteral("金额"), 70, QStringLiteral("jinE"), GridFormat::Money}});
+        const ExportTable t = GridExportTable(g);
+        QCOMPARE(t.header, (QStringList{"客户", "金额"}));
+        QCOMPARE(t.rows, (QVector<QStringList>{{"雪峰家电", "12.5"}}));
+        QCOMPARE(t.formats, (QVector<GridFormat>{GridFormat::Text, GridFormat::Money}));
     }
 
     void unwritableFileIsReported_data()
