@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "Prompts.h"
+#include "TableExport.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -17,6 +18,15 @@ QingLanApplication::QingLanApplication(int& argc, char** argv) : QApplication(ar
     if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
+}
+
+void QingLanApplication::setPrompts(Prompts* prompts)
+{
+    m_prompts = prompts;
+    SetExportFailureHandler([this](QWidget* view, const QString& text) {
+        if (m_prompts)
+            m_prompts->error(view->window(), text);
+    });
 }
 
 bool QingLanApplication::notify(QObject* receiver, QEvent* event)

@@ -12,8 +12,9 @@ class QingLanApplication : public QApplication {
 public:
     QingLanApplication(int& argc, char** argv);
 
-    // Where error boxes go (the message boxes of the program, or a test's recorder).
-    void setPrompts(Prompts* prompts) { m_prompts = prompts; }
+    // Where error boxes go (the message boxes of the program, or a test's recorder), the failed
+    // exports of the list grids too.
+    void setPrompts(Prompts* prompts);
 
     bool notify(QObject* receiver, QEvent* event) override;
 

@@ -2,24 +2,20 @@
 
 #include "CsvFile.h"
 #include "NumberText.h"
+#include "SafeFile.h"
 #include "XlsxNumbers.h"
 #include "XlsxSheet.h"
 
 #include <QDate>
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <xlsxwriter.h>
+
+#include <cerrno>
 
 namespace {
 
 constexpr int DefaultWidthPixels = 80;
 constexpr double PixelsPerCharacter = 7.0;  // a spreadsheet's width unit at its default font
-
-QString CannotWrite(const QString& path, const QString& why)
-{
-    return QStringLiteral("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), why);
-}
 
 bool IsNumeric(GridFormat f)
 {
@@ -40,38 +36,49 @@ QString CsvCell(const QString& text)
     return u'"' + quoted + u'"';
 }
 
-bool IsCsvName(const QString& path)
-{
-    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-}
-
 }  // namespace
 
-bool WriteXlsx(const ExportTable& table, const QString& path, QString* error)
-{
-    const QByteArray file = QFile::encodeName(path);
-    lxw_workbook* book = workbook_new(file.constData());
-    if (!book) {
-        if (error)
-            *error = CannotWrite(path, QStringLiteral("无法创建工作簿"));
-        return false;
-    }
-    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
-    lxw_format* bold = workbook_add_format(book);
-    format_set_bold(bold);
-    lxw_format* dateFormat = workbook_add_format(book);
-    format_set_num_format(dateFormat, "yyyy-mm-dd");
+// The sheet as it is being written: the CSV text goes straight to the file, the workbook's rows
+// to libxlsxwriter's temporary storage until finish() writes the workbook.
+struct TableFileWriter::Sheet {
+    Kind kind;
+    SafeFile file;
+    lxw_workbook* book = nullptr;
+    lxw_worksheet* sheet = nullptr;
+    lxw_format* bold = nullptr;
+    lxw_format* dateFormat = nullptr;
+    lxw_row_t next = 0;
+    QString raw;  // the workbook as libxlsxwriter writes it, before its numbers are shortened
 
-    for (int c = 0; c < table.header.size(); ++c)
-        worksheet_write_string(sheet, 0, lxw_col_t(c), table.header[c].toUtf8().constData(), bold);
-    for (int r = 0; r < table.rows.size(); ++r) {
-        const QStringList& row = table.rows[r];
+    Sheet(Kind k, const QString& path) : kind(k), file(path) {}
+    ~Sheet()
+    {
+        if (book)
+            lxw_workbook_free(book);  // an unfinished workbook: nothing more is written
+        if (!raw.isEmpty())
+            QFile::remove(raw);
+    }
+
+    void csvLine(const QStringList& cells)
+    {
+        QString line;
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            if (c > 0)
+                line += u',';
+            line += CsvCell(cells[c]);
+        }
+        line += QStringLiteral("\r\n");
+        file.write(line.toUtf8());
+    }
+
+    void xlsxRow(const QStringList& row, const QVector<GridFormat>& formats, lxw_format* format)
+    {
+        const lxw_row_t at = next++;
         for (int c = 0; c < row.size(); ++c) {
             const QString& text = row[c];
             if (text.isEmpty())
                 continue;
-            const GridFormat f = table.formats.value(c, GridFormat::Text);
-            const lxw_row_t at = lxw_row_t(r + 1);
+            const GridFormat f = formats.value(c, GridFormat::Text);
             if (IsNumeric(f)) {
                 if (const std::optional<double> v = ReadNumber(text)) {
                     worksheet_write_number(sheet, at, lxw_col_t(c), *v, nullptr);
@@ -85,54 +92,112 @@ bool WriteXlsx(const ExportTable& table, const QString& path, QString* error)
                     continue;
                 }
             }
-            worksheet_write_string(sheet, at, lxw_col_t(c), text.toUtf8().constData(), nullptr);
+            worksheet_write_string(sheet, at, lxw_col_t(c), text.toUtf8().constData(), format);
         }
     }
-    for (int c = 0; c < table.header.size(); ++c) {
-        const int pixels = table.widths.value(c, 0) > 0 ? table.widths[c] : DefaultWidthPixels;
-        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), pixels / PixelsPerCharacter, nullptr);
+};
+
+TableFileWriter::Kind TableFileWriter::KindOf(const QString& path)
+{
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? Csv : Xlsx;
+}
+
+TableFileWriter::TableFileWriter(Kind kind, const QString& path, const QStringList& header, const QVector<int>& widths)
+    : m_sheet(std::make_unique<Sheet>(kind, path))
+{
+    Sheet& s = *m_sheet;
+    if (!s.file.open())
+        return;
+    if (kind == Csv) {
+        s.file.write("\xEF\xBB\xBF");
+        s.csvLine(header);
+        return;
     }
-    worksheet_freeze_panes(sheet, 1, 0);
-    const lxw_error result = workbook_close(book);
-    QString why;
-    if (result != LXW_NO_ERROR)
-        why = QString::fromUtf8(lxw_strerror(result));
-    else if (ShortenWorkbookNumbers(path, &why))
+    // Rows go to temporary storage one at a time: a workbook of a million rows takes no more
+    // memory than one of ten.
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    s.raw = s.file.temporaryPath() + QStringLiteral(".raw");
+    const QByteArray name = QFile::encodeName(s.raw);
+    s.book = workbook_new_opt(name.constData(), &options);
+    if (!s.book) {
+        s.file.fail(QStringLiteral("无法创建工作簿"));
+        return;
+    }
+    s.sheet = workbook_add_worksheet(s.book, nullptr);
+    s.bold = workbook_add_format(s.book);
+    format_set_bold(s.bold);
+    s.dateFormat = workbook_add_format(s.book);
+    format_set_num_format(s.dateFormat, "yyyy-mm-dd");
+    for (int c = 0; c < header.size(); ++c) {
+        const int pixels = widths.value(c, 0) > 0 ? widths[c] : DefaultWidthPixels;
+        worksheet_set_column(s.sheet, lxw_col_t(c), lxw_col_t(c), pixels / PixelsPerCharacter, nullptr);
+    }
+    worksheet_freeze_panes(s.sheet, 1, 0);
+    s.xlsxRow(header, {}, s.bold);
+}
+
+TableFileWriter::~TableFileWriter() = default;
+
+void TableFileWriter::addRow(const QStringList& cells, const QVector<GridFormat>& formats)
+{
+    Sheet& s = *m_sheet;
+    if (s.file.failed())
+        return;
+    if (s.kind == Csv)
+        s.csvLine(cells);
+    else
+        s.xlsxRow(cells, formats, nullptr);
+}
+
+bool TableFileWriter::finish(QString* error)
+{
+    Sheet& s = *m_sheet;
+    if (s.book) {
+        errno = 0;
+        const lxw_error result = workbook_close(s.book);
+        s.book = nullptr;
+        QString why;
+        if (result != LXW_NO_ERROR)
+            s.file.fail(FileErrorReason(errno, QString::fromUtf8(lxw_strerror(result))));
+        else if (!ShortenWorkbookNumbers(s.raw, s.file.temporaryPath(), &why))
+            s.file.fail(why);
+    }
+    if (s.file.commit())
         return true;
     if (error)
-        *error = CannotWrite(path, why);
+        *error = s.file.errorText();
     return false;
+}
+
+namespace {
+
+bool WriteTable(TableFileWriter::Kind kind, const ExportTable& table, const QString& path, QString* error)
+{
+    TableFileWriter writer(kind, path, table.header, table.widths);
+    for (const QStringList& row : table.rows)
+        writer.addRow(row, table.formats);
+    return writer.finish(error);
+}
+
+}  // namespace
+
+bool WriteXlsx(const ExportTable& table, const QString& path, QString* error)
+{
+    return WriteTable(TableFileWriter::Xlsx, table, path, error);
 }
 
 bool WriteCsv(const ExportTable& table, const QString& path, QString* error)
 {
-    QString text;
-    const auto line = [&](const QStringList& cells) {
-        QStringList out;
-        for (const QString& c : cells)
-            out << CsvCell(c);
-        text += out.join(u',') + QStringLiteral("\r\n");
-    };
-    line(table.header);
-    for (const QStringList& row : table.rows)
-        line(row);
-
-    QSaveFile file(path);
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        if (error)
-            *error = CannotWrite(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteTable(TableFileWriter::Csv, table, path, error);
 }
 
 bool WriteTableFile(const ExportTable& table, const QString& path, QString* error)
 {
-    return IsCsvName(path) ? WriteCsv(table, path, error) : WriteXlsx(table, path, error);
+    return WriteTable(TableFileWriter::KindOf(path), table, path, error);
 }
 
 QVector<QStringList> ReadTableFile(const QString& path)
 {
-    return IsCsvName(path) ? ReadCsvFile(path) : ReadXlsxSheet(path);
+    return TableFileWriter::KindOf(path) == TableFileWriter::Csv ? ReadCsvFile(path) : ReadXlsxSheet(path);
 }

@@ -2,116 +2,126 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QVector>
+#include <QString>
 #include <unzip.h>
 #include <zip.h>
 
 namespace {
 
-struct Part {
-    QByteArray name;
-    QByteArray data;
-    unz_file_info64 info{};
-};
+constexpr int PieceSize = 256 * 1024;
 
 bool IsSheet(const QByteArray& name)
 {
     return name.startsWith("xl/worksheets/sheet") && name.endsWith(".xml");
 }
 
-// Every part of a workbook, in the order stored; false when it cannot be read whole.
-bool ReadParts(const QByteArray& file, QVector<Part>& parts)
+QByteArray Shortest(const QByteArray& value)
 {
-    unzFile zip = unzOpen64(file.constData());
-    if (!zip)
-        return false;
-    bool ok = unzGoToFirstFile(zip) == UNZ_OK;
-    while (ok) {
-        Part part;
-        char name[512];
-        ok = unzGetCurrentFileInfo64(zip, &part.info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK
-             && unzOpenCurrentFile(zip) == UNZ_OK;
-        if (!ok)
-            break;
-        part.name = name;
-        char buffer[65536];
-        int n = 0;
-        while ((n = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0)
-            part.data.append(buffer, n);
-        ok = unzCloseCurrentFile(zip) == UNZ_OK && n == 0;  // closing checks the CRC
-        parts.append(std::move(part));
-        if (!ok)
-            break;
-        const int next = unzGoToNextFile(zip);
-        if (next == UNZ_END_OF_LIST_OF_FILE)
-            break;
-        ok = next == UNZ_OK;
-    }
-    unzClose(zip);
-    return ok;
+    bool number = false;
+    const double v = value.toDouble(&number);
+    if (number && (value.contains('.') || value.contains('E') || value.contains('e')))
+        return QString::number(v, 'g', QLocale::FloatingPointShortest).toLatin1();
+    return value;
 }
 
-bool WriteParts(const QByteArray& file, const QVector<Part>& parts)
-{
-    zipFile zip = zipOpen64(file.constData(), APPEND_STATUS_CREATE);
-    if (!zip)
-        return false;
-    bool ok = true;
-    for (const Part& part : parts) {
-        zip_fileinfo info{};
-        const tm_unz& d = part.info.tmu_date;
-        info.tmz_date = {d.tm_sec, d.tm_min, d.tm_hour, d.tm_mday, d.tm_mon, d.tm_year};
-        info.dosDate = part.info.dosDate;
-        info.internal_fa = part.info.internal_fa;
-        info.external_fa = part.info.external_fa;
-        ok = zipOpenNewFileInZip64(zip, part.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                   Z_DEFAULT_COMPRESSION, part.data.size() >= 0xFFFFFFFFLL)
-                 == ZIP_OK
-             && zipWriteInFileInZip(zip, part.data.constData(), unsigned(part.data.size())) == ZIP_OK
-             && zipCloseFileInZip(zip) == ZIP_OK;
-        if (!ok)
-            break;
+// Shortens the numbers of a sheet's XML as it streams past: what may be the start of a "<v>"
+// element cut by the end of a piece waits for the next piece.
+class SheetFilter {
+public:
+    // The text that can be written now of what came so far.
+    QByteArray take(const QByteArray& piece)
+    {
+        m_pending.append(piece);
+        QByteArray out;
+        qsizetype at = 0;
+        while (true) {
+            const qsizetype open = m_pending.indexOf("<v>", at);
+            if (open < 0) {
+                // Keep a possible beginning of "<v>" for the next piece.
+                const qsizetype keep = qMin<qsizetype>(2, m_pending.size() - at);
+                out.append(m_pending.constData() + at, m_pending.size() - at - keep);
+                m_pending.remove(0, m_pending.size() - keep);
+                return out;
+            }
+            const qsizetype close = m_pending.indexOf("</v>", open);
+            if (close < 0) {
+                out.append(m_pending.constData() + at, open - at);
+                m_pending.remove(0, open);
+                return out;
+            }
+            const qsizetype start = open + 3;
+            out.append(m_pending.constData() + at, start - at);
+            out.append(Shortest(m_pending.mid(start, close - start)));
+            at = close;
+        }
     }
-    return zipClose(zip, nullptr) == ZIP_OK && ok;
+    QByteArray rest() { return std::exchange(m_pending, {}); }
+
+private:
+    QByteArray m_pending;
+};
+
+bool CopyPart(unzFile in, zipFile out, const QByteArray& name, const unz_file_info64& info)
+{
+    zip_fileinfo zi{};
+    const tm_unz& d = info.tmu_date;
+    zi.tmz_date = {d.tm_sec, d.tm_min, d.tm_hour, d.tm_mday, d.tm_mon, d.tm_year};
+    zi.dosDate = info.dosDate;
+    zi.internal_fa = info.internal_fa;
+    zi.external_fa = info.external_fa;
+    if (unzOpenCurrentFile(in) != UNZ_OK)
+        return false;
+    bool ok = zipOpenNewFileInZip64(out, name.constData(), &zi, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                    Z_DEFAULT_COMPRESSION, info.uncompressed_size >= 0xFFFFFFFFULL ? 1 : 0)
+              == ZIP_OK;
+    const auto write = [&](const QByteArray& bytes) {
+        ok = ok && (bytes.isEmpty() || zipWriteInFileInZip(out, bytes.constData(), unsigned(bytes.size())) == ZIP_OK);
+    };
+    SheetFilter filter;
+    const bool sheet = IsSheet(name);
+    QByteArray buffer(PieceSize, Qt::Uninitialized);
+    int n = 0;
+    while (ok && (n = unzReadCurrentFile(in, buffer.data(), PieceSize)) > 0) {
+        const QByteArray piece(buffer.constData(), n);
+        write(sheet ? filter.take(piece) : piece);
+    }
+    write(filter.rest());
+    ok = unzCloseCurrentFile(in) == UNZ_OK && n == 0 && ok;  // closing checks the CRC
+    return zipCloseFileInZip(out) == ZIP_OK && ok;
 }
 
 }  // namespace
 
 QByteArray ShortestSheetNumbers(const QByteArray& sheetXml)
 {
-    QByteArray out;
-    out.reserve(sheetXml.size());
-    qsizetype at = 0;
-    while (true) {
-        const qsizetype open = sheetXml.indexOf("<v>", at);
-        const qsizetype close = open < 0 ? -1 : sheetXml.indexOf("</v>", open);
-        if (close < 0)
-            break;
-        const qsizetype start = open + 3;
-        out.append(sheetXml.constData() + at, start - at);
-        const QByteArray value = sheetXml.mid(start, close - start);
-        bool number = false;
-        const double v = value.toDouble(&number);
-        if (number && (value.contains('.') || value.contains('E') || value.contains('e')))
-            out.append(QString::number(v, 'g', QLocale::FloatingPointShortest).toLatin1());
-        else
-            out.append(value);
-        at = close;
-    }
-    out.append(sheetXml.constData() + at, sheetXml.size() - at);
-    return out;
+    SheetFilter filter;
+    return filter.take(sheetXml) + filter.rest();
 }
 
-bool ShortenWorkbookNumbers(const QString& path, QString* error)
+bool ShortenWorkbookNumbers(const QString& from, const QString& to, QString* error)
 {
-    const QByteArray file = QFile::encodeName(path);
-    QVector<Part> parts;
-    const bool read = ReadParts(file, parts);
-    if (read)
-        for (Part& part : parts)
-            if (IsSheet(part.name))
-                part.data = ShortestSheetNumbers(part.data);
-    if (read && WriteParts(file, parts))
+    unzFile in = unzOpen64(QFile::encodeName(from).constData());
+    zipFile out = in ? zipOpen64(QFile::encodeName(to).constData(), APPEND_STATUS_CREATE) : nullptr;
+    bool read = in != nullptr;
+    bool written = out != nullptr;
+    int step = read && written ? unzGoToFirstFile(in) : UNZ_END_OF_LIST_OF_FILE;
+    read = read && step == UNZ_OK;
+    while (read && written && step == UNZ_OK) {
+        unz_file_info64 info{};
+        char name[512];
+        if (unzGetCurrentFileInfo64(in, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) {
+            read = false;
+            break;
+        }
+        written = CopyPart(in, out, QByteArray(name), info);
+        step = unzGoToNextFile(in);
+        read = step == UNZ_OK || step == UNZ_END_OF_LIST_OF_FILE;
+    }
+    if (out)
+        written = zipClose(out, nullptr) == ZIP_OK && written;
+    if (in)
+        unzClose(in);
+    if (read && written)
         return true;
     if (error)
         *error = read ? QStringLiteral("无法写入工作簿") : QStringLiteral("无法读取刚写好的工作簿");

@@ -9,7 +9,8 @@
 // indexes of shared strings) are left as they are.
 QByteArray ShortestSheetNumbers(const QByteArray& sheetXml);
 
-// Rewrites the sheets of a finished workbook with ShortestSheetNumbers; the other parts are
-// copied as they are. False, with the reason (not the file's name) in *error, when the workbook
-// cannot be read or written again.
-bool ShortenWorkbookNumbers(const QString& path, QString* error);
+// Copies the finished workbook `from` to `to` with the numbers of its sheets in their shortest
+// form; the other parts are copied as they are. Each part is read and written piece by piece, so
+// a workbook of a million rows takes no more memory than one of ten. False, with the reason (not
+// the file's name) in *error, when the workbook cannot be read or `to` cannot be written.
+bool ShortenWorkbookNumbers(const QString& from, const QString& to, QString* error);

@@ -1,13 +1,14 @@
 #include "BackupStore.h"
 
 #include "Database.h"
+#include "SafeFile.h"
 #include "Schema.h"
 
 #include <QFile>
 
 #include <sqlite3.h>
 
-#include <filesystem>
+#include <cerrno>
 
 namespace {
 
@@ -16,17 +17,26 @@ constexpr int PagesPerStep = 1024;
 // How long a backup waits for a writer on another connection to let go of the file.
 constexpr int BusyWaitMs = 10000;
 
-QString EngineText(sqlite3* h)
+// Why the engine could not write the copy, in Chinese: the system's error when it gives one.
+QString EngineFailure(sqlite3* h)
 {
-    return QString::fromUtf8(sqlite3_errmsg(h));
+    const QString text = QString::fromUtf8(sqlite3_errmsg(h));
+    if (const int system = sqlite3_system_errno(h))
+        return FileErrorReason(system, text);
+    switch (sqlite3_errcode(h)) {
+    case SQLITE_FULL: return FileErrorReason(ENOSPC);
+    case SQLITE_READONLY: return FileErrorReason(EROFS);
+    case SQLITE_IOERR: return FileErrorReason(EIO);
+    default: return QStringLiteral("写入出错（%1）").arg(text);
+    }
 }
 
-// Runs the online backup from source into dest; returns the engine's text on failure.
+// Runs the online backup from source into dest; returns the reason on failure.
 QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
 {
     sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
     if (!backup)
-        return EngineText(dest);
+        return EngineFailure(dest);
     int rc = SQLITE_OK;
     int waited = 0;
     do {
@@ -41,7 +51,7 @@ QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
         }
     } while (rc == SQLITE_OK);
     sqlite3_backup_finish(backup);
-    return rc == SQLITE_DONE ? QString() : EngineText(dest);
+    return rc == SQLITE_DONE ? QString() : EngineFailure(dest);
 }
 
 }  // namespace
@@ -51,28 +61,20 @@ void BackupDatabase(Database& db, const QString& target, const Progress& progres
     sqlite3* source = db.sqliteHandle();
     if (!source)
         throw DbError(QStringLiteral("数据库未连接。"));
-    const QString part = target + QStringLiteral(".part");
-    QFile::remove(part);
-    sqlite3* dest = nullptr;
-    QString failure;
-    if (sqlite3_open_v2(QFile::encodeName(part).constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr)
-        != SQLITE_OK)
-        failure = EngineText(dest);
-    else
-        failure = CopyPages(source, dest, progress);
-    if (sqlite3_close(dest) != SQLITE_OK && failure.isEmpty())
-        failure = QStringLiteral("备份文件未能完整写入。");
-    std::error_code error;
-    if (failure.isEmpty())
-        std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(target).toStdString(),
-                                error);
-    if (failure.isEmpty() && error)
-        failure = QString::fromStdString(error.message());
-    if (!failure.isEmpty()) {
-        QFile::remove(part);
-        throw DbError(failure);
+    SafeFile file(target);
+    if (file.open()) {
+        sqlite3* dest = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(file.temporaryPath()).constData(), &dest, SQLITE_OPEN_READWRITE,
+                            nullptr)
+            != SQLITE_OK)
+            file.fail(EngineFailure(dest));
+        else if (const QString failure = CopyPages(source, dest, progress); !failure.isEmpty())
+            file.fail(failure);
+        if (sqlite3_close(dest) != SQLITE_OK)
+            file.fail(QStringLiteral("备份文件未能完整写入"));
     }
+    if (!file.commit())
+        throw DbError(file.errorText());
 }
 
 QString CheckBackupFile(const QString& path)

@@ -193,13 +193,15 @@ std::optional<ExportJob> CheckExport(const Options& o, QTextStream& err)
 
 int Export(AppContext& context, const ExportJob& job, QTextStream& out, QTextStream& err)
 {
-    const ReportRequest request = ExportableReportRequest(context.db(), context.GsInfo, *job.report, job.args);
     QString error;
-    const bool written = job.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
-                           ? WriteReportPdf(context, request, job.out)
-                           : WriteReportRows(context, request, job.out, &error);
+    const bool written =
+        job.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+            ? WriteReportPdf(context, ExportableReportRequest(context.db(), context.GsInfo, *job.report, job.args),
+                             job.out, &error)
+            : WriteReportRows(context, ExportableRowsRequest(context.db(), context.GsInfo, *job.report, job.args),
+                              job.out, &error);
     if (!written) {
-        err << "无法写入文件: " << job.out << ' ' << error << Qt::endl;
+        err << (error.isEmpty() ? QStringLiteral("报表未输出: ") + job.out : error) << Qt::endl;
         return Failed;
     }
     out << "报表已输出: " << job.out << Qt::endl;

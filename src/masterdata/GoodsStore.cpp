@@ -44,10 +44,10 @@ QString GoodsFigures(const QString& GuiGe, const QVariant& ShuLiang, const QVari
     return QStringLiteral("%1, 库存%2, 成本%3").arg(GuiGe, ShuLiang.toString(), FormatGeneral(PJCB.toDouble()));
 }
 
-// A class other than "*未定义*" that Base_CPType lacks is added to it.
+// A class (other than none and "*未定义*") that Base_CPType lacks is added to it.
 void KeepCPType(Database& db, const QString& CPType)
 {
-    if (CPType != QString::fromUtf8(NoCPType) && !CPTypeExists(db, CPType))
+    if (!CPType.isEmpty() && CPType != QString::fromUtf8(NoCPType) && !CPTypeExists(db, CPType))
         InsertCPType(db, CPType);
 }
 

@@ -226,6 +226,7 @@ void TCX_XSLRForm::ExportChart()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
-    if (!TrendChart->exportPng(path))
-        m_ctx.prompts->message(this, QStringLiteral("图片无法保存到") + path);
+    QString error;
+    if (!TrendChart->exportPng(path, &error))
+        m_ctx.prompts->message(this, QStringLiteral("图片无法保存到") + path + u'\n' + error);
 }

@@ -30,6 +30,7 @@ DocumentBook SalesBook(AppContext& ctx)
         return ListXiaoShouDan(ctx.db(), kind, filter, from, to);
     };
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_XSDJ(ctx.db(), dh, kind); };
+    b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_XSDJLines(ctx.db(), std::move(documents), kind); };
     b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDanAudited(ctx.db(), dh); };
     b.listForm = ReportForm::CXXS;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {

@@ -118,11 +118,7 @@ void DocumentQueryPage::PrintList(ReportOutput output)
 {
     ReportRequest r;
     r.form = m_book.listForm;
-    r.prepare = [this, rows = m_rows, kind = m_kind, lines = m_book.lines] {
-        return ReportData{rows, [rows, kind, lines](int row) {
-                              return lines(kind, rows.value(row, "dh").toString());
-                          }};
-    };
+    r.prepare = [rows = m_rows, kind = m_kind, listLines = m_book.listLines] { return listLines(kind, rows); };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + DocumentWord() + QStringLiteral("查询")},
                 {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumSLQRLabel"), SLLabel->text()},

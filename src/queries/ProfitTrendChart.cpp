@@ -1,5 +1,7 @@
 #include "ProfitTrendChart.h"
 
+#include "SafeFile.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -159,9 +161,16 @@ QImage ProfitTrendChart::picture(const QSize& size) const
     return image;
 }
 
-bool ProfitTrendChart::exportPng(const QString& path) const
+bool ProfitTrendChart::exportPng(const QString& path, QString* error) const
 {
-    return picture().save(path, "PNG");
+    SafeFile file(path);
+    if (file.open() && !picture().save(&file, "PNG"))
+        file.fail(QStringLiteral("无法生成图片"));
+    if (file.commit())
+        return true;
+    if (error)
+        *error = file.errorText();
+    return false;
 }
 
 namespace {

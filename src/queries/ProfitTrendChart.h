@@ -26,7 +26,9 @@ public:
     void paint(QPainter& painter, const QRectF& area) const;
     // Both charts as a picture of the given size on white.
     QImage picture(const QSize& size = {1600, 1200}) const;
-    bool exportPng(const QString& path) const;
+    // Writes the picture as a PNG file (SafeFile: no partial file is left). False, with the reason
+    // in *error, when it cannot be written.
+    bool exportPng(const QString& path, QString* error = nullptr) const;
     // The print dialog, then the charts on one landscape page; false when cancelled or failed.
     bool print(QWidget* parent) const;
     // The print preview of that page (modal).

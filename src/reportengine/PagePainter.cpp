@@ -1,8 +1,8 @@
 #include "PagePainter.h"
 
 #include "ReportFont.h"
+#include "SafeFile.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -109,16 +109,20 @@ QImage RenderPageImage(const PageModel& model, int page, double dotsPerInch)
     return image;
 }
 
-bool WritePdf(const PageModel& model, const QString& path)
+bool WritePdf(const PageModel& model, const QString& path, QString* error)
 {
-    {
-        QPdfWriter writer(path);
+    SafeFile file(path);
+    if (file.open()) {
+        QPdfWriter writer(&file);
         writer.setResolution(600);
         writer.setPageLayout(model.setup.pageLayout());
         writer.setCreator(QStringLiteral("晴岚家电销售管理系统"));
         if (!PaintPages(writer, model))
-            return false;
+            file.fail(QStringLiteral("无法生成PDF页面"));
     }
-    QFile file(path);
-    return file.exists() && file.size() > 0;
+    if (file.commit())
+        return true;
+    if (error)
+        *error = file.errorText();
+    return false;
 }

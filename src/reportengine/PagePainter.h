@@ -30,5 +30,6 @@ bool PaintPages(QPagedPaintDevice& device, const PageModel& model,
 // One page as a white image with the given resolution (for looking at a layout).
 QImage RenderPageImage(const PageModel& model, int page, double dotsPerInch = 150);
 
-// Writes the report to a PDF file; false when the file cannot be written.
-bool WritePdf(const PageModel& model, const QString& path);
+// Writes the report to a PDF file beside its name and puts it in place when complete (SafeFile).
+// False, with the reason in *error, when the file cannot be written: no file is left then.
+bool WritePdf(const PageModel& model, const QString& path, QString* error = nullptr);

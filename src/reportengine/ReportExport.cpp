@@ -46,49 +46,67 @@ bool IsNumber(const QVariant& v)
 
 }  // namespace
 
-ExportTable ReportExportTable(const ReportLayout& layout, const RowSet& rows)
+ReportRowExport::ReportRowExport(const ReportLayout& layout)
 {
-    ExportTable t;
     const LayoutBand* detail = layout.band(BandKind::Detail);
     if (!detail)
-        return t;
-    struct Column {
-        bool rowNumber;
-        int field;
-    };
-    QVector<Column> columns;
+        return;
     for (int l = 0; l < detail->lines.size(); ++l)
         for (int i = 0; i < detail->lines[l].cells.size(); ++i) {
             const LayoutCell& cell = detail->lines[l].cells[i];
             if (cell.kind != CellKind::Field && cell.kind != CellKind::RowNumber)
                 continue;
-            columns.append({cell.kind == CellKind::RowNumber, rows.columnIndex(cell.text)});
-            t.header << HeaderOf(layout, l, i);
-            t.formats << (cell.kind == CellKind::RowNumber ? GridFormat::RowNumber : GridFormat::Text);
+            m_columns.append({cell.kind == CellKind::RowNumber, cell.text});
+            m_header << HeaderOf(layout, l, i);
         }
+}
+
+void ReportRowExport::forEachRow(const RowSet& rows, int firstNumber, const RowTaker& take) const
+{
     static const QRegularExpression Date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    QVector<int> fields;  // per column the row set's column
+    for (const Column& column : m_columns)
+        fields << (column.rowNumber ? -1 : rows.columnIndex(column.field));
+    QStringList line;
+    QVector<GridFormat> formats;
     for (int r = 0; r < rows.rowCount(); ++r) {
-        QStringList line;
-        for (int c = 0; c < columns.size(); ++c) {
-            if (columns[c].rowNumber) {
-                line << QString::number(r + 1);
+        line.clear();
+        formats.clear();
+        for (int c = 0; c < fields.size(); ++c) {
+            if (m_columns[c].rowNumber) {
+                line << QString::number(firstNumber + r);
+                formats << GridFormat::RowNumber;
                 continue;
             }
-            const QVariant v = columns[c].field >= 0 ? rows.rows[r].value(columns[c].field) : QVariant();
+            const QVariant v = fields[c] >= 0 ? rows.rows[r].value(fields[c]) : QVariant();
             if (v.isNull()) {
                 line << QString();
+                formats << GridFormat::Text;
             } else if (IsNumber(v)) {
                 const bool whole = v.typeId() != QMetaType::Double;
                 line << (whole ? QString::number(v.toLongLong()) : FormatMoney(v.toDouble()));
-                if (t.formats[c] == GridFormat::Text)
-                    t.formats[c] = GridFormat::Number;
+                formats << GridFormat::Number;
             } else {
                 line << v.toString();
-                if (t.formats[c] == GridFormat::Text && Date.match(line.last()).hasMatch())
-                    t.formats[c] = GridFormat::Date;
+                formats << (Date.match(line.last()).hasMatch() ? GridFormat::Date : GridFormat::Text);
             }
         }
-        t.rows.append(std::move(line));
+        take(line, formats);
     }
+}
+
+ExportTable ReportExportTable(const ReportLayout& layout, const RowSet& rows)
+{
+    // A column holds numbers (dates) when any of its values is one.
+    const ReportRowExport exporter(layout);
+    ExportTable t;
+    t.header = exporter.header();
+    t.formats.fill(GridFormat::Text, t.header.size());
+    exporter.forEachRow(rows, 1, [&t](const QStringList& cells, const QVector<GridFormat>& formats) {
+        for (int c = 0; c < formats.size(); ++c)
+            if (t.formats[c] == GridFormat::Text)
+                t.formats[c] = formats[c];
+        t.rows.append(cells);
+    });
     return t;
 }

@@ -67,7 +67,7 @@ ReportPreviewDialog::~ReportPreviewDialog() = default;
 void ReportPreviewDialog::offerRows(ExportTable rows)
 {
     m_rows = std::move(rows);
-    const QList<QAction*> actions = AddExportActions(this, [this] { return m_rows; });
+    const QList<QAction*> actions = AddExportActions(this, [this] { return m_rows; }, m_failure);
     const QList<QAction*> all = m_bar->actions();
     QAction* after = all.value(all.indexOf(m_pdfAction) + 1);
     m_bar->insertActions(after, actions);
@@ -98,9 +98,10 @@ void ReportPreviewDialog::choosePdfFile()
 
 bool ReportPreviewDialog::exportPdf(const QString& path)
 {
-    if (WritePdf(m_model, path))
+    QString error;
+    if (WritePdf(m_model, path, &error))
         return true;
     if (m_failure)
-        m_failure(QStringLiteral("导出PDF失败：无法写入文件 %1").arg(path));
+        m_failure(QStringLiteral("导出PDF失败：") + error);
     return false;
 }

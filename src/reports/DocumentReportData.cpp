@@ -3,6 +3,9 @@
 #include "ReportData.h"
 #include "ReportQuery.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace {
 
 const QString SalesPrefix = QStringLiteral("xt");
@@ -67,7 +70,73 @@ ReportData OpenDocuments(Database& db, const QString& table, const QString& line
     return MasterDetail(db, std::move(documents), DocumentLinesSql(table, lineTable, OpenLineColumns, condition), params);
 }
 
+// The lines of the listed documents: the numbers go in as one JSON array, each finding its lines
+// through the number index.
+ReportData ListedDocumentLines(Database& db, RowSet documents, const QString& lineTable, const QString& columns)
+{
+    QJsonArray numbers;
+    const int dh = documents.columnIndex(QStringLiteral("dh"));
+    for (const QVector<QVariant>& row : std::as_const(documents.rows))
+        numbers.append(row.value(dh).toString());
+    const QString sql =
+        QStringLiteral("select n.value,b.autoid,%1 from json_each(:numbers) n cross join %2 b on b.dh=n.value")
+            .arg(columns, lineTable);
+    const QString list = QString::fromUtf8(QJsonDocument(numbers).toJson(QJsonDocument::Compact));
+    return MasterDetail(db, std::move(documents), sql, {{QStringLiteral(":numbers"), list}});
+}
+
+// The statements of a dated document list: its documents and the lines of all of them.
+struct ListStatements {
+    QString master;
+    QString lines;
+    SqlParams params;
+};
+
+ListStatements SalesList(const QString& filter, DanKind kind, const QDate& from, const QDate& to)
+{
+    ListStatements list;
+    list.params = DateParams(from, to);
+    QString w = ListCondition(kind, list.params, SalesPrefix);
+    const QString text = filter.trimmed();
+    if (!text.isEmpty()) {
+        w += QStringLiteral(" and (a.KeHu like '%' || :text || '%' or a.KeHuPhone like '%' || :text || '%')");
+        list.params.append({QStringLiteral(":text"), text});
+    }
+    const QString figures = kind == ReturnKind ? QStringLiteral("-shuliang as shuliang,-jinE as jinE")
+                                               : QStringLiteral("shuliang,jinE");
+    list.master = QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
+                                 "from Log_XiaoShouDan a where %2 order by +autoid")
+                      .arg(figures, w);
+    list.lines = DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
+                                  SalesLineColumns(kind, Lines), w);
+    return list;
+}
+
+ListStatements PurchaseList(DanKind kind, const QDate& from, const QDate& to)
+{
+    ListStatements list;
+    list.params = DateParams(from, to);
+    const QString w = ListCondition(kind, list.params, PurchasePrefix);
+    const QString columns = kind == ReturnKind
+        ? QStringLiteral("autoid,dh,in_date,-shuliang as shuliang,-jinE as jinE,GYS,QK,Remark")
+        : QStringLiteral("*");
+    list.master = QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, w);
+    list.lines = DocumentLinesSql(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
+                                  PurchaseLineColumns(kind, Lines), w);
+    return list;
+}
+
 }  // namespace
+
+ReportData PrepareBB_XSDJLines(Database& db, RowSet documents, DanKind kind)
+{
+    return ListedDocumentLines(db, std::move(documents), QStringLiteral("Log_XiaoShou"), SalesLineColumns(kind, Lines));
+}
+
+ReportData PrepareBB_CGDJLines(Database& db, RowSet documents, DanKind kind)
+{
+    return ListedDocumentLines(db, std::move(documents), QStringLiteral("Log_CaiGou"), PurchaseLineColumns(kind, Lines));
+}
 
 RowSet PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind)
 {
@@ -84,38 +153,27 @@ RowSet PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind)
 ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, const QDate& from,
                           const QDate& to)
 {
-    SqlParams params = DateParams(from, to);
-    QString w = ListCondition(kind, params, SalesPrefix);
-    const QString text = filter.trimmed();
-    if (!text.isEmpty()) {
-        w += QStringLiteral(" and (a.KeHu like '%' || :text || '%' or a.KeHuPhone like '%' || :text || '%')");
-        params.append({QStringLiteral(":text"), text});
-    }
-    const QString figures = kind == ReturnKind ? QStringLiteral("-shuliang as shuliang,-jinE as jinE")
-                                               : QStringLiteral("shuliang,jinE");
-    const QString master =
-        QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
-                       "from Log_XiaoShouDan a where %2 order by +autoid")
-            .arg(figures, w);
-    return MasterDetail(db, ReadRows(db, master, params),
-                        DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
-                                         SalesLineColumns(kind, Lines), w),
-                        params);
+    const ListStatements list = SalesList(filter, kind, from, to);
+    return MasterDetail(db, ReadRows(db, list.master, list.params), list.lines, list.params);
 }
 
 ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to)
 {
-    SqlParams params = DateParams(from, to);
-    const QString w = ListCondition(kind, params, PurchasePrefix);
-    const QString columns = kind == ReturnKind
-        ? QStringLiteral("autoid,dh,in_date,-shuliang as shuliang,-jinE as jinE,GYS,QK,Remark")
-        : QStringLiteral("*");
-    const QString master =
-        QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, w);
-    return MasterDetail(db, ReadRows(db, master, params),
-                        DocumentLinesSql(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
-                                         PurchaseLineColumns(kind, Lines), w),
-                        params);
+    const ListStatements list = PurchaseList(kind, from, to);
+    return MasterDetail(db, ReadRows(db, list.master, list.params), list.lines, list.params);
+}
+
+void StreamBB_CXXS(Database& db, const QString& filter, DanKind kind, const QDate& from, const QDate& to,
+                   const RowPieces& take)
+{
+    const ListStatements list = SalesList(filter, kind, from, to);
+    ReadRowPieces(db, list.master, list.params, take);
+}
+
+void StreamBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to, const RowPieces& take)
+{
+    const ListStatements list = PurchaseList(kind, from, to);
+    ReadRowPieces(db, list.master, list.params, take);
 }
 
 ReportData PrepareBB_XSYSK(Database& db, const QString& KeHu)

@@ -137,6 +137,32 @@ const ExportableReport* FindExportableReport(const QString& name)
     return nullptr;
 }
 
+ReportRequest ExportableRowsRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
+                                    const ReportArguments& args)
+{
+    if (report.needsNumber)
+        return DocumentRequest(db, info, report.form, args.number);
+    ReportRequest r;
+    r.form = report.form;
+    using Take = std::function<void(const RowSet&)>;
+    switch (report.form) {
+    case ReportForm::CXXS:
+        r.streamRows = [&db, &report, args](const Take& take) {
+            StreamBB_CXXS(db, QString(), report.kind, args.from, args.to, take);
+        };
+        break;
+    case ReportForm::CXCG:
+        r.streamRows = [&db, &report, args](const Take& take) { StreamBB_CXCG(db, report.kind, args.from, args.to, take); };
+        break;
+    case ReportForm::CXXSLR_XSD:
+        r.streamRows = [&db, args](const Take& take) { StreamBB_CXXSLR_XSD(db, args.from, args.to, take); };
+        break;
+    default:
+        r.prepare = [&db, &report, args] { return Prepare(db, report.form, report.kind, args); };
+    }
+    return r;
+}
+
 ReportRequest ExportableReportRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
                                       const ReportArguments& args)
 {

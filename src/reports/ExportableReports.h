@@ -45,3 +45,10 @@ const ExportableReport* FindExportableReport(const QString& name);
 // return with positive figures); a number no document has is refused with DbError.
 ReportRequest ExportableReportRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
                                       const ReportArguments& args);
+
+// The rows of a report as its sheet file takes them (WriteReportRows), read only when written: the
+// long lists (sales, purchases, their returns, profit by document) hand their main rows over in
+// pieces as they are read, so that ten years are written without being held; the others, and a
+// document's lines, are read at once. db and report must outlive the request.
+ReportRequest ExportableRowsRequest(Database& db, const TGsInfo& info, const ExportableReport& report,
+                                    const ReportArguments& args);

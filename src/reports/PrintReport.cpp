@@ -90,17 +90,30 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
     return true;
 }
 
-bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path)
+bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path, QString* error)
 {
     const std::optional<LaidOut> laidOut = LayOut(context, nullptr, request);
-    return laidOut && WritePdf(laidOut->model, path);
+    return laidOut && WritePdf(laidOut->model, path, error);
 }
 
 bool WriteReportRows(AppContext& context, const ReportRequest& request, const QString& path, QString* error)
 {
-    std::optional<ExportTable> rows;
+    bool written = false;
     RunGuarded(context, nullptr, [&] {
-        rows = ReportExportTable(LayoutOf(request), request.prepare ? request.prepare().master : RowSet());
+        const ReportRowExport exporter(LayoutOf(request));
+        TableFileWriter file(TableFileWriter::KindOf(path), path, exporter.header());
+        int number = 1;
+        const auto take = [&](const RowSet& piece) {
+            exporter.forEachRow(piece, number, [&file](const QStringList& cells, const QVector<GridFormat>& formats) {
+                file.addRow(cells, formats);
+            });
+            number += piece.rowCount();
+        };
+        if (request.streamRows)
+            request.streamRows(take);
+        else
+            take(request.prepare ? request.prepare().master : RowSet());
+        written = file.finish(error);
     });
-    return rows && WriteTableFile(*rows, path, error);
+    return written;
 }

@@ -20,6 +20,9 @@ struct ReportRequest {
     std::optional<ReportLayout> layout;
     // The report's rows: a report data routine, or the rows the window's last list returned.
     std::function<ReportData()> prepare;
+    // The report's main rows in pieces as they are read, for writing a long range to a sheet file
+    // without holding it (WriteReportRows); when empty, the main rows of prepare() are written.
+    std::function<void(const std::function<void(const RowSet& piece)>& take)> streamRows;
     // Texts of the placeholder labels, by label name.
     QHash<QString, QString> labels;
     // The sales document's enterprise profile as WrapText gives it (lines separated by line
@@ -45,14 +48,14 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
                  ReportOutput output);
 
 // Steps 2 to 5 of the sequence above, then the pages written to a PDF file, without any window
-// (for unattended work; a database error goes to the context's prompts). False when nothing was
-// written.
-bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path);
+// (for unattended work; a database error goes to the context's prompts, a file that cannot be
+// written is told in *error and left out). False when nothing was written.
+bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path, QString* error);
 
-// The report's rows (step 2) written to a sheet file without any window: .csv or .xlsx by the
-// name (WriteTableFile), one column per field of the layout's detail band, headed by its caption.
-// A database error goes to the context's prompts; a file that cannot be written is told in
-// *error. False when nothing was written.
+// The report's rows (step 2, or streamRows as they are read) written to a sheet file without any
+// window: .csv or .xlsx by the name (TableFileWriter), one column per field of the layout's detail
+// band, headed by its caption. A database error goes to the context's prompts; a file that cannot
+// be written is told in *error. False when nothing was written; no partial file is left.
 bool WriteReportRows(AppContext& context, const ReportRequest& request, const QString& path, QString* error);
 
 // The memo lines of a WrapText result.

@@ -98,28 +98,39 @@ void DocumentMargin(RowSet& d)
     AppendMarginColumn(d, QStringLiteral("LR"), QStringLiteral("jinE"));
 }
 
+// The dated documents first, each with the cost of its lines; then in entry order.
+QString ProfitDocumentsSql()
+{
+    return QStringLiteral(
+               "with d as materialized (select a.autoid as autoid,a.dh as dh,a.in_date as in_date,a.KeHu as KeHu,"
+               "a.yewuyuan as yewuyuan,a.shuliang as shuliang,a.jinE as jinE,"
+               "(select sum(b.cb*b.shuliang) from Log_XiaoShou b where b.dh=a.dh) as zcb"
+               " from Log_XiaoShouDan a where %1)"
+               " select dh,in_date,KeHu,yewuyuan,shuliang,zcb as cb,jinE,jinE-zcb as LR from d order by autoid")
+        .arg(DateCondition(QStringLiteral("a.")));
+}
+
 }  // namespace
 
 ReportData PrepareBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to)
 {
-    // The dated documents first, each with the cost of its lines; then in entry order.
-    const QString condition = DateCondition(QStringLiteral("a."));
-    const QString master = QStringLiteral(
-        "with d as materialized (select a.autoid as autoid,a.dh as dh,a.in_date as in_date,a.KeHu as KeHu,"
-        "a.yewuyuan as yewuyuan,a.shuliang as shuliang,a.jinE as jinE,"
-        "(select sum(b.cb*b.shuliang) from Log_XiaoShou b where b.dh=a.dh) as zcb"
-        " from Log_XiaoShouDan a where %1)"
-        " select dh,in_date,KeHu,yewuyuan,shuliang,zcb as cb,jinE,jinE-zcb as LR from d order by autoid")
-                               .arg(condition);
     const SqlParams params = DateParams(from, to);
-    RowSet documents = ReadRows(db, master, params);
+    RowSet documents = ReadRows(db, ProfitDocumentsSql(), params);
     DocumentMargin(documents);
     return MasterDetail(db, std::move(documents),
                         DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
                                          QStringLiteral("b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,"
                                                         "b.cb*b.ShuLiang as zcb,b.jinE,b.jinE-b.cb*b.ShuLiang as LR"),
-                                         condition),
+                                         DateCondition(QStringLiteral("a."))),
                         params, &DocumentMargin);
+}
+
+void StreamBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to, const RowPieces& take)
+{
+    ReadRowPieces(db, ProfitDocumentsSql(), DateParams(from, to), [&take](RowSet& piece) {
+        DocumentMargin(piece);
+        take(piece);
+    });
 }
 
 RowSet PrepareBB_CXXSLR_SP(Database& db, const QDate& from, const QDate& to)

@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
 class Database;
 
@@ -24,6 +25,12 @@ RowSet PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind);
 // Lines of one purchase document (purchase or purchase return).
 RowSet PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind);
 
+// The documents a query window lists (rows with their numbers in a "dh" column) with their lines,
+// read in one statement for all of them: each document's lines as PrepareBB_XSDJ (PrepareBB_CGDJ)
+// gives them for the kind.
+ReportData PrepareBB_XSDJLines(Database& db, RowSet documents, DanKind kind);
+ReportData PrepareBB_CGDJLines(Database& db, RowSet documents, DanKind kind);
+
 // Sales documents dated from..to with their lines. Kind ForwardKind lists every document of the
 // range (returns with their stored negative figures); ReturnKind only the "xt" documents. A filter
 // text (trimmed) keeps the documents whose customer name or phone contains it.
@@ -31,6 +38,15 @@ ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, con
                           const QDate& to);
 // Purchase documents dated from..to with their lines; ReturnKind only the "ct" documents.
 ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to);
+
+// --- Main rows of the long lists, piece by piece ----------------------------------------------
+// The main rows of PrepareBB_CXXS, PrepareBB_CXCG and PrepareBB_CXXSLR_XSD, without their lines,
+// handed to take in pieces as they are read: a long range is written to a file without being held.
+using RowPieces = std::function<void(const RowSet& piece)>;
+void StreamBB_CXXS(Database& db, const QString& filter, DanKind kind, const QDate& from, const QDate& to,
+                   const RowPieces& take);
+void StreamBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to, const RowPieces& take);
+void StreamBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to, const RowPieces& take);
 
 // --- Stock --------------------------------------------------------------------------------------
 // Stock rows with their total cost zcb. "所有品牌", "所有产品", "所有型号" (or an empty text) set no

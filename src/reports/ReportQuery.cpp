@@ -244,6 +244,12 @@ public:
         return v;
     }
     QVariant value(const StoredValue& v) const { return ToVariant(v, m_texts->texts(), m_blobs); }
+    // Forgets the texts and blobs read so far (the values handed out keep their own).
+    void forgetTexts()
+    {
+        m_texts = std::make_unique<TextPool>(columnCount());
+        m_blobs.clear();
+    }
     const QVector<QString>& texts() const { return m_texts->texts(); }
     const QVector<QByteArray>& blobs() const { return m_blobs; }
 
@@ -371,6 +377,30 @@ RowSet ReadRows(Database& db, const QString& sql, const SqlParams& params)
         d.rows.append(std::move(row));
     }
     return d;
+}
+
+void ReadRowPieces(Database& db, const QString& sql, const SqlParams& params, const std::function<void(RowSet&)>& take,
+                   int pieceRows)
+{
+    LineReader q(db, sql, params);
+    RowSet d;
+    const int width = q.columnCount();
+    for (int i = 0; i < width; ++i)
+        d.columns << q.columnName(i);
+    bool more = true;
+    while (more) {
+        d.rows.clear();
+        while (d.rowCount() < pieceRows && (more = q.next())) {
+            QVector<QVariant> row;
+            row.reserve(width + 1);  // room for a margin column
+            for (int i = 0; i < width; ++i)
+                row.append(q.value(q.stored(i)));
+            d.rows.append(std::move(row));
+        }
+        q.forgetTexts();
+        if (!d.isEmpty())
+            take(d);
+    }
 }
 
 QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,

@@ -7,10 +7,17 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
 // Every row of a select, as SelectRows reads them (the same values and types), read straight
 // through SQLite; texts repeated down a column share one string.
 RowSet ReadRows(Database& db, const QString& sql, const SqlParams& params = {});
+
+// The rows of a select handed to take in pieces of up to pieceRows rows as they are read (the
+// values ReadRows gives), so that a long range is written out without being held: take may
+// change a piece (add a column), the next piece starts afresh.
+void ReadRowPieces(Database& db, const QString& sql, const SqlParams& params, const std::function<void(RowSet&)>& take,
+                   int pieceRows = 4096);
 
 // The lines of the documents a master dataset lists, read with one statement and split by
 // document in memory. linesSql selects, for every listed document, the header's document number

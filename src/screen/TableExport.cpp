@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QMessageBox>
 
 namespace {
 
@@ -44,7 +43,23 @@ ExportTable GridExportTable(const StringGrid& grid)
     return t;
 }
 
-QList<QAction*> AddExportActions(QWidget* view, std::function<ExportTable()> table)
+namespace {
+
+std::function<void(QWidget*, const QString&)>& ExportFailureHandler()
+{
+    static std::function<void(QWidget*, const QString&)> handler;
+    return handler;
+}
+
+}  // namespace
+
+void SetExportFailureHandler(std::function<void(QWidget* view, const QString& text)> handler)
+{
+    ExportFailureHandler() = std::move(handler);
+}
+
+QList<QAction*> AddExportActions(QWidget* view, std::function<ExportTable()> table,
+                                 std::function<void(const QString&)> failure)
 {
     QList<QAction*> actions;
     struct Kind {
@@ -69,7 +84,7 @@ QList<QAction*> AddExportActions(QWidget* view, std::function<ExportTable()> tab
         actions << action;
         const QString filter = QString::fromUtf8(k.filter);
         const QString suffix = QLatin1String(k.suffix);
-        QObject::connect(action, &QAction::triggered, view, [view, table, filter, suffix, write = k.write] {
+        QObject::connect(action, &QAction::triggered, view, [view, table, failure, filter, suffix, write = k.write] {
             QString path = QFileDialog::getSaveFileName(view, QStringLiteral("导出"), QString(), filter, nullptr,
                                                         QFileDialog::DontUseNativeDialog);
             if (path.isEmpty())
@@ -77,8 +92,15 @@ QList<QAction*> AddExportActions(QWidget* view, std::function<ExportTable()> tab
             if (!path.endsWith(suffix, Qt::CaseInsensitive))
                 path += suffix;
             QString error;
-            if (!write(table(), path, &error))
-                QMessageBox::warning(view->window(), QStringLiteral("导出"), error);
+            if (write(table(), path, &error))
+                return;
+            const QString text = QStringLiteral("导出失败：") + error;
+            if (failure)
+                failure(text);
+            else if (ExportFailureHandler())
+                ExportFailureHandler()(view, text);
+            else
+                qWarning("%s", qPrintable(text));
         });
     }
     return actions;

@@ -5,8 +5,10 @@
 #include "CheckStore.h"
 #include "CommandLine.h"
 #include "ExportableReports.h"
+#include "FullDisk.h"
 #include "JieQunStore.h"
 #include "NumberText.h"
+#include "ReportExport.h"
 #include "RestoreDatabase.h"
 #include "TableFile.h"
 #include "app/AppFixture.h"
@@ -183,6 +185,62 @@ private slots:
         const int dh = int(cells[0].indexOf("单号"));
         QVERIFY(dh >= 0);
         QVERIFY(cells[1][dh].startsWith("xs") || cells[1][dh].startsWith("xt"));
+    }
+
+    // Every row of a long list is written as it is read: the file holds the rows the report reads,
+    // with the printed captions, in both kinds of sheet file.
+    void exportedRowsAreTheReportRows_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("sales, csv") << "sales" << "rows.csv";
+        QTest::newRow("profit by document, csv") << "profit-documents" << "rows.csv";
+        QTest::newRow("purchase returns, workbook") << "purchase-returns" << "rows.xlsx";
+        QTest::newRow("profit by document, workbook") << "profit-documents" << "rows.xlsx";
+    }
+    void exportedRowsAreTheReportRows()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, file);
+        AppFixture f;
+        const ExportableReport& r = *FindExportableReport(report);
+        const ReportArguments args{QDate::currentDate().addYears(-1), QDate::currentDate(), {}, {}, {}};
+        const ReportRequest whole = ExportableReportRequest(f.ctx().db(), f.ctx().GsInfo, r, args);
+        const ExportTable read = ReportExportTable(ReportFormLayout(r.form), whole.prepare().master);
+        QVERIFY(read.rows.size() > 1);
+        const QString path = f.dir.filePath(file);
+        const Run run = RunWith(f, {"--export", report, "--from", args.from.toString(Qt::ISODate), "--to",
+                                    args.to.toString(Qt::ISODate), "--out", path});
+        QCOMPARE(run.code, 0);
+        const QVector<QStringList> cells = ReadTableFile(path);
+        QCOMPARE(cells.value(0), read.header);
+        QCOMPARE(cells.mid(1), read.rows);
+    }
+
+    // On a full disk nothing is written: the command says why and fails, and no file (not even a
+    // part of one) is left.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        const QStringList sales{"--export", "sales", "--from", QDate::currentDate().addYears(-1).toString(Qt::ISODate),
+                                "--to", QDate::currentDate().toString(Qt::ISODate), "--out"};
+        QTest::newRow("pdf") << sales + QStringList{"sales.pdf"};
+        QTest::newRow("workbook") << sales + QStringList{"sales.xlsx"};
+        QTest::newRow("csv") << sales + QStringList{"sales.csv"};
+        QTest::newRow("backup") << QStringList{"--backup", "nightly.data"};
+    }
+    void fullDisk()
+    {
+        QFETCH(QStringList, options);
+        AppFixture f;
+        FullDisk disk;
+        QVERIFY2(disk.ready(), qPrintable(disk.error()));
+        options.last() = disk.filePath(options.last());
+        const Run run = RunWith(f, options);
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("无法写入文件 %1：磁盘空间不足").arg(options.last())), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(disk.files(), QStringList());
     }
 
     // The printout's title and totals are the window's: the company name or the range, and the

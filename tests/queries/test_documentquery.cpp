@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
+#include <sqlite3.h>
 
 namespace {
 
@@ -306,6 +308,34 @@ private slots:
         QVERIFY(purchases.contains(QStringLiteral("cg310305001")));
         QVERIFY(purchases.contains(QStringLiteral("ct310305001")));
         QVERIFY(purchases.contains(QStringLiteral("420 元")));
+    }
+
+    // A list's printout reads the lines of all its documents in one statement, whichever side.
+    void listPrintoutReadsAllLinesAtOnce()
+    {
+        QueryApp f;
+        TCX_XiaoShouForm sales(f.ctx());
+        ListDay(*sales.TabSheet1);
+        TCX_CaiGouForm purchases(f.ctx());
+        ListDay(*purchases.Page);
+        QStringList statements;
+        sqlite3* handle = f.ctx().db().sqliteHandle();
+        sqlite3_trace_v2(
+            handle, SQLITE_TRACE_STMT,
+            [](unsigned, void* list, void* statement, void*) {
+                static_cast<QStringList*>(list)->append(
+                    QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement))));
+                return 0;
+            },
+            &statements);
+        const QStringList salesTexts = PreviewTexts(sales.TabSheet1->BrowseButton);
+        const QStringList purchaseTexts = PreviewTexts(purchases.Page->BrowseButton);
+        sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+        // Every line of every listed document is printed: five sales and two purchases of one item each.
+        QCOMPARE(int(salesTexts.count(Spec)), 5);
+        QCOMPARE(int(purchaseTexts.count(Spec)), 2);
+        const QRegularExpression lineTables(QStringLiteral("\\bLog_(XiaoShou|CaiGou)\\b"));
+        QCOMPARE(int(statements.filter(lineTables).size()), 2);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "../app/AppFixture.h"
 #include "CX_XSLRForm.h"
 #include "DocumentStore.h"
+#include "FullDisk.h"
 #include "GoodsStore.h"
 #include "ProfitTrendChart.h"
 #include "ReportPreviewDialog.h"
@@ -370,6 +371,27 @@ private slots:
 
         QCOMPARE(ModalOf(w.BrowseButton), QStringLiteral("QPrintPreviewDialog"));
         QCOMPARE(ModalOf(w.PrintButton), QStringLiteral("QPrintDialog"));
+    }
+
+    // The picture on a full disk: the window says why, and no file (not even a part) is left.
+    void trendPictureOnAFullDisk()
+    {
+        AppFixture f;
+        FullDisk disk(0);
+        QVERIFY2(disk.ready(), qPrintable(disk.error()));
+        TCX_XSLRForm w(f.ctx());
+        w.PageControl1->setCurrentIndex(6);
+        const QString path = disk.filePath(QStringLiteral("trend.png"));
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                d->selectFile(path);
+                static_cast<QDialog*>(d)->accept();
+            }
+        });
+        QTest::mouseClick(w.ExportChartButton, Qt::LeftButton);
+        QVERIFY2(f.prompts.last().endsWith(QStringLiteral("：磁盘空间不足")), qPrintable(f.prompts.last()));
+        QVERIFY(f.prompts.last().startsWith(QStringLiteral("图片无法保存到") + path));
+        QCOMPARE(disk.files(), QStringList());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "MarginText.h"
 #include "ReportData.h"
 #include "ReportFixture.h"
+#include "ReportQuery.h"
 
 #include <QTest>
 
@@ -325,6 +326,92 @@ private slots:
         QCOMPARE(Column(all.master, QStringLiteral("QK")), (QStringList{"6000", "-3000"}));
         QCOMPARE(Column(all.details(1), QStringLiteral("ShuLiang")), QStringList{"-1"});
         QVERIFY(PrepareBB_CGYFK(f.db, U("雪峰家电省代理")).master.isEmpty());
+    }
+
+    // The lines of the documents a query window lists, read at once, are each document's own.
+    void listedDocumentLines_data()
+    {
+        QTest::addColumn<bool>("sales");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("sales") << true << int(ForwardKind);
+        QTest::newRow("sales returns") << true << int(ReturnKind);
+        QTest::newRow("purchases") << false << int(ForwardKind);
+        QTest::newRow("purchase returns") << false << int(ReturnKind);
+    }
+    void listedDocumentLines()
+    {
+        QFETCH(bool, sales);
+        QFETCH(int, kind);
+        ReportFixture f;
+        const DanKind k = DanKind(kind);
+        const RowSet documents =
+            (sales ? PrepareBB_CXXS(f.db, QString(), k, First, Last) : PrepareBB_CXCG(f.db, k, First, Last)).master;
+        QVERIFY(documents.rowCount() > 0);
+        const ReportData d = sales ? PrepareBB_XSDJLines(f.db, documents, k) : PrepareBB_CGDJLines(f.db, documents, k);
+        QCOMPARE(d.master.rows, documents.rows);
+        for (int r = 0; r < documents.rowCount(); ++r) {
+            const QString dh = documents.value(r, QStringLiteral("dh")).toString();
+            const RowSet one = sales ? PrepareBB_XSDJ(f.db, dh, k) : PrepareBB_CGDJ(f.db, dh, k);
+            QVERIFY(!one.isEmpty());
+            QCOMPARE(d.details(r).columns, one.columns);
+            QCOMPARE(d.details(r).rows, one.rows);
+        }
+    }
+
+    // The main rows of the long lists handed over piece by piece are the rows the list reads.
+    void listsInPieces_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::newRow("sales") << "sales";
+        QTest::newRow("sales returns") << "sales returns";
+        QTest::newRow("purchases") << "purchases";
+        QTest::newRow("profit by document") << "profit";
+    }
+    void listsInPieces()
+    {
+        QFETCH(QString, report);
+        ReportFixture f;
+        RowSet streamed;
+        const RowPieces take = [&streamed](const RowSet& piece) {
+            streamed.columns = piece.columns;
+            streamed.rows += piece.rows;
+        };
+        RowSet read;
+        if (report == "sales") {
+            StreamBB_CXXS(f.db, QString(), ForwardKind, First, Last, take);
+            read = PrepareBB_CXXS(f.db, QString(), ForwardKind, First, Last).master;
+        } else if (report == "sales returns") {
+            StreamBB_CXXS(f.db, QString(), ReturnKind, First, Last, take);
+            read = PrepareBB_CXXS(f.db, QString(), ReturnKind, First, Last).master;
+        } else if (report == "purchases") {
+            StreamBB_CXCG(f.db, ForwardKind, First, Last, take);
+            read = PrepareBB_CXCG(f.db, ForwardKind, First, Last).master;
+        } else {
+            StreamBB_CXXSLR_XSD(f.db, First, Last, take);
+            read = PrepareBB_CXXSLR_XSD(f.db, First, Last).master;
+        }
+        QVERIFY(read.rowCount() > 0);
+        QCOMPARE(streamed.columns, read.columns);
+        QCOMPARE(streamed.rows, read.rows);
+    }
+
+    // Pieces end where pieceRows says, and together hold every row once, the texts intact.
+    void rowPieces()
+    {
+        ReportFixture f;
+        const QString sql = QStringLiteral("select dh,KeHu,jinE from Log_XiaoShouDan order by autoid");
+        QVector<int> sizes;
+        RowSet all;
+        ReadRowPieces(f.db, sql, {}, [&](RowSet& piece) {
+            sizes << piece.rowCount();
+            all.columns = piece.columns;
+            all.rows += piece.rows;
+        }, 4);
+        const RowSet read = ReadRows(f.db, sql);
+        QCOMPARE(read.rowCount(), 9);
+        QCOMPARE(sizes, (QVector<int>{4, 4, 1}));
+        QCOMPARE(all.columns, read.columns);
+        QCOMPARE(all.rows, read.rows);
     }
 };
 

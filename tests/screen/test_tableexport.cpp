@@ -1,14 +1,19 @@
 // Export of what a grid shows: an .xlsx workbook read back cell by cell (Chinese text, numbers
 // stored as numbers, dates as dates, a frozen header row) and a CSV file in UTF-8 with a BOM.
+#include "FullDisk.h"
 #include "GridColumns.h"
 #include "TableExport.h"
 #include "XlsxSheet.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDate>
+#include <QFileDialog>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -73,7 +78,7 @@ private slots:
         QVERIFY(!cell("D3").contains(QStringLiteral("t=")));   // -2: a number
         QVERIFY(xml.contains(QStringLiteral("<v>541.36</v>")));  // money as shown, a number
         QVERIFY(xml.contains(QRegularExpression(QStringLiteral("<c r=\"F2\" s=\"\\d+\"><v>45366</v>"))));  // a date
-        QVERIFY(cell("C3").contains(QStringLiteral("t=\"s\"")));  // "013800" stays text
+        QVERIFY(cell("C3").contains(QStringLiteral("t=\"inlineStr\"")));  // "013800" stays text (written in place)
         QVERIFY(xml.contains(QStringLiteral("<col ")));          // column widths
     }
 
@@ -166,6 +171,42 @@ private slots:
         QString error;
         QVERIFY(!(xlsx ? WriteXlsx : WriteCsv)(GridExportTable(g), path, &error));
         QVERIFY(error.contains(QStringLiteral("无法写入文件")));
+    }
+
+    // A grid's export that cannot be written is told through the export failure handler (which
+    // start-up points at the prompt service), never in a box of its own; no file is left.
+    void failedExportGoesToTheHandler_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("xlsx") << "ExportXlsxAction" << "list.xlsx";
+        QTest::newRow("csv") << "ExportCsvAction" << "list.csv";
+    }
+    void failedExportGoesToTheHandler()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        FullDisk disk(0);
+        QVERIFY2(disk.ready(), qPrintable(disk.error()));
+        StringGrid g;
+        Fill(g);
+        g.show();
+        QStringList told;
+        SetExportFailureHandler([&](QWidget* view, const QString& text) {
+            QCOMPARE(view, &g);
+            told << text;
+        });
+        const QString path = disk.filePath(name);
+        QTimer::singleShot(0, [path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        g.findChild<QAction*>(action)->trigger();
+        SetExportFailureHandler({});
+        QCOMPARE(told, QStringList{QStringLiteral("导出失败：无法写入文件 %1：磁盘空间不足").arg(path)});
+        QCOMPARE(disk.files(), QStringList());
     }
 
     void notAWorkbookIsRefused()
