@@ -126,17 +126,21 @@ void ProfitTrendChart::setFigures(const QVector<MonthProfit>& months, const QVec
         low = std::min(low, it->profit);
         high = std::max(high, it->profit);
     }
+    // Each value beside the end of its bar, the axis long enough to leave it room; the names
+    // beside the bars whole.
     auto* bars = new QHorizontalBarSeries;
     bars->append(ranked);
     bars->setLabelsVisible(true);
-    bars->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     bars->setLabelsFormat(QStringLiteral("@value"));
     m_top->addSeries(bars);
     m_top->legend()->hide();
     auto* nameAxis = new QBarCategoryAxis;
     nameAxis->append(names);
+    nameAxis->setTruncateLabels(false);
     m_top->addAxis(nameAxis, Qt::AlignLeft);
-    QValueAxis* profitAxis = MoneyAxis(low, high);
+    const double room = (high - low) * 0.2;
+    QValueAxis* profitAxis = MoneyAxis(low < 0 ? low - room : low, high > 0 ? high + room : high);
     m_top->addAxis(profitAxis, Qt::AlignBottom);
     bars->attachAxis(nameAxis);
     bars->attachAxis(profitAxis);
