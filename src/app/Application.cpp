@@ -13,9 +13,14 @@ QingLanApplication::QingLanApplication(int& argc, char** argv) : QApplication(ar
 {
     setApplicationName(QStringLiteral("qinglan"));
     setApplicationVersion(QStringLiteral("3.0.6"));
-    // Qt's own texts (edit menus, standard dialogs) in Chinese, when the translations are installed.
+    // The program speaks Chinese whatever the system's locale: calendar pop-ups, dates and Qt's
+    // own texts (edit menus, standard dialogs, when the translations are installed). File
+    // dialogs are Qt's own, so they follow too instead of the desktop's language.
+    const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+    QLocale::setDefault(chinese);
+    setAttribute(Qt::AA_DontUseNativeDialogs);
     auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
 }

@@ -1,6 +1,7 @@
 // Layout of the user window.
 #include "UserGLForm.h"
 
+#include "PermissionCaptions.h"
 #include "ScreenHelpers.h"
 #include "StringGrid.h"
 #include "UserGLPages.h"
@@ -56,7 +57,7 @@ void TUserGLForm::setupUi()
         grid->setHorizontalSpacing(24);
         for (int i = 0; i < int(page.boxes.size()); ++i) {
             const PermissionBox& box = page.boxes[i];
-            auto* check = new QCheckBox(QString::fromUtf8(box.caption), sheet);
+            auto* check = new QCheckBox(PermissionCaption(QLatin1String(box.flag)), sheet);
             check->setObjectName(QLatin1String(box.name));
             this->*box.member = check;
             grid->addWidget(check, i / 2, i % 2);

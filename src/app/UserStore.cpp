@@ -2,6 +2,7 @@
 
 #include "AuditLog.h"
 #include "Database.h"
+#include "PermissionCaptions.h"
 
 #include <QSqlQuery>
 
@@ -19,13 +20,14 @@ SqlParams UserParams(const TUser& user)
     return params;
 }
 
-// The flags that differ between two users, as "+QX_XSDJ,-QX_UserGL" (granted with +, taken with -).
+// The flags that differ between two users by their captions, as "+销售登记,-用户管理" (granted
+// with +, taken with -).
 QString FlagChanges(const TUser& before, const TUser& after)
 {
     QStringList changes;
     for (int i = 0; i < PermissionCount; ++i)
         if ((before.flag(i) == 1) != (after.flag(i) == 1))
-            changes << (after.flag(i) == 1 ? u'+' : u'-') + QLatin1String(PermissionNames[i]);
+            changes << (after.flag(i) == 1 ? u'+' : u'-') + QString::fromUtf8(PermissionCaptions[i]);
     return changes.join(u',');
 }
 

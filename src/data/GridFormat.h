@@ -9,5 +9,5 @@ enum class GridFormat {
     Money,      // general format of the value rounded to two decimals (FormatMoney)
     Number,     // general format (FormatGeneral)
     Date,       // yyyy-MM-dd
-    Percent,    // a margin text such as "15.93%", as it is, right-aligned like the numbers
+    Percent,    // a per cent figure: general format followed by "%" ("12.5%"), right-aligned
 };

@@ -2,11 +2,13 @@
 
 #include "AppContext.h"
 #include "GuardedConnect.h"
+#include "ScreenHelpers.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <algorithm>
 
 TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
@@ -28,9 +30,9 @@ TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(paren
     Memo1->setPlainText(g.GSJianJie);
 }
 
-// The memo accepts at most JianJieMaxLength characters: input that would make it longer is
-// refused whole (the text and the cursor stay as they were). A longer stored introduction is
-// shown and kept whole; it can only get shorter.
+// The memo accepts at most JianJieMaxLength characters: input that would make it longer keeps
+// what fits and drops the rest of it, the cursor after what was kept. A longer stored
+// introduction is shown and kept whole; it can only get shorter.
 void TZL_QYXXForm::Memo1Change()
 {
     const QString text = Memo1->toPlainText();
@@ -38,11 +40,15 @@ void TZL_QYXXForm::Memo1Change()
         m_memoText = text;
         return;
     }
-    const int cursor = Memo1->textCursor().position() - int(text.size() - m_memoText.size());
+    const TextEdit edit = EditBetween(m_memoText, text);
+    qsizetype room = std::max<qsizetype>(0, JianJieMaxLength - (m_memoText.size() - edit.replaced));
+    if (room > 0 && room < edit.inserted.size() && edit.inserted[room].isLowSurrogate())
+        --room;  // never half a pair
+    m_memoText = text.left(edit.head) + edit.inserted.left(room) + text.right(edit.tail);
     const QSignalBlocker quiet(Memo1);
     Memo1->setPlainText(m_memoText);
     QTextCursor c = Memo1->textCursor();
-    c.setPosition(qBound(0, cursor, int(m_memoText.size())));
+    c.setPosition(int(edit.head + room));
     Memo1->setTextCursor(c);
 }
 

@@ -97,6 +97,15 @@ void TCX_XSLRForm::RefreshPage()
         ListXSLRByKeHu();
         break;
     case Trend:
+        if (!m_trendShown) {
+            // A trend needs months: a range within one month (the window's first range) opens
+            // the page on the last twelve months up to its end.
+            m_trendShown = true;
+            const QDate to = DateTimePicker2->date();
+            const QDate from = DateTimePicker1->date();
+            if (from.year() == to.year() && from.month() == to.month())
+                DateTimePicker1->setDate(QDate(to.year(), to.month(), 1).addMonths(-11));
+        }
         ShowTrend();
         break;
     }

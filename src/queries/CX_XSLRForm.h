@@ -110,4 +110,5 @@ private:
     AppContext& m_ctx;
     ResultPage m_pages[6];
     Listed m_listed[6];
+    bool m_trendShown = false;  // the trend page was shown since the window opened
 };

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 // The figures every profit list ends with (the rows of the profit report data routines):
-// quantity, cost, amount, profit and the row's own margin text. word heads the captions of all
+// quantity, cost, amount, profit and the row's own margin. word heads the captions of all
 // but the cost ("销售" gives "销售数量", "成本", "销售金额", ...).
 inline QVector<GridColumn> ProfitFigureColumns(const QString& word = {})
 {
@@ -13,7 +13,7 @@ inline QVector<GridColumn> ProfitFigureColumns(const QString& word = {})
             {QStringLiteral("成本"), 90, QStringLiteral("ZCB"), GridFormat::Money},
             {word + QStringLiteral("金额"), 90, QStringLiteral("ZJE"), GridFormat::Money},
             {word + QStringLiteral("利润"), 90, QStringLiteral("LR"), GridFormat::Money},
-            {word + QStringLiteral("毛利率"), 80, QStringLiteral("lrr"), GridFormat::Percent}};
+            {word + QStringLiteral("毛利率"), 80, QStringLiteral("margin"), GridFormat::Percent}};
 }
 
 // A grouped profit list: the empty fixed column, the grouping columns, then the figures.
@@ -43,7 +43,7 @@ inline QVector<GridColumn> XSLRDanColumns()
             {QStringLiteral("成本"), 90, QStringLiteral("cb"), GridFormat::Money},
             {QStringLiteral("金额"), 90, QStringLiteral("jinE"), GridFormat::Money},
             {QStringLiteral("利润"), 90, QStringLiteral("LR"), GridFormat::Money},
-            {QStringLiteral("毛利率"), 80, QStringLiteral("lrr"), GridFormat::Percent}};
+            {QStringLiteral("毛利率"), 80, QStringLiteral("margin"), GridFormat::Percent}};
 }
 
 // The lines of one sales document with their cost, profit and margin (its detail rows).
@@ -58,5 +58,5 @@ inline QVector<GridColumn> XSLRDanLineColumns()
             {QStringLiteral("成本"), 90, QStringLiteral("zcb"), GridFormat::Money},
             {QStringLiteral("金额"), 90, QStringLiteral("jinE"), GridFormat::Money},
             {QStringLiteral("利润"), 90, QStringLiteral("LR"), GridFormat::Money},
-            {QStringLiteral("毛利率"), 80, QStringLiteral("lrr"), GridFormat::Percent}};
+            {QStringLiteral("毛利率"), 80, QStringLiteral("margin"), GridFormat::Percent}};
 }

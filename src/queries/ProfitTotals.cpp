@@ -2,6 +2,7 @@
 
 #include "DateRangePresets.h"
 #include "GridColumns.h"
+#include "MarginText.h"
 #include "NumberText.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
@@ -54,8 +55,7 @@ void ShowProfitTotals(const StringGrid& grid, int costCol, const ProfitTotalLabe
     labels.CB->setText(YuanText(cost));
     labels.JE->setText(YuanText(amount));
     labels.LR->setText(YuanText(profit));
-    const double margin = amount != 0 ? RoundFloat(2, profit / amount * 100) : 100;
-    labels.LRR->setText(FormatGeneral(margin) + QStringLiteral(" %"));
+    labels.LRR->setText(FormatGeneral(Margin(profit, amount)) + QStringLiteral(" %"));
 }
 
 QHash<QString, QString> ProfitTotalPrintLabels(const ProfitTotalLabels& labels)

@@ -21,6 +21,7 @@ namespace {
 
 const QColor AmountColor(0x3d, 0x7e, 0xc2);
 const QColor ProfitColor(0xe0, 0x8a, 0x1e);
+const QColor ValueColor(0x33, 0x33, 0x33);  // values beside the bars, on the chart's white
 
 QChart* NewChart(const QString& title)
 {
@@ -82,8 +83,9 @@ ProfitTrendChart::ProfitTrendChart(QWidget* parent) : QWidget(parent)
     TopChartView = NewView(m_top, this, "TopChartView");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MonthChartView, 3);
-    layout->addWidget(TopChartView, 2);
+    // Half the height each: the ten names need a line each beside their bars.
+    layout->addWidget(MonthChartView, 1);
+    layout->addWidget(TopChartView, 1);
 }
 
 void ProfitTrendChart::setFigures(const QVector<MonthProfit>& months, const QVector<RankedProfit>& top,
@@ -120,6 +122,7 @@ void ProfitTrendChart::setFigures(const QVector<MonthProfit>& months, const QVec
     Clear(m_top);
     m_top->setTitle(QStringLiteral("利润前十的") + rankingWord);
     auto* ranked = NewSet(QStringLiteral("利润"), ProfitColor);
+    ranked->setLabelColor(ValueColor);
     QStringList names;
     low = high = 0;
     for (auto it = top.crbegin(); it != top.crend(); ++it) {
@@ -128,17 +131,21 @@ void ProfitTrendChart::setFigures(const QVector<MonthProfit>& months, const QVec
         low = std::min(low, it->profit);
         high = std::max(high, it->profit);
     }
+    // Each value beside the end of its bar, the axis long enough to leave it room; the names
+    // beside the bars whole.
     auto* bars = new QHorizontalBarSeries;
     bars->append(ranked);
     bars->setLabelsVisible(true);
-    bars->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     bars->setLabelsFormat(QStringLiteral("@value"));
     m_top->addSeries(bars);
     m_top->legend()->hide();
     auto* nameAxis = new QBarCategoryAxis;
     nameAxis->append(names);
+    nameAxis->setTruncateLabels(false);
     m_top->addAxis(nameAxis, Qt::AlignLeft);
-    QValueAxis* profitAxis = MoneyAxis(low, high);
+    const double room = (high - low) * 0.2;
+    QValueAxis* profitAxis = MoneyAxis(low < 0 ? low - room : low, high > 0 ? high + room : high);
     m_top->addAxis(profitAxis, Qt::AlignBottom);
     bars->attachAxis(nameAxis);
     bars->attachAxis(profitAxis);
@@ -146,7 +153,7 @@ void ProfitTrendChart::setFigures(const QVector<MonthProfit>& months, const QVec
 
 void ProfitTrendChart::paint(QPainter& painter, const QRectF& area) const
 {
-    const qreal split = area.height() * 3 / 5;
+    const qreal split = area.height() / 2;
     MonthChartView->render(&painter, QRectF(area.topLeft(), QSizeF(area.width(), split)));
     TopChartView->render(&painter, QRectF(area.left(), area.top() + split, area.width(), area.height() - split));
 }

@@ -62,6 +62,18 @@ ReportPreviewDialog::ReportPreviewDialog(PageModel model, std::function<void(con
     m_preview->fitToWidth();
 }
 
+void ReportPreviewDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_zoomChosen)
+        return;
+    // The pages and the window's size are known once it shows.
+    m_zoomChosen = true;
+    m_preview->fitToWidth();
+    if (m_preview->zoomFactor() > LargestOpeningZoom)
+        m_preview->setZoomFactor(LargestOpeningZoom);
+}
+
 ReportPreviewDialog::~ReportPreviewDialog() = default;
 
 void ReportPreviewDialog::offerRows(ExportTable rows)

@@ -31,6 +31,13 @@ public:
     void offerRows(ExportTable rows);
     const ExportTable& rows() const { return m_rows; }
 
+    // A page opens fitting the window's width, but never shown larger than this many times its
+    // size on paper: a narrow till roll fitted to the width would show only a few of its lines.
+    static constexpr double LargestOpeningZoom = 1.25;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void printReport();
     void choosePdfFile();
@@ -44,4 +51,5 @@ private:
     QToolBar* m_bar = nullptr;
     QAction* m_pdfAction = nullptr;
     ExportTable m_rows;
+    bool m_zoomChosen = false;
 };

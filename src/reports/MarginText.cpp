@@ -1,5 +1,7 @@
 #include "MarginText.h"
 
+#include "NumberText.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -33,4 +35,9 @@ QString MarginText(double profit, double amount)
     const int size = cents >= 100 ? std::snprintf(text, sizeof text, "%s%lld.%02lld%%", sign, cents / 100, cents % 100)
                                   : std::snprintf(text, sizeof text, "%s.%02lld%%", sign, cents);
     return QString::fromLatin1(text, size);
+}
+
+double Margin(double profit, double amount)
+{
+    return amount != 0 ? RoundFloat(2, profit / amount * 100) : 100;
 }

@@ -3,7 +3,8 @@
 // The report data routines: each prepares the rows of the report layout it is named after.
 // They only read the database; every value goes into the statements as a bound parameter.
 // Dates are inclusive bounds on in_date. Profit figures are unrounded; the margin column "lrr"
-// is the finished text of MarginText (see MarginText.h), one per row from the row's own figures.
+// is the finished text of MarginText (see MarginText.h), one per row from the row's own figures,
+// and "margin" the same margin as the windows show it (Margin).
 // The lines of a master-detail report (ReportData::details) are read with the master rows, all
 // in one statement, and handed out by master row from memory.
 

@@ -415,9 +415,13 @@ void AppendMarginColumn(RowSet& d, const QString& profit, const QString& amount)
 {
     const int p = d.columnIndex(profit);
     const int a = d.columnIndex(amount);
-    d.columns << QStringLiteral("lrr");
-    for (auto& row : d.rows)
-        row.append(MarginText(row[p].toDouble(), row[a].toDouble()));
+    d.columns << QStringLiteral("lrr") << QStringLiteral("margin");
+    for (auto& row : d.rows) {
+        const double profitValue = row[p].toDouble();
+        const double amountValue = row[a].toDouble();
+        row.append(MarginText(profitValue, amountValue));
+        row.append(Margin(profitValue, amountValue));
+    }
 }
 
 QString DateCondition(const QString& alias)

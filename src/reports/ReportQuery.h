@@ -32,7 +32,8 @@ ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, co
 QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,
                          const QString& condition);
 
-// Appends the margin column "lrr" computed from the named profit and amount columns of each row.
+// Appends the margin columns computed from the named profit and amount columns of each row: "lrr",
+// the printed text (MarginText), and "margin", the number the windows show (Margin).
 void AppendMarginColumn(RowSet& d, const QString& profit = QStringLiteral("LR"),
                         const QString& amount = QStringLiteral("ZJE"));
 

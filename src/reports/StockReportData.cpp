@@ -41,7 +41,9 @@ RowSet PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPi
     add(QStringLiteral("ChanPin"), ChanPin, "所有产品");
     add(QStringLiteral("GuiGe"), GuiGe, "所有型号");
 
-    QString sql = QStringLiteral("select PinPai,ChanPin,GuiGe,ShuLiang,PJCB,NewCB,pjcb*ShuLiang as zcb from Log_KuCun");
+    // A figure without a value (the latest cost of goods never purchased) counts as 0.
+    QString sql = QStringLiteral("select PinPai,ChanPin,GuiGe,ifnull(ShuLiang,0) as ShuLiang,ifnull(PJCB,0) as PJCB,"
+                                 "ifnull(NewCB,0) as NewCB,ifnull(pjcb*ShuLiang,0) as zcb from Log_KuCun");
     if (!terms.isEmpty())
         sql += QStringLiteral(" where ") + terms.join(QStringLiteral(" and "));
     return ReadRows(db, sql + QStringLiteral("\n ") + StockOrder(orderBy), params);

@@ -55,6 +55,8 @@ QString GridCellText(const QVariant& value, GridFormat format, int row)
         return FormatMoney(value.toDouble());
     case GridFormat::Number:
         return FormatGeneral(value.toDouble());
+    case GridFormat::Percent:
+        return FormatGeneral(value.toDouble()) + u'%';
     case GridFormat::Date:
         if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime)
             return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));

@@ -1,13 +1,14 @@
 // Screenshots of the shell's windows, drawn offscreen on a temporary program folder:
 //   QT_QPA_PLATFORM=offscreen shots DIR
-// writes login.png, main-open.png, main-closed.png, users.png, password.png, enterprise.png and
-// about.png into DIR. The navigator is drawn onto the main window at its place.
+// writes login.png, main-open.png, main-closed.png, users.png, password.png, enterprise.png,
+// about.png and help.png into DIR. The navigator is drawn onto the main window at its place.
 
 #include "../ShotTool.h"
 #include "AboutForm.h"
 #include "AppContext.h"
 #include "Application.h"
 #include "DaoHangForm.h"
+#include "HelpForm.h"
 #include "GongYingShangEditForm.h"
 #include "GongYingShangForm.h"
 #include "GongYingShangStore.h"
@@ -193,6 +194,10 @@ int main(int argc, char* argv[])
     {
         TAboutForm about(context);
         Shot(about, "about.png");
+    }
+    {
+        THelpForm help(QStringLiteral(QL_HELP_FILE));
+        Shot(help, "help.png");
     }
     return 0;
 }

@@ -4,6 +4,8 @@
 #include "Settings.h"
 #include "ZL_QYXXForm.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -96,6 +98,29 @@ private slots:
         QTest::keyClick(form.Memo1, Qt::Key_Delete);
         QTest::keyClick(form.Memo1, 'x');
         QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("末x") + QString(JianJieMaxLength - 3, u'字') + QStringLiteral("尾"));
+    }
+
+    // A paste longer than a field's limit keeps what fits, in the boxes and in the memo.
+    void pasteKeepsWhatFits()
+    {
+        AppFixture f;
+        TZL_QYXXForm form(f.ctx());
+        form.show();
+        const QString name = QString(60, u'晴') + QString(60, u'岚');
+        QApplication::clipboard()->setText(name);
+        form.Edit1->setFocus();
+        form.Edit1->paste();
+        QCOMPARE(form.Edit1->text(), name.left(100));
+
+        form.Memo1->setPlainText(QStringLiteral("简介"));
+        QTextCursor c = form.Memo1->textCursor();
+        c.setPosition(1);
+        form.Memo1->setTextCursor(c);
+        QApplication::clipboard()->setText(QString(JianJieMaxLength, u'字'));
+        form.Memo1->paste();
+        QCOMPARE(form.Memo1->toPlainText(),
+                 QStringLiteral("简") + QString(JianJieMaxLength - 2, u'字') + QStringLiteral("介"));
+        QCOMPARE(form.Memo1->textCursor().position(), JianJieMaxLength - 1);
     }
 
     // Stored values longer than the limits are shown whole and saved whole.

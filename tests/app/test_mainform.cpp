@@ -25,7 +25,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QUrl>
+#include <cmath>
 
 namespace {
 
@@ -59,6 +62,23 @@ void ClickNode(TDaoHangForm& nav, QTreeWidgetItem* node)
     nav.TreeView1->scrollToItem(node);
     QTest::mouseClick(nav.TreeView1->viewport(), Qt::LeftButton, {},
                       nav.TreeView1->visualItemRect(node).center());
+}
+
+// The contrast ratio of two colours (1 to 21) by their relative luminance.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The cursor over the first occurrence of text in a browser's document.
+QTextCursor Find(const QTextBrowser& browser, const QString& text)
+{
+    return browser.document()->find(text);
 }
 
 class UrlCatcher : public QObject {
@@ -270,6 +290,50 @@ private slots:
                  QCoreApplication::applicationDirPath() + QStringLiteral("/HOLMHelp.html"));
         QVERIFY(help->HelpBrowser->toPlainText().contains(QStringLiteral("晴岚")));
         QVERIFY(f.prompts.entries.isEmpty());
+    }
+
+    // The guide's title and subtitle stand out from the banner behind them, and its eight contents
+    // links stand apart from each other.
+    void helpWindowIsReadable()
+    {
+        THelpForm help(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../resources/help/HOLMHelp.html"));
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QTextBrowser& browser = *help.HelpBrowser;
+        const QImage shown = browser.viewport()->grab().toImage();
+        for (const QString& text : {QStringLiteral("晴岚家电销售管理系统 使用说明"), QStringLiteral("单机版V3.0.6")}) {
+            const QTextCursor found = Find(browser, text);
+            QVERIFY2(!found.isNull(), qPrintable(text));
+            QTextCursor at(browser.document());
+            at.setPosition(found.selectionStart() + 1);
+            const QColor ink = at.charFormat().foreground().color();
+            const QRect start = browser.cursorRect(at);
+            const QColor behind = shown.pixelColor(start.left() - 8, start.center().y());
+            QVERIFY2(Contrast(ink, behind) >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3").arg(text, ink.name(), behind.name())));
+        }
+
+        struct Link {
+            QRect first, last;
+        };
+        QVector<Link> links;
+        for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment part = it.fragment();
+                if (!part.charFormat().isAnchor() || !part.charFormat().anchorHref().startsWith(u'#'))
+                    continue;
+                QTextCursor c(browser.document());
+                c.setPosition(part.position());
+                const QRect first = browser.cursorRect(c);
+                c.setPosition(part.position() + part.length());
+                links.append({first, browser.cursorRect(c)});
+            }
+        QCOMPARE(links.size(), 8);
+        for (int i = 1; i < links.size(); ++i) {
+            if (links[i].first.center().y() != links[i - 1].last.center().y())
+                continue;  // on a line of its own
+            QVERIFY2(links[i].first.left() - links[i - 1].last.left() >= 16,
+                     qPrintable(QStringLiteral("link %1 touches the one before").arg(i + 1)));
+        }
     }
 
     // The status bar names the signed-in user.

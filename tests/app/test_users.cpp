@@ -243,7 +243,8 @@ private slots:
         QCOMPARE(GridNames(form), QStringList{Admin});
     }
 
-    // Every change of a user is in the audit log with the signed-in operator; passwords never are.
+    // Every change of a user is in the audit log with the signed-in operator, the flags by their
+    // captions; passwords never are.
     void changesAreAudited()
     {
         AppFixture f;
@@ -272,8 +273,8 @@ private slots:
             QVERIFY(!(e.before + e.after).contains(QStringLiteral("n3w")));
             log << QStringList{e.action, e.object, e.before, e.after}.join(u'|');
         }
-        QCOMPARE(log, (QStringList{"添加用户|clerk||clerk 权限+QX_XSDJ",
-                                   "修改用户|clerk|clerk|王店员 权限-QX_XSDJ,+QX_CXKC 密码已改",
+        QCOMPARE(log, (QStringList{"添加用户|clerk||clerk 权限+销售登记",
+                                   "修改用户|clerk|clerk|王店员 权限-销售登记,+库存查询 密码已改",
                                    "删除用户|王店员|王店员|", "修改密码|系统管理员||"}));
     }
 

@@ -21,6 +21,7 @@
 #include "StockCardForm.h"
 #include "StringGrid.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QDir>
@@ -93,6 +94,12 @@ void ProfitShots(AppContext& context)
     profit.PageControl1->setCurrentIndex(TCX_XSLRForm::Trend);
     Shot(profit, "profit-trend.png");
     profit.TrendChart->exportPng(ShotFolder().filePath(QStringLiteral("profit-trend-export.png")));
+
+    TCX_XSLRForm opened(context);
+    opened.resize(1024, 700);
+    opened.PageControl1->setCurrentIndex(TCX_XSLRForm::Trend);
+    opened.TopComboBox->setCurrentIndex(1);
+    Shot(opened, "profit-trend-products.png");
 }
 
 }  // namespace

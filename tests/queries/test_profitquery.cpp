@@ -12,6 +12,11 @@
 #include "TestDb.h"
 
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsRectItem>
+#include <QGraphicsTextItem>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -151,6 +156,34 @@ QString ModalOf(QPushButton* button, QStringList* texts = nullptr)
     return shown;
 }
 
+// What a chart view shows: its texts with where they stand, and its bars of the given colour.
+struct ChartText {
+    QString text;
+    QRectF rect;
+    QColor color;
+};
+struct ChartScene {
+    QVector<ChartText> texts;
+    QVector<QRectF> bars;
+};
+
+ChartScene SceneOf(QChartView& view, const QColor& barColor)
+{
+    ChartScene shown;
+    for (QGraphicsItem* item : view.scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+            QString plain = text->toPlainText();
+            plain.remove(QChar::LineSeparator).remove(u'\n');
+            shown.texts.append({plain, text->sceneBoundingRect(), text->defaultTextColor()});
+        } else if (auto* bar = dynamic_cast<QGraphicsRectItem*>(item); bar && bar->brush().color() == barColor) {
+            shown.bars.append(bar->sceneBoundingRect());
+        }
+    }
+    return shown;
+}
+
 const QStringList AllTotals{"1350.33 元", "750.33 元", "55.57 %", "600 元"};
 const QStringList BrandTotals{"150 元", "-150 元", "-100 %", "300 元"};
 
@@ -172,7 +205,8 @@ private slots:
         QVERIFY(w.Button2->isDefault());
     }
 
-    // Each page's rows (each with its own margin: 100% where the amount is 0) and totals.
+    // Each page's rows (each with its own margin in the general format: "100%" where the amount is 0,
+    // never the printed "100.00%") and totals.
     void pages_data()
     {
         QTest::addColumn<int>("page");
@@ -188,24 +222,24 @@ private slots:
         const QStringList xG1{BrandX, Product, "G1", "1", "300", "1200.33", "900.33", "75.01%"};
         QTest::newRow("goods items, return netted") << 1 << QStringList() << QString()
             << QVector<QStringList>{{Brand, Product, "G1", "1", "100", "150", "50", "33.33%"},
-                                    {Brand, Product, "G2", "1", "200", "0", "-200", "100.00%"}, xG1}
+                                    {Brand, Product, "G2", "1", "200", "0", "-200", "100%"}, xG1}
             << AllTotals;
         QTest::newRow("brands of a product") << 2 << QStringList{Product} << QString()
-            << QVector<QStringList>{{Brand, "2", "300", "150", "-150", "-100.00%"},
+            << QVector<QStringList>{{Brand, "2", "300", "150", "-150", "-100%"},
                                     {BrandX, "1", "300", "1200.33", "900.33", "75.01%"}}
             << AllTotals;
         QTest::newRow("products of a brand") << 3 << QStringList{Brand} << QString()
-            << QVector<QStringList>{{Product, "2", "300", "150", "-150", "-100.00%"}} << BrandTotals;
+            << QVector<QStringList>{{Product, "2", "300", "150", "-150", "-100%"}} << BrandTotals;
         QTest::newRow("products of the other brand") << 3 << QStringList{BrandX} << QString()
             << QVector<QStringList>{{Product, "1", "300", "1200.33", "900.33", "75.01%"}}
             << QStringList{"1200.33 元", "900.33 元", "75.01 %", "300 元"};
         QTest::newRow("specs") << 4 << QStringList{Brand, Product} << QString()
             << QVector<QStringList>{{"G1", "1", "100", "150", "50", "33.33%"},
-                                    {"G2", "1", "200", "0", "-200", "100.00%"}}
+                                    {"G2", "1", "200", "0", "-200", "100%"}}
             << BrandTotals;
         QTest::newRow("specs of a product never sold") << 4 << QStringList{Brand, Unsold} << QString()
             << QVector<QStringList>{} << QStringList{"0 元", "0 元", "100 %", "0 元"};
-        const QStringList neil{Neil, "2", "300", "150", "-150", "-100.00%"};
+        const QStringList neil{Neil, "2", "300", "150", "-150", "-100%"};
         const QStringList neilX{NeilX, "1", "300", "1200.33", "900.33", "75.01%"};
         QTest::newRow("customers") << 5 << QStringList() << QString() << QVector<QStringList>{neil, neilX}
                                    << AllTotals;
@@ -241,7 +275,7 @@ private slots:
         ShowPage(w, 0, Day, Day2);
         QCOMPARE(Rows(*w.StringGrid2),
                  (QVector<QStringList>{{Brand, Product, "G1", "150", "2", "200", "300", "100", "33.33%"},
-                                       {Brand, Product, "G2", "0", "1", "200", "0", "-200", "100.00%"}}));
+                                       {Brand, Product, "G2", "0", "1", "200", "0", "-200", "100%"}}));
         w.StringGrid1->setRow(2);
         QCOMPARE(Rows(*w.StringGrid2),
                  (QVector<QStringList>{{BrandX, Product, "G1", "1200.33", "1", "300", "1200.33", "900.33", "75.01%"}}));
@@ -344,6 +378,88 @@ private slots:
 
     // The trend page: shown on switching to it, ranked by brand or product, exported as a
     // picture, previewed and printed.
+    // The trend page opens on the last twelve months when the range lies within one month (as
+    // the window opens); a range the operator widened stays.
+    void trendPageOpensOnTwelveMonths_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QDate>("shownFrom");
+        QTest::addColumn<int>("months");
+        const QDate today = QDate::currentDate();
+        const QDate first(today.year(), today.month(), 1);
+        QTest::newRow("this month") << first << today << first.addMonths(-11) << 12;
+        QTest::newRow("one day of an old month") << Day << Day << QDate(2000, 4, 1) << 12;
+        QTest::newRow("several months") << QDate(2001, 1, 20) << Day2 << QDate(2001, 1, 20) << 3;
+    }
+    void trendPageOpensOnTwelveMonths()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        w.DateTimePicker1->setDate(from);
+        w.DateTimePicker2->setDate(to);
+        w.PageControl1->setCurrentIndex(6);
+        QTEST(w.DateTimePicker1->date(), "shownFrom");
+        QCOMPARE(w.DateTimePicker2->date(), to);
+        const auto* months = qobject_cast<QBarCategoryAxis*>(
+            w.TrendChart->MonthChartView->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(months);
+        QTEST(int(months->count()), "months");
+    }
+
+    // The ten with the highest profit: long names show whole beside their bars, and each value
+    // shows dark beside its bar, over none.
+    void trendNamesAndValuesReadable()
+    {
+        AppFixture f;
+        AddSales(f);
+        Database& db = f.ctx().db();
+        QStringList longNames;
+        for (int i = 1; i <= 9; ++i)
+            longNames << QStringLiteral("北辰%1号变频冷暖壁挂式空调一级能效").arg(i);
+        for (int i = 0; i < longNames.size(); ++i) {
+            InsertChanPin(db, Brand, longNames[i], QString());
+            InsertGuiGe(db, Brand, longNames[i], QStringLiteral("L"), 100, 10);
+            Sell(db, QStringLiteral("xs0103060%1").arg(i + 10), Day2, Neil,
+                 {TestDb::line(Brand, longNames[i], "L", 1, 150 + 1000 * i)});
+        }
+        TCX_XSLRForm w(f.ctx());
+        w.resize(1024, 700);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.DateTimePicker1->setDate(QDate(2001, 1, 1));
+        w.DateTimePicker2->setDate(Day2);
+        w.PageControl1->setCurrentIndex(6);
+        w.TopComboBox->setCurrentIndex(1);  // by product
+        QCoreApplication::processEvents();
+
+        const ChartScene shown = SceneOf(*w.TrendChart->TopChartView, QColor(0xe0, 0x8a, 0x1e));
+        QCOMPARE(shown.bars.size(), longNames.size() + 1);
+        for (const QString& name : longNames + QStringList{Product}) {
+            const auto it = std::find_if(shown.texts.begin(), shown.texts.end(),
+                                         [&](const ChartText& t) { return t.text == name; });
+            QVERIFY2(it != shown.texts.end(), qPrintable(name + " is not shown whole"));
+            QVERIFY2(it->rect.left() >= 0, qPrintable(name + " is cut at the edge"));
+        }
+        QChart* chart = w.TrendChart->TopChartView->chart();
+        const QRectF plot = chart->mapRectToScene(chart->plotArea());
+        int values = 0;
+        for (const ChartText& t : shown.texts) {
+            bool number = false;
+            t.text.toDouble(&number);
+            if (!number || !plot.contains(t.rect.center()))
+                continue;  // a name, or a label of the value axis below the bars
+            ++values;
+            QVERIFY2(t.color.lightnessF() < 0.5, qPrintable(t.text + " is not dark on the white chart"));
+            for (const QRectF& bar : shown.bars)
+                QVERIFY2(!t.rect.adjusted(1, 1, -1, -1).intersects(bar), qPrintable(t.text + " lies over a bar"));
+        }
+        QVERIFY(values >= longNames.size());
+    }
+
     void trendPage()
     {
         AppFixture f;

@@ -118,6 +118,22 @@ private slots:
             QVERIFY(w.StringGrid1->cell(3, r - 1).compare(w.StringGrid1->cell(3, r), Qt::CaseInsensitive) <= 0);
     }
 
+    // A goods item without figures (never purchased, no cost stored) shows 0 in every figure.
+    void itemWithoutFiguresShowsZero()
+    {
+        AppFixture f;
+        f.ctx().db().exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB,NewCB)"
+                                         " values(:p,:c,'无价X1',null,null,null)"),
+                          {{QStringLiteral(":p"), Brand}, {QStringLiteral(":c"), Product}});
+        TCX_KuCunForm w(f.ctx());
+        int row = 1;
+        while (row < w.StringGrid1->rowCount() && w.StringGrid1->cell(3, row) != QStringLiteral("无价X1"))
+            ++row;
+        QVERIFY2(row < w.StringGrid1->rowCount(), "the goods item is not listed");
+        for (int col = 4; col <= 7; ++col)
+            QCOMPARE(w.StringGrid1->cell(col, row), QStringLiteral("0"));
+    }
+
     void stockCardOpensForTheSelectedRow()
     {
         AppFixture f;

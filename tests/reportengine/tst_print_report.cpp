@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -28,7 +30,19 @@ struct PreviewRun {
     QString pdfHeader;
     ExportTable rows;
     bool offersExport = false;
+    QRect page;      // the first page as the preview opens, in its view's coordinates
+    QSize viewport;  // the view's visible area
 };
+
+// Where the preview shows its first page: the largest item of its scene.
+QRect ShownPage(const QGraphicsView& view)
+{
+    QRectF largest;
+    for (const QGraphicsItem* item : view.scene()->items())
+        if (item->sceneBoundingRect().width() * item->sceneBoundingRect().height() > largest.width() * largest.height())
+            largest = item->sceneBoundingRect();
+    return view.mapFromScene(largest).boundingRect();
+}
 
 PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somethingToPrint = true,
                    const QString& pdfPath = {})
@@ -43,6 +57,10 @@ PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somet
             run.rows = dialog->rows();
             run.offersExport = dialog->findChild<QAction*>(QStringLiteral("ExportXlsxAction")) != nullptr
                                && dialog->findChild<QAction*>(QStringLiteral("ExportCsvAction")) != nullptr;
+            if (const auto* view = dialog->previewWidget()->findChild<QGraphicsView*>()) {
+                run.page = ShownPage(*view);
+                run.viewport = view->viewport()->size();
+            }
             if (!pdfPath.isEmpty())
                 dialog->exportPdf(pdfPath);
             dialog->reject();
@@ -206,6 +224,37 @@ private slots:
         const QString direct = m_dir.filePath(QStringLiteral("direct-") + name);
         QVERIFY2(WriteReportRows(*context, r, direct, &error), qPrintable(error));
         QCOMPARE(ReadTableFile(direct), ReadTableFile(path));
+    }
+
+    // The preview opens with the page's whole width in view: a document page across the window,
+    // a till roll at a readable size that shows a good length of the slip, not a few lines.
+    void previewOpensOnThePageWidth_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("roll");
+        QTest::newRow("slip on 80 mm") << int(ReportForm::XSXP) << 80;
+        QTest::newRow("slip on 58 mm") << int(ReportForm::XSXP) << 58;
+        QTest::newRow("sales document") << int(ReportForm::XSDJ) << 80;
+    }
+    void previewOpensOnThePageWidth()
+    {
+        QFETCH(int, form);
+        QFETCH(int, roll);
+        auto context = makeContext();
+        context->XSDPrintSet.ReceiptWidth = roll;
+        ReportRequest r = SalesDocument();
+        r.form = ReportForm(form);
+        const PreviewRun run = Preview(*context, r);
+        QVERIFY(run.shown);
+        const QSizeF paper = run.model.setup.pageSizeMm();
+        if (r.form == ReportForm::XSDJ) {  // across the window, give or take its scroll bar
+            QVERIFY(std::abs(run.page.width() - run.viewport.width()) <= run.viewport.width() / 20);
+            return;
+        }
+        QCOMPARE(paper.width(), double(roll));
+        QVERIFY2(run.page.width() <= run.viewport.width(), "the slip is wider than the window");
+        const double shownMm = paper.height() * std::min(1.0, double(run.viewport.height()) / run.page.height());
+        QVERIFY2(shownMm >= std::min(paper.height(), 100.0), qPrintable(QStringLiteral("%1 mm in view").arg(shownMm)));
     }
 
     void previewExportsPdf()

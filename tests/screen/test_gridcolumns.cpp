@@ -15,14 +15,15 @@ const QVector<GridColumn> Columns = {
     {QStringLiteral("单价"), 70, QStringLiteral("danjia"), GridFormat::Number},
     {QStringLiteral("日期"), 80, QStringLiteral("in_date"), GridFormat::Date},
     {QStringLiteral("备注"), 80, QStringLiteral("NoSuchField")},
+    {QStringLiteral("毛利率"), 60, QStringLiteral("margin"), GridFormat::Percent},
 };
 
 RowSet Sample()
 {
     RowSet s;
-    s.columns = {"pinpai", "SHULIANG", "LR", "danjia", "in_date"};
-    s.rows = {{QStringLiteral("北辰"), 3, 541.360000000001, 1999.5, QStringLiteral("2024-03-15")},
-              {QStringLiteral("雪峰"), QVariant(), -0.005, 0.1 + 0.2, QDate(2024, 3, 1)}};
+    s.columns = {"pinpai", "SHULIANG", "LR", "danjia", "in_date", "margin"};
+    s.rows = {{QStringLiteral("北辰"), 3, 541.360000000001, 1999.5, QStringLiteral("2024-03-15"), 12.5},
+              {QStringLiteral("雪峰"), QVariant(), -0.005, 0.1 + 0.2, QDate(2024, 3, 1), 100.0}};
     return s;
 }
 
@@ -45,9 +46,9 @@ private slots:
         SetGridColumns(g, Columns);
         FillGrid(g, Sample(), Columns);
         QCOMPARE(g.rowCount(), 3);
-        QCOMPARE(Row(g, 0), (QStringList{"序号", "品牌", "数量", "利润", "单价", "日期", "备注"}));
-        QCOMPARE(Row(g, 1), (QStringList{"1", "北辰", "3", "541.36", "1999.5", "2024-03-15", ""}));
-        QCOMPARE(Row(g, 2), (QStringList{"2", "雪峰", "", "-0.01", "0.3", "2024-03-01", ""}));
+        QCOMPARE(Row(g, 0), (QStringList{"序号", "品牌", "数量", "利润", "单价", "日期", "备注", "毛利率"}));
+        QCOMPARE(Row(g, 1), (QStringList{"1", "北辰", "3", "541.36", "1999.5", "2024-03-15", "", "12.5%"}));
+        QCOMPARE(Row(g, 2), (QStringList{"2", "雪峰", "", "-0.01", "0.3", "2024-03-01", "", "100%"}));
         QCOMPARE(g.columnFormat(3), GridFormat::Money);
         QCOMPARE(g.columnFormat(9), GridFormat::Text);
     }
