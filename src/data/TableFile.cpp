@@ -25,10 +25,11 @@ bool IsNumeric(GridFormat f)
 
 QString CsvCell(const QString& text)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
     bool quote = text.startsWith(u' ') || text.endsWith(u' ');
-    for (QChar c : text)
-        quote = quote || special.contains(c);
+    for (qsizetype i = 0; i < text.size() && !quote; ++i) {
+        const char16_t c = text[i].unicode();
+        quote = c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    }
     if (!quote)
         return text;
     QString quoted = text;

@@ -2,7 +2,6 @@
 
 #include "NumberText.h"
 
-#include <QRegularExpression>
 
 namespace {
 
@@ -44,6 +43,19 @@ bool IsNumber(const QVariant& v)
     }
 }
 
+// "yyyy-MM-dd": four digits, a dash, two digits, a dash, two digits.
+bool IsDateText(const QString& text)
+{
+    if (text.size() != 10)
+        return false;
+    for (int i = 0; i < 10; ++i) {
+        const char16_t c = text[i].unicode();
+        if (i == 4 || i == 7 ? c != u'-' : c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ReportRowExport::ReportRowExport(const ReportLayout& layout)
@@ -63,7 +75,6 @@ ReportRowExport::ReportRowExport(const ReportLayout& layout)
 
 void ReportRowExport::forEachRow(const RowSet& rows, int firstNumber, const RowTaker& take) const
 {
-    static const QRegularExpression Date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     QVector<int> fields;  // per column the row set's column
     for (const Column& column : m_columns)
         fields << (column.rowNumber ? -1 : rows.columnIndex(column.field));
@@ -88,7 +99,7 @@ void ReportRowExport::forEachRow(const RowSet& rows, int firstNumber, const RowT
                 formats << GridFormat::Number;
             } else {
                 line << v.toString();
-                formats << (Date.match(line.last()).hasMatch() ? GridFormat::Date : GridFormat::Text);
+                formats << (IsDateText(line.last()) ? GridFormat::Date : GridFormat::Text);
             }
         }
         take(line, formats);

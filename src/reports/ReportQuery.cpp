@@ -293,6 +293,9 @@ struct StoredLines {
     }
 };
 
+// What a document usually holds, for reserving room for the lines of a list.
+constexpr size_t LinesPerDocument = 4;
+
 }  // namespace
 
 ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, const SqlParams& params,
@@ -319,6 +322,12 @@ ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, co
     // document changes.
     std::vector<int> lineMaster;
     std::vector<qint64> lineId;
+    // Room for a few lines a document at once: growing a vector of a million values by doubling
+    // copies it again and again.
+    const size_t expected = size_t(master.rowCount()) * LinesPerDocument;
+    lineMaster.reserve(expected);
+    lineId.reserve(expected);
+    store->values.reserve(expected * size_t(width));
     std::string currentDh;
     int current = -1;
     while (q.next()) {
