@@ -16,17 +16,31 @@ constexpr int PagesPerStep = 1024;
 // How long a backup waits for a writer on another connection to let go of the file.
 constexpr int BusyWaitMs = 10000;
 
-QString EngineText(sqlite3* h)
+// Why the engine could not write the copy, in the operator's words; the engine's own text only for
+// a failure without a plain cause.
+QString FailureText(int code, sqlite3* h)
 {
-    return QString::fromUtf8(sqlite3_errmsg(h));
+    switch (code & 0xff) {
+    case SQLITE_FULL: return QStringLiteral("磁盘空间已满, 备份文件没有写完。");
+    case SQLITE_CANTOPEN: return QStringLiteral("无法创建备份文件: 文件夹不存在或没有写入权限。");
+    case SQLITE_READONLY:
+    case SQLITE_PERM: return QStringLiteral("没有写入权限, 备份文件没有写入。");
+    case SQLITE_IOERR: return QStringLiteral("读写磁盘出错, 备份文件没有写完。");
+    case SQLITE_NOMEM: return QStringLiteral("内存不足, 备份没有完成。");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return QStringLiteral("数据库正被占用, 备份没有完成, 请稍后再试。");
+    default:
+        return QStringLiteral("备份没有完成 (数据库引擎的说明: %1)。")
+            .arg(h ? QString::fromUtf8(sqlite3_errmsg(h)) : QString::fromUtf8(sqlite3_errstr(code)));
+    }
 }
 
-// Runs the online backup from source into dest; returns the engine's text on failure.
+// Runs the online backup from source into dest; returns why it failed.
 QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
 {
     sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
     if (!backup)
-        return EngineText(dest);
+        return FailureText(sqlite3_errcode(dest), dest);
     int rc = SQLITE_OK;
     int waited = 0;
     do {
@@ -41,7 +55,7 @@ QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
         }
     } while (rc == SQLITE_OK);
     sqlite3_backup_finish(backup);
-    return rc == SQLITE_DONE ? QString() : EngineText(dest);
+    return rc == SQLITE_DONE ? QString() : FailureText(rc, dest);
 }
 
 }  // namespace
@@ -58,7 +72,7 @@ void BackupDatabase(Database& db, const QString& target, const Progress& progres
     if (sqlite3_open_v2(QFile::encodeName(part).constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                         nullptr)
         != SQLITE_OK)
-        failure = EngineText(dest);
+        failure = FailureText(sqlite3_errcode(dest), dest);
     else
         failure = CopyPages(source, dest, progress);
     if (sqlite3_close(dest) != SQLITE_OK && failure.isEmpty())
@@ -68,7 +82,7 @@ void BackupDatabase(Database& db, const QString& target, const Progress& progres
         std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(target).toStdString(),
                                 error);
     if (failure.isEmpty() && error)
-        failure = QString::fromStdString(error.message());
+        failure = QStringLiteral("备份文件无法放到目标位置: 没有写入权限或文件被占用。");
     if (!failure.isEmpty()) {
         QFile::remove(part);
         throw DbError(failure);

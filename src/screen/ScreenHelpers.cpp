@@ -1,10 +1,21 @@
 #include "ScreenHelpers.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace {
+
+// The note of a refused key or change beside the box.
+void TellRefused(QLineEdit* box, const QString& note)
+{
+    if (note.isEmpty())
+        return;
+    QApplication::beep();
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), note, box);
+}
 
 // Judges every change the user makes to a box's text however it came (input-method commits,
 // paste, drops, keys): each inserted character must pass the box's key filter, as if typed one
@@ -14,8 +25,8 @@ namespace {
 // values are shown whole.
 class ChangeRule : public QObject {
 public:
-    ChangeRule(QLineEdit* box, KeyFilter filter)
-        : QObject(box), m_box(box), m_before(box->text()), m_filter(std::move(filter))
+    ChangeRule(QLineEdit* box, KeyFilter filter, QString note)
+        : QObject(box), m_box(box), m_before(box->text()), m_filter(std::move(filter)), m_note(std::move(note))
     {
         connect(box, &QLineEdit::textEdited, this, &ChangeRule::judge);
         connect(box, &QLineEdit::textChanged, this, [this] { m_before = m_box->text(); });
@@ -38,6 +49,8 @@ private:
         const int cursor = accepted ? m_box->cursorPosition() : int(head);
         m_box->setText(accepted ? after : m_before);
         m_box->setCursorPosition(cursor);
+        if (!accepted)
+            TellRefused(m_box, m_note);
     }
 
     // Types inserted into a copy of the old text, over the replaced characters.
@@ -56,13 +69,17 @@ private:
     QLineEdit* m_box;
     QString m_before;
     KeyFilter m_filter;
+    QString m_note;
     QLineEdit m_probe;
 };
 
 // Applies a key filter to the characters typed into one box.
 class KeyFilterObject : public QObject {
 public:
-    KeyFilterObject(QLineEdit* box, KeyFilter filter) : QObject(box), m_box(box), m_filter(std::move(filter)) {}
+    KeyFilterObject(QLineEdit* box, KeyFilter filter, QString note)
+        : QObject(box), m_box(box), m_filter(std::move(filter)), m_note(std::move(note))
+    {
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -74,12 +91,16 @@ public:
         const QString text = key->text();
         if (text.size() != 1 || !text[0].isPrint())
             return false;  // navigation, shortcuts and editing keys pass
-        return m_filter(text[0], *m_box).isNull();
+        const bool refused = m_filter(text[0], *m_box).isNull();
+        if (refused)
+            TellRefused(m_box, m_note);
+        return refused;
     }
 
 private:
     QLineEdit* m_box;
     KeyFilter m_filter;
+    QString m_note;
 };
 
 bool IsDigit(QChar c)
@@ -125,10 +146,10 @@ KeyFilter LengthLimit(int length, KeyFilter next)
     };
 }
 
-void InstallKeyFilter(QLineEdit* box, KeyFilter filter)
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter, const QString& refused)
 {
-    new ChangeRule(box, filter);
-    box->installEventFilter(new KeyFilterObject(box, std::move(filter)));
+    new ChangeRule(box, filter, refused);
+    box->installEventFilter(new KeyFilterObject(box, std::move(filter), refused));
 }
 
 QString AsciiNumberText(QString text)
@@ -150,12 +171,12 @@ void LimitLength(QLineEdit* box, int maxLength)
 
 void InstallFloatKeyFilter(QLineEdit* box)
 {
-    InstallKeyFilter(box, &FloatKeyFilter);
+    InstallKeyFilter(box, &FloatKeyFilter, QStringLiteral("只能输入数字和一个小数点"));
 }
 
 void InstallIntKeyFilter(QLineEdit* box)
 {
-    InstallKeyFilter(box, &IntKeyFilter);
+    InstallKeyFilter(box, &IntKeyFilter, QStringLiteral("只能输入数字"));
 }
 
 int ComboIndexOf(const QComboBox& combo, const QString& text)

@@ -32,7 +32,10 @@ KeyFilter LengthLimit(int length, KeyFilter next);
 // arrives any other way (input-method commits, paste, drops) meets the same filter, character by
 // character; full-width digits and points (and the Chinese full stop) count as ASCII. A change
 // with a refused character is refused whole. Text the program sets is shown whole, unfiltered.
-void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
+// `refused` is the note shown beside the box (with a beep) whenever a key or a change is refused,
+// so that nothing typed is dropped without a word; none when it is empty.
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter, const QString& refused = QString());
+// Number boxes, with their notes "只能输入数字和一个小数点" and "只能输入数字".
 void InstallFloatKeyFilter(QLineEdit* box);
 void InstallIntKeyFilter(QLineEdit* box);
 
