@@ -23,7 +23,8 @@ TCJForm::TCJForm(AppContext& context, AccountSide side, QWidget* parent)
     DateTimePicker1->setDate(QDate::currentDate());
     QKEdit->setText(QStringLiteral("0"));
     SKEdit->setText(QStringLiteral("0"));
-    InstallKeyFilter(SKEdit, AcceptAlso(QStringLiteral("-"), FloatKeyFilter));
+    InstallKeyFilter(SKEdit, AcceptAlso(QStringLiteral("-"), FloatKeyFilter),
+                     QStringLiteral("只能输入数字、一个小数点和负号"));
     EnterMovesFocus(SKEdit, OKButton);
     SKEdit->installEventFilter(this);
     GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TCJForm::OKButtonClick);

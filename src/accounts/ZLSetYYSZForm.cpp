@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "GuardedConnect.h"
+#include "NameText.h"
 #include "ShouZhiStore.h"
 #include "StringGrid.h"
 
@@ -30,7 +31,7 @@ void TZLSetYYSZForm::ListBaseShouZhi()
 
 void TZLSetYYSZForm::AddButtonClick()
 {
-    const QString name = Edit1->text().trimmed();
+    const QString name = NameText(Edit1->text());
     if (name.isEmpty()) {
         m_ctx.prompts->message(this, QStringLiteral("请输入要添加的收支项目!"));
     } else if (BaseShouZhiExists(m_ctx.db(), name)) {
@@ -46,11 +47,10 @@ void TZLSetYYSZForm::AddButtonClick()
 
 void TZLSetYYSZForm::DelButtonClick()
 {
-    if (!m_ctx.prompts->question(this, QStringLiteral("确定要该收支项目吗?")))
-        return;
     const int r = StringGrid1->row();
     const QString item = r > 0 ? StringGrid1->cell(0, r) : QString();
-    if (item.isEmpty())
+    if (item.isEmpty()
+        || !m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除收支项目\"") + item + QStringLiteral("\"吗?")))
         return;
     DeleteBaseShouZhi(m_ctx.db(), item);
     ListBaseShouZhi();

@@ -196,5 +196,5 @@ void TMainForm::N53Click()
     const QString calculator = FindCalculator();
     if (calculator.isEmpty() || !QProcess::startDetached(calculator, {}))
         m_ctx.prompts->message(
-            this, QStringLiteral("您没安装计算器组件，若要使用此功能请到Windows的\"控制面板\"中安装计算器组件!"));
+            this, QStringLiteral("没有找到计算器，若要使用此功能请在桌面的软件管理中安装一个计算器(如 gnome-calculator 或 kcalc)!"));
 }

@@ -168,7 +168,7 @@ void TUserGLForm::DelButtonClick()
         return;
     }
     if (name.isEmpty()
-        || !m_ctx.prompts->question(this, QStringLiteral("确定要删除用户") + Quoted(name) + QStringLiteral("吗?")))
+        || !m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除用户") + Quoted(name) + QStringLiteral("吗?")))
         return;
     DeleteUser(m_ctx.db(), name);
     FillUserGrid();

@@ -6,9 +6,11 @@
 namespace {
 
 bool Show(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon,
-          QMessageBox::StandardButtons buttons)
+          QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     QMessageBox box(icon, caption, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setText(QStringLiteral("确定"));
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
@@ -29,6 +31,12 @@ bool BoxPrompts::question(QWidget* parent, const QString& text)
                 QMessageBox::Ok | QMessageBox::Cancel);
 }
 
+bool BoxPrompts::warningQuestion(QWidget* parent, const QString& text)
+{
+    return Show(parent, QStringLiteral("提示"), text, QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
+                QMessageBox::Cancel);
+}
+
 void BoxPrompts::error(QWidget* parent, const QString& text)
 {
     Show(parent, QString::fromUtf8(AppTitle), text, QMessageBox::Critical, QMessageBox::Ok);
@@ -42,6 +50,12 @@ void RecordingPrompts::message(QWidget*, const QString& text)
 bool RecordingPrompts::question(QWidget*, const QString& text)
 {
     entries.append({Entry::Question, text});
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+bool RecordingPrompts::warningQuestion(QWidget*, const QString& text)
+{
+    entries.append({Entry::WarningQuestion, text});
     return answers.isEmpty() ? true : answers.takeFirst();
 }
 

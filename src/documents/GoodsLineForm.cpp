@@ -10,6 +10,7 @@
 #include "ScreenHelpers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,8 +152,8 @@ void GoodsLineForm::FindEditChange()
 }
 
 // Enter in "型号/条码" (a scanner ends its code with it): the goods item of the code is picked
-// and the price is next; with several matches the list takes the focus; an empty box moves on to
-// the brand list.
+// and the price is next; with several matches the one highlighted in the list (the first, or the
+// one chosen with the arrows); an empty box moves on to the brand list.
 void GoodsLineForm::FindEditReturn()
 {
     if (FindEdit->text().trimmed().isEmpty()) {
@@ -166,9 +167,10 @@ void GoodsLineForm::FindEditReturn()
         DJEdit->selectAll();
         return;
     }
-    FindEditChange();
-    if (FindList->count() > 0)
-        FindList->setFocus();
+    if (FindList->isHidden())
+        FindEditChange();  // the text was not typed: its matches are not listed yet
+    if (FindList->currentItem())
+        FindListPick();
     else
         m_ctx.prompts->message(this, QStringLiteral("没有型号或条码为") + u'"' + FindEdit->text().trimmed() + u'"'
                                          + QStringLiteral("的商品!"));
@@ -200,7 +202,7 @@ void GoodsLineForm::Button1Click()
         return refuse(p.isEmpty() ? ComboBox1 : c.isEmpty() ? ComboBox2 : ComboBox3,
                       QString::fromUtf8(m_rules.noGoods[kindIndex()]));
     const int quantity = SLEdit->text().toInt();
-    if (DJEdit->text().isEmpty() || SLEdit->text().isEmpty() || (m_rules.zeroQuantityRefused && quantity == 0))
+    if (DJEdit->text().isEmpty() || SLEdit->text().isEmpty() || quantity == 0)
         return refuse(DJEdit->text().isEmpty() ? DJEdit : SLEdit, QString::fromUtf8(m_rules.noPrice[kindIndex()]));
     const std::optional<double> price = ReadNumber(DJEdit->text());
     if (!price)
@@ -224,11 +226,20 @@ void GoodsLineForm::Button2Click()
     reject();
 }
 
-// Enter in 型号/条码 picks the goods of the code, in the list of matches the chosen one; Enter on
-// a button presses that button.
+// Enter in 型号/条码 picks the goods of the code, in the list of matches the chosen one; the
+// arrow and page keys in 型号/条码 move the highlight through the matches listed; Enter on a
+// button presses that button.
 bool GoodsLineForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !IsEnter(static_cast<QKeyEvent*>(event)))
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == FindEdit && FindList->isVisible()
+        && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
+        QCoreApplication::sendEvent(FindList, event);
+        return true;
+    }
+    if (!IsEnter(static_cast<QKeyEvent*>(event)))
         return QDialog::eventFilter(watched, event);
     if (watched == FindEdit)
         RunGuarded(m_ctx, this, [this] { FindEditReturn(); });

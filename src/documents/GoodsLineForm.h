@@ -19,7 +19,7 @@ class QPushButton;
 // chained brand, product and spec lists (or found by its model number or barcode in "型号/条码"),
 // a unit price and a quantity; the amount is computed. It shows the item's stock and average cost.
 // The sales and purchase dialogs differ only in their texts, in which kind checks the stock and
-// in whether a quantity of 0 is accepted (AddItemRules).
+// which kind marks a price below the average cost (AddItemRules). A quantity of 0 is refused on both.
 class GoodsLineForm : public QDialog {
     Q_OBJECT
 public:
@@ -62,7 +62,6 @@ protected:
         const char* noGoods[2];     // message when brand, product or spec is missing, by kind
         const char* noPrice[2];     // message when price or quantity is missing, by kind
         std::uint8_t stockKind;     // the kind whose lines must be covered by the stock
-        bool zeroQuantityRefused;
         std::uint8_t costMarkKind;  // the kind whose price is marked when below the average cost
     };
     GoodsLineForm(AppContext& context, const AddItemRules& rules, QWidget* parent);

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +22,22 @@ void GoodsLineForm::setupUi()
     FindEdit = MakeEdit(this, "FindEdit");
     FindEdit->setPlaceholderText(QStringLiteral("输入型号的一部分，或扫描条码"));
     FindEdit->setClearButtonEnabled(true);
-    FindList = Named(new QListWidget(this), "FindList");
-    FindList->setFixedHeight(110);
+    // The matches show in a room of their own that stays when they go, so the dialog keeps its size;
+    // while none show, the room says what it is for (the list covers the note).
+    auto* findRoom = new QWidget(this);
+    findRoom->setFixedHeight(110);
+    findRoom->setMinimumWidth(300);
+    auto* roomLayout = new QGridLayout(findRoom);
+    roomLayout->setContentsMargins(0, 0, 0, 0);
+    auto* roomNote = new QLabel(QStringLiteral("有多个商品相符时列在这里,\n上下键选择, 回车确定"), findRoom);
+    roomNote->setAlignment(Qt::AlignCenter);
+    roomNote->setEnabled(false);
+    roomNote->setFrameShape(QFrame::StyledPanel);
+    roomLayout->addWidget(roomNote, 0, 0);
+    FindList = Named(new QListWidget(findRoom), "FindList");
     FindList->setUniformItemSizes(true);
+    FindList->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);  // long matches do not widen the room
+    roomLayout->addWidget(FindList, 0, 0);
     FindList->hide();
 
     auto combo = [this](const char* name) {
@@ -48,7 +62,7 @@ void GoodsLineForm::setupUi()
     auto* fields = new QFormLayout;
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fields->addRow(QStringLiteral("型号/条码"), FindEdit);
-    fields->addRow(QString(), FindList);
+    fields->addRow(QString(), findRoom);
     fields->addRow(QStringLiteral("品牌"), ComboBox1);
     fields->addRow(QStringLiteral("产品"), ComboBox2);
     fields->addRow(QStringLiteral("型号/规格"), ComboBox3);

@@ -102,10 +102,21 @@ void TradeDocumentForm::refillPartners(const std::function<void()>& fill)
     QStringList before;
     for (int i = 0; i < partnerBox->count(); ++i)
         before << partnerBox->itemText(i);
-    fill();
+    const QString typed = partnerBox->currentText();
+    {
+        // The names passing through the box while it is refilled are nobody's choice: their phone
+        // and address must not reach the header.
+        const QSignalBlocker quiet(partnerBox);
+        fill();
+        partnerBox->setEditText(typed);
+    }
     for (int i = 0; i < partnerBox->count(); ++i)
         if (!before.contains(partnerBox->itemText(i))) {
-            partnerBox->setCurrentIndex(i);  // the edit text follows, and with it phone and address
+            {
+                const QSignalBlocker quiet(partnerBox);
+                partnerBox->setCurrentIndex(i);
+            }
+            partnerChange();  // its phone and address, also when its name was typed already
             return;
         }
 }
@@ -238,7 +249,7 @@ void TradeDocumentForm::AddButtonClick()
         AppendItemRow(form->ResultItem());
         CalcDanTotals();
     }
-    StringGrid1->setFocus();
+    AddButton->setFocus();  // Enter (or F2) adds the next line
 }
 
 void TradeDocumentForm::DelRowButtonClick()

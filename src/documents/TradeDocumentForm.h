@@ -26,9 +26,9 @@ class StringGrid;
 // (the members of its own class refer to the ones here) and brings its partner list, its checks,
 // its save sequence and its printout.
 //
-// Keyboard: Enter walks the header fields to "添加商品" and from the grid opens the add-item
-// dialog for the next line; F2 adds a line, Delete in the grid removes the selected line,
-// Ctrl+Enter confirms.
+// Keyboard: Enter walks the header fields to "添加商品(F2)", where the focus returns after each
+// line, so Enter adds the next one; Enter in the grid does the same. F2 adds a line from anywhere
+// in the window, Delete in the grid removes the selected line, Ctrl+Enter confirms.
 class TradeDocumentForm : public QDialog {
     Q_OBJECT
 public:
@@ -134,7 +134,7 @@ protected:
     virtual QList<QWidget*> stateTwoControls() const;           // enabled in state 2 only
     virtual void clearHeader();
     // After the customer (supplier) window: fill fills the list again; a name that was added there
-    // is chosen, with its phone and address; otherwise the box is left empty.
+    // is chosen, with its phone and address; otherwise the header stays as it was.
     void refillPartners(const std::function<void()>& fill);
 
     // Checks shared by both save sequences, in the documented order. Each shows its message,

@@ -99,8 +99,7 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
     StringGrid1->setMinimumHeight(240);
-    AddButton = MakeButton(this, "AddButton", QStringLiteral("添加商品"));
-    AddButton->setToolTip(QStringLiteral("F2"));
+    AddButton = MakeButton(this, "AddButton", QStringLiteral("添加商品(F2)"));
     DelRowButton = MakeButton(this, "DelRowButton", QStringLiteral("删除行"));
     DelRowButton->setToolTip(QStringLiteral("Delete"));
     DelAllButton = MakeButton(this, "DelAllButton", QStringLiteral("清空"));

@@ -2,7 +2,6 @@
 
 #include "AppContext.h"
 #include "AuditLogStore.h"
-#include "DateRangeMemory.h"
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
@@ -14,7 +13,6 @@
 #include <QPushButton>
 
 namespace {
-const QString WindowKey = QStringLiteral("AuditLogForm");
 
 QVector<GridColumn> AuditColumns()
 {
@@ -35,7 +33,6 @@ TAuditLogForm::TAuditLogForm(AppContext& context, QWidget* parent) : QDialog(par
     const QDate today = QDate::currentDate();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
-    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
     RunGuarded(m_ctx, this, [this] {
         ActionComboBox->addItem(QString::fromUtf8(AllActions));
         ActionComboBox->addItems(AuditActions(m_ctx.db()));
@@ -59,6 +56,5 @@ void TAuditLogForm::ListAudit()
 
 void TAuditLogForm::CXButtonClick()
 {
-    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
     ListAudit();
 }

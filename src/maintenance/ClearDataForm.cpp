@@ -1,6 +1,7 @@
 #include "ClearDataForm.h"
 
 #include "AppContext.h"
+#include "ExitBackup.h"
 #include "GuardedConnect.h"
 #include "ClearDataStore.h"
 #include "MonthKey.h"
@@ -45,11 +46,15 @@ void TClearDataForm::ClearButtonClick()
                         .arg(owing.count())
                         .arg(FormatGeneral(RoundFloat(2, owing.salesOwed)),
                              FormatGeneral(RoundFloat(2, owing.purchaseOwed)));
-    if (!m_ctx.prompts->question(this, question))
+    question += QStringLiteral("\n\n清除前将自动备份数据库。");
+    if (!m_ctx.prompts->warningQuestion(this, question))
         return;
+    const QString backup = BackupBeforeChange(m_ctx);
     {
         ProgressWindow progress(this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month));
         ClearMonthData(m_ctx.db(), key, progress.progress());
     }
     ListUnclearedJieQun();
+    m_ctx.prompts->message(this, QStringLiteral("已清除%1年%2月的业务数据。\n").arg(year, month)
+                                     + BackupBeforeChangeText(backup));
 }

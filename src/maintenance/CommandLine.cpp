@@ -64,6 +64,7 @@ public:
         m_err << text << Qt::endl;
         return false;
     }
+    bool warningQuestion(QWidget* parent, const QString& text) override { return question(parent, text); }
     void error(QWidget*, const QString& text) override { m_err << text << Qt::endl; }
 
 private:

@@ -36,8 +36,10 @@ void TDataBAK_Form::ListAutoBackups()
     QVector<QStringList> rows;
     for (const QString& path : AutoBackups(AutoBackupFolder(m_ctx))) {
         const QFileInfo file(path);
-        const QDate day = QDate::fromString(file.completeBaseName().mid(6), QStringLiteral("yyyyMMdd"));
-        rows.append({day.toString(QStringLiteral("yyyy-MM-dd")),
+        // A day's backup shows its date, one made before an operation its time as well.
+        const QDateTime made = AutoBackupTime(path);
+        const bool ofTheDay = file.completeBaseName().size() == 14;
+        rows.append({made.toString(ofTheDay ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                      QLocale::c().formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat),
                      QDir::toNativeSeparators(path)});
     }
@@ -104,7 +106,13 @@ void TDataCBAK_Form::Button2Click()
         Button1->setFocus();
         return;
     }
+    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要用备份文件\n") + Edit1->text()
+                                                  + QStringLiteral("\n恢复数据吗?\n当前数据库中的全部数据将被该备份的数据替换!"
+                                                                   "\n\n恢复前将自动备份当前数据库。")))
+        return;
+    const QString backup = BackupBeforeChange(m_ctx);
     const QString failure = RestoreDatabase(m_ctx.DM, QDir::fromNativeSeparators(Edit1->text()));
-    m_ctx.prompts->message(this, failure.isEmpty() ? QStringLiteral("数据恢复成功!") : failure);
+    m_ctx.prompts->message(this, failure.isEmpty() ? QStringLiteral("数据恢复成功!\n") + BackupBeforeChangeText(backup)
+                                                   : failure);
     accept();
 }

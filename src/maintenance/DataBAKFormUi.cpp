@@ -58,17 +58,18 @@ void TDataBAK_Form::setupUi()
            Button1, Button2, Button3);
     SaveDialog1 = FileDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
 
-    // The automatic backups made on leaving the program, under the buttons.
+    // The automatic backups made on leaving the program and before data are cleared or replaced,
+    // under the buttons.
     AutoBackupGrid = Named(new StringGrid(this), "AutoBackupGrid");
     AutoBackupGrid->setFixedCols(0);
-    SetGridColumns(*AutoBackupGrid, {{QStringLiteral("备份日期"), 90, {}},
+    SetGridColumns(*AutoBackupGrid, {{QStringLiteral("备份日期"), 140, {}},
                                      {QStringLiteral("大小"), 80, {}},
                                      {QStringLiteral("文件"), 320, {}}});
     AutoBackupGrid->verticalHeader()->hide();
     AutoBackupGrid->setMinimumHeight(140);
     auto* top = static_cast<QVBoxLayout*>(layout());
     top->addSpacing(8);
-    top->addWidget(new QLabel(QStringLiteral("自动备份(每天退出程序时备份到 Data/backup)："), this));
+    top->addWidget(new QLabel(QStringLiteral("自动备份(每天退出程序时、清除或恢复数据前备份到 Data/backup)："), this));
     top->addWidget(AutoBackupGrid, 1);
     resize(540, 380);
 }

@@ -6,6 +6,7 @@
 #include "ProgramDir.h"
 
 #include <QDate>
+#include <QDir>
 
 QString AutoBackupFolder(const AppContext& context)
 {
@@ -17,6 +18,22 @@ void BackupOnExit(AppContext& context)
     if (!context.db().isOpen())
         return;
     RunGuarded(context, nullptr, [&] {
-        MakeAutoBackup(context.db(), AutoBackupFolder(context), QDate::currentDate(), context.AutoBackupKeep);
+        try {
+            MakeAutoBackup(context.db(), AutoBackupFolder(context), QDate::currentDate(), context.AutoBackupKeep);
+        } catch (const DbError& e) {
+            throw DbError(QStringLiteral("退出时的自动备份没有完成: ") + e.text());
+        }
     });
+}
+
+QString BackupBeforeChange(AppContext& context)
+{
+    return MakeBackupBefore(context.db(), AutoBackupFolder(context), QDateTime::currentDateTime(),
+                            context.AutoBackupKeep);
+}
+
+QString BackupBeforeChangeText(const QString& backup)
+{
+    return QStringLiteral("操作前的数据已自动备份为:\n") + QDir::toNativeSeparators(backup)
+         + QStringLiteral("\n如需找回, 可用\"数据恢复\"恢复该备份。");
 }

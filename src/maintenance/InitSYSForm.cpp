@@ -1,6 +1,7 @@
 #include "InitSYSForm.h"
 
 #include "AppContext.h"
+#include "ExitBackup.h"
 #include "GuardedConnect.h"
 #include "ProgressWindow.h"
 
@@ -37,16 +38,24 @@ void TInitSYSForm::SetAllButtonClick()
 
 void TInitSYSForm::ClearButtonClick()
 {
-    if (!m_ctx.prompts->question(this, QStringLiteral("确定要清空所选的项目数据吗")))
-        return;
     QVector<InitGroup> groups;
+    QString question = QStringLiteral("确定要清空所选的项目数据吗");
     for (const auto& [group, box] : boxes())
-        if (box->isChecked())
+        if (box->isChecked()) {
+            question += (groups.isEmpty() ? QStringLiteral("\n\n将被清空的数据:\n") : QStringLiteral("\n")) + box->text();
             groups.append(group);
+        }
+    if (!groups.isEmpty())
+        question += QStringLiteral("\n\n清空前将自动备份数据库。");
+    if (!m_ctx.prompts->warningQuestion(this, question))
+        return;
+    // Nothing chosen changes nothing, and needs no backup.
+    const QString backup = groups.isEmpty() ? QString() : BackupBeforeChange(m_ctx);
     {
         ProgressWindow progress(this, QStringLiteral("正在清除数据..."));
         InitSYS(m_ctx.db(), groups, progress.progress());
     }
-    m_ctx.prompts->message(this, QStringLiteral("数据清除完成!"));
+    m_ctx.prompts->message(this, backup.isEmpty() ? QStringLiteral("数据清除完成!")
+                                                  : QStringLiteral("数据清除完成!\n") + BackupBeforeChangeText(backup));
     SetAll(false);
 }

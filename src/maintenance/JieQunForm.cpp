@@ -1,6 +1,7 @@
 #include "JieQunForm.h"
 
 #include "AppContext.h"
+#include "DigitsUpDown.h"
 #include "GridColumns.h"
 #include "JieQunStore.h"
 #include "GuardedConnect.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 
@@ -46,11 +46,11 @@ TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent)
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::PrintButtonClick);
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::BrowseButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
-    for (QSpinBox* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown})
+    for (DigitsUpDown* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown})
         EnterMovesFocus(box, CXButton);
-    for (QSpinBox* box : {JQYUpDown, JQMUpDown})
+    for (DigitsUpDown* box : {JQYUpDown, JQMUpDown})
         EnterMovesFocus(box, JQButton);
-    for (QSpinBox* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown, JQYUpDown, JQMUpDown})
+    for (DigitsUpDown* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown, JQYUpDown, JQMUpDown})
         box->installEventFilter(this);
     SetDefaultMonths(QDate::currentDate());
 }
@@ -58,7 +58,7 @@ TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent)
 void TJieQunForm::SetDefaultMonths(const QDate& today)
 {
     const int previous = today.month() == 1 ? 1 : today.month() - 1;
-    for (QSpinBox* year : {BeginYUpDown, EndYUpDown, JQYUpDown})
+    for (DigitsUpDown* year : {BeginYUpDown, EndYUpDown, JQYUpDown})
         year->setValue(today.year());
     BeginMUpDown->setValue(1);
     EndMUpDown->setValue(previous);
@@ -79,7 +79,7 @@ void TJieQunForm::showEvent(QShowEvent* event)
 // up-down hands its keys to its edit itself, so the filter sits on the up-down.
 bool TJieQunForm::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QSpinBox*>(watched);
+    auto* box = qobject_cast<DigitsUpDown*>(watched);
     if (!box || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const QString text = static_cast<QKeyEvent*>(event)->text();

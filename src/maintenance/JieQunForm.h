@@ -10,7 +10,7 @@ class QDate;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
+class DigitsUpDown;
 class StringGrid;
 struct GridColumn;
 
@@ -21,14 +21,14 @@ class TJieQunForm : public QDialog {
 public:
     explicit TJieQunForm(AppContext& context, QWidget* parent = nullptr);
 
-    // Range bar; each up-down holds its edit (the digits the operator types).
-    QSpinBox *BeginYUpDown = nullptr, *BeginMUpDown = nullptr, *EndYUpDown = nullptr, *EndMUpDown = nullptr;
+    // Range bar; each up-down holds its edit (the digits the operator types, kept as typed).
+    DigitsUpDown *BeginYUpDown = nullptr, *BeginMUpDown = nullptr, *EndYUpDown = nullptr, *EndMUpDown = nullptr;
     QLineEdit *BeginYEdit = nullptr, *BeginMEdit = nullptr, *EndYEdit = nullptr, *EndMEdit = nullptr;
     QPushButton* CXButton = nullptr;
     StringGrid* StringGrid1 = nullptr;
     QLabel *XSELabel = nullptr, *XSLRLabel = nullptr, *SRLabel = nullptr, *ZCLabel = nullptr, *BQLRLabel = nullptr;
     // Closing bar.
-    QSpinBox *JQYUpDown = nullptr, *JQMUpDown = nullptr;
+    DigitsUpDown *JQYUpDown = nullptr, *JQMUpDown = nullptr;
     QLineEdit *JQYEdit = nullptr, *JQMEdit = nullptr;
     QPushButton *JQButton = nullptr, *PrintButton = nullptr, *BrowseButton = nullptr, *EscButton = nullptr;
 

@@ -1,6 +1,7 @@
 // Layout of the monthly closing window.
 #include "JieQunForm.h"
 
+#include "DigitsUpDown.h"
 #include "GridColumns.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
@@ -10,18 +11,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
 
 // A year (1000 to 9999) or month (1 to 12) up-down; its edit carries the edit's own name.
-QSpinBox* UpDown(QWidget* parent, const char* name, const char* editName, bool year, QLineEdit*& edit)
+DigitsUpDown* UpDown(QWidget* parent, const char* name, const char* editName, bool year, QLineEdit*& edit)
 {
-    auto* box = Named(new QSpinBox(parent), name);
+    auto* box = Named(new DigitsUpDown(parent), name);
     box->setRange(year ? 1000 : 1, year ? 9999 : 12);
-    box->setWrapping(false);
-    box->setGroupSeparatorShown(false);
     box->setFixedWidth(year ? 70 : 48);
     edit = Named(box->findChild<QLineEdit*>(), editName);
     return box;
@@ -40,7 +38,7 @@ QLabel* Total(QWidget* parent, const char* name)
 }
 
 // "起始月份" [year]年 [month]月 and the like.
-void AddMonth(QHBoxLayout* row, QWidget* parent, const QString& caption, QSpinBox* year, QSpinBox* month)
+void AddMonth(QHBoxLayout* row, QWidget* parent, const QString& caption, DigitsUpDown* year, DigitsUpDown* month)
 {
     row->addWidget(Caption(parent, caption));
     row->addWidget(year);

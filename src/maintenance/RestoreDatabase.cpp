@@ -31,6 +31,8 @@ bool KeepFile(const QString& current, const QString& kept)
 
 QString RestoreDatabase(TDM& dm, const QString& backup)
 {
+    if (!QFileInfo(backup).isFile())
+        return QStringLiteral("备份文件不存在: %1, 数据未恢复!").arg(QDir::toNativeSeparators(backup));
     const QString current = dm.databasePath();
     const QString copy = current + QStringLiteral(".restore");
     QFile::remove(copy);

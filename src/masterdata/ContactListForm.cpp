@@ -60,7 +60,7 @@ void TContactListForm::DelButtonClick()
         m_ctx.prompts->message(this, QStringLiteral("请选择要删除的") + m_shape.what + u'!');
         return;
     }
-    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除") + m_shape.what + u'"' + name
+    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除") + m_shape.what + u'"' + name
                                            + QStringLiteral("\"信息吗?")))
         return;
     remove(name);

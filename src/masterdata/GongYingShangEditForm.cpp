@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "GongYingShangStore.h"
+#include "NameText.h"
 
 #include <QLineEdit>
 
@@ -42,7 +43,7 @@ void TGongYingShangEditForm::SetGYSEditMode(const TGongYingShang& g)
 void TGongYingShangEditForm::OKButtonClick()
 {
     TGongYingShang g;
-    g.GYS = GYSEdit->text().trimmed();
+    g.GYS = NameText(GYSEdit->text());
     g.LXR = LXREdit->text().trimmed();
     g.phone = PhoneEdit->text().trimmed();
     g.FAX = FaxEdit->text().trimmed();

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "KeHuStore.h"
+#include "NameText.h"
 
 #include <QLineEdit>
 
@@ -38,7 +39,7 @@ void TKeHuEditForm::SetKeHuEditMode(const TKeHu& k)
 void TKeHuEditForm::OKButtonClick()
 {
     TKeHu k;
-    k.KeHu = KHEdit->text().trimmed();
+    k.KeHu = NameText(KHEdit->text());
     k.LXR = LXREdit->text().trimmed();
     k.phone = PhoneEdit->text().trimmed();
     k.FAX = FaxEdit->text().trimmed();

@@ -5,6 +5,7 @@
 #include "GridFilter.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
+#include "NameText.h"
 #include "StringGrid.h"
 
 #include <QLineEdit>
@@ -59,9 +60,10 @@ void TSPClassForm::DelButtonClick()
     const QString name = selectedName();
     if (name.isEmpty())
         return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的产品分类名称!"));
-    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除产品分类\"") + name
-                                           + QStringLiteral("\"吗?\n\r删除后系统将该分类下的产品归属到\"未定义类\","
-                                                            "可在<商品配置>中对产品分类进行修改!")))
+    // One line per clause: the box wraps a long line, which left the last characters alone.
+    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除产品分类\"") + name
+                                                  + QStringLiteral("\"吗?\n\r删除后系统将该分类下的产品归属到\"未定义类\",\n"
+                                                                   "可在<商品配置>中对产品分类进行修改!")))
         return;
     DeleteCPType(m_ctx.db(), name);
     ListCPType();
@@ -111,7 +113,7 @@ void TSPClassEditForm::refuse(const QString& text)
 
 void TSPClassEditForm::OKButtonClick()
 {
-    const QString name = SPClassEdit->text().trimmed();
+    const QString name = NameText(SPClassEdit->text());
     if (name.isEmpty())
         return refuse(QStringLiteral("请输入产品类型名称!"));
     if (m_mode == 1) {

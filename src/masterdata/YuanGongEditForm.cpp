@@ -1,6 +1,7 @@
 #include "YuanGongEditForm.h"
 
 #include "AppContext.h"
+#include "NameText.h"
 #include "ScreenHelpers.h"
 #include "YuanGongStore.h"
 
@@ -39,7 +40,7 @@ void TYuanGongEditForm::SetYuanGongEditMode(const TYuanGong& y)
 void TYuanGongEditForm::OKButtonClick()
 {
     TYuanGong y;
-    y.Name = NameEdit->text().trimmed();
+    y.Name = NameText(NameEdit->text());
     y.Sex = SexComboBox->currentText();
     y.Age = AgeEdit->text().trimmed();
     y.ID = IDEdit->text().trimmed();

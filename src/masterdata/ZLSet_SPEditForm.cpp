@@ -6,6 +6,7 @@
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "Keyboard.h"
+#include "NameText.h"
 #include "NumberText.h"
 #include "ScreenHelpers.h"
 
@@ -131,7 +132,7 @@ bool TZLSet_SPEditForm::readStockAndCost(QLineEdit* SLEdit, QLineEdit* CBEdit, i
 
 void TZLSet_SPEditForm::PPAddButtonClick()
 {
-    const QString name = PPAdd_PPEdit->text().trimmed();
+    const QString name = NameText(PPAdd_PPEdit->text());
     if (name.isEmpty())
         return refuse(PPAdd_PPEdit, QStringLiteral("请输入要添加的品牌名称!"));
     if (PinPaiExists(m_ctx.db(), name))
@@ -142,7 +143,7 @@ void TZLSet_SPEditForm::PPAddButtonClick()
 
 void TZLSet_SPEditForm::PPEditButtonClick()
 {
-    const QString name = PPEdit_PPEdit->text().trimmed();
+    const QString name = NameText(PPEdit_PPEdit->text());
     if (name.isEmpty())
         return refuse(PPEdit_PPEdit, QStringLiteral("请输入修改后的品牌名称!"));
     if (name != OldPinPai && PinPaiExists(m_ctx.db(), name))
@@ -155,7 +156,7 @@ void TZLSet_SPEditForm::PPEditButtonClick()
 void TZLSet_SPEditForm::CPAddButtonClick()
 {
     const QString brand = CPAdd_PPComboBox->currentText().trimmed();
-    const QString product = CPAdd_CPEdit->text().trimmed();
+    const QString product = NameText(CPAdd_CPEdit->text());
     const QString kind = CPAdd_TypeComboBox->currentText().trimmed();
     if (brand.isEmpty())
         return refuse(CPAdd_PPComboBox, QStringLiteral("请选择要添加的产品对应的品牌!"));
@@ -172,7 +173,7 @@ void TZLSet_SPEditForm::CPAddButtonClick()
 void TZLSet_SPEditForm::CPEditButtonClick()
 {
     const QString brand = CPEdit_PPEdit->text().trimmed();
-    const QString product = CPEdit_CPEdit->text().trimmed();
+    const QString product = NameText(CPEdit_CPEdit->text());
     const QString kind = CPEdit_TypeComboBox->currentText().trimmed();
     if (product.isEmpty())
         return refuse(CPEdit_CPEdit, QStringLiteral("请输入修改后的产品名称!"));
@@ -189,7 +190,7 @@ void TZLSet_SPEditForm::GGAddButtonClick()
 {
     const QString brand = GGAdd_PPComboBox->currentText().trimmed();
     const QString product = GGAdd_CPComboBox->currentText().trimmed();
-    const QString spec = GGAdd_GGEdit->text().trimmed();
+    const QString spec = NameText(GGAdd_GGEdit->text());
     if (brand.isEmpty())
         return refuse(GGAdd_PPComboBox, QStringLiteral("请选择要添加的型号对应的品牌!"));
     if (product.isEmpty())
@@ -210,7 +211,7 @@ void TZLSet_SPEditForm::GGEditButtonClick()
 {
     const QString brand = GGEdit_PPEdit->text().trimmed();
     const QString product = GGEdit_CPEdit->text().trimmed();
-    const QString spec = GGEdit_GGEdit->text().trimmed();
+    const QString spec = NameText(GGEdit_GGEdit->text());
     if (spec.isEmpty())
         return refuse(GGEdit_GGEdit, QStringLiteral("请输入修改后的规格/型号名称!"));
     int stock = 0;

@@ -124,7 +124,7 @@ void TZLSet_ShangPinForm::PP_DelButtonClick()
     const QString brand = selectedPinPai();
     if (brand.isEmpty())
         return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的品牌!"));
-    if (!m_ctx.prompts->question(
+    if (!m_ctx.prompts->warningQuestion(
             this, QStringLiteral("确定要删除品牌") + Quoted(brand) + QStringLiteral("吗?\n\r")
                       + QStringLiteral("删除该品牌将同时删除与该品牌相关的所有产品及规格/型号以及该品牌商品的库存!")))
         return;
@@ -165,7 +165,7 @@ void TZLSet_ShangPinForm::CP_DelButtonClick()
     const QString product = selectedChanPin();
     if (product.isEmpty())
         return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的产品!"));
-    if (!m_ctx.prompts->question(
+    if (!m_ctx.prompts->warningQuestion(
             this, QStringLiteral("确定要删除产品") + Quoted(brand + product) + QStringLiteral("吗?\n\r")
                       + QStringLiteral("删除该产品将同时删除与该产品相关的所有规格/型号以及该产品商品的库存!")))
         return;
@@ -209,7 +209,7 @@ void TZLSet_ShangPinForm::GG_DelButtonClick()
     const QString spec = selectedGuiGe();
     if (spec.isEmpty())
         return m_ctx.prompts->message(this, QStringLiteral("请选择要删除的型号/规格!"));
-    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除型号") + Quoted(brand + product + spec)
+    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除型号") + Quoted(brand + product + spec)
                                            + QStringLiteral("吗?\n\r")
                                            + QStringLiteral("删除该型号将同时删除该型号商品的库存!")))
         return;

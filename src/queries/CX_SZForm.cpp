@@ -1,7 +1,6 @@
 #include "CX_SZForm.h"
 
 #include "AppContext.h"
-#include "DateRangeMemory.h"
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
@@ -15,17 +14,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-const QString WindowKey = QStringLiteral("CX_SZForm");
-}
-
 TCX_SZForm::TCX_SZForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
     const QDate today = QDate::currentDate();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
-    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
     ListShouZhi();
     CalcTotals();
     GuardedConnect(CXButton, &QPushButton::clicked, this, m_ctx, &TCX_SZForm::CXButtonClick);
@@ -60,7 +54,6 @@ void TCX_SZForm::CalcTotals()
 
 void TCX_SZForm::CXButtonClick()
 {
-    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
     ListShouZhi();
     CalcTotals();
 }
@@ -70,7 +63,7 @@ void TCX_SZForm::DelButtonClick()
     const QString dh = StringGrid1->cell(1, StringGrid1->row());
     if (StringGrid1->row() < 1 || dh.isEmpty())
         return;
-    if (!m_ctx.prompts->question(this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的收支记录吗?")))
+    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的收支记录吗?")))
         return;
     DeleteShouZhi(m_ctx.db(), dh);
     ListShouZhi();

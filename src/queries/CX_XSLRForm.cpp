@@ -1,7 +1,6 @@
 #include "CX_XSLRForm.h"
 
 #include "AppContext.h"
-#include "DateRangeMemory.h"
 #include "DateRangePresets.h"
 #include "GoodsLists.h"
 #include "GoodsStore.h"
@@ -22,17 +21,12 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-namespace {
-const QString WindowKey = QStringLiteral("CX_XSLRForm");
-}
-
 TCX_XSLRForm::TCX_XSLRForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
     const QDate today = QDate::currentDate();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
-    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
     RunGuarded(m_ctx, this, [this] { ListXSLRByDan(); });
 
     GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
@@ -52,11 +46,6 @@ TCX_XSLRForm::TCX_XSLRForm(AppContext& context, QWidget* parent) : QDialog(paren
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintPage(ReportOutput::Print); });
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintPage(ReportOutput::Preview); });
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::close);
-}
-
-TCX_XSLRForm::~TCX_XSLRForm()
-{
-    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
 }
 
 // Enter anywhere in the window is a click on "查询", the default button, even while its page is

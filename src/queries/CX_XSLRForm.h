@@ -29,7 +29,6 @@ class TCX_XSLRForm : public QDialog {
     Q_OBJECT
 public:
     explicit TCX_XSLRForm(AppContext& context, QWidget* parent = nullptr);
-    ~TCX_XSLRForm() override;
 
     enum Page { XSD, SP, PP, CP, GG, KH, Trend };
 

@@ -1,7 +1,6 @@
 #include "CX_YGYJForm.h"
 
 #include "AppContext.h"
-#include "DateRangeMemory.h"
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
@@ -17,17 +16,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-namespace {
-const QString WindowKey = QStringLiteral("CX_YGYJForm");
-}
-
 TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
     const QDate today = QDate::currentDate();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
-    RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
     RunGuarded(m_ctx, this, [this] {
         ListYeWuYuanNames();
         ListYGYJ();
@@ -43,11 +37,6 @@ TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(paren
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(1); });
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(2); });
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_YGYJForm::close);
-}
-
-TCX_YGYJForm::~TCX_YGYJForm()
-{
-    SaveDateRange(m_ctx.ProgramDir, WindowKey, *Presets);
 }
 
 // "所有", then every employee in the order they were added; "所有" selected.

@@ -16,7 +16,6 @@ class TCX_YGYJForm : public QDialog {
     Q_OBJECT
 public:
     explicit TCX_YGYJForm(AppContext& context, QWidget* parent = nullptr);
-    ~TCX_YGYJForm() override;
 
     QDateEdit* DateTimePicker1 = nullptr;  // 起始日期
     QDateEdit* DateTimePicker2 = nullptr;  // 截止日期

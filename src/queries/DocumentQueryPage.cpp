@@ -1,7 +1,6 @@
 #include "DocumentQueryPage.h"
 
 #include "AppContext.h"
-#include "DateRangeMemory.h"
 #include "DateRangePresets.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
@@ -62,11 +61,6 @@ QString DocumentQueryPage::DocumentWord() const
     return m_kind == ReturnKind ? m_book.word + QStringLiteral("退货") : m_book.word;
 }
 
-QString DocumentQueryPage::memoryKey() const
-{
-    return window()->objectName() + u'-' + From->objectName();
-}
-
 void DocumentQueryPage::SetQueryKind(DanKind kind)
 {
     m_kind = kind == ForwardKind ? ForwardKind : ReturnKind;
@@ -76,7 +70,6 @@ void DocumentQueryPage::SetQueryKind(DanKind kind)
     BrowseDocumentButton->setText(word + QStringLiteral("单预览"));
     ListBox->setTitle(word + u'单');
     LinesBox->setTitle(word + QStringLiteral("单明细"));
-    RestoreDateRange(m_ctx.ProgramDir, memoryKey(), *Presets);
 }
 
 void DocumentQueryPage::Query(bool applyFilter)
@@ -87,7 +80,6 @@ void DocumentQueryPage::Query(bool applyFilter)
     List->setRow(List->rowCount() - 1);
     ShowLines();
     CalcTotals();
-    SaveDateRange(m_ctx.ProgramDir, memoryKey(), *Presets);
 }
 
 void DocumentQueryPage::ShowLines()
@@ -107,7 +99,7 @@ void DocumentQueryPage::DeleteDocument()
     const QString dh = List->cell(1, List->row());
     if (dh.isEmpty())
         return;
-    if (!m_ctx.prompts->question(
+    if (!m_ctx.prompts->warningQuestion(
             this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的") + DocumentWord() + QStringLiteral("记录吗?")))
         return;
     m_book.remove(dh);

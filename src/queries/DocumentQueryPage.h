@@ -83,7 +83,6 @@ signals:
 
 private:
     void setupUi(const DocumentPageNames& names);
-    QString memoryKey() const;
 
     AppContext& m_ctx;
     const DocumentBook& m_book;

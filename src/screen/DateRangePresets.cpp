@@ -9,7 +9,7 @@ namespace {
 
 struct PresetName {
     DateRangePresets::Preset preset;
-    const char* key;      // as remembered
+    const char* key;      // in the button's object name
     const char* caption;  // on the button
 };
 
@@ -18,8 +18,6 @@ const PresetName Presets[] = {
     {DateRangePresets::ThisMonth, "month", "本月"},     {DateRangePresets::LastMonth, "lastmonth", "上月"},
     {DateRangePresets::ThisYear, "year", "本年"},       {DateRangePresets::LastYear, "lastyear", "上年"},
 };
-
-const QString DateForm = QStringLiteral("yyyy-MM-dd");
 
 }  // namespace
 
@@ -89,31 +87,6 @@ DateRangePresets::Preset DateRangePresets::current() const
         if (Range(p.preset, today()) == std::pair(m_from->date(), m_to->date()))
             return p.preset;
     return None;
-}
-
-QString DateRangePresets::state() const
-{
-    const Preset preset = current();
-    for (const PresetName& p : Presets)
-        if (p.preset == preset)
-            return QLatin1String(p.key);
-    return m_from->date().toString(DateForm) + QLatin1Char('|') + m_to->date().toString(DateForm);
-}
-
-void DateRangePresets::restore(const QString& state)
-{
-    for (const PresetName& p : Presets)
-        if (state == QLatin1String(p.key))
-            return choose(p.preset);
-    const QStringList dates = state.split(QLatin1Char('|'));
-    if (dates.size() != 2)
-        return;
-    const QDate first = QDate::fromString(dates[0], DateForm);
-    const QDate last = QDate::fromString(dates[1], DateForm);
-    if (first.isValid() && last.isValid()) {
-        m_from->setDate(first);
-        m_to->setDate(last);
-    }
 }
 
 void DateRangePresets::updateHint()

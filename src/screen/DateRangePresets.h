@@ -25,11 +25,6 @@ public:
     // The preset whose range the boxes hold now (None for any other range).
     Preset current() const;
 
-    // What to remember of the range: the preset's name when it is one, else both dates
-    // ("yyyy-MM-dd|yyyy-MM-dd"); restore() takes it back (a preset is reckoned from today again).
-    QString state() const;
-    void restore(const QString& state);
-
     void setToday(QDate today) { m_today = today; }  // for tests; the real date otherwise
 
 signals:

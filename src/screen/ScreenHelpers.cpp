@@ -1,10 +1,21 @@
 #include "ScreenHelpers.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace {
+
+// The note of a refused key or change beside the box.
+void TellRefused(QLineEdit* box, const QString& note)
+{
+    if (note.isEmpty())
+        return;
+    QApplication::beep();
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), note, box);
+}
 
 // Judges every change the user makes to a box's text however it came (input-method commits,
 // paste, drops, keys): each inserted character must pass the box's key filter, as if typed one
@@ -16,8 +27,8 @@ namespace {
 // values are shown whole.
 class ChangeRule : public QObject {
 public:
-    ChangeRule(QLineEdit* box, KeyFilter filter)
-        : QObject(box), m_box(box), m_before(box->text()), m_filter(std::move(filter))
+    ChangeRule(QLineEdit* box, KeyFilter filter, QString note)
+        : QObject(box), m_box(box), m_before(box->text()), m_filter(std::move(filter)), m_note(std::move(note))
     {
         connect(box, &QLineEdit::textEdited, this, &ChangeRule::judge);
         connect(box, &QLineEdit::textChanged, this, [this] { m_before = m_box->text(); });
@@ -34,11 +45,14 @@ private:
         if (kept < 0) {
             m_box->setText(m_before);
             m_box->setCursorPosition(int(edit.head));
+            TellRefused(m_box, m_note);
             return;
         }
         const int cursor = kept == edit.inserted.size() ? m_box->cursorPosition() : int(edit.head + kept);
         m_box->setText(after.left(edit.head) + edit.inserted.left(kept) + after.right(edit.tail));
         m_box->setCursorPosition(cursor);
+        if (kept < edit.inserted.size())
+            TellRefused(m_box, m_note);
     }
 
     // How many inserted characters go in, typed into a copy of the old text over the replaced
@@ -74,13 +88,17 @@ private:
     QLineEdit* m_box;
     QString m_before;
     KeyFilter m_filter;
+    QString m_note;
     QLineEdit m_probe;
 };
 
 // Applies a key filter to the characters typed into one box.
 class KeyFilterObject : public QObject {
 public:
-    KeyFilterObject(QLineEdit* box, KeyFilter filter) : QObject(box), m_box(box), m_filter(std::move(filter)) {}
+    KeyFilterObject(QLineEdit* box, KeyFilter filter, QString note)
+        : QObject(box), m_box(box), m_filter(std::move(filter)), m_note(std::move(note))
+    {
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -92,12 +110,16 @@ public:
         const QString text = key->text();
         if (text.size() != 1 || !text[0].isPrint())
             return false;  // navigation, shortcuts and editing keys pass
-        return m_filter(text[0], *m_box).isNull();
+        const bool refused = m_filter(text[0], *m_box).isNull();
+        if (refused)
+            TellRefused(m_box, m_note);
+        return refused;
     }
 
 private:
     QLineEdit* m_box;
     KeyFilter m_filter;
+    QString m_note;
 };
 
 bool IsDigit(QChar c)
@@ -143,10 +165,10 @@ KeyFilter LengthLimit(int length, KeyFilter next)
     };
 }
 
-void InstallKeyFilter(QLineEdit* box, KeyFilter filter)
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter, const QString& refused)
 {
-    new ChangeRule(box, filter);
-    box->installEventFilter(new KeyFilterObject(box, std::move(filter)));
+    new ChangeRule(box, filter, refused);
+    box->installEventFilter(new KeyFilterObject(box, std::move(filter), refused));
 }
 
 TextEdit EditBetween(const QString& before, const QString& after)
@@ -180,12 +202,12 @@ void LimitLength(QLineEdit* box, int maxLength)
 
 void InstallFloatKeyFilter(QLineEdit* box)
 {
-    InstallKeyFilter(box, &FloatKeyFilter);
+    InstallKeyFilter(box, &FloatKeyFilter, QStringLiteral("只能输入数字和一个小数点"));
 }
 
 void InstallIntKeyFilter(QLineEdit* box)
 {
-    InstallKeyFilter(box, &IntKeyFilter);
+    InstallKeyFilter(box, &IntKeyFilter, QStringLiteral("只能输入数字"));
 }
 
 int ComboIndexOf(const QComboBox& combo, const QString& text)

@@ -33,7 +33,10 @@ KeyFilter LengthLimit(int length, KeyFilter next);
 // character; full-width digits and points (and the Chinese full stop) count as ASCII. A change
 // with a refused character is refused whole, but a change longer than the box's limit is cut to
 // the limit and keeps what fits. Text the program sets is shown whole, unfiltered.
-void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
+// `refused` is the note shown beside the box (with a beep) whenever a key or a change is refused,
+// so that nothing typed is dropped without a word; none when it is empty.
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter, const QString& refused = QString());
+// Number boxes, with their notes "只能输入数字和一个小数点" and "只能输入数字".
 void InstallFloatKeyFilter(QLineEdit* box);
 void InstallIntKeyFilter(QLineEdit* box);
 

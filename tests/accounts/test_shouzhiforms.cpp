@@ -81,7 +81,8 @@ private slots:
         Click(form.DelButton);
         QCOMPARE(Items(form).size(), 2);
         Click(form.DelButton);
-        QCOMPARE(app.prompts.texts(), QStringList(2, QStringLiteral("确定要该收支项目吗?")));
+        QCOMPARE(app.prompts.texts(), QStringList(2, QStringLiteral("确定要删除收支项目\"水电\"吗?")));
+        QCOMPARE(app.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(Items(form), QStringList{QStringLiteral("房租")});
     }
 

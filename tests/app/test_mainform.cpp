@@ -355,7 +355,7 @@ private slots:
         qputenv("PATH", bin.path().toLocal8Bit());
         form.menuItem("N53")->trigger();
         QCOMPARE(f.prompts.texts(),
-                 QStringList{QStringLiteral("您没安装计算器组件，若要使用此功能请到Windows的\"控制面板\"中安装计算器组件!")});
+                 QStringList{QStringLiteral("没有找到计算器，若要使用此功能请在桌面的软件管理中安装一个计算器(如 gnome-calculator 或 kcalc)!")});
 
         // a calculator on the search path is started
         const QString marker = bin.filePath(QStringLiteral("started"));

@@ -343,6 +343,7 @@ private slots:
         QCOMPARE(Sorted(UserNames(f.ctx().db())), Sorted({Admin, "clerk"}));
         Click(form.DelButton);
         QCOMPARE(f.prompts.texts(), QStringList(2, QStringLiteral("确定要删除用户\"clerk\"吗?")));
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(UserNames(f.ctx().db()), QStringList{Admin});
         QCOMPARE(GridNames(form), QStringList{Admin});
         QCOMPARE(form.UserNameEdit->text(), Admin);

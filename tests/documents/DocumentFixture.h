@@ -125,3 +125,22 @@ inline void AddPartnerThroughLink(TradeDocumentForm& w, const char* nameEdit, co
     });
     QTest::mouseClick(w.partnerLink, Qt::LeftButton);
 }
+
+// The partner link from a blank header, as a walk-in sale begins: leaving the partner window
+// without adding one keeps the header as it was (blank, or as typed); a partner added there fills
+// box, phone and address with its own details (`added`), and they stay after another visit.
+inline void CheckPartnerLink(TradeDocumentForm& w, const char* nameEdit, const QStringList& added)
+{
+    const auto header = [&w] { return QStringList{w.partnerBox->currentText(), w.phoneEdit->text(), w.addressEdit->text()}; };
+    QCOMPARE(header(), (QStringList{"", "", ""}));
+    AddPartnerThroughLink(w, nameEdit, QString(), QString(), QString());
+    QCOMPARE(header(), (QStringList{"", "", ""}));
+    w.partnerBox->setEditText(QStringLiteral("过路客"));
+    w.phoneEdit->setText(QStringLiteral("13900000000"));
+    AddPartnerThroughLink(w, nameEdit, QString(), QString(), QString());
+    QCOMPARE(header(), (QStringList{"过路客", "13900000000", ""}));
+    AddPartnerThroughLink(w, nameEdit, added[0], added[1], added[2]);
+    QCOMPARE(header(), added);
+    AddPartnerThroughLink(w, nameEdit, QString(), QString(), QString());
+    QCOMPARE(header(), added);
+}

@@ -37,22 +37,13 @@ class TestXSDJForm : public QObject {
     Q_OBJECT
 private slots:
     // The link opens the customer window; a customer added there is chosen in the refilled list with
-    // its phone and address. Leaving the window without adding one leaves the box empty.
+    // its phone and address. Leaving the window without adding one keeps the header as it was.
     void customerLink()
     {
         DocumentFixture f;
         Window win(f.ctx(), 1);
-        win.w.KHComboBox->setEditText(QStringLiteral("张建国"));
-        AddPartnerThroughLink(win.w, "KHEdit", QStringLiteral("何晓梅"), QStringLiteral("13700001111"),
-                              QStringLiteral("城东区花园路3号"));
+        CheckPartnerLink(win.w, "KHEdit", {"何晓梅", "13700001111", "城东区花园路3号"});
         QVERIFY(win.w.KHComboBox->findText(QStringLiteral("张建国")) >= 0);
-        QCOMPARE(win.w.KHComboBox->currentText(), QStringLiteral("何晓梅"));
-        QCOMPARE(win.w.KHPhoneEdit->text(), QStringLiteral("13700001111"));
-        QCOMPARE(win.w.KHAddressEdit->text(), QStringLiteral("城东区花园路3号"));
-
-        AddPartnerThroughLink(win.w, "KHEdit", QString(), QString(), QString());
-        QCOMPARE(win.w.KHComboBox->currentText(), QString());
-        QVERIFY(win.w.KHComboBox->findText(QStringLiteral("何晓梅")) >= 0);
         QVERIFY(f.prompts.entries.isEmpty());
     }
 
@@ -384,6 +375,37 @@ private slots:
         QVERIFY(d.DJEdit->hasFocus() || !d.isActiveWindow());
     }
 
+    // Several matches of a partial model number: the arrows in "型号/条码" move the highlight,
+    // Enter takes the highlighted match and goes on to the price; the dialog keeps its size.
+    void enterTakesTheHighlightedMatch()
+    {
+        DocumentFixture f;
+        TXSDJAddForm d(f.ctx());
+        d.SetItemKind(1);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        const QSize size = d.size();
+        QTest::keyClicks(d.FindEdit, "ys-");
+        QCoreApplication::processEvents();
+        QVERIFY(d.FindList->isVisible());
+        QCOMPARE(d.size(), size);
+        QCOMPARE(d.FindList->currentRow(), 0);
+        QTest::keyClick(d.FindEdit, Qt::Key_Down);
+        QTest::keyClick(d.FindEdit, Qt::Key_Down);
+        QTest::keyClick(d.FindEdit, Qt::Key_Up);
+        QCOMPARE(d.FindList->currentRow(), 1);
+        QVERIFY(d.FindEdit->hasFocus());
+        const QStringList highlighted = d.FindList->currentItem()->data(Qt::UserRole).toStringList();
+        QTest::keyClick(d.FindEdit, Qt::Key_Return);
+        QCOMPARE((QStringList{d.ComboBox1->currentText(), d.ComboBox2->currentText(), d.ComboBox3->currentText()}),
+                 highlighted);
+        QVERIFY(d.DJEdit->hasFocus());
+        QVERIFY(f.prompts.entries.isEmpty());
+        QCoreApplication::processEvents();
+        QVERIFY(!d.FindList->isVisible());
+        QCOMPARE(d.size(), size);
+    }
+
     // The printout of a saved sale or return: title with the company name, customer, lines and
     // totals, the return's figures positive; and its receipt slip on the roll of the settings.
     void printouts_data()
@@ -450,8 +472,8 @@ private slots:
     // A ten-line sale typed without the mouse: the customer, Enter, a salesperson picked with the
     // arrow key, Enter to "添加商品", Enter; in the dialog either the model number and Enter, or
     // Enter to the brand list and arrow keys through brand, product and spec, then price, Enter,
-    // quantity, Enter, Enter on 确定; back in the grid, Enter (or F2) for the next line. Delete
-    // removes a line typed too many; Ctrl+Enter confirms.
+    // quantity, Enter, Enter on 确定; back on "添加商品(F2)", Enter (or F2) for the next line.
+    // Shift+Tab to the grid and Delete removes a line typed too many; Ctrl+Enter confirms.
     void keyboardOnlySale()
     {
         DocumentFixture f;
@@ -494,10 +516,12 @@ private slots:
                 key(d, Qt::Key_Return);  // 确定
             });
             key(&w, line % 3 == 2 ? Qt::Key_F2 : Qt::Key_Return);
-            QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.StringGrid1));
+            QCOMPARE(w.focusWidget(), w.AddButton);
         }
         QVERIFY(f.prompts.entries.isEmpty());
         QCOMPARE(w.SLEdit->text(), QStringLiteral("11"));
+        key(&w, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.StringGrid1));
         key(&w, Qt::Key_Delete);  // the last line goes
         QCOMPARE(w.SLEdit->text(), QStringLiteral("10"));
         for (int r = 1; r <= 10; ++r)
@@ -509,6 +533,37 @@ private slots:
                      .toString(),
                  QStringLiteral("10 10 1045.0"));
         QCOMPARE(f.value("select KeHu from Log_XiaoShouDan where dh='" + dh + "'").toString(), QStringLiteral("张建国"));
+    }
+
+    // F2 opens the add-item dialog from every field of the window (its key is on the button), and
+    // after the dialog the focus is on "添加商品(F2)" whether a line was added or not.
+    void addKeyFromAnywhere()
+    {
+        DocumentFixture f;
+        Window win(f.ctx(), 1);
+        TBase_XSDJForm& w = win.w;
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.AddButton->text(), QStringLiteral("添加商品(F2)"));
+        const QList<QWidget*> fields{w.KHComboBox, w.KHPhoneEdit, w.KHAddressEdit, w.YYYComboBox,
+                                     w.DateTimePicker1, w.XDHEdit, w.RemarkEdit, w.StringGrid1, w.SSEdit,
+                                     w.NewDButton};
+        for (QWidget* field : fields) {
+            field->setFocus();
+            QCOMPARE(w.focusWidget(), field);
+            const auto opened = std::make_shared<bool>(false);
+            OnModal([opened](QWidget* d) {
+                if (auto* dialog = qobject_cast<GoodsLineForm*>(d)) {
+                    *opened = true;
+                    dialog->reject();
+                }
+            });
+            QTest::keyClick(field, Qt::Key_F2);
+            QVERIFY2(*opened, qPrintable(field->objectName()));
+            QCOMPARE(w.focusWidget(), w.AddButton);
+        }
+        AddLine(w, "YS-26GW", "150", "2");
+        QCOMPARE(w.focusWidget(), w.AddButton);
+        QCOMPARE(w.SLEdit->text(), QStringLiteral("2"));
     }
 
     void clearAllAsks()

@@ -13,6 +13,7 @@
 #include "ClearDataForm.h"
 #include "ExitBackup.h"
 #include "DataBAKForm.h"
+#include "DigitsUpDown.h"
 #include "InitSYSForm.h"
 #include "JieQunForm.h"
 #include "JieQunStore.h"
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -87,6 +87,8 @@ int main(int argc, char* argv[])
         form.XSCheckBox->setChecked(true);
         form.SZCheckBox->setChecked(true);
         Shot(form, "init.png");
+        ShotOfModal("init-question.png");
+        form.ClearButton->click();
     }
     MakeAutoBackup(context.db(), AutoBackupFolder(context), today.addDays(-1), 10);
     MakeAutoBackup(context.db(), AutoBackupFolder(context), today, 10);
@@ -99,6 +101,8 @@ int main(int argc, char* argv[])
         TDataCBAK_Form form(context);
         form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
         Shot(form, "restore.png");
+        ShotOfModal("restore-question.png");
+        form.Button2->click();
     }
     {
         // A few entries of the audit log: a month cleared, a restore, a user change.

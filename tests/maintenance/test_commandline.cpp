@@ -98,19 +98,30 @@ private slots:
         QVERIFY(entry.operatorName.startsWith("命令行"));
     }
 
-    void restoreRefusesAForeignFile()
+    // A file that cannot be restored is refused with its true reason; the data stay.
+    void restoreRefuses_data()
     {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("another program's database") << true << "不是本系统的数据备份";
+        QTest::newRow("no such file") << false << "备份文件不存在";
+    }
+    void restoreRefuses()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QString, reason);
         AppFixture f;
-        const QString foreign = f.dir.filePath("other.data");
-        {
+        const QString file = f.dir.filePath("other.data");
+        if (exists) {
             Database other("other");
-            other.open(foreign);
+            other.open(file);
             other.exec("create table notes(text)");
         }
         const int sales = Sales(f);
-        const Run run = RunWith(f, {"--restore", foreign});
+        const Run run = RunWith(f, {"--restore", file});
         QCOMPARE(run.code, 1);
-        QVERIFY(run.err.contains("不是本系统的数据备份"));
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QVERIFY(!run.err.contains("磁盘"));
         QCOMPARE(Sales(f), sales);
     }
 

@@ -3,9 +3,11 @@
 
 #include "AuditLogForm.h"
 #include "AutoBackup.h"
+#include "BackupStore.h"
 #include "ClearDataForm.h"
 #include "ClearDataStore.h"
 #include "DataBAKForm.h"
+#include "DigitsUpDown.h"
 #include "ExitBackup.h"
 #include "InitSYSForm.h"
 #include "InitSYSStore.h"
@@ -24,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 
 namespace {
@@ -61,11 +62,14 @@ void ShowActive(QWidget& form)
     QVERIFY(QTest::qWaitForWindowActive(&form));
 }
 
-// Types into an up-down's edit as the operator does: everything selected, then the digits.
-void Type(QSpinBox* box, const QString& digits)
+// Types into an up-down's edit as the operator does: everything selected, then the digits (or
+// Backspace, for none).
+void Type(DigitsUpDown* box, const QString& digits)
 {
     box->setFocus();
     box->selectAll();
+    if (digits.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, digits);
 }
 
@@ -194,6 +198,70 @@ private slots:
         QCOMPARE(f.count("Log_JieQun"), 2);
     }
 
+    // A month the operator typed that is no month is refused as typed: never kept or replaced by
+    // another month, and nothing is closed.
+    void invalidMonthsAreRefused_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::newRow("month 13") << "2024" << "13";
+        QTest::newRow("month 0") << "2024" << "0";
+        QTest::newRow("month 00") << "2024" << "00";
+        QTest::newRow("no month") << "2024" << "";
+        QTest::newRow("three-digit year") << "202" << "5";
+        QTest::newRow("no year") << "" << "5";
+    }
+    void invalidMonthsAreRefused()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        Shop f;
+        MakeJieQun(f.db(), "202405");
+        TJieQunForm form(f.ctx());
+        ShowActive(form);
+        form.BeginYUpDown->setValue(2024);
+        form.EndYUpDown->setValue(2024);
+        form.EndMUpDown->setValue(12);
+        QTest::mouseClick(form.CXButton, Qt::LeftButton);
+        QCOMPARE(form.StringGrid1->cell(2, 1), "05");
+        f.prompts.clear();
+
+        Type(form.BeginYUpDown, year);
+        Type(form.BeginMUpDown, month);
+        QTest::mouseClick(form.CXButton, Qt::LeftButton);  // takes the focus, as the operator's click does
+        QCOMPARE(f.prompts.texts(), QStringList{"请输入正确的年月份!"});
+        QCOMPARE(form.BeginYEdit->text(), year);
+        QCOMPARE(form.BeginMEdit->text(), month);
+        QCOMPARE(form.StringGrid1->cell(2, 1), "05");
+
+        Type(form.JQYUpDown, year);
+        Type(form.JQMUpDown, month);
+        QTest::mouseClick(form.JQButton, Qt::LeftButton);
+        QCOMPARE(f.prompts.last(), "请输入正确的结存年月份!");
+        QCOMPARE(form.JQMEdit->text(), month);
+        QCOMPARE(f.count("Log_JieQun"), 1);
+    }
+
+    // The arrows step the number typed within the edit's range and write it as plain digits.
+    void upDownArrows()
+    {
+        Shop f;
+        TJieQunForm form(f.ctx());
+        ShowActive(form);
+        Type(form.JQMUpDown, "11");
+        QTest::keyClick(form.JQMUpDown, Qt::Key_Up);
+        QCOMPARE(form.JQMEdit->text(), "12");
+        QTest::keyClick(form.JQMUpDown, Qt::Key_Up);  // no wrapping
+        QCOMPARE(form.JQMEdit->text(), "12");
+        Type(form.JQMUpDown, "13");  // kept as typed, refused only by the buttons
+        QCOMPARE(form.JQMEdit->text(), "13");
+        QTest::keyClick(form.JQMUpDown, Qt::Key_Down);
+        QCOMPARE(form.JQMEdit->text(), "12");
+        Type(form.JQYUpDown, "999");
+        QTest::keyClick(form.JQYUpDown, Qt::Key_Up);
+        QCOMPARE(form.JQYEdit->text(), "1000");
+    }
+
     void editKeys()
     {
         Shop f;
@@ -253,7 +321,8 @@ private slots:
         f.prompts.answers = {false, true};
         QTest::mouseClick(form.ClearButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "确定要清楚2024年05月的业务数据吗?\n\r数据被清楚后将无法恢复!\n\n"
-                                   "该月有2张单据仍有欠款(销售应收600元,采购应付300元),清除后将不再出现在应收款和应付款中!");
+                                   "该月有2张单据仍有欠款(销售应收600元,采购应付300元),清除后将不再出现在应收款和应付款中!"
+                                   "\n\n清除前将自动备份数据库。");
         QCOMPARE(f.count("Log_XiaoShouDan"), 2);
         QTest::mouseClick(form.ClearButton, Qt::LeftButton);
         QCOMPARE(f.count("Log_XiaoShouDan"), 1);
@@ -285,7 +354,9 @@ private slots:
         for (QCheckBox* box : form.findChildren<QCheckBox*>())
             QVERIFY(box->isChecked());
         QTest::mouseClick(form.ClearButton, Qt::LeftButton);
-        QCOMPARE(f.prompts.texts(), (QStringList{"确定要清空所选的项目数据吗", "数据清除完成!"}));
+        QCOMPARE(f.prompts.entries.size(), 2);
+        QVERIFY(f.prompts.texts()[0].startsWith("确定要清空所选的项目数据吗\n\n将被清空的数据:\n销售记录"));
+        QVERIFY(f.prompts.texts()[1].startsWith("数据清除完成!\n"));
         QCOMPARE(f.db().scalar("select group_concat(UserName) from SYS_User").toString(), "系统管理员");
         for (const char* table : {"Log_XiaoShouDan", "Log_CaiGou", "Log_KuCun", "Base_KeHu", "Base_ShouZhi",
                                   "Log_JieQun", "Log_SKGuoCheng"})
@@ -386,6 +457,78 @@ private slots:
         QVERIFY(form.AutoBackupGrid->cell(1, 1).endsWith(" kB"));
     }
 
+    // Initialisation, clearing a month and a restore ask a warning question that names what goes
+    // (Cancel changes nothing), then back the database up among the automatic backups before they
+    // change it, and name that backup.
+    void destructiveOperationsBackUpFirst_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("named");  // in the question
+        QTest::newRow("initialisation") << 0 << "销售记录";
+        QTest::newRow("clearing a month") << 1 << "2024年05月";
+        QTest::newRow("restore") << 2 << "older.data";
+    }
+    void destructiveOperationsBackUpFirst()
+    {
+        QFETCH(int, operation);
+        QFETCH(QString, named);
+        Shop f;
+        MakeJieQun(f.db(), "202405");
+        const QString older = f.dir.filePath("older.data");
+        BackupDatabase(f.db(), older);
+        AddSale(f.db(), "xs240701001", QDate(2024, 7, 1), 1, 500, 0);
+        const int before = f.count("Log_XiaoShouDan");
+        std::unique_ptr<QDialog> form;
+        QPushButton* start = nullptr;
+        if (operation == 0) {
+            auto* init = new TInitSYSForm(f.ctx());
+            init->XSCheckBox->setChecked(true);
+            start = init->ClearButton;
+            form.reset(init);
+        } else if (operation == 1) {
+            auto* clear = new TClearDataForm(f.ctx());
+            start = clear->ClearButton;
+            form.reset(clear);
+        } else {
+            auto* restore = new TDataCBAK_Form(f.ctx());
+            restore->Edit1->setText(QDir::toNativeSeparators(older));
+            start = restore->Button2;
+            form.reset(restore);
+        }
+        const QString folder = AutoBackupFolder(f.ctx());
+        f.prompts.answers = {false};
+        start->click();
+        QCOMPARE(f.prompts.entries.size(), 1);
+        QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::WarningQuestion);
+        QVERIFY2(f.prompts.last().contains(named), qPrintable(f.prompts.last()));
+        QCOMPARE(f.count("Log_XiaoShouDan"), before);
+        QVERIFY(AutoBackups(folder).isEmpty());
+
+        f.prompts.clear();
+        start->click();
+        QVERIFY(f.count("Log_XiaoShouDan") < before);
+        const QStringList backups = AutoBackups(folder);
+        QCOMPARE(backups.size(), 1);
+        QVERIFY2(f.prompts.last().contains(QDir::toNativeSeparators(backups[0])), qPrintable(f.prompts.last()));
+        Database saved("saved");
+        saved.open(backups[0]);
+        QCOMPARE(saved.scalar("select count(*) from Log_XiaoShouDan").toInt(), before);
+    }
+
+    // The backup on leaving the program that cannot be written says why, in Chinese.
+    void exitBackupFailureSaysWhy()
+    {
+        Shop f;
+        QFile blocker(AutoBackupFolder(f.ctx()));  // a file where the folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        BackupOnExit(f.ctx());
+        QCOMPARE(f.prompts.entries.size(), 1);
+        QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        const QString text = f.prompts.last();
+        QVERIFY2(text.startsWith("退出时的自动备份没有完成: 无法写入文件 ") && text.endsWith("：文件夹不存在"), qPrintable(text));
+    }
+
     void backupFailureKeepsTheWindowOpen()
     {
         Shop f;
@@ -417,7 +560,7 @@ private slots:
             QTest::mouseClick(form.Button1, Qt::LeftButton);
             QCOMPARE(form.Edit1->text(), backup);
             QTest::mouseClick(form.Button2, Qt::LeftButton);
-            QCOMPARE(f.prompts.last(), "数据恢复成功!");
+            QVERIFY(f.prompts.last().startsWith("数据恢复成功!\n"));
         }
         QCOMPARE(f.count("Log_XiaoShouDan"), 2);
         MakeJieQun(f.db(), "202405");

@@ -309,6 +309,7 @@ private slots:
         f.prompts.answers = {false};
         Click(list->DelButton);
         QCOMPARE(f.prompts.texts(), QStringList{question});
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(Column(list->StringGrid1).first(), name);
 
         f.prompts.clear();
@@ -469,7 +470,7 @@ private slots:
         QVERIFY(list.isVisible());
         f.ctx().db().exec(QStringLiteral("alter table Gone rename to Base_GongYingShang"));
         Click(list.DelButton);
-        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Question);
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(list.StringGrid1->rowCount(), 1 + 4);  // header and five suppliers less one
     }
 };

@@ -324,6 +324,7 @@ private slots:
         Click(form.PP_DelButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除品牌\"海安\"吗?\n\r删除该品牌将同时删除与该品牌相关的"
                                                   "所有产品及规格/型号以及该品牌商品的库存!"));
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(Column(form.StringGrid1), brands);
         QCOMPARE(f.ctx().db().scalar("select count(*) from Log_KuCun").toInt(), answer ? 0 : 3);
     }

@@ -72,7 +72,8 @@ private slots:
             d.SPClassEdit->setText(QStringLiteral(" 小家电 "));
             QTest::keyClick(d.SPClassEdit, Qt::Key_Return);
             QCOMPARE(f.prompts.last(), QStringLiteral("系统中已存在该产品类型,不能重复添加!"));
-            d.SPClassEdit->setText(QStringLiteral("厨卫'电器"));
+            // a pasted line break and the blanks around do not become part of the name
+            d.SPClassEdit->setText(QStringLiteral(" 厨卫'\r\n电器\n "));
             QTest::keyClick(d.SPClassEdit, Qt::Key_Return);
             QVERIFY(!d.isVisible());
         });
@@ -119,7 +120,8 @@ private slots:
         f.prompts.answers = {answer};
         QTest::mouseClick(form.DelButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除产品分类\"空调\"吗?\n\r删除后系统将该分类下的产品归属到"
-                                                  "\"未定义类\",可在<商品配置>中对产品分类进行修改!"));
+                                                  "\"未定义类\",\n可在<商品配置>中对产品分类进行修改!"));
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(f.products(), classes);
         QCOMPARE(Names(form.StringGrid1).size(), answer ? 2 : 3);
     }

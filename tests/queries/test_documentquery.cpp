@@ -7,6 +7,7 @@
 #include "DocumentStore.h"
 #include "Ledger.h"
 #include "ReportPreviewDialog.h"
+#include "Settings.h"
 #include "StringGrid.h"
 #include "TestDb.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QToolButton>
 #include <sqlite3.h>
 
 namespace {
@@ -178,6 +180,31 @@ private slots:
         QCOMPARE(purchases.findChild<QGroupBox*>("GroupBox1")->title(), QStringLiteral("采购单"));
     }
 
+    // Both kinds of the sales query open on the current month: neither the quick choice made last
+    // time nor a range that an older Set.ini holds brings another range back.
+    void opensOnTheCurrentMonth()
+    {
+        QueryApp f;
+        {
+            TCX_XiaoShouForm w(f.ctx());
+            w.SetQueryKind(ForwardKind);
+            IniFile ini(SettingsPath(f.programDir()));
+            ini.setString(QStringLiteral("DateRange"), w.objectName() + u'-' + w.TabSheet1->From->objectName(),
+                          QStringLiteral("lastyear"));
+            QVERIFY(ini.save());
+            auto* lastMonth = w.TabSheet1->findChild<QToolButton*>(QStringLiteral("Preset_lastmonth"));
+            QVERIFY(lastMonth);
+            lastMonth->click();
+        }
+        const QDate today = QDate::currentDate();
+        for (const DanKind kind : {ForwardKind, ReturnKind}) {
+            TCX_XiaoShouForm w(f.ctx());
+            w.SetQueryKind(kind);
+            QCOMPARE(w.TabSheet1->From->date(), QDate(today.year(), today.month(), 1));
+            QCOMPARE(w.TabSheet1->To->date(), today);
+        }
+    }
+
     void customerPage_data()
     {
         QTest::addColumn<int>("kind");
@@ -233,6 +260,7 @@ private slots:
         w.TabSheet2->DeleteButton->click();
         QTEST(f.prompts.texts().value(0), "question");
         QCOMPARE(f.prompts.texts().value(1), f.prompts.texts().value(0));
+        QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QTEST(GetKuCunShuLiang(f.ctx().db(), Brand, Product, Spec) - 4, "stock");
         QVERIFY(!Numbers(*w.TabSheet1->List).contains(dh));
         QVERIFY(!Numbers(*w.TabSheet2->List).contains(dh));

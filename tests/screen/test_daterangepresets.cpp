@@ -1,4 +1,4 @@
-// The quick choices beside a date range and what is remembered of them.
+// The quick choices beside a date range.
 
 #include "DateRangePresets.h"
 
@@ -67,33 +67,6 @@ private slots:
         QVERIFY(!hint->isVisible());
         from.setDate(QDate(2026, 3, 6));
         QVERIFY(hint->isVisible());
-    }
-
-    // A preset is remembered by name and reckoned again from a later day; other ranges by dates.
-    void stateRoundTrip()
-    {
-        QWidget window;
-        QDateEdit from(&window), to(&window);
-        DateRangePresets presets(&from, &to, &window);
-        presets.setToday(QDate(2026, 3, 5));
-        presets.choose(DateRangePresets::ThisMonth);
-        const QString month = presets.state();
-        QCOMPARE(month, QStringLiteral("month"));
-        presets.setToday(QDate(2026, 4, 9));
-        presets.restore(month);
-        QCOMPARE(from.date(), QDate(2026, 4, 1));
-        QCOMPARE(to.date(), QDate(2026, 4, 9));
-
-        from.setDate(QDate(2025, 7, 3));
-        to.setDate(QDate(2025, 8, 20));
-        const QString dates = presets.state();
-        QCOMPARE(dates, QStringLiteral("2025-07-03|2025-08-20"));
-        presets.choose(DateRangePresets::Today);
-        presets.restore(dates);
-        QCOMPARE(from.date(), QDate(2025, 7, 3));
-        QCOMPARE(to.date(), QDate(2025, 8, 20));
-        presets.restore(QStringLiteral("garbage"));  // ignored
-        QCOMPARE(to.date(), QDate(2025, 8, 20));
     }
 };
 

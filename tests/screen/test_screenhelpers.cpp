@@ -17,6 +17,12 @@
 
 namespace {
 
+// Puts a placeholder tip in place of any note shown, so the next note can be told from it.
+void ResetNote()
+{
+    QToolTip::showText(QPoint(0, 0), QStringLiteral("-"));
+}
+
 // A grid of `rows` rows (header included) with cells "c<col>r<row>".
 void Fill(StringGrid& g, int rows, int cols)
 {
@@ -115,17 +121,24 @@ private slots:
         QCOMPARE(IntKeyFilter(u'6', box), QChar(u'6'));
     }
 
-    // Typing into a filtered box: refused characters never arrive.
+    // Typing into a filtered box: refused characters never arrive, and never without a word
+    // ("12.3.4e5" typed as a price reads 12.345, with the note beside the box).
     void installedFilters()
     {
         QLineEdit money;
         InstallFloatKeyFilter(&money);
-        QTest::keyClicks(&money, QStringLiteral("-1a2.5.0"));
-        QCOMPARE(money.text(), QStringLiteral("12.50"));
+        QTest::keyClicks(&money, QStringLiteral("12.3"));
+        ResetNote();
+        QTest::keyClicks(&money, QStringLiteral(".4e5"));
+        QCOMPARE(money.text(), QStringLiteral("12.345"));
+        QCOMPARE(QToolTip::text(), QStringLiteral("只能输入数字和一个小数点"));
         QLineEdit qty;
         InstallIntKeyFilter(&qty);
-        QTest::keyClicks(&qty, QStringLiteral("1234567"));
+        QTest::keyClicks(&qty, QStringLiteral("1234"));
+        ResetNote();
+        QTest::keyClicks(&qty, QStringLiteral("567"));
         QCOMPARE(qty.text(), QStringLiteral("12345"));
+        QCOMPARE(QToolTip::text(), QStringLiteral("只能输入数字"));
         QTest::keyClick(&qty, Qt::Key_Backspace);
         QCOMPARE(qty.text(), QStringLiteral("1234"));
     }
@@ -254,16 +267,18 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("paste");
         QTest::addColumn<QString>("after");
-        QTest::newRow("chinese full stop") << false << "12" << "。" << false << "12.";
-        QTest::newRow("full-width digits") << false << "1" << "２３．５" << false << "123.5";
-        QTest::newRow("chinese characters") << false << "12" << "五元" << false << "12";
-        QTest::newRow("second point") << false << "1.2" << "。" << false << "1.2";
-        QTest::newRow("pasted text") << false << "12" << "3a" << true << "12";
-        QTest::newRow("pasted number") << false << "" << "45.6" << true << "45.6";
-        QTest::newRow("integer point") << true << "12" << "。" << false << "12";
-        QTest::newRow("integer too long") << true << "1234" << "56" << true << "12345";
-        QTest::newRow("integer too long, letter") << true << "1234" << "5a" << true << "1234";
-        QTest::newRow("integer full-width") << true << "1" << "２" << false << "12";
+        QTest::addColumn<bool>("refused");  // and said so beside the box
+        QTest::newRow("chinese full stop") << false << "12" << "。" << false << "12." << false;
+        QTest::newRow("full-width digits") << false << "1" << "２３．５" << false << "123.5" << false;
+        QTest::newRow("chinese characters") << false << "12" << "五元" << false << "12" << true;
+        QTest::newRow("second point") << false << "1.2" << "。" << false << "1.2" << true;
+        QTest::newRow("pasted text") << false << "12" << "3a" << true << "12" << true;
+        QTest::newRow("pasted price with two points") << false << "" << "12.3.4e5" << true << "" << true;
+        QTest::newRow("pasted number") << false << "" << "45.6" << true << "45.6" << false;
+        QTest::newRow("integer point") << true << "12" << "。" << false << "12" << true;
+        QTest::newRow("integer too long") << true << "1234" << "56" << true << "12345" << true;
+        QTest::newRow("integer too long, letter") << true << "1234" << "5a" << true << "1234" << true;
+        QTest::newRow("integer full-width") << true << "1" << "２" << false << "12" << false;
     }
     void filtersSeeEveryInput()
     {
@@ -272,9 +287,11 @@ private slots:
         QFETCH(QString, input);
         QFETCH(bool, paste);
         QFETCH(QString, after);
+        QFETCH(bool, refused);
         QLineEdit box;
         integer ? InstallIntKeyFilter(&box) : InstallFloatKeyFilter(&box);
         box.setText(before);
+        ResetNote();
         if (paste) {
             QApplication::clipboard()->setText(input);
             box.paste();
@@ -284,6 +301,8 @@ private slots:
             QApplication::sendEvent(&box, &commit);
         }
         QCOMPARE(box.text(), after);
+        const QString note = integer ? QStringLiteral("只能输入数字") : QStringLiteral("只能输入数字和一个小数点");
+        QCOMPARE(QToolTip::text(), refused ? note : QStringLiteral("-"));
     }
 
     // A length limit refuses typing, commits and paste past the limit, but never cuts a longer
