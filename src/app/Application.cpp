@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "Prompts.h"
+#include "ScreenFit.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -17,6 +18,7 @@ QingLanApplication::QingLanApplication(int& argc, char** argv) : QApplication(ar
     if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
+    KeepWindowsOnScreen(*this);
 }
 
 bool QingLanApplication::notify(QObject* receiver, QEvent* event)
