@@ -54,6 +54,7 @@ void TAccountsForm::setupUi()
 
     StringGrid1 = MakeGrid(this, "StringGrid1", false, {{texts.partyList, 130}}, 15);
     StringGrid1->setAlternatingRowColors(false);
+    StringGrid1->setFitColumns(false);
     StringGrid1->setFixedWidth(130 + 2 * StringGrid1->frameWidth());
 
     auto* documents = Named(new QGroupBox(texts.documentsGroup, this), "GroupBox1");

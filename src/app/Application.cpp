@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Prompts.h"
 #include "TableExport.h"
+#include "ScreenFit.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -23,6 +24,7 @@ QingLanApplication::QingLanApplication(int& argc, char** argv) : QApplication(ar
     if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
+    KeepWindowsOnScreen(*this);
 }
 
 void QingLanApplication::setPrompts(Prompts* prompts)

@@ -7,6 +7,7 @@ class Prompts;
 // The application object. It is the program's default error handler: an error that escapes an
 // event handler (a DbError with the database engine's text, or any other std::exception) is
 // shown in an error box, and the program goes back to its event loop with every window usable.
+// Every window it shows opens inside the available area of its screen (KeepWindowsOnScreen).
 class QingLanApplication : public QApplication {
     Q_OBJECT
 public:

@@ -83,26 +83,31 @@ void TCX_XSLRForm::setupUi()
     m_pages[SP] = {StringGrid3, 5, {}, ReportForm::CXXSLR_SP, spColumns};
     (new QVBoxLayout(p))->addLayout(WithTotals(StringGrid3, totals(SP, "SP_")));
 
-    // 2 to 4: a grouping of the names chosen on the left.
-    const auto chosen = [](QWidget* page, std::initializer_list<StringGrid*> lists, QVBoxLayout* result) {
-        auto* row = new QHBoxLayout(page);
-        for (StringGrid* list : lists)
-            row->addWidget(list);
-        row->addLayout(result, 1);
+    // 2 to 5: a grouping of what is chosen on the left, with the totals under both (so that the
+    // page fits a small screen).
+    const auto chosen = [](QWidget* page, std::initializer_list<QWidget*> left, StringGrid* grid,
+                           QHBoxLayout* totals) {
+        auto* row = new QHBoxLayout;
+        for (QWidget* w : left)
+            row->addWidget(w);
+        row->addWidget(grid, 1);
+        auto* column = new QVBoxLayout(page);
+        column->addLayout(row, 1);
+        column->addLayout(totals);
     };
     p = sheet(PPTabSheet, "PPTabSheet", "根据品牌");
     const QVector<GridColumn> ppColumns = ProfitGroupColumns({{QStringLiteral("品牌"), 160, QStringLiteral("PinPai")}});
     StringGrid4 = NameList(p, "StringGrid4", "产品");
     StringGrid5 = ResultGrid(p, "StringGrid5", ppColumns);
     m_pages[PP] = {StringGrid5, 3, {}, ReportForm::CXXSLR_PP, ppColumns};
-    chosen(p, {StringGrid4}, WithTotals(StringGrid5, totals(PP, "PP_")));
+    chosen(p, {StringGrid4}, StringGrid5, totals(PP, "PP_"));
 
     p = sheet(CPTabSheet, "CPTabSheet", "根据产品");
     const QVector<GridColumn> cpColumns = ProfitGroupColumns({{QStringLiteral("产品"), 160, QStringLiteral("chanpin")}});
     StringGrid6 = NameList(p, "StringGrid6", "品牌");
     StringGrid7 = ResultGrid(p, "StringGrid7", cpColumns);
     m_pages[CP] = {StringGrid7, 3, {}, ReportForm::CXXSLR_CP, cpColumns};
-    chosen(p, {StringGrid6}, WithTotals(StringGrid7, totals(CP, "CP_")));
+    chosen(p, {StringGrid6}, StringGrid7, totals(CP, "CP_"));
 
     p = sheet(GGTabSheet, "GGTabSheet", "根据规格");
     const QVector<GridColumn> ggColumns = ProfitGroupColumns({{QStringLiteral("规格/型号"), 180, QStringLiteral("guige")}});
@@ -110,7 +115,7 @@ void TCX_XSLRForm::setupUi()
     StringGrid9 = NameList(p, "StringGrid9", "产品");
     StringGrid10 = ResultGrid(p, "StringGrid10", ggColumns);
     m_pages[GG] = {StringGrid10, 3, {}, ReportForm::CXXSLR_GG, ggColumns};
-    chosen(p, {StringGrid8, StringGrid9}, WithTotals(StringGrid10, totals(GG, "GG_")));
+    chosen(p, {StringGrid8, StringGrid9}, StringGrid10, totals(GG, "GG_"));
 
     // 5: customers whose name holds the text typed, with the hint under the box.
     p = sheet(KHTabSheet, "KHTabSheet", "根据客户");
@@ -137,9 +142,7 @@ void TCX_XSLRForm::setupUi()
     auto* left = new QWidget(p);
     left->setLayout(filter);
     left->setFixedWidth(180);
-    auto* kh = new QHBoxLayout(p);
-    kh->addWidget(left);
-    kh->addLayout(WithTotals(StringGrid12, totals(KH, "KH_")), 1);
+    chosen(p, {left}, StringGrid12, totals(KH, "KH_"));
 
     // 6: the trend chart.
     p = sheet(TrendTabSheet, "TrendTabSheet", "趋势图");

@@ -38,6 +38,7 @@ StringGrid* MakeNameList(QWidget* parent, const QString& caption, int width)
     SetGridColumns(*grid, {{caption, width}});
     grid->verticalHeader()->hide();
     grid->setAlternatingRowColors(false);
+    grid->setFitColumns(false);
     grid->setFixedWidth(width + 2 * grid->frameWidth());
     return grid;
 }

@@ -22,12 +22,12 @@ struct GridColumn {
 void SetGridColumns(StringGrid& grid, const QVector<GridColumn>& columns);
 
 // A one-column list of names to choose from, of a fixed width: no fixed column, no row numbers,
-// its caption in the header row; setupUi names it.
+// its caption in the header row, its column as wide as the list; setupUi names it.
 StringGrid* MakeNameList(QWidget* parent, const QString& caption, int width);
 
 // Shows a row set in a grid, one grid row per row: the header row stays (rewritten from the
 // columns), an empty row set leaves one empty data row, a field the row set lacks and a null
-// value show as empty cells. Widths are left as the window (or the operator) set them.
+// value show as empty cells. The columns are sized to the texts shown (StringGrid::fitColumns).
 void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns);
 
 // The texts FillGrid shows for a row set, one list per row (for a GridFilter, say).

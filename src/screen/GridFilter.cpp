@@ -25,6 +25,9 @@ void GridFilter::setRows(QVector<QStringList> rows)
     const int first = m_columns.value(0);
     for (const QStringList& row : m_rows)
         m_initials.append(PinyinInitials(row.value(first)));
+    // The columns fit every row, so that they keep their widths while the operator types.
+    if (m_grid->fitsColumns())
+        m_grid->fitColumns(m_rows);
     show();
 }
 
@@ -48,6 +51,6 @@ void GridFilter::show()
                 shown.append(m_rows[r]);
     }
     const QSignalBlocker quiet(m_grid);
-    m_grid->setDataRows(std::move(shown));
+    m_grid->gridModel()->setDataRows(std::move(shown));
     m_grid->setRow(m_selectLast ? m_grid->rowCount() - 1 : 1);
 }

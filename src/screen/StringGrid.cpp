@@ -2,10 +2,13 @@
 
 #include "TableExport.h"
 
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent)
 {
@@ -182,10 +185,58 @@ void StringGrid::setHeader(const QStringList& captions)
 
 void StringGrid::setColWidth(int col, int width)
 {
-    if (col < fixedCols())
+    if (col < 0)
+        return;
+    if (col < fixedCols()) {
         verticalHeader()->setFixedWidth(width);
-    else
+        return;
+    }
+    if (m_givenWidths.size() <= col)
+        m_givenWidths.resize(col + 1);
+    m_givenWidths[col] = width;
+    setColumnWidth(viewColumn(col), width);
+}
+
+void StringGrid::setDataRows(QVector<QStringList> rows)
+{
+    if (m_fit)
+        fitColumns(rows);
+    m_model->setDataRows(std::move(rows));
+}
+
+int StringGrid::textMargin() const
+{
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+}
+
+void StringGrid::fitColumns(const QVector<QStringList>& rows)
+{
+    const QFontMetrics cells = viewport()->fontMetrics();
+    const QFontMetrics headers = horizontalHeader()->fontMetrics();
+    const int margin = textMargin();
+    // Long lists are measured on their first rows: a text further down that is wider is cut and
+    // shows its tool tip.
+    const qsizetype measured = std::min<qsizetype>(rows.size(), 2000);
+    const int widest = 20 * cells.horizontalAdvance(QChar(0x6C49));  // twenty characters
+    QVector<int> texts(colCount());
+    for (int col = fixedCols(); col < colCount(); ++col)
+        for (qsizetype r = 0; r < measured; ++r) {
+            const QString cell = rows[r].value(col);
+            if (!cell.isEmpty())
+                texts[col] = std::max(texts[col], cells.horizontalAdvance(cell) + margin);
+        }
+    // An empty list keeps the widths given, so that its header reads as the window was laid out.
+    const bool empty = std::all_of(texts.cbegin(), texts.cend(), [](int w) { return w == 0; });
+    for (int col = fixedCols(); col < colCount(); ++col) {
+        const int given = m_givenWidths.value(col) > 0 ? m_givenWidths[col] : horizontalHeader()->defaultSectionSize();
+        const int header = headers.horizontalAdvance(cell(col, 0)) + 2 * margin;
+        int width = given;
+        if (texts[col] == 0 && !empty)
+            width = std::min(given, header);
+        else if (texts[col] > 0)
+            width = std::clamp(std::max(texts[col], header), given, std::max(given, widest));
         setColumnWidth(viewColumn(col), width);
+    }
 }
 
 bool StringGrid::viewportEvent(QEvent* event)
@@ -196,9 +247,7 @@ bool StringGrid::viewportEvent(QEvent* event)
     const QModelIndex index = indexAt(help->pos());
     const QString text = index.data().toString();
     const QRect cell = visualRect(index);
-    // The margins the style leaves either side of a cell's text.
-    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    if (!text.isEmpty() && viewport()->fontMetrics().horizontalAdvance(text) + margin > cell.width())
+    if (!text.isEmpty() && viewport()->fontMetrics().horizontalAdvance(text) + textMargin() > cell.width())
         QToolTip::showText(help->globalPos(), text, viewport(), cell);
     else
         QToolTip::hideText();

@@ -58,8 +58,19 @@ public:
     QString cell(int col, int row) const { return m_model->cell(col, row); }
     void setCell(int col, int row, const QString& text) { m_model->setCell(col, row, text); }
     void setHeader(const QStringList& captions);
+    // The width a window gives a column (its documented width); the column keeps it until rows
+    // are shown and sized to their texts.
     void setColWidth(int col, int width);
-    void setDataRows(QVector<QStringList> rows) { m_model->setDataRows(std::move(rows)); }
+    // Replaces every data row at once and sizes the columns to the texts (see fitColumns).
+    void setDataRows(QVector<QStringList> rows);
+
+    // Sizes each column to the widest of its header and its texts in rows (data rows only, in the
+    // grid's columns): never narrower than the width the window gave it, nor wider than about
+    // twenty characters unless given so; a column without any text narrows to its header. A text
+    // still cut shows in full as its tool tip. Lists of names of a fixed width turn it off.
+    void fitColumns(const QVector<QStringList>& rows);
+    void setFitColumns(bool fit) { m_fit = fit; }
+    bool fitsColumns() const { return m_fit; }
 
     // The selected data row (1 based; 0 when nothing is selected).
     int row() const;
@@ -81,8 +92,12 @@ protected:
 
 private:
     int viewColumn(int col) const { return col - fixedCols(); }
+    // The room the style leaves either side of a cell's text.
+    int textMargin() const;
     StringGridModel* m_model;
     QVector<GridFormat> m_formats;
+    QVector<int> m_givenWidths;  // by grid column; 0 where the window gave none
+    bool m_fit = true;
 };
 
 // Resets a grid to its header row and one empty data row (row 1 emptied, column 0 included).

@@ -2,6 +2,7 @@
 
 #include "../app/AppFixture.h"
 #include "Commands.h"
+#include "ContactColumns.h"
 #include "GongYingShangEditForm.h"
 #include "GongYingShangForm.h"
 #include "GongYingShangStore.h"
@@ -17,8 +18,10 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -156,6 +159,69 @@ private slots:
         }
         QCOMPARE(header, (QStringList{"", "客户", "联系人", "电话", "传真", "地址", "邮编", "Email", "备注"}));
         QCOMPARE(last, (QStringList{"", k.KeHu, "联系人", "电话", "传真", "地址", "邮编", "Email", "备注"}));
+    }
+
+    // Long names, banks, 18-digit ID numbers and landlines show uncut; a column no row fills
+    // gives its room away (the list holds only the sample row).
+    void columnsFitTheirTexts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("uncut");
+        QTest::addColumn<QStringList>("narrow");
+        QTest::newRow("suppliers") << int(Suppliers) << QStringList{"供应商", "电话", "地址", "开户行", "帐号", "税号"}
+                                   << QStringList{"传真", "Email", "网站"};
+        QTest::newRow("employees") << int(Employees) << QStringList{"姓名", "电话", "住址", "身份证"}
+                                   << QStringList{};
+        QTest::newRow("customers") << int(Customers) << QStringList{"客户", "电话", "地址"}
+                                   << QStringList{"传真", "邮编", "Email"};
+    }
+
+    void columnsFitTheirTexts()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, uncut);
+        QFETCH(QStringList, narrow);
+        AppFixture f;
+        Database& db = f.ctx().db();
+        db.exec(QStringLiteral("delete from ") + QLatin1String(Table(Kind(kind))));
+        const QString firm = QStringLiteral("济南市历下区海安空调冰箱批发有限公司");
+        const QString address = QStringLiteral("济南市历下区经十路100号");
+        const QString landline = QStringLiteral("0531-88886666-8001");
+        if (kind == Suppliers)
+            InsertGYS(db, {firm, QStringLiteral("王经理"), landline, {}, address, {}, {}, {},
+                           QStringLiteral("中国工商银行济南经十路支行"), QStringLiteral("1602020109024567891"),
+                           QStringLiteral("91370102MA3C4XYZ1K"), QStringLiteral("月结")});
+        else if (kind == Employees)
+            InsertYuanGong(db, {QStringLiteral("欧阳明月"), QStringLiteral("女"), QStringLiteral("28"),
+                                QStringLiteral("370102199801011234"), address + QStringLiteral("3单元"), landline,
+                                QDate(2024, 3, 1), QString()});
+        else
+            InsertKeHu(db, {firm, QStringLiteral("李女士"), landline, {}, address, {}, QStringLiteral("常客"), {}});
+        auto list = OpenList(Kind(kind), f.ctx());
+        list->show();
+        const StringGrid* g = list->StringGrid1;
+        const QFontMetrics metrics = g->viewport()->fontMetrics();
+        // A cell's text has the focus frame's margin and one pixel either side (as Qt lays it out).
+        const int margin = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1);
+        const auto column = [g](const QString& header) {
+            for (int c = 1; c < g->colCount(); ++c)
+                if (g->cell(c, 0) == header)
+                    return c;
+            return -1;
+        };
+        for (const QString& header : uncut) {
+            const int c = column(header);
+            QVERIFY2(c > 0, qPrintable(header));
+            const QString text = g->cell(c, 1);
+            QVERIFY2(!text.isEmpty(), qPrintable(header));
+            QVERIFY2(g->columnWidth(c - 1) >= metrics.horizontalAdvance(text) + margin, qPrintable(header + ": " + text));
+        }
+        const QVector<GridColumn> documented = kind == Suppliers ? GYSColumns() : KeHuColumns();
+        for (const QString& header : narrow) {
+            const int c = column(header);
+            QVERIFY2(c > 0 && g->cell(c, 1).isEmpty(), qPrintable(header));
+            QVERIFY2(g->columnWidth(c - 1) < documented[c - 1].width, qPrintable(header));
+        }
     }
 
     // Adding with the keyboard only: the dialog opens on the name, Tab walks the fields, Enter

@@ -3,7 +3,11 @@
 #include "NumberText.h"
 
 #include <QDate>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -62,6 +66,59 @@ private slots:
         QCOMPARE(g.rowCount(), 2);
         QCOMPARE(Row(g, 1), QStringList(Columns.size(), QString()));
         QCOMPARE(g.cell(1, 0), QStringLiteral("品牌"));
+    }
+
+    // A column is as wide as its texts within bounds: never narrower than the width given, cut
+    // beyond about twenty characters, and narrowed to its header when no row fills it.
+    void columnsFitTheirTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("width");
+        QTest::newRow("short text keeps the width given") << "北辰" << "given";
+        QTest::newRow("long text is shown whole") << "济南市历下区海安空调冰箱批发有限公司" << "text";
+        QTest::newRow("18-digit number is shown whole") << "370102199801011234" << "text";
+        QTest::newRow("very long text is cut") << QString(40, QChar(0x6C49)) << "bound";
+        QTest::newRow("empty column narrows to its header") << "" << "header";
+    }
+
+    void columnsFitTheirTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, width);
+        const QVector<GridColumn> columns = {{{}, 10}, {QStringLiteral("名称"), 90, QStringLiteral("name")},
+                                             {QStringLiteral("备注"), 80, QStringLiteral("other")}};
+        RowSet rows;
+        rows.columns = {"name", "other"};
+        rows.rows = {{text, QStringLiteral("甲")}, {QString(), QStringLiteral("乙")}};
+        StringGrid g;
+        SetGridColumns(g, columns);
+        FillGrid(g, rows, columns);
+        const int shown = g.columnWidth(0);
+        const QFontMetrics metrics = g.viewport()->fontMetrics();
+        const int needed = metrics.horizontalAdvance(text) + 2 * (g.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        if (width == "given")
+            QCOMPARE(shown, 90);
+        else if (width == "text")
+            QVERIFY2(shown >= needed && shown > 90, qPrintable(QString::number(shown)));
+        else if (width == "bound")
+            QVERIFY2(shown > 90 && shown < needed, qPrintable(QString::number(shown)));
+        else
+            QVERIFY2(shown < 90 && shown >= g.horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("名称")),
+                     qPrintable(QString::number(shown)));
+    }
+
+    // An empty list shows its columns as given; a list of names keeps its column to its own width.
+    void emptyListsAndNameListsKeepTheirWidths()
+    {
+        StringGrid g;
+        SetGridColumns(g, Columns);
+        FillGrid(g, RowSet{}, Columns);
+        for (int c = 1; c < Columns.size() - 1; ++c)
+            QCOMPARE(g.columnWidth(c - 1), Columns[c].width);
+        std::unique_ptr<StringGrid> names(MakeNameList(nullptr, QStringLiteral("品牌"), 120));
+        names->setDataRows({{QString(30, QChar(0x6C49))}});
+        names->show();
+        QCOMPARE(names->columnWidth(0), names->viewport()->width());
     }
 
     void columnSumReadsTheCellsAsShown()
