@@ -123,10 +123,9 @@ void TAccountsForm::HXButtonClick()
     const QString dh = selectedDH();
     if (dh.isEmpty())
         return;
-    const double owed = CellNumber(StringGrid2->cell(OwedColumn, StringGrid2->row()).trimmed());
     if (!m_ctx.prompts->question(this, TextsOf(m_side).writeOffQuestion))
         return;
-    WriteOffOwed(m_ctx.db(), m_side, dh, owed);
+    WriteOffOwed(m_ctx.db(), m_side, dh);
     RefreshAll();
 }
 

@@ -18,7 +18,7 @@ QString AllParties()
 
 QStringList OwingParties(Database& db, AccountSide side)
 {
-    const AccountTables& t = TablesOf(side);
+    const DocumentSide& t = SideOf(side);
     QSqlQuery q = db.exec(QStringLiteral("select %1 from %2 where QK<>0 group by %1 order by %1 %3")
                               .arg(t.party, t.header, QLatin1String(ChineseOrder)));
     QStringList names;
@@ -29,7 +29,7 @@ QStringList OwingParties(Database& db, AccountSide side)
 
 RowSet OpenDocuments(Database& db, AccountSide side, const QString& party)
 {
-    const AccountTables& t = TablesOf(side);
+    const DocumentSide& t = SideOf(side);
     QString sql = QStringLiteral("select dh,%1,in_date,shuliang,jinE,QK,Remark%2 from %3 where QK<>0")
                       .arg(t.party,
                            side == AccountSide::Receivable ? QStringLiteral(",yewuyuan,KeHuPhone,KeHuAddress") : QString(),
@@ -46,7 +46,7 @@ RowSet DocumentLines(Database& db, AccountSide side, const QString& dh)
 {
     return SelectRows(db,
                       QStringLiteral("select PinPai,chanpin,guige,danjia,shuliang,jinE from %1 where dh=:dh order by autoid")
-                          .arg(TablesOf(side).lines),
+                          .arg(SideOf(side).lines),
                       {{DH, dh}});
 }
 
@@ -54,13 +54,13 @@ RowSet PartPayments(Database& db, AccountSide side, const QString& dh)
 {
     return SelectRows(db,
                       QStringLiteral("select in_date,JinE from %1 where dh=:dh order by in_date,autoid")
-                          .arg(TablesOf(side).history),
+                          .arg(SideOf(side).history),
                       {{DH, dh}});
 }
 
 RowSet Ageing(const RowSet& documents, AccountSide side, const QDate& today)
 {
-    const QString partyColumn = TablesOf(side).party;
+    const QString partyColumn = SideOf(side).party;
     RowSet ageing;
     ageing.columns = {QStringLiteral("party"), QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
                       QStringLiteral("B4"), QStringLiteral("total")};

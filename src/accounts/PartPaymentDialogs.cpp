@@ -73,7 +73,7 @@ void TCJForm::OKButtonClick()
     const std::optional<double> paid = ReadNumber(text);
     if (!paid)
         return refuseAmount(QStringLiteral("“%1”不是正确的金额,请重新输入!").arg(texts.amountLabel));
-    RecordPartPayment(m_ctx.db(), m_side, m_dh, CellNumber(QKEdit->text()), *paid, DateTimePicker1->date());
+    RecordPartPayment(m_ctx.db(), m_side, m_dh, *paid, DateTimePicker1->date());
     accept();
 }
 

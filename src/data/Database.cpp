@@ -62,8 +62,12 @@ void Database::open(const QString& path)
             throw DbError(text);
         }
     }
-    if (sqlite3* h = sqliteHandle())
+    if (sqlite3* h = sqliteHandle()) {
         sqlite3_create_collation(h, "chinese", SQLITE_UTF8, nullptr, &CompareChineseTexts);
+        // Another copy of the program on the same file holds its write lock only for the length
+        // of one operation: wait for it instead of failing at once.
+        sqlite3_busy_timeout(h, BusyTimeoutMs);
+    }
     m_path = path;
 }
 
@@ -123,7 +127,11 @@ Transaction::Transaction(Database& db)
 {
     sqlite3* h = m_db.sqliteHandle();
     m_outermost = h && sqlite3_get_autocommit(h);
-    m_db.exec(QStringLiteral("SAVEPOINT ") + m_name);
+    // The outermost one takes the write lock before its first read, so that what an operation
+    // reads (stock, amounts owed, free numbers) cannot be changed by another connection before
+    // it writes: two connections on one file take their turns instead of both acting on what
+    // they read before the other wrote.
+    m_db.exec(m_outermost ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT ") + m_name);
 }
 
 Transaction::~Transaction()
@@ -143,6 +151,6 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_db.exec(QStringLiteral("RELEASE ") + m_name);
+    m_db.exec(m_outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_name);
     m_done = true;
 }

@@ -45,13 +45,16 @@ struct sqlite3;
 // parameters and throws DbError with the engine's text when the statement fails.
 class Database {
 public:
+    static constexpr int BusyTimeoutMs = 10000;
+
     explicit Database(const QString& connectionName = QStringLiteral("qinglan"));
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     // Opens (creating when missing) the SQLite file at path; throws DbError on failure. Opening
-    // writes nothing, so a file can be checked before anything touches it.
+    // writes nothing, so a file can be checked before anything touches it. A statement that
+    // finds the file locked by another connection waits up to BusyTimeoutMs for it.
     void open(const QString& path);
     void close();
     bool isOpen() const;
@@ -78,7 +81,9 @@ private:
 };
 
 // Runs an operation of several statements as one unit: commits when commit() is called, rolls
-// back when destroyed without it (an exception left the operation). Nests through savepoints.
+// back when destroyed without it (an exception left the operation). The outermost one begins
+// with the connection's write lock (BEGIN IMMEDIATE), so what it reads stays as read until it
+// ends, even with another connection on the same file; inner ones nest through savepoints.
 class Transaction {
 public:
     explicit Transaction(Database& db);

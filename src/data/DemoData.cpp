@@ -166,7 +166,7 @@ private:
         if (lines.isEmpty())
             return;
         TCaiGouDan d;
-        d.dh = NextCaiGouDH(m_db, isReturn ? QStringLiteral("ct") : QStringLiteral("cg"), day);
+        d.dh = NextDH(m_db, PurchaseSide(), isReturn ? ReturnKind : ForwardKind, day);
         d.GYS = S(Suppliers[s][0]);
         d.in_date = day;
         d.Remark = isReturn ? S("质量问题退货") : QString();
@@ -183,9 +183,9 @@ private:
         SaveCaiGouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
         if (d.QK > 0 && day.daysTo(m_today) > 30) {
             const double half = RoundFloat(2, d.QK / 2);
-            const double rest = RecordPartPayment(m_db, AccountSide::Payable, d.dh, d.QK, half, day.addDays(20));
+            const double rest = RecordPartPayment(m_db, AccountSide::Payable, d.dh, half, day.addDays(20));
             if (m_purchases % 6 == 0 && day.daysTo(m_today) > 60)
-                RecordPartPayment(m_db, AccountSide::Payable, d.dh, rest, rest, day.addDays(40));
+                RecordPartPayment(m_db, AccountSide::Payable, d.dh, rest, day.addDays(40));
         }
     }
 
@@ -217,7 +217,7 @@ private:
         if (lines.isEmpty())
             return;
         TXiaoShouDan d;
-        d.dh = NextXiaoShouDH(m_db, isReturn ? QStringLiteral("xt") : QStringLiteral("xs"), day);
+        d.dh = NextDH(m_db, SalesSide(), isReturn ? ReturnKind : ForwardKind, day);
         d.yewuyuan = S(Employees[e][0]);
         d.KeHu = S(Customers[c][0]);
         d.KeHuPhone = S(Customers[c][2]);
@@ -233,7 +233,7 @@ private:
         d.QK = d.jinE - received;
         SaveXiaoShouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
         if (d.QK > 0 && day.daysTo(m_today) > 20)
-            RecordPartPayment(m_db, AccountSide::Receivable, d.dh, d.QK, RoundFloat(2, d.QK / 2), day.addDays(15));
+            RecordPartPayment(m_db, AccountSide::Receivable, d.dh, RoundFloat(2, d.QK / 2), day.addDays(15));
     }
 
     void entry(const QDate& day, const QString& type, const QString& item, double amount)

@@ -4,14 +4,14 @@
 
 namespace {
 
-QString NextDH(Database& db, const char* table, const QString& prefix, const QDate& date)
+QString NextNumber(Database& db, const QString& table, const QString& prefix, const QDate& date)
 {
     const QString key = prefix + date.toString(QStringLiteral("yyMMdd"));
     // Every number whose first eight characters equal the key, highest first. The pattern is bound
     // as a whole so that the engine can use the index on dh.
     const QVariant highest = db.scalar(
         QStringLiteral("select dh from %1 where dh like :dh order by dh desc limit 1")
-            .arg(QLatin1String(table)),
+            .arg(table),
         {{QStringLiteral(":dh"), key + u'%'}});
     if (!highest.isValid())
         return key + QStringLiteral("001");
@@ -29,17 +29,22 @@ QString NextDH(Database& db, const char* table, const QString& prefix, const QDa
 
 QString NextXiaoShouDH(Database& db, const QString& prefix, const QDate& date)
 {
-    return NextDH(db, "Log_XiaoShouDan", prefix, date);
+    return NextNumber(db, SalesSide().header, prefix, date);
 }
 
 QString NextCaiGouDH(Database& db, const QString& prefix, const QDate& date)
 {
-    return NextDH(db, "Log_CaiGouDan", prefix, date);
+    return NextNumber(db, PurchaseSide().header, prefix, date);
 }
 
 QString NextShouZhiDH(Database& db, const QString& prefix, const QDate& date)
 {
-    return NextDH(db, "Log_ShouZhi", prefix, date);
+    return NextNumber(db, QStringLiteral("Log_ShouZhi"), prefix, date);
+}
+
+QString NextDH(Database& db, const DocumentSide& side, DanKind kind, const QDate& date)
+{
+    return NextNumber(db, side.header, side.prefixOf(kind), date);
 }
 
 QString NoDocumentNumberMessage()

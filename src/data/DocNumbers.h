@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentSide.h"
+
 #include <QDate>
 #include <QString>
 
@@ -12,6 +14,8 @@ class Database;
 QString NextXiaoShouDH(Database& db, const QString& prefix, const QDate& date);  // "xs", "xt"
 QString NextCaiGouDH(Database& db, const QString& prefix, const QDate& date);    // "cg", "ct"
 QString NextShouZhiDH(Database& db, const QString& prefix, const QDate& date);   // "sz"
+// The next free number of a document of the side and kind (its prefix from the side).
+QString NextDH(Database& db, const DocumentSide& side, DanKind kind, const QDate& date);
 
 // The message shown when a document is to be saved without a number (the day's numbers are used up).
 QString NoDocumentNumberMessage();

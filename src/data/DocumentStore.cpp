@@ -1,16 +1,22 @@
 #include "DocumentStore.h"
 
+#include "AuditLog.h"
 #include "Database.h"
 #include "DocNumbers.h"
+#include "DocumentSide.h"
 #include "Ledger.h"
+#include "Money.h"
+
+#include <QHash>
+#include <QStringList>
 
 namespace {
 
 const QString DH = QStringLiteral(":dh");
 
-bool IsNewDH(Database& db, const char* table, const QString& dh)
+bool IsNewDH(Database& db, const QString& table, const QString& dh)
 {
-    return !db.scalar(QStringLiteral("select 1 from %1 where dh=:dh limit 1").arg(QLatin1String(table)),
+    return !db.scalar(QStringLiteral("select 1 from %1 where dh=:dh limit 1").arg(table),
                       {{DH, dh}})
                 .isValid();
 }
@@ -38,13 +44,19 @@ QVector<TShangPinItem> Lines(Database& db, const char* table, const QString& cos
     return lines;
 }
 
+// What was paid when a document was saved: its amount less the amount owed, to the cent.
+double PaidWhenSaved(double jinE, double QK)
+{
+    return (Money::fromYuan(jinE) - Money::fromYuan(QK)).yuan();
+}
+
 void RequireNumber(const QString& dh)
 {
     if (dh.isEmpty())
         throw DbError(NoDocumentNumberMessage());
 }
 
-// Gives a document as entered its stored form: the trimmed number and the date on every line, and
+// Gives a document as entered its stored form: the trimmed number, the date on every line, and
 // for a return its quantities, amounts and amount owed negated.
 template <class Header>
 void PrepareForStore(Header& header, QVector<TShangPinItem>& lines, DanKind kind)
@@ -56,10 +68,68 @@ void PrepareForStore(Header& header, QVector<TShangPinItem>& lines, DanKind kind
     header.jinE *= sign;
     header.QK *= sign;
     for (TShangPinItem& line : lines) {
-        line.dh = header.dh;
         line.in_date = header.in_date;
         line.shuliang *= sign;
         line.jinE *= sign;
+    }
+}
+
+// Refuses a document whose lines would take a goods item below nothing: out is the quantity a
+// stored line takes out of stock (a sale's, or the negated quantity of a purchase return). The
+// lines of one goods item count together; a goods key without a stock row is not refused, as
+// nothing is posted to it.
+void RequireStock(Database& db, const QVector<TShangPinItem>& lines, int outSign)
+{
+    QHash<QString, std::pair<const TShangPinItem*, int>> out;
+    QStringList order;
+    for (const TShangPinItem& line : lines) {
+        const QString key = QStringList{line.PinPai, line.chanpin, line.guige}.join(QChar(0)).toLower();
+        if (!out.contains(key))
+            order << key;
+        auto& [item, quantity] = out[key];
+        item = &line;
+        quantity += outSign * line.shuliang;
+    }
+    for (const QString& key : order) {
+        const auto& [item, quantity] = out[key];
+        if (quantity <= 0)
+            continue;
+        const QVariant stock = db.scalar(QStringLiteral("select ShuLiang from Log_KuCun "
+                                                        "where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
+                                         {{QStringLiteral(":PinPai"), item->PinPai},
+                                          {QStringLiteral(":ChanPin"), item->chanpin},
+                                          {QStringLiteral(":GuiGe"), item->guige}});
+        if (stock.isValid() && stock.toInt() < quantity)
+            throw DbError(QStringLiteral("商品 %1 %2 %3 库存量不足: 现有库存 %4, 本单需要 %5。单据没有保存。")
+                              .arg(item->PinPai, item->chanpin, item->guige)
+                              .arg(stock.toInt())
+                              .arg(quantity));
+    }
+}
+
+// Inserts the header under its number, or, when taken allows, under the next free number of its
+// prefix and date; a number another connection took first (the unique index on dh refuses it) is
+// retried with the next. Returns false when the number is used and taken is Refuse.
+template <class Header>
+bool InsertHeader(Database& db, const DocumentSide& side, Header& header, DanKind kind, TakenNumber taken,
+                  void (*insert)(Database&, const Header&))
+{
+    for (int attempt = 0;; ++attempt) {
+        if (IsNewDH(db, side.header, header.dh)) {
+            try {
+                Transaction one(db);
+                insert(db, header);
+                one.commit();
+                return true;
+            } catch (const DbError&) {
+                if (taken == TakenNumber::Refuse || attempt >= 3 || IsNewDH(db, side.header, header.dh))
+                    throw;
+            }
+        } else if (taken == TakenNumber::Refuse) {
+            return false;
+        }
+        header.dh = NextDH(db, side, kind, header.in_date);
+        RequireNumber(header.dh);
     }
 }
 
@@ -67,18 +137,18 @@ void PrepareForStore(Header& header, QVector<TShangPinItem>& lines, DanKind kind
 
 bool IsNewXiaoShouDH(Database& db, const QString& dh)
 {
-    return IsNewDH(db, "Log_XiaoShouDan", dh);
+    return IsNewDH(db, SalesSide().header, dh);
 }
 
 bool IsNewCaiGouDH(Database& db, const QString& dh)
 {
-    return IsNewDH(db, "Log_CaiGouDan", dh);
+    return IsNewDH(db, PurchaseSide().header, dh);
 }
 
 void InsertXiaoShouDan(Database& db, const TXiaoShouDan& d)
 {
-    db.exec(QStringLiteral("insert into Log_XiaoShouDan(dh,shuliang,jinE,yewuyuan,KeHu,in_date,Remark,KeHuPhone,KeHuAddress,QK) \n"
-                           "values(:dh,:shuliang,:jinE,:yewuyuan,:KeHu,:in_date,:Remark,:KeHuPhone,:KeHuAddress,:QK)"),
+    db.exec(QStringLiteral("insert into Log_XiaoShouDan(dh,shuliang,jinE,yewuyuan,KeHu,in_date,Remark,KeHuPhone,KeHuAddress,QK,SS) \n"
+                           "values(:dh,:shuliang,:jinE,:yewuyuan,:KeHu,:in_date,:Remark,:KeHuPhone,:KeHuAddress,:QK,:SS)"),
             {{DH, d.dh},
              {QStringLiteral(":shuliang"), d.shuliang},
              {QStringLiteral(":jinE"), d.jinE},
@@ -88,20 +158,22 @@ void InsertXiaoShouDan(Database& db, const TXiaoShouDan& d)
              {QStringLiteral(":Remark"), d.Remark},
              {QStringLiteral(":KeHuPhone"), d.KeHuPhone},
              {QStringLiteral(":KeHuAddress"), d.KeHuAddress},
-             {QStringLiteral(":QK"), d.QK}});
+             {QStringLiteral(":QK"), d.QK},
+             {QStringLiteral(":SS"), PaidWhenSaved(d.jinE, d.QK)}});
 }
 
 void InsertCaiGouDan(Database& db, const TCaiGouDan& d)
 {
-    db.exec(QStringLiteral("insert into Log_CaiGouDan(dh,shuliang,jinE,GYS,in_date,QK,Remark) \n"
-                           "values(:dh,:shuliang,:jinE,:GYS,:in_date,:QK,:Remark)"),
+    db.exec(QStringLiteral("insert into Log_CaiGouDan(dh,shuliang,jinE,GYS,in_date,QK,Remark,SS) \n"
+                           "values(:dh,:shuliang,:jinE,:GYS,:in_date,:QK,:Remark,:SS)"),
             {{DH, d.dh},
              {QStringLiteral(":shuliang"), d.shuliang},
              {QStringLiteral(":jinE"), d.jinE},
              {QStringLiteral(":GYS"), d.GYS},
              {QStringLiteral(":in_date"), SqlDate(d.in_date)},
              {QStringLiteral(":QK"), d.QK},
-             {QStringLiteral(":Remark"), d.Remark}});
+             {QStringLiteral(":Remark"), d.Remark},
+             {QStringLiteral(":SS"), PaidWhenSaved(d.jinE, d.QK)}});
 }
 
 void InsertXiaoShou(Database& db, const TShangPinItem& item)
@@ -186,55 +258,84 @@ QVector<TShangPinItem> CaiGouLines(Database& db, const QString& dh)
     return Lines(db, "Log_CaiGou", QStringLiteral("0"), dh);
 }
 
-bool SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinItem> lines, DanKind kind)
+QString SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinItem> lines, DanKind kind,
+                             TakenNumber taken)
 {
     PrepareForStore(header, lines, kind);
     Transaction t(db);
-    if (!IsNewXiaoShouDH(db, header.dh))
-        return false;
-    InsertXiaoShouDan(db, header);
+    RequireStock(db, lines, 1);
+    if (!InsertHeader(db, SalesSide(), header, kind, taken, &InsertXiaoShouDan))
+        return {};
     for (TShangPinItem& line : lines) {
+        line.dh = header.dh;
         line.CB = GetPJCB(db, line.PinPai, line.chanpin, line.guige);
         InsertXiaoShou(db, line);
         SubKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang);
     }
     t.commit();
-    return true;
+    return header.dh;
 }
 
-bool SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinItem> lines, DanKind kind)
+QString SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinItem> lines, DanKind kind,
+                           TakenNumber taken)
 {
     PrepareForStore(header, lines, kind);
     Transaction t(db);
-    if (!IsNewCaiGouDH(db, header.dh))
-        return false;
-    InsertCaiGouDan(db, header);
-    for (const TShangPinItem& line : lines) {
+    RequireStock(db, lines, -1);
+    if (!InsertHeader(db, PurchaseSide(), header, kind, taken, &InsertCaiGouDan))
+        return {};
+    for (TShangPinItem& line : lines) {
+        line.dh = header.dh;
         InsertCaiGou(db, line);
         AddKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang, line.danjia);
     }
     t.commit();
-    return true;
+    return header.dh;
 }
+
+bool SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinItem> lines, DanKind kind)
+{
+    return !SaveXiaoShouDocument(db, std::move(header), std::move(lines), kind, TakenNumber::Refuse).isEmpty();
+}
+
+bool SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinItem> lines, DanKind kind)
+{
+    return !SaveCaiGouDocument(db, std::move(header), std::move(lines), kind, TakenNumber::Refuse).isEmpty();
+}
+
+namespace {
+
+void WriteDeletion(Database& db, const DocumentSide& side, const QString& dh)
+{
+    WriteAudit(db, QStringLiteral("删除%1单").arg(side.captionOf(side.kindOf(dh))), dh);
+}
+
+}  // namespace
 
 void DeleteXiaoShouDocument(Database& db, const QString& dh)
 {
     Transaction t(db);
+    const bool there = !IsNewXiaoShouDH(db, dh);
     const QVector<TShangPinItem> lines = XiaoShouLines(db, dh);
     DeleteXiaoShouDan(db, dh);
     DeleteXiaoShou(db, dh);
     for (const TShangPinItem& line : lines)
         SubKuCun(db, line.PinPai, line.chanpin, line.guige, -line.shuliang);
+    if (there || !lines.isEmpty())
+        WriteDeletion(db, SalesSide(), dh);
     t.commit();
 }
 
 void DeleteCaiGouDocument(Database& db, const QString& dh)
 {
     Transaction t(db);
+    const bool there = !IsNewCaiGouDH(db, dh);
     const QVector<TShangPinItem> lines = CaiGouLines(db, dh);
     DeleteCaiGouDan(db, dh);
     DeleteCaiGou(db, dh);
     for (const TShangPinItem& line : lines)
         AddKuCun(db, line.PinPai, line.chanpin, line.guige, -line.shuliang, line.danjia);
+    if (there || !lines.isEmpty())
+        WriteDeletion(db, PurchaseSide(), dh);
     t.commit();
 }

@@ -8,12 +8,23 @@ namespace {
 
 const QString DH = QStringLiteral(":dh");
 
-double UpdateQK(Database& db, const QString& table, const QString& dh, double owed, double paid)
+// The stored amount owed of a document; a document that is not there (deleted meanwhile in
+// another window) is refused instead of leaving a receipt row without a document.
+double StoredOwed(Database& db, const QString& table, const QString& dh)
 {
-    const double rest = RoundFloat(2, owed - paid);
-    db.exec(QStringLiteral("update %1 set QK=:QK where dh=:dh").arg(table),
-            {{QStringLiteral(":QK"), rest}, {DH, dh}});
-    return rest;
+    const QVariant owed = db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(table), {{DH, dh}});
+    if (!owed.isValid())
+        throw DbError(QStringLiteral("单据 %1 不存在, 可能已被删除。").arg(dh));
+    return owed.toDouble();
+}
+
+// Every assignment reads the row as it was, so CJ grows by exactly what QK went down by.
+double UpdateQK(Database& db, const QString& table, const QString& dh, double paid)
+{
+    db.exec(QStringLiteral("update %1 set CJ=round(CJ+QK-round(QK-:paid,2),2), QK=round(QK-:paid,2) where dh=:dh")
+                .arg(table),
+            {{QStringLiteral(":paid"), paid}, {DH, dh}});
+    return db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(table), {{DH, dh}}).toDouble();
 }
 
 void InsertHistory(Database& db, const QString& table, const QString& dh, const QDate& day, double JinE)
@@ -28,27 +39,6 @@ void DeleteHistory(Database& db, const QString& table, const QString& dh)
     db.exec(QStringLiteral("delete from %1 where dh=:dh").arg(table), {{DH, dh}});
 }
 
-// A receipt or write-off needs its document: one deleted meanwhile (in another window) is
-// refused instead of leaving a receipt row without a document.
-void RequireDocument(Database& db, const QString& table, const QString& dh)
-{
-    if (!db.scalar(QStringLiteral("select 1 from %1 where dh=:dh").arg(table), {{DH, dh}}).isValid())
-        throw DbError(QStringLiteral("单据 %1 不存在, 可能已被删除。").arg(dh));
-}
-
-}  // namespace
-
-const AccountTables& TablesOf(AccountSide side)
-{
-    static const AccountTables receivable{QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
-                                          QStringLiteral("Log_SKGuoCheng"), QStringLiteral("KeHu")};
-    static const AccountTables payable{QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
-                                       QStringLiteral("Log_FKGuoCheng"), QStringLiteral("GYS")};
-    return side == AccountSide::Receivable ? receivable : payable;
-}
-
-namespace {
-
 QString OwedText(double QK)
 {
     return QStringLiteral("欠款 ") + FormatGeneral(QK);
@@ -56,43 +46,42 @@ QString OwedText(double QK)
 
 }  // namespace
 
-double UpdateXiaoShouDanQK(Database& db, const QString& dh, double owed, double paid)
+double UpdateXiaoShouDanQK(Database& db, const QString& dh, double paid)
 {
-    return UpdateQK(db, TablesOf(AccountSide::Receivable).header, dh, owed, paid);
+    return UpdateQK(db, SalesSide().header, dh, paid);
 }
 
-double UpdateCaiGouDanQK(Database& db, const QString& dh, double owed, double paid)
+double UpdateCaiGouDanQK(Database& db, const QString& dh, double paid)
 {
-    return UpdateQK(db, TablesOf(AccountSide::Payable).header, dh, owed, paid);
+    return UpdateQK(db, PurchaseSide().header, dh, paid);
 }
 
 void InsertSKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE)
 {
-    InsertHistory(db, TablesOf(AccountSide::Receivable).history, dh, day, JinE);
+    InsertHistory(db, SalesSide().history, dh, day, JinE);
 }
 
 void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE)
 {
-    InsertHistory(db, TablesOf(AccountSide::Payable).history, dh, day, JinE);
+    InsertHistory(db, PurchaseSide().history, dh, day, JinE);
 }
 
 void DeleteSKGuoCheng(Database& db, const QString& dh)
 {
-    DeleteHistory(db, TablesOf(AccountSide::Receivable).history, dh);
+    DeleteHistory(db, SalesSide().history, dh);
 }
 
 void DeleteFKGuoCheng(Database& db, const QString& dh)
 {
-    DeleteHistory(db, TablesOf(AccountSide::Payable).history, dh);
+    DeleteHistory(db, PurchaseSide().history, dh);
 }
 
-double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double owed, double paid,
-                         const QDate& day)
+double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double paid, const QDate& day)
 {
-    const AccountTables& t = TablesOf(side);
+    const DocumentSide& t = SideOf(side);
     Transaction transaction(db);
-    RequireDocument(db, t.header, dh);
-    const double rest = UpdateQK(db, t.header, dh, owed, paid);
+    const double owed = StoredOwed(db, t.header, dh);
+    const double rest = UpdateQK(db, t.header, dh, paid);
     if (rest != 0)
         InsertHistory(db, t.history, dh, day, paid);
     else
@@ -106,12 +95,12 @@ double RecordPartPayment(Database& db, AccountSide side, const QString& dh, doub
     return rest;
 }
 
-void WriteOffOwed(Database& db, AccountSide side, const QString& dh, double owed)
+void WriteOffOwed(Database& db, AccountSide side, const QString& dh)
 {
-    const AccountTables& t = TablesOf(side);
+    const DocumentSide& t = SideOf(side);
     Transaction transaction(db);
-    RequireDocument(db, t.header, dh);
-    UpdateQK(db, t.header, dh, owed, owed);
+    const double owed = StoredOwed(db, t.header, dh);
+    UpdateQK(db, t.header, dh, owed);
     DeleteHistory(db, t.history, dh);
     WriteAudit(db, side == AccountSide::Receivable ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"), dh,
                OwedText(owed), OwedText(0));

@@ -119,6 +119,20 @@ const std::initializer_list<const char*> Steps[] = {
     // explain (see Ledger.h); a file of an older version takes its stock as it stands.
     {"alter table Log_KuCun add column QCShuLiang integer",
      "create index IX_CaiGou_goods on Log_CaiGou(PinPai, chanpin, guige)"},
+    // Version 5: each document header keeps what was paid when it was saved (SS) and what its
+    // receipts, payments and write-offs have taken off since (CJ), so that QK = jinE - SS - CJ
+    // can be checked (see docs/accounts.md). A file of an older version keeps only the receipts
+    // of its open documents: they become CJ, and the rest of what is no longer owed SS.
+    {"alter table Log_XiaoShouDan add column SS real",
+     "alter table Log_XiaoShouDan add column CJ real not null default 0",
+     "alter table Log_CaiGouDan add column SS real",
+     "alter table Log_CaiGouDan add column CJ real not null default 0",
+     "update Log_XiaoShouDan set CJ=round(coalesce((select sum(JinE) from Log_SKGuoCheng s "
+     "where s.DH=Log_XiaoShouDan.dh),0),2) where QK<>0",
+     "update Log_CaiGouDan set CJ=round(coalesce((select sum(JinE) from Log_FKGuoCheng s "
+     "where s.DH=Log_CaiGouDan.dh),0),2) where QK<>0",
+     "update Log_XiaoShouDan set SS=round(jinE-QK-CJ,2)",
+     "update Log_CaiGouDan set SS=round(jinE-QK-CJ,2)"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

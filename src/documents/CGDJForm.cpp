@@ -3,7 +3,6 @@
 #include "AppContext.h"
 #include "CGDJAddForm.h"
 #include "ContactCombos.h"
-#include "DocNumbers.h"
 #include "DocumentStore.h"
 #include "GongYingShangForm.h"
 #include "GongYingShangStore.h"
@@ -17,16 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-const char* const Prefix[2] = {"cg", "ct"};
-
-}  // namespace
-
 TBase_CGDJForm::TBase_CGDJForm(AppContext& context, QWidget* parent)
-    : TradeDocumentForm(context,
+    : TradeDocumentForm(context, PurchaseSide(),
                         {{"采购登记", "采购退货"},
-                         {Prefix[0], Prefix[1]},
                          {"采购日期", "退货日期"},
                          {"实付", "实收"},
                          {"确认入库", "确认退货"},
@@ -43,11 +35,6 @@ TBase_CGDJForm::TBase_CGDJForm(AppContext& context, QWidget* parent)
 void TBase_CGDJForm::InitCaiGouDan()
 {
     FillGYSCombo(m_ctx.db(), *GYSComboBox);
-}
-
-QString TBase_CGDJForm::nextNumber(const QDate& date)
-{
-    return NextCaiGouDH(m_ctx.db(), QString::fromLatin1(Prefix[danKind() == 2 ? 1 : 0]), date);
 }
 
 std::unique_ptr<GoodsLineForm> TBase_CGDJForm::makeAddForm()
@@ -81,14 +68,13 @@ bool TBase_CGDJForm::SaveCaiGouDan()
                             + QStringLiteral("中删除相应的采购单后再重新进行采购登记!");
     if (!checkNumber([this](const QString& dh) { return IsNewCaiGouDH(m_ctx.db(), dh); }, duplicate, &number))
         return false;
-    double paid = 0;
-    if (!readPaid(&paid))
+    if (!readPaid())
         return false;
     TCaiGouDan header;
     header.dh = number;
-    header.shuliang = SLEdit->text().toInt();
-    header.jinE = CellNumber(JEEdit->text());
-    header.QK = RoundFloat(2, header.jinE - paid);
+    header.shuliang = draft().quantity();
+    header.jinE = draft().amount().yuan();
+    header.QK = draft().owed().yuan();
     header.GYS = GYSComboBox->currentText();
     header.in_date = DateTimePicker1->date();
     header.Remark = RemarkEdit->text();
@@ -98,11 +84,12 @@ bool TBase_CGDJForm::SaveCaiGouDan()
         refuse(GYSComboBox, QStringLiteral("请输入或选择供应商名称!"));
         return false;
     }
-    if (!SaveCaiGouDocument(m_ctx.db(), header, GridLines(), storedKind())) {
+    const QString saved = SaveCaiGouDocument(m_ctx.db(), header, GridLines(), storedKind(), takenRule(number));
+    if (saved.isEmpty()) {
         refuse(DHEdit, duplicate);
         return false;
     }
-    DHEdit->setText(number);
+    showSavedNumber(saved, number);
     return true;
 }
 

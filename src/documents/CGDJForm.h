@@ -28,7 +28,6 @@ public:
 
 protected:
     void fillLists() override { InitCaiGouDan(); }
-    QString nextNumber(const QDate& date) override;
     std::unique_ptr<GoodsLineForm> makeAddForm() override;
     bool saveDocument() override { return SaveCaiGouDan(); }
     void printDocument(int mode) override { PrintCaiGouDan(mode); }

@@ -28,8 +28,9 @@ bool IsEnter(const QKeyEvent* key)
 
 }  // namespace
 
-TradeDocumentForm::TradeDocumentForm(AppContext& context, const KindTexts& texts, QWidget* parent)
-    : QDialog(parent), m_ctx(context), m_texts(texts)
+TradeDocumentForm::TradeDocumentForm(AppContext& context, const DocumentSide& side, const KindTexts& texts,
+                                     QWidget* parent)
+    : QDialog(parent), m_ctx(context), m_side(side), m_texts(texts)
 {
 }
 
@@ -131,7 +132,7 @@ void TradeDocumentForm::SetDanState(std::uint8_t state)
             const QSignalBlocker quiet(DateTimePicker1);
             DateTimePicker1->setDate(QDate::currentDate());
         }
-        numberEdit->setText(nextNumber(QDate::currentDate()));
+        proposeNumber(QDate::currentDate());
         clearHeader();
         InitDanGrid();
         for (QLineEdit* e : {SLEdit, JEEdit, SSEdit, QKEdit})
@@ -159,10 +160,14 @@ void TradeDocumentForm::InitDanGrid()
     StringGrid1->setColumnFormats({GridFormat::Text, GridFormat::Text, GridFormat::Text, GridFormat::Text,
                                    GridFormat::Number, GridFormat::Integer, GridFormat::Number});
     ClearGrid(*StringGrid1);
+    m_draft.clear();
 }
 
-void TradeDocumentForm::AppendItemRow(const TShangPinItem& item)
+// The grid shows the lines of the draft: each new line of the draft is appended as a row.
+void TradeDocumentForm::AppendItemRow(const TShangPinItem& entered)
 {
+    m_draft.addLine(entered);
+    const TShangPinItem& item = m_draft.lines().constLast();
     int row = StringGrid1->rowCount() - 1;
     if (!StringGrid1->cell(ColPinPai, row).isEmpty()) {
         StringGrid1->setRowCount(row + 2);
@@ -177,29 +182,11 @@ void TradeDocumentForm::AppendItemRow(const TShangPinItem& item)
     StringGrid1->setRow(row);
 }
 
-int TradeDocumentForm::totalQuantity() const
-{
-    int n = 0;
-    for (int r = 1; r < StringGrid1->rowCount(); ++r)
-        if (!StringGrid1->cell(ColShuLiang, r).isEmpty())
-            n += StringGrid1->cell(ColShuLiang, r).toInt();
-    return n;
-}
-
-double TradeDocumentForm::totalAmount() const
-{
-    double sum = 0;
-    for (int r = 1; r < StringGrid1->rowCount(); ++r)
-        if (!StringGrid1->cell(ColJinE, r).isEmpty())
-            sum += CellNumber(StringGrid1->cell(ColJinE, r));
-    return RoundFloat(2, sum);
-}
-
 // Adding or removing a line counts the whole amount as paid.
 void TradeDocumentForm::CalcDanTotals()
 {
-    SLEdit->setText(QString::number(totalQuantity()));
-    JEEdit->setText(FormatGeneral(totalAmount()));
+    SLEdit->setText(QString::number(m_draft.quantity()));
+    JEEdit->setText(FormatMoney(m_draft.amount()));
     {
         const QSignalBlocker quiet(SSEdit);
         SSEdit->setText(JEEdit->text());
@@ -211,26 +198,13 @@ void TradeDocumentForm::CalcDanTotals()
 // that is no number yet, such as ".", counts as 0 until it is one).
 void TradeDocumentForm::SSEditChange()
 {
-    const double paid = ReadNumber(SSEdit->text()).value_or(0);
-    QKEdit->setText(FormatGeneral(CellNumber(JEEdit->text()) - paid));
+    m_draft.setPaid(ReadNumber(SSEdit->text()).value_or(0));
+    QKEdit->setText(FormatMoney(m_draft.owed()));
 }
 
 QVector<TShangPinItem> TradeDocumentForm::GridLines() const
 {
-    QVector<TShangPinItem> lines;
-    for (int r = 1; r < StringGrid1->rowCount(); ++r) {
-        if (StringGrid1->cell(ColPinPai, r).isEmpty())
-            continue;
-        TShangPinItem it;
-        it.PinPai = StringGrid1->cell(ColPinPai, r);
-        it.chanpin = StringGrid1->cell(ColChanPin, r);
-        it.guige = StringGrid1->cell(ColGuiGe, r);
-        it.danjia = CellNumber(StringGrid1->cell(ColDanJia, r));
-        it.shuliang = StringGrid1->cell(ColShuLiang, r).toInt();
-        it.jinE = CellNumber(StringGrid1->cell(ColJinE, r));
-        lines.append(it);
-    }
-    return lines;
+    return m_draft.lines();
 }
 
 void TradeDocumentForm::AddButtonClick()
@@ -258,6 +232,7 @@ void TradeDocumentForm::DelRowButtonClick()
     if (m_state != 1 || row < 1)
         return;
     DeleteGridRow(row, *StringGrid1);
+    m_draft.removeLine(row - 1);
     CalcDanTotals();
     StringGrid1->setRow(qMin(row, StringGrid1->rowCount() - 1));
 }
@@ -267,6 +242,7 @@ void TradeDocumentForm::DelAllButtonClick()
     if (m_state != 1 || !confirmClearAll())
         return;
     ClearGrid(*StringGrid1);
+    m_draft.clear();
     CalcDanTotals();
 }
 
@@ -299,12 +275,18 @@ void TradeDocumentForm::CloseButtonClick()
 
 void TradeDocumentForm::AutoDHButtonClick()
 {
-    numberEdit->setText(nextNumber(QDate::currentDate()));
+    proposeNumber(QDate::currentDate());
 }
 
 void TradeDocumentForm::DateTimePicker1Change()
 {
-    numberEdit->setText(nextNumber(DateTimePicker1->date()));
+    proposeNumber(DateTimePicker1->date());
+}
+
+void TradeDocumentForm::proposeNumber(const QDate& date)
+{
+    m_proposed = NextDH(m_ctx.db(), m_side, storedKind(), date);
+    numberEdit->setText(m_proposed);
 }
 
 void TradeDocumentForm::refuse(QWidget* field, const QString& text)
@@ -323,14 +305,26 @@ bool TradeDocumentForm::checkNumber(const std::function<bool(const QString&)>& i
         refuse(numberEdit, NoDocumentNumberMessage());
         return false;
     }
-    if (!isNew(*number)) {
+    if (takenRule(*number) == TakenNumber::Refuse && !isNew(*number)) {
         refuse(numberEdit, duplicateMessage);
         return false;
     }
     return true;
 }
 
-bool TradeDocumentForm::readPaid(double* paid)
+TakenNumber TradeDocumentForm::takenRule(const QString& number) const
+{
+    return !m_proposed.isEmpty() && number == m_proposed ? TakenNumber::TakeNext : TakenNumber::Refuse;
+}
+
+void TradeDocumentForm::showSavedNumber(const QString& saved, const QString& shown)
+{
+    numberEdit->setText(saved);
+    if (saved != shown)
+        m_ctx.prompts->message(this, QStringLiteral("单号 %1 已被使用, 本单已保存为 %2。").arg(shown, saved));
+}
+
+bool TradeDocumentForm::readPaid()
 {
     const QString text = SSEdit->text().trimmed();
     const std::optional<double> value = text.isEmpty() ? std::optional<double>(0) : ReadNumber(text);
@@ -338,7 +332,7 @@ bool TradeDocumentForm::readPaid(double* paid)
         refuse(SSEdit, paidLabel->text() + QStringLiteral("不是有效的金额，请重新输入!"));
         return false;
     }
-    *paid = *value;
+    m_draft.setPaid(*value);
     return true;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DocumentDraft.h"
+#include "DocumentSide.h"
+#include "DocumentStore.h"
 #include "GoodsFinder.h"
 #include "Records.h"
 #include "TradeDocumentPrintout.h"
@@ -85,14 +88,13 @@ public:
     void DateTimePicker1Change();
     void SSEditChange();
 
-    // The lines of the grid as entered (positive figures).
+    // The lines of the document as entered (positive figures), from the draft the grid shows.
     QVector<TShangPinItem> GridLines() const;
 
 protected:
     // Captions of one window by kind: index 0 the forward kind, 1 its return.
     struct KindTexts {
         const char* caption[2];
-        const char* prefix[2];
         const char* date[2];
         const char* paid[2];
         const char* confirm[2];     // NewDButton in state 1
@@ -112,7 +114,7 @@ protected:
         const char* previewButton;
         const char* paidLabel;
     };
-    TradeDocumentForm(AppContext& context, const KindTexts& texts, QWidget* parent);
+    TradeDocumentForm(AppContext& context, const DocumentSide& side, const KindTexts& texts, QWidget* parent);
 
     // Builds the window; extraHeader (the salesperson list of the sales window, with its caption)
     // sits before the date; extraButtons come after "打印预览".
@@ -123,7 +125,6 @@ protected:
 
     // --- What each window brings ---
     virtual void fillLists() = 0;                               // InitXiaoShouDan / InitCaiGouDan
-    virtual QString nextNumber(const QDate& date) = 0;          // NextXiaoShouDH / NextCaiGouDH
     virtual std::unique_ptr<GoodsLineForm> makeAddForm() = 0;   // TXSDJAddForm / TCGDJAddForm
     virtual bool saveDocument() = 0;                            // SaveXiaoShouDan / SaveCaiGouDan
     virtual void printDocument(int mode) = 0;                   // 1 print, 2 preview
@@ -139,14 +140,21 @@ protected:
 
     // Checks shared by both save sequences, in the documented order. Each shows its message,
     // focuses its field and returns false when the document cannot be saved.
-    // The trimmed number: refused when empty (the day's numbers used up) or already used.
+    // The trimmed number: refused when empty (the day's numbers used up) or when a number typed by
+    // hand is already used. A number the window proposed is not refused: the save takes the next
+    // free one when another window or copy of the program took it meanwhile.
     bool checkNumber(const std::function<bool(const QString&)>& isNew, const QString& duplicateMessage,
                      QString* number);
-    // The amount paid as a number; a text that is no number (a lone ".") is refused.
-    bool readPaid(double* paid);
-    // The header totals: quantity, amount and the amount owed (total less paid, to the cent).
-    int totalQuantity() const;
-    double totalAmount() const;
+    // What the save does with the number when it is taken: the next free one for a proposed
+    // number, nothing for one typed by hand.
+    TakenNumber takenRule(const QString& number) const;
+    // After a save: the number saved under goes into the number box; when it is not the number
+    // that was shown, the operator is told which number the document has.
+    void showSavedNumber(const QString& saved, const QString& shown);
+    // The amount paid into the draft; a text that is no number (a lone ".") is refused.
+    bool readPaid();
+    // The document being entered: lines, totals, paid and owed (the grid is its view).
+    const DocumentDraft& draft() const { return m_draft; }
 
     // After a refused line or check: the message, then the field focused with its text selected.
     void refuse(QWidget* field, const QString& text);
@@ -160,8 +168,13 @@ protected:
 private:
     int kindIndex() const { return m_kind == 1 ? 0 : 1; }
     void FormShow();
+    // Puts the next free number of the kind and date into the number box.
+    void proposeNumber(const QDate& date);
 
+    const DocumentSide& m_side;
     KindTexts m_texts;
+    QString m_proposed;  // the number the window last proposed
+    DocumentDraft m_draft;
     std::uint8_t m_kind = 1;
     std::uint8_t m_state = 0;
     bool m_shown = false;

@@ -2,7 +2,6 @@
 
 #include "AppContext.h"
 #include "ContactCombos.h"
-#include "DocNumbers.h"
 #include "DocumentStore.h"
 #include "GuardedConnect.h"
 #include "KeHuForm.h"
@@ -18,16 +17,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-const char* const Prefix[2] = {"xs", "xt"};
-
-}  // namespace
-
 TBase_XSDJForm::TBase_XSDJForm(AppContext& context, QWidget* parent)
-    : TradeDocumentForm(context,
+    : TradeDocumentForm(context, SalesSide(),
                         {{"销售登记", "销售退货"},
-                         {Prefix[0], Prefix[1]},
                          {"销售日期", "退货日期"},
                          {"实收", "实付"},
                          {"确认售出", "确认退货"},
@@ -73,11 +65,6 @@ void TBase_XSDJForm::clearHeader()
     YYYComboBox->setCurrentIndex(-1);
 }
 
-QString TBase_XSDJForm::nextNumber(const QDate& date)
-{
-    return NextXiaoShouDH(m_ctx.db(), QString::fromLatin1(Prefix[danKind() == 1 ? 0 : 1]), date);
-}
-
 std::unique_ptr<GoodsLineForm> TBase_XSDJForm::makeAddForm()
 {
     return std::make_unique<TXSDJAddForm>(m_ctx, this);
@@ -114,14 +101,13 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
                             + QStringLiteral("中删除相应的销售单后再重新进行销售登记!");
     if (!checkNumber([this](const QString& dh) { return IsNewXiaoShouDH(m_ctx.db(), dh); }, duplicate, &number))
         return false;
-    double paid = 0;
-    if (!readPaid(&paid))
+    if (!readPaid())
         return false;
     TXiaoShouDan header;
     header.dh = number;
-    header.shuliang = SLEdit->text().toInt();
-    header.jinE = CellNumber(JEEdit->text());
-    header.QK = RoundFloat(2, header.jinE - paid);
+    header.shuliang = draft().quantity();
+    header.jinE = draft().amount().yuan();
+    header.QK = draft().owed().yuan();
     header.yewuyuan = YYYComboBox->currentIndex() >= 0 ? YYYComboBox->currentText() : QString();
     header.KeHu = KHComboBox->currentText();
     header.in_date = DateTimePicker1->date();
@@ -138,11 +124,12 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
         refuse(KHComboBox, QStringLiteral("请输入客户名称!"));
         return false;
     }
-    if (!SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), storedKind())) {
+    const QString saved = SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), storedKind(), takenRule(number));
+    if (saved.isEmpty()) {
         refuse(XDHEdit, duplicate);
         return false;
     }
-    XDHEdit->setText(number);
+    showSavedNumber(saved, number);
     return true;
 }
 
@@ -163,7 +150,7 @@ void TBase_XSDJForm::PrintXiaoShouSlip(int mode)
         return;
     const QString dh = XDHEdit->text().trimmed();
     const DanKind kind = storedKind();
-    const double owed = CellNumber(QKEdit->text());
+    const double owed = draft().owed().yuan();
     ReportRequest r;
     r.form = ReportForm::XSXP;
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };

@@ -34,7 +34,6 @@ public:
 
 protected:
     void fillLists() override { InitXiaoShouDan(); }
-    QString nextNumber(const QDate& date) override;
     std::unique_ptr<GoodsLineForm> makeAddForm() override;
     bool saveDocument() override { return SaveXiaoShouDan(); }
     void printDocument(int mode) override { PrintXiaoShouDan(mode); }

@@ -10,7 +10,7 @@ namespace {
 
 // Headers without lines, headers whose totals differ from their lines (beyond half a cent), and
 // lines without a header.
-void CheckDocuments(Database& db, const AccountTables& t, QStringList& faults)
+void CheckDocuments(Database& db, const DocumentSide& t, QStringList& faults)
 {
     QSqlQuery q = db.exec(QStringLiteral("select h.dh, h.shuliang, coalesce(l.sl,0), h.jinE, coalesce(l.je,0), l.dh is null from %1 h "
                                          "left join (select dh, sum(shuliang) as sl, sum(jinE) as je from %2 group by dh) l "
@@ -45,11 +45,38 @@ void CheckStock(Database& db, QStringList& faults)
                            q.value(4).toString(), q.value(5).toString());
 }
 
+// Goods items holding less than nothing: no save takes a goods item below nothing, so only a
+// deleted purchase whose goods were sold, or a change by other means, leaves one.
+void CheckStockNotNegative(Database& db, QStringList& faults)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select PinPai, ChanPin, GuiGe, ShuLiang from Log_KuCun where ShuLiang<0 order by autoid"));
+    while (q.next())
+        faults << QStringLiteral("商品 %1/%2/%3 的库存 %4 小于 0")
+                      .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString());
+}
+
+// Amounts owed that are not the amount less what was paid when saving and what receipts,
+// payments and write-offs took off since (beyond half a cent): a receipt lost from the amount
+// owed, or an amount owed changed by other means. Documents written without the figure paid
+// when saving (SS null) are not checked.
+void CheckOwedAgainstPaid(Database& db, const DocumentSide& t, QStringList& faults)
+{
+    QSqlQuery q = db.exec(QStringLiteral("select dh, jinE, SS, CJ, QK from %1 "
+                                         "where SS is not null and abs(jinE-SS-CJ-QK)>0.005 order by dh")
+                              .arg(t.header));
+    while (q.next()) {
+        const double jinE = q.value(1).toDouble(), SS = q.value(2).toDouble(), CJ = q.value(3).toDouble();
+        faults << QStringLiteral("%1 单据 %2 的欠款 %3 不等于金额 %4 减保存时已付 %5 再减收付款和核消 %6 (应为 %7)")
+                      .arg(t.header, q.value(0).toString(), FormatGeneral(q.value(4).toDouble()), FormatGeneral(jinE),
+                           FormatGeneral(SS), FormatGeneral(CJ), FormatMoney(jinE - SS - CJ));
+    }
+}
+
 // Amounts owed beyond the document's amount that no recorded receipt or payment explains, and
 // part payments kept for a settled document.
 void CheckOwed(Database& db, AccountSide side, QStringList& faults)
 {
-    const AccountTables& t = TablesOf(side);
+    const DocumentSide& t = SideOf(side);
     const QString action = side == AccountSide::Receivable ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款");
     QSqlQuery q = db.exec(QStringLiteral("select h.dh, h.jinE, h.QK, (select new_value from Log_Audit a where a.object=h.dh "
                                          "and a.action=:action order by a.autoid desc limit 1) from %1 h "
@@ -80,9 +107,12 @@ QStringList CheckDatabase(Database& db)
     if (!faults.isEmpty())
         return faults;
     for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable})
-        CheckDocuments(db, TablesOf(side), faults);
+        CheckDocuments(db, SideOf(side), faults);
     CheckStock(db, faults);
-    for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable})
+    CheckStockNotNegative(db, faults);
+    for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
         CheckOwed(db, side, faults);
+        CheckOwedAgainstPaid(db, SideOf(side), faults);
+    }
     return faults;
 }

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "DocumentQuery.h"
+#include "DocumentStore.h"
 #include "GongYingShangStore.h"
 #include "ReportData.h"
 #include "StringGrid.h"
@@ -27,7 +28,7 @@ DocumentBook PurchaseBook(AppContext& ctx)
     };
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_CGDJ(ctx.db(), dh, kind); };
     b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_CGDJLines(ctx.db(), std::move(documents), kind); };
-    b.remove = [&ctx](const QString& dh) { DeleteCaiGouDanAudited(ctx.db(), dh); };
+    b.remove = [&ctx](const QString& dh) { DeleteCaiGouDocument(ctx.db(), dh); };
     b.listForm = ReportForm::CXCG;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {
         const auto cell = [&](int col) { return list.cell(col, row); };

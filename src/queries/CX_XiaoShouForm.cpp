@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "DocumentQuery.h"
+#include "DocumentStore.h"
 #include "ReportData.h"
 #include "StringGrid.h"
 #include "TradeDocumentPrintout.h"
@@ -31,7 +32,7 @@ DocumentBook SalesBook(AppContext& ctx)
     };
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_XSDJ(ctx.db(), dh, kind); };
     b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_XSDJLines(ctx.db(), std::move(documents), kind); };
-    b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDanAudited(ctx.db(), dh); };
+    b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDocument(ctx.db(), dh); };
     b.listForm = ReportForm::CXXS;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {
         const auto cell = [&](int col) { return list.cell(col, row); };

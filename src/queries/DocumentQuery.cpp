@@ -1,25 +1,22 @@
 #include "DocumentQuery.h"
 
-#include "AuditLog.h"
 #include "Database.h"
-#include "DocumentStore.h"
+#include "DocumentSide.h"
 #include "ReportQuery.h"
 
 namespace {
 
 // Header columns with the figures of the kind; the range (and the return prefix) as condition.
-RowSet ListDocuments(Database& db, const QString& table, const QString& columns, DanKind kind,
-                     const QString& returnPrefix, QString condition, SqlParams params)
+RowSet ListDocuments(Database& db, const DocumentSide& side, const QString& columns, DanKind kind,
+                     QString condition, const SqlParams& params)
 {
     const QString figures = kind == ReturnKind ? QStringLiteral("-ShuLiang as ShuLiang,-jinE as jinE")
                                                : QStringLiteral("ShuLiang,jinE");
-    if (kind == ReturnKind) {
-        condition += QStringLiteral(" and substr(dh,1,2)=:prefix");
-        params.append({QStringLiteral(":prefix"), returnPrefix});
-    }
+    if (kind == ReturnKind)
+        condition += QStringLiteral(" and ") + side.returnCondition(QStringLiteral("dh"));
     return SelectRows(db,
                       QStringLiteral("select autoid,dh,in_date,%1,%2 from %3 where %4 order by +autoid")
-                          .arg(figures, columns, table, condition),
+                          .arg(figures, columns, side.header, condition),
                       params);
 }
 
@@ -33,36 +30,17 @@ RowSet ListXiaoShouDan(Database& db, DanKind kind, const QString& filter, const 
     if (!text.isEmpty()) {
         condition += kind == ReturnKind
             ? QStringLiteral(" and KeHu=:text")
-            : QStringLiteral(" and (instr(KeHu,:text)>0 or instr(KeHuPhone,:text)>0)");
-        params.append({QStringLiteral(":text"), text});
+            : QStringLiteral(" and (%1 or %2)")
+                  .arg(ContainsCondition(QStringLiteral("KeHu"), QStringLiteral(":text")),
+                       ContainsCondition(QStringLiteral("KeHuPhone"), QStringLiteral(":text")));
+        params.append({QStringLiteral(":text"), kind == ReturnKind ? text : LikeEscaped(text)});
     }
-    return ListDocuments(db, QStringLiteral("Log_XiaoShouDan"),
-                         QStringLiteral("KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark"), kind,
-                         QStringLiteral("xt"), condition, params);
+    return ListDocuments(db, SalesSide(), QStringLiteral("KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark"), kind,
+                         condition, params);
 }
 
 RowSet ListCaiGouDan(Database& db, DanKind kind, const QDate& from, const QDate& to)
 {
-    return ListDocuments(db, QStringLiteral("Log_CaiGouDan"), QStringLiteral("GYS,QK,Remark"), kind,
-                         QStringLiteral("ct"), DateCondition(), DateParams(from, to));
-}
-
-void DeleteXiaoShouDanAudited(Database& db, const QString& dh)
-{
-    Transaction t(db);
-    DeleteXiaoShouDocument(db, dh);
-    WriteAudit(db, dh.startsWith(QStringLiteral("xt"), Qt::CaseInsensitive) ? QStringLiteral("删除销售退货单")
-                                                                            : QStringLiteral("删除销售单"),
-               dh);
-    t.commit();
-}
-
-void DeleteCaiGouDanAudited(Database& db, const QString& dh)
-{
-    Transaction t(db);
-    DeleteCaiGouDocument(db, dh);
-    WriteAudit(db, dh.startsWith(QStringLiteral("ct"), Qt::CaseInsensitive) ? QStringLiteral("删除采购退货单")
-                                                                            : QStringLiteral("删除采购单"),
-               dh);
-    t.commit();
+    return ListDocuments(db, PurchaseSide(), QStringLiteral("GYS,QK,Remark"), kind, DateCondition(),
+                         DateParams(from, to));
 }

@@ -19,9 +19,3 @@ class Database;
 RowSet ListXiaoShouDan(Database& db, DanKind kind, const QString& filter, const QDate& from, const QDate& to);
 
 RowSet ListCaiGouDan(Database& db, DanKind kind, const QDate& from, const QDate& to);
-
-// Deletes a sales or purchase document with its stock (and cost) effect and writes the deletion
-// to the audit log ("删除销售单", "删除销售退货单", "删除采购单", "删除采购退货单"), all in one
-// transaction.
-void DeleteXiaoShouDanAudited(Database& db, const QString& dh);
-void DeleteCaiGouDanAudited(Database& db, const QString& dh);

@@ -1,5 +1,6 @@
 // Report data of documents, document lists, receivables and payables.
 
+#include "DocumentSide.h"
 #include "ReportData.h"
 #include "ReportQuery.h"
 
@@ -8,8 +9,6 @@
 
 namespace {
 
-const QString SalesPrefix = QStringLiteral("xt");
-const QString PurchasePrefix = QStringLiteral("ct");
 const QString AllEntry = QStringLiteral("所有");
 
 // Columns of a document's lines, qualified with alias ("" or "b."); a return shows its
@@ -41,15 +40,12 @@ const QString OpenLineColumns = QStringLiteral("b.PinPai,b.chanpin,b.guige,b.dan
 
 const QString Lines = QStringLiteral("b.");
 
-// The dated documents of a list (headers as alias a); in kind ReturnKind only those whose number
-// has the return prefix.
-QString ListCondition(DanKind kind, SqlParams& params, const QString& returnPrefix)
+// The dated documents of a list (headers as alias a); in kind ReturnKind only the side's returns.
+QString ListCondition(DanKind kind, const DocumentSide& side)
 {
     QString w = DateCondition(QStringLiteral("a."));
-    if (kind == ReturnKind) {
-        w += QStringLiteral(" and substr(a.dh,1,2)=:prefix");
-        params.append({QStringLiteral(":prefix"), returnPrefix});
-    }
+    if (kind == ReturnKind)
+        w += QStringLiteral(" and ") + side.returnCondition(QStringLiteral("a.dh"));
     return w;
 }
 
@@ -96,11 +92,13 @@ ListStatements SalesList(const QString& filter, DanKind kind, const QDate& from,
 {
     ListStatements list;
     list.params = DateParams(from, to);
-    QString w = ListCondition(kind, list.params, SalesPrefix);
+    QString w = ListCondition(kind, SalesSide());
     const QString text = filter.trimmed();
     if (!text.isEmpty()) {
-        w += QStringLiteral(" and (a.KeHu like '%' || :text || '%' or a.KeHuPhone like '%' || :text || '%')");
-        list.params.append({QStringLiteral(":text"), text});
+        w += QStringLiteral(" and (%1 or %2)")
+                 .arg(ContainsCondition(QStringLiteral("a.KeHu"), QStringLiteral(":text")),
+                      ContainsCondition(QStringLiteral("a.KeHuPhone"), QStringLiteral(":text")));
+        list.params.append({QStringLiteral(":text"), LikeEscaped(text)});
     }
     const QString figures = kind == ReturnKind ? QStringLiteral("-shuliang as shuliang,-jinE as jinE")
                                                : QStringLiteral("shuliang,jinE");
@@ -116,7 +114,7 @@ ListStatements PurchaseList(DanKind kind, const QDate& from, const QDate& to)
 {
     ListStatements list;
     list.params = DateParams(from, to);
-    const QString w = ListCondition(kind, list.params, PurchasePrefix);
+    const QString w = ListCondition(kind, PurchaseSide());
     const QString columns = kind == ReturnKind
         ? QStringLiteral("autoid,dh,in_date,-shuliang as shuliang,-jinE as jinE,GYS,QK,Remark")
         : QStringLiteral("*");

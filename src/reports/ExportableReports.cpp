@@ -1,5 +1,6 @@
 #include "ExportableReports.h"
 
+#include "DocumentSide.h"
 #include "DocumentStore.h"
 #include "GongYingShangStore.h"
 #include "NumberText.h"
@@ -76,26 +77,23 @@ ReportRequest DocumentRequest(Database& db, const TGsInfo& info, ReportForm form
         return TradeDocumentHead{d.dh,  d.in_date.toString(Day), party, address, phone, d.Remark,
                                  QString::number(sign * d.shuliang), FormatMoney(sign * d.jinE)};
     };
-    const auto kindOf = [](const QString& number, const char* returnPrefix) {
-        return number.startsWith(QLatin1String(returnPrefix), Qt::CaseInsensitive) ? ReturnKind : ForwardKind;
-    };
     ReportRequest r;
     RowSet lines;
     if (form == ReportForm::XSDJ) {
         const std::optional<TXiaoShouDan> d = GetXiaoShouDan(db, dh);
         if (!d)
             throw missing();
-        const DanKind kind = kindOf(d->dh, "xt");
-        r = TradeDocumentPrintout(info, form, kind == ReturnKind ? QStringLiteral("销售退货") : QStringLiteral("销售"),
+        const DanKind kind = SalesSide().kindOf(d->dh);
+        r = TradeDocumentPrintout(info, form, SalesSide().captionOf(kind),
                                   head(*d, kind, d->KeHu, d->KeHuAddress, d->KeHuPhone));
         lines = PrepareBB_XSDJ(db, d->dh, kind);
     } else {
         const std::optional<TCaiGouDan> d = GetCaiGouDan(db, dh);
         if (!d)
             throw missing();
-        const DanKind kind = kindOf(d->dh, "ct");
+        const DanKind kind = PurchaseSide().kindOf(d->dh);
         const TGongYingShang supplier = GetGYS(db, d->GYS);
-        r = TradeDocumentPrintout(info, form, kind == ReturnKind ? QStringLiteral("采购退货") : QStringLiteral("采购"),
+        r = TradeDocumentPrintout(info, form, PurchaseSide().captionOf(kind),
                                   head(*d, kind, d->GYS, supplier.address, supplier.phone));
         lines = PrepareBB_CGDJ(db, d->dh, kind);
     }

@@ -1,13 +1,12 @@
 // Report data of a customer's statement: open documents, their receipts and the running balance.
 
+#include "DocumentSide.h"
 #include "NumberText.h"
 #include "ReportData.h"
 
 #include <QHash>
 
 namespace {
-
-const QString ReturnPrefix = QStringLiteral("xt");
 
 QVariant MoneyOrEmpty(double x)
 {
@@ -48,8 +47,7 @@ RowSet PrepareBB_KHDZD(Database& db, const QString& KeHu)
         // beside the amount still owed.
         const double receivedAtSale = RoundFloat(2, amount - owed - receivedLater);
         balance = RoundFloat(2, balance + amount - receivedAtSale);
-        const QString kind = dh.startsWith(ReturnPrefix, Qt::CaseInsensitive) ? QStringLiteral("退货")
-                                                                             : QStringLiteral("销售");
+        const QString kind = SalesSide().kindOf(dh) == ReturnKind ? QStringLiteral("退货") : QStringLiteral("销售");
         statement.rows.append({d[1], dh, kind, amount, MoneyOrEmpty(receivedAtSale), balance});
         for (int r : own) {
             const double received = receipts.rows[r][2].toDouble();

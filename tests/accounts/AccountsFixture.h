@@ -13,7 +13,7 @@
 inline void AddOpenDocument(Database& db, AccountSide side, const QString& dh, const QString& party, double QK,
                             const QDate& day = QDate(2024, 5, 1), double jinE = 0)
 {
-    const AccountTables& t = TablesOf(side);
+    const DocumentSide& t = SideOf(side);
     db.exec(QStringLiteral("insert into %1(dh,%2,in_date,shuliang,jinE,QK) values(:dh,:party,:d,1,:j,:qk)")
                 .arg(t.header, t.party),
             {{QStringLiteral(":dh"), dh},
@@ -25,14 +25,14 @@ inline void AddOpenDocument(Database& db, AccountSide side, const QString& dh, c
 
 inline double StoredQK(Database& db, AccountSide side, const QString& dh)
 {
-    return db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(TablesOf(side).header),
+    return db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(SideOf(side).header),
                      {{QStringLiteral(":dh"), dh}})
         .toDouble();
 }
 
 inline int HistoryRows(Database& db, AccountSide side, const QString& dh)
 {
-    return db.scalar(QStringLiteral("select count(*) from %1 where dh=:dh").arg(TablesOf(side).history),
+    return db.scalar(QStringLiteral("select count(*) from %1 where dh=:dh").arg(SideOf(side).history),
                      {{QStringLiteral(":dh"), dh}})
         .toInt();
 }

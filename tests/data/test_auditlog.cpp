@@ -54,6 +54,9 @@ private slots:
         t.db.exec(QStringLiteral("drop table Log_Audit"));
         t.db.exec(QStringLiteral("drop index IX_CaiGou_goods"));  // and what the later steps add
         t.db.exec(QStringLiteral("alter table Log_KuCun drop column QCShuLiang"));
+        for (const char* table : {"Log_XiaoShouDan", "Log_CaiGouDan"})
+            for (const char* column : {"SS", "CJ"})
+                t.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
         t.db.exec(QStringLiteral("PRAGMA user_version=2"));
         QVERIFY(IsQingLanDatabase(t.db));
         UpgradeSchema(t.db);

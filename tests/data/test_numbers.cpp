@@ -1,3 +1,4 @@
+#include "Money.h"
 #include "NumberText.h"
 #include "WrapText.h"
 
@@ -91,6 +92,50 @@ private slots:
     {
         QCOMPARE(YuanText(100.005), QStringLiteral("100.01 元"));
         QCOMPARE(YuanText(0.1 + 0.2), QStringLiteral("0.3 元"));
+    }
+
+    void money_data()
+    {
+        QTest::addColumn<double>("yuan");
+        QTest::addColumn<qint64>("cents");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 1500.0 << qint64(150000) << "1500";
+        QTest::newRow("binary residue") << 0.1 + 0.2 << qint64(30) << "0.3";
+        QTest::newRow("half a cent up") << 1.005 << qint64(101) << "1.01";
+        QTest::newRow("half a cent of a debt") << -2.675 << qint64(-268) << "-2.68";
+        QTest::newRow("below half a cent") << 0.004 << qint64(0) << "0";
+        QTest::newRow("a hundred billion") << 100000000000.01 << qint64(10000000000001) << "100000000000.01";
+    }
+    // Money holds whole cents: a double comes in rounded to the cent (halves away from zero), and
+    // goes out as the double of exactly those cents.
+    void money()
+    {
+        QFETCH(double, yuan);
+        QFETCH(qint64, cents);
+        QFETCH(QString, text);
+        const Money m = Money::fromYuan(yuan);
+        QCOMPARE(m.cents(), cents);
+        QCOMPARE(FormatMoney(m), text);
+        QCOMPARE(Money::fromYuan(m.yuan()), m);
+        QCOMPARE(ReadMoney(text), std::optional<Money>(m));
+    }
+
+    // A total of cents is the same in any order of addition; the doubles it replaces were not.
+    void moneySumsInAnyOrder()
+    {
+        const double parts[] = {0.1, 0.7, 1e8, 0.2, 12.34, 0.06};
+        double forward = 0, backward = 0;
+        Money up, down;
+        for (int i = 0; i < 6; ++i) {
+            forward += parts[i];
+            backward += parts[5 - i];
+            up += Money::fromYuan(parts[i]);
+            down += Money::fromYuan(parts[5 - i]);
+        }
+        QVERIFY(forward != backward);
+        QCOMPARE(up, down);
+        QCOMPARE(up.cents(), qint64(10000001340));
+        QVERIFY(!ReadMoney(QStringLiteral(".")));
     }
 
     // 100 characters of the GB2312 range at width 90: 4 blanks + 43 characters, then 45, then 12.

@@ -90,6 +90,9 @@ private slots:
         old.db.exec(QStringLiteral("drop table Log_Audit"));
         old.db.exec(QStringLiteral("drop index IX_CaiGou_goods"));
         old.db.exec(QStringLiteral("alter table Log_KuCun drop column QCShuLiang"));
+        for (const char* table : {"Log_XiaoShouDan", "Log_CaiGouDan"})
+            for (const char* column : {"SS", "CJ"})
+                old.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
         // 10 in stock after 5 bought and 2 sold: 7 of them were there before the lines.
         old.db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang) values('A','B','c',10)"));
@@ -102,6 +105,31 @@ private slots:
         QCOMPARE(Rows(old.db, schema), Rows(fresh.db, schema));
         UpgradeSchema(old.db);
         QCOMPARE(Rows(old.db, schema), Rows(fresh.db, schema));
+    }
+
+    // A file of version 4 keeps only the receipts of its open documents: they become what the
+    // receipts took off, the rest of what is no longer owed what was paid when saving.
+    void upgradeFillsWhatWasPaid()
+    {
+        TestDb old;
+        for (const char* table : {"Log_XiaoShouDan", "Log_CaiGouDan"})
+            for (const char* column : {"SS", "CJ"})
+                old.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
+        old.db.exec(QStringLiteral("PRAGMA user_version=4"));
+        // 1000, 200 paid when saved, receipts of 300 and 99.5: owes 400.5.
+        old.db.exec(QStringLiteral("insert into Log_XiaoShouDan(dh,jinE,QK) values('xs1',1000,400.5),('xs2',500,0),('xt1',-300,-100)"));
+        old.db.exec(QStringLiteral("insert into Log_SKGuoCheng(DH,JinE) values('xs1',300),('XS1',99.5),('xt1',-50)"));
+        old.db.exec(QStringLiteral("insert into Log_CaiGouDan(dh,jinE,QK) values('cg1',650,49.5)"));
+        UpgradeSchema(old.db);
+        const auto figures = [&](const char* table) {
+            QStringList rows;
+            QSqlQuery q = old.db.exec(QStringLiteral("select dh,SS,CJ from %1 order by dh").arg(QLatin1String(table)));
+            while (q.next())
+                rows << QStringLiteral("%1 %2 %3").arg(q.value(0).toString()).arg(q.value(1).toDouble()).arg(q.value(2).toDouble());
+            return rows;
+        };
+        QCOMPARE(figures("Log_XiaoShouDan"), (QStringList{"xs1 200 399.5", "xs2 500 0", "xt1 -150 -50"}));
+        QCOMPARE(figures("Log_CaiGouDan"), (QStringList{"cg1 600.5 0"}));
     }
 
     void administratorHasEveryFlag()

@@ -1,5 +1,6 @@
 // Data routines of the document windows: finding goods by model number and the stock check of a
 // new line against the lines already entered.
+#include "DocumentDraft.h"
 #include "GoodsFinder.h"
 #include "LineStock.h"
 #include "TestDb.h"
@@ -109,6 +110,30 @@ private slots:
             lines << TestDb::line("haian", "冰箱", "bcd-215", onLines, 1600);
         QCOMPARE(QuantityOnLines(lines, TestDb::line("HAIAN", "冰箱", "BCD-215", 0, 0)), onLines);
         QCOMPARE(StockCoversLine(t.db, TestDb::line("Haian", "冰箱", "BCD-215", asked, 1600), lines), covered);
+    }
+
+    // The draft's totals are sums of cents: ten lines of 0.1 make exactly 1, a new line counts the
+    // whole amount as paid, and the amount owed is what is left of the amount paid, to the cent.
+    void draftTotals()
+    {
+        DocumentDraft d;
+        for (int i = 0; i < 10; ++i)
+            d.addLine(TestDb::line("Haian", "冰箱", "BCD-215", 1, 0.1));
+        d.addLine(TestDb::line("Haian", "冰箱", "BCD-458", 3, 33.335));  // amount 100.005 -> 100.01
+        QCOMPARE(d.quantity(), 13);
+        QCOMPARE(d.amount(), Money::fromCents(10101));
+        QCOMPARE(d.lines().constLast().jinE, 100.01);
+        QCOMPARE(d.owed(), Money());
+        d.setPaid(50.004);
+        QCOMPARE(d.owed(), Money::fromCents(5101));  // 101.01 - 50.004 = 51.006 -> 51.01
+        d.removeLine(10);
+        QCOMPARE(d.amount(), Money::fromCents(100));
+        QCOMPARE(d.owed(), Money());
+        d.removeLine(10);  // no such line
+        QCOMPARE(d.lines().size(), 10);
+        d.clear();
+        QCOMPARE(d.amount(), Money());
+        QCOMPARE(d.quantity(), 0);
     }
 };
 

@@ -1,5 +1,7 @@
 // The sales document window and its add-item dialog, in both kinds, driven offscreen.
 #include "DocNumbers.h"
+#include "DocumentStore.h"
+#include "TestDb.h"
 #include "DocumentFixture.h"
 #include "TabChain.h"
 #include "XSDJAddForm.h"
@@ -257,6 +259,42 @@ private slots:
         QCOMPARE(second.w.XDHEdit->text(), QStringLiteral("xt990102001"));
         QTest::mouseClick(second.w.AutoDHButton, Qt::LeftButton);
         QCOMPARE(second.w.XDHEdit->text(), NextXiaoShouDH(f.db(), "xt", QDate::currentDate()));
+    }
+
+    // What another copy of the program saved meanwhile: the proposed number it took gives way to
+    // the next, and the operator is told; goods it sold are not sold twice.
+    void anotherCopySavedMeanwhile()
+    {
+        DocumentFixture f;
+        Window win(f.ctx(), 1);
+        win.header();
+        AddLine(win.w, "YS-35GW", "2500", "3");
+        const QString shown = win.dh();
+        TXiaoShouDan other;
+        other.dh = shown;
+        other.shuliang = 4;
+        other.jinE = 10000;
+        other.in_date = win.w.DateTimePicker1->date();
+        QVERIFY(SaveXiaoShouDocument(f.db(), other, {TestDb::line("远山", "远山挂机空调", "YS-35GW", 4, 2500)}, ForwardKind));
+        win.confirm();
+        QCOMPARE(f.prompts.entries.size(), 1);
+        QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        QVERIFY2(f.prompts.last().contains("远山 远山挂机空调 YS-35GW 库存量不足: 现有库存 1, 本单需要 3"),
+                 qPrintable(f.prompts.last()));
+        QCOMPARE(win.w.danState(), std::uint8_t(1));
+        QCOMPARE(f.stock("YS-35GW"), 1);
+
+        f.prompts.entries.clear();
+        win.w.StringGrid1->setRow(1);
+        win.w.DelRowButton->click();
+        AddLine(win.w, "YS-35GW", "2500", "1");
+        win.confirm();
+        const QString next = shown.left(8) + QStringLiteral("%1").arg(shown.mid(8).toInt() + 1, 3, 10, QLatin1Char('0'));
+        QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("单号 %1 已被使用, 本单已保存为 %2。").arg(shown, next)});
+        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(win.dh(), next);
+        QCOMPARE(f.value("select sum(shuliang) from Log_XiaoShou where dh='" + next + "'").toInt(), 1);
+        QCOMPARE(f.stock("YS-35GW"), 0);
     }
 
     // A day whose 999 numbers are used leaves the number empty; the operator types another.

@@ -67,7 +67,7 @@ inline void AddMonth(Database& db, int year, int month, const QString& tag)
     const QDate day(year, month, 15);
     AddSale(db, QStringLiteral("xs24%1001").arg(tag), day, 2, 500, 1000);
     // 400 of it received: 600 still owed
-    RecordPartPayment(db, AccountSide::Receivable, QStringLiteral("xs24%1001").arg(tag), 1000, 400, day);
+    RecordPartPayment(db, AccountSide::Receivable, QStringLiteral("xs24%1001").arg(tag), 400, day);
     AddPurchase(db, QStringLiteral("cg24%1001").arg(tag), day, 1, 300, 300);
     AddShouZhi(db, QStringLiteral("sz24%1001").arg(tag), QStringLiteral("收入"), day, 200);
     AddShouZhi(db, QStringLiteral("sz24%1002").arg(tag), QStringLiteral("支出"), day.addDays(1), 50);

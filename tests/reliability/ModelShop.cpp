@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 
 #include <QCryptographicHash>
+#include <QHash>
 #include <cstdlib>
 
 namespace {
@@ -196,6 +197,15 @@ ModelShop::Step ModelShop::saveDocument(Database* db, bool sale)
         doc.amount += line.qty * line.price;
         doc.lines << line;
     }
+    // A sale or purchase return that would take a goods item below nothing is refused.
+    if (!refused && sale != isReturn) {
+        QHash<const ModelGoods*, qint64> out;
+        for (const ModelLine& line : doc.lines)
+            if (const ModelGoods* g = goods(line.PinPai, line.ChanPin, line.GuiGe))
+                out[g] += line.qty;
+        for (auto it = out.cbegin(); it != out.cend(); ++it)
+            refused = refused || it.key()->qty < it.value();
+    }
     const int owedRoll = pick(10);
     doc.owed = owedRoll < 3 ? 0 : owedRoll < 7 ? doc.amount : cents(1, std::max<qint64>(1, doc.amount - 1));
     const DanKind kind = isReturn ? ReturnKind : ForwardKind;
@@ -279,7 +289,7 @@ ModelShop::Step ModelShop::payDocument(Database* db, bool sale, bool writeOff)
         // A document that is not (or no longer) there takes no receipt and no write-off.
         const QString dh = (sale ? QStringLiteral("XS") : QStringLiteral("CG")) + QString::number(++m_counter).rightJustified(8, u'0');
         const bool dbRefused = run(db, true, [&](Database& d) {
-            writeOff ? WriteOffOwed(d, side, dh, 10) : void(RecordPartPayment(d, side, dh, 10, 3, QDate(2026, 1, 1)));
+            writeOff ? WriteOffOwed(d, side, dh) : void(RecordPartPayment(d, side, dh, 3, QDate(2026, 1, 1)));
             return true;
         });
         return outcome(QStringLiteral("%1 missing %2").arg(verb, dh), true, db, dbRefused);
@@ -299,7 +309,7 @@ ModelShop::Step ModelShop::payDocument(Database* db, bool sale, bool writeOff)
         paid = owed;
     const QDate day = doc.day.addDays(pick(30));
     const bool dbRefused = run(db, false, [&](Database& d) {
-        writeOff ? WriteOffOwed(d, side, doc.dh, Yuan(owed)) : void(RecordPartPayment(d, side, doc.dh, Yuan(owed), Yuan(paid), day));
+        writeOff ? WriteOffOwed(d, side, doc.dh) : void(RecordPartPayment(d, side, doc.dh, Yuan(paid), day));
         return true;
     });
     doc.owed = owed - paid;
@@ -527,7 +537,7 @@ QStringList ModelShop::compare(Database& db) const
         diffs << QStringLiteral("brands and products differ from the model");
 
     for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
-        const AccountTables& t = TablesOf(side);
+        const DocumentSide& t = SideOf(side);
         const bool sale = side == AccountSide::Receivable;
         int docs = 0;
         QSqlQuery h = db.exec(QStringLiteral("select h.dh,h.shuliang,h.jinE,h.QK,h.in_date,l.n,l.sl,l.je,l.cb from %1 h "

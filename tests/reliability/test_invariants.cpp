@@ -39,7 +39,7 @@ struct Shop : TestDb {
         purchase.shuliang = 5;
         purchase.jinE = 250;
         SaveCaiGouDocument(db, purchase, {line("A", "B", "c", 5, 50)}, ForwardKind);
-        RecordPartPayment(db, AccountSide::Receivable, "XS1", 200, 50, {2026, 3, 7});
+        RecordPartPayment(db, AccountSide::Receivable, "XS1", 50, {2026, 3, 7});
     }
 };
 
@@ -112,7 +112,7 @@ private slots:
         int now = 0;
         switch (operation) {
         case Operation::Overpaid:
-            QCOMPARE(RecordPartPayment(db, AccountSide::Receivable, "XS1", 150, 500, {2026, 3, 8}), -350.0);
+            QCOMPARE(RecordPartPayment(db, AccountSide::Receivable, "XS1", 500, {2026, 3, 8}), -350.0);
             now = GetKuCunShuLiang(db, "A", "B", "c");
             break;
         case Operation::RenameBrandThenDelete:
