@@ -1,6 +1,7 @@
 #include "CX_YGYJForm.h"
 
 #include "AppContext.h"
+#include "BackgroundWork.h"
 #include "DateRangeMemory.h"
 #include "DateRangePresets.h"
 #include "GridColumns.h"
@@ -70,9 +71,13 @@ QString TCX_YGYJForm::selectedYuanGong() const
 // The same rows as the printout, by salesperson and product class; the first row selected.
 void TCX_YGYJForm::ListYGYJ()
 {
-    FillGrid(*StringGrid2,
-             PrepareBB_YGYJ(m_ctx.db(), selectedYuanGong(), DateTimePicker1->date(), DateTimePicker2->date()),
-             YGYJColumns());
+    const QString who = selectedYuanGong();
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const auto rows = RunInBackground(m_ctx, this, QStringLiteral("正在统计员工业绩..."),
+                                      [&](Database& db) { return PrepareBB_YGYJ(db, who, from, to); });
+    if (!rows)
+        return;
+    FillGrid(*StringGrid2, *rows, YGYJColumns());
     StringGrid2->setRow(1);
 }
 
