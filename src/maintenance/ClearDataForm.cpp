@@ -5,7 +5,7 @@
 #include "ClearDataStore.h"
 #include "MonthKey.h"
 #include "NumberText.h"
-#include "ProgressWindow.h"
+#include "BackgroundWork.h"
 #include "StringGrid.h"
 
 #include <QPushButton>
@@ -47,9 +47,7 @@ void TClearDataForm::ClearButtonClick()
                              FormatGeneral(RoundFloat(2, owing.purchaseOwed)));
     if (!m_ctx.prompts->question(this, question))
         return;
-    {
-        ProgressWindow progress(this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month));
-        ClearMonthData(m_ctx.db(), key, progress.progress());
-    }
+    RunMaintenance(m_ctx, this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month),
+                   [&](Database& db, const Progress& progress) { ClearMonthData(db, key, progress); });
     ListUnclearedJieQun();
 }

@@ -2,7 +2,7 @@
 
 #include "AppContext.h"
 #include "GuardedConnect.h"
-#include "ProgressWindow.h"
+#include "BackgroundWork.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -43,10 +43,8 @@ void TInitSYSForm::ClearButtonClick()
     for (const auto& [group, box] : boxes())
         if (box->isChecked())
             groups.append(group);
-    {
-        ProgressWindow progress(this, QStringLiteral("正在清除数据..."));
-        InitSYS(m_ctx.db(), groups, progress.progress());
-    }
+    RunMaintenance(m_ctx, this, QStringLiteral("正在清除数据..."),
+                   [&](Database& db, const Progress& progress) { InitSYS(db, groups, progress); });
     m_ctx.prompts->message(this, QStringLiteral("数据清除完成!"));
     SetAll(false);
 }

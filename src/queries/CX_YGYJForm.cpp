@@ -92,8 +92,8 @@ void TCX_YGYJForm::PrintYGYJ(int mode)
     const QDate to = DateTimePicker2->date();
     ReportRequest r;
     r.form = ReportForm::YGYJ;
-    r.prepare = [this, who = selectedYuanGong(), from, to] {
-        return ReportData{PrepareBB_YGYJ(m_ctx.db(), who, from, to), {}};
+    r.read = [who = selectedYuanGong(), from, to](Database& db) {
+        return ReportData{PrepareBB_YGYJ(db, who, from, to), {}};
     };
     const QString day = QStringLiteral("yyyy-MM-dd");
     r.labels = ProfitTotalPrintLabels({JELabel, LRLabel, LRRLabel, CBLabel});

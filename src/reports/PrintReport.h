@@ -9,6 +9,7 @@
 #include <optional>
 
 struct AppContext;
+class Database;
 class QWidget;
 
 enum class ReportOutput { Print, Preview };
@@ -20,6 +21,9 @@ struct ReportRequest {
     std::optional<ReportLayout> layout;
     // The report's rows: a report data routine, or the rows the window's last list returned.
     std::function<ReportData()> prepare;
+    // Instead of prepare, a report data routine that may take long: run off the window's thread
+    // on a connection of its own (RunInBackground; "取消" prints nothing).
+    std::function<ReportData(Database& db)> read;
     // Texts of the placeholder labels, by label name.
     QHash<QString, QString> labels;
     // The sales document's enterprise profile as WrapText gives it (lines separated by line
@@ -36,7 +40,8 @@ struct ReportRequest {
 //    slip takes the roll width of the print settings and the length its lines need;
 // 5. the labels (and the memo) are set and the pages laid out (the lines of each document of a
 //    master-detail report are read here: a database error from steps 2 to 5 is shown in the
-//    error box and nothing prints);
+//    error box and nothing prints); a long layout lets the window repaint and, after a moment,
+//    shows a progress window whose "取消" prints nothing (BusySteps);
 // 6. the report is printed (print dialog, then a progress window) or previewed (modal preview,
 //    from which the operator may print or export a PDF);
 // 7. the report is freed.

@@ -1,8 +1,9 @@
 // Long reading work off the program's thread: the event loop keeps running (timers fire, a
 // progress window with "取消" comes up), the rows are those of the same routine run in place,
 // "取消" stops even a statement that would run for minutes, errors reach the caller's guard,
-// and the worker's connection cannot write.
+// and the worker's connection cannot write. Maintenance writes off the thread as one unit.
 #include "AppContext.h"
+#include "AuditLog.h"
 #include "BackgroundWork.h"
 #include "GuardedConnect.h"
 #include "RowSet.h"
@@ -14,7 +15,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -166,6 +169,43 @@ private slots:
         QCOMPARE(m_prompts.entries[0].kind, RecordingPrompts::Entry::Error);
         QVERIFY2(m_prompts.entries[0].text.contains(shown), qPrintable(m_prompts.entries[0].text));
         QCOMPARE(m_ctx->db().scalar(QStringLiteral("select count(*) from Base_KeHu")).toInt(), customers);
+    }
+
+    // Maintenance writes on a connection of its own as one unit: its progress window shows the
+    // steps and has no "取消", the audit log names the program's operator, and the program's
+    // connection then reads what was written.
+    void maintenanceWritesAsOneUnit()
+    {
+        m_ctx->db().setOperator(QStringLiteral("店长"));
+        bool shown = false, cancelButton = false;
+        int value = -1;
+        Ticker ticker([&](int) {
+            if (QProgressDialog* p = ShownProgress()) {
+                shown = true;
+                cancelButton = cancelButton || p->findChild<QPushButton*>();
+                value = std::max(value, p->value());
+            }
+        });
+        RunMaintenance(*m_ctx, nullptr, QStringLiteral("正在清除数据..."), [](Database& db, const Progress& progress) {
+            Transaction t(db);
+            for (int i = 0; i < 6; ++i) {
+                progress(i, 6);
+                QThread::msleep(60);
+                db.exec(QStringLiteral("insert into Base_KeHu(KeHu) values(:name)"),
+                        {{QStringLiteral(":name"), QStringLiteral("维护%1").arg(i)}});
+            }
+            WriteAudit(db, QStringLiteral("清除数据"), QStringLiteral("客户"));
+            progress(6, 6);
+            t.commit();
+        });
+        QVERIFY(shown);
+        QVERIFY(!cancelButton);
+        QVERIFY2(value > 0, qPrintable(QString::number(value)));
+        QCOMPARE(m_ctx->db().scalar(QStringLiteral("select count(*) from Base_KeHu where KeHu like '维护%'")).toInt(), 6);
+        const QVector<AuditEntry> audit = ReadAudit(m_ctx->db());
+        QVERIFY(!audit.isEmpty());
+        QCOMPARE(audit.last().action, QStringLiteral("清除数据"));
+        QCOMPARE(audit.last().operatorName, QStringLiteral("店长"));
     }
 
     // Inside a transaction of the program's connection the routine runs on that connection and
