@@ -6,7 +6,7 @@
 #include "ClearDataStore.h"
 #include "MonthKey.h"
 #include "NumberText.h"
-#include "ProgressWindow.h"
+#include "BackgroundWork.h"
 #include "StringGrid.h"
 
 #include <QPushButton>
@@ -50,10 +50,8 @@ void TClearDataForm::ClearButtonClick()
     if (!m_ctx.prompts->warningQuestion(this, question))
         return;
     const QString backup = BackupBeforeChange(m_ctx);
-    {
-        ProgressWindow progress(this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month));
-        ClearMonthData(m_ctx.db(), key, progress.progress());
-    }
+    RunMaintenance(m_ctx, this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month),
+                   [&](Database& db, const Progress& progress) { ClearMonthData(db, key, progress); });
     ListUnclearedJieQun();
     m_ctx.prompts->message(this, QStringLiteral("已清除%1年%2月的业务数据。\n").arg(year, month)
                                      + BackupBeforeChangeText(backup));

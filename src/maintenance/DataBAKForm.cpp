@@ -2,10 +2,10 @@
 
 #include "AppContext.h"
 #include "AutoBackup.h"
+#include "BackgroundWork.h"
 #include "BackupStore.h"
 #include "ExitBackup.h"
 #include "GuardedConnect.h"
-#include "ProgressWindow.h"
 #include "RestoreDatabase.h"
 #include "StringGrid.h"
 
@@ -64,13 +64,12 @@ void TDataBAK_Form::Button2Click()
         return;
     }
     bool done = true;
-    {
-        ProgressWindow progress(this, QStringLiteral("正在备份数据..."));
-        try {
-            BackupDatabase(m_ctx.db(), QDir::fromNativeSeparators(Edit1->text()), progress.progress());
-        } catch (const DbError&) {
-            done = false;
-        }
+    const QString target = QDir::fromNativeSeparators(Edit1->text());
+    try {
+        RunMaintenance(m_ctx, this, QStringLiteral("正在备份数据..."),
+                       [&](Database& db, const Progress& progress) { BackupDatabase(db, target, progress); });
+    } catch (const DbError&) {
+        done = false;
     }
     if (!done) {
         m_ctx.prompts->message(this, QStringLiteral("备份失败,请检查文件路径及文件名是否正确，或磁盘是否打开写保护!"));

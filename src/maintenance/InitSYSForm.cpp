@@ -3,7 +3,7 @@
 #include "AppContext.h"
 #include "ExitBackup.h"
 #include "GuardedConnect.h"
-#include "ProgressWindow.h"
+#include "BackgroundWork.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -51,10 +51,8 @@ void TInitSYSForm::ClearButtonClick()
         return;
     // Nothing chosen changes nothing, and needs no backup.
     const QString backup = groups.isEmpty() ? QString() : BackupBeforeChange(m_ctx);
-    {
-        ProgressWindow progress(this, QStringLiteral("正在清除数据..."));
-        InitSYS(m_ctx.db(), groups, progress.progress());
-    }
+    RunMaintenance(m_ctx, this, QStringLiteral("正在清除数据..."),
+                   [&](Database& db, const Progress& progress) { InitSYS(db, groups, progress); });
     m_ctx.prompts->message(this, backup.isEmpty() ? QStringLiteral("数据清除完成!")
                                                   : QStringLiteral("数据清除完成!\n") + BackupBeforeChangeText(backup));
     SetAll(false);

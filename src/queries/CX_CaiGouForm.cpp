@@ -23,8 +23,8 @@ DocumentBook PurchaseBook(AppContext& ctx)
                      {QStringLiteral("金额"), 90, QStringLiteral("jinE"), GridFormat::Money},
                      {QStringLiteral("供应商"), 160, QStringLiteral("GYS")},
                      {QStringLiteral("备注"), 200, QStringLiteral("Remark")}};
-    b.list = [&ctx](DanKind kind, const QString&, const QDate& from, const QDate& to) {
-        return ListCaiGouDan(ctx.db(), kind, from, to);
+    b.list = [](Database& db, DanKind kind, const QString&, const QDate& from, const QDate& to) {
+        return ListCaiGouDan(db, kind, from, to);
     };
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_CGDJ(ctx.db(), dh, kind); };
     b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_CGDJLines(ctx.db(), std::move(documents), kind); };

@@ -1,6 +1,7 @@
 #include "CX_XSLRForm.h"
 
 #include "AppContext.h"
+#include "BackgroundWork.h"
 #include "DateRangePresets.h"
 #include "GoodsLists.h"
 #include "GoodsStore.h"
@@ -130,10 +131,20 @@ void TCX_XSLRForm::ShowRows(Page page, ReportData data, const QString& selection
     ShowProfitTotals(*p.grid, p.costCol, p.totals);
 }
 
+// Runs a page's statistics off the window's thread; nothing when the operator cancelled.
+template <class Work>
+auto TCX_XSLRForm::Gather(Work&& work)
+{
+    return RunInBackground(m_ctx, this, QStringLiteral("正在统计销售利润..."), std::forward<Work>(work));
+}
+
 void TCX_XSLRForm::ListXSLRByDan()
 {
-    ShowRows(XSD, PrepareBB_CXXSLR_XSD(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date()));
-    ShowXSLRDanLines();
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    if (auto data = Gather([=](Database& db) { return PrepareBB_CXXSLR_XSD(db, from, to); })) {
+        ShowRows(XSD, std::move(*data));
+        ShowXSLRDanLines();
+    }
 }
 
 // The lines of the selected document, as the document's printout lists them under it.
@@ -147,46 +158,54 @@ void TCX_XSLRForm::ShowXSLRDanLines()
 
 void TCX_XSLRForm::ListXSLRByShangPin()
 {
-    ShowRows(SP, {PrepareBB_CXXSLR_SP(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date()), {}});
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_SP(db, from, to); }))
+        ShowRows(SP, {std::move(*rows), {}});
 }
 
 void TCX_XSLRForm::ListXSLRByPinPai()
 {
     const QString product = Selected(*StringGrid4);
-    ShowRows(PP, {PrepareBB_CXXSLR_PP(m_ctx.db(), product, DateTimePicker1->date(), DateTimePicker2->date()), {}},
-             product);
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_PP(db, product, from, to); }))
+        ShowRows(PP, {std::move(*rows), {}}, product);
 }
 
 void TCX_XSLRForm::ListXSLRByChanPin()
 {
     const QString brand = Selected(*StringGrid6);
-    ShowRows(CP, {PrepareBB_CXXSLR_CP(m_ctx.db(), brand, DateTimePicker1->date(), DateTimePicker2->date()), {}},
-             brand);
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_CP(db, brand, from, to); }))
+        ShowRows(CP, {std::move(*rows), {}}, brand);
 }
 
 void TCX_XSLRForm::ListXSLRByGuiGe()
 {
     const QString brand = Selected(*StringGrid8);
     const QString product = Selected(*StringGrid9);
-    ShowRows(GG,
-             {PrepareBB_CXXSLR_GG(m_ctx.db(), brand, product, DateTimePicker1->date(), DateTimePicker2->date()), {}},
-             brand + product);
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_GG(db, brand, product, from, to); }))
+        ShowRows(GG, {std::move(*rows), {}}, brand + product);
 }
 
 void TCX_XSLRForm::ListXSLRByKeHu()
 {
-    ShowRows(KH, {PrepareBB_CXXSLR_KH(m_ctx.db(), KHEdit->text(), DateTimePicker1->date(), DateTimePicker2->date()),
-                  {}});
+    const QString customer = KHEdit->text();
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_KH(db, customer, from, to); }))
+        ShowRows(KH, {std::move(*rows), {}});
 }
 
 void TCX_XSLRForm::ShowTrend()
 {
     const QDate from = DateTimePicker1->date();
     const QDate to = DateTimePicker2->date();
-    const bool byBrand = TopComboBox->currentIndex() == 0;
-    TrendChart->setFigures(MonthlyProfit(m_ctx.db(), from, to),
-                           TopProfit(m_ctx.db(), byBrand ? ProfitRanking::PinPai : ProfitRanking::ChanPin, from, to),
-                           TopComboBox->currentText());
+    const ProfitRanking by = TopComboBox->currentIndex() == 0 ? ProfitRanking::PinPai : ProfitRanking::ChanPin;
+    const auto figures = Gather([=](Database& db) {
+        return std::pair{MonthlyProfit(db, from, to), TopProfit(db, by, from, to)};
+    });
+    if (figures)
+        TrendChart->setFigures(figures->first, figures->second, TopComboBox->currentText());
 }
 
 // The active page's rows as listed, titled with their range and selection; the trend page

@@ -102,6 +102,8 @@ private:
     };
 
     void setupUi();
+    template <class Work>
+    auto Gather(Work&& work);
     // Shows rows in a page's result grid (row 1 selected), keeps them for printing and totals.
     void ShowRows(Page page, ReportData data, const QString& selection = {});
     void FillNames(StringGrid& grid, const QStringList& names);

@@ -27,9 +27,7 @@ DocumentBook SalesBook(AppContext& ctx)
                      {QStringLiteral("客户电话"), 100, QStringLiteral("KeHuPhone")},
                      {QStringLiteral("客户地址"), 150, QStringLiteral("KeHuAddress")},
                      {QStringLiteral("备注"), 120, QStringLiteral("Remark")}};
-    b.list = [&ctx](DanKind kind, const QString& filter, const QDate& from, const QDate& to) {
-        return ListXiaoShouDan(ctx.db(), kind, filter, from, to);
-    };
+    b.list = &ListXiaoShouDan;
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_XSDJ(ctx.db(), dh, kind); };
     b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_XSDJLines(ctx.db(), std::move(documents), kind); };
     b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDocument(ctx.db(), dh); };

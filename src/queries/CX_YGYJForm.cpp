@@ -1,6 +1,7 @@
 #include "CX_YGYJForm.h"
 
 #include "AppContext.h"
+#include "BackgroundWork.h"
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
@@ -59,9 +60,13 @@ QString TCX_YGYJForm::selectedYuanGong() const
 // The same rows as the printout, by salesperson and product class; the first row selected.
 void TCX_YGYJForm::ListYGYJ()
 {
-    FillGrid(*StringGrid2,
-             PrepareBB_YGYJ(m_ctx.db(), selectedYuanGong(), DateTimePicker1->date(), DateTimePicker2->date()),
-             YGYJColumns());
+    const QString who = selectedYuanGong();
+    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const auto rows = RunInBackground(m_ctx, this, QStringLiteral("正在统计员工业绩..."),
+                                      [&](Database& db) { return PrepareBB_YGYJ(db, who, from, to); });
+    if (!rows)
+        return;
+    FillGrid(*StringGrid2, *rows, YGYJColumns());
     StringGrid2->setRow(1);
 }
 
@@ -76,8 +81,8 @@ void TCX_YGYJForm::PrintYGYJ(int mode)
     const QDate to = DateTimePicker2->date();
     ReportRequest r;
     r.form = ReportForm::YGYJ;
-    r.prepare = [this, who = selectedYuanGong(), from, to] {
-        return ReportData{PrepareBB_YGYJ(m_ctx.db(), who, from, to), {}};
+    r.read = [who = selectedYuanGong(), from, to](Database& db) {
+        return ReportData{PrepareBB_YGYJ(db, who, from, to), {}};
     };
     const QString day = QStringLiteral("yyyy-MM-dd");
     r.labels = ProfitTotalPrintLabels({JELabel, LRLabel, LRRLabel, CBLabel});

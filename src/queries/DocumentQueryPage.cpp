@@ -1,6 +1,7 @@
 #include "DocumentQueryPage.h"
 
 #include "AppContext.h"
+#include "BackgroundWork.h"
 #include "DateRangePresets.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
@@ -74,8 +75,15 @@ void DocumentQueryPage::SetQueryKind(DanKind kind)
 
 void DocumentQueryPage::Query(bool applyFilter)
 {
-    m_filter = applyFilter && Filter ? Filter->text() : QString();
-    m_rows = m_book.list(m_kind, m_filter, From->date(), To->date());
+    const QString filter = applyFilter && Filter ? Filter->text() : QString();
+    const DanKind kind = m_kind;
+    const QDate from = From->date(), to = To->date();
+    auto rows = RunInBackground(m_ctx, window(), QStringLiteral("正在查询") + DocumentWord() + QStringLiteral("单..."),
+                                [&](Database& db) { return m_book.list(db, kind, filter, from, to); });
+    if (!rows)
+        return;
+    m_filter = filter;
+    m_rows = std::move(*rows);
     FillGrid(*List, m_rows, m_book.listColumns);
     List->setRow(List->rowCount() - 1);
     ShowLines();

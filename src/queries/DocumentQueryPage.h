@@ -9,6 +9,7 @@
 #include <functional>
 
 struct AppContext;
+class Database;
 class DateRangePresets;
 class QDateEdit;
 class QGroupBox;
@@ -22,7 +23,8 @@ class StringGrid;
 struct DocumentBook {
     QString word;  // "销售", "采购": the kind 2 documents are its "退货" documents
     QVector<GridColumn> listColumns;
-    std::function<RowSet(DanKind kind, const QString& filter, const QDate& from, const QDate& to)> list;
+    // Runs off the window's thread on a connection of its own (RunInBackground).
+    std::function<RowSet(Database& db, DanKind kind, const QString& filter, const QDate& from, const QDate& to)> list;
     std::function<RowSet(DanKind kind, const QString& dh)> lines;
     // The listed documents with the lines of all of them, read at once (the list's printout).
     std::function<ReportData(DanKind kind, RowSet documents)> listLines;

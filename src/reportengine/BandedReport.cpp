@@ -110,8 +110,8 @@ LaidBand CutBand(LaidBand& band, double cut)
 // Walks the data and places the bands page by page.
 class Paginator {
 public:
-    Paginator(const BandedReport& report, const ReportData& data)
-        : m_report(report), m_data(data), m_setup(report.m_page)
+    Paginator(const BandedReport& report, const ReportData& data, const std::function<void()>& step = {})
+        : m_report(report), m_data(data), m_setup(report.m_page), m_step(step)
     {
         const QSizeF page = m_setup.pageSizeMm();
         m_left = m_setup.leftMargin;
@@ -130,6 +130,7 @@ public:
         m_bodyTop = m_y;
         const RowSet& master = m_data.master;
         for (int r = 0; r < master.rowCount(); ++r) {
+            step();
             m_rowNumber = r + 1;
             if (!m_hasLines) {
                 place(BandKind::Detail, &master, r);
@@ -161,6 +162,7 @@ private:
     const BandedReport& m_report;
     const ReportData& m_data;
     ReportPageSetup m_setup;
+    std::function<void()> m_step;
     PageModel m_model;
     bool m_hasLines = false;
     QVector<Table> m_tables;
@@ -177,6 +179,12 @@ private:
     int m_rowNumber = 0;
 
     const LayoutBand* band(BandKind kind) const { return m_report.m_layout.band(kind); }
+
+    void step() const
+    {
+        if (m_step)
+            m_step();
+    }
 
     const Table* table(const LayoutLine& line) const
     {
@@ -195,8 +203,10 @@ private:
                 if (column.isEmpty())
                     for (int r = 0; r < m_data.master.rowCount(); ++r)
                         column << FieldText(m_data.master.value(r, cell.text));
-                for (const QString& text : column)
+                for (const QString& text : column) {
+                    step();
                     room.take(text);
+                }
             }
             break;
         case CellKind::RowNumber: room.take(QString::number(qMax(1, m_data.master.rowCount()))); break;
@@ -211,6 +221,7 @@ private:
     void measureLines(const QVector<std::pair<const LayoutLine*, Table*>>& rows)
     {
         for (int r = 0; r < m_data.master.rowCount(); ++r) {
+            step();
             const RowSet lines = m_data.details(r);
             for (const auto& [line, table] : rows)
                 for (int i = 0; i < line->cells.size(); ++i)
@@ -491,9 +502,9 @@ void BandedReport::setMemoLines(const QString& name, const QStringList& lines)
     m_memos.insert(name, lines);
 }
 
-PageModel BandedReport::layOut(const ReportData& data) const
+PageModel BandedReport::layOut(const ReportData& data, const std::function<void()>& step) const
 {
-    return Paginator(*this, data).run();
+    return Paginator(*this, data, step).run();
 }
 
 PageModel BandedReport::layOutOnRoll(const ReportData& data) const

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <functional>
 
 // One report to print: a layout, the texts of its placeholder labels and memos, and its page.
 // layOut() paginates the layout over the data into a page model:
@@ -32,7 +33,9 @@ public:
     // Lines of a memo.
     void setMemoLines(const QString& name, const QStringList& lines);
 
-    PageModel layOut(const ReportData& data) const;
+    // step, when given, is called for every row measured and placed (and every document whose
+    // lines are read), so that a long report lets its caller's event loop run.
+    PageModel layOut(const ReportData& data, const std::function<void()>& step = {}) const;
     // Lays the report out on one page of the set-up's width as long as its bands need (a till
     // roll): the length is the content's with the top and bottom margins.
     PageModel layOutOnRoll(const ReportData& data) const;

@@ -1,6 +1,7 @@
 #include "PrintReport.h"
 
 #include "AppContext.h"
+#include "BackgroundWork.h"
 #include "BandedReport.h"
 #include "Database.h"
 #include "GuardedConnect.h"
@@ -36,13 +37,26 @@ ReportLayout LayoutOf(const ReportRequest& request)
     return request.layout ? *request.layout : ReportFormLayout(request.form);
 }
 
+const QString Preparing = QStringLiteral("正在准备打印...");
+
+// The report's rows (step 2): with a window, a reading routine runs off its thread; nothing when
+// the operator cancelled it.
+std::optional<ReportData> Rows(AppContext& context, QWidget* parent, const ReportRequest& request)
+{
+    if (request.read)
+        return parent ? RunInBackground(context, parent, Preparing, request.read) : request.read(context.db());
+    return request.prepare ? request.prepare() : ReportData();
+}
+
+// Steps 2 to 5; with a window, the layout lets its event loop run (BusySteps).
 std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const ReportRequest& request)
 {
     std::optional<LaidOut> laidOut;
     RunGuarded(context, parent, [&] {
-        ReportData data;
-        if (request.prepare)
-            data = request.prepare();
+        std::optional<ReportData> rows = Rows(context, parent, request);
+        if (!rows)
+            return;
+        const ReportData& data = *rows;
 
         const ReportLayout layout = LayoutOf(request);
         BandedReport report(layout);
@@ -63,8 +77,17 @@ std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const Report
         } else if (request.form == ReportForm::XSXP) {
             report.setPageSetup(ReceiptPageSetup(context.XSDPrintSet.ReceiptWidth, data.master.rowCount()));
         }
-        laidOut = LaidOut{request.form == ReportForm::XSXP ? report.layOutOnRoll(data) : report.layOut(data),
-                          ReportExportTable(layout, data.master)};
+        std::optional<BusySteps> steps;
+        if (parent)
+            steps.emplace(parent, Preparing);
+        try {
+            laidOut = LaidOut{request.form == ReportForm::XSXP
+                                  ? report.layOutOnRoll(data)
+                                  : report.layOut(data, [&] { steps ? steps->step() : void(); }),
+                              ReportExportTable(layout, data.master)};
+        } catch (const WorkCancelled&) {
+            laidOut.reset();
+        }
     });
     return laidOut;
 }
@@ -111,8 +134,8 @@ bool WriteReportRows(AppContext& context, const ReportRequest& request, const QS
         };
         if (request.streamRows)
             request.streamRows(take);
-        else
-            take(request.prepare ? request.prepare().master : RowSet());
+        else if (std::optional<ReportData> rows = Rows(context, nullptr, request))
+            take(rows->master);
         written = file.finish(error);
     });
     return written;

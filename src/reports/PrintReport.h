@@ -9,6 +9,7 @@
 #include <optional>
 
 struct AppContext;
+class Database;
 class QWidget;
 
 enum class ReportOutput { Print, Preview };
@@ -23,6 +24,9 @@ struct ReportRequest {
     // The report's main rows in pieces as they are read, for writing a long range to a sheet file
     // without holding it (WriteReportRows); when empty, the main rows of prepare() are written.
     std::function<void(const std::function<void(const RowSet& piece)>& take)> streamRows;
+    // Instead of prepare, a report data routine that may take long: run off the window's thread
+    // on a connection of its own (RunInBackground; "取消" prints nothing).
+    std::function<ReportData(Database& db)> read;
     // Texts of the placeholder labels, by label name.
     QHash<QString, QString> labels;
     // The sales document's enterprise profile as WrapText gives it (lines separated by line
@@ -39,7 +43,8 @@ struct ReportRequest {
 //    slip takes the roll width of the print settings and the length its lines need;
 // 5. the labels (and the memo) are set and the pages laid out (the lines of each document of a
 //    master-detail report are read here: a database error from steps 2 to 5 is shown in the
-//    error box and nothing prints);
+//    error box and nothing prints); a long layout lets the window repaint and, after a moment,
+//    shows a progress window whose "取消" prints nothing (BusySteps);
 // 6. the report is printed (print dialog, then a progress window) or previewed (modal preview,
 //    from which the operator may print or export a PDF);
 // 7. the report is freed.

@@ -7,6 +7,7 @@
 #include "FullDisk.h"
 #include "GoodsStore.h"
 #include "ProfitTrendChart.h"
+#include "ReportData.h"
 #include "ReportPreviewDialog.h"
 #include "StringGrid.h"
 #include "TestDb.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -203,6 +205,51 @@ private slots:
         QCOMPARE(w.DateTimePicker1->date(), QDate(today.year(), today.month(), 1));
         QCOMPARE(w.DateTimePicker2->date(), today);
         QVERIFY(w.Button2->isDefault());
+    }
+
+    // The statistics run while the window's event loop goes on: with the file locked by another
+    // program the timer keeps firing and the progress window comes up; "取消" leaves the page as
+    // it was, and once the lock is gone the same click lists what the report routine lists.
+    void cancelledStatisticsLeaveThePage()
+    {
+        AppFixture f;
+        AddSales(f);
+        TCX_XSLRForm w(f.ctx());
+        w.show();
+        ShowPage(w, 0, Day, Day2);
+        const QVector<QStringList> before = Rows(*w.StringGrid1);
+        QCOMPARE(before.size(), 3);
+        w.DateTimePicker1->setDate(Day2);
+        {
+            Database locker(QStringLiteral("locker"));
+            locker.open(f.ctx().db().path());
+            locker.exec(QStringLiteral("begin exclusive"));
+            int ticks = 0;
+            QString cancelled;
+            QTimer ticker;
+            connect(&ticker, &QTimer::timeout, [&] {
+                ++ticks;
+                auto* progress = w.findChild<QProgressDialog*>();
+                auto* cancel = progress && progress->isVisible() ? progress->findChild<QPushButton*>() : nullptr;
+                if (cancel && cancelled.isEmpty()) {
+                    cancelled = cancel->text();
+                    cancel->click();
+                }
+            });
+            ticker.start(10);
+            QTest::mouseClick(w.Button1, Qt::LeftButton);
+            QVERIFY(ticks > 0);
+            QCOMPARE(cancelled, QStringLiteral("取消"));
+        }
+        QCOMPARE(Rows(*w.StringGrid1), before);
+        QCOMPARE(Totals(w, 0), AllTotals);
+        QVERIFY(f.prompts.entries.isEmpty());
+
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        const RowSet direct = PrepareBB_CXXSLR_XSD(f.ctx().db(), Day2, Day2).master;
+        QCOMPARE(direct.rowCount(), 1);
+        QCOMPARE(Rows(*w.StringGrid1).size(), 1);
+        QCOMPARE(w.StringGrid1->cell(1, 1), direct.value(0, "dh").toString());
     }
 
     // Each page's rows (each with its own margin in the general format: "100%" where the amount is 0,

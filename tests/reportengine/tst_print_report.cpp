@@ -1,6 +1,7 @@
 // The print sequence every printing window calls: check, prepare, page set-up of the sales
 // document, labels and memo, preview (with PDF export) and the refusals.
 #include "AppContext.h"
+#include "BandedReport.h"
 #include "Database.h"
 #include "PrintReport.h"
 #include "ReportPreviewDialog.h"
@@ -13,6 +14,9 @@
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QPrintPreviewWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -192,6 +196,64 @@ private slots:
         QCOMPARE(m_prompts.entries.size(), 1);
         QCOMPARE(m_prompts.entries.first().kind, RecordingPrompts::Entry::Error);
         QCOMPARE(m_prompts.last(), "no such table: Log_XiaoShou");
+    }
+
+    // A long layout lets the window's event loop run: after a moment a progress window with
+    // "取消" comes up. Cancelled, nothing is shown or reported; run to its end, the preview holds
+    // the pages a layout without a window makes.
+    void longLayoutKeepsTheWindowResponsive_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancelled") << true;
+        QTest::newRow("run to its end") << false;
+    }
+
+    void longLayoutKeepsTheWindowResponsive()
+    {
+        QFETCH(bool, cancel);
+        auto context = makeContext();
+        ReportRequest r;
+        r.form = ReportForm::CXXS;
+        r.prepare = [] {
+            return ReportData{SalesHeaders(120), [](int row) {
+                                  QThread::msleep(2);  // a document's lines read one at a time
+                                  return SalesLines(QStringLiteral("xs%1").arg(row), 2);
+                              }};
+        };
+        QWidget window;
+        window.show();
+        int ticks = 0;
+        QString cancelText;
+        int previewPages = -1;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            ++ticks;
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* preview = qobject_cast<ReportPreviewDialog*>(modal)) {
+                previewPages = preview->model().pages.size();
+                preview->reject();
+            } else if (auto* progress = window.findChild<QProgressDialog*>(); progress && progress->isVisible()) {
+                auto* button = progress->findChild<QPushButton*>();
+                if (cancel && button && cancelText.isEmpty()) {
+                    cancelText = button->text();
+                    button->click();
+                }
+            }
+        });
+        watch.start(10);
+        const bool result = PrintReport(*context, &window, true, r, ReportOutput::Preview);
+        watch.stop();
+        QVERIFY(ticks > 0);
+        QCOMPARE(result, !cancel);
+        QVERIFY(m_prompts.entries.isEmpty());
+        if (cancel) {
+            QCOMPARE(cancelText, QStringLiteral("取消"));
+            QCOMPARE(previewPages, -1);
+        } else {
+            const BandedReport report(ReportFormLayout(r.form));
+            QCOMPARE(previewPages, report.layOut(r.prepare()).pages.size());
+            QVERIFY(previewPages > 1);
+        }
     }
 
     // The preview offers the report's rows for export; the file holds them with the report's
