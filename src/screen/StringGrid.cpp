@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QToolTip>
 #include <algorithm>
 
@@ -212,29 +213,39 @@ int StringGrid::textMargin() const
 void StringGrid::fitColumns(const QVector<QStringList>& rows)
 {
     const QFontMetrics cells = viewport()->fontMetrics();
-    const QFontMetrics headers = horizontalHeader()->fontMetrics();
-    const int margin = textMargin();
     // Long lists are measured on their first rows: a text further down that is wider is cut and
     // shows its tool tip.
     const qsizetype measured = std::min<qsizetype>(rows.size(), 2000);
-    const int widest = 20 * cells.horizontalAdvance(QChar(0x6C49));  // twenty characters
-    QVector<int> texts(colCount());
+    const int widest = 30 * cells.horizontalAdvance(QStringLiteral("汉"));  // thirty characters
+    QStringList longest(colCount());  // by column, the text that takes the most room
+    QVector<int> advances(colCount());
     for (int col = fixedCols(); col < colCount(); ++col)
         for (qsizetype r = 0; r < measured; ++r) {
             const QString cell = rows[r].value(col);
-            if (!cell.isEmpty())
-                texts[col] = std::max(texts[col], cells.horizontalAdvance(cell) + margin);
+            const int advance = cell.isEmpty() ? 0 : cells.horizontalAdvance(cell);
+            if (advance > advances[col]) {
+                advances[col] = advance;
+                longest[col] = cell;
+            }
         }
     // An empty list keeps the widths given, so that its header reads as the window was laid out.
-    const bool empty = std::all_of(texts.cbegin(), texts.cend(), [](int w) { return w == 0; });
+    const bool empty = std::all_of(advances.cbegin(), advances.cend(), [](int w) { return w == 0; });
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    const int gridLine = showGrid() ? 1 : 0;
     for (int col = fixedCols(); col < colCount(); ++col) {
         const int given = m_givenWidths.value(col) > 0 ? m_givenWidths[col] : horizontalHeader()->defaultSectionSize();
-        const int header = headers.horizontalAdvance(cell(col, 0)) + 2 * margin;
+        const int header = horizontalHeader()->fontMetrics().horizontalAdvance(cell(col, 0)) + 2 * textMargin();
         int width = given;
-        if (texts[col] == 0 && !empty)
+        if (advances[col] == 0 && !empty) {
             width = std::min(given, header);
-        else if (texts[col] > 0)
-            width = std::clamp(std::max(texts[col], header), given, std::max(given, widest));
+        } else if (advances[col] > 0) {
+            // The room the style takes for the text, as it lays out a cell.
+            option.text = longest[col];
+            const int text = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() + gridLine;
+            width = std::clamp(std::max(text, header), given, std::max(given, widest));
+        }
         setColumnWidth(viewColumn(col), width);
     }
 }

@@ -66,7 +66,7 @@ public:
 
     // Sizes each column to the widest of its header and its texts in rows (data rows only, in the
     // grid's columns): never narrower than the width the window gave it, nor wider than about
-    // twenty characters unless given so; a column without any text narrows to its header. A text
+    // thirty characters unless given so; a column without any text narrows to its header. A text
     // still cut shows in full as its tool tip. Lists of names of a fixed width turn it off.
     void fitColumns(const QVector<QStringList>& rows);
     void setFitColumns(bool fit) { m_fit = fit; }
