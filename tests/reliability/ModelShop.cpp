@@ -1,5 +1,6 @@
 #include "ModelShop.h"
 
+#include "CheckStore.h"
 #include "ClearDataStore.h"
 #include "Database.h"
 #include "DocumentStore.h"
@@ -495,6 +496,23 @@ ModelShop::Step ModelShop::clearMonth(Database* db)
         m_closings[monthKey].state = 2;
     }
     return outcome(QStringLiteral("clear %1").arg(monthKey), refused, db, dbRefused);
+}
+
+QStringList ModelShop::checkDatabase(Database& db) const
+{
+    QStringList expected;
+    for (const ModelGoods& g : m_goods)
+        if (g.qty < 0)
+            expected << QStringLiteral("商品 %1/%2/%3 的库存 %4 小于 0").arg(g.PinPai, g.ChanPin, g.GuiGe).arg(g.qty);
+    QStringList diffs;
+    const QStringList faults = CheckDatabase(db);
+    for (const QString& fault : faults)
+        if (!expected.contains(fault))
+            diffs << fault;
+    for (const QString& fault : expected)
+        if (!faults.contains(fault))
+            diffs << QStringLiteral("the check misses: ") + fault;
+    return diffs;
 }
 
 QStringList ModelShop::compare(Database& db) const

@@ -70,6 +70,10 @@ public:
 
     // Where the database differs from the model, one text each (empty when they agree).
     QStringList compare(Database& db) const;
+    // The database check of db against what the model holds: what it reports beyond the faults
+    // the model expects (goods below nothing, as a purchase deleted after its goods were sold
+    // leaves them), and the expected ones it misses.
+    QStringList checkDatabase(Database& db) const;
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }

@@ -3,7 +3,6 @@
 // check finds nothing.
 // QL_MODEL_OPS sets the number of operations of each stream (bench/reliability runs long ones).
 
-#include "CheckStore.h"
 #include "ModelShop.h"
 #include "TestDb.h"
 
@@ -34,7 +33,7 @@ private slots:
             const QString where = QStringLiteral("operation %1: %2").arg(shop.done()).arg(step.what);
             QVERIFY2(step.mismatch.isEmpty(), qPrintable(where + ": " + step.mismatch));
             refused += step.refused;
-            const QStringList diffs = shop.compare(t.db) + (i % 10 == 9 ? CheckDatabase(t.db) : QStringList());
+            const QStringList diffs = shop.compare(t.db) + (i % 10 == 9 ? shop.checkDatabase(t.db) : QStringList());
             QVERIFY2(diffs.isEmpty(), qPrintable(where + u'\n' + diffs.join(u'\n')));
         }
         qInfo("seed %u: %d operations agree with the model, %d of them refused", seed, ops, refused);
