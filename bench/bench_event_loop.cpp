@@ -161,7 +161,7 @@ double RunWindow(AppContext& context, const Command& command, const Script* scri
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!form)
+        if (!form && !qobject_cast<QProgressDialog*>(modal))
             form = modal;
         if (!form || modal != form)
             return;

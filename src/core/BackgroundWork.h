@@ -14,10 +14,10 @@ struct AppContext;
 class QWidget;
 
 // Runs a reading data routine on a worker thread, on a read-only connection of its own to the
-// program's database file, while this thread's event loop goes on: the window repaints, timers
-// fire. For the first moment (BusyDelayMs) the window takes no input; after it the busy cursor
-// and a progress window with "取消" (modal to parent, captioned with text) are shown. "取消"
-// stops the routine's statements at once.
+// program's database file. A routine done within 50 ms returns before the event loop runs at all;
+// a longer one lets this thread's event loop go on: the window repaints, timers fire. Until
+// BusyDelayMs the window takes no input; then the busy cursor and a progress window with "取消"
+// (modal to parent, captioned with text) are shown. "取消" stops the routine's statements at once.
 //
 // Returns false when the operator cancelled; the caller then leaves its window as it was. An
 // exception the routine throws is thrown again here, in the caller's thread, so the caller's
