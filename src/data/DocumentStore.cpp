@@ -1,5 +1,6 @@
 #include "DocumentStore.h"
 
+#include "ClosedMonths.h"
 #include "Database.h"
 #include "DocNumbers.h"
 #include "Ledger.h"
@@ -192,6 +193,7 @@ bool SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinIt
     Transaction t(db);
     if (!IsNewXiaoShouDH(db, header.dh))
         return false;
+    MarkMonthChanged(db, header.in_date);
     InsertXiaoShouDan(db, header);
     for (TShangPinItem& line : lines) {
         line.CB = GetPJCB(db, line.PinPai, line.chanpin, line.guige);
@@ -208,6 +210,7 @@ bool SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinItem> 
     Transaction t(db);
     if (!IsNewCaiGouDH(db, header.dh))
         return false;
+    MarkMonthChanged(db, header.in_date);
     InsertCaiGouDan(db, header);
     for (const TShangPinItem& line : lines) {
         InsertCaiGou(db, line);
@@ -221,6 +224,7 @@ void DeleteXiaoShouDocument(Database& db, const QString& dh)
 {
     Transaction t(db);
     const QVector<TShangPinItem> lines = XiaoShouLines(db, dh);
+    MarkMonthOfRowChanged(db, QStringLiteral("Log_XiaoShouDan"), dh);
     DeleteXiaoShouDan(db, dh);
     DeleteXiaoShou(db, dh);
     for (const TShangPinItem& line : lines)
@@ -232,6 +236,7 @@ void DeleteCaiGouDocument(Database& db, const QString& dh)
 {
     Transaction t(db);
     const QVector<TShangPinItem> lines = CaiGouLines(db, dh);
+    MarkMonthOfRowChanged(db, QStringLiteral("Log_CaiGouDan"), dh);
     DeleteCaiGouDan(db, dh);
     DeleteCaiGou(db, dh);
     for (const TShangPinItem& line : lines)

@@ -1,6 +1,7 @@
 #include "PartPayments.h"
 
 #include "AuditLog.h"
+#include "ClosedMonths.h"
 #include "Database.h"
 #include "NumberText.h"
 
@@ -92,6 +93,7 @@ double RecordPartPayment(Database& db, AccountSide side, const QString& dh, doub
     const AccountTables& t = TablesOf(side);
     Transaction transaction(db);
     RequireDocument(db, t.header, dh);
+    MarkMonthChanged(db, day);
     const double rest = UpdateQK(db, t.header, dh, owed, paid);
     if (rest != 0)
         InsertHistory(db, t.history, dh, day, paid);

@@ -119,6 +119,9 @@ const std::initializer_list<const char*> Steps[] = {
     // explain (see Ledger.h); a file of an older version takes its stock as it stands.
     {"alter table Log_KuCun add column QCShuLiang integer",
      "create index IX_CaiGou_goods on Log_CaiGou(PinPai, chanpin, guige)"},
+    // Version 5: a closed month whose business changed after its closing is marked until it is
+    // closed again (see ClosedMonths.h).
+    {"alter table Log_JieQun add column Stale integer default 0"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

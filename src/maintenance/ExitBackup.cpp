@@ -16,7 +16,7 @@ void BackupOnExit(AppContext& context)
 {
     if (!context.db().isOpen())
         return;
-    RunGuarded(context, nullptr, [&] {
-        MakeAutoBackup(context.db(), AutoBackupFolder(context), QDate::currentDate(), context.AutoBackupKeep);
+    RunGuarded(context, nullptr, QStringLiteral("退出时自动备份"), [&] {
+        MakeAutoBackup(context.db(), AutoBackupFolder(context), context.today(), context.AutoBackupKeep);
     });
 }

@@ -29,7 +29,7 @@ const QString WindowKey = QStringLiteral("CX_XSLRForm");
 TCX_XSLRForm::TCX_XSLRForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    const QDate today = QDate::currentDate();
+    const QDate today = m_ctx.today();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
     RestoreDateRange(m_ctx.ProgramDir, WindowKey, *Presets);

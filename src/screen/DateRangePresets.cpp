@@ -23,8 +23,8 @@ const QString DateForm = QStringLiteral("yyyy-MM-dd");
 
 }  // namespace
 
-DateRangePresets::DateRangePresets(QDateEdit* from, QDateEdit* to, QWidget* parent)
-    : QWidget(parent), m_from(from), m_to(to), m_hint(new QLabel(this))
+DateRangePresets::DateRangePresets(const Clock& clock, QDateEdit* from, QDateEdit* to, QWidget* parent)
+    : QWidget(parent), m_clock(clock), m_from(from), m_to(to), m_hint(new QLabel(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -3,7 +3,30 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QMessageBox>
+
+namespace {
+
+ExportFailureReport& FailureReport()
+{
+    static ExportFailureReport report;
+    return report;
+}
+
+void ReportFailure(QWidget* window, const QString& error)
+{
+    const QString text = QStringLiteral("导出失败: ") + error;
+    if (FailureReport())
+        FailureReport()(window, text);
+    else
+        qWarning("%s", qPrintable(text));
+}
+
+}  // namespace
+
+void SetExportFailureReport(ExportFailureReport report)
+{
+    FailureReport() = std::move(report);
+}
 
 ExportTable GridExportTable(const StringGrid& grid)
 {
@@ -66,7 +89,7 @@ QList<QAction*> AddExportActions(QWidget* view, std::function<ExportTable()> tab
                 path += suffix;
             QString error;
             if (!write(table(), path, &error))
-                QMessageBox::warning(view->window(), QStringLiteral("导出"), error);
+                ReportFailure(view->window(), error);
         });
     }
     return actions;

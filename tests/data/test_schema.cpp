@@ -90,6 +90,7 @@ private slots:
         old.db.exec(QStringLiteral("drop table Log_Audit"));
         old.db.exec(QStringLiteral("drop index IX_CaiGou_goods"));
         old.db.exec(QStringLiteral("alter table Log_KuCun drop column QCShuLiang"));
+        old.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
         // 10 in stock after 5 bought and 2 sold: 7 of them were there before the lines.
         old.db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang) values('A','B','c',10)"));

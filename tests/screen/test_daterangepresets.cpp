@@ -45,8 +45,9 @@ private slots:
     {
         QWidget window;
         QDateEdit from(&window), to(&window);
-        DateRangePresets presets(&from, &to, &window);
-        presets.setToday(QDate(2026, 3, 5));
+        Clock clock;
+        clock.setFixed(QDateTime(QDate(2026, 3, 5), QTime(10, 0)));
+        DateRangePresets presets(clock, &from, &to, &window);
         QSignalSpy chosen(&presets, &DateRangePresets::rangeChosen);
         QTest::mouseClick(presets.findChild<QToolButton*>("Preset_lastmonth"), Qt::LeftButton);
         QCOMPARE(from.date(), QDate(2026, 2, 1));
@@ -59,7 +60,8 @@ private slots:
     {
         QWidget window;
         QDateEdit from(&window), to(&window);
-        DateRangePresets presets(&from, &to, &window);
+        Clock clock;
+        DateRangePresets presets(clock, &from, &to, &window);
         window.show();
         auto* hint = presets.findChild<QLabel*>("DateHintLabel");
         from.setDate(QDate(2026, 3, 1));
@@ -74,12 +76,13 @@ private slots:
     {
         QWidget window;
         QDateEdit from(&window), to(&window);
-        DateRangePresets presets(&from, &to, &window);
-        presets.setToday(QDate(2026, 3, 5));
+        Clock clock;
+        clock.setFixed(QDateTime(QDate(2026, 3, 5), QTime(10, 0)));
+        DateRangePresets presets(clock, &from, &to, &window);
         presets.choose(DateRangePresets::ThisMonth);
         const QString month = presets.state();
         QCOMPARE(month, QStringLiteral("month"));
-        presets.setToday(QDate(2026, 4, 9));
+        clock.setFixed(QDateTime(QDate(2026, 4, 9), QTime(10, 0)));
         presets.restore(month);
         QCOMPARE(from.date(), QDate(2026, 4, 1));
         QCOMPARE(to.date(), QDate(2026, 4, 9));
