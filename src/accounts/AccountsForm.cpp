@@ -31,7 +31,7 @@ TAccountsForm::TAccountsForm(AppContext& context, AccountSide side, QWidget* par
     : QDialog(parent), m_ctx(context), m_side(side)
 {
     setupUi();
-    GuardedConnect(HXButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::HXButtonClick);
+    GuardedConnect(HXButton, &QPushButton::clicked, this, m_ctx, TextsOf(m_side).writeOff, &TAccountsForm::HXButtonClick);
     GuardedConnect(CJButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::CJButtonClick);
     GuardedConnect(GCButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::GCButtonClick);
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::PrintButtonClick);
@@ -149,7 +149,7 @@ void TAccountsForm::PrintList(bool print)
         return m_side == AccountSide::Receivable ? PrepareBB_XSYSK(m_ctx.db(), party) : PrepareBB_CGYFK(m_ctx.db(), party);
     };
     r.labels = {{QStringLiteral("TitleQRLabel"), texts.reportTitle},
-                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumJEQRLabel"), JELabel->text()},
                 {QStringLiteral("SumQKQRLabel"), QKLabel->text()}};
     PrintReport(m_ctx, this, true, r, print ? ReportOutput::Print : ReportOutput::Preview);
@@ -196,7 +196,7 @@ void TAccountsForm::DZDButtonClick()
                 {QStringLiteral("KHQRLabel"), customer},
                 {QStringLiteral("PhoneQRLabel"), k.phone},
                 {QStringLiteral("AddressQRLabel"), k.address},
-                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumJEQRLabel"), YuanText(totals.jinE)},
                 {QStringLiteral("SumSKQRLabel"), YuanText(totals.SK)},
                 {QStringLiteral("SumQKQRLabel"), YuanText(totals.YE)}};

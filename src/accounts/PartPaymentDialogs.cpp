@@ -3,6 +3,7 @@
 #include "AccountTexts.h"
 #include "AccountsStore.h"
 #include "AppContext.h"
+#include "ClosedMonthQuestion.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
@@ -20,14 +21,14 @@ TCJForm::TCJForm(AppContext& context, AccountSide side, QWidget* parent)
     : QDialog(parent), m_ctx(context), m_side(side)
 {
     setupUi();
-    DateTimePicker1->setDate(QDate::currentDate());
+    DateTimePicker1->setDate(m_ctx.today());
     QKEdit->setText(QStringLiteral("0"));
     SKEdit->setText(QStringLiteral("0"));
     InstallKeyFilter(SKEdit, AcceptAlso(QStringLiteral("-"), FloatKeyFilter),
                      QStringLiteral("只能输入数字、一个小数点和负号"));
     EnterMovesFocus(SKEdit, OKButton);
     SKEdit->installEventFilter(this);
-    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TCJForm::OKButtonClick);
+    GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, TextsOf(m_side).record, &TCJForm::OKButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
     SKEdit->setFocus();
     SKEdit->selectAll();
@@ -73,6 +74,8 @@ void TCJForm::OKButtonClick()
     const std::optional<double> paid = ReadNumber(text);
     if (!paid)
         return refuseAmount(QStringLiteral("“%1”不是正确的金额,请重新输入!").arg(texts.amountLabel));
+    if (!GoOnInClosedMonth(m_ctx, this, DateTimePicker1->date()))
+        return;
     RecordPartPayment(m_ctx.db(), m_side, m_dh, *paid, DateTimePicker1->date());
     accept();
 }

@@ -1,6 +1,7 @@
 #include "SZDJForm.h"
 
 #include "AppContext.h"
+#include "ClosedMonthQuestion.h"
 #include "DocNumbers.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
@@ -30,10 +31,10 @@ TSZDJForm::TSZDJForm(AppContext& context, QWidget* parent) : QDialog(parent), m_
     m_types->addButton(SRRadioButton);
     InstallFloatKeyFilter(JEEdit);
     EnterMovesFocus(JEEdit, SaveButton);
-    DateTimePicker1->setDate(QDate::currentDate());
+    DateTimePicker1->setDate(m_ctx.today());
     SZComboBox->addItems(ShouZhiItems(m_ctx.db()));
     ResetForm();
-    GuardedConnect(SaveButton, &QPushButton::clicked, this, m_ctx, &TSZDJForm::SaveButtonClick);
+    GuardedConnect(SaveButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("保存收支单"), &TSZDJForm::SaveButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
     GuardedConnect(DateTimePicker1, &QDateEdit::dateChanged, this, m_ctx, &TSZDJForm::DateTimePicker1Change);
 }
@@ -87,6 +88,8 @@ void TSZDJForm::SaveButtonClick()
     entry.Item = item;
     entry.JinE = *JinE;
     entry.remark = Memo1->toPlainText();
+    if (!GoOnInClosedMonth(m_ctx, this, entry.in_date))
+        return;
     InsertShouZhi(m_ctx.db(), entry);
     m_ctx.prompts->message(this, QStringLiteral("保存成功!"));
     ResetForm();

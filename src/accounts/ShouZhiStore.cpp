@@ -1,5 +1,6 @@
 #include "ShouZhiStore.h"
 
+#include "ClosedMonths.h"
 #include "Database.h"
 
 namespace {
@@ -44,6 +45,8 @@ QString ExpenseType()
 
 void InsertShouZhi(Database& db, const TShouZhi& e)
 {
+    Transaction t(db);
+    MarkMonthChanged(db, e.in_date);
     db.exec(QStringLiteral("insert into Log_ShouZhi(dh,type,in_date,Item,JinE,remark) \n"
                            "values(:dh,:type,:in_date,:Item,:JinE,:remark)"),
             {{QStringLiteral(":dh"), e.dh},
@@ -52,11 +55,15 @@ void InsertShouZhi(Database& db, const TShouZhi& e)
              {QStringLiteral(":Item"), e.Item},
              {QStringLiteral(":JinE"), e.JinE},
              {QStringLiteral(":remark"), e.remark}});
+    t.commit();
 }
 
 void DeleteShouZhi(Database& db, const QString& dh)
 {
+    Transaction t(db);
+    MarkMonthOfRowChanged(db, QStringLiteral("Log_ShouZhi"), dh);
     db.exec(QStringLiteral("delete from Log_ShouZhi where dh=:dh"), {{QStringLiteral(":dh"), dh}});
+    t.commit();
 }
 
 RowSet ShouZhiRows(Database& db, const QDate& first, const QDate& last)

@@ -22,6 +22,7 @@ void DeleteBaseShouZhi(Database& db, const QString& item);
 QString IncomeType();   // "收入"
 QString ExpenseType();  // "支出"
 
+// Each marks a closed month of the entry's date as changed (ClosedMonths.h), in one transaction.
 void InsertShouZhi(Database& db, const TShouZhi& entry);
 void DeleteShouZhi(Database& db, const QString& dh);
 // The entries dated from first to last (both included), in the order they were recorded, with

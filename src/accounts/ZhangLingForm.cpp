@@ -18,7 +18,7 @@ TZhangLingForm::TZhangLingForm(AppContext& context, AccountSide side, QWidget* p
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TZhangLingForm::PrintButtonClick);
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TZhangLingForm::BrowseButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
-    m_rows = Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), m_side, QDate::currentDate());
+    m_rows = Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), m_side, m_ctx.today());
     FillGrid(*StringGrid1, m_rows, TextsOf(m_side).ageingColumns);
     StringGrid1->setRow(1);
 }

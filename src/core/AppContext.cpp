@@ -1,5 +1,9 @@
 #include "AppContext.h"
 
+AppContext::AppContext(QString programDir) : ProgramDir(programDir), DM(std::move(programDir)) {}
+
+AppContext::~AppContext() = default;
+
 void AppContext::ReadSettings()
 {
     const Settings s = ::ReadSettings(ProgramDir);

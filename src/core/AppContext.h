@@ -11,7 +11,10 @@
 // What every window is handed: the program folder, the data module with its connection, the
 // settings read from Set.ini, the signed-in user and the prompt service.
 struct AppContext {
-    explicit AppContext(QString programDir) : ProgramDir(programDir), DM(std::move(programDir)) {}
+    explicit AppContext(QString programDir);
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
 
     QString ProgramDir;
     TDM DM;
@@ -23,6 +26,12 @@ struct AppContext {
     Prompts* prompts = nullptr;  // set by start-up (message boxes) or by a test (recorder)
 
     Database& db() { return DM.db(); }
+
+    // Today's date and the time by the program's clock (the connection's, which the audit log
+    // uses too); tests stop it at a day of their choosing with clock().setFixed(...).
+    Clock& clock() { return DM.db().clock(); }
+    QDate today() { return clock().today(); }
+    QDateTime now() { return clock().now(); }
 
     // Reads every key of Set.ini into the settings above.
     void ReadSettings();

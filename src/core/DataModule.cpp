@@ -91,7 +91,7 @@ void TDM::createDatabase(const QString& path)
         fresh.open(temp);
         CreateSchema(fresh);
         InsertBuiltInAdministrator(fresh);
-        InsertDemoData(fresh, QDate::currentDate());
+        InsertDemoData(fresh, m_db.clock().today());
         fresh.close();
     }
     if (!QFile::rename(temp, path)) {

@@ -10,21 +10,30 @@
 #include <type_traits>
 
 // Shows an error in the application's error box: a DbError with the engine's text, any other
-// std::exception with its message. Parent is the window the box belongs to.
-void ShowHandlerError(AppContext& context, QWidget* parent, const std::exception& error);
+// std::exception with its message. Parent is the window the box belongs to. An action names what
+// failed, in front of the reason: "保存销售单" shows "保存销售单失败: <reason>".
+void ShowHandlerError(AppContext& context, QWidget* parent, const std::exception& error,
+                      const QString& action = {});
 
-// Runs one handler; an exception it throws is shown through the context's prompts and goes no
-// further. Returns true when the handler ran to its end.
+// Runs one handler; an exception it throws is shown through the context's prompts (with the
+// action's name when one is given) and goes no further. Returns true when the handler ran to its
+// end.
 template <class Handler>
-bool RunGuarded(AppContext& context, QWidget* parent, Handler&& handler)
+bool RunGuarded(AppContext& context, QWidget* parent, const QString& action, Handler&& handler)
 {
     try {
         std::invoke(std::forward<Handler>(handler));
         return true;
     } catch (const std::exception& e) {
-        ShowHandlerError(context, parent, e);
+        ShowHandlerError(context, parent, e, action);
     }
     return false;
+}
+
+template <class Handler>
+bool RunGuarded(AppContext& context, QWidget* parent, Handler&& handler)
+{
+    return RunGuarded(context, parent, QString(), std::forward<Handler>(handler));
 }
 
 namespace guarded_detail {
@@ -48,19 +57,20 @@ constexpr bool Accepts()
 //     GuardedConnect(SaveButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::SaveButtonClick);
 //     GuardedConnect(Grid, &StringGrid::rowSelected, this, m_ctx, [this](int row) { ... });
 // The connection ends with the receiver; the error box is parented to the receiver when it is a
-// widget.
+// widget. A handler that changes data names its action, so the box says what failed:
+//     GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("删除单据"), &F::Delete);
 template <class Sender, class Signal, class Receiver, class Handler>
 QMetaObject::Connection GuardedConnect(const Sender* sender, Signal signal, Receiver* receiver, AppContext& context,
-                                       Handler handler)
+                                       const QString& action, Handler handler)
 {
     static_assert(std::is_base_of_v<QObject, Receiver>, "the receiver is a QObject");
-    auto guarded = [receiver, &context, handler](auto&&... args)
+    auto guarded = [receiver, &context, action, handler](auto&&... args)
         requires(guarded_detail::Accepts<Handler, Receiver, decltype(args)...>())
     {
         QWidget* parent = nullptr;
         if constexpr (std::is_base_of_v<QWidget, Receiver>)
             parent = receiver;
-        RunGuarded(context, parent, [&] {
+        RunGuarded(context, parent, action, [&] {
             if constexpr (std::is_member_function_pointer_v<Handler>)
                 std::invoke(handler, receiver, std::forward<decltype(args)>(args)...);
             else
@@ -68,4 +78,11 @@ QMetaObject::Connection GuardedConnect(const Sender* sender, Signal signal, Rece
         });
     };
     return QObject::connect(sender, signal, receiver, std::move(guarded));
+}
+
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection GuardedConnect(const Sender* sender, Signal signal, Receiver* receiver, AppContext& context,
+                                       Handler handler)
+{
+    return GuardedConnect(sender, signal, receiver, context, QString(), std::move(handler));
 }

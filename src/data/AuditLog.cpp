@@ -2,8 +2,6 @@
 
 #include "Database.h"
 
-#include <QDateTime>
-
 void WriteAudit(Database& db, const QString& action, const QString& object, const QString& before,
                 const QString& after)
 {
@@ -12,7 +10,7 @@ void WriteAudit(Database& db, const QString& action, const QString& object, cons
     db.exec(QStringLiteral("insert into Log_Audit(at_time,operator,action,object,old_value,new_value)"
                            " values(:at_time,:operator,:action,:object,:old_value,:new_value)"),
             {{QStringLiteral(":at_time"),
-              QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))},
+              db.clock().now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))},
              {QStringLiteral(":operator"), text(db.operatorName())},
              {QStringLiteral(":action"), text(action)},
              {QStringLiteral(":object"), text(object)},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Clock.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -74,10 +76,16 @@ public:
     void setOperator(const QString& name) { m_operator = name; }
     const QString& operatorName() const { return m_operator; }
 
+    // The program's clock: the audit log's time and the date of the routines that need one.
+    // Like the operator, it outlives closing and reopening the connection.
+    Clock& clock() { return m_clock; }
+    const Clock& clock() const { return m_clock; }
+
 private:
     QString m_connectionName;
     QString m_path;
     QString m_operator;
+    Clock m_clock;
 };
 
 // Runs an operation of several statements as one unit: commits when commit() is called, rolls

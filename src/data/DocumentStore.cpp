@@ -1,6 +1,7 @@
 #include "DocumentStore.h"
 
 #include "AuditLog.h"
+#include "ClosedMonths.h"
 #include "Database.h"
 #include "DocNumbers.h"
 #include "DocumentSide.h"
@@ -264,6 +265,7 @@ QString SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPi
     PrepareForStore(header, lines, kind);
     Transaction t(db);
     RequireStock(db, lines, 1);
+    MarkMonthChanged(db, header.in_date);
     if (!InsertHeader(db, SalesSide(), header, kind, taken, &InsertXiaoShouDan))
         return {};
     for (TShangPinItem& line : lines) {
@@ -282,6 +284,7 @@ QString SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinIte
     PrepareForStore(header, lines, kind);
     Transaction t(db);
     RequireStock(db, lines, -1);
+    MarkMonthChanged(db, header.in_date);
     if (!InsertHeader(db, PurchaseSide(), header, kind, taken, &InsertCaiGouDan))
         return {};
     for (TShangPinItem& line : lines) {
@@ -317,6 +320,7 @@ void DeleteXiaoShouDocument(Database& db, const QString& dh)
     Transaction t(db);
     const bool there = !IsNewXiaoShouDH(db, dh);
     const QVector<TShangPinItem> lines = XiaoShouLines(db, dh);
+    MarkMonthOfRowChanged(db, QStringLiteral("Log_XiaoShouDan"), dh);
     DeleteXiaoShouDan(db, dh);
     DeleteXiaoShou(db, dh);
     for (const TShangPinItem& line : lines)
@@ -331,6 +335,7 @@ void DeleteCaiGouDocument(Database& db, const QString& dh)
     Transaction t(db);
     const bool there = !IsNewCaiGouDH(db, dh);
     const QVector<TShangPinItem> lines = CaiGouLines(db, dh);
+    MarkMonthOfRowChanged(db, QStringLiteral("Log_CaiGouDan"), dh);
     DeleteCaiGouDan(db, dh);
     DeleteCaiGou(db, dh);
     for (const TShangPinItem& line : lines)

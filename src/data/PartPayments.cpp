@@ -1,6 +1,7 @@
 #include "PartPayments.h"
 
 #include "AuditLog.h"
+#include "ClosedMonths.h"
 #include "Database.h"
 #include "NumberText.h"
 
@@ -81,6 +82,7 @@ double RecordPartPayment(Database& db, AccountSide side, const QString& dh, doub
     const DocumentSide& t = SideOf(side);
     Transaction transaction(db);
     const double owed = StoredOwed(db, t.header, dh);
+    MarkMonthChanged(db, day);
     const double rest = UpdateQK(db, t.header, dh, paid);
     if (rest != 0)
         InsertHistory(db, t.history, dh, day, paid);

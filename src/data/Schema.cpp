@@ -133,6 +133,9 @@ const std::initializer_list<const char*> Steps[] = {
      "where s.DH=Log_CaiGouDan.dh),0),2) where QK<>0",
      "update Log_XiaoShouDan set SS=round(jinE-QK-CJ,2)",
      "update Log_CaiGouDan set SS=round(jinE-QK-CJ,2)"},
+    // Version 6: a closed month whose business changed after its closing is marked until it is
+    // closed again (see ClosedMonths.h).
+    {"alter table Log_JieQun add column Stale integer default 0"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

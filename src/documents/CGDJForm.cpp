@@ -1,6 +1,7 @@
 #include "CGDJForm.h"
 
 #include "AppContext.h"
+#include "ClosedMonthQuestion.h"
 #include "CGDJAddForm.h"
 #include "ContactCombos.h"
 #include "DocumentStore.h"
@@ -22,7 +23,8 @@ TBase_CGDJForm::TBase_CGDJForm(AppContext& context, QWidget* parent)
                          {"采购日期", "退货日期"},
                          {"实付", "实收"},
                          {"确认入库", "确认退货"},
-                         {"新建采购单", "新建退货单"}},
+                         {"新建采购单", "新建退货单"},
+                         {"保存采购单", "保存采购退货单"}},
                         parent)
 {
     setupUi({"Base_CGDJForm", "GYSComboBox", "供应商", "Label11", "若需记录供应商详细信息,请点击此处新增供应商>>",
@@ -84,6 +86,8 @@ bool TBase_CGDJForm::SaveCaiGouDan()
         refuse(GYSComboBox, QStringLiteral("请输入或选择供应商名称!"));
         return false;
     }
+    if (!GoOnInClosedMonth(m_ctx, this, header.in_date))
+        return false;
     const QString saved = SaveCaiGouDocument(m_ctx.db(), header, GridLines(), storedKind(), takenRule(number));
     if (saved.isEmpty()) {
         refuse(DHEdit, duplicate);

@@ -43,7 +43,7 @@ GoodsLineForm::GoodsLineForm(AppContext& context, const AddItemRules& rules, QWi
     EnterMovesFocus(SLEdit, Button1);
     for (QWidget* w : std::initializer_list<QWidget*>{FindEdit, FindList, Button1, Button2})
         w->installEventFilter(this);
-    m_selector = new GoodsSelector(m_ctx.db(), ComboBox1, ComboBox2, ComboBox3, GoodsSelector::NoAllEntries, this);
+    m_selector = new GoodsSelector(m_ctx, ComboBox1, ComboBox2, ComboBox3, GoodsSelector::NoAllEntries, this);
     using F = GoodsLineForm;
     GuardedConnect(m_selector, &GoodsSelector::changed, this, m_ctx, &F::showGoods);
     GuardedConnect(DJEdit, &QLineEdit::textChanged, this, m_ctx, &F::DJEditChange);

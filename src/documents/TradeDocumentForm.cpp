@@ -130,9 +130,9 @@ void TradeDocumentForm::SetDanState(std::uint8_t state)
         NewDButton->setText(QString::fromUtf8(m_texts.confirm[k]));
         {
             const QSignalBlocker quiet(DateTimePicker1);
-            DateTimePicker1->setDate(QDate::currentDate());
+            DateTimePicker1->setDate(m_ctx.today());
         }
-        proposeNumber(QDate::currentDate());
+        proposeNumber(m_ctx.today());
         clearHeader();
         InitDanGrid();
         for (QLineEdit* e : {SLEdit, JEEdit, SSEdit, QKEdit})
@@ -252,7 +252,9 @@ void TradeDocumentForm::NewDButtonClick()
         SetDanState(1);
         return;
     }
-    if (saveDocument())
+    bool saved = false;
+    RunGuarded(m_ctx, this, QString::fromUtf8(m_texts.save[kindIndex()]), [&] { saved = saveDocument(); });
+    if (saved)
         SetDanState(2);
 }
 
@@ -275,7 +277,7 @@ void TradeDocumentForm::CloseButtonClick()
 
 void TradeDocumentForm::AutoDHButtonClick()
 {
-    proposeNumber(QDate::currentDate());
+    proposeNumber(m_ctx.today());
 }
 
 void TradeDocumentForm::DateTimePicker1Change()

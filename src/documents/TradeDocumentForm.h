@@ -99,6 +99,7 @@ protected:
         const char* paid[2];
         const char* confirm[2];     // NewDButton in state 1
         const char* newDocument[2]; // NewDButton in state 2
+        const char* save[2];        // the save as an error names it: "保存销售单"
     };
     // The documented names of the controls that differ between the two windows.
     struct ControlNames {

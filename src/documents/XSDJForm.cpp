@@ -1,6 +1,7 @@
 #include "XSDJForm.h"
 
 #include "AppContext.h"
+#include "ClosedMonthQuestion.h"
 #include "ContactCombos.h"
 #include "DocumentStore.h"
 #include "GuardedConnect.h"
@@ -23,7 +24,8 @@ TBase_XSDJForm::TBase_XSDJForm(AppContext& context, QWidget* parent)
                          {"销售日期", "退货日期"},
                          {"实收", "实付"},
                          {"确认售出", "确认退货"},
-                         {"新建销售单", "新建退货单"}},
+                         {"新建销售单", "新建退货单"},
+                         {"保存销售单", "保存销售退货单"}},
                         parent)
 {
     YYYComboBox = new QComboBox(this);
@@ -124,6 +126,8 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
         refuse(KHComboBox, QStringLiteral("请输入客户名称!"));
         return false;
     }
+    if (!GoOnInClosedMonth(m_ctx, this, header.in_date))
+        return false;
     const QString saved = SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), storedKind(), takenRule(number));
     if (saved.isEmpty()) {
         refuse(XDHEdit, duplicate);

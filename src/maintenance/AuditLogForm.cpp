@@ -30,7 +30,7 @@ TAuditLogForm::TAuditLogForm(AppContext& context, QWidget* parent) : QDialog(par
 {
     setupUi();
     SetGridColumns(*StringGrid1, AuditColumns());
-    const QDate today = QDate::currentDate();
+    const QDate today = m_ctx.today();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
     RunGuarded(m_ctx, this, [this] {

@@ -1,6 +1,7 @@
 // Layout of the operation log window.
 #include "AuditLogForm.h"
 
+#include "AppContext.h"
 #include "DateRangePresets.h"
 #include "StringGrid.h"
 #include "WindowParts.h"
@@ -20,7 +21,7 @@ void TAuditLogForm::setupUi()
 
     DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
     DateTimePicker2 = MakeDateEdit(this, "DateTimePicker2");
-    Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "Presets");
+    Presets = Named(new DateRangePresets(m_ctx.clock(), DateTimePicker1, DateTimePicker2, this), "Presets");
     ActionComboBox = Named(new QComboBox(this), "ActionComboBox");
     ActionComboBox->setMinimumWidth(130);
     CXButton = MakeButton(this, "CXButton", QStringLiteral("查询"));

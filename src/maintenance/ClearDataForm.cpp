@@ -14,7 +14,7 @@
 TClearDataForm::TClearDataForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    GuardedConnect(ClearButton, &QPushButton::clicked, this, m_ctx, &TClearDataForm::ClearButtonClick);
+    GuardedConnect(ClearButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("清除过期数据"), &TClearDataForm::ClearButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
     RunGuarded(m_ctx, this, [this] { ListUnclearedJieQun(); });
 }

@@ -25,7 +25,7 @@ TDataBAK_Form::TDataBAK_Form(AppContext& context, QWidget* parent) : QDialog(par
 {
     setupUi();
     GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button2Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, QStringLiteral("备份数据"), &TDataBAK_Form::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::close);
     ListAutoBackups();
 }
@@ -49,7 +49,7 @@ void TDataBAK_Form::ListAutoBackups()
 
 void TDataBAK_Form::Button1Click()
 {
-    SaveDialog1->selectFile(ProposedBackupName(QDate::currentDate()));
+    SaveDialog1->selectFile(ProposedBackupName(m_ctx.today()));
     if (SaveDialog1->exec() == QDialog::Accepted && !SaveDialog1->selectedFiles().isEmpty())
         Edit1->setText(QDir::toNativeSeparators(SaveDialog1->selectedFiles().first()));
     else
@@ -83,7 +83,7 @@ TDataCBAK_Form::TDataCBAK_Form(AppContext& context, QWidget* parent) : QDialog(p
 {
     setupUi();
     GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button2Click);
+    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, QStringLiteral("恢复数据"), &TDataCBAK_Form::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::close);
     // The open dialog starts among the automatic backups.
     if (QDir(AutoBackupFolder(m_ctx)).exists())

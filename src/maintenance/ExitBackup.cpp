@@ -19,7 +19,7 @@ void BackupOnExit(AppContext& context)
         return;
     RunGuarded(context, nullptr, [&] {
         try {
-            MakeAutoBackup(context.db(), AutoBackupFolder(context), QDate::currentDate(), context.AutoBackupKeep);
+            MakeAutoBackup(context.db(), AutoBackupFolder(context), context.today(), context.AutoBackupKeep);
         } catch (const DbError& e) {
             throw DbError(QStringLiteral("退出时的自动备份没有完成: ") + e.text());
         }
@@ -28,7 +28,7 @@ void BackupOnExit(AppContext& context)
 
 QString BackupBeforeChange(AppContext& context)
 {
-    return MakeBackupBefore(context.db(), AutoBackupFolder(context), QDateTime::currentDateTime(),
+    return MakeBackupBefore(context.db(), AutoBackupFolder(context), context.now(),
                             context.AutoBackupKeep);
 }
 

@@ -12,7 +12,7 @@ TInitSYSForm::TInitSYSForm(AppContext& context, QWidget* parent) : QDialog(paren
 {
     setupUi();
     GuardedConnect(SetAllButton, &QPushButton::clicked, this, m_ctx, &TInitSYSForm::SetAllButtonClick);
-    GuardedConnect(ClearButton, &QPushButton::clicked, this, m_ctx, &TInitSYSForm::ClearButtonClick);
+    GuardedConnect(ClearButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("系统初始化"), &TInitSYSForm::ClearButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
     SetAll(false);
 }

@@ -29,6 +29,7 @@ const QVector<GridColumn> JieQunColumns = {
     {QStringLiteral("营业收入"), 90, QStringLiteral("Other_SR"), GridFormat::Money},
     {QStringLiteral("营业支出"), 90, QStringLiteral("Other_ZC"), GridFormat::Money},
     {QStringLiteral("本期利润"), 90, QStringLiteral("BenQiLR"), GridFormat::Money},
+    {QStringLiteral("状态"), 80, QStringLiteral("JQState")},
 };
 
 }  // namespace
@@ -42,7 +43,7 @@ TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent)
 {
     setupUi();
     GuardedConnect(CXButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::CXButtonClick);
-    GuardedConnect(JQButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::JQButtonClick);
+    GuardedConnect(JQButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("结存"), &TJieQunForm::JQButtonClick);
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::PrintButtonClick);
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TJieQunForm::BrowseButtonClick);
     connect(EscButton, &QPushButton::clicked, this, &QDialog::close);
@@ -52,7 +53,7 @@ TJieQunForm::TJieQunForm(AppContext& context, QWidget* parent) : QDialog(parent)
         EnterMovesFocus(box, JQButton);
     for (DigitsUpDown* box : {BeginYUpDown, BeginMUpDown, EndYUpDown, EndMUpDown, JQYUpDown, JQMUpDown})
         box->installEventFilter(this);
-    SetDefaultMonths(QDate::currentDate());
+    SetDefaultMonths(m_ctx.today());
 }
 
 void TJieQunForm::SetDefaultMonths(const QDate& today)

@@ -61,7 +61,8 @@ RowSet ListJieQun(Database& db, const QString& first, const QString& last)
 {
     return SelectRows(db,
                       QStringLiteral("select JQM,substr(JQM,1,4) as JQM1,substr(JQM,5,2) as JQM2,XSE,XSLR,Other_SR,"
-                                     "Other_ZC,BenQiLR,ClearState from Log_JieQun "
+                                     "Other_ZC,BenQiLR,ClearState,"
+                                     "case when Stale=1 then '需重新结存' else '' end as JQState from Log_JieQun "
                                      "where JQM>=:first and JQM<=:last order by JQM"),
                       {{QStringLiteral(":first"), first}, {QStringLiteral(":last"), last}});
 }

@@ -21,5 +21,7 @@ void ReMakeJieQun(Database& db, const QString& key);
 
 // The closing rows of the months first..last (keys compared as text), in month order: JQM, its
 // year JQM1 and month JQM2, sales XSE, sales profit XSLR, other income Other_SR and expense
-// Other_ZC, profit of the period BenQiLR, ClearState. The window lists them and prints them.
+// Other_ZC, profit of the period BenQiLR, ClearState, and JQState: "需重新结存" when the month's
+// business changed after its closing (ClosedMonths.h), else empty. The window lists them and
+// prints them.
 RowSet ListJieQun(Database& db, const QString& first, const QString& last);

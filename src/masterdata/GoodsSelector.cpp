@@ -1,8 +1,10 @@
 #include "GoodsSelector.h"
 
+#include "AppContext.h"
 #include "CPTypeStore.h"
 #include "GoodsLists.h"
 #include "GoodsStore.h"
+#include "GuardedConnect.h"
 #include "ScreenHelpers.h"
 
 #include <QComboBox>
@@ -66,15 +68,15 @@ bool FillCPTypeCombo(Database& db, QComboBox& box)
     return true;
 }
 
-GoodsSelector::GoodsSelector(Database& db, QComboBox* PinPaiBox, QComboBox* ChanPinBox, QComboBox* GuiGeBox,
+GoodsSelector::GoodsSelector(AppContext& context, QComboBox* PinPaiBox, QComboBox* ChanPinBox, QComboBox* GuiGeBox,
                              Entries entries, QObject* parent)
-    : QObject(parent), m_db(db), m_pinPai(PinPaiBox), m_chanPin(ChanPinBox), m_guiGe(GuiGeBox),
+    : QObject(parent), m_db(context.db()), m_pinPai(PinPaiBox), m_chanPin(ChanPinBox), m_guiGe(GuiGeBox),
       m_withAll(entries == WithAllEntries)
 {
-    connect(m_pinPai, &QComboBox::currentIndexChanged, this, &GoodsSelector::PinPaiChange);
-    connect(m_chanPin, &QComboBox::currentIndexChanged, this, &GoodsSelector::ChanPinChange);
+    GuardedConnect(m_pinPai, &QComboBox::currentIndexChanged, this, context, &GoodsSelector::PinPaiChange);
+    GuardedConnect(m_chanPin, &QComboBox::currentIndexChanged, this, context, &GoodsSelector::ChanPinChange);
     if (m_guiGe)
-        connect(m_guiGe, &QComboBox::currentIndexChanged, this, &GoodsSelector::changed);
+        GuardedConnect(m_guiGe, &QComboBox::currentIndexChanged, this, context, &GoodsSelector::changed);
     reload();
 }
 

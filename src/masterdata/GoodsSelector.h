@@ -5,6 +5,7 @@
 
 class Database;
 class QComboBox;
+struct AppContext;
 
 // The four fillers of goods and class lists. Each clears the box, adds the all-entry when asked,
 // then one item per row; nothing is selected afterwards. FillChanPinCombo and FillGuiGeCombo
@@ -26,13 +27,14 @@ bool FillCPTypeCombo(Database& db, QComboBox& box);
 // The boxes stay the caller's (members with their documented names); the selector only fills
 // them and follows their changes. The spec box may be null where only brand and product are
 // picked. Picking in a box, by hand or by setCurrentIndex, refills the
-// lists below it and then emits changed().
+// lists below it and then emits changed(); a refill that fails is shown in the error box of the
+// context and leaves the lists as they were.
 class GoodsSelector : public QObject {
     Q_OBJECT
 public:
     enum Entries { NoAllEntries, WithAllEntries };
 
-    GoodsSelector(Database& db, QComboBox* PinPaiBox, QComboBox* ChanPinBox, QComboBox* GuiGeBox, Entries entries,
+    GoodsSelector(AppContext& context, QComboBox* PinPaiBox, QComboBox* ChanPinBox, QComboBox* GuiGeBox, Entries entries,
                   QObject* parent = nullptr);
 
     // Lists the brands again (after the catalogue changed) and resets the chain.

@@ -21,7 +21,7 @@ void TYuanGongEditForm::SetYuanGongAddMode()
     for (QLineEdit* e : {NameEdit, AgeEdit, IDEdit, AddressEdit, PhoneEdit, RemarkEdit})
         e->clear();
     SexComboBox->setCurrentIndex(0);
-    DateDateTimePicker->setDate(QDate::currentDate());
+    DateDateTimePicker->setDate(m_ctx.today());
 }
 
 void TYuanGongEditForm::SetYuanGongEditMode(const TYuanGong& y)
@@ -33,7 +33,7 @@ void TYuanGongEditForm::SetYuanGongEditMode(const TYuanGong& y)
     IDEdit->setText(y.ID);
     AddressEdit->setText(y.Address);
     PhoneEdit->setText(y.Phone);
-    DateDateTimePicker->setDate(y.InDate.isValid() ? y.InDate : QDate::currentDate());
+    DateDateTimePicker->setDate(y.InDate.isValid() ? y.InDate : m_ctx.today());
     RemarkEdit->setText(y.Remark);
 }
 

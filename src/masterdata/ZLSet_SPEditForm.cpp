@@ -51,7 +51,7 @@ void TZLSet_SPEditForm::ClearEditInputs()
         panel(p)->hide();
     Database& db = m_ctx.db();
     FillPinPaiCombo(db, *CPAdd_PPComboBox, false);
-    GGAddGoods = new GoodsSelector(db, GGAdd_PPComboBox, GGAdd_CPComboBox, nullptr, GoodsSelector::NoAllEntries, this);
+    GGAddGoods = new GoodsSelector(m_ctx, GGAdd_PPComboBox, GGAdd_CPComboBox, nullptr, GoodsSelector::NoAllEntries, this);
     FillCPTypeCombo(db, *CPAdd_TypeComboBox);
     FillCPTypeCombo(db, *CPEdit_TypeComboBox);
     CPAdd_TypeComboBox->setEditText({});

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "DocumentQuery.h"
 #include "DocumentStore.h"
+#include "GuardedConnect.h"
 #include "GongYingShangStore.h"
 #include "ReportData.h"
 #include "StringGrid.h"
@@ -56,7 +57,7 @@ TCX_CaiGouForm::TCX_CaiGouForm(AppContext& context, QWidget* parent)
     top->setContentsMargins(6, 6, 6, 6);
     top->addWidget(Page);
     resize(900, 620);
-    connect(Page, &DocumentQueryPage::documentDeleted, this, [this] { Page->Query(false); });
+    GuardedConnect(Page, &DocumentQueryPage::documentDeleted, this, m_ctx, [this] { Page->Query(false); });
     SetQueryKind(ForwardKind);
 }
 

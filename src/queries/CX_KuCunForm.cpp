@@ -37,7 +37,7 @@ TCX_KuCunForm::TCX_KuCunForm(AppContext& context, QWidget* parent) : QDialog(par
 
 void TCX_KuCunForm::InitKuCunQuery()
 {
-    m_goods = new GoodsSelector(m_ctx.db(), ComboBox1, ComboBox2, ComboBox3, GoodsSelector::WithAllEntries, this);
+    m_goods = new GoodsSelector(m_ctx, ComboBox1, ComboBox2, ComboBox3, GoodsSelector::WithAllEntries, this);
     ListKuCun();
     CalcKuCunTotals();
 }
@@ -68,7 +68,7 @@ void TCX_KuCunForm::PrintKuCun(int mode)
         return ReportData{PrepareBB_CXKC(m_ctx.db(), brand, product, spec, order), {}};
     };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + QStringLiteral("库存查询")},
-                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumSLQRLabel"), SLLabel->text()},
                 {QStringLiteral("SumJEQRLabel"), ZCBLabel->text()}};
     PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);

@@ -1,6 +1,7 @@
 #include "CX_SZForm.h"
 
 #include "AppContext.h"
+#include "ClosedMonthQuestion.h"
 #include "DateRangePresets.h"
 #include "GridColumns.h"
 #include "GuardedConnect.h"
@@ -17,7 +18,7 @@
 TCX_SZForm::TCX_SZForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    const QDate today = QDate::currentDate();
+    const QDate today = m_ctx.today();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
     ListShouZhi();
@@ -64,6 +65,10 @@ void TCX_SZForm::DelButtonClick()
     if (StringGrid1->row() < 1 || dh.isEmpty())
         return;
     if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的收支记录吗?")))
+        return;
+    const QDate day =
+        QDate::fromString(m_rows.value(StringGrid1->row() - 1, QStringLiteral("in_date")).toString(), Qt::ISODate);
+    if (!GoOnInClosedMonth(m_ctx, this, day))
         return;
     DeleteShouZhi(m_ctx.db(), dh);
     ListShouZhi();

@@ -1,6 +1,7 @@
 // Layout of the income and expense query.
 #include "CX_SZForm.h"
 
+#include "AppContext.h"
 #include "DateRangePresets.h"
 #include "ShouZhiColumns.h"
 #include "StringGrid.h"
@@ -20,7 +21,7 @@ void TCX_SZForm::setupUi()
 
     DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
     DateTimePicker2 = MakeDateEdit(this, "DateTimePicker2");
-    Presets = Named(new DateRangePresets(DateTimePicker1, DateTimePicker2, this), "Presets");
+    Presets = Named(new DateRangePresets(m_ctx.clock(), DateTimePicker1, DateTimePicker2, this), "Presets");
     CXButton = MakeButton(this, "CXButton", QStringLiteral("统计"));
     CXButton->setDefault(true);
     PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));

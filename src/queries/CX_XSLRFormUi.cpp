@@ -1,6 +1,7 @@
 // Layout of the sales profit window.
 #include "CX_XSLRForm.h"
 
+#include "AppContext.h"
 #include "GridColumns.h"
 #include "ProfitColumns.h"
 #include "ProfitTrendChart.h"
@@ -48,7 +49,7 @@ void TCX_XSLRForm::setupUi()
                    | Qt::WindowMaximizeButtonHint);
 
     QHBoxLayout* dates = MakeProfitQueryRow(
-        this, {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
+        this, m_ctx.clock(), {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
 
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
     const auto sheet = [this](QWidget*& member, const char* name, const char* caption) {

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "DocumentQuery.h"
 #include "DocumentStore.h"
+#include "GuardedConnect.h"
 #include "ReportData.h"
 #include "StringGrid.h"
 #include "TradeDocumentPrintout.h"
@@ -70,7 +71,7 @@ TCX_XiaoShouForm::TCX_XiaoShouForm(AppContext& context, QWidget* parent)
 
     // A deletion refills both pages (without the customer filter).
     for (DocumentQueryPage* page : {TabSheet1, TabSheet2})
-        connect(page, &DocumentQueryPage::documentDeleted, this, [this] {
+        GuardedConnect(page, &DocumentQueryPage::documentDeleted, this, m_ctx, [this] {
             TabSheet1->Query(false);
             TabSheet2->Query(false);
         });

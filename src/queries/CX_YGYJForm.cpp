@@ -20,7 +20,7 @@
 TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    const QDate today = QDate::currentDate();
+    const QDate today = m_ctx.today();
     DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
     DateTimePicker2->setDate(today);
     RunGuarded(m_ctx, this, [this] {

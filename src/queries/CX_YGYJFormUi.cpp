@@ -1,6 +1,7 @@
 // Layout of the employee performance window.
 #include "CX_YGYJForm.h"
 
+#include "AppContext.h"
 #include "GridColumns.h"
 #include "ProfitColumns.h"
 #include "ProfitTotals.h"
@@ -19,7 +20,7 @@ void TCX_YGYJForm::setupUi()
                    | Qt::WindowMaximizeButtonHint);
 
     QHBoxLayout* dates = MakeProfitQueryRow(
-        this, {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
+        this, m_ctx.clock(), {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
 
     StringGrid1 = Named(MakeNameList(this, QStringLiteral("员工"), 120), "StringGrid1");
 

@@ -60,7 +60,7 @@ void TContactLookupForm::PrintLookup(int mode)
     r.form = m_shape.form;
     r.prepare = [rows = m_rows] { return ReportData{rows, {}}; };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + m_shape.caption},
-                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))}};
+                {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))}};
     PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "BackgroundWork.h"
+#include "ClosedMonthQuestion.h"
 #include "DateRangePresets.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
@@ -37,7 +38,7 @@ DocumentQueryPage::DocumentQueryPage(AppContext& context, const DocumentBook& bo
     setupUi(names);
 
     // The month so far, unless the window remembers another range.
-    const QDate today = QDate::currentDate();
+    const QDate today = m_ctx.today();
     From->setDate(QDate(today.year(), today.month(), 1));
     To->setDate(today);
 
@@ -110,8 +111,12 @@ void DocumentQueryPage::DeleteDocument()
     if (!m_ctx.prompts->warningQuestion(
             this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的") + DocumentWord() + QStringLiteral("记录吗?")))
         return;
-    m_book.remove(dh);
-    emit documentDeleted();
+    const QDate day =
+        QDate::fromString(m_rows.value(List->row() - 1, QStringLiteral("in_date")).toString(), Qt::ISODate);
+    if (!GoOnInClosedMonth(m_ctx, this, day))
+        return;
+    if (RunGuarded(m_ctx, this, DeleteButton->text(), [&] { m_book.remove(dh); }))
+        emit documentDeleted();
 }
 
 void DocumentQueryPage::PrintList(ReportOutput output)
@@ -120,7 +125,7 @@ void DocumentQueryPage::PrintList(ReportOutput output)
     r.form = m_book.listForm;
     r.prepare = [rows = m_rows, kind = m_kind, listLines = m_book.listLines] { return listLines(kind, rows); };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + DocumentWord() + QStringLiteral("查询")},
-                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumSLQRLabel"), SLLabel->text()},
                 {QStringLiteral("SumJEQRLabel"), JELabel->text()}};
     PrintReport(m_ctx, window(), !List->cell(1, 1).isEmpty(), r, output);
@@ -142,7 +147,7 @@ void DocumentQueryPage::setupUi(const DocumentPageNames& names)
 {
     From = MakeDateEdit(this, names.from);
     To = MakeDateEdit(this, names.to);
-    Presets = new DateRangePresets(From, To, this);
+    Presets = new DateRangePresets(m_ctx.clock(), From, To, this);
     QueryButton = MakeButton(this, names.query, QStringLiteral("查询"));
     DeleteButton = MakeButton(this, names.remove, QString());
     PrintButton = MakeButton(this, names.print, QStringLiteral("打印"));

@@ -10,11 +10,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-QHBoxLayout* MakeProfitQueryRow(QWidget* window, const ProfitQueryControls& c)
+QHBoxLayout* MakeProfitQueryRow(QWidget* window, const Clock& clock, const ProfitQueryControls& c)
 {
     c.from = MakeDateEdit(window, "DateTimePicker1");
     c.to = MakeDateEdit(window, "DateTimePicker2");
-    c.presets = Named(new DateRangePresets(c.from, c.to, window), "DateRangePresets");
+    c.presets = Named(new DateRangePresets(clock, c.from, c.to, window), "DateRangePresets");
     c.count = MakeButton(window, "Button1", QStringLiteral("统计"));
     c.print = MakeButton(window, "PrintButton", QStringLiteral("打印"));
     c.browse = MakeButton(window, "BrowseButton", QStringLiteral("打印预览"));

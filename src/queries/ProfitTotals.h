@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 
+class Clock;
 class DateRangePresets;
 class QDateEdit;
 class QHBoxLayout;
@@ -12,7 +13,7 @@ class QWidget;
 class StringGrid;
 
 // The top row of a profit window, made into the window's own members: "起始日期", "截止日期" with
-// the quick choices, then 统计 (Button1), 打印, 打印预览 and 退出.
+// the quick choices (reckoned from the clock's today), then 统计 (Button1), 打印, 打印预览 and 退出.
 struct ProfitQueryControls {
     QDateEdit*& from;
     QDateEdit*& to;
@@ -22,7 +23,7 @@ struct ProfitQueryControls {
     QPushButton*& browse;
     QPushButton*& esc;
 };
-QHBoxLayout* MakeProfitQueryRow(QWidget* window, const ProfitQueryControls& controls);
+QHBoxLayout* MakeProfitQueryRow(QWidget* window, const Clock& clock, const ProfitQueryControls& controls);
 
 // The totals under a profit list: "合计金额：", "合计利润：", "合计利率：", "合计成本：".
 struct ProfitTotalLabels {

@@ -1,6 +1,7 @@
 #include "ExportableReports.h"
 
 #include "DocumentSide.h"
+#include "Database.h"
 #include "DocumentStore.h"
 #include "GongYingShangStore.h"
 #include "NumberText.h"
@@ -170,7 +171,7 @@ ReportRequest ExportableReportRequest(Database& db, const TGsInfo& info, const E
     ReportRequest r;
     r.form = report.form;
     r.prepare = [data] { return data; };
-    const QString today = QDate::currentDate().toString(Day);
+    const QString today = db.clock().today().toString(Day);
     const RowSet& rows = data.master;
     const auto title = [&r](const QString& text) { r.labels.insert(QStringLiteral("TitleQRLabel"), text); };
     switch (report.form) {

@@ -1,5 +1,6 @@
 #include "GridList.h"
 
+#include "AppContext.h"
 #include "LayoutParts.h"
 
 #include <QDate>
@@ -32,6 +33,6 @@ bool PrintGridList(AppContext& context, QWidget* parent, const QString& title, c
     r.layout = GridListLayout(columns);
     r.prepare = [&rows] { return ReportData{rows, {}}; };
     r.labels = {{QStringLiteral("TitleQRLabel"), title},
-                {QStringLiteral("DateQRLabel"), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))}};
+                {QStringLiteral("DateQRLabel"), context.today().toString(QStringLiteral("yyyy-MM-dd"))}};
     return PrintReport(context, parent, !rows.isEmpty(), r, output);
 }

@@ -21,8 +21,8 @@ const PresetName Presets[] = {
 
 }  // namespace
 
-DateRangePresets::DateRangePresets(QDateEdit* from, QDateEdit* to, QWidget* parent)
-    : QWidget(parent), m_from(from), m_to(to), m_hint(new QLabel(this))
+DateRangePresets::DateRangePresets(const Clock& clock, QDateEdit* from, QDateEdit* to, QWidget* parent)
+    : QWidget(parent), m_clock(clock), m_from(from), m_to(to), m_hint(new QLabel(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

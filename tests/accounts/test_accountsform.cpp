@@ -173,7 +173,7 @@ private slots:
         QVERIFY(WithDialog<TCJForm>(form->CJButton, [&](TCJForm& d) {
             owedShown = d.QKEdit->text();
             QCOMPARE(d.SKEdit->text(), QStringLiteral("0"));
-            QCOMPARE(d.DateTimePicker1->date(), QDate::currentDate());
+            QCOMPARE(d.DateTimePicker1->date(), QDate(2026, 3, 18));  // the fixture's today
             QVERIFY(!d.QKEdit->isEnabled());
             QCOMPARE(d.DH(), QStringLiteral("d2"));
             d.SKEdit->setText(QStringLiteral("150"));
@@ -316,10 +316,10 @@ private slots:
     {
         QFETCH(AccountSide, side);
         AccountsApp app;
-        const QDate today = QDate::currentDate();
-        AddOpenDocument(app.db(), side, QStringLiteral("d1"), Zhou, 100, today.addDays(-10));
-        AddOpenDocument(app.db(), side, QStringLiteral("d2"), Hotel, 40.5, today.addDays(-45));
-        AddOpenDocument(app.db(), side, QStringLiteral("d3"), Zhou, -20, today.addDays(-120));
+        // 10, 45 and 120 days before the fixture's today (2026-03-18)
+        AddOpenDocument(app.db(), side, QStringLiteral("d1"), Zhou, 100, QDate(2026, 3, 8));
+        AddOpenDocument(app.db(), side, QStringLiteral("d2"), Hotel, 40.5, QDate(2026, 2, 1));
+        AddOpenDocument(app.db(), side, QStringLiteral("d3"), Zhou, -20, QDate(2025, 11, 18));
         auto form = Open(app.ctx(), side);
         QVector<QStringList> rows;
         QStringList printed;
@@ -398,6 +398,33 @@ private slots:
         QVERIFY(Open(app.ctx(), AccountSide::Payable)->DZDButton->isHidden());
     }
 
+    // A receipt (payment) dated in a closed month asks first: 取消 keeps the dialog and the amount
+    // owed, 确定 records it and marks the month to be closed again.
+    void receiptInClosedMonthAsks_data() { sides_data(); }
+    void receiptInClosedMonthAsks()
+    {
+        QFETCH(AccountSide, side);
+        AccountsApp app;
+        AddOpenDocument(app.db(), side, QStringLiteral("d1"), Hotel, 100);
+        app.db().exec(QStringLiteral("insert into Log_JieQun(JQM) values('202406')"));
+        auto form = Open(app.ctx(), side);
+        app.prompts.answers = {false};
+        bool stayedOpen = false;
+        QVERIFY(WithDialog<TCJForm>(form->CJButton, [&](TCJForm& d) {
+            d.DateTimePicker1->setDate({2024, 6, 3});
+            d.SKEdit->setText(QStringLiteral("30"));
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+            stayedOpen = d.isVisible();
+        }));
+        QVERIFY(stayedOpen);
+        QCOMPARE(app.prompts.texts(), QStringList{"该月已结存, 继续将使结存数据过期"});
+        QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d1")), 100.0);
+        app.prompts.answers = {true};
+        QVERIFY(Pay(*form, QStringLiteral("30")));
+        QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d1")), 70.0);
+        QCOMPARE(app.db().scalar(QStringLiteral("select Stale from Log_JieQun")).toInt(), 1);
+    }
+
     // A failing statement is shown in the error box and leaves the document as it was.
     void databaseErrorShown()
     {
@@ -414,6 +441,7 @@ private slots:
         QVERIFY(stayedOpen);
         QCOMPARE(app.prompts.entries.size(), 1);
         QCOMPARE(app.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        QVERIFY(app.prompts.last().startsWith(QStringLiteral("冲减应收款失败: ")));  // names what failed
         QVERIFY(app.prompts.last().contains(QStringLiteral("disk full")));
         QCOMPARE(StoredQK(app.db(), AccountSide::Receivable, QStringLiteral("d1")), 100.0);
     }

@@ -2,17 +2,22 @@
 
 // A program folder in a temporary directory with its database (created with the built-in
 // administrator and the demonstration data), a context on it whose prompts are recorded, and the
-// application object that shows escaped errors through the same recorder.
+// application object that shows escaped errors through the same recorder. The clock stands at
+// FixtureNow (the demonstration data ends that day), so expected dates are worked out by hand.
 
 #include "AppContext.h"
 #include "Application.h"
 #include "Prompts.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+
+// Wednesday 18 March 2026, 09:30.
+inline const QDateTime FixtureNow(QDate(2026, 3, 18), QTime(9, 30));
 
 struct AppFixture {
     QTemporaryDir dir;
@@ -35,6 +40,7 @@ struct AppFixture {
         context.reset();
         context = std::make_unique<AppContext>(programDir());
         context->prompts = &prompts;
+        context->clock().setFixed(FixtureNow);
         static_cast<QingLanApplication*>(QCoreApplication::instance())->setPrompts(&prompts);
         context->InitSystem();
         return *context;
@@ -54,6 +60,7 @@ private:
         static QTemporaryDir templateDir;
         static const bool made = [] {
             AppContext maker(templateDir.path() + u'/');
+            maker.clock().setFixed(FixtureNow);
             return maker.DM.ConnectDB();
         }();
         Q_UNUSED(made);

@@ -93,6 +93,7 @@ private slots:
         for (const char* table : {"Log_XiaoShouDan", "Log_CaiGouDan"})
             for (const char* column : {"SS", "CJ"})
                 old.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
+        old.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
         // 10 in stock after 5 bought and 2 sold: 7 of them were there before the lines.
         old.db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang) values('A','B','c',10)"));

@@ -1,7 +1,6 @@
 // The purchase document window and its add-item dialog, in both kinds, driven offscreen.
 #include "CGDJAddForm.h"
 #include "CGDJForm.h"
-#include "DocNumbers.h"
 #include "DocumentFixture.h"
 
 #include <QLabel>
@@ -40,24 +39,26 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("captions");  // window, date, paid, confirm, new
-        QTest::addColumn<QString>("prefix");
-        QTest::newRow("purchase") << 1 << QStringList{"采购登记", "采购日期", "实付", "确认入库", "新建采购单"} << "cg";
-        QTest::newRow("return") << 2 << QStringList{"采购退货", "退货日期", "实收", "确认退货", "新建退货单"} << "ct";
+        QTest::addColumn<QString>("number");  // the first of the day
+        QTest::newRow("purchase") << 1 << QStringList{"采购登记", "采购日期", "实付", "确认入库", "新建采购单"}
+                                  << "cg260402001";
+        QTest::newRow("return") << 2 << QStringList{"采购退货", "退货日期", "实收", "确认退货", "新建退货单"}
+                                << "ct260402001";
     }
     void captionsByKind()
     {
         QFETCH(int, kind);
         QFETCH(QStringList, captions);
-        QFETCH(QString, prefix);
+        QFETCH(QString, number);
         DocumentFixture f;
-        const QString next = NextCaiGouDH(f.db(), prefix, QDate::currentDate());
+        f.ctx().clock().setFixed(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));  // no documents yet that day
         Window win(f.ctx(), std::uint8_t(kind));
         TBase_CGDJForm& w = win.w;
         QCOMPARE(w.windowTitle(), captions[0]);
         QCOMPARE(w.Label3->text(), captions[1]);
         QCOMPARE(w.Label6->text(), captions[2]);
         QCOMPARE(w.NewDButton->text(), captions[3]);
-        QCOMPARE(w.DHEdit->text(), next);
+        QCOMPARE(w.DHEdit->text(), number);
         QCOMPARE(w.findChild<QPushButton*>("browsebutton"), w.browsebutton);
         QVERIFY(w.GYSComboBox->findText(QStringLiteral("北辰电器销售公司")) >= 0);
 
@@ -92,7 +93,7 @@ private slots:
         QCOMPARE(f.value("select shuliang||' '||jinE||' '||QK||' '||GYS from Log_CaiGouDan where dh='" + cg + "'").toString(),
                  QStringLiteral("10 1200.0 200.0 新供应商"));
         QCOMPARE(f.value("select in_date from Log_CaiGou where dh='" + cg + "'").toString(),
-                 QDate::currentDate().toString("yyyy-MM-dd"));
+                 QStringLiteral("2026-03-18"));  // the fixture's today
 
         Window back(f.ctx(), 2);
         back.w.GYSComboBox->setEditText(QStringLiteral("新供应商"));

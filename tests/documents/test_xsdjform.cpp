@@ -53,25 +53,26 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("captions");  // window, date, paid, confirm, new
-        QTest::addColumn<QString>("prefix");
-        QTest::newRow("sale") << 1 << QStringList{"销售登记", "销售日期", "实收", "确认售出", "新建销售单"} << "xs";
-        QTest::newRow("return") << 2 << QStringList{"销售退货", "退货日期", "实付", "确认退货", "新建退货单"} << "xt";
+        QTest::addColumn<QStringList>("numbers");  // the first two of the day
+        QTest::newRow("sale") << 1 << QStringList{"销售登记", "销售日期", "实收", "确认售出", "新建销售单"}
+                              << QStringList{"xs260402001", "xs260402002"};
+        QTest::newRow("return") << 2 << QStringList{"销售退货", "退货日期", "实付", "确认退货", "新建退货单"}
+                                << QStringList{"xt260402001", "xt260402002"};
     }
     void captionsByKind()
     {
         QFETCH(int, kind);
         QFETCH(QStringList, captions);
-        QFETCH(QString, prefix);
+        QFETCH(QStringList, numbers);
         DocumentFixture f;
-        const QString next = NextXiaoShouDH(f.db(), prefix, QDate::currentDate());
+        f.ctx().clock().setFixed(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));  // no documents yet that day
         Window win(f.ctx(), std::uint8_t(kind));
         TBase_XSDJForm& w = win.w;
         QCOMPARE(w.windowTitle(), captions[0]);
         QCOMPARE(w.Label4->text(), captions[1]);
         QCOMPARE(w.Label7->text(), captions[2]);
         QCOMPARE(w.NewDButton->text(), captions[3]);
-        QCOMPARE(w.XDHEdit->text(), next);
-        QVERIFY(next.startsWith(prefix + QDate::currentDate().toString("yyMMdd")));
+        QCOMPARE(w.XDHEdit->text(), numbers[0]);
         QVERIFY(!w.PrintButton->isEnabled() && !w.BrowseButton->isEnabled());
         QCOMPARE(w.findChild<QComboBox*>("KHComboBox"), w.KHComboBox);
         QVERIFY(w.YYYComboBox->count() >= 3);
@@ -91,8 +92,7 @@ private slots:
         QTest::mouseClick(w.NewDButton, Qt::LeftButton);
         QCOMPARE(w.danState(), std::uint8_t(1));
         QCOMPARE(w.NewDButton->text(), captions[3]);
-        QCOMPARE(w.XDHEdit->text(), NextXiaoShouDH(f.db(), prefix, QDate::currentDate()));
-        QVERIFY(w.XDHEdit->text() != next);
+        QCOMPARE(w.XDHEdit->text(), numbers[1]);
         QVERIFY(w.StringGrid1->cell(1, 1).isEmpty());
         QCOMPARE(w.SLEdit->text(), QStringLiteral("0"));
         QVERIFY(w.KHPhoneEdit->isEnabled() && w.KHComboBox->currentText().isEmpty());
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(h.value(4).toString(), QStringLiteral("张建国"));
         QCOMPARE(h.value(5).toString(), QStringLiteral("13905310211"));
         QCOMPARE(h.value(6).toString(), QStringLiteral("送货上门"));
-        QCOMPARE(h.value(7).toString(), QDate::currentDate().toString("yyyy-MM-dd"));
+        QCOMPARE(h.value(7).toString(), QStringLiteral("2026-03-18"));  // the fixture's today
         QCOMPARE(f.value("select count(*) from Log_XiaoShou where dh='" + dh + "'").toInt(), 3);
         QCOMPARE(f.value("select sum(CB*shuliang) from Log_XiaoShou where dh='" + dh + "'").toDouble(),
                  5 * 2000.0 + 1500);
@@ -237,6 +237,7 @@ private slots:
     void numbers()
     {
         DocumentFixture f;
+        f.ctx().clock().setFixed(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));  // no documents yet that day
         Window first(f.ctx(), 1);
         first.header();
         AddLine(first.w, "YS-26GW", "150", "1");
@@ -258,7 +259,7 @@ private slots:
         second.w.DateTimePicker1->setDate(QDate(2099, 1, 2));
         QCOMPARE(second.w.XDHEdit->text(), QStringLiteral("xt990102001"));
         QTest::mouseClick(second.w.AutoDHButton, Qt::LeftButton);
-        QCOMPARE(second.w.XDHEdit->text(), NextXiaoShouDH(f.db(), "xt", QDate::currentDate()));
+        QCOMPARE(second.w.XDHEdit->text(), QStringLiteral("xt260402001"));
     }
 
     // What another copy of the program saved meanwhile: the proposed number it took gives way to
@@ -301,9 +302,9 @@ private slots:
     void usedUpDay()
     {
         DocumentFixture f;
-        const QString key = "xs" + QDate::currentDate().toString("yyMMdd");
+        const QString key = "xs260318";  // the fixture's today
         f.db().exec("insert into Log_XiaoShouDan(dh,shuliang,jinE,KeHu,yewuyuan,in_date,QK) values(:dh,0,0,'x','y',:d,0)",
-                    {{":dh", key + "999"}, {":d", QDate::currentDate().toString("yyyy-MM-dd")}});
+                    {{":dh", key + "999"}, {":d", "2026-03-18"}});
         Window win(f.ctx(), 1);
         QVERIFY(win.w.XDHEdit->text().isEmpty());
         QVERIFY(!win.w.XDHEdit->placeholderText().isEmpty());
@@ -314,6 +315,30 @@ private slots:
         win.w.XDHEdit->setText(key + "A01");
         win.confirm();
         QCOMPARE(win.w.danState(), std::uint8_t(2));
+    }
+
+    // A sale dated in a closed month asks first: 取消 saves nothing, 确定 saves it and marks the
+    // month to be closed again.
+    void saleInClosedMonthAsks()
+    {
+        DocumentFixture f;
+        f.db().exec("insert into Log_JieQun(JQM) values('202602')");
+        Window win(f.ctx(), 1);
+        win.header();
+        AddLine(win.w, "YS-26GW", "150", "1");
+        win.w.DateTimePicker1->setDate(QDate(2026, 2, 10));
+        const QString dh = win.dh();
+        f.prompts.answers = {false};
+        win.confirm();
+        QCOMPARE(f.prompts.texts(), QStringList{"该月已结存, 继续将使结存数据过期"});
+        QCOMPARE(win.w.danState(), std::uint8_t(1));
+        QCOMPARE(f.value("select count(*) from Log_XiaoShouDan where dh='" + dh + "'").toInt(), 0);
+        QCOMPARE(f.value("select Stale from Log_JieQun").toInt(), 0);
+        f.prompts.answers = {true};
+        win.confirm();
+        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(f.value("select count(*) from Log_XiaoShouDan where dh='" + dh + "'").toInt(), 1);
+        QCOMPARE(f.value("select Stale from Log_JieQun").toInt(), 1);
     }
 
     // A failure of the database in the middle of the save leaves nothing and keeps the lines.
@@ -328,6 +353,7 @@ private slots:
         win.confirm();
         QCOMPARE(f.prompts.entries.size(), 1);
         QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        QVERIFY(f.prompts.last().startsWith("保存销售单失败: "));  // names what failed
         QVERIFY(f.prompts.last().contains("disk I/O error"));
         QCOMPARE(win.w.danState(), std::uint8_t(1));
         QCOMPARE(win.w.StringGrid1->cell(5, 1), QStringLiteral("2"));

@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
         return 1;
     AppContext& context = *program.context;
     // The demonstration data covers about four months up to today: close each of them.
-    const QDate today = QDate::currentDate();
+    const QDate today = context.today();
     for (int back = 5; back >= 0; --back) {
         const QDate month = today.addMonths(-back);
         MakeJieQun(context.db(), MonthKey(QString::number(month.year()), QString::number(month.month())));

@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form.JQButton);
         QTest::keyClick(form.JQButton, Qt::Key_Space);
         QCOMPARE(f.prompts.last(), "完成结存!");
-        QCOMPARE(GridRow(*form.StringGrid1, 1), (QStringList{"", "2024", "05", "1000", "400", "200", "50", "550"}));
+        QCOMPARE(GridRow(*form.StringGrid1, 1), (QStringList{"", "2024", "05", "1000", "400", "200", "50", "550", ""}));
         QCOMPARE(form.StringGrid1->rowCount(), 2);
         QCOMPARE(form.XSELabel->text(), "1000 元");
         QCOMPARE(form.XSLRLabel->text(), "400 元");
@@ -152,9 +152,11 @@ private slots:
         QTest::mouseClick(form.JQButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "2024年05月的经营数据已经结存,是否要重新结存?");
         QCOMPARE(form.StringGrid1->cell(7, 1), "550");
+        QCOMPARE(form.StringGrid1->cell(8, 1), "需重新结存");  // the entry came after the closing
         QTest::mouseClick(form.JQButton, Qt::LeftButton);
         QCOMPARE(f.prompts.entries.size(), 2);
         QCOMPARE(form.StringGrid1->cell(7, 1), "650");
+        QCOMPARE(form.StringGrid1->cell(8, 1), "");
         QCOMPARE(form.BQLRLabel->text(), "650 元");
     }
 
@@ -427,7 +429,7 @@ private slots:
         QString proposed;
         AnswerFileDialog(target, &proposed);
         QTest::mouseClick(form.Button1, Qt::LeftButton);
-        QCOMPARE(proposed, ProposedBackupName(QDate::currentDate()));
+        QCOMPARE(proposed, QStringLiteral("DBBack20260318"));  // the fixture's today
         QCOMPARE(form.Edit1->text(), target);
         AnswerFileDialog(QString());
         QTest::mouseClick(form.Button1, Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "AuditLog.h"
 #include "AuditLogStore.h"
 #include "AutoBackup.h"
+#include "ClosedMonths.h"
 #include "BackupStore.h"
 #include "ClearDataStore.h"
 #include "InitSYSStore.h"
@@ -118,6 +119,67 @@ private slots:
         ReMakeJieQun(t.db, "202405");
         QCOMPARE(t.count("Log_JieQun"), 1);
         QCOMPARE(Row(t.db, "202405").BenQiLR, 600.0);
+    }
+
+    // Business saved or deleted in a closed month marks the month "需重新结存" in the closing list
+    // until it is closed again; the same change in a month not closed marks nothing.
+    void changeInClosedMonthMarksIt_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("month");  // of the change
+        for (const char* change : {"save sale", "save purchase", "delete sale", "delete purchase", "receipt",
+                                   "payment", "save entry", "delete entry"}) {
+            QTest::newRow(change) << change << "202405";
+            QTest::newRow((QByteArray(change) + " in an open month").constData()) << change << "202406";
+        }
+    }
+    void changeInClosedMonthMarksIt()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, month);
+        TestDb t;
+        StockGoods(t);
+        const QDate day = month == "202405" ? QDate(2024, 5, 20) : QDate(2024, 6, 3);
+        AddSale(t.db, "xs001", day, 1, 500, 500);
+        AddPurchase(t.db, "cg001", day, 1, 300, 300);
+        AddShouZhi(t.db, "sz001", "收入", day, 200);
+        MakeJieQun(t.db, "202405");
+        QVERIFY(IsMonthClosed(t.db, QDate(2024, 5, 1)));
+        QVERIFY(!IsMonthClosed(t.db, QDate(2024, 6, 3)));
+        QCOMPARE(ListJieQun(t.db, "202405", "202405").value(0, "JQState").toString(), QString());
+
+        if (change == "save sale")
+            AddSale(t.db, "xs002", day, 1, 500, 0);
+        else if (change == "save purchase")
+            AddPurchase(t.db, "cg002", day, 1, 300, 0);
+        else if (change == "delete sale")
+            DeleteXiaoShouDocument(t.db, "xs001");
+        else if (change == "delete purchase")
+            DeleteCaiGouDocument(t.db, "cg001");
+        else if (change == "receipt")
+            RecordPartPayment(t.db, AccountSide::Receivable, "xs001", 500, 100, day);
+        else if (change == "payment")
+            RecordPartPayment(t.db, AccountSide::Payable, "cg001", 300, 100, day);
+        else if (change == "save entry")
+            AddShouZhi(t.db, "sz002", "支出", day, 50);
+        else
+            DeleteShouZhi(t.db, "sz001");
+
+        const QString marked = month == "202405" ? QStringLiteral("需重新结存") : QString();
+        QCOMPARE(ListJieQun(t.db, "202405", "202405").value(0, "JQState").toString(), marked);
+        ReMakeJieQun(t.db, "202405");
+        QCOMPARE(ListJieQun(t.db, "202405", "202405").value(0, "JQState").toString(), QString());
+    }
+
+    // The mark shares the fate of its change: a failed save leaves the closing as it was.
+    void failedChangeLeavesTheClosingUnmarked()
+    {
+        TestDb t;
+        StockGoods(t);
+        MakeJieQun(t.db, "202405");
+        BreakTable(t.db, "Log_XiaoShou", "insert");
+        QVERIFY_THROWS_EXCEPTION(DbError, AddSale(t.db, "xs001", QDate(2024, 5, 20), 1, 500, 0));
+        QCOMPARE(ListJieQun(t.db, "202405", "202405").value(0, "JQState").toString(), QString());
     }
 
     // A failure while the row is written again leaves the old row in place.

@@ -1,11 +1,13 @@
 // The goods drop-down lists and their chaining, with and without all-entries.
 
+#include "AppContext.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
-#include "TestDb.h"
+#include "Schema.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -35,6 +37,21 @@ struct Boxes {
     QComboBox brand, product, spec;
 };
 
+// A new database of this system in a context whose prompts are recorded.
+struct Shop {
+    QTemporaryDir dir;
+    RecordingPrompts prompts;
+    AppContext ctx{dir.path()};
+    Database& db = ctx.db();
+
+    Shop()
+    {
+        ctx.prompts = &prompts;
+        db.open(dir.filePath(QStringLiteral("db.data")));
+        CreateSchema(db);
+    }
+};
+
 }  // namespace
 
 class TestGoodsSelector : public QObject {
@@ -42,10 +59,10 @@ class TestGoodsSelector : public QObject {
 private slots:
     void addItemDialogsPickEachLevel()
     {
-        TestDb t;
+        Shop t;
         Catalogue(t.db);
         Boxes b;
-        GoodsSelector s(t.db, &b.brand, &b.product, &b.spec, GoodsSelector::NoAllEntries);
+        GoodsSelector s(t.ctx, &b.brand, &b.product, &b.spec, GoodsSelector::NoAllEntries);
         QCOMPARE(Items(b.brand), (QStringList{"海安", "美悦"}));
         QCOMPARE(b.brand.currentIndex(), -1);
         QCOMPARE(b.product.count(), 0);
@@ -73,10 +90,10 @@ private slots:
 
     void queryWindowsStartWithEverything()
     {
-        TestDb t;
+        Shop t;
         Catalogue(t.db);
         Boxes b;
-        GoodsSelector s(t.db, &b.brand, &b.product, &b.spec, GoodsSelector::WithAllEntries);
+        GoodsSelector s(t.ctx, &b.brand, &b.product, &b.spec, GoodsSelector::WithAllEntries);
         QCOMPARE(Items(b.brand), (QStringList{"所有品牌", "海安", "美悦"}));
         QCOMPARE(Items(b.product), (QStringList{"所有产品", "空调", "冰箱", "空调"}));
         QCOMPARE(Items(b.spec), (QStringList{"所有型号", "KFR-35GW", "BCD-216", "KFR-26GW", "KFR-35GW"}));
@@ -97,7 +114,7 @@ private slots:
 
     void fillersWithoutABrandLeaveTheListEmpty()
     {
-        TestDb t;
+        Shop t;
         Catalogue(t.db);
         QComboBox box;
         QVERIFY(!FillChanPinCombo(t.db, "", box, true));
@@ -111,13 +128,29 @@ private slots:
 
     void emptyCatalogue()
     {
-        TestDb t;
+        Shop t;
         Boxes all, plain;
-        GoodsSelector withAll(t.db, &all.brand, &all.product, &all.spec, GoodsSelector::WithAllEntries);
-        GoodsSelector without(t.db, &plain.brand, &plain.product, &plain.spec, GoodsSelector::NoAllEntries);
+        GoodsSelector withAll(t.ctx, &all.brand, &all.product, &all.spec, GoodsSelector::WithAllEntries);
+        GoodsSelector without(t.ctx, &plain.brand, &plain.product, &plain.spec, GoodsSelector::NoAllEntries);
         QCOMPARE(Items(all.brand) + Items(all.product) + Items(all.spec),
                  (QStringList{"所有品牌", "所有产品", "所有型号"}));
         QCOMPARE(plain.brand.count() + plain.product.count() + plain.spec.count(), 0);
+    }
+
+    // A refill that fails on a pick is shown in the error box and goes no further.
+    void failedRefillIsShown()
+    {
+        Shop t;
+        Catalogue(t.db);
+        Boxes b;
+        GoodsSelector s(t.ctx, &b.brand, &b.product, &b.spec, GoodsSelector::NoAllEntries);
+        QSignalSpy changed(&s, &GoodsSelector::changed);
+        t.db.exec("drop table Base_ChanPin");
+        b.brand.setCurrentIndex(0);
+        QCOMPARE(t.prompts.entries.size(), 1);
+        QCOMPARE(t.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
+        QVERIFY2(t.prompts.last().contains("Base_ChanPin"), qPrintable(t.prompts.last()));
+        QCOMPARE(changed.count(), 0);
     }
 };
 

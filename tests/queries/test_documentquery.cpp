@@ -304,12 +304,35 @@ private slots:
         const auto audited = ReadAudit(db).size();
         w.Page->DeleteButton->click();
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::Error);
+        QVERIFY(f.prompts.entries.last().text.startsWith(QStringLiteral("删除采购单失败: ")));
         QVERIFY(f.prompts.entries.last().text.contains(QStringLiteral("refused")));
         QCOMPARE(GetKuCunShuLiang(db, Brand, Product, Spec), 20);
         QCOMPARE(Stock(db, "PJCB"), cost);
         QCOMPARE(CaiGouLines(db, "cg310305001").size(), 1);
         QCOMPARE(ReadAudit(db).size(), audited);
         QCOMPARE(Numbers(*w.Page->List), (QStringList{"cg310305001", "ct310305001"}));
+    }
+
+    // A document of a closed month asks once more before it goes: 取消 keeps it, 确定 deletes it
+    // and marks the month to be closed again.
+    void deletingInClosedMonthAsks()
+    {
+        QueryApp f;
+        Database& db = f.ctx().db();
+        db.exec(QStringLiteral("insert into Log_JieQun(JQM) values('203103')"));
+        TCX_CaiGouForm w(f.ctx());
+        ListDay(*w.Page);
+        w.Page->List->setRow(1);
+        f.prompts.answers = {true, false, true, true};
+        w.Page->DeleteButton->click();
+        QCOMPARE(Numbers(*w.Page->List), (QStringList{"cg310305001", "ct310305001"}));
+        QCOMPARE(db.scalar(QStringLiteral("select Stale from Log_JieQun")).toInt(), 0);
+        w.Page->DeleteButton->click();
+        const QString remove = QStringLiteral("确定要删除单号为'cg310305001'的采购记录吗?");
+        const QString closed = QStringLiteral("该月已结存, 继续将使结存数据过期");
+        QCOMPARE(f.prompts.texts(), (QStringList{remove, closed, remove, closed}));
+        QCOMPARE(Numbers(*w.Page->List), QStringList{"ct310305001"});
+        QCOMPARE(db.scalar(QStringLiteral("select Stale from Log_JieQun")).toInt(), 1);
     }
 
     // The printouts show the window's rows: the return list of the customer page (exact name, as

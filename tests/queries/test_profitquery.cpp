@@ -201,9 +201,8 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("销售利润查询"));
         QCOMPARE(w.PageControl1->currentIndex(), 0);
         QCOMPARE(w.PageControl1->tabText(6), QStringLiteral("趋势图"));
-        const QDate today = QDate::currentDate();
-        QCOMPARE(w.DateTimePicker1->date(), QDate(today.year(), today.month(), 1));
-        QCOMPARE(w.DateTimePicker2->date(), today);
+        QCOMPARE(w.DateTimePicker1->date(), QDate(2026, 3, 1));  // the fixture's month
+        QCOMPARE(w.DateTimePicker2->date(), QDate(2026, 3, 18));
         QVERIFY(w.Button2->isDefault());
     }
 

@@ -45,8 +45,9 @@ private slots:
     {
         QWidget window;
         QDateEdit from(&window), to(&window);
-        DateRangePresets presets(&from, &to, &window);
-        presets.setToday(QDate(2026, 3, 5));
+        Clock clock;
+        clock.setFixed(QDateTime(QDate(2026, 3, 5), QTime(10, 0)));
+        DateRangePresets presets(clock, &from, &to, &window);
         QSignalSpy chosen(&presets, &DateRangePresets::rangeChosen);
         QTest::mouseClick(presets.findChild<QToolButton*>("Preset_lastmonth"), Qt::LeftButton);
         QCOMPARE(from.date(), QDate(2026, 2, 1));
@@ -59,7 +60,8 @@ private slots:
     {
         QWidget window;
         QDateEdit from(&window), to(&window);
-        DateRangePresets presets(&from, &to, &window);
+        Clock clock;
+        DateRangePresets presets(clock, &from, &to, &window);
         window.show();
         auto* hint = presets.findChild<QLabel*>("DateHintLabel");
         from.setDate(QDate(2026, 3, 1));
