@@ -40,6 +40,21 @@ struct TestDb {
         return it;
     }
 
+    // A sales header as the operator enters it, sold by 王磊 on 2024-05-01 unless said otherwise.
+    static TXiaoShouDan sale(const QString& dh, int qty, double amount, double owed, const QString& KeHu,
+                             const QDate& day = QDate(2024, 5, 1))
+    {
+        TXiaoShouDan d;
+        d.dh = dh;
+        d.shuliang = qty;
+        d.jinE = amount;
+        d.QK = owed;
+        d.KeHu = KeHu;
+        d.yewuyuan = QStringLiteral("王磊");
+        d.in_date = day;
+        return d;
+    }
+
     int count(const QString& table)
     {
         return db.scalar(QStringLiteral("select count(*) from ") + table).toInt();

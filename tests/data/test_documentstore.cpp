@@ -16,15 +16,7 @@ TShangPinItem Line(const QString& guige, int qty, double price)
 
 TXiaoShouDan Sale(const QString& dh, int qty, double amount, double owed)
 {
-    TXiaoShouDan d;
-    d.dh = dh;
-    d.shuliang = qty;
-    d.jinE = amount;
-    d.QK = owed;
-    d.KeHu = QStringLiteral("O'Brien 张");
-    d.yewuyuan = QStringLiteral("王磊");
-    d.in_date = QDate(2024, 5, 1);
-    return d;
+    return TestDb::sale(dh, qty, amount, owed, QStringLiteral("O'Brien 张"));
 }
 
 }  // namespace

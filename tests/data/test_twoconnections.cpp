@@ -21,15 +21,7 @@ const QDate Day(2024, 5, 1);
 
 TXiaoShouDan Sale(const QString& dh, int qty, double amount, double owed)
 {
-    TXiaoShouDan d;
-    d.dh = dh;
-    d.shuliang = qty;
-    d.jinE = amount;
-    d.QK = owed;
-    d.KeHu = QStringLiteral("明湖宾馆");
-    d.yewuyuan = QStringLiteral("王磊");
-    d.in_date = Day;
-    return d;
+    return TestDb::sale(dh, qty, amount, owed, QStringLiteral("明湖宾馆"));
 }
 
 // Sells qty units at 500 under the next free number; false when the save refused it.
