@@ -2,12 +2,9 @@
 // error box and the window goes on working.
 #include "AppContext.h"
 #include "GuardedConnect.h"
-#include "StringGrid.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -78,31 +75,6 @@ private slots:
         QVERIFY(!RunGuarded(ctx, &window, QStringLiteral("结存"), [] { throw std::runtime_error("磁盘已满"); }));
         QCOMPARE(prompts.texts(),
                  (QStringList{"保存销售单失败: database or disk is full", "结存失败: 磁盘已满"}));
-    }
-
-    // A grid export that cannot write its file says so through the prompts, not a box of its own.
-    void failedExportGoesToThePrompts()
-    {
-        QTemporaryDir dir;
-        AppContext ctx(dir.path());
-        RecordingPrompts prompts;
-        ctx.prompts = &prompts;
-        StringGrid grid;
-        grid.setColCount(2);
-        grid.setHeader({QStringLiteral("序号"), QStringLiteral("品牌")});
-        ClearGrid(grid);
-        grid.setCell(1, 1, QStringLiteral("海安"));
-        const QString path = dir.filePath(QStringLiteral("no/such/folder/out.csv"));
-        QTimer::singleShot(0, [path] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        grid.findChild<QAction*>(QStringLiteral("ExportCsvAction"))->trigger();
-        QCOMPARE(prompts.entries.size(), 1);
-        QCOMPARE(prompts.entries[0].kind, RecordingPrompts::Entry::Error);
-        QVERIFY2(prompts.last().startsWith(QStringLiteral("导出失败: 无法写入文件")), qPrintable(prompts.last()));
     }
 
     // A handler takes the leading arguments of the signal it wants, none or all.

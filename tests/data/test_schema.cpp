@@ -116,6 +116,7 @@ private slots:
         for (const char* table : {"Log_XiaoShouDan", "Log_CaiGouDan"})
             for (const char* column : {"SS", "CJ"})
                 old.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
+        old.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
         old.db.exec(QStringLiteral("PRAGMA user_version=4"));
         // 1000, 200 paid when saved, receipts of 300 and 99.5: owes 400.5.
         old.db.exec(QStringLiteral("insert into Log_XiaoShouDan(dh,jinE,QK) values('xs1',1000,400.5),('xs2',500,0),('xt1',-300,-100)"));

@@ -196,7 +196,7 @@ private slots:
             QVERIFY(lastMonth);
             lastMonth->click();
         }
-        const QDate today = QDate::currentDate();
+        const QDate today = f.ctx().today();
         for (const DanKind kind : {ForwardKind, ReturnKind}) {
             TCX_XiaoShouForm w(f.ctx());
             w.SetQueryKind(kind);

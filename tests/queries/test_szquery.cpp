@@ -93,7 +93,7 @@ private slots:
             QTest::mouseClick(w.CXButton, Qt::LeftButton);
         }
         TCX_SZForm again(f.ctx());
-        const QDate today = QDate::currentDate();
+        const QDate today = f.ctx().today();
         QCOMPARE(again.DateTimePicker1->date(), QDate(today.year(), today.month(), 1));
         QCOMPARE(again.DateTimePicker2->date(), today);
     }
