@@ -16,6 +16,7 @@
 // Usage: bench_exports FILE (or $QL_BENCH_DB) [PROGRAM (default: the program built beside it)]
 //        [printouts|exports (default: both)]
 
+#include "BestTime.h"
 #include "Database.h"
 #include "DocumentQuery.h"
 #include "ReportData.h"
@@ -40,26 +41,9 @@
 
 namespace {
 
-double ThreadMilliseconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Fastest of a few runs after a warm-up, in milliseconds of this thread; stops early after 3 s.
 double Time(const std::function<long long()>& run, long long& rows)
 {
-    rows = run();
-    double best = 1e300;
-    QElapsedTimer total;
-    total.start();
-    for (int i = 0; i < 5 && (i < 1 || total.elapsed() < 3000); ++i) {
-        const double start = ThreadMilliseconds();
-        rows = run();
-        best = std::min(best, ThreadMilliseconds() - start);
-    }
-    return best;
+    return BestTime(run, rows, 3000);
 }
 
 sqlite3_stmt* Prepare(sqlite3* h, const QString& sql, const QDate& from, const QDate& to)

@@ -8,11 +8,11 @@
 // warm-up run; the table shows the fastest, in processor time of the thread (the machine is
 // shared). Usage: bench_report_data FILE (or $QL_BENCH_DB) [part of a routine's name].
 
+#include "BestTime.h"
 #include "Database.h"
 #include "ReportData.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -66,28 +66,9 @@ long long Consume(const ReportData& d)
     return rows;
 }
 
-// Processor time of this thread in milliseconds: other programs sharing the machine do not
-// count, and both sides run on this thread alone.
-double ThreadMilliseconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Fastest of a few runs after a warm-up, in milliseconds; stops early after two seconds.
 double Time(const std::function<long long()>& run, long long& rows)
 {
-    rows = run();
-    double best = 1e300;
-    QElapsedTimer total;
-    total.start();
-    for (int i = 0; i < 5 && (i < 1 || total.elapsed() < 2000); ++i) {
-        const double start = ThreadMilliseconds();
-        rows = run();
-        best = std::min(best, ThreadMilliseconds() - start);
-    }
-    return best;
+    return BestTime(run, rows, 2000);
 }
 
 struct Case {
