@@ -92,12 +92,6 @@ bool CopyPart(unzFile in, zipFile out, const QByteArray& name, const unz_file_in
 
 }  // namespace
 
-QByteArray ShortestSheetNumbers(const QByteArray& sheetXml)
-{
-    SheetFilter filter;
-    return filter.take(sheetXml) + filter.rest();
-}
-
 bool ShortenWorkbookNumbers(const QString& from, const QString& to, QString* error)
 {
     unzFile in = unzOpen64(QFile::encodeName(from).constData());
