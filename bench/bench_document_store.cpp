@@ -40,7 +40,7 @@ QVector<TShangPinItem> Lines(int first, int count)
         it.chanpin = key.chanpin;
         it.guige = key.guige;
         it.shuliang = 1 + i % 3;
-        it.danjia = 1999.5;
+        it.danjia = 1999.5_yuan;
         it.jinE = it.danjia * it.shuliang;
         lines.append(it);
     }

@@ -157,7 +157,7 @@ int main(int argc, char** argv)
         it.PinPai = q.value(0).toString();
         it.chanpin = q.value(1).toString();
         it.guige = q.value(2).toString();
-        it.danjia = q.value(3).toDouble() * 1.2;
+        it.danjia = Money::fromYuan(q.value(3).toDouble() * 1.2);
         it.shuliang = 1;
         it.jinE = it.danjia;
         lines << it;

@@ -8,6 +8,13 @@
 
 #include <QTemporaryDir>
 #include <QUuid>
+#include <QtGlobal>
+
+// How QCOMPARE shows an amount that differs.
+inline char* toString(const Money& m)
+{
+    return qstrdup(qPrintable(FormatMoney(m)));
+}
 
 struct TestDb {
     QTemporaryDir dir;
@@ -35,8 +42,8 @@ struct TestDb {
         it.chanpin = ChanPin;
         it.guige = GuiGe;
         it.shuliang = qty;
-        it.danjia = price;
-        it.jinE = qty * price;
+        it.danjia = Money::fromYuan(price);
+        it.jinE = it.danjia * qty;
         return it;
     }
 
@@ -47,8 +54,8 @@ struct TestDb {
         TXiaoShouDan d;
         d.dh = dh;
         d.shuliang = qty;
-        d.jinE = amount;
-        d.QK = owed;
+        d.jinE = Money::fromYuan(amount);
+        d.QK = Money::fromYuan(owed);
         d.KeHu = KeHu;
         d.yewuyuan = QStringLiteral("王磊");
         d.in_date = day;

@@ -71,7 +71,7 @@ void TCJForm::OKButtonClick()
     const QString text = SKEdit->text();
     if (text.isEmpty() || text == QStringLiteral("0"))
         return refuseAmount(texts.amountMissing);
-    const std::optional<double> paid = ReadNumber(text);
+    const std::optional<Money> paid = ReadMoney(text);
     if (!paid)
         return refuseAmount(QStringLiteral("“%1”不是正确的金额,请重新输入!").arg(texts.amountLabel));
     if (!GoOnInClosedMonth(m_ctx, this, DateTimePicker1->date()))

@@ -71,7 +71,7 @@ void TSZDJForm::SaveButtonClick()
     const QString item = SZComboBox->currentText().trimmed();
     if (item.isEmpty())
         return refuse(QStringLiteral("请选择收支项目!"));
-    const std::optional<double> JinE = ReadNumber(amount);
+    const std::optional<Money> JinE = ReadMoney(amount);
     if (!JinE) {
         refuse(QStringLiteral("“收支金额”不是正确的金额,请重新输入!"));
         JEEdit->setFocus();

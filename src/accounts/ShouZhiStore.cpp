@@ -53,7 +53,7 @@ void InsertShouZhi(Database& db, const TShouZhi& e)
              {QStringLiteral(":type"), e.type},
              {QStringLiteral(":in_date"), SqlDate(e.in_date)},
              {QStringLiteral(":Item"), e.Item},
-             {QStringLiteral(":JinE"), e.JinE},
+             {QStringLiteral(":JinE"), e.JinE.yuan()},
              {QStringLiteral(":remark"), e.remark}});
     t.commit();
 }

@@ -4,7 +4,6 @@
 #include "DocNumbers.h"
 #include "DocumentStore.h"
 #include "Ledger.h"
-#include "NumberText.h"
 #include "PartPayments.h"
 
 #include <QStringList>
@@ -144,8 +143,8 @@ private:
             it.chanpin = S(g.ChanPin);
             it.guige = S(g.GuiGe);
             it.shuliang = isReturn ? 1 : 4 + pick(8);
-            it.danjia = RoundFloat(2, g.cost * (0.97 + 0.01 * pick(7)));
-            it.jinE = RoundFloat(2, it.danjia * it.shuliang);
+            it.danjia = Money::fromYuan(g.cost * (0.97 + 0.01 * pick(7)));
+            it.jinE = it.danjia * it.shuliang;
             lines.append(it);
             if (isReturn)
                 break;
@@ -174,16 +173,15 @@ private:
             d.shuliang += it.shuliang;
             d.jinE += it.jinE;
         }
-        d.jinE = RoundFloat(2, d.jinE);
         // Every third purchase is half on credit, whatever the day the shop is made on. Half of
         // what is owed is paid after twenty days; one in two of these purchases has the rest paid
         // (which settles it) after forty, the other still owes it.
         const bool credit = !isReturn && ++m_purchases % 3 == 0;
-        d.QK = credit ? d.jinE - RoundFloat(2, d.jinE * 0.5) : 0;
+        d.QK = credit ? d.jinE - Money::fromYuan(d.jinE.yuan() * 0.5) : Money();
         SaveCaiGouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
-        if (d.QK > 0 && day.daysTo(m_today) > 30) {
-            const double half = RoundFloat(2, d.QK / 2);
-            const double rest = RecordPartPayment(m_db, AccountSide::Payable, d.dh, half, day.addDays(20));
+        if (d.QK > Money() && day.daysTo(m_today) > 30) {
+            const Money half = Money::fromYuan(d.QK.yuan() / 2);
+            const Money rest = RecordPartPayment(m_db, AccountSide::Payable, d.dh, half, day.addDays(20));
             if (m_purchases % 6 == 0 && day.daysTo(m_today) > 60)
                 RecordPartPayment(m_db, AccountSide::Payable, d.dh, rest, day.addDays(40));
         }
@@ -210,8 +208,8 @@ private:
             it.chanpin = S(g.ChanPin);
             it.guige = S(g.GuiGe);
             it.shuliang = qty;
-            it.danjia = 10 * std::round(g.cost * (1.12 + 0.02 * pick(8)) / 10);
-            it.jinE = RoundFloat(2, it.danjia * it.shuliang);
+            it.danjia = Money::fromYuan(10 * std::round(g.cost * (1.12 + 0.02 * pick(8)) / 10));
+            it.jinE = it.danjia * it.shuliang;
             lines.append(it);
         }
         if (lines.isEmpty())
@@ -228,12 +226,11 @@ private:
             d.shuliang += it.shuliang;
             d.jinE += it.jinE;
         }
-        d.jinE = RoundFloat(2, d.jinE);
-        const double received = isReturn || c < 5 || pick(2) == 0 ? d.jinE : RoundFloat(2, d.jinE * 0.3);
+        const Money received = isReturn || c < 5 || pick(2) == 0 ? d.jinE : Money::fromYuan(d.jinE.yuan() * 0.3);
         d.QK = d.jinE - received;
         SaveXiaoShouDocument(m_db, d, lines, isReturn ? ReturnKind : ForwardKind);
-        if (d.QK > 0 && day.daysTo(m_today) > 20)
-            RecordPartPayment(m_db, AccountSide::Receivable, d.dh, RoundFloat(2, d.QK / 2), day.addDays(15));
+        if (d.QK > Money() && day.daysTo(m_today) > 20)
+            RecordPartPayment(m_db, AccountSide::Receivable, d.dh, Money::fromYuan(d.QK.yuan() / 2), day.addDays(15));
     }
 
     void entry(const QDate& day, const QString& type, const QString& item, double amount)

@@ -36,19 +36,19 @@ QVector<TShangPinItem> Lines(Database& db, const char* table, const QString& cos
         it.PinPai = q.value(2).toString();
         it.chanpin = q.value(3).toString();
         it.guige = q.value(4).toString();
-        it.danjia = q.value(5).toDouble();
+        it.danjia = Money::fromYuan(q.value(5).toDouble());
         it.shuliang = q.value(6).toInt();
-        it.jinE = q.value(7).toDouble();
-        it.CB = q.value(8).toDouble();
+        it.jinE = Money::fromYuan(q.value(7).toDouble());
+        it.CB = Money::fromYuan(q.value(8).toDouble());
         lines.append(it);
     }
     return lines;
 }
 
-// What was paid when a document was saved: its amount less the amount owed, to the cent.
-double PaidWhenSaved(double jinE, double QK)
+// What was paid when a document was saved: its amount less the amount owed.
+double PaidWhenSaved(Money jinE, Money QK)
 {
-    return (Money::fromYuan(jinE) - Money::fromYuan(QK)).yuan();
+    return (jinE - QK).yuan();
 }
 
 void RequireNumber(const QString& dh)
@@ -66,12 +66,12 @@ void PrepareForStore(Header& header, QVector<TShangPinItem>& lines, DanKind kind
     RequireNumber(header.dh);
     const int sign = kind == ReturnKind ? -1 : 1;
     header.shuliang *= sign;
-    header.jinE *= sign;
-    header.QK *= sign;
+    header.jinE = header.jinE * sign;
+    header.QK = header.QK * sign;
     for (TShangPinItem& line : lines) {
         line.in_date = header.in_date;
         line.shuliang *= sign;
-        line.jinE *= sign;
+        line.jinE = line.jinE * sign;
     }
 }
 
@@ -152,14 +152,14 @@ void InsertXiaoShouDan(Database& db, const TXiaoShouDan& d)
                            "values(:dh,:shuliang,:jinE,:yewuyuan,:KeHu,:in_date,:Remark,:KeHuPhone,:KeHuAddress,:QK,:SS)"),
             {{DH, d.dh},
              {QStringLiteral(":shuliang"), d.shuliang},
-             {QStringLiteral(":jinE"), d.jinE},
+             {QStringLiteral(":jinE"), d.jinE.yuan()},
              {QStringLiteral(":yewuyuan"), d.yewuyuan},
              {QStringLiteral(":KeHu"), d.KeHu},
              {QStringLiteral(":in_date"), SqlDate(d.in_date)},
              {QStringLiteral(":Remark"), d.Remark},
              {QStringLiteral(":KeHuPhone"), d.KeHuPhone},
              {QStringLiteral(":KeHuAddress"), d.KeHuAddress},
-             {QStringLiteral(":QK"), d.QK},
+             {QStringLiteral(":QK"), d.QK.yuan()},
              {QStringLiteral(":SS"), PaidWhenSaved(d.jinE, d.QK)}});
 }
 
@@ -169,10 +169,10 @@ void InsertCaiGouDan(Database& db, const TCaiGouDan& d)
                            "values(:dh,:shuliang,:jinE,:GYS,:in_date,:QK,:Remark,:SS)"),
             {{DH, d.dh},
              {QStringLiteral(":shuliang"), d.shuliang},
-             {QStringLiteral(":jinE"), d.jinE},
+             {QStringLiteral(":jinE"), d.jinE.yuan()},
              {QStringLiteral(":GYS"), d.GYS},
              {QStringLiteral(":in_date"), SqlDate(d.in_date)},
-             {QStringLiteral(":QK"), d.QK},
+             {QStringLiteral(":QK"), d.QK.yuan()},
              {QStringLiteral(":Remark"), d.Remark},
              {QStringLiteral(":SS"), PaidWhenSaved(d.jinE, d.QK)}});
 }
@@ -185,10 +185,10 @@ void InsertXiaoShou(Database& db, const TShangPinItem& item)
              {QStringLiteral(":PinPai"), item.PinPai},
              {QStringLiteral(":chanpin"), item.chanpin},
              {QStringLiteral(":guige"), item.guige},
-             {QStringLiteral(":danjia"), item.danjia},
-             {QStringLiteral(":CB"), item.CB},
+             {QStringLiteral(":danjia"), item.danjia.yuan()},
+             {QStringLiteral(":CB"), item.CB.yuan()},
              {QStringLiteral(":shuliang"), item.shuliang},
-             {QStringLiteral(":jinE"), item.jinE},
+             {QStringLiteral(":jinE"), item.jinE.yuan()},
              {QStringLiteral(":in_date"), SqlDate(item.in_date)}});
 }
 
@@ -200,9 +200,9 @@ void InsertCaiGou(Database& db, const TShangPinItem& item)
              {QStringLiteral(":PinPai"), item.PinPai},
              {QStringLiteral(":chanpin"), item.chanpin},
              {QStringLiteral(":guige"), item.guige},
-             {QStringLiteral(":danjia"), item.danjia},
+             {QStringLiteral(":danjia"), item.danjia.yuan()},
              {QStringLiteral(":shuliang"), item.shuliang},
-             {QStringLiteral(":jinE"), item.jinE},
+             {QStringLiteral(":jinE"), item.jinE.yuan()},
              {QStringLiteral(":in_date"), item.in_date.isValid() ? QVariant(SqlDate(item.in_date)) : QVariant()}});
 }
 
@@ -233,9 +233,10 @@ std::optional<TXiaoShouDan> GetXiaoShouDan(Database& db, const QString& dh)
                           {{DH, dh}});
     if (!q.next())
         return std::nullopt;
-    return TXiaoShouDan{q.value(0).toString(), q.value(1).toInt(), q.value(2).toDouble(), q.value(3).toString(),
-                        q.value(4).toString(), QDate::fromString(q.value(5).toString(), QStringLiteral("yyyy-MM-dd")),
-                        q.value(6).toString(), q.value(7).toString(), q.value(8).toDouble(), q.value(9).toString()};
+    return TXiaoShouDan{q.value(0).toString(), q.value(1).toInt(), Money::fromYuan(q.value(2).toDouble()),
+                        q.value(3).toString(), q.value(4).toString(),
+                        QDate::fromString(q.value(5).toString(), QStringLiteral("yyyy-MM-dd")), q.value(6).toString(),
+                        q.value(7).toString(), Money::fromYuan(q.value(8).toDouble()), q.value(9).toString()};
 }
 
 std::optional<TCaiGouDan> GetCaiGouDan(Database& db, const QString& dh)
@@ -244,7 +245,8 @@ std::optional<TCaiGouDan> GetCaiGouDan(Database& db, const QString& dh)
                           {{DH, dh}});
     if (!q.next())
         return std::nullopt;
-    return TCaiGouDan{q.value(0).toString(), q.value(1).toInt(), q.value(2).toDouble(), q.value(3).toDouble(),
+    return TCaiGouDan{q.value(0).toString(), q.value(1).toInt(), Money::fromYuan(q.value(2).toDouble()),
+                      Money::fromYuan(q.value(3).toDouble()),
                       q.value(4).toString(), QDate::fromString(q.value(5).toString(), QStringLiteral("yyyy-MM-dd")),
                       q.value(6).toString()};
 }

@@ -1,7 +1,6 @@
 #include "Ledger.h"
 
 #include "Database.h"
-#include "NumberText.h"
 
 namespace {
 
@@ -34,10 +33,10 @@ int GetKuCunShuLiang(Database& db, const QString& PinPai, const QString& ChanPin
     return q.next() ? q.value(0).toInt() : 0;
 }
 
-double GetPJCB(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe)
+Money GetPJCB(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe)
 {
     QSqlQuery q = db.exec(SelectRow, GoodsKey(PinPai, ChanPin, GuiGe));
-    return q.next() ? q.value(1).toDouble() : 0;
+    return q.next() ? Money::fromYuan(q.value(1).toDouble()) : Money();
 }
 
 void SubKuCun(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe,
@@ -51,22 +50,22 @@ void SubKuCun(Database& db, const QString& PinPai, const QString& ChanPin, const
 }
 
 void AddKuCun(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe,
-              int ShuLiang, double danjia)
+              int ShuLiang, Money danjia)
 {
     int n = 0;
-    double a = 0;
+    Money a;
     {
         QSqlQuery q = db.exec(SelectRow, GoodsKey(PinPai, ChanPin, GuiGe));
         if (q.next()) {
             n = q.value(0).toInt();
-            a = q.value(1).toDouble();
+            a = Money::fromYuan(q.value(1).toDouble());
         }
     }
     const int m = n + ShuLiang;
-    const double average = m != 0 ? RoundFloat(2, (double(n) * a + double(ShuLiang) * danjia) / m) : a;
+    const Money average = m != 0 ? (a * n + danjia * ShuLiang).dividedBy(m) : a;
     SqlParams p = GoodsKey(PinPai, ChanPin, GuiGe);
-    p.append({QStringLiteral(":PJCB"), average});
-    p.append({QStringLiteral(":NewCB"), danjia});
+    p.append({QStringLiteral(":PJCB"), average.yuan()});
+    p.append({QStringLiteral(":NewCB"), danjia.yuan()});
     p.append({QStringLiteral(":ShuLiang"), m});
     db.exec(QStringLiteral("update Log_KuCun set PJCB=:PJCB,NewCB=:NewCB,ShuLiang=:ShuLiang "
                            "where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),

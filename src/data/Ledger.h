@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Money.h"
 
 #include <QString>
 
@@ -17,16 +18,16 @@
 // stays NULL through every change.
 
 int GetKuCunShuLiang(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe);
-double GetPJCB(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe);
+Money GetPJCB(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe);
 
 // Lowers the stock by quantity (a negative quantity raises it); the cost stays.
 void SubKuCun(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe,
               int ShuLiang);
 
 // Posts a purchase-side movement of quantity at unit price: new quantity, the moving average
-// cost brought to two decimals (kept when the new quantity is 0), and the price as latest price.
+// cost brought to the cent (kept when the new quantity is 0), and the price as latest price.
 void AddKuCun(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe,
-              int ShuLiang, double danjia);
+              int ShuLiang, Money danjia);
 
 // SQL of the net quantity (purchased less sold) of the stored lines of the goods key given as
 // three SQL expressions; lineCondition (on the line's own columns) limits the lines when given.

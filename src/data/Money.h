@@ -30,11 +30,26 @@ public:
     constexpr Money operator-() const { return fromCents(-m_cents); }
     constexpr Money& operator+=(Money o) { m_cents += o.m_cents; return *this; }
     constexpr Money& operator-=(Money o) { m_cents -= o.m_cents; return *this; }
+    // A unit price times a quantity: exact, as the cents are whole.
+    constexpr Money operator*(std::int64_t quantity) const { return fromCents(m_cents * quantity); }
+    // A share of the amount (an average over a quantity), brought to the cent, halves away from
+    // zero; count must not be 0.
+    Money dividedBy(std::int64_t count) const;
     constexpr auto operator<=>(const Money&) const = default;
 
 private:
     std::int64_t m_cents = 0;
 };
+
+// Amounts written in code and tests: 1999.5_yuan, 30_yuan.
+constexpr Money operator""_yuan(unsigned long long yuan)
+{
+    return Money::fromCents(std::int64_t(yuan) * 100);
+}
+constexpr Money operator""_yuan(long double yuan)
+{
+    return Money::fromCents(std::int64_t(yuan * 100 + 0.5L));
+}
 
 // Money in the general format: "1500", "12.5", "0.01", "-3.2".
 QString FormatMoney(Money m);

@@ -3,7 +3,7 @@
 #include "AuditLog.h"
 #include "ClosedMonths.h"
 #include "Database.h"
-#include "NumberText.h"
+#include "Money.h"
 
 namespace {
 
@@ -11,28 +11,28 @@ const QString DH = QStringLiteral(":dh");
 
 // The stored amount owed of a document; a document that is not there (deleted meanwhile in
 // another window) is refused instead of leaving a receipt row without a document.
-double StoredOwed(Database& db, const QString& table, const QString& dh)
+Money StoredOwed(Database& db, const QString& table, const QString& dh)
 {
     const QVariant owed = db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(table), {{DH, dh}});
     if (!owed.isValid())
         throw DbError(QStringLiteral("单据 %1 不存在, 可能已被删除。").arg(dh));
-    return owed.toDouble();
+    return Money::fromYuan(owed.toDouble());
 }
 
 // Every assignment reads the row as it was, so CJ grows by exactly what QK went down by.
-double UpdateQK(Database& db, const QString& table, const QString& dh, double paid)
+Money UpdateQK(Database& db, const QString& table, const QString& dh, Money paid)
 {
     db.exec(QStringLiteral("update %1 set CJ=round(CJ+QK-round(QK-:paid,2),2), QK=round(QK-:paid,2) where dh=:dh")
                 .arg(table),
-            {{QStringLiteral(":paid"), paid}, {DH, dh}});
-    return db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(table), {{DH, dh}}).toDouble();
+            {{QStringLiteral(":paid"), paid.yuan()}, {DH, dh}});
+    return Money::fromYuan(db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(table), {{DH, dh}}).toDouble());
 }
 
-void InsertHistory(Database& db, const QString& table, const QString& dh, const QDate& day, double JinE)
+void InsertHistory(Database& db, const QString& table, const QString& dh, const QDate& day, Money JinE)
 {
     db.exec(QStringLiteral("insert into %1(DH,in_date,JinE) \nvalues(:DH,:in_date,:JinE)").arg(table),
             {{QStringLiteral(":DH"), dh}, {QStringLiteral(":in_date"), SqlDate(day)},
-             {QStringLiteral(":JinE"), JinE}});
+             {QStringLiteral(":JinE"), JinE.yuan()}});
 }
 
 void DeleteHistory(Database& db, const QString& table, const QString& dh)
@@ -40,29 +40,29 @@ void DeleteHistory(Database& db, const QString& table, const QString& dh)
     db.exec(QStringLiteral("delete from %1 where dh=:dh").arg(table), {{DH, dh}});
 }
 
-QString OwedText(double QK)
+QString OwedText(Money QK)
 {
-    return QStringLiteral("欠款 ") + FormatGeneral(QK);
+    return QStringLiteral("欠款 ") + FormatMoney(QK);
 }
 
 }  // namespace
 
-double UpdateXiaoShouDanQK(Database& db, const QString& dh, double paid)
+Money UpdateXiaoShouDanQK(Database& db, const QString& dh, Money paid)
 {
     return UpdateQK(db, SalesSide().header, dh, paid);
 }
 
-double UpdateCaiGouDanQK(Database& db, const QString& dh, double paid)
+Money UpdateCaiGouDanQK(Database& db, const QString& dh, Money paid)
 {
     return UpdateQK(db, PurchaseSide().header, dh, paid);
 }
 
-void InsertSKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE)
+void InsertSKGuoCheng(Database& db, const QString& dh, const QDate& day, Money JinE)
 {
     InsertHistory(db, SalesSide().history, dh, day, JinE);
 }
 
-void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE)
+void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, Money JinE)
 {
     InsertHistory(db, PurchaseSide().history, dh, day, JinE);
 }
@@ -77,21 +77,21 @@ void DeleteFKGuoCheng(Database& db, const QString& dh)
     DeleteHistory(db, PurchaseSide().history, dh);
 }
 
-double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double paid, const QDate& day)
+Money RecordPartPayment(Database& db, AccountSide side, const QString& dh, Money paid, const QDate& day)
 {
     const DocumentSide& t = SideOf(side);
     Transaction transaction(db);
-    const double owed = StoredOwed(db, t.header, dh);
+    const Money owed = StoredOwed(db, t.header, dh);
     MarkMonthChanged(db, day);
-    const double rest = UpdateQK(db, t.header, dh, paid);
-    if (rest != 0)
+    const Money rest = UpdateQK(db, t.header, dh, paid);
+    if (rest != Money())
         InsertHistory(db, t.history, dh, day, paid);
     else
         DeleteHistory(db, t.history, dh);
     const bool receipt = side == AccountSide::Receivable;
     WriteAudit(db, receipt ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款"), dh, OwedText(owed),
                QStringLiteral("%1 %2 (%3), %4")
-                   .arg(receipt ? QStringLiteral("收款") : QStringLiteral("付款"), FormatGeneral(paid), SqlDate(day),
+                   .arg(receipt ? QStringLiteral("收款") : QStringLiteral("付款"), FormatMoney(paid), SqlDate(day),
                         OwedText(rest)));
     transaction.commit();
     return rest;
@@ -101,10 +101,10 @@ void WriteOffOwed(Database& db, AccountSide side, const QString& dh)
 {
     const DocumentSide& t = SideOf(side);
     Transaction transaction(db);
-    const double owed = StoredOwed(db, t.header, dh);
+    const Money owed = StoredOwed(db, t.header, dh);
     UpdateQK(db, t.header, dh, owed);
     DeleteHistory(db, t.history, dh);
     WriteAudit(db, side == AccountSide::Receivable ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"), dh,
-               OwedText(owed), OwedText(0));
+               OwedText(owed), OwedText(Money()));
     transaction.commit();
 }

@@ -8,6 +8,7 @@
 // program) both count. What a window shows as owed is never written back.
 
 #include "DocumentSide.h"
+#include "Money.h"
 
 #include <QDate>
 #include <QString>
@@ -15,14 +16,13 @@
 class Database;
 
 // --- Single statements -----------------------------------------------------------------------
-// Lowers the stored amount owed of a document by paid (a negative amount raises it), brought to
-// the cent, and adds what it was lowered by to the document's receipts and write-offs (CJ, see
+// Lowers the stored amount owed of a document by paid (a negative amount raises it) and adds what it was lowered by to the document's receipts and write-offs (CJ, see
 // docs/accounts.md). Returns the new amount owed. Money owed is kept to the cent: 100.7 - 30.4
 // stores 70.3, and paying the shown 70.3 then leaves exactly 0.
-double UpdateXiaoShouDanQK(Database& db, const QString& dh, double paid);
-double UpdateCaiGouDanQK(Database& db, const QString& dh, double paid);
-void InsertSKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE);
-void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, double JinE);
+Money UpdateXiaoShouDanQK(Database& db, const QString& dh, Money paid);
+Money UpdateCaiGouDanQK(Database& db, const QString& dh, Money paid);
+void InsertSKGuoCheng(Database& db, const QString& dh, const QDate& day, Money JinE);
+void InsertFKGuoCheng(Database& db, const QString& dh, const QDate& day, Money JinE);
 void DeleteSKGuoCheng(Database& db, const QString& dh);
 void DeleteFKGuoCheng(Database& db, const QString& dh);
 
@@ -34,7 +34,7 @@ void DeleteFKGuoCheng(Database& db, const QString& dh);
 // amount owed. There is no upper bound: paying more than is owed leaves a negative amount owed.
 // A document that is not there is refused (DbError). A failure leaves the document, its history
 // and the log as they were.
-double RecordPartPayment(Database& db, AccountSide side, const QString& dh, double paid, const QDate& day);
+Money RecordPartPayment(Database& db, AccountSide side, const QString& dh, Money paid, const QDate& day);
 
 // Writes off what remains on a document: QK becomes 0 and its history rows are deleted; a
 // document that is not there is refused (DbError).

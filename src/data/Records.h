@@ -1,7 +1,10 @@
 #pragma once
 
 // The records that carry documents and master data between windows and data routines.
-// Every field is named after the column it carries; records are plain values.
+// Every field is named after the column it carries; records are plain values. Amounts, prices
+// and costs are Money (exact cents); the REAL columns get Money::yuan().
+
+#include "Money.h"
 
 #include <QDate>
 #include <QString>
@@ -15,21 +18,21 @@ enum DanKind : std::uint8_t { ForwardKind = 1, ReturnKind = 2 };
 struct TXiaoShouDan {          // sales document header (sale or sales return)
     QString dh;
     int shuliang = 0;
-    double jinE = 0;
+    Money jinE;
     QString yewuyuan;
     QString KeHu;
     QDate in_date;
     QString KeHuPhone;
     QString KeHuAddress;
-    double QK = 0;
+    Money QK;
     QString Remark;
 };
 
 struct TCaiGouDan {            // purchase document header (purchase or purchase return)
     QString dh;
     int shuliang = 0;
-    double jinE = 0;
-    double QK = 0;
+    Money jinE;
+    Money QK;
     QString GYS;
     QDate in_date;
     QString Remark;
@@ -41,10 +44,10 @@ struct TShangPinItem {         // one goods line of a document
     QString PinPai;
     QString chanpin;
     QString guige;
-    double danjia = 0;
+    Money danjia;
     int shuliang = 0;
-    double jinE = 0;
-    double CB = 0;
+    Money jinE;
+    Money CB;           // the goods' average cost when sold
 };
 
 // The 31 permission flags in record order; PermissionNames()[i] is the column of flag i.
@@ -102,7 +105,7 @@ struct TShouZhi {
     QString type;
     QDate in_date;
     QString Item;
-    double JinE = 0;
+    Money JinE;
     QString remark;
 };
 

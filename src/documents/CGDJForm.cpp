@@ -75,8 +75,8 @@ bool TBase_CGDJForm::SaveCaiGouDan()
     TCaiGouDan header;
     header.dh = number;
     header.shuliang = draft().quantity();
-    header.jinE = draft().amount().yuan();
-    header.QK = draft().owed().yuan();
+    header.jinE = draft().amount();
+    header.QK = draft().owed();
     header.GYS = GYSComboBox->currentText();
     header.in_date = DateTimePicker1->date();
     header.Remark = RemarkEdit->text();

@@ -2,7 +2,6 @@
 
 void DocumentDraft::addLine(TShangPinItem line)
 {
-    line.jinE = Money::fromYuan(line.jinE).yuan();
     m_lines.append(line);
     m_paid = amount().yuan();
 }
@@ -33,7 +32,7 @@ Money DocumentDraft::amount() const
 {
     Money sum;
     for (const TShangPinItem& line : m_lines)
-        sum += Money::fromYuan(line.jinE);
+        sum += line.jinE;
     return sum;
 }
 

@@ -11,7 +11,7 @@
 // from the grid's text.
 class DocumentDraft {
 public:
-    // Adds a line; its amount is brought to the cent. A new line counts the whole amount as paid.
+    // Adds a line. A new line counts the whole amount as paid.
     void addLine(TShangPinItem line);
     // Removes the line at index (0 the first); a new total counts the whole amount as paid.
     void removeLine(int index);

@@ -90,13 +90,13 @@ void GoodsLineForm::showGoods()
 {
     const QString p = ComboBox1->currentText(), c = ComboBox2->currentText(), g = ComboBox3->currentText();
     if (p.isEmpty() || c.isEmpty() || g.isEmpty()) {
-        m_cost = 0;
+        m_cost = Money();
         KCLabel->setText(QStringLiteral("库存:"));
         PJCBLabel->setText(QStringLiteral("平均成本:"));
     } else {
         m_cost = GetPJCB(m_ctx.db(), p, c, g);
         KCLabel->setText(QStringLiteral("库存: %1").arg(GetKuCunShuLiang(m_ctx.db(), p, c, g)));
-        PJCBLabel->setText(QStringLiteral("平均成本: %1").arg(FormatGeneral(RoundFloat(2, m_cost))));
+        PJCBLabel->setText(QStringLiteral("平均成本: %1").arg(FormatMoney(m_cost)));
     }
     markPrice();
 }
@@ -105,7 +105,7 @@ void GoodsLineForm::showGoods()
 void GoodsLineForm::markPrice()
 {
     const std::optional<double> price = ReadNumber(DJEdit->text());
-    m_belowCost = m_kind == m_rules.costMarkKind && price && !ComboBox3->currentText().isEmpty() && *price < m_cost;
+    m_belowCost = m_kind == m_rules.costMarkKind && price && !ComboBox3->currentText().isEmpty() && Money::fromYuan(*price) < m_cost;
     QPalette pal = DJEdit->palette();
     pal.setColor(QPalette::Text, m_belowCost ? QColor(Qt::red) : palette().color(QPalette::Text));
     DJEdit->setPalette(pal);
@@ -212,9 +212,10 @@ void GoodsLineForm::Button1Click()
     item.PinPai = p;
     item.chanpin = c;
     item.guige = g;
-    item.danjia = *price;
+    // The price is kept to the cent; the amount is the typed price times the quantity, to the cent.
+    item.danjia = Money::fromYuan(*price);
     item.shuliang = quantity;
-    item.jinE = RoundFloat(2, *price * quantity);
+    item.jinE = Money::fromYuan(*price * quantity);
     if (m_kind == m_rules.stockKind && !StockCoversLine(m_ctx.db(), item, m_lines))
         return refuse(SLEdit, QStringLiteral("该商品库存量不足!"));
     m_item = item;

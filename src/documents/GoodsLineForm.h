@@ -85,7 +85,7 @@ private:
     const GoodsFinder* m_finder = nullptr;
     GoodsFinder m_ownFinder;
     bool m_ownFinderLoaded = false;
-    double m_cost = 0;
+    Money m_cost;
     bool m_belowCost = false;
     TShangPinItem m_item;
 };

@@ -176,9 +176,9 @@ void TradeDocumentForm::AppendItemRow(const TShangPinItem& entered)
     StringGrid1->setCell(ColPinPai, row, item.PinPai);
     StringGrid1->setCell(ColChanPin, row, item.chanpin);
     StringGrid1->setCell(ColGuiGe, row, item.guige);
-    StringGrid1->setCell(ColDanJia, row, FormatGeneral(item.danjia));
+    StringGrid1->setCell(ColDanJia, row, FormatMoney(item.danjia));
     StringGrid1->setCell(ColShuLiang, row, QString::number(item.shuliang));
-    StringGrid1->setCell(ColJinE, row, FormatGeneral(item.jinE));
+    StringGrid1->setCell(ColJinE, row, FormatMoney(item.jinE));
     StringGrid1->setRow(row);
 }
 

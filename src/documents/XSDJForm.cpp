@@ -108,8 +108,8 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
     TXiaoShouDan header;
     header.dh = number;
     header.shuliang = draft().quantity();
-    header.jinE = draft().amount().yuan();
-    header.QK = draft().owed().yuan();
+    header.jinE = draft().amount();
+    header.QK = draft().owed();
     header.yewuyuan = YYYComboBox->currentIndex() >= 0 ? YYYComboBox->currentText() : QString();
     header.KeHu = KHComboBox->currentText();
     header.in_date = DateTimePicker1->date();

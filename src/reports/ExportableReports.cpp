@@ -76,7 +76,7 @@ ReportRequest DocumentRequest(Database& db, const TGsInfo& info, ReportForm form
                          const QString& phone) {
         const int sign = kind == ReturnKind ? -1 : 1;
         return TradeDocumentHead{d.dh,  d.in_date.toString(Day), party, address, phone, d.Remark,
-                                 QString::number(sign * d.shuliang), FormatMoney(sign * d.jinE)};
+                                 QString::number(sign * d.shuliang), FormatMoney(d.jinE * sign)};
     };
     ReportRequest r;
     RowSet lines;

@@ -52,10 +52,10 @@ private slots:
         QFETCH(int, history);
         TestDb t;
         AddOpenDocument(t.db, side, DH, QStringLiteral("张建国"), owed);
-        RecordPartPayment(t.db, side, DH, 1, {2024, 5, 2});  // an earlier receipt
+        RecordPartPayment(t.db, side, DH, 1_yuan, {2024, 5, 2});  // an earlier receipt
         t.db.exec(QStringLiteral("update %1 set QK=:qk").arg(SideOf(side).header), {{QStringLiteral(":qk"), owed}});
 
-        QCOMPARE(RecordPartPayment(t.db, side, DH, paid, {2024, 5, 9}), rest);
+        QCOMPARE(RecordPartPayment(t.db, side, DH, Money::fromYuan(paid), {2024, 5, 9}), Money::fromYuan(rest));
         QCOMPARE(StoredQK(t.db, side, DH), rest);
         QCOMPARE(HistoryRows(t.db, side, DH), history);
         if (history) {
@@ -71,7 +71,7 @@ private slots:
         for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
             TestDb t;
             AddOpenDocument(t.db, side, DH, QStringLiteral("明湖宾馆"), -3500);
-            RecordPartPayment(t.db, side, DH, -100, {2024, 5, 3});
+            RecordPartPayment(t.db, side, DH, -100_yuan, {2024, 5, 3});
             WriteOffOwed(t.db, side, DH);
             QCOMPARE(StoredQK(t.db, side, DH), 0.0);
             QCOMPARE(HistoryRows(t.db, side, DH), 0);
@@ -110,9 +110,9 @@ private slots:
         AddOpenDocument(t.db, s, "xs240404001", Zhou(), 0, {2024, 4, 4}, 200);      // settled
         AddOpenDocument(t.db, s, "xs240401002", Hotel(), 50, {2024, 4, 1});
         AddOpenDocument(t.db, s, "xs240301001", QStringLiteral("张建国"), 70, {2024, 3, 1});
-        RecordPartPayment(t.db, s, "xs240401001", 300, {2024, 4, 5});
-        RecordPartPayment(t.db, s, "xs240402001", 600.5, {2024, 4, 6});  // overpaid: owed -100
-        RecordPartPayment(t.db, s, "xs240301001", 70, {2024, 3, 9});        // settled
+        RecordPartPayment(t.db, s, "xs240401001", 300_yuan, {2024, 4, 5});
+        RecordPartPayment(t.db, s, "xs240402001", 600.5_yuan, {2024, 4, 6});  // overpaid: owed -100
+        RecordPartPayment(t.db, s, "xs240301001", 70_yuan, {2024, 3, 9});        // settled
 
         const RowSet statement = PrepareBB_KHDZD(t.db, customer);
         QStringList shown;
@@ -141,8 +141,8 @@ private slots:
             t.db.setOperator(QStringLiteral("王店员"));
             AddOpenDocument(t.db, side, DH, Hotel(), 100.7);
             AddOpenDocument(t.db, side, QStringLiteral("d2"), Zhou(), -50);
-            RecordPartPayment(t.db, side, DH, 30.4, {2024, 5, 2});
-            RecordPartPayment(t.db, side, DH, 70.3, {2024, 5, 9});
+            RecordPartPayment(t.db, side, DH, 30.4_yuan, {2024, 5, 2});
+            RecordPartPayment(t.db, side, DH, 70.3_yuan, {2024, 5, 9});
             WriteOffOwed(t.db, side, QStringLiteral("d2"));
             const QVector<AuditEntry> log = ReadAudit(t.db);
             QCOMPARE(log.size(), 3);
@@ -166,12 +166,12 @@ private slots:
         for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
             TestDb t;
             AddOpenDocument(t.db, side, DH, QStringLiteral("张建国"), 100);
-            RecordPartPayment(t.db, side, DH, 0, {2024, 5, 1});
+            RecordPartPayment(t.db, side, DH, 0_yuan, {2024, 5, 1});
             for (const char* when : {"insert", "delete"})
                 t.db.exec(QStringLiteral("create trigger refuse_%1 before %1 on %2 begin select raise(abort,'disk full'); end")
                               .arg(QLatin1String(when), SideOf(side).history));
-            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 30, {2024, 5, 2}));
-            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 100, {2024, 5, 2}));
+            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 30_yuan, {2024, 5, 2}));
+            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 100_yuan, {2024, 5, 2}));
             QVERIFY_THROWS_EXCEPTION(DbError, WriteOffOwed(t.db, side, DH));
             QCOMPARE(StoredQK(t.db, side, DH), 100.0);
             QCOMPARE(HistoryRows(t.db, side, DH), 1);
@@ -185,7 +185,7 @@ private slots:
     {
         for (AccountSide side : {AccountSide::Receivable, AccountSide::Payable}) {
             TestDb t;
-            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 30, {2024, 5, 2}));
+            QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 30_yuan, {2024, 5, 2}));
             QVERIFY_THROWS_EXCEPTION(DbError, WriteOffOwed(t.db, side, DH));
             QCOMPARE(HistoryRows(t.db, side, DH), 0);
             QCOMPARE(ReadAudit(t.db).size(), 0);
@@ -219,9 +219,9 @@ private slots:
     {
         TestDb t;
         AddOpenDocument(t.db, AccountSide::Receivable, DH, QStringLiteral("张建国"), 100);
-        RecordPartPayment(t.db, AccountSide::Receivable, DH, 10, {2024, 5, 9});
-        RecordPartPayment(t.db, AccountSide::Receivable, DH, 20, {2024, 5, 3});
-        RecordPartPayment(t.db, AccountSide::Receivable, DH, 30, {2024, 5, 9});
+        RecordPartPayment(t.db, AccountSide::Receivable, DH, 10_yuan, {2024, 5, 9});
+        RecordPartPayment(t.db, AccountSide::Receivable, DH, 20_yuan, {2024, 5, 3});
+        RecordPartPayment(t.db, AccountSide::Receivable, DH, 30_yuan, {2024, 5, 9});
         const RowSet rows = PartPayments(t.db, AccountSide::Receivable, DH);
         QCOMPARE(rows.rowCount(), 3);
         QCOMPARE(rows.value(0, QStringLiteral("JinE")).toDouble(), 20.0);
@@ -279,7 +279,7 @@ private slots:
     void entries()
     {
         TestDb t;
-        TShouZhi e{QStringLiteral("sz240501001"), ExpenseType(), {2024, 5, 1}, QStringLiteral("房租"), 3000,
+        TShouZhi e{QStringLiteral("sz240501001"), ExpenseType(), {2024, 5, 1}, QStringLiteral("房租"), 3000_yuan,
                    QStringLiteral("五月\n房租")};
         InsertShouZhi(t.db, e);
         QSqlQuery q = t.db.exec(QStringLiteral("select dh,type,in_date,Item,JinE,remark from Log_ShouZhi"));

@@ -289,7 +289,7 @@ private slots:
         AccountsApp app;
         AddOpenDocument(app.db(), side, QStringLiteral("d1"), Hotel, -3500);
         AddOpenDocument(app.db(), side, QStringLiteral("d2"), Zhou, 80);
-        RecordPartPayment(app.db(), side, QStringLiteral("d1"), -500, {2024, 5, 6});
+        RecordPartPayment(app.db(), side, QStringLiteral("d1"), -500_yuan, {2024, 5, 6});
         auto form = Open(app.ctx(), side);
         const QString question = side == AccountSide::Receivable ? QStringLiteral("确定要核消当前此笔应收款吗?")
                                                                  : QStringLiteral("确定要核消当前此笔应付款吗?");
@@ -362,7 +362,7 @@ private slots:
         const AccountSide s = AccountSide::Receivable;
         AddOpenDocument(app.db(), s, QStringLiteral("xs240401001"), Zhou, 800, {2024, 4, 1}, 1000);
         AddOpenDocument(app.db(), s, QStringLiteral("xs240402001"), Hotel, 60, {2024, 4, 2});
-        RecordPartPayment(app.db(), s, QStringLiteral("xs240401001"), 300, {2024, 4, 5});
+        RecordPartPayment(app.db(), s, QStringLiteral("xs240401001"), 300_yuan, {2024, 4, 5});
         auto form = Open(app.ctx(), s);
         QVERIFY(!form->DZDButton->isEnabled());
         QVERIFY(!WithDialog<ReportPreviewDialog>(form->DZDButton, [](ReportPreviewDialog&) {}));

@@ -186,7 +186,7 @@ private slots:
             Transaction t(app.db());
             for (int i = 1; i <= 999; ++i)
                 InsertShouZhi(app.db(), {QStringLiteral("sz240506%1").arg(i, 3, 10, QLatin1Char('0')), ExpenseType(),
-                                         {2024, 5, 6}, QStringLiteral("房租"), 1, QString()});
+                                         {2024, 5, 6}, QStringLiteral("房租"), 1_yuan, QString()});
             t.commit();
         }
         TSZDJForm form(app.ctx());

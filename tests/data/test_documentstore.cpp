@@ -45,9 +45,9 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0].shuliang, -1);
         QCOMPARE(lines[1].shuliang, -2);
-        QCOMPARE(lines[1].jinE, -200.0);
-        QCOMPARE(lines[1].danjia, 100.0);
-        QCOMPARE(lines[1].CB, 80.0);
+        QCOMPARE(lines[1].jinE, -200_yuan);
+        QCOMPARE(lines[1].danjia, 100_yuan);
+        QCOMPARE(lines[1].CB, 80_yuan);
         QCOMPARE(lines[1].in_date, QDate(2024, 5, 1));
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, QStringLiteral("A")), 6);
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, QStringLiteral("B")), 7);
@@ -61,8 +61,8 @@ private slots:
         TCaiGouDan d;
         d.dh = QStringLiteral("ct240501001");
         d.shuliang = 2;
-        d.jinE = 200;
-        d.QK = 50;
+        d.jinE = 200_yuan;
+        d.QK = 50_yuan;
         d.GYS = QStringLiteral("雪峰家电省代理");
         d.in_date = QDate(2024, 5, 1);
         QVERIFY(SaveCaiGouDocument(t.db, d, {Line(QStringLiteral("A"), 2, 100)}, ReturnKind));
@@ -127,7 +127,7 @@ private slots:
                                                              ForwardKind));
         QCOMPARE(t.count(QStringLiteral("Log_CaiGouDan")), 0);
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, QStringLiteral("A")), 5);
-        QCOMPARE(GetPJCB(t.db, P, C, QStringLiteral("A")), 80.0);
+        QCOMPARE(GetPJCB(t.db, P, C, QStringLiteral("A")), 80_yuan);
     }
 
     // Deleting removes the header and every line with that number; receipts stay.

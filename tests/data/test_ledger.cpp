@@ -38,12 +38,12 @@ private slots:
         TestDb t;
         t.addGoods(P, C, G, 7, 100);
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, G), 7);
-        QCOMPARE(GetPJCB(t.db, P, C, G), 100.0);
+        QCOMPARE(GetPJCB(t.db, P, C, G), 100_yuan);
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, QStringLiteral("none")), 0);
-        QCOMPARE(GetPJCB(t.db, P, C, QStringLiteral("none")), 0.0);
+        QCOMPARE(GetPJCB(t.db, P, C, QStringLiteral("none")), 0_yuan);
         // a goods key without a row is left alone by postings
         SubKuCun(t.db, P, C, QStringLiteral("none"), 3);
-        AddKuCun(t.db, P, C, QStringLiteral("none"), 3, 10);
+        AddKuCun(t.db, P, C, QStringLiteral("none"), 3, 10_yuan);
         QCOMPARE(t.count(QStringLiteral("Log_KuCun")), 1);
     }
 
@@ -73,7 +73,7 @@ private slots:
         QFETCH(double, average);
         TestDb t;
         t.addGoods(P, C, G, n, a);
-        AddKuCun(t.db, P, C, G, q, p);
+        AddKuCun(t.db, P, C, G, q, Money::fromYuan(p));
         const Row r = Read(t.db);
         QCOMPARE(r.ShuLiang, m);
         QCOMPARE(r.PJCB, average);
@@ -86,8 +86,8 @@ private slots:
         TestDb t;
         t.addGoods(P, C, G, 10, 100);
         QVERIFY(Read(t.db).NewCB.isNull());
-        AddKuCun(t.db, P, C, G, 5, 130);
-        AddKuCun(t.db, P, C, G, -5, 130);
+        AddKuCun(t.db, P, C, G, 5, 130_yuan);
+        AddKuCun(t.db, P, C, G, -5, 130_yuan);
         const Row r = Read(t.db);
         QCOMPARE(r.ShuLiang, 10);
         QCOMPARE(r.PJCB, 100.0);

@@ -138,6 +138,39 @@ private slots:
         QVERIFY(!ReadMoney(QStringLiteral(".")));
     }
 
+    void moneyShares_data()
+    {
+        QTest::addColumn<qint64>("cents");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<qint64>("share");
+        // (6 x 108.45 + 4 x 87.33) / 10 = 100.002: the moving average cost of a return undone.
+        QTest::newRow("below half a cent") << qint64(100002) << qint64(10) << qint64(10000);
+        QTest::newRow("exact") << qint64(150000) << qint64(15) << qint64(10000);
+        QTest::newRow("half a cent up") << qint64(1001) << qint64(2) << qint64(501);
+        QTest::newRow("half a cent of a debt") << qint64(-1001) << qint64(2) << qint64(-501);
+        QTest::newRow("over a negative stock") << qint64(1001) << qint64(-2) << qint64(-501);
+        QTest::newRow("thirds") << qint64(65067) << qint64(6) << qint64(10845);
+    }
+    // A share of an amount (the average cost over a quantity) comes to the cent, halves away from
+    // zero, as the doubles it replaces were rounded.
+    void moneyShares()
+    {
+        QFETCH(qint64, cents);
+        QFETCH(qint64, count);
+        QFETCH(qint64, share);
+        QCOMPARE(Money::fromCents(cents).dividedBy(count).cents(), share);
+        QCOMPARE(Money::fromCents(cents).dividedBy(count), Money::fromYuan(double(cents) / 100 / double(count)));
+    }
+
+    void moneyLiterals()
+    {
+        QCOMPARE((1999.5_yuan).cents(), qint64(199950));
+        QCOMPARE((0.07_yuan).cents(), qint64(7));
+        QCOMPARE((-349.32_yuan).cents(), qint64(-34932));
+        QCOMPARE((30_yuan).cents(), qint64(3000));
+        QCOMPARE((129.99_yuan * 3).cents(), qint64(38997));
+    }
+
     // 100 characters of the GB2312 range at width 90: 4 blanks + 43 characters, then 45, then 12.
     void wrapChinese()
     {

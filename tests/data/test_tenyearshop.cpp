@@ -19,9 +19,9 @@ TShangPinItem LineOf(const QSqlQuery& q, int sign)
     it.PinPai = q.value(QStringLiteral("PinPai")).toString();
     it.chanpin = q.value(QStringLiteral("chanpin")).toString();
     it.guige = q.value(QStringLiteral("guige")).toString();
-    it.danjia = q.value(QStringLiteral("danjia")).toDouble();
+    it.danjia = Money::fromYuan(q.value(QStringLiteral("danjia")).toDouble());
     it.shuliang = sign * q.value(QStringLiteral("shuliang")).toInt();
-    it.jinE = sign * q.value(QStringLiteral("jinE")).toDouble();
+    it.jinE = Money::fromYuan(q.value(QStringLiteral("jinE")).toDouble()) * sign;
     return it;
 }
 

@@ -72,8 +72,8 @@ private slots:
         SecondCopy other(t.db.path());
         QVERIFY(SaveXiaoShouDocument(t.db, Sale(QStringLiteral("xs240501001"), 4, 2000, 2000),
                                      {TestDb::line(P, C, G, 4, 500)}, ForwardKind));
-        QCOMPARE(RecordPartPayment(t.db, AccountSide::Receivable, "xs240501001", 99.5, Day), 1900.5);
-        QCOMPARE(RecordPartPayment(other.db, AccountSide::Receivable, "xs240501001", 100, Day), 1800.5);
+        QCOMPARE(RecordPartPayment(t.db, AccountSide::Receivable, "xs240501001", 99.5_yuan, Day), 1900.5_yuan);
+        QCOMPARE(RecordPartPayment(other.db, AccountSide::Receivable, "xs240501001", 100_yuan, Day), 1800.5_yuan);
         QCOMPARE(t.db.scalar("select QK from Log_XiaoShouDan").toDouble(), 1800.5);
         QCOMPARE(t.db.scalar("select CJ from Log_XiaoShouDan").toDouble(), 199.5);
         QCOMPARE(t.db.scalar("select count(*) from Log_SKGuoCheng").toInt(), 2);

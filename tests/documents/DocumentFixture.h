@@ -33,7 +33,7 @@ struct DocumentFixture : AppFixture {
 
     Database& db() { return ctx().db(); }
     int stock(const char* spec) { return GetKuCunShuLiang(db(), "远山", product(spec), spec); }
-    double cost(const char* spec) { return GetPJCB(db(), "远山", product(spec), spec); }
+    double cost(const char* spec) { return GetPJCB(db(), "远山", product(spec), spec).yuan(); }
     QVariant value(const QString& sql) { return db().scalar(sql); }
     static QString product(const char* spec)
     {

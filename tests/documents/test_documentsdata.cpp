@@ -119,10 +119,13 @@ private slots:
         DocumentDraft d;
         for (int i = 0; i < 10; ++i)
             d.addLine(TestDb::line("Haian", "冰箱", "BCD-215", 1, 0.1));
-        d.addLine(TestDb::line("Haian", "冰箱", "BCD-458", 3, 33.335));  // amount 100.005 -> 100.01
+        // A price typed as 33.335: its line keeps the price to the cent and the amount 100.005 -> 100.01.
+        TShangPinItem odd = TestDb::line("Haian", "冰箱", "BCD-458", 3, 33.335);
+        odd.jinE = Money::fromYuan(3 * 33.335);
+        d.addLine(odd);
         QCOMPARE(d.quantity(), 13);
         QCOMPARE(d.amount(), Money::fromCents(10101));
-        QCOMPARE(d.lines().constLast().jinE, 100.01);
+        QCOMPARE(d.lines().constLast().jinE, 100.01_yuan);
         QCOMPARE(d.owed(), Money());
         d.setPaid(50.004);
         QCOMPARE(d.owed(), Money::fromCents(5101));  // 101.01 - 50.004 = 51.006 -> 51.01

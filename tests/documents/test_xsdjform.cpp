@@ -274,7 +274,7 @@ private slots:
         TXiaoShouDan other;
         other.dh = shown;
         other.shuliang = 4;
-        other.jinE = 10000;
+        other.jinE = 10000_yuan;
         other.in_date = win.w.DateTimePicker1->date();
         QVERIFY(SaveXiaoShouDocument(f.db(), other, {TestDb::line("远山", "远山挂机空调", "YS-35GW", 4, 2500)}, ForwardKind));
         win.confirm();
@@ -404,7 +404,7 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY(f.prompts.entries.isEmpty());
             QCOMPARE(d.result(), int(QDialog::Accepted));
-            QCOMPARE(d.ResultItem().jinE, 9999.95);
+            QCOMPARE(d.ResultItem().jinE, 9999.95_yuan);
             QVERIFY(d.priceBelowCost());  // shown in red, still allowed
             QCOMPARE(d.DJEdit->palette().color(QPalette::Text), QColor(Qt::red));
         } else {

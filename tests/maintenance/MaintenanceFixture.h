@@ -22,7 +22,7 @@ inline void AddShouZhi(Database& db, const QString& dh, const QString& type, con
     e.type = type;
     e.in_date = day;
     e.Item = QStringLiteral("房租");
-    e.JinE = amount;
+    e.JinE = Money::fromYuan(amount);
     InsertShouZhi(db, e);
 }
 
@@ -34,8 +34,8 @@ inline void AddSale(Database& db, const QString& dh, const QDate& day, int qty, 
     TXiaoShouDan d;
     d.dh = dh;
     d.shuliang = qty;
-    d.jinE = qty * price;
-    d.QK = owed;
+    d.jinE = Money::fromYuan(qty * price);
+    d.QK = Money::fromYuan(owed);
     d.KeHu = QStringLiteral("张三");
     d.yewuyuan = QStringLiteral("王磊");
     d.in_date = day;
@@ -47,8 +47,8 @@ inline void AddPurchase(Database& db, const QString& dh, const QDate& day, int q
     TCaiGouDan d;
     d.dh = dh;
     d.shuliang = qty;
-    d.jinE = qty * price;
-    d.QK = owed;
+    d.jinE = Money::fromYuan(qty * price);
+    d.QK = Money::fromYuan(owed);
     d.GYS = QStringLiteral("雪峰电器");
     d.in_date = day;
     SaveCaiGouDocument(db, d, {TestDb::line(TestBrand, TestProduct, TestSpec, qty, price)}, ForwardKind);
@@ -67,7 +67,7 @@ inline void AddMonth(Database& db, int year, int month, const QString& tag)
     const QDate day(year, month, 15);
     AddSale(db, QStringLiteral("xs24%1001").arg(tag), day, 2, 500, 1000);
     // 400 of it received: 600 still owed
-    RecordPartPayment(db, AccountSide::Receivable, QStringLiteral("xs24%1001").arg(tag), 400, day);
+    RecordPartPayment(db, AccountSide::Receivable, QStringLiteral("xs24%1001").arg(tag), 400_yuan, day);
     AddPurchase(db, QStringLiteral("cg24%1001").arg(tag), day, 1, 300, 300);
     AddShouZhi(db, QStringLiteral("sz24%1001").arg(tag), QStringLiteral("收入"), day, 200);
     AddShouZhi(db, QStringLiteral("sz24%1002").arg(tag), QStringLiteral("支出"), day.addDays(1), 50);

@@ -157,9 +157,9 @@ private slots:
         else if (change == "delete purchase")
             DeleteCaiGouDocument(t.db, "cg001");
         else if (change == "receipt")
-            RecordPartPayment(t.db, AccountSide::Receivable, "xs001", 100, day);
+            RecordPartPayment(t.db, AccountSide::Receivable, "xs001", 100_yuan, day);
         else if (change == "payment")
-            RecordPartPayment(t.db, AccountSide::Payable, "cg001", 100, day);
+            RecordPartPayment(t.db, AccountSide::Payable, "cg001", 100_yuan, day);
         else if (change == "save entry")
             AddShouZhi(t.db, "sz002", "支出", day, 50);
         else

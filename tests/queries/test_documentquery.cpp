@@ -37,7 +37,7 @@ void Sell(Database& db, const QString& dh, const QString& customer, const QStrin
     d.KeHu = customer;
     d.KeHuPhone = phone;
     d.shuliang = qty;
-    d.jinE = qty * price;
+    d.jinE = Money::fromYuan(qty * price);
     QVERIFY(SaveXiaoShouDocument(db, d, {TestDb::line(Brand, Product, Spec, qty, price)}, kind));
 }
 
@@ -48,7 +48,7 @@ void Buy(Database& db, const QString& dh, int qty, double price, DanKind kind = 
     d.in_date = Day;
     d.GYS = QStringLiteral("晴川商贸");
     d.shuliang = qty;
-    d.jinE = qty * price;
+    d.jinE = Money::fromYuan(qty * price);
     QVERIFY(SaveCaiGouDocument(db, d, {TestDb::line(Brand, Product, Spec, qty, price)}, kind));
 }
 

@@ -18,7 +18,7 @@ void Entry(Database& db, const QString& dh, QDate date, const QString& type, dou
     e.in_date = date;
     e.type = type;
     e.Item = QStringLiteral("房租");
-    e.JinE = amount;
+    e.JinE = Money::fromYuan(amount);
     InsertShouZhi(db, e);
 }
 

@@ -191,8 +191,8 @@ ModelShop::Step ModelShop::saveDocument(Database* db, bool sale)
         item.chanpin = line.ChanPin;
         item.guige = line.GuiGe;
         item.shuliang = line.qty;
-        item.danjia = Yuan(line.price);
-        item.jinE = Yuan(line.qty * line.price);
+        item.danjia = Money::fromCents(line.price);
+        item.jinE = Money::fromCents(line.qty * line.price);
         lines << item;
         doc.qty += line.qty;
         doc.amount += line.qty * line.price;
@@ -215,8 +215,8 @@ ModelShop::Step ModelShop::saveDocument(Database* db, bool sale)
             TXiaoShouDan h;
             h.dh = dh;
             h.shuliang = doc.qty;
-            h.jinE = Yuan(doc.amount);
-            h.QK = Yuan(doc.owed);
+            h.jinE = Money::fromCents(doc.amount);
+            h.QK = Money::fromCents(doc.owed);
             h.KeHu = QStringLiteral("Customer");
             h.in_date = doc.day;
             return SaveXiaoShouDocument(d, h, lines, kind);
@@ -224,8 +224,8 @@ ModelShop::Step ModelShop::saveDocument(Database* db, bool sale)
         TCaiGouDan h;
         h.dh = dh;
         h.shuliang = doc.qty;
-        h.jinE = Yuan(doc.amount);
-        h.QK = Yuan(doc.owed);
+        h.jinE = Money::fromCents(doc.amount);
+        h.QK = Money::fromCents(doc.owed);
         h.GYS = QStringLiteral("Supplier");
         h.in_date = doc.day;
         return SaveCaiGouDocument(d, h, lines, kind);
@@ -290,7 +290,7 @@ ModelShop::Step ModelShop::payDocument(Database* db, bool sale, bool writeOff)
         // A document that is not (or no longer) there takes no receipt and no write-off.
         const QString dh = (sale ? QStringLiteral("XS") : QStringLiteral("CG")) + QString::number(++m_counter).rightJustified(8, u'0');
         const bool dbRefused = run(db, true, [&](Database& d) {
-            writeOff ? WriteOffOwed(d, side, dh) : void(RecordPartPayment(d, side, dh, 3, QDate(2026, 1, 1)));
+            writeOff ? WriteOffOwed(d, side, dh) : void(RecordPartPayment(d, side, dh, 3_yuan, QDate(2026, 1, 1)));
             return true;
         });
         return outcome(QStringLiteral("%1 missing %2").arg(verb, dh), true, db, dbRefused);
@@ -310,7 +310,7 @@ ModelShop::Step ModelShop::payDocument(Database* db, bool sale, bool writeOff)
         paid = owed;
     const QDate day = doc.day.addDays(pick(30));
     const bool dbRefused = run(db, false, [&](Database& d) {
-        writeOff ? WriteOffOwed(d, side, doc.dh) : void(RecordPartPayment(d, side, doc.dh, Yuan(paid), day));
+        writeOff ? WriteOffOwed(d, side, doc.dh) : void(RecordPartPayment(d, side, doc.dh, Money::fromCents(paid), day));
         return true;
     });
     doc.owed = owed - paid;

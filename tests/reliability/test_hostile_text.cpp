@@ -137,7 +137,7 @@ private slots:
         TestDb t;
         InsertBaseShouZhi(t.db, text);
         QCOMPARE(ShouZhiItems(t.db), QStringList{kept});
-        InsertShouZhi(t.db, TShouZhi{QStringLiteral("sz240305001"), IncomeType(), Day, text, 200, text});
+        InsertShouZhi(t.db, TShouZhi{QStringLiteral("sz240305001"), IncomeType(), Day, text, 200_yuan, text});
         const RowSet rows = ShouZhiRows(t.db, Day, Day);
         QCOMPARE(Column(rows, QStringLiteral("item")), QStringList{kept});
         QCOMPARE(Column(rows, QStringLiteral("remark")), QStringList{kept});
@@ -170,7 +170,7 @@ private slots:
         const QString kept = WellFormedText(text);  // a broken pair reads back as U+FFFD
         TestDb t;
         t.addGoods(text, text, text, 10, 100);
-        TXiaoShouDan sale{QStringLiteral("xs240305001"), 2, 300, text, text, Day, text, text, 100, text};
+        TXiaoShouDan sale{QStringLiteral("xs240305001"), 2, 300_yuan, text, text, Day, text, text, 100_yuan, text};
         QVERIFY(SaveXiaoShouDocument(t.db, sale, {TestDb::line(text, text, text, 2, 150)}, ForwardKind));
         const RowSet sales = ListXiaoShouDan(t.db, ForwardKind, QString(), Day, Day);
         for (const char* column : {"KeHu", "yewuyuan", "KeHuPhone", "KeHuAddress", "Remark"})
@@ -178,7 +178,7 @@ private slots:
         const TShangPinItem line = XiaoShouLines(t.db, sale.dh).value(0);
         QCOMPARE((QStringList{line.PinPai, line.chanpin, line.guige}), QStringList(3, kept));
 
-        TCaiGouDan purchase{QStringLiteral("cg240305001"), 1, 100, 0, text, Day, text};
+        TCaiGouDan purchase{QStringLiteral("cg240305001"), 1, 100_yuan, 0_yuan, text, Day, text};
         QVERIFY(SaveCaiGouDocument(t.db, purchase, {TestDb::line(text, text, text, 1, 100)}, ForwardKind));
         const RowSet purchases = ListCaiGouDan(t.db, ForwardKind, Day, Day);
         QCOMPARE(Column(purchases, QStringLiteral("GYS")), QStringList{kept});

@@ -30,16 +30,16 @@ struct Shop : TestDb {
         sale.dh = "XS1";
         sale.in_date = {2026, 3, 5};
         sale.shuliang = 2;
-        sale.jinE = 200;
-        sale.QK = 200;
+        sale.jinE = 200_yuan;
+        sale.QK = 200_yuan;
         SaveXiaoShouDocument(db, sale, {line("A", "B", "c", 2, 100)}, ForwardKind);
         TCaiGouDan purchase;
         purchase.dh = "CG1";
         purchase.in_date = {2026, 3, 6};
         purchase.shuliang = 5;
-        purchase.jinE = 250;
+        purchase.jinE = 250_yuan;
         SaveCaiGouDocument(db, purchase, {line("A", "B", "c", 5, 50)}, ForwardKind);
-        RecordPartPayment(db, AccountSide::Receivable, "XS1", 50, {2026, 3, 7});
+        RecordPartPayment(db, AccountSide::Receivable, "XS1", 50_yuan, {2026, 3, 7});
     }
 };
 
@@ -112,7 +112,7 @@ private slots:
         int now = 0;
         switch (operation) {
         case Operation::Overpaid:
-            QCOMPARE(RecordPartPayment(db, AccountSide::Receivable, "XS1", 500, {2026, 3, 8}), -350.0);
+            QCOMPARE(RecordPartPayment(db, AccountSide::Receivable, "XS1", 500_yuan, {2026, 3, 8}), -350_yuan);
             now = GetKuCunShuLiang(db, "A", "B", "c");
             break;
         case Operation::RenameBrandThenDelete:

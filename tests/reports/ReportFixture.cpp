@@ -84,8 +84,8 @@ QVector<TShangPinItem> Lines(std::initializer_list<Line> lines)
             it.chanpin = S(g.ChanPin);
             it.guige = S(g.GuiGe);
             it.shuliang = l.shuliang;
-            it.danjia = l.danjia;
-            it.jinE = l.shuliang * l.danjia;
+            it.danjia = Money::fromYuan(l.danjia);
+            it.jinE = it.danjia * l.shuliang;
             items.append(it);
             break;
         }
@@ -109,7 +109,7 @@ void Sale(Database& db, const char* dh, QDate day, const char* customer, const c
         d.shuliang += it.shuliang;
         d.jinE += it.jinE;
     }
-    d.QK = owed;
+    d.QK = Money::fromYuan(owed);
     if (!SaveXiaoShouDocument(db, d, items, d.dh.startsWith(QStringLiteral("xt")) ? ReturnKind : ForwardKind))
         throw DbError(QStringLiteral("fixture document saved twice: ") + d.dh);
 }
@@ -126,7 +126,7 @@ void Purchase(Database& db, const char* dh, QDate day, const char* supplier, std
         d.shuliang += it.shuliang;
         d.jinE += it.jinE;
     }
-    d.QK = owed;
+    d.QK = Money::fromYuan(owed);
     if (!SaveCaiGouDocument(db, d, items, d.dh.startsWith(QStringLiteral("ct")) ? ReturnKind : ForwardKind))
         throw DbError(QStringLiteral("fixture document saved twice: ") + d.dh);
 }
@@ -146,11 +146,11 @@ void BuildReportFixture(Database& db)
     Purchase(db, "cg240306001", {2024, 3, 6}, "雪峰家电省代理", {{"BCD-256TF", 5, 1800}}, 0);
     Sale(db, "xs240310001", {2024, 3, 10}, "老周's电器行", "15900002468", "王磊",
          {{"KFR-35GW/BC1", 2, 3000}, {"BC-JS01", 1, 0}}, 4000);
-    RecordPartPayment(db, AccountSide::Receivable, S("xs240310001"), 1000, {2024, 3, 12});
+    RecordPartPayment(db, AccountSide::Receivable, S("xs240310001"), 1000_yuan, {2024, 3, 12});
     Sale(db, "xs240315001", {2024, 3, 15}, "13号商铺", "0531-80000000", "赵丽", {{"KFR-26GW/BC1", 2, 2600}}, 5200);
     Sale(db, "xs240316001", {2024, 3, 16}, "明湖宾馆", "0531-86112233", "赵丽", {{"BC-JS01", 2, 0}}, 0);
     Sale(db, "xt240320001", {2024, 3, 20}, "张建国", "13905310211", "王磊", {{"KFR-26GW/BC1", 2, 2500}}, 0);
-    RecordPartPayment(db, AccountSide::Payable, S("cg240302001"), 4000, {2024, 3, 20});
+    RecordPartPayment(db, AccountSide::Payable, S("cg240302001"), 4000_yuan, {2024, 3, 20});
     Sale(db, "xt240321001", {2024, 3, 21}, "13号商铺", "0531-80000000", "赵丽", {{"KFR-26GW/BC1", 1, 2600}}, 0);
     Sale(db, "xt240322001", {2024, 3, 22}, "明湖宾馆", "0531-86112233", "赵丽", {{"BC-55U7", 1, 3500}}, 3500);
     Purchase(db, "ct240325001", {2024, 3, 25}, north, {{"BC-55U7", 1, 3000}}, 3000);
