@@ -78,8 +78,8 @@ void TAccountsForm::ShowLines(const QString& dh)
 
 void TAccountsForm::ShowTotals()
 {
-    JELabel->setText(YuanText(ColumnSum(*StringGrid2, AmountColumn)));
-    QKLabel->setText(YuanText(ColumnSum(*StringGrid2, OwedColumn)));
+    JELabel->setText(YuanText(MoneyColumnSum(*StringGrid2, AmountColumn)));
+    QKLabel->setText(YuanText(MoneyColumnSum(*StringGrid2, OwedColumn)));
 }
 
 QString TAccountsForm::selectedDH() const

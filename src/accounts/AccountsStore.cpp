@@ -1,20 +1,15 @@
 #include "AccountsStore.h"
 
 #include "Database.h"
-#include "NumberText.h"
 
 #include <QHash>
+#include <array>
 
 namespace {
 
 const QString DH = QStringLiteral(":dh");
 
 }  // namespace
-
-QString AllParties()
-{
-    return QStringLiteral("所有");
-}
 
 QStringList OwingParties(Database& db, AccountSide side)
 {
@@ -30,16 +25,14 @@ QStringList OwingParties(Database& db, AccountSide side)
 RowSet OpenDocuments(Database& db, AccountSide side, const QString& party)
 {
     const DocumentSide& t = SideOf(side);
-    QString sql = QStringLiteral("select dh,%1,in_date,shuliang,jinE,QK,Remark%2 from %3 where QK<>0")
-                      .arg(t.party,
-                           side == AccountSide::Receivable ? QStringLiteral(",yewuyuan,KeHuPhone,KeHuAddress") : QString(),
-                           t.header);
-    SqlParams params;
-    if (!party.isEmpty() && party != AllParties()) {
-        sql += QStringLiteral(" and %1=:party").arg(t.party);
-        params.append({QStringLiteral(":party"), party});
-    }
-    return SelectRows(db, sql + QStringLiteral(" order by autoid"), params);
+    const DocumentSelection open = OpenDocumentsOf(t, party);
+    return SelectRows(db,
+                      QStringLiteral("select dh,%1,in_date,shuliang,jinE,QK,Remark%2 from %3 a where %4 order by autoid")
+                          .arg(t.party,
+                               side == AccountSide::Receivable ? QStringLiteral(",yewuyuan,KeHuPhone,KeHuAddress")
+                                                               : QString(),
+                               t.header, open.condition),
+                      open.params);
 }
 
 RowSet DocumentLines(Database& db, AccountSide side, const QString& dh)
@@ -60,30 +53,37 @@ RowSet PartPayments(Database& db, AccountSide side, const QString& dh)
 
 RowSet Ageing(const RowSet& documents, AccountSide side, const QDate& today)
 {
+    using Bands = std::array<Money, 5>;  // the four age bands and the total
     const QString partyColumn = SideOf(side).party;
-    RowSet ageing;
-    ageing.columns = {QStringLiteral("party"), QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
-                      QStringLiteral("B4"), QStringLiteral("total")};
-    QVector<QVariant> sum{QStringLiteral("合计"), 0.0, 0.0, 0.0, 0.0, 0.0};
-    QHash<QString, int> index;
+    QStringList parties;
+    QHash<QString, Bands> owed;
+    Bands sum{};
     for (int r = 0; r < documents.rowCount(); ++r) {
         const QString party = documents.value(r, partyColumn).toString();
         const QDate day = QDate::fromString(documents.value(r, QStringLiteral("in_date")).toString(), Qt::ISODate);
-        const double QK = documents.value(r, QStringLiteral("QK")).toDouble();
-        auto it = index.find(party);
-        if (it == index.end()) {
-            it = index.insert(party, int(ageing.rows.size()));
-            ageing.rows.append({party, 0.0, 0.0, 0.0, 0.0, 0.0});
-        }
+        const Money QK = Money::fromYuan(documents.value(r, QStringLiteral("QK")).toDouble());
+        if (!owed.contains(party))
+            parties << party;
         const qint64 days = day.daysTo(today);
         int band = 0;
         while (band < 3 && days > AgeingBandDays[band])
             ++band;
-        for (QVector<QVariant>* row : {&ageing.rows[*it], &sum}) {
-            (*row)[1 + band] = RoundFloat(2, (*row)[1 + band].toDouble() + QK);
-            (*row)[5] = RoundFloat(2, (*row)[5].toDouble() + QK);
+        for (Bands* bands : {&owed[party], &sum}) {
+            (*bands)[band] += QK;
+            (*bands)[4] += QK;
         }
     }
-    ageing.rows.append(sum);
+    RowSet ageing;
+    ageing.columns = {QStringLiteral("party"), QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
+                      QStringLiteral("B4"), QStringLiteral("total")};
+    const auto row = [](const QString& name, const Bands& bands) {
+        QVector<QVariant> values{name};
+        for (Money m : bands)
+            values << m.yuan();
+        return values;
+    };
+    for (const QString& party : std::as_const(parties))
+        ageing.rows.append(row(party, owed[party]));
+    ageing.rows.append(row(QStringLiteral("合计"), sum));
     return ageing;
 }

@@ -4,6 +4,7 @@
 // their lines and part payments, and the ageing of what is owed. One set of routines serves both
 // sides.
 
+#include "DocumentLists.h"
 #include "PartPayments.h"
 #include "RowSet.h"
 
@@ -12,9 +13,6 @@
 #include <QStringList>
 
 class Database;
-
-// The selection value heading the customer and supplier lists: every customer (supplier).
-QString AllParties();
 
 // Customers (suppliers) with at least one open document (amount owed not 0), in name order.
 QStringList OwingParties(Database& db, AccountSide side);

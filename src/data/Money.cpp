@@ -23,6 +23,11 @@ QString FormatMoney(Money m)
     return FormatGeneral(m.yuan());
 }
 
+QString YuanText(Money total)
+{
+    return YuanText(total.yuan());
+}
+
 std::optional<Money> ReadMoney(const QString& text)
 {
     const std::optional<double> v = ReadNumber(text);

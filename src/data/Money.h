@@ -54,5 +54,8 @@ constexpr Money operator""_yuan(long double yuan)
 // Money in the general format: "1500", "12.5", "0.01", "-3.2".
 QString FormatMoney(Money m);
 
+// A total as shown under a list and on a report: "1500.5 元".
+QString YuanText(Money total);
+
 // Money typed by the operator, brought to the cent; nothing for a text that is not a number.
 std::optional<Money> ReadMoney(const QString& text);

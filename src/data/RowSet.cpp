@@ -39,3 +39,14 @@ RowSet SelectRows(Database& db, const QString& sql, const SqlParams& params)
     QSqlQuery q = db.exec(sql, params);
     return RowSet::fromQuery(q);
 }
+
+Money MoneySum(const RowSet& rows, const QString& column)
+{
+    Money sum;
+    const int c = rows.columnIndex(column);
+    if (c < 0)
+        return sum;
+    for (const QVector<QVariant>& row : rows.rows)
+        sum += Money::fromYuan(row.value(c).toDouble());
+    return sum;
+}

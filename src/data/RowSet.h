@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Money.h"
 
 #include <QStringList>
 #include <QVariant>
@@ -25,6 +26,10 @@ struct RowSet {
     // Reads every row of an executed select.
     static RowSet fromQuery(QSqlQuery& query);
 };
+
+// The total of a money column, each value to the cent as a list shows it; a total of cents does not
+// depend on the order of the rows.
+Money MoneySum(const RowSet& rows, const QString& column);
 
 // Runs a select and reads every row.
 RowSet SelectRows(Database& db, const QString& sql, const SqlParams& params = {});

@@ -102,7 +102,7 @@ void TJieQunForm::ShowTotals()
 {
     QLabel* const labels[] = {XSELabel, XSLRLabel, SRLabel, ZCLabel, BQLRLabel};
     for (int col = 3; col <= 7; ++col)
-        labels[col - 3]->setText(YuanText(ColumnSum(*StringGrid1, col)));
+        labels[col - 3]->setText(YuanText(MoneyColumnSum(*StringGrid1, col)));
 }
 
 void TJieQunForm::CXButtonClick()

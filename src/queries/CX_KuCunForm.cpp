@@ -56,7 +56,7 @@ void TCX_KuCunForm::ListKuCun()
 void TCX_KuCunForm::CalcKuCunTotals()
 {
     SLLabel->setText(QString::number(qint64(ColumnSum(*StringGrid1, 4))));
-    ZCBLabel->setText(FormatMoney(ColumnSum(*StringGrid1, 7)));
+    ZCBLabel->setText(FormatMoney(MoneyColumnSum(*StringGrid1, 7)));
 }
 
 void TCX_KuCunForm::PrintKuCun(int mode)

@@ -100,7 +100,7 @@ void DocumentQueryPage::ShowLines()
 void DocumentQueryPage::CalcTotals()
 {
     SLLabel->setText(QString::number(qint64(ColumnSum(*List, 3))));
-    JELabel->setText(YuanText(ColumnSum(*List, 4)));
+    JELabel->setText(YuanText(MoneyColumnSum(*List, 4)));
 }
 
 void DocumentQueryPage::DeleteDocument()

@@ -49,13 +49,13 @@ QHBoxLayout* ProfitTotalsRow(QWidget* parent, const QString& prefix, ProfitTotal
 
 void ShowProfitTotals(const StringGrid& grid, int costCol, const ProfitTotalLabels& labels)
 {
-    const double cost = ColumnSum(grid, costCol);
-    const double amount = ColumnSum(grid, costCol + 1);
-    const double profit = ColumnSum(grid, costCol + 2);
+    const Money cost = MoneyColumnSum(grid, costCol);
+    const Money amount = MoneyColumnSum(grid, costCol + 1);
+    const Money profit = MoneyColumnSum(grid, costCol + 2);
     labels.CB->setText(YuanText(cost));
     labels.JE->setText(YuanText(amount));
     labels.LR->setText(YuanText(profit));
-    labels.LRR->setText(FormatGeneral(Margin(profit, amount)) + QStringLiteral(" %"));
+    labels.LRR->setText(FormatGeneral(Margin(profit.yuan(), amount.yuan())) + QStringLiteral(" %"));
 }
 
 QHash<QString, QString> ProfitTotalPrintLabels(const ProfitTotalLabels& labels)

@@ -1,31 +1,26 @@
 // Report data of documents, document lists, receivables and payables.
 
-#include "DocumentSide.h"
+#include "DocumentLists.h"
 #include "ReportData.h"
 #include "ReportQuery.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 namespace {
-
-const QString AllEntry = QStringLiteral("所有");
 
 // Columns of a document's lines, qualified with alias ("" or "b."); a return shows its
 // quantities and amounts as positive figures.
 QString SalesLineColumns(DanKind kind, const QString& alias)
 {
     return kind == ReturnKind
-        ? QStringLiteral("%1autoid,%1dh,%1in_date,%1PinPai,%1chanpin,%1guige,%1danjia,%1CB,"
-                         "-%1shuliang as shuliang,-%1jinE as jinE").arg(alias)
+        ? QStringLiteral("%1autoid,%1dh,%1in_date,%1PinPai,%1chanpin,%1guige,%1danjia,%1CB,").arg(alias)
+              + ShownFigures(kind, alias)
         : alias + u'*';
 }
 
 QString PurchaseLineColumns(DanKind kind, const QString& alias)
 {
     return kind == ReturnKind
-        ? QStringLiteral("%1autoid,%1dh,%1in_date,%1PinPai,%1chanpin,%1guige,%1danjia,"
-                         "-%1shuliang as shuliang,-%1jinE as jinE").arg(alias)
+        ? QStringLiteral("%1autoid,%1dh,%1in_date,%1PinPai,%1chanpin,%1guige,%1danjia,").arg(alias)
+              + ShownFigures(kind, alias)
         : alias + u'*';
 }
 
@@ -40,45 +35,23 @@ const QString OpenLineColumns = QStringLiteral("b.PinPai,b.chanpin,b.guige,b.dan
 
 const QString Lines = QStringLiteral("b.");
 
-// The dated documents of a list (headers as alias a); in kind ReturnKind only the side's returns.
-QString ListCondition(DanKind kind, const DocumentSide& side)
+// The open documents of one customer or supplier, or of all, with their lines.
+ReportData OpenDocumentsWithLines(Database& db, const DocumentSide& side, const QString& party)
 {
-    QString w = DateCondition(QStringLiteral("a."));
-    if (kind == ReturnKind)
-        w += QStringLiteral(" and ") + side.returnCondition(QStringLiteral("a.dh"));
-    return w;
-}
-
-// The open documents (amount owed not 0) of one customer or supplier, or of all, with their lines.
-ReportData OpenDocuments(Database& db, const QString& table, const QString& lineTable, const QString& column,
-                         const QString& name)
-{
-    QString condition = QStringLiteral("a.QK<>0");
-    SqlParams params;
-    if (!name.isEmpty() && name != AllEntry) {
-        condition += QStringLiteral(" and a.%1=:name").arg(column);
-        params.append({QStringLiteral(":name"), name});
-    }
+    const DocumentSelection open = OpenDocumentsOf(side, party);
     // "+autoid": the partial index on the open documents reads them, rather than the whole table
     // in entry order.
-    RowSet documents =
-        ReadRows(db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(table, condition), params);
-    return MasterDetail(db, std::move(documents), DocumentLinesSql(table, lineTable, OpenLineColumns, condition), params);
+    RowSet documents = ReadRows(
+        db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(side.header, open.condition), open.params);
+    return MasterDetail(db, std::move(documents),
+                        DocumentLinesSql(side.header, side.lines, OpenLineColumns, open.condition), open.params);
 }
 
-// The lines of the listed documents: the numbers go in as one JSON array, each finding its lines
-// through the number index.
-ReportData ListedDocumentLines(Database& db, RowSet documents, const QString& lineTable, const QString& columns)
+// The lines of the listed documents, read with one statement.
+ReportData ListedDocumentLines(Database& db, RowSet documents, const DocumentSide& side, const QString& columns)
 {
-    QJsonArray numbers;
-    const int dh = documents.columnIndex(QStringLiteral("dh"));
-    for (const QVector<QVariant>& row : std::as_const(documents.rows))
-        numbers.append(row.value(dh).toString());
-    const QString sql =
-        QStringLiteral("select n.value,b.autoid,%1 from json_each(:numbers) n cross join %2 b on b.dh=n.value")
-            .arg(columns, lineTable);
-    const QString list = QString::fromUtf8(QJsonDocument(numbers).toJson(QJsonDocument::Compact));
-    return MasterDetail(db, std::move(documents), sql, {{QStringLiteral(":numbers"), list}});
+    const SqlParams numbers = ListedNumbers(documents);
+    return MasterDetail(db, std::move(documents), ListedLinesSql(side, columns), numbers);
 }
 
 // The statements of a dated document list: its documents and the lines of all of them.
@@ -90,37 +63,28 @@ struct ListStatements {
 
 ListStatements SalesList(const QString& filter, DanKind kind, const QDate& from, const QDate& to)
 {
+    DocumentSelection dated = DatedDocuments(SalesSide(), kind, from, to);
+    AddContains(dated, {QStringLiteral("KeHu"), QStringLiteral("KeHuPhone")}, filter);
     ListStatements list;
-    list.params = DateParams(from, to);
-    QString w = ListCondition(kind, SalesSide());
-    const QString text = filter.trimmed();
-    if (!text.isEmpty()) {
-        w += QStringLiteral(" and (%1 or %2)")
-                 .arg(ContainsCondition(QStringLiteral("a.KeHu"), QStringLiteral(":text")),
-                      ContainsCondition(QStringLiteral("a.KeHuPhone"), QStringLiteral(":text")));
-        list.params.append({QStringLiteral(":text"), LikeEscaped(text)});
-    }
-    const QString figures = kind == ReturnKind ? QStringLiteral("-shuliang as shuliang,-jinE as jinE")
-                                               : QStringLiteral("shuliang,jinE");
+    list.params = dated.params;
     list.master = QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
                                  "from Log_XiaoShouDan a where %2 order by +autoid")
-                      .arg(figures, w);
-    list.lines = DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
-                                  SalesLineColumns(kind, Lines), w);
+                      .arg(ShownFigures(kind), dated.condition);
+    list.lines = DocumentLinesSql(SalesSide().header, SalesSide().lines, SalesLineColumns(kind, Lines), dated.condition);
     return list;
 }
 
 ListStatements PurchaseList(DanKind kind, const QDate& from, const QDate& to)
 {
+    const DocumentSelection dated = DatedDocuments(PurchaseSide(), kind, from, to);
     ListStatements list;
-    list.params = DateParams(from, to);
-    const QString w = ListCondition(kind, PurchaseSide());
+    list.params = dated.params;
     const QString columns = kind == ReturnKind
-        ? QStringLiteral("autoid,dh,in_date,-shuliang as shuliang,-jinE as jinE,GYS,QK,Remark")
+        ? QStringLiteral("autoid,dh,in_date,%1,GYS,QK,Remark").arg(ShownFigures(kind))
         : QStringLiteral("*");
-    list.master = QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, w);
-    list.lines = DocumentLinesSql(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
-                                  PurchaseLineColumns(kind, Lines), w);
+    list.master = QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, dated.condition);
+    list.lines =
+        DocumentLinesSql(PurchaseSide().header, PurchaseSide().lines, PurchaseLineColumns(kind, Lines), dated.condition);
     return list;
 }
 
@@ -128,12 +92,12 @@ ListStatements PurchaseList(DanKind kind, const QDate& from, const QDate& to)
 
 ReportData PrepareBB_XSDJLines(Database& db, RowSet documents, DanKind kind)
 {
-    return ListedDocumentLines(db, std::move(documents), QStringLiteral("Log_XiaoShou"), SalesLineColumns(kind, Lines));
+    return ListedDocumentLines(db, std::move(documents), SalesSide(), SalesLineColumns(kind, Lines));
 }
 
 ReportData PrepareBB_CGDJLines(Database& db, RowSet documents, DanKind kind)
 {
-    return ListedDocumentLines(db, std::move(documents), QStringLiteral("Log_CaiGou"), PurchaseLineColumns(kind, Lines));
+    return ListedDocumentLines(db, std::move(documents), PurchaseSide(), PurchaseLineColumns(kind, Lines));
 }
 
 RowSet PrepareBB_XSDJ(Database& db, const QString& dh, DanKind kind)
@@ -176,10 +140,10 @@ void StreamBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& t
 
 ReportData PrepareBB_XSYSK(Database& db, const QString& KeHu)
 {
-    return OpenDocuments(db, QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"), QStringLiteral("KeHu"), KeHu);
+    return OpenDocumentsWithLines(db, SalesSide(), KeHu);
 }
 
 ReportData PrepareBB_CGYFK(Database& db, const QString& GYS)
 {
-    return OpenDocuments(db, QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"), QStringLiteral("GYS"), GYS);
+    return OpenDocumentsWithLines(db, PurchaseSide(), GYS);
 }

@@ -12,15 +12,6 @@ namespace {
 
 const QString Day = QStringLiteral("yyyy-MM-dd");
 
-// The sum of a money column, each value to the cent as the window's cells show it.
-double MoneySum(const RowSet& rows, const QString& column)
-{
-    double sum = 0;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        sum += RoundFloat(2, rows.value(r, column).toDouble());
-    return sum;
-}
-
 QString QuantityText(const RowSet& rows, const QString& column)
 {
     qint64 sum = 0;
@@ -33,10 +24,10 @@ QString QuantityText(const RowSet& rows, const QString& column)
 // amount in per cent to two decimals, 100 when the amount is 0.
 void ProfitTotals(ReportRequest& r, const RowSet& rows, const QString& cost, const QString& amount)
 {
-    const double costSum = MoneySum(rows, cost);
-    const double amountSum = MoneySum(rows, amount);
-    const double profit = MoneySum(rows, QStringLiteral("LR"));
-    const double margin = amountSum != 0 ? RoundFloat(2, profit / amountSum * 100) : 100;
+    const Money costSum = MoneySum(rows, cost);
+    const Money amountSum = MoneySum(rows, amount);
+    const Money profit = MoneySum(rows, QStringLiteral("LR"));
+    const double margin = amountSum != Money() ? RoundFloat(2, profit.yuan() / amountSum.yuan() * 100) : 100;
     r.labels.insert(QStringLiteral("SumCBQRLabel"), YuanText(costSum));
     r.labels.insert(QStringLiteral("SumJEQRLabel"), YuanText(amountSum));
     r.labels.insert(QStringLiteral("SumLRQRLabel"), YuanText(profit));

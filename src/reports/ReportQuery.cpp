@@ -433,12 +433,4 @@ void AppendMarginColumn(RowSet& d, const QString& profit, const QString& amount)
     }
 }
 
-QString DateCondition(const QString& alias)
-{
-    return QStringLiteral("%1in_date>=:from and %1in_date<=:to").arg(alias);
-}
 
-SqlParams DateParams(const QDate& from, const QDate& to)
-{
-    return {{QStringLiteral(":from"), SqlDate(from)}, {QStringLiteral(":to"), SqlDate(to)}};
-}

@@ -3,6 +3,7 @@
 // Shared pieces of the report data routines (internal to the report data library).
 
 #include "Database.h"
+#include "DocumentLists.h"
 #include "ReportRows.h"
 
 #include <QDate>
@@ -37,7 +38,3 @@ QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, c
 void AppendMarginColumn(RowSet& d, const QString& profit = QStringLiteral("LR"),
                         const QString& amount = QStringLiteral("ZJE"));
 
-// The inclusive date range of a report on the in_date column of the given table alias ("" or
-// "a."), with its parameters :from and :to.
-QString DateCondition(const QString& alias = QString());
-SqlParams DateParams(const QDate& from, const QDate& to);

@@ -1,6 +1,7 @@
 // Report data of a customer's statement: open documents, their receipts and the running balance.
 
 #include "DocumentSide.h"
+#include "Money.h"
 #include "NumberText.h"
 #include "ReportData.h"
 
@@ -8,9 +9,14 @@
 
 namespace {
 
-QVariant MoneyOrEmpty(double x)
+QVariant MoneyOrEmpty(Money m)
 {
-    return x == 0 ? QVariant() : QVariant(x);
+    return m == Money() ? QVariant() : QVariant(m.yuan());
+}
+
+Money MoneyOf(const QVariant& v)
+{
+    return Money::fromYuan(v.toDouble());
 }
 
 }  // namespace
@@ -34,25 +40,26 @@ RowSet PrepareBB_KHDZD(Database& db, const QString& KeHu)
     RowSet statement;
     statement.columns = {QStringLiteral("in_date"), QStringLiteral("dh"), QStringLiteral("ZY"),
                          QStringLiteral("jinE"), QStringLiteral("SK"), QStringLiteral("YE")};
-    double balance = 0;
+    Money balance;
     for (const QVector<QVariant>& d : documents.rows) {
         const QString dh = d[0].toString();
-        const double amount = d[2].toDouble();
-        const double owed = d[3].toDouble();
+        const Money amount = MoneyOf(d[2]);
+        const Money owed = MoneyOf(d[3]);
         const QVector<int> own = receiptsOf.value(dh.toLower());
-        double receivedLater = 0;
+        Money receivedLater;
         for (int r : own)
-            receivedLater += receipts.rows[r][2].toDouble();
+            receivedLater += MoneyOf(receipts.rows[r][2]);
         // What was received when the document was saved is what its amount and receipts leave
         // beside the amount still owed.
-        const double receivedAtSale = RoundFloat(2, amount - owed - receivedLater);
-        balance = RoundFloat(2, balance + amount - receivedAtSale);
+        const Money receivedAtSale = amount - owed - receivedLater;
+        balance += amount - receivedAtSale;
         const QString kind = SalesSide().kindOf(dh) == ReturnKind ? QStringLiteral("退货") : QStringLiteral("销售");
-        statement.rows.append({d[1], dh, kind, amount, MoneyOrEmpty(receivedAtSale), balance});
+        statement.rows.append({d[1], dh, kind, amount.yuan(), MoneyOrEmpty(receivedAtSale), balance.yuan()});
         for (int r : own) {
-            const double received = receipts.rows[r][2].toDouble();
-            balance = RoundFloat(2, balance - received);
-            statement.rows.append({receipts.rows[r][1], dh, QStringLiteral("收款"), QVariant(), received, balance});
+            const Money received = MoneyOf(receipts.rows[r][2]);
+            balance -= received;
+            statement.rows.append({receipts.rows[r][1], dh, QStringLiteral("收款"), QVariant(), received.yuan(),
+                                   balance.yuan()});
         }
     }
     return statement;

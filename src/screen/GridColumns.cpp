@@ -101,3 +101,11 @@ double ColumnSum(const StringGrid& grid, int col)
         sum += CellNumber(grid.cell(col, r));
     return sum;
 }
+
+Money MoneyColumnSum(const StringGrid& grid, int col)
+{
+    Money sum;
+    for (int r = 1; r < grid.rowCount(); ++r)
+        sum += Money::fromYuan(CellNumber(grid.cell(col, r)));
+    return sum;
+}

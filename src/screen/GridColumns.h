@@ -39,3 +39,5 @@ QString GridCellText(const QVariant& value, GridFormat format, int row);
 // The sum of a column over data rows 1 to the last, read from the cells as shown; empty cells
 // and texts that are not numbers count as 0.
 double ColumnSum(const StringGrid& grid, int col);
+// The same for a money column: each cell to the cent, summed in cents.
+Money MoneyColumnSum(const StringGrid& grid, int col);
