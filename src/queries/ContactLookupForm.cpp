@@ -37,8 +37,8 @@ void TContactLookupForm::showEvent(QShowEvent* event)
 void TContactLookupForm::search(const QString& text)
 {
     m_rows = SearchContacts(m_ctx.db(), m_shape.table(), text);
-    FillGrid(*StringGrid1, m_rows, m_columns);
-    StringGrid1->setRow(StringGrid1->rowCount() - 1);
+    FillGrid(*contactGrid, m_rows, m_columns);
+    contactGrid->setRow(contactGrid->rowCount() - 1);
 }
 
 void TContactLookupForm::SearchButtonClick()

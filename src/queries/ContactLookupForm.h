@@ -23,7 +23,7 @@ public:
     QPushButton* EscButton = nullptr;
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* contactGrid = nullptr;
 
     void SearchButtonClick();
     void ShowAllButtonClick();
