@@ -63,7 +63,7 @@ TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) :
 
 void TZLSet_ShangPinForm::LoadGoodsGrids()
 {
-    editPages->setCurrentWidget(brandPage);
+    editTabs->setCurrentWidget(brandPage);
     ListPinPai();
 }
 

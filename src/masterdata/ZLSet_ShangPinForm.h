@@ -35,7 +35,7 @@ public:
     QLineEdit* PPFilterEdit = nullptr;
     QLineEdit* CPFilterEdit = nullptr;
     QLineEdit* GGFilterEdit = nullptr;
-    QTabWidget* editPages = nullptr;
+    QTabWidget* editTabs = nullptr;
     QWidget* brandPage = nullptr;  // 品牌管理
     QWidget* productPage = nullptr;  // 产品管理
     QWidget* itemPage = nullptr;  // 规格型号管理

@@ -79,14 +79,14 @@ void TZLSet_ShangPinForm::setupUi()
     GG_AddButton = MakeButton(this, "GG_AddButton", add);
     GG_EditButton = MakeButton(this, "GG_EditButton", edit);
     GG_DelButton = MakeButton(this, "GG_DelButton", del);
-    editPages = Named(new QTabWidget(this), "PageControl1");
-    editPages->setDocumentMode(true);
+    editTabs = Named(new QTabWidget(this), "PageControl1");
+    editTabs->setDocumentMode(true);
     brandPage = Named(TabPage(PP_AddButton, PP_EditButton, PP_DelButton), "TabSheet1");
     productPage = Named(TabPage(CP_AddButton, CP_EditButton, CP_DelButton), "TabSheet2");
     itemPage = Named(TabPage(GG_AddButton, GG_EditButton, GG_DelButton), "TabSheet3");
-    editPages->addTab(brandPage, QStringLiteral("品牌管理"));
-    editPages->addTab(productPage, QStringLiteral("产品管理"));
-    editPages->addTab(itemPage, QStringLiteral("规格型号管理"));
+    editTabs->addTab(brandPage, QStringLiteral("品牌管理"));
+    editTabs->addTab(productPage, QStringLiteral("产品管理"));
+    editTabs->addTab(itemPage, QStringLiteral("规格型号管理"));
 
     ImportButton = MakeButton(this, "ImportButton", QStringLiteral("从Excel导入…"));
     ImportButton->setMinimumWidth(ImportButton->sizeHint().width() + 16);
@@ -99,7 +99,7 @@ void TZLSet_ShangPinForm::setupUi()
     lists->addLayout(Listed(GGFilterEdit, itemGrid), 7);
 
     auto* foot = new QHBoxLayout;
-    foot->addWidget(editPages, 1);
+    foot->addWidget(editTabs, 1);
     auto* side = new QVBoxLayout;
     side->addStretch();
     side->addWidget(ImportButton);

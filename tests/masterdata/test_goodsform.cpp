@@ -85,7 +85,7 @@ private slots:
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
         QCOMPARE(form.windowTitle(), QStringLiteral("商品设置"));
-        QCOMPARE(form.editPages->currentWidget(), form.brandPage);
+        QCOMPARE(form.editTabs->currentWidget(), form.brandPage);
         QCOMPARE(Column(form.brandGrid), (QStringList{"海安", "美悦"}));
         QCOMPARE(Column(form.productGrid), (QStringList{"变频空调", "冰箱"}));
         QCOMPARE(Column(form.productGrid, 1), (QStringList{"空调", "冰箱"}));
@@ -300,7 +300,7 @@ private slots:
             d.CPAdd_TypeComboBox->setEditText("洗衣机类");
             Click(d.CPAddButton);
         });
-        form.editPages->setCurrentWidget(form.productPage);
+        form.editTabs->setCurrentWidget(form.productPage);
         Click(form.CP_AddButton);
         QCOMPARE(Column(form.productGrid), (QStringList{"变频空调", "冰箱", "洗衣机"}));
         QCOMPARE(Column(form.productGrid, 1).last(), QStringLiteral("洗衣机类"));
