@@ -28,8 +28,8 @@ TCX_KuCunForm::TCX_KuCunForm(AppContext& context, QWidget* parent) : QDialog(par
         ListKuCun();
         CalcKuCunTotals();
     });
-    GuardedConnect(printButton, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(1); });
-    GuardedConnect(previewButton, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(2); });
+    GuardedConnect(printButton, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(ReportOutput::Print); });
+    GuardedConnect(previewButton, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(ReportOutput::Preview); });
     GuardedConnect(exitButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::close);
     GuardedConnect(KuCunKaButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
     GuardedConnect(stockGrid, &StringGrid::doubleClicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
@@ -59,7 +59,7 @@ void TCX_KuCunForm::CalcKuCunTotals()
     ZCBLabel->setText(FormatMoney(ColumnSum(*stockGrid, 7)));
 }
 
-void TCX_KuCunForm::PrintKuCun(int mode)
+void TCX_KuCunForm::PrintKuCun(ReportOutput output)
 {
     ReportRequest r;
     r.form = ReportForm::CXKC;
@@ -71,7 +71,7 @@ void TCX_KuCunForm::PrintKuCun(int mode)
                 {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumSLQRLabel"), SLLabel->text()},
                 {QStringLiteral("SumJEQRLabel"), ZCBLabel->text()}};
-    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, true, r, output);
 }
 
 // The movements of the selected goods item with a running balance.

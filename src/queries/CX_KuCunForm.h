@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+enum class ReportOutput;
 struct AppContext;
 class GoodsSelector;
 class QComboBox;
@@ -31,7 +32,7 @@ public:
 
     void ListKuCun();
     void CalcKuCunTotals();
-    void PrintKuCun(int mode);  // 1 print, 2 preview
+    void PrintKuCun(ReportOutput output);
     void KuCunKaButtonClick();
 
 private:

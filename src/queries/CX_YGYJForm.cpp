@@ -35,8 +35,8 @@ TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(paren
     GuardedConnect(countButton, &QPushButton::clicked, this, m_ctx, refresh);
     GuardedConnect(Presets, &DateRangePresets::rangeChosen, this, m_ctx, refresh);
     GuardedConnect(employeeGrid, &StringGrid::rowSelected, this, m_ctx, refresh);
-    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(1); });
-    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(2); });
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(ReportOutput::Print); });
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(ReportOutput::Preview); });
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_YGYJForm::close);
 }
 
@@ -75,7 +75,7 @@ void TCX_YGYJForm::CalcYGYJTotals()
     ShowProfitTotals(*salesGrid, 4, {JELabel, LRLabel, LRRLabel, CBLabel});
 }
 
-void TCX_YGYJForm::PrintYGYJ(int mode)
+void TCX_YGYJForm::PrintYGYJ(ReportOutput output)
 {
     const QDate from = fromDate->date();
     const QDate to = toDate->date();
@@ -88,6 +88,5 @@ void TCX_YGYJForm::PrintYGYJ(int mode)
     r.labels = ProfitTotalPrintLabels({JELabel, LRLabel, LRRLabel, CBLabel});
     r.labels.insert(QStringLiteral("TitleQRLabel"),
                     from.toString(day) + QStringLiteral("至") + to.toString(day) + QStringLiteral("员工业绩报表"));
-    PrintReport(m_ctx, this, !salesGrid->cell(1, 1).isEmpty(), r,
-                mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, !salesGrid->cell(1, 1).isEmpty(), r, output);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+enum class ReportOutput;
 struct AppContext;
 class DateRangePresets;
 class QDateEdit;
@@ -33,7 +34,7 @@ public:
 
     void ListYGYJ();
     void CalcYGYJTotals();
-    void PrintYGYJ(int mode);  // 1 print, 2 preview
+    void PrintYGYJ(ReportOutput output);
     QString selectedYuanGong() const;
 
 private:

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+enum class ReportOutput;
 struct AppContext;
 struct ContactTable;
 class QLineEdit;
@@ -27,7 +28,7 @@ public:
 
     void SearchButtonClick();
     void ShowAllButtonClick();
-    void PrintLookup(int mode);  // 1 print, 2 preview
+    void PrintLookup(ReportOutput output);
 
 protected:
     struct Shape {
