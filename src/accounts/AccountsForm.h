@@ -29,9 +29,9 @@ public:
     QPushButton* ZLButton = nullptr;     // 账龄分析
     QPushButton* DZDButton = nullptr;    // 对账单 (receivables only): the selected customer's statement
     QPushButton* EscButton = nullptr;
-    StringGrid* partyGrid = nullptr;  // customers (suppliers)
+    StringGrid* partyGrid = nullptr;    // customers (suppliers)
     StringGrid* documentGrid = nullptr;  // open documents
-    StringGrid* lineGrid = nullptr;  // lines of the selected document
+    StringGrid* lineGrid = nullptr;     // lines of the selected document
     QLabel* JELabel = nullptr;
     QLabel* QKLabel = nullptr;
 

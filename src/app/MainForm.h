@@ -27,7 +27,7 @@ public:
     QMenuBar* mainMenu = nullptr;
     QLabel* backgroundImage = nullptr;
     QFrame* helpPanel = nullptr;
-    QLabel* helpStrip = nullptr;      // the strip that opens and closes the panel
+    QLabel* helpStrip = nullptr;   // the strip that opens and closes the panel
     QLabel* UserStatusLabel = nullptr;  // status bar: the signed-in user
     QPlainTextEdit* helpMemo = nullptr;
 

@@ -25,16 +25,16 @@ class GoodsLineForm : public QDialog {
 public:
     QLineEdit* FindEdit = nullptr;      // 型号/条码
     QListWidget* FindList = nullptr;    // the goods items found when several match
-    QComboBox* brandBox = nullptr;     // 品牌
-    QComboBox* productBox = nullptr;     // 产品
-    QComboBox* specBox = nullptr;     // 型号/规格
+    QComboBox* brandBox = nullptr;      // 品牌
+    QComboBox* productBox = nullptr;    // 产品
+    QComboBox* specBox = nullptr;       // 型号/规格
     QLabel* KCLabel = nullptr;          // stock of the chosen item
     QLabel* PJCBLabel = nullptr;        // its average cost
     QLineEdit* DJEdit = nullptr;        // 单价
     QLineEdit* SLEdit = nullptr;        // 数量
     QLineEdit* JEEdit = nullptr;        // 金额, computed
-    QPushButton* okButton = nullptr;     // 确定
-    QPushButton* backButton = nullptr;     // 返回
+    QPushButton* okButton = nullptr;    // 确定
+    QPushButton* backButton = nullptr;  // 返回
 
     void SetItemKind(DanKind kind);
     // The lines already on the document: their units count against the stock.

@@ -29,21 +29,21 @@ class TZLSet_ShangPinForm : public QDialog {
 public:
     explicit TZLSet_ShangPinForm(AppContext& context, QWidget* parent = nullptr);
 
-    StringGrid* brandGrid = nullptr;  // brands
+    StringGrid* brandGrid = nullptr;    // brands
     StringGrid* productGrid = nullptr;  // products of the selected brand
-    StringGrid* itemGrid = nullptr;  // goods items of the selected product
+    StringGrid* itemGrid = nullptr;     // goods items of the selected product
     QLineEdit* PPFilterEdit = nullptr;
     QLineEdit* CPFilterEdit = nullptr;
     QLineEdit* GGFilterEdit = nullptr;
     QTabWidget* editTabs = nullptr;
     QWidget* brandPage = nullptr;  // 品牌管理
     QWidget* productPage = nullptr;  // 产品管理
-    QWidget* itemPage = nullptr;  // 规格型号管理
+    QWidget* itemPage = nullptr;   // 规格型号管理
     QPushButton *PP_AddButton = nullptr, *PP_EditButton = nullptr, *PP_DelButton = nullptr;
     QPushButton *CP_AddButton = nullptr, *CP_EditButton = nullptr, *CP_DelButton = nullptr;
     QPushButton *GG_AddButton = nullptr, *GG_EditButton = nullptr, *GG_DelButton = nullptr;
     QPushButton* ImportButton = nullptr;  // 从Excel导入…
-    QPushButton* exitButton = nullptr;       // 退出
+    QPushButton* exitButton = nullptr;    // 退出
 
     void brandSelected();
     void productSelected();

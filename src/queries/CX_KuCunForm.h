@@ -18,17 +18,17 @@ class TCX_KuCunForm : public QDialog {
 public:
     explicit TCX_KuCunForm(AppContext& context, QWidget* parent = nullptr);
 
-    QComboBox* brandBox = nullptr;  // 品牌
+    QComboBox* brandBox = nullptr;   // 品牌
     QComboBox* productBox = nullptr;  // 产品
-    QComboBox* specBox = nullptr;  // 规格/型号
-    QComboBox* orderBox = nullptr;  // 排序
+    QComboBox* specBox = nullptr;    // 规格/型号
+    QComboBox* orderBox = nullptr;   // 排序
     StringGrid* stockGrid = nullptr;
     QLabel* SLLabel = nullptr;
     QLabel* ZCBLabel = nullptr;
     QPushButton* KuCunKaButton = nullptr;  // 库存卡
-    QPushButton* printButton = nullptr;        // 打印
-    QPushButton* previewButton = nullptr;        // 打印预览
-    QPushButton* exitButton = nullptr;        // 退出
+    QPushButton* printButton = nullptr;    // 打印
+    QPushButton* previewButton = nullptr;  // 打印预览
+    QPushButton* exitButton = nullptr;     // 退出
 
     void ListKuCun();
     void CalcKuCunTotals();

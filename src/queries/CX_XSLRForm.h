@@ -32,26 +32,26 @@ public:
 
     enum Page { XSD, SP, PP, CP, GG, KH, Trend };
 
-    QDateEdit* fromDate = nullptr;  // 起始日期
-    QDateEdit* toDate = nullptr;  // 截止日期
+    QDateEdit* fromDate = nullptr;         // 起始日期
+    QDateEdit* toDate = nullptr;           // 截止日期
     DateRangePresets* Presets = nullptr;
-    QPushButton* countButton = nullptr;       // 统计
+    QPushButton* countButton = nullptr;   // 统计
     QPushButton* PrintButton = nullptr;   // 打印
     QPushButton* BrowseButton = nullptr;  // 打印预览
     QPushButton* EscButton = nullptr;     // 退出
     QTabWidget* pageTabs = nullptr;
     QWidget *XSDTabSheet = nullptr, *SPTabSheet = nullptr, *PPTabSheet = nullptr, *CPTabSheet = nullptr,
             *GGTabSheet = nullptr, *KHTabSheet = nullptr, *TrendTabSheet = nullptr;
-    StringGrid* documentGrid = nullptr;   // 销售单
-    StringGrid* lineGrid = nullptr;   // 销售单明细
-    StringGrid* itemGrid = nullptr;   // by goods item
-    StringGrid* brandPageProductList = nullptr;   // 产品
-    StringGrid* brandGrid = nullptr;   // by brand
+    StringGrid* documentGrid = nullptr;  // 销售单
+    StringGrid* lineGrid = nullptr;      // 销售单明细
+    StringGrid* itemGrid = nullptr;      // by goods item
+    StringGrid* brandPageProductList = nullptr;  // 产品
+    StringGrid* brandGrid = nullptr;     // by brand
     StringGrid* productPageBrandList = nullptr;   // 品牌
     StringGrid* productGrid = nullptr;   // by product
     StringGrid* specPageBrandList = nullptr;   // 品牌
-    StringGrid* specPageProductList = nullptr;   // 产品 of that brand
-    StringGrid* specGrid = nullptr;  // by spec
+    StringGrid* specPageProductList = nullptr;  // 产品 of that brand
+    StringGrid* specGrid = nullptr;      // by spec
     StringGrid* customerGrid = nullptr;  // by customer
     QLineEdit* KHEdit = nullptr;
     QPushButton* customerQueryButton = nullptr;  // 查询, the default button

@@ -18,15 +18,15 @@ class TCX_YGYJForm : public QDialog {
 public:
     explicit TCX_YGYJForm(AppContext& context, QWidget* parent = nullptr);
 
-    QDateEdit* fromDate = nullptr;  // 起始日期
-    QDateEdit* toDate = nullptr;  // 截止日期
+    QDateEdit* fromDate = nullptr;         // 起始日期
+    QDateEdit* toDate = nullptr;           // 截止日期
     DateRangePresets* Presets = nullptr;
-    QPushButton* countButton = nullptr;       // 统计
+    QPushButton* countButton = nullptr;   // 统计
     QPushButton* PrintButton = nullptr;   // 打印
     QPushButton* BrowseButton = nullptr;  // 打印预览
     QPushButton* EscButton = nullptr;     // 退出
-    StringGrid* employeeGrid = nullptr;    // 员工
-    StringGrid* salesGrid = nullptr;    // result
+    StringGrid* employeeGrid = nullptr;   // 员工
+    StringGrid* salesGrid = nullptr;      // result
     QLabel* JELabel = nullptr;
     QLabel* LRLabel = nullptr;
     QLabel* LRRLabel = nullptr;
