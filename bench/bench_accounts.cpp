@@ -17,7 +17,7 @@ AppContext* Context = nullptr;  // the ten-year shop, opened by main
 template <class Form>
 void OpenWindow(benchmark::State& state)
 {
-    OpenAndCount<Form, &Form::StringGrid2>(state, *Context, "documents");
+    OpenAndCount<Form, &Form::documentGrid>(state, *Context, "documents");
 }
 
 // The customer (supplier) with the most open documents chosen in the list.
@@ -27,16 +27,16 @@ void ChooseParty(benchmark::State& state)
     Form form(*Context);
     int best = 1;
     int most = 0;
-    for (int r = 2; r < form.StringGrid1->rowCount(); ++r) {
-        form.StringGrid1->setRow(r);
-        if (form.StringGrid2->rowCount() - 1 > most) {
-            most = form.StringGrid2->rowCount() - 1;
+    for (int r = 2; r < form.partyGrid->rowCount(); ++r) {
+        form.partyGrid->setRow(r);
+        if (form.documentGrid->rowCount() - 1 > most) {
+            most = form.documentGrid->rowCount() - 1;
             best = r;
         }
     }
     for (auto _ : state) {
-        form.StringGrid1->setRow(1);
-        form.StringGrid1->setRow(best);
+        form.partyGrid->setRow(1);
+        form.partyGrid->setRow(best);
     }
     state.counters["documents"] = most;
 }

@@ -107,7 +107,7 @@ int main(int argc, char** argv)
     Print("open the sales window",
           Measure(9, {}, [&] {
               w = std::make_unique<TBase_XSDJForm>(ctx);
-              w->SetDanKind(1);
+              w->SetDanKind(ForwardKind);
               w->show();
               QCoreApplication::processEvents();
           }, [&] { w.reset(); }),
@@ -163,12 +163,12 @@ int main(int argc, char** argv)
         lines << it;
     }
     w = std::make_unique<TBase_XSDJForm>(ctx);
-    w->SetDanKind(1);
+    w->SetDanKind(ForwardKind);
     w->show();
     Print("confirm a 20-line sale",
           Measure(15,
                   [&] {
-                      if (w->danState() != 1)
+                      if (w->danState() != TradeDocumentForm::DanState::Entering)
                           w->NewDButtonClick();
                       w->KHComboBox->setEditText(QStringLiteral("散客"));
                       w->YYYComboBox->setCurrentIndex(0);
@@ -178,7 +178,7 @@ int main(int argc, char** argv)
                   },
                   [&] { w->NewDButtonClick(); }),
           20);
-    if (w->danState() != 2 || !prompts.entries.isEmpty())
+    if (w->danState() != TradeDocumentForm::DanState::Saved || !prompts.entries.isEmpty())
         std::fprintf(stderr, "the sale was not saved: %s\n", qPrintable(prompts.texts().join(u'|')));
     return 0;
 }

@@ -172,7 +172,7 @@ double RunWindow(AppContext& context, const Command& command, const Script* scri
     });
     driver.start(20);
     watchdog.reset();
-    command.opener(context, nullptr, command.mode);
+    command.opener(context, nullptr, command.kind);
     return watchdog.longestMs();
 }
 
@@ -227,7 +227,7 @@ int main(int argc, char* argv[])
                 order.push_back(&c);
 
     const std::map<QString, Script> scripts = Scripts();
-    std::printf("| window | mode | actions | longest blocked ms | total s |\n| --- | ---: | --- | ---: | ---: |\n");
+    std::printf("| window | kind | actions | longest blocked ms | total s |\n| --- | ---: | --- | ---: | ---: |\n");
     double worst = 0;
     for (const Command* c : order) {
         const auto found = scripts.find(c->window);
@@ -236,7 +236,7 @@ int main(int argc, char* argv[])
         total.start();
         const double blocked = RunWindow(context, *c, script, watchdog);
         worst = std::max(worst, blocked);
-        std::printf("| %s | %d | %s | %.0f | %.1f |\n", qPrintable(c->window), c->mode, script ? script->what : "opening",
+        std::printf("| %s | %d | %s | %.0f | %.1f |\n", qPrintable(c->window), c->kind ? int(*c->kind) : 0, script ? script->what : "opening",
                     blocked, total.elapsed() / 1000.0);
         std::fflush(stdout);
     }

@@ -70,7 +70,7 @@ void BM_OpenGoodsWindow(benchmark::State& state)
         TZLSet_ShangPinForm form(*shop.ctx);
         form.show();
         QCoreApplication::processEvents();
-        specs = form.StringGrid3->rowCount() - 1;
+        specs = form.itemGrid->rowCount() - 1;
     }
     state.counters["spec_rows"] = specs;
 }

@@ -20,15 +20,15 @@ const QDate LastDay(2025, 12, 31);
 
 void Open(benchmark::State& state)
 {
-    OpenAndCount<TCX_XSLRForm, &TCX_XSLRForm::StringGrid1>(state, *Context, "documents");
+    OpenAndCount<TCX_XSLRForm, &TCX_XSLRForm::documentGrid>(state, *Context, "documents");
 }
 
 // One page listed again for a range: state.range(0) is the page, state.range(1) the first year.
 void Refresh(benchmark::State& state)
 {
     TCX_XSLRForm form(*Context);
-    form.DateTimePicker1->setDate(state.range(1) ? QDate(int(state.range(1)), 1, 1) : LastMonth);
-    form.PageControl1->setCurrentIndex(int(state.range(0)));
+    form.fromDate->setDate(state.range(1) ? QDate(int(state.range(1)), 1, 1) : LastMonth);
+    form.pageTabs->setCurrentIndex(int(state.range(0)));
     for (auto _ : state)
         form.RefreshPage();
 }
@@ -65,8 +65,8 @@ int main(int argc, char* argv[])
     {
         // The window remembers the shop's last month, as after listing it once.
         TCX_XSLRForm form(*Context);
-        form.DateTimePicker1->setDate(LastMonth);
-        form.DateTimePicker2->setDate(LastDay);
+        form.fromDate->setDate(LastMonth);
+        form.toDate->setDate(LastDay);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

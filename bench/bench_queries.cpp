@@ -37,7 +37,7 @@ void OpenWindow(benchmark::State& state)
 void SalesMonth(benchmark::State& state)
 {
     TCX_XiaoShouForm form(*Context);
-    DocumentQueryPage* page = form.TabSheet1;
+    DocumentQueryPage* page = form.journalPage;
     const QDate last = QDate::fromString(
         Context->DM.db().scalar(QStringLiteral("select max(in_date) from Log_XiaoShouDan")).toString(), Qt::ISODate);
     page->From->setDate(QDate(last.year(), last.month(), 1));
@@ -49,7 +49,7 @@ void SalesMonth(benchmark::State& state)
 
 void StockList(benchmark::State& state)
 {
-    OpenAndCount<TCX_KuCunForm, &TCX_KuCunForm::StringGrid1>(state, *Context, "goods items");
+    OpenAndCount<TCX_KuCunForm, &TCX_KuCunForm::stockGrid>(state, *Context, "goods items");
 }
 
 // The goods item with the most sales and purchase lines.
@@ -64,7 +64,7 @@ void StockCard(benchmark::State& state)
     int rows = 0;
     for (auto _ : state) {
         TStockCardForm form(*Context, goods);
-        rows = form.StringGrid1->rowCount() - 1;
+        rows = form.cardGrid->rowCount() - 1;
     }
     state.counters["movements"] = q.value(3).toInt();
     state.counters["rows"] = rows;

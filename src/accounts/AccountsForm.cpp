@@ -39,8 +39,8 @@ TAccountsForm::TAccountsForm(AppContext& context, AccountSide side, QWidget* par
     GuardedConnect(ZLButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::ZLButtonClick);
     GuardedConnect(DZDButton, &QPushButton::clicked, this, m_ctx, &TAccountsForm::DZDButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
-    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid1Click);
-    GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::StringGrid2Click);
+    GuardedConnect(partyGrid, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::partySelected);
+    GuardedConnect(documentGrid, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::documentSelected);
     RefreshAll();
 }
 
@@ -57,51 +57,51 @@ void TAccountsForm::ListParties()
     QVector<QStringList> rows{{AllParties()}};
     for (const QString& name : OwingParties(m_ctx.db(), m_side))
         rows.append({name});
-    const QSignalBlocker quiet(StringGrid1);
-    StringGrid1->setDataRows(std::move(rows));
-    StringGrid1->setRow(1);
+    const QSignalBlocker quiet(partyGrid);
+    partyGrid->setDataRows(std::move(rows));
+    partyGrid->setRow(1);
 }
 
 void TAccountsForm::ListDocuments(const QString& party)
 {
-    const QSignalBlocker quiet(StringGrid2);
-    FillGrid(*StringGrid2, OpenDocuments(m_ctx.db(), m_side, party), TextsOf(m_side).documentColumns);
-    StringGrid2->setRow(1);
+    const QSignalBlocker quiet(documentGrid);
+    FillGrid(*documentGrid, OpenDocuments(m_ctx.db(), m_side, party), TextsOf(m_side).documentColumns);
+    documentGrid->setRow(1);
     DZDButton->setEnabled(m_side == AccountSide::Receivable && !party.isEmpty() && party != AllParties());
 }
 
 void TAccountsForm::ShowLines(const QString& dh)
 {
-    FillGrid(*StringGrid3, DocumentLines(m_ctx.db(), m_side, dh), TextsOf(m_side).lineColumns);
-    StringGrid3->setRow(StringGrid3->rowCount() - 1);
+    FillGrid(*lineGrid, DocumentLines(m_ctx.db(), m_side, dh), TextsOf(m_side).lineColumns);
+    lineGrid->setRow(lineGrid->rowCount() - 1);
 }
 
 void TAccountsForm::ShowTotals()
 {
-    JELabel->setText(YuanText(MoneyColumnSum(*StringGrid2, AmountColumn)));
-    QKLabel->setText(YuanText(MoneyColumnSum(*StringGrid2, OwedColumn)));
+    JELabel->setText(YuanText(MoneyColumnSum(*documentGrid, AmountColumn)));
+    QKLabel->setText(YuanText(MoneyColumnSum(*documentGrid, OwedColumn)));
 }
 
 QString TAccountsForm::selectedDH() const
 {
-    const int r = StringGrid2->row();
-    return r > 0 ? StringGrid2->cell(1, r).trimmed() : QString();
+    const int r = documentGrid->row();
+    return r > 0 ? documentGrid->cell(1, r).trimmed() : QString();
 }
 
 QString TAccountsForm::selectedParty() const
 {
-    const int r = StringGrid1->row();
-    return r > 0 ? StringGrid1->cell(0, r) : QString();
+    const int r = partyGrid->row();
+    return r > 0 ? partyGrid->cell(0, r) : QString();
 }
 
-void TAccountsForm::StringGrid1Click()
+void TAccountsForm::partySelected()
 {
     ListDocuments(selectedParty());
     ShowLines(selectedDH());
     ShowTotals();
 }
 
-void TAccountsForm::StringGrid2Click()
+void TAccountsForm::documentSelected()
 {
     ShowLines(selectedDH());
 }
@@ -112,7 +112,7 @@ void TAccountsForm::CJButtonClick()
     if (dh.isEmpty())
         return;
     TCJForm dialog(m_ctx, m_side, this);
-    dialog.QKEdit->setText(StringGrid2->cell(OwedColumn, StringGrid2->row()).trimmed());
+    dialog.QKEdit->setText(documentGrid->cell(OwedColumn, documentGrid->row()).trimmed());
     dialog.SetDH(dh);
     if (dialog.exec() == QDialog::Accepted)
         RefreshAll();
@@ -179,10 +179,10 @@ void TAccountsForm::DZDButtonClick()
     // The customer's phone and address from the customer list; a customer no longer listed
     // there keeps those of the newest open document.
     TKeHu k = GetKeHu(m_ctx.db(), customer);
-    const int last = StringGrid2->rowCount() - 1;
+    const int last = documentGrid->rowCount() - 1;
     if (k.KeHu.isEmpty()) {
-        k.phone = StringGrid2->cell(8, last);
-        k.address = StringGrid2->cell(9, last);
+        k.phone = documentGrid->cell(8, last);
+        k.address = documentGrid->cell(9, last);
     }
     const RowSet statement = PrepareBB_KHDZD(m_ctx.db(), customer);
     const StatementTotals totals = TotalsOfStatement(statement);

@@ -29,9 +29,9 @@ public:
     QPushButton* ZLButton = nullptr;     // 账龄分析
     QPushButton* DZDButton = nullptr;    // 对账单 (receivables only): the selected customer's statement
     QPushButton* EscButton = nullptr;
-    StringGrid* StringGrid1 = nullptr;  // customers (suppliers)
-    StringGrid* StringGrid2 = nullptr;  // open documents
-    StringGrid* StringGrid3 = nullptr;  // lines of the selected document
+    StringGrid* partyGrid = nullptr;    // customers (suppliers)
+    StringGrid* documentGrid = nullptr;  // open documents
+    StringGrid* lineGrid = nullptr;     // lines of the selected document
     QLabel* JELabel = nullptr;
     QLabel* QKLabel = nullptr;
 
@@ -42,8 +42,8 @@ public:
     void BrowseButtonClick();
     void ZLButtonClick();
     void DZDButtonClick();
-    void StringGrid1Click();
-    void StringGrid2Click();
+    void partySelected();
+    void documentSelected();
 
     // Fills the lists again from the database: "所有" selected, every open document, the lines of
     // the first, the totals.

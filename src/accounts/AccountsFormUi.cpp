@@ -52,18 +52,18 @@ void TAccountsForm::setupUi()
         bar->addWidget(b);
     bar->addStretch();
 
-    StringGrid1 = MakeGrid(this, "StringGrid1", false, {{texts.partyList, 130}}, 15);
-    StringGrid1->setAlternatingRowColors(false);
-    StringGrid1->setFitColumns(false);
-    StringGrid1->setFixedWidth(130 + 2 * StringGrid1->frameWidth());
+    partyGrid = MakeGrid(this, "StringGrid1", false, {{texts.partyList, 130}}, 15);
+    partyGrid->setAlternatingRowColors(false);
+    partyGrid->setFitColumns(false);
+    partyGrid->setFixedWidth(130 + 2 * partyGrid->frameWidth());
 
     auto* documents = Named(new QGroupBox(texts.documentsGroup, this), "GroupBox1");
-    StringGrid2 = MakeGrid(documents, "StringGrid2", true, texts.documentColumns, 18);
-    (new QVBoxLayout(documents))->addWidget(StringGrid2);
+    documentGrid = MakeGrid(documents, "StringGrid2", true, texts.documentColumns, 18);
+    (new QVBoxLayout(documents))->addWidget(documentGrid);
 
     auto* lines = Named(new QGroupBox(texts.linesGroup, this), "GroupBox2");
-    StringGrid3 = MakeGrid(lines, "StringGrid3", true, texts.lineColumns, 18);
-    (new QVBoxLayout(lines))->addWidget(StringGrid3);
+    lineGrid = MakeGrid(lines, "StringGrid3", true, texts.lineColumns, 18);
+    (new QVBoxLayout(lines))->addWidget(lineGrid);
 
     JELabel = Named(new QLabel(this), "JELabel");
     QKLabel = Named(new QLabel(this), "QKLabel");
@@ -84,7 +84,7 @@ void TAccountsForm::setupUi()
     right->addWidget(lines, 2);
     right->addLayout(totals);
     auto* body = new QHBoxLayout;
-    body->addWidget(StringGrid1);
+    body->addWidget(partyGrid);
     body->addLayout(right, 1);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);

@@ -21,7 +21,7 @@ TCJForm::TCJForm(AppContext& context, AccountSide side, QWidget* parent)
     : QDialog(parent), m_ctx(context), m_side(side)
 {
     setupUi();
-    DateTimePicker1->setDate(m_ctx.today());
+    payDate->setDate(m_ctx.today());
     QKEdit->setText(QStringLiteral("0"));
     SKEdit->setText(QStringLiteral("0"));
     InstallKeyFilter(SKEdit, AcceptAlso(QStringLiteral("-"), FloatKeyFilter),
@@ -74,9 +74,9 @@ void TCJForm::OKButtonClick()
     const std::optional<Money> paid = ReadMoney(text);
     if (!paid)
         return refuseAmount(QStringLiteral("“%1”不是正确的金额,请重新输入!").arg(texts.amountLabel));
-    if (!GoOnInClosedMonth(m_ctx, this, DateTimePicker1->date()))
+    if (!GoOnInClosedMonth(m_ctx, this, payDate->date()))
         return;
-    RecordPartPayment(m_ctx.db(), m_side, m_dh, *paid, DateTimePicker1->date());
+    RecordPartPayment(m_ctx.db(), m_side, m_dh, *paid, payDate->date());
     accept();
 }
 
@@ -89,6 +89,6 @@ TGCForm::TGCForm(AppContext& context, AccountSide side, QWidget* parent)
 
 void TGCForm::SetDH(const QString& dh)
 {
-    FillGrid(*StringGrid1, PartPayments(m_ctx.db(), m_side, dh), TextsOf(m_side).historyColumns);
-    StringGrid1->setRow(1);
+    FillGrid(*paymentGrid, PartPayments(m_ctx.db(), m_side, dh), TextsOf(m_side).historyColumns);
+    paymentGrid->setRow(1);
 }

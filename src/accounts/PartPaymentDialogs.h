@@ -17,7 +17,7 @@ class TCJForm : public QDialog {
 public:
     TCJForm(AppContext& context, AccountSide side, QWidget* parent = nullptr);
 
-    QDateEdit* DateTimePicker1 = nullptr;
+    QDateEdit* payDate = nullptr;
     QLineEdit* QKEdit = nullptr;  // 目前尚欠款 (read-only)
     QLineEdit* SKEdit = nullptr;  // 本次收款 / 本次付款
     QPushButton* OKButton = nullptr;
@@ -63,7 +63,7 @@ class TGCForm : public QDialog {
 public:
     TGCForm(AppContext& context, AccountSide side, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* paymentGrid = nullptr;
     QPushButton* EscButton = nullptr;
 
     // Hands in the document and lists its part payments.

@@ -25,7 +25,7 @@ void TCJForm::setupUi()
     setWindowTitle(texts.record);
     setWindowFlags(DialogFlags);
 
-    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
+    payDate = MakeDateEdit(this, "DateTimePicker1");
     QKEdit = MakeEdit(this, "QKEdit");
     QKEdit->setReadOnly(true);
     QKEdit->setEnabled(false);
@@ -37,7 +37,7 @@ void TCJForm::setupUi()
     auto* fields = new QFormLayout;
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fields->setVerticalSpacing(10);
-    fields->addRow(texts.dateLabel, DateTimePicker1);
+    fields->addRow(texts.dateLabel, payDate);
     fields->addRow(QStringLiteral("目前尚欠款"), QKEdit);
     fields->addRow(texts.amountLabel, SKEdit);
     auto* top = new QVBoxLayout(this);
@@ -55,14 +55,14 @@ void TGCForm::setupUi()
     setWindowTitle(texts.historyCaption);
     setWindowFlags(DialogFlags);
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    SetGridColumns(*StringGrid1, texts.historyColumns);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
+    paymentGrid = Named(new StringGrid(this), "StringGrid1");
+    SetGridColumns(*paymentGrid, texts.historyColumns);
+    paymentGrid->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
     EscButton = MakeButton(this, "EscButton", QStringLiteral("返回"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(paymentGrid, 1);
     top->addLayout(ButtonRow({EscButton}));
     resize(300, 320);
 }

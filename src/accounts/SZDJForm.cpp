@@ -31,29 +31,29 @@ TSZDJForm::TSZDJForm(AppContext& context, QWidget* parent) : QDialog(parent), m_
     m_types->addButton(SRRadioButton);
     InstallFloatKeyFilter(JEEdit);
     EnterMovesFocus(JEEdit, SaveButton);
-    DateTimePicker1->setDate(m_ctx.today());
+    entryDate->setDate(m_ctx.today());
     SZComboBox->addItems(ShouZhiItems(m_ctx.db()));
     ResetForm();
     GuardedConnect(SaveButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("保存收支单"), &TSZDJForm::SaveButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
-    GuardedConnect(DateTimePicker1, &QDateEdit::dateChanged, this, m_ctx, &TSZDJForm::DateTimePicker1Change);
+    GuardedConnect(entryDate, &QDateEdit::dateChanged, this, m_ctx, &TSZDJForm::entryDateChange);
 }
 
 void TSZDJForm::ResetForm()
 {
     JEEdit->clear();
-    Memo1->clear();
+    remarkMemo->clear();
     m_types->setExclusive(false);
     ZCRadioButton->setChecked(false);
     SRRadioButton->setChecked(false);
     m_types->setExclusive(true);
     SZComboBox->setCurrentIndex(-1);
-    DateTimePicker1Change();
+    entryDateChange();
 }
 
-void TSZDJForm::DateTimePicker1Change()
+void TSZDJForm::entryDateChange()
 {
-    SZDHEdit->setText(NextShouZhiDH(m_ctx.db(), Prefix, DateTimePicker1->date()));
+    SZDHEdit->setText(NextShouZhiDH(m_ctx.db(), Prefix, entryDate->date()));
 }
 
 void TSZDJForm::refuse(const QString& text)
@@ -84,10 +84,10 @@ void TSZDJForm::SaveButtonClick()
     TShouZhi entry;
     entry.dh = SZDHEdit->text();
     entry.type = ZCRadioButton->isChecked() ? ExpenseType() : IncomeType();
-    entry.in_date = DateTimePicker1->date();
+    entry.in_date = entryDate->date();
     entry.Item = item;
     entry.JinE = *JinE;
-    entry.remark = Memo1->toPlainText();
+    entry.remark = remarkMemo->toPlainText();
     if (!GoOnInClosedMonth(m_ctx, this, entry.in_date))
         return;
     InsertShouZhi(m_ctx.db(), entry);

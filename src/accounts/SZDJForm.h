@@ -19,17 +19,17 @@ public:
     explicit TSZDJForm(AppContext& context, QWidget* parent = nullptr);
 
     QLineEdit* SZDHEdit = nullptr;  // the number the entry will be saved with (disabled)
-    QDateEdit* DateTimePicker1 = nullptr;
+    QDateEdit* entryDate = nullptr;
     QComboBox* SZComboBox = nullptr;
     QRadioButton* ZCRadioButton = nullptr;  // 支出
     QRadioButton* SRRadioButton = nullptr;  // 收入
     QLineEdit* JEEdit = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* remarkMemo = nullptr;
     QPushButton* SaveButton = nullptr;
     QPushButton* EscButton = nullptr;
 
     void SaveButtonClick();
-    void DateTimePicker1Change();
+    void entryDateChange();
     // Empties the form for the next entry; the date stays.
     void ResetForm();
 

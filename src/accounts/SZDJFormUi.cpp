@@ -19,7 +19,7 @@ void TSZDJForm::setupUi()
 
     SZDHEdit = MakeEdit(this, "SZDHEdit");
     SZDHEdit->setEnabled(false);
-    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
+    entryDate = MakeDateEdit(this, "DateTimePicker1");
     SZComboBox = Named(new QComboBox(this), "SZComboBox");
     SZComboBox->setEditable(false);
     ZCRadioButton = Named(new QRadioButton(QStringLiteral("支出"), this), "ZCRadioButton");
@@ -29,9 +29,9 @@ void TSZDJForm::setupUi()
     types->addWidget(SRRadioButton);
     types->addStretch();
     JEEdit = MakeEdit(this, "JEEdit");
-    Memo1 = Named(new QPlainTextEdit(this), "Memo1");
-    Memo1->setTabChangesFocus(true);
-    Memo1->setFixedHeight(80);
+    remarkMemo = Named(new QPlainTextEdit(this), "Memo1");
+    remarkMemo->setTabChangesFocus(true);
+    remarkMemo->setFixedHeight(80);
     SaveButton = MakeButton(this, "SaveButton", QStringLiteral("保存"));
     SaveButton->setAutoDefault(true);  // Enter on the focused button saves
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
@@ -40,11 +40,11 @@ void TSZDJForm::setupUi()
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fields->setVerticalSpacing(10);
     fields->addRow(QStringLiteral("收支单号"), SZDHEdit);
-    fields->addRow(QStringLiteral("收支日期"), DateTimePicker1);
+    fields->addRow(QStringLiteral("收支日期"), entryDate);
     fields->addRow(QStringLiteral("收支项目"), SZComboBox);
     fields->addRow(QStringLiteral("收支类型"), types);
     fields->addRow(QStringLiteral("收支金额"), JEEdit);
-    fields->addRow(QStringLiteral("备注"), Memo1);
+    fields->addRow(QStringLiteral("备注"), remarkMemo);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(20, 18, 20, 14);
     top->setSpacing(14);

@@ -15,9 +15,9 @@ TZLSetYYSZForm::TZLSetYYSZForm(AppContext& context, QWidget* parent) : QDialog(p
     GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TZLSetYYSZForm::AddButtonClick);
     GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TZLSetYYSZForm::DelButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::reject);
-    Edit1->clear();
+    itemEdit->clear();
     ListBaseShouZhi();
-    Edit1->setFocus();
+    itemEdit->setFocus();
 }
 
 void TZLSetYYSZForm::ListBaseShouZhi()
@@ -25,30 +25,30 @@ void TZLSetYYSZForm::ListBaseShouZhi()
     QVector<QStringList> rows;
     for (const QString& item : ShouZhiItems(m_ctx.db()))
         rows.append({item});
-    StringGrid1->setDataRows(std::move(rows));
-    StringGrid1->setRow(1);
+    itemGrid->setDataRows(std::move(rows));
+    itemGrid->setRow(1);
 }
 
 void TZLSetYYSZForm::AddButtonClick()
 {
-    const QString name = NameText(Edit1->text());
+    const QString name = NameText(itemEdit->text());
     if (name.isEmpty()) {
         m_ctx.prompts->message(this, QStringLiteral("请输入要添加的收支项目!"));
     } else if (BaseShouZhiExists(m_ctx.db(), name)) {
         m_ctx.prompts->message(this, QStringLiteral("列表已存在该收支项目,不能重复添加!"));
     } else {
         InsertBaseShouZhi(m_ctx.db(), name);
-        Edit1->clear();
+        itemEdit->clear();
         ListBaseShouZhi();
     }
-    Edit1->setFocus();
-    Edit1->selectAll();
+    itemEdit->setFocus();
+    itemEdit->selectAll();
 }
 
 void TZLSetYYSZForm::DelButtonClick()
 {
-    const int r = StringGrid1->row();
-    const QString item = r > 0 ? StringGrid1->cell(0, r) : QString();
+    const int r = itemGrid->row();
+    const QString item = r > 0 ? itemGrid->cell(0, r) : QString();
     if (item.isEmpty()
         || !m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除收支项目\"") + item + QStringLiteral("\"吗?")))
         return;

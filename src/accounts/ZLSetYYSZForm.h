@@ -13,8 +13,8 @@ class TZLSetYYSZForm : public QDialog {
 public:
     explicit TZLSetYYSZForm(AppContext& context, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
+    StringGrid* itemGrid = nullptr;
+    QLineEdit* itemEdit = nullptr;
     QPushButton* AddButton = nullptr;  // default button: Enter adds
     QPushButton* DelButton = nullptr;
     QPushButton* EscButton = nullptr;

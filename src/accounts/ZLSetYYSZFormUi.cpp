@@ -15,16 +15,16 @@ void TZLSetYYSZForm::setupUi()
     setWindowTitle(QStringLiteral("收支项目设置"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setFixedCols(0);
-    StringGrid1->setColCount(1);
-    StringGrid1->setHeader({QStringLiteral("收支项目")});
-    StringGrid1->setColWidth(0, 100);
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
-    StringGrid1->setAlternatingRowColors(false);
+    itemGrid = Named(new StringGrid(this), "StringGrid1");
+    itemGrid->setFixedCols(0);
+    itemGrid->setColCount(1);
+    itemGrid->setHeader({QStringLiteral("收支项目")});
+    itemGrid->setColWidth(0, 100);
+    itemGrid->verticalHeader()->hide();
+    itemGrid->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
+    itemGrid->setAlternatingRowColors(false);
 
-    Edit1 = MakeEdit(this, "Edit1");
+    itemEdit = MakeEdit(this, "Edit1");
     AddButton = MakeButton(this, "AddButton", QStringLiteral("添加"));
     AddButton->setDefault(true);
     DelButton = MakeButton(this, "DelButton", QStringLiteral("删除"));
@@ -32,7 +32,7 @@ void TZLSetYYSZForm::setupUi()
 
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("新收支项目："), this));
-    side->addWidget(Edit1);
+    side->addWidget(itemEdit);
     side->addWidget(AddButton);
     side->addWidget(DelButton);
     side->addStretch();
@@ -40,7 +40,7 @@ void TZLSetYYSZForm::setupUi()
     auto* top = new QHBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
     top->setSpacing(12);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(itemGrid, 1);
     top->addLayout(side);
     resize(340, 320);
 }

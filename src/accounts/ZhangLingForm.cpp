@@ -19,8 +19,8 @@ TZhangLingForm::TZhangLingForm(AppContext& context, AccountSide side, QWidget* p
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, &TZhangLingForm::BrowseButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
     m_rows = Ageing(OpenDocuments(m_ctx.db(), m_side, AllParties()), m_side, m_ctx.today());
-    FillGrid(*StringGrid1, m_rows, TextsOf(m_side).ageingColumns);
-    StringGrid1->setRow(1);
+    FillGrid(*ageingGrid, m_rows, TextsOf(m_side).ageingColumns);
+    ageingGrid->setRow(1);
 }
 
 void TZhangLingForm::PrintList(bool print)

@@ -17,7 +17,7 @@ class TZhangLingForm : public QDialog {
 public:
     TZhangLingForm(AppContext& context, AccountSide side, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* ageingGrid = nullptr;
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;
     QPushButton* EscButton = nullptr;

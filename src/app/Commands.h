@@ -1,16 +1,18 @@
 #pragma once
 
+#include "Records.h"  // DanKind
+
 #include <QString>
 #include <functional>
-#include <type_traits>
+#include <optional>
 #include <vector>
 
 struct AppContext;
 class QWidget;
 
-// Opens the window of a command: creates it owned by parent, gives it the command's mode (0 for
-// a window without modes) and shows it modally; the window is freed when it closes.
-using Opener = std::function<void(AppContext& context, QWidget* parent, int mode)>;
+// Opens the window of a command: creates it owned by parent, gives it the command's kind (none
+// for a window without kinds) and shows it modally; the window is freed when it closes.
+using Opener = std::function<void(AppContext& context, QWidget* parent, std::optional<DanKind> kind)>;
 
 // One command of the main window. The main window builds its menu bar from the table, in order;
 // the navigator is built from the menu bar.
@@ -21,7 +23,7 @@ struct Command {
     QString flag;          // permission flag of TUser that enables it; empty: always enabled
     bool separatorBefore;  // a menu separator precedes the item
     QString window;        // class of the window it opens; empty: a command of the main window
-    int mode;              // the mode given to the window (SetDanKind/SetQueryKind), 0 for none
+    std::optional<DanKind> kind;  // the kind given to the window (SetDanKind/SetQueryKind); none for none
     Opener opener;         // empty until the window registers itself: the command does nothing
 };
 
@@ -40,21 +42,22 @@ int RegisterCommandWindow(const QString& key, Opener opener);
 template <class Form>
 Opener ModalWindow()
 {
-    return [](AppContext& context, QWidget* parent, int) {
+    return [](AppContext& context, QWidget* parent, std::optional<DanKind>) {
         Form form(context, parent);
         form.exec();
     };
 }
 
-// An opener for a window opened with a kind: the command's mode goes to the window's setter
-// (SetDanKind, SetQueryKind, ...) before the window is shown:
-//     RegisterCommandWindow("TBase_XSDJForm", ModalWindowWithMode(&TBase_XSDJForm::SetDanKind));
-template <class Form, class Kind>
-Opener ModalWindowWithMode(void (Form::*setter)(Kind))
+// An opener for a window opened with a kind: the command's kind goes to the window's setter
+// (SetDanKind, SetQueryKind) before the window is shown:
+//     RegisterCommandWindow("TBase_XSDJForm", ModalWindowWithKind(&TBase_XSDJForm::SetDanKind));
+template <class Form>
+Opener ModalWindowWithKind(void (Form::*setter)(DanKind))
 {
-    return [setter](AppContext& context, QWidget* parent, int mode) {
+    return [setter](AppContext& context, QWidget* parent, std::optional<DanKind> kind) {
         Form form(context, parent);
-        (form.*setter)(static_cast<std::remove_cvref_t<Kind>>(mode));
+        if (kind)
+            (form.*setter)(*kind);
         form.exec();
     };
 }

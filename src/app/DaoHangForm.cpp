@@ -30,7 +30,7 @@ TDaoHangForm::TDaoHangForm(AppContext& context, QWidget* parent) : QWidget(paren
 {
     setupUi();
     setAttribute(Qt::WA_DeleteOnClose);
-    GuardedConnect(TreeView1, &QTreeWidget::itemClicked, this, m_ctx, &TDaoHangForm::TreeView1Click);
+    GuardedConnect(commandTree, &QTreeWidget::itemClicked, this, m_ctx, &TDaoHangForm::commandClicked);
 }
 
 void TDaoHangForm::BuildNavigator(const QMenuBar& menu)
@@ -53,20 +53,20 @@ void TDaoHangForm::BuildNavigator(const QMenuBar& menu)
         }
     };
     for (QAction* top : menu.actions()) {
-        auto* node = new QTreeWidgetItem(TreeView1);
+        auto* node = new QTreeWidgetItem(commandTree);
         attach(node, top);
         if (top->menu())
             addSubmenu(node, top->menu());
     }
-    TreeView1->expandAll();
+    commandTree->expandAll();
 }
 
-void TDaoHangForm::TreeView1Click(QTreeWidgetItem* node)
+void TDaoHangForm::commandClicked(QTreeWidgetItem* node)
 {
     if (!node || !node->isSelected())
         return;
     QAction* item = NodeItem(node);
     if (item && !item->menu())
         item->trigger();  // a disabled item does nothing
-    TreeView1->clearSelection();
+    commandTree->clearSelection();
 }

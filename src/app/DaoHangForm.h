@@ -15,13 +15,13 @@ class TDaoHangForm : public QWidget {
 public:
     TDaoHangForm(AppContext& context, QWidget* parent);
 
-    QTreeWidget* TreeView1 = nullptr;
+    QTreeWidget* commandTree = nullptr;
 
     // Adds a node for each top-level menu and, beneath it, each item of its submenu (separators
     // skipped), every node holding its menu item.
     void BuildNavigator(const QMenuBar& menu);
 
-    void TreeView1Click(QTreeWidgetItem* node);
+    void commandClicked(QTreeWidgetItem* node);
 
 private:
     void setupUi();

@@ -13,14 +13,14 @@ void TDaoHangForm::setupUi()
                    | Qt::WindowCloseButtonHint);
     setFixedSize(190, 520);
 
-    TreeView1 = new QTreeWidget(this);
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->header()->hide();
-    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeView1->setIndentation(16);
-    TreeView1->setStyleSheet(QStringLiteral("QTreeWidget { background: white; }"));
+    commandTree = new QTreeWidget(this);
+    commandTree->setObjectName(QStringLiteral("TreeView1"));
+    commandTree->header()->hide();
+    commandTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    commandTree->setIndentation(16);
+    commandTree->setStyleSheet(QStringLiteral("QTreeWidget { background: white; }"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(TreeView1);
+    layout->addWidget(commandTree);
 }

@@ -17,21 +17,21 @@ constexpr int MaxFailedAttempts = 3;
 TLogForm::TLogForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TLogForm::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TLogForm::Button2Click);
+    GuardedConnect(loginButton, &QPushButton::clicked, this, m_ctx, &TLogForm::loginButtonClick);
+    GuardedConnect(exitButton, &QPushButton::clicked, this, m_ctx, &TLogForm::exitButtonClick);
     // Without a connection the list stays empty; the operator can still type a name.
     RunGuarded(m_ctx, this, [this] { FillUserCombo(); });
-    Edit1->clear();
+    passwordEdit->clear();
 }
 
 void TLogForm::FillUserCombo()
 {
-    ComboBox1->clear();
+    userBox->clear();
     for (const QString& name : UserNames(m_ctx.db())) {
-        ComboBox1->addItem(name);
-        ComboBox1->setItemData(ComboBox1->count() - 1, name, Qt::ToolTipRole);
+        userBox->addItem(name);
+        userBox->setItemData(userBox->count() - 1, name, Qt::ToolTipRole);
     }
-    ComboBox1->setCurrentIndex(-1);  // the operator picks or types a name
+    userBox->setCurrentIndex(-1);  // the operator picks or types a name
 }
 
 void TLogForm::LoadLoginUser(const QString& UserName)
@@ -40,18 +40,18 @@ void TLogForm::LoadLoginUser(const QString& UserName)
     m_ctx.db().setOperator(m_ctx.LoginUser.UserName);
 }
 
-void TLogForm::Button1Click()
+void TLogForm::loginButtonClick()
 {
-    const QString name = ComboBox1->currentText().trimmed();
-    const QString password = Edit1->text();
+    const QString name = userBox->currentText().trimmed();
+    const QString password = passwordEdit->text();
     if (name.isEmpty()) {
         m_ctx.prompts->message(this, QStringLiteral("请输入或选择用户名!"));
-        ComboBox1->setFocus();
+        userBox->setFocus();
         return;
     }
     if (password.isEmpty()) {
         m_ctx.prompts->message(this, QStringLiteral("请输入密码!"));
-        Edit1->setFocus();
+        passwordEdit->setFocus();
         return;
     }
     if (CheckUser(m_ctx.db(), name, password)) {
@@ -61,13 +61,13 @@ void TLogForm::Button1Click()
     }
     ++m_failed;
     m_ctx.prompts->message(this, QStringLiteral("用户名或密码输入错误,请重新输入，错误三次后系统将自动退出!"));
-    Edit1->selectAll();
-    Edit1->setFocus();
+    passwordEdit->selectAll();
+    passwordEdit->setFocus();
     if (m_failed >= MaxFailedAttempts)
         reject();
 }
 
-void TLogForm::Button2Click()
+void TLogForm::exitButtonClick()
 {
     reject();
 }

@@ -16,16 +16,16 @@ class TLogForm : public QDialog {
 public:
     explicit TLogForm(AppContext& context, QWidget* parent = nullptr);
 
-    QComboBox* ComboBox1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
+    QComboBox* userBox = nullptr;
+    QLineEdit* passwordEdit = nullptr;
+    QPushButton* loginButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QGroupBox* hintBox = nullptr;
 
     int failedAttempts() const { return m_failed; }
 
-    void Button1Click();
-    void Button2Click();
+    void loginButtonClick();
+    void exitButtonClick();
 
 private:
     void setupUi();

@@ -53,13 +53,13 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
     setupUi();
     for (const Command& c : CommandTable())
         GuardedConnect(menuItem(c.name), &QAction::triggered, this, m_ctx, [this, &c] { RunCommand(c); });
-    Panel1->installEventFilter(this);
-    Label1->installEventFilter(this);
+    helpPanel->installEventFilter(this);
+    helpStrip->installEventFilter(this);
 
     ApplyPermissions();
     UserStatusLabel->setText(QStringLiteral("当前用户：") + m_ctx.LoginUser.UserName);
     setWindowTitle(QStringLiteral("晴岚家电销售管理系统 V3.0.6"));
-    Label1->setText(StripText(m_ctx.BriefHelp == 1));
+    helpStrip->setText(StripText(m_ctx.BriefHelp == 1));
     CenterStrip();
     if (m_ctx.BriefHelp == 1)
         SetPanelWidths(PanelOpenWidth, MemoOpenWidth);
@@ -69,7 +69,7 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
 
 QAction* TMainForm::menuItem(const QString& name) const
 {
-    return MainMenu1->findChild<QAction*>(name);
+    return mainMenu->findChild<QAction*>(name);
 }
 
 // Each command with a flag is enabled exactly when that flag of the signed-in user is 1.
@@ -87,15 +87,15 @@ void TMainForm::RunCommand(const Command& command)
 {
     using Handler = void (TMainForm::*)();
     static const std::pair<const char*, Handler> Own[] = {
-        {"N35", &TMainForm::N35Click}, {"N38", &TMainForm::N38Click},
-        {"N49", &TMainForm::N49Click}, {"N53", &TMainForm::N53Click}};
+        {"N35", &TMainForm::openNavigator}, {"N38", &TMainForm::exitProgram},
+        {"N49", &TMainForm::openHelp}, {"N53", &TMainForm::openCalculator}};
     for (const auto& [name, handler] : Own)
         if (command.name == QLatin1String(name)) {
             (this->*handler)();
             return;
         }
     if (command.opener)
-        command.opener(m_ctx, this, command.mode);
+        command.opener(m_ctx, this, command.kind);
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -103,16 +103,16 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        N35Click();
+        openNavigator();
     }
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Panel1 && event->type() == QEvent::Resize) {
+    if (watched == helpPanel && event->type() == QEvent::Resize) {
         CenterStrip();
-        Memo1->resize(Memo1->width(), Panel1->height());
-    } else if ((watched == Panel1 || watched == Label1) && event->type() == QEvent::MouseButtonPress) {
+        helpMemo->resize(helpMemo->width(), helpPanel->height());
+    } else if ((watched == helpPanel || watched == helpStrip) && event->type() == QEvent::MouseButtonPress) {
         ToggleBriefHelp();
         return true;
     }
@@ -121,15 +121,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::CenterStrip()
 {
-    Label1->setGeometry(0, Panel1->height() / 2 - Label1->sizeHint().height() / 2, StripWidth,
-                        Label1->sizeHint().height());
+    helpStrip->setGeometry(0, helpPanel->height() / 2 - helpStrip->sizeHint().height() / 2, StripWidth,
+                        helpStrip->sizeHint().height());
 }
 
 void TMainForm::SetPanelWidths(int panel, int memo)
 {
-    Panel1->setFixedWidth(panel);
-    Memo1->setGeometry(StripWidth, 0, memo, Panel1->height());
-    Memo1->setVisible(memo > 0);
+    helpPanel->setFixedWidth(panel);
+    helpMemo->setGeometry(StripWidth, 0, memo, helpPanel->height());
+    helpMemo->setVisible(memo > 0);
 }
 
 void TMainForm::ToggleBriefHelp()
@@ -137,47 +137,47 @@ void TMainForm::ToggleBriefHelp()
     const auto showStep = [this](int panel, int memo) {
         SetPanelWidths(panel, memo);
         centralWidget()->layout()->activate();
-        Panel1->repaint();
+        helpPanel->repaint();
     };
     if (m_ctx.BriefHelp == 1) {
-        const int memo = Memo1->width();
-        const int panel = Panel1->width();
+        const int memo = helpMemo->width();
+        const int panel = helpPanel->width();
         for (int step = 1; step <= memo; ++step)
             if (step % AnimationStride == 0)
                 showStep(panel - step, memo - step);
         SetPanelWidths(panel - memo, 0);
-        Label1->setText(StripText(false));
+        helpStrip->setText(StripText(false));
         m_ctx.BriefHelp = 0;
     } else {
         for (int step = 1; step <= MemoOpenWidth; ++step)
             if (step % AnimationStride == 0)
                 showStep(step, step + 57);
         SetPanelWidths(PanelOpenWidth, MemoOpenWidth);
-        Label1->setText(StripText(true));
+        helpStrip->setText(StripText(true));
         m_ctx.BriefHelp = 1;
     }
     WriteBriefHelp(m_ctx.ProgramDir, m_ctx.BriefHelp);  // a failure to write is not reported
 }
 
-void TMainForm::N35Click()
+void TMainForm::openNavigator()
 {
     if (m_navigator)
         return;
     m_navigator = new TDaoHangForm(m_ctx, this);
-    m_navigator->TreeView1->clear();
-    m_navigator->BuildNavigator(*MainMenu1);
+    m_navigator->commandTree->clear();
+    m_navigator->BuildNavigator(*mainMenu);
     m_navigator->move(NavigatorPosition);
     m_navigator->show();
 }
 
-void TMainForm::N38Click()
+void TMainForm::exitProgram()
 {
     if (m_ctx.prompts->question(this, QStringLiteral("确定退出系统吗?")))
         close();
 }
 
 // The user guide in the program's own help window (one window, brought forward when open).
-void TMainForm::N49Click()
+void TMainForm::openHelp()
 {
     const QString path = ProgramFile(QLatin1String(HelpFileName));
     if (!QFileInfo::exists(path)) {
@@ -191,7 +191,7 @@ void TMainForm::N49Click()
     m_help->activateWindow();
 }
 
-void TMainForm::N53Click()
+void TMainForm::openCalculator()
 {
     const QString calculator = FindCalculator();
     if (calculator.isEmpty() || !QProcess::startDetached(calculator, {}))

@@ -24,12 +24,12 @@ class TMainForm : public QMainWindow {
 public:
     explicit TMainForm(AppContext& context, QWidget* parent = nullptr);
 
-    QMenuBar* MainMenu1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;      // the strip that opens and closes the panel
+    QMenuBar* mainMenu = nullptr;
+    QLabel* backgroundImage = nullptr;
+    QFrame* helpPanel = nullptr;
+    QLabel* helpStrip = nullptr;   // the strip that opens and closes the panel
     QLabel* UserStatusLabel = nullptr;  // status bar: the signed-in user
-    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* helpMemo = nullptr;
 
     // The menu item of a command by its component name ("N30"), or nullptr.
     QAction* menuItem(const QString& name) const;
@@ -40,10 +40,10 @@ public:
     // Opens or closes the brief-help panel and stores the state in Set.ini.
     void ToggleBriefHelp();
 
-    void N35Click();  // 导航条: opens the navigator unless it is open
-    void N38Click();  // 退出
-    void N49Click();  // 帮助
-    void N53Click();  // 计算器
+    void openNavigator();  // 导航条: opens the navigator unless it is open
+    void exitProgram();  // 退出
+    void openHelp();  // 帮助
+    void openCalculator();  // 计算器
 
 protected:
     void showEvent(QShowEvent* event) override;

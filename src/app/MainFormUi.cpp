@@ -56,18 +56,18 @@ void TMainForm::setupUi()
     setObjectName(QStringLiteral("MainForm"));
     resize(1024, 700);
 
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    setMenuBar(MainMenu1);
+    mainMenu = new QMenuBar(this);
+    mainMenu->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(mainMenu);
     QMenu* menu = nullptr;
     for (const Command& c : CommandTable()) {
         if (c.menu.isEmpty()) {
-            QAction* bar = MainMenu1->addAction(c.caption);
+            QAction* bar = mainMenu->addAction(c.caption);
             bar->setObjectName(c.name);
             continue;
         }
         if (!menu || menu->title() != c.menu)
-            menu = MainMenu1->addMenu(c.menu);
+            menu = mainMenu->addMenu(c.menu);
         if (c.separatorBefore)
             menu->addSeparator();
         QAction* item = menu->addAction(c.caption);
@@ -81,39 +81,39 @@ void TMainForm::setupUi()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
-    Image1 = new QLabel(client);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/background.jpg")));
-    Image1->setScaledContents(true);
-    Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    row->addWidget(Image1, 1);
+    backgroundImage = new QLabel(client);
+    backgroundImage->setObjectName(QStringLiteral("Image1"));
+    backgroundImage->setPixmap(QPixmap(QStringLiteral(":/background.jpg")));
+    backgroundImage->setScaledContents(true);
+    backgroundImage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    row->addWidget(backgroundImage, 1);
 
-    Panel1 = new QFrame(client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::StyledPanel);
-    Panel1->setAutoFillBackground(true);
-    QPalette strip = Panel1->palette();
+    helpPanel = new QFrame(client);
+    helpPanel->setObjectName(QStringLiteral("Panel1"));
+    helpPanel->setFrameShape(QFrame::StyledPanel);
+    helpPanel->setAutoFillBackground(true);
+    QPalette strip = helpPanel->palette();
     strip.setColor(QPalette::Window, QColor(0xdc, 0xe7, 0xf4));
-    Panel1->setPalette(strip);
-    Panel1->setCursor(Qt::PointingHandCursor);
-    row->addWidget(Panel1);
+    helpPanel->setPalette(strip);
+    helpPanel->setCursor(Qt::PointingHandCursor);
+    row->addWidget(helpPanel);
 
     UserStatusLabel = new QLabel(this);
     UserStatusLabel->setObjectName(QStringLiteral("UserStatusLabel"));
     statusBar()->addWidget(UserStatusLabel);
 
-    Label1 = new QLabel(Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setStyleSheet(QStringLiteral("color: #1d4e89;"));
+    helpStrip = new QLabel(helpPanel);
+    helpStrip->setObjectName(QStringLiteral("Label1"));
+    helpStrip->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    helpStrip->setStyleSheet(QStringLiteral("color: #1d4e89;"));
 
-    Memo1 = new QPlainTextEdit(Panel1);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setCursor(Qt::ArrowCursor);
+    helpMemo = new QPlainTextEdit(helpPanel);
+    helpMemo->setObjectName(QStringLiteral("Memo1"));
+    helpMemo->setReadOnly(true);
+    helpMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    helpMemo->setCursor(Qt::ArrowCursor);
     QStringList lines;
     for (const auto& [blanks, text] : BriefHelpLines)
         lines << QString(blanks, u' ') + QString::fromUtf8(text);
-    Memo1->setPlainText(lines.join(u'\n'));
+    helpMemo->setPlainText(lines.join(u'\n'));
 }

@@ -56,11 +56,11 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TCX_GYSForm"), ModalWindow<TCX_GYSForm>());
     RegisterCommandWindow(QStringLiteral("TCX_YGForm"), ModalWindow<TCX_YGForm>());
     RegisterCommandWindow(QStringLiteral("TBase_XSDJForm"),
-                          ModalWindowWithMode<TBase_XSDJForm, std::uint8_t>(&TBase_XSDJForm::SetDanKind));
+                          ModalWindowWithKind<TBase_XSDJForm>(&TBase_XSDJForm::SetDanKind));
     RegisterCommandWindow(QStringLiteral("TBase_CGDJForm"),
-                          ModalWindowWithMode<TBase_CGDJForm, std::uint8_t>(&TBase_CGDJForm::SetDanKind));
-    RegisterCommandWindow(QStringLiteral("TCX_XiaoShouForm"), ModalWindowWithMode(&TCX_XiaoShouForm::SetQueryKind));
-    RegisterCommandWindow(QStringLiteral("TCX_CaiGouForm"), ModalWindowWithMode(&TCX_CaiGouForm::SetQueryKind));
+                          ModalWindowWithKind<TBase_CGDJForm>(&TBase_CGDJForm::SetDanKind));
+    RegisterCommandWindow(QStringLiteral("TCX_XiaoShouForm"), ModalWindowWithKind(&TCX_XiaoShouForm::SetQueryKind));
+    RegisterCommandWindow(QStringLiteral("TCX_CaiGouForm"), ModalWindowWithKind(&TCX_CaiGouForm::SetQueryKind));
     RegisterCommandWindow(QStringLiteral("TCX_XSLRForm"), ModalWindow<TCX_XSLRForm>());
     RegisterCommandWindow(QStringLiteral("TCX_YGYJForm"), ModalWindow<TCX_YGYJForm>());
     RegisterCommandWindow(QStringLiteral("TAboutForm"), ModalWindow<TAboutForm>());

@@ -30,11 +30,11 @@ TUserGLForm::TUserGLForm(AppContext& context, QWidget* parent) : QDialog(parent)
     GuardedConnect(SaveButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::SaveButtonClick);
     GuardedConnect(CancelButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::CancelButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TUserGLForm::EscButtonClick);
-    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TUserGLForm::StringGrid1Click);
+    GuardedConnect(userGrid, &StringGrid::rowSelected, this, m_ctx, &TUserGLForm::userSelected);
 
-    PageControl1->setCurrentIndex(FirstShownPage);
+    permissionTabs->setCurrentIndex(FirstShownPage);
     FillUserGrid();
-    SetMode(0);
+    SetMode(EditMode::Browse);
     ShowUser();
 }
 
@@ -43,14 +43,14 @@ void TUserGLForm::FillUserGrid()
     QVector<QStringList> rows;
     for (const QString& name : UserNames(m_ctx.db()))
         rows.append({name});
-    StringGrid1->setDataRows(std::move(rows));
-    StringGrid1->setRow(1);
+    userGrid->setDataRows(std::move(rows));
+    userGrid->setRow(1);
 }
 
 QString TUserGLForm::currentName() const
 {
-    const int row = StringGrid1->row();
-    return row > 0 ? StringGrid1->cell(0, row).trimmed() : QString();
+    const int row = userGrid->row();
+    return row > 0 ? userGrid->cell(0, row).trimmed() : QString();
 }
 
 void TUserGLForm::ShowUser()
@@ -65,11 +65,11 @@ void TUserGLForm::ShowUser()
             (this->*box.member)->setChecked(*user.flag(QLatin1String(box.flag)) == 1);
 }
 
-void TUserGLForm::SetMode(std::uint8_t mode)
+void TUserGLForm::SetMode(EditMode mode)
 {
     m_mode = mode;
-    const bool browsing = mode == 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{StringGrid1, AddButton, EditButton, DelButton})
+    const bool browsing = mode == EditMode::Browse;
+    for (QWidget* w : std::initializer_list<QWidget*>{userGrid, AddButton, EditButton, DelButton})
         w->setEnabled(browsing);
     for (QWidget* w : std::initializer_list<QWidget*>{UserNameEdit, UserPass1Edit, UserPass2Edit, SaveButton,
                                                       CancelButton})
@@ -77,7 +77,7 @@ void TUserGLForm::SetMode(std::uint8_t mode)
     for (const PermissionPage& page : PermissionPages)
         for (const PermissionBox& box : page.boxes)
             (this->*box.member)->setEnabled(!browsing);
-    if (mode == 1) {
+    if (mode == EditMode::Add) {
         UserNameEdit->clear();
         UserPass1Edit->clear();
         UserPass2Edit->clear();
@@ -88,14 +88,14 @@ void TUserGLForm::SetMode(std::uint8_t mode)
     }
 }
 
-void TUserGLForm::StringGrid1Click()
+void TUserGLForm::userSelected()
 {
     ShowUser();
 }
 
 void TUserGLForm::AddButtonClick()
 {
-    SetMode(1);
+    SetMode(EditMode::Add);
 }
 
 void TUserGLForm::EditButtonClick()
@@ -105,7 +105,7 @@ void TUserGLForm::EditButtonClick()
                                          + QStringLiteral("为系统内置用户,不能修改!"));
         return;
     }
-    SetMode(2);
+    SetMode(EditMode::Edit);
 }
 
 void TUserGLForm::refuse(QLineEdit* box, const QString& text)
@@ -134,7 +134,7 @@ void TUserGLForm::SaveButtonClick()
         return;
     }
     // The user shown when editing began; a different name in the box renames that user.
-    const QString previous = m_mode == 2 ? currentName() : QString();
+    const QString previous = m_mode == EditMode::Edit ? currentName() : QString();
     if (UserNameTaken(m_ctx.db(), name, previous))
         return refuse(UserNameEdit, QStringLiteral("用户名称") + Quoted(name)
                                         + QStringLiteral("已存在,请输入其他用户名称!"));
@@ -145,18 +145,18 @@ void TUserGLForm::SaveButtonClick()
     for (const PermissionPage& page : PermissionPages)
         for (const PermissionBox& box : page.boxes)
             *user.flag(QLatin1String(box.flag)) = (this->*box.member)->isChecked() ? 1 : 0;
-    if (m_mode == 1)
+    if (m_mode == EditMode::Add)
         InsertUser(m_ctx.db(), user);
     else
         UpdateUser(m_ctx.db(), previous, user);
     FillUserGrid();
-    SetMode(0);
+    SetMode(EditMode::Browse);
     ShowUser();
 }
 
 void TUserGLForm::CancelButtonClick()
 {
-    SetMode(0);
+    SetMode(EditMode::Browse);
     ShowUser();
 }
 
@@ -172,7 +172,7 @@ void TUserGLForm::DelButtonClick()
         return;
     DeleteUser(m_ctx.db(), name);
     FillUserGrid();
-    SetMode(0);
+    SetMode(EditMode::Browse);
     ShowUser();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "EditMode.h"
+
 #include <QDialog>
-#include <cstdint>
 
 struct AppContext;
 struct TUser;
@@ -20,13 +21,13 @@ class TUserGLForm : public QDialog {
 public:
     explicit TUserGLForm(AppContext& context, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;  // "添加/修改"
+    StringGrid* userGrid = nullptr;
+    QGroupBox* accountBox = nullptr;  // "添加/修改"
     QLineEdit* UserNameEdit = nullptr;
     QLineEdit* UserPass1Edit = nullptr;
     QLineEdit* UserPass2Edit = nullptr;
-    QGroupBox* GroupBox2 = nullptr;  // "用户权限"
-    QTabWidget* PageControl1 = nullptr;
+    QGroupBox* permissionBox = nullptr;  // "用户权限"
+    QTabWidget* permissionTabs = nullptr;
     QPushButton* SaveButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QPushButton* AddButton = nullptr;
@@ -44,9 +45,9 @@ public:
               *ZLKHCheck = nullptr, *ZLSYSCheck = nullptr, *ZLQYXXCheck = nullptr, *ZLSZCheck = nullptr,
               *ZLCPFLCheck = nullptr, *ZWYSKCheck = nullptr, *ZWYFKCheck = nullptr, *ZWSZDJCheck = nullptr;
 
-    // 0 browse, 1 adding, 2 editing.
-    std::uint8_t mode() const { return m_mode; }
-    void SetMode(std::uint8_t mode);
+    // Browse, adding or editing.
+    EditMode mode() const { return m_mode; }
+    void SetMode(EditMode mode);
     void ShowUser();
 
     void AddButtonClick();
@@ -55,7 +56,7 @@ public:
     void SaveButtonClick();
     void CancelButtonClick();
     void EscButtonClick();
-    void StringGrid1Click();
+    void userSelected();
 
 private:
     void setupUi();
@@ -64,7 +65,7 @@ private:
     void refuse(QLineEdit* box, const QString& text);
 
     AppContext& m_ctx;
-    std::uint8_t m_mode = 0;
+    EditMode m_mode = EditMode::Browse;
 };
 
 // The longest user name the window accepts, in characters (the login list shows longer names

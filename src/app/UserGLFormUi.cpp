@@ -22,35 +22,35 @@ void TUserGLForm::setupUi()
     setWindowTitle(QStringLiteral("用户管理"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    StringGrid1 = new StringGrid(this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setFixedCols(0);
-    StringGrid1->setColCount(1);
-    StringGrid1->setHeader({QStringLiteral("用户列表")});
-    StringGrid1->setColWidth(0, 150);
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
-    StringGrid1->setAlternatingRowColors(false);
-    StringGrid1->setFixedWidth(150 + 2 * StringGrid1->frameWidth());
+    userGrid = new StringGrid(this);
+    userGrid->setObjectName(QStringLiteral("StringGrid1"));
+    userGrid->setFixedCols(0);
+    userGrid->setColCount(1);
+    userGrid->setHeader({QStringLiteral("用户列表")});
+    userGrid->setColWidth(0, 150);
+    userGrid->verticalHeader()->hide();
+    userGrid->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
+    userGrid->setAlternatingRowColors(false);
+    userGrid->setFixedWidth(150 + 2 * userGrid->frameWidth());
 
-    GroupBox1 = new QGroupBox(QStringLiteral("添加/修改"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    UserNameEdit = MakeEdit(GroupBox1, "UserNameEdit");
+    accountBox = new QGroupBox(QStringLiteral("添加/修改"), this);
+    accountBox->setObjectName(QStringLiteral("GroupBox1"));
+    UserNameEdit = MakeEdit(accountBox, "UserNameEdit");
     LimitLength(UserNameEdit, UserNameMaxLength);
-    UserPass1Edit = MakeEdit(GroupBox1, "UserPass1Edit", true);
-    UserPass2Edit = MakeEdit(GroupBox1, "UserPass2Edit", true);
+    UserPass1Edit = MakeEdit(accountBox, "UserPass1Edit", true);
+    UserPass2Edit = MakeEdit(accountBox, "UserPass2Edit", true);
     auto* fields = new QFormLayout;
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fields->addRow(QStringLiteral("用户名称"), UserNameEdit);
     fields->addRow(QStringLiteral("密码"), UserPass1Edit);
     fields->addRow(QStringLiteral("再次输入密码"), UserPass2Edit);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("用户权限"), GroupBox1);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    PageControl1 = new QTabWidget(GroupBox2);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    permissionBox = new QGroupBox(QStringLiteral("用户权限"), accountBox);
+    permissionBox->setObjectName(QStringLiteral("GroupBox2"));
+    permissionTabs = new QTabWidget(permissionBox);
+    permissionTabs->setObjectName(QStringLiteral("PageControl1"));
     for (const PermissionPage& page : PermissionPages) {
-        auto* sheet = new QWidget(PageControl1);
+        auto* sheet = new QWidget(permissionTabs);
         auto* grid = new QGridLayout(sheet);
         grid->setContentsMargins(14, 12, 14, 12);
         grid->setVerticalSpacing(10);
@@ -63,17 +63,17 @@ void TUserGLForm::setupUi()
             grid->addWidget(check, i / 2, i % 2);
         }
         grid->setRowStretch(int(page.boxes.size() + 1) / 2, 1);
-        PageControl1->addTab(sheet, QString::fromUtf8(page.caption));
+        permissionTabs->addTab(sheet, QString::fromUtf8(page.caption));
     }
-    auto* pages = new QVBoxLayout(GroupBox2);
-    pages->addWidget(PageControl1);
+    auto* pages = new QVBoxLayout(permissionBox);
+    pages->addWidget(permissionTabs);
 
-    SaveButton = MakeButton(GroupBox1, "SaveButton", QStringLiteral("保存"));
-    CancelButton = MakeButton(GroupBox1, "CancelButton", QStringLiteral("取消"));
+    SaveButton = MakeButton(accountBox, "SaveButton", QStringLiteral("保存"));
+    CancelButton = MakeButton(accountBox, "CancelButton", QStringLiteral("取消"));
 
-    auto* frame = new QVBoxLayout(GroupBox1);
+    auto* frame = new QVBoxLayout(accountBox);
     frame->addLayout(fields);
-    frame->addWidget(GroupBox2, 1);
+    frame->addWidget(permissionBox, 1);
     frame->addLayout(ButtonRow({SaveButton, CancelButton}));
 
     AddButton = MakeButton(this, "AddButton", QStringLiteral("添加"));
@@ -82,8 +82,8 @@ void TUserGLForm::setupUi()
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* body = new QHBoxLayout;
-    body->addWidget(StringGrid1);
-    body->addWidget(GroupBox1, 1);
+    body->addWidget(userGrid);
+    body->addWidget(accountBox, 1);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
     top->addLayout(body, 1);

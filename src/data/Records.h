@@ -12,8 +12,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Document kind handed to the document and query windows: the forward kind or its return.
-enum DanKind : std::uint8_t { ForwardKind = 1, ReturnKind = 2 };
+// Document kind handed to the document and query windows: the forward kind or its return. Its
+// enumerators are named in the enclosing scope (ForwardKind, ReturnKind); a number becomes a kind
+// only by an explicit conversion.
+enum class DanKind : std::uint8_t { ForwardKind = 1, ReturnKind = 2 };
+using enum DanKind;
 
 struct TXiaoShouDan {          // sales document header (sale or sales return)
     QString dh;

@@ -53,7 +53,7 @@ void TBase_CGDJForm::GYSComboBoxChange()
     AddressEdit->setText(g.address);
 }
 
-void TBase_CGDJForm::Label11Click()
+void TBase_CGDJForm::openSupplierWindow()
 {
     {
         TGongYingShangForm form(m_ctx, this);
@@ -78,7 +78,7 @@ bool TBase_CGDJForm::SaveCaiGouDan()
     header.jinE = draft().amount();
     header.QK = draft().owed();
     header.GYS = GYSComboBox->currentText();
-    header.in_date = DateTimePicker1->date();
+    header.in_date = documentDate->date();
     header.Remark = RemarkEdit->text();
     if (header.shuliang == 0)
         return false;
@@ -88,7 +88,7 @@ bool TBase_CGDJForm::SaveCaiGouDan()
     }
     if (!GoOnInClosedMonth(m_ctx, this, header.in_date))
         return false;
-    const QString saved = SaveCaiGouDocument(m_ctx.db(), header, GridLines(), storedKind(), takenRule(number));
+    const QString saved = SaveCaiGouDocument(m_ctx.db(), header, GridLines(), danKind(), takenRule(number));
     if (saved.isEmpty()) {
         refuse(DHEdit, duplicate);
         return false;
@@ -97,14 +97,14 @@ bool TBase_CGDJForm::SaveCaiGouDan()
     return true;
 }
 
-void TBase_CGDJForm::PrintCaiGouDan(int mode)
+void TBase_CGDJForm::PrintCaiGouDan(ReportOutput output)
 {
     const QString dh = DHEdit->text().trimmed();
-    const DanKind kind = storedKind();
+    const DanKind kind = danKind();
     ReportRequest r = TradeDocumentPrintout(
         m_ctx.GsInfo, ReportForm::CGDJ, kind == ForwardKind ? QStringLiteral("采购") : QStringLiteral("采购退货"),
         DocumentHead(dh, GYSComboBox->currentText(), AddressEdit->text(), PhoneEdit->text()));
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_CGDJ(m_ctx.db(), dh, kind), {}}; };
 
-    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, true, r, output);
 }

@@ -11,26 +11,23 @@ public:
     explicit TBase_CGDJForm(AppContext& context, QWidget* parent = nullptr);
 
     QComboBox*& GYSComboBox = partnerBox;     // 供应商
-    QLabel*& Label11 = partnerLink;           // opens the supplier window
     QLineEdit*& PhoneEdit = phoneEdit;
     QLineEdit*& AddressEdit = addressEdit;
-    QLabel*& Label3 = dateLabel;              // 采购日期 / 退货日期
     QLineEdit*& DHEdit = numberEdit;
     QPushButton*& browsebutton = previewButton;
-    QLabel*& Label6 = paidLabel;              // 实付 / 实收
 
     void InitCaiGouDan();
     bool SaveCaiGouDan();
-    void PrintCaiGouDan(int mode);
+    void PrintCaiGouDan(ReportOutput output);
     void GYSComboBoxChange();
-    void Label11Click();
+    void openSupplierWindow();
     void browsebuttonClick() { previewButtonClick(); }
 
 protected:
     void fillLists() override { InitCaiGouDan(); }
     std::unique_ptr<GoodsLineForm> makeAddForm() override;
     bool saveDocument() override { return SaveCaiGouDan(); }
-    void printDocument(int mode) override { PrintCaiGouDan(mode); }
-    void partnerLinkClick() override { Label11Click(); }
+    void printDocument(ReportOutput output) override { PrintCaiGouDan(output); }
+    void partnerLinkClick() override { openSupplierWindow(); }
     void partnerChange() override { GYSComboBoxChange(); }
 };

@@ -36,26 +36,26 @@ GoodsLineForm::GoodsLineForm(AppContext& context, const AddItemRules& rules, QWi
     InstallFloatKeyFilter(DJEdit);
     InstallIntKeyFilter(SLEdit);
     // Enter walks the dialog: 型号/条码 -> brand -> product -> spec -> price -> quantity -> 确定.
-    EnterMovesFocus(ComboBox1, ComboBox2);
-    EnterMovesFocus(ComboBox2, ComboBox3);
-    EnterMovesFocus(ComboBox3, DJEdit);
+    EnterMovesFocus(brandBox, productBox);
+    EnterMovesFocus(productBox, specBox);
+    EnterMovesFocus(specBox, DJEdit);
     EnterMovesFocus(DJEdit, SLEdit);
-    EnterMovesFocus(SLEdit, Button1);
-    for (QWidget* w : std::initializer_list<QWidget*>{FindEdit, FindList, Button1, Button2})
+    EnterMovesFocus(SLEdit, okButton);
+    for (QWidget* w : std::initializer_list<QWidget*>{FindEdit, FindList, okButton, backButton})
         w->installEventFilter(this);
-    m_selector = new GoodsSelector(m_ctx, ComboBox1, ComboBox2, ComboBox3, GoodsSelector::NoAllEntries, this);
+    m_selector = new GoodsSelector(m_ctx, brandBox, productBox, specBox, GoodsSelector::NoAllEntries, this);
     using F = GoodsLineForm;
     GuardedConnect(m_selector, &GoodsSelector::changed, this, m_ctx, &F::showGoods);
     GuardedConnect(DJEdit, &QLineEdit::textChanged, this, m_ctx, &F::DJEditChange);
     GuardedConnect(SLEdit, &QLineEdit::textChanged, this, m_ctx, &F::SLEditChange);
     GuardedConnect(FindEdit, &QLineEdit::textEdited, this, m_ctx, &F::FindEditChange);
     GuardedConnect(FindList, &QListWidget::itemActivated, this, m_ctx, &F::FindListPick);
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &F::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &F::Button2Click);
+    GuardedConnect(okButton, &QPushButton::clicked, this, m_ctx, &F::okButtonClick);
+    GuardedConnect(backButton, &QPushButton::clicked, this, m_ctx, &F::backButtonClick);
     ResetItemInputs();
 }
 
-void GoodsLineForm::SetItemKind(std::uint8_t kind)
+void GoodsLineForm::SetItemKind(DanKind kind)
 {
     m_kind = kind;
     markPrice();
@@ -88,7 +88,7 @@ const GoodsFinder& GoodsLineForm::finder()
 // The chosen item's stock and average cost; both blank until a spec is chosen.
 void GoodsLineForm::showGoods()
 {
-    const QString p = ComboBox1->currentText(), c = ComboBox2->currentText(), g = ComboBox3->currentText();
+    const QString p = brandBox->currentText(), c = productBox->currentText(), g = specBox->currentText();
     if (p.isEmpty() || c.isEmpty() || g.isEmpty()) {
         m_cost = Money();
         KCLabel->setText(QStringLiteral("库存:"));
@@ -105,7 +105,7 @@ void GoodsLineForm::showGoods()
 void GoodsLineForm::markPrice()
 {
     const std::optional<double> price = ReadNumber(DJEdit->text());
-    m_belowCost = m_kind == m_rules.costMarkKind && price && !ComboBox3->currentText().isEmpty() && Money::fromYuan(*price) < m_cost;
+    m_belowCost = m_kind == m_rules.costMarkKind && price && !specBox->currentText().isEmpty() && Money::fromYuan(*price) < m_cost;
     QPalette pal = DJEdit->palette();
     pal.setColor(QPalette::Text, m_belowCost ? QColor(Qt::red) : palette().color(QPalette::Text));
     DJEdit->setPalette(pal);
@@ -157,7 +157,7 @@ void GoodsLineForm::FindEditChange()
 void GoodsLineForm::FindEditReturn()
 {
     if (FindEdit->text().trimmed().isEmpty()) {
-        ComboBox1->setFocus();
+        brandBox->setFocus();
         return;
     }
     GoodsKey key;
@@ -195,11 +195,11 @@ void GoodsLineForm::refuse(QWidget* box, const QString& text)
         edit->selectAll();
 }
 
-void GoodsLineForm::Button1Click()
+void GoodsLineForm::okButtonClick()
 {
-    const QString p = ComboBox1->currentText(), c = ComboBox2->currentText(), g = ComboBox3->currentText();
+    const QString p = brandBox->currentText(), c = productBox->currentText(), g = specBox->currentText();
     if (p.isEmpty() || c.isEmpty() || g.isEmpty())
-        return refuse(p.isEmpty() ? ComboBox1 : c.isEmpty() ? ComboBox2 : ComboBox3,
+        return refuse(p.isEmpty() ? brandBox : c.isEmpty() ? productBox : specBox,
                       QString::fromUtf8(m_rules.noGoods[kindIndex()]));
     const int quantity = SLEdit->text().toInt();
     if (DJEdit->text().isEmpty() || SLEdit->text().isEmpty() || quantity == 0)
@@ -222,7 +222,7 @@ void GoodsLineForm::Button1Click()
     accept();
 }
 
-void GoodsLineForm::Button2Click()
+void GoodsLineForm::backButtonClick()
 {
     reject();
 }

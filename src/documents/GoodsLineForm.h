@@ -5,7 +5,7 @@
 
 #include <QDialog>
 #include <QVector>
-#include <cstdint>
+#include <optional>
 
 struct AppContext;
 class GoodsSelector;
@@ -25,18 +25,18 @@ class GoodsLineForm : public QDialog {
 public:
     QLineEdit* FindEdit = nullptr;      // 型号/条码
     QListWidget* FindList = nullptr;    // the goods items found when several match
-    QComboBox* ComboBox1 = nullptr;     // 品牌
-    QComboBox* ComboBox2 = nullptr;     // 产品
-    QComboBox* ComboBox3 = nullptr;     // 型号/规格
+    QComboBox* brandBox = nullptr;      // 品牌
+    QComboBox* productBox = nullptr;    // 产品
+    QComboBox* specBox = nullptr;       // 型号/规格
     QLabel* KCLabel = nullptr;          // stock of the chosen item
     QLabel* PJCBLabel = nullptr;        // its average cost
     QLineEdit* DJEdit = nullptr;        // 单价
     QLineEdit* SLEdit = nullptr;        // 数量
     QLineEdit* JEEdit = nullptr;        // 金额, computed
-    QPushButton* Button1 = nullptr;     // 确定
-    QPushButton* Button2 = nullptr;     // 返回
+    QPushButton* okButton = nullptr;    // 确定
+    QPushButton* backButton = nullptr;  // 返回
 
-    void SetItemKind(std::uint8_t kind);
+    void SetItemKind(DanKind kind);
     // The lines already on the document: their units count against the stock.
     void SetLinesOnGrid(QVector<TShangPinItem> lines) { m_lines = std::move(lines); }
     // The goods items the quick find searches (loaded from the catalogue when not given).
@@ -48,8 +48,8 @@ public:
     void ResetItemInputs();
     void DJEditChange();
     void SLEditChange();
-    void Button1Click();
-    void Button2Click();
+    void okButtonClick();
+    void backButtonClick();
     void FindEditChange();
     void FindEditReturn();
     void FindListPick();
@@ -61,8 +61,8 @@ protected:
     struct AddItemRules {
         const char* noGoods[2];     // message when brand, product or spec is missing, by kind
         const char* noPrice[2];     // message when price or quantity is missing, by kind
-        std::uint8_t stockKind;     // the kind whose lines must be covered by the stock
-        std::uint8_t costMarkKind;  // the kind whose price is marked when below the average cost
+        DanKind stockKind;                    // the kind whose lines must be covered by the stock
+        std::optional<DanKind> costMarkKind;  // the kind whose price is marked when below the average cost
     };
     GoodsLineForm(AppContext& context, const AddItemRules& rules, QWidget* parent);
 
@@ -74,13 +74,13 @@ private:
     void markPrice();
     void pickGoods(const GoodsKey& key);
     void refuse(QWidget* box, const QString& text);
-    int kindIndex() const { return m_kind == 1 ? 0 : 1; }
+    int kindIndex() const { return m_kind == ForwardKind ? 0 : 1; }
     const GoodsFinder& finder();
 
     AppContext& m_ctx;
     AddItemRules m_rules;
     GoodsSelector* m_selector = nullptr;
-    std::uint8_t m_kind = 1;
+    DanKind m_kind = ForwardKind;
     QVector<TShangPinItem> m_lines;
     const GoodsFinder* m_finder = nullptr;
     GoodsFinder m_ownFinder;

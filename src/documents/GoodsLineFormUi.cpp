@@ -47,9 +47,9 @@ void GoodsLineForm::setupUi()
         box->setMaxVisibleItems(20);
         return box;
     };
-    ComboBox1 = combo("ComboBox1");
-    ComboBox2 = combo("ComboBox2");
-    ComboBox3 = combo("ComboBox3");
+    brandBox = combo("ComboBox1");
+    productBox = combo("ComboBox2");
+    specBox = combo("ComboBox3");
     KCLabel = Named(new QLabel(this), "KCLabel");
     PJCBLabel = Named(new QLabel(this), "PJCBLabel");
     DJEdit = MakeEdit(this, "DJEdit");
@@ -63,9 +63,9 @@ void GoodsLineForm::setupUi()
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fields->addRow(QStringLiteral("型号/条码"), FindEdit);
     fields->addRow(QString(), findRoom);
-    fields->addRow(QStringLiteral("品牌"), ComboBox1);
-    fields->addRow(QStringLiteral("产品"), ComboBox2);
-    fields->addRow(QStringLiteral("型号/规格"), ComboBox3);
+    fields->addRow(QStringLiteral("品牌"), brandBox);
+    fields->addRow(QStringLiteral("产品"), productBox);
+    fields->addRow(QStringLiteral("型号/规格"), specBox);
     auto* info = new QHBoxLayout;
     info->addWidget(KCLabel);
     info->addSpacing(16);
@@ -76,16 +76,16 @@ void GoodsLineForm::setupUi()
     fields->addRow(QStringLiteral("数量"), SLEdit);
     fields->addRow(QStringLiteral("金额"), JEEdit);
 
-    Button1 = MakeButton(this, "Button1", QStringLiteral("确定"));
-    Button1->setDefault(true);
-    Button2 = MakeButton(this, "Button2", QStringLiteral("返回"));
+    okButton = MakeButton(this, "Button1", QStringLiteral("确定"));
+    okButton->setDefault(true);
+    backButton = MakeButton(this, "Button2", QStringLiteral("返回"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(16, 14, 16, 12);
     top->setSpacing(10);
     top->addLayout(fields);
-    top->addLayout(ButtonRow({Button1, Button2}));
+    top->addLayout(ButtonRow({okButton, backButton}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(FindEdit, FindList);
-    setTabOrder(FindList, ComboBox1);
+    setTabOrder(FindList, brandBox);
 }

@@ -45,7 +45,7 @@ void TradeDocumentForm::connectHandlers()
     GuardedConnect(previewButton, &QPushButton::clicked, this, m_ctx, &F::previewButtonClick);
     GuardedConnect(CloseButton, &QPushButton::clicked, this, m_ctx, &F::CloseButtonClick);
     GuardedConnect(AutoDHButton, &QPushButton::clicked, this, m_ctx, &F::AutoDHButtonClick);
-    GuardedConnect(DateTimePicker1, &QDateEdit::dateChanged, this, m_ctx, &F::DateTimePicker1Change);
+    GuardedConnect(documentDate, &QDateEdit::dateChanged, this, m_ctx, &F::documentDateChange);
     GuardedConnect(SSEdit, &QLineEdit::textChanged, this, m_ctx, &F::SSEditChange);
     GuardedConnect(partnerBox, &QComboBox::editTextChanged, this, m_ctx, [this] { partnerChange(); });
     partnerLink->installEventFilter(this);
@@ -53,14 +53,14 @@ void TradeDocumentForm::connectHandlers()
 
 TradeDocumentForm::~TradeDocumentForm() = default;
 
-void TradeDocumentForm::SetDanKind(std::uint8_t kind)
+void TradeDocumentForm::SetDanKind(DanKind kind)
 {
     m_kind = kind;
     const int k = kindIndex();
     setWindowTitle(QString::fromUtf8(m_texts.caption[k]));
     dateLabel->setText(QString::fromUtf8(m_texts.date[k]));
     paidLabel->setText(QString::fromUtf8(m_texts.paid[k]));
-    NewDButton->setText(QString::fromUtf8(m_state == 2 ? m_texts.newDocument[k] : m_texts.confirm[k]));
+    NewDButton->setText(QString::fromUtf8(m_state == DanState::Saved ? m_texts.newDocument[k] : m_texts.confirm[k]));
 }
 
 void TradeDocumentForm::showEvent(QShowEvent* event)
@@ -75,16 +75,16 @@ void TradeDocumentForm::showEvent(QShowEvent* event)
 void TradeDocumentForm::FormShow()
 {
     fillLists();
-    SetDanState(1);
+    SetDanState(DanState::Entering);
 }
 
-QList<QWidget*> TradeDocumentForm::stateOneControls() const
+QList<QWidget*> TradeDocumentForm::enteringControls() const
 {
-    return {partnerBox, partnerLink, phoneEdit, addressEdit, DateTimePicker1, numberEdit, AutoDHButton,
+    return {partnerBox, partnerLink, phoneEdit, addressEdit, documentDate, numberEdit, AutoDHButton,
             SSEdit, RemarkEdit, AddButton, DelRowButton, DelAllButton};
 }
 
-QList<QWidget*> TradeDocumentForm::stateTwoControls() const
+QList<QWidget*> TradeDocumentForm::savedControls() const
 {
     return {PrintButton, previewButton};
 }
@@ -122,15 +122,15 @@ void TradeDocumentForm::refillPartners(const std::function<void()>& fill)
         }
 }
 
-void TradeDocumentForm::SetDanState(std::uint8_t state)
+void TradeDocumentForm::SetDanState(DanState state)
 {
     m_state = state;
     const int k = kindIndex();
-    if (state == 1) {
+    if (state == DanState::Entering) {
         NewDButton->setText(QString::fromUtf8(m_texts.confirm[k]));
         {
-            const QSignalBlocker quiet(DateTimePicker1);
-            DateTimePicker1->setDate(m_ctx.today());
+            const QSignalBlocker quiet(documentDate);
+            documentDate->setDate(m_ctx.today());
         }
         proposeNumber(m_ctx.today());
         clearHeader();
@@ -140,26 +140,26 @@ void TradeDocumentForm::SetDanState(std::uint8_t state)
     } else {
         NewDButton->setText(QString::fromUtf8(m_texts.newDocument[k]));
     }
-    for (QWidget* w : stateOneControls())
-        w->setEnabled(state == 1);
-    for (QWidget* w : stateTwoControls())
-        w->setEnabled(state != 1);
-    (state == 1 ? static_cast<QWidget*>(partnerBox) : NewDButton)->setFocus();
+    for (QWidget* w : enteringControls())
+        w->setEnabled(state == DanState::Entering);
+    for (QWidget* w : savedControls())
+        w->setEnabled(state != DanState::Entering);
+    (state == DanState::Entering ? static_cast<QWidget*>(partnerBox) : NewDButton)->setFocus();
 }
 
 void TradeDocumentForm::InitDanGrid()
 {
-    StringGrid1->setColCount(GridColumns);
-    StringGrid1->setFixedCols(1);
-    StringGrid1->setHeader({QString(), QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("型号/规格"),
+    lineGrid->setColCount(GridColumns);
+    lineGrid->setFixedCols(1);
+    lineGrid->setHeader({QString(), QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("型号/规格"),
                             QStringLiteral("单价"), QStringLiteral("数量"), QStringLiteral("金额")});
     // Wide enough for the long product names and model numbers of the catalogue.
     const int widths[GridColumns] = {10, 80, 150, 140, 80, 50, 90};
     for (int c = 0; c < GridColumns; ++c)
-        StringGrid1->setColWidth(c, widths[c]);
-    StringGrid1->setColumnFormats({GridFormat::Text, GridFormat::Text, GridFormat::Text, GridFormat::Text,
+        lineGrid->setColWidth(c, widths[c]);
+    lineGrid->setColumnFormats({GridFormat::Text, GridFormat::Text, GridFormat::Text, GridFormat::Text,
                                    GridFormat::Number, GridFormat::Integer, GridFormat::Number});
-    ClearGrid(*StringGrid1);
+    ClearGrid(*lineGrid);
     m_draft.clear();
 }
 
@@ -168,18 +168,18 @@ void TradeDocumentForm::AppendItemRow(const TShangPinItem& entered)
 {
     m_draft.addLine(entered);
     const TShangPinItem& item = m_draft.lines().constLast();
-    int row = StringGrid1->rowCount() - 1;
-    if (!StringGrid1->cell(ColPinPai, row).isEmpty()) {
-        StringGrid1->setRowCount(row + 2);
+    int row = lineGrid->rowCount() - 1;
+    if (!lineGrid->cell(ColPinPai, row).isEmpty()) {
+        lineGrid->setRowCount(row + 2);
         ++row;
     }
-    StringGrid1->setCell(ColPinPai, row, item.PinPai);
-    StringGrid1->setCell(ColChanPin, row, item.chanpin);
-    StringGrid1->setCell(ColGuiGe, row, item.guige);
-    StringGrid1->setCell(ColDanJia, row, FormatMoney(item.danjia));
-    StringGrid1->setCell(ColShuLiang, row, QString::number(item.shuliang));
-    StringGrid1->setCell(ColJinE, row, FormatMoney(item.jinE));
-    StringGrid1->setRow(row);
+    lineGrid->setCell(ColPinPai, row, item.PinPai);
+    lineGrid->setCell(ColChanPin, row, item.chanpin);
+    lineGrid->setCell(ColGuiGe, row, item.guige);
+    lineGrid->setCell(ColDanJia, row, FormatMoney(item.danjia));
+    lineGrid->setCell(ColShuLiang, row, QString::number(item.shuliang));
+    lineGrid->setCell(ColJinE, row, FormatMoney(item.jinE));
+    lineGrid->setRow(row);
 }
 
 // Adding or removing a line counts the whole amount as paid.
@@ -209,7 +209,7 @@ QVector<TShangPinItem> TradeDocumentForm::GridLines() const
 
 void TradeDocumentForm::AddButtonClick()
 {
-    if (m_state != 1)
+    if (m_state != DanState::Entering)
         return;
     if (!m_finderLoaded) {
         m_finder = GoodsFinder::load(m_ctx.db());
@@ -228,46 +228,46 @@ void TradeDocumentForm::AddButtonClick()
 
 void TradeDocumentForm::DelRowButtonClick()
 {
-    const int row = StringGrid1->row();
-    if (m_state != 1 || row < 1)
+    const int row = lineGrid->row();
+    if (m_state != DanState::Entering || row < 1)
         return;
-    DeleteGridRow(row, *StringGrid1);
+    DeleteGridRow(row, *lineGrid);
     m_draft.removeLine(row - 1);
     CalcDanTotals();
-    StringGrid1->setRow(qMin(row, StringGrid1->rowCount() - 1));
+    lineGrid->setRow(qMin(row, lineGrid->rowCount() - 1));
 }
 
 void TradeDocumentForm::DelAllButtonClick()
 {
-    if (m_state != 1 || !confirmClearAll())
+    if (m_state != DanState::Entering || !confirmClearAll())
         return;
-    ClearGrid(*StringGrid1);
+    ClearGrid(*lineGrid);
     m_draft.clear();
     CalcDanTotals();
 }
 
 void TradeDocumentForm::NewDButtonClick()
 {
-    if (m_state != 1) {
-        SetDanState(1);
+    if (m_state != DanState::Entering) {
+        SetDanState(DanState::Entering);
         return;
     }
     bool saved = false;
     RunGuarded(m_ctx, this, QString::fromUtf8(m_texts.save[kindIndex()]), [&] { saved = saveDocument(); });
     if (saved)
-        SetDanState(2);
+        SetDanState(DanState::Saved);
 }
 
 void TradeDocumentForm::PrintButtonClick()
 {
-    if (m_state == 2)
-        printDocument(1);
+    if (m_state == DanState::Saved)
+        printDocument(ReportOutput::Print);
 }
 
 void TradeDocumentForm::previewButtonClick()
 {
-    if (m_state == 2)
-        printDocument(2);
+    if (m_state == DanState::Saved)
+        printDocument(ReportOutput::Preview);
 }
 
 void TradeDocumentForm::CloseButtonClick()
@@ -280,14 +280,14 @@ void TradeDocumentForm::AutoDHButtonClick()
     proposeNumber(m_ctx.today());
 }
 
-void TradeDocumentForm::DateTimePicker1Change()
+void TradeDocumentForm::documentDateChange()
 {
-    proposeNumber(DateTimePicker1->date());
+    proposeNumber(documentDate->date());
 }
 
 void TradeDocumentForm::proposeNumber(const QDate& date)
 {
-    m_proposed = NextDH(m_ctx.db(), m_side, storedKind(), date);
+    m_proposed = NextDH(m_ctx.db(), m_side, m_kind, date);
     numberEdit->setText(m_proposed);
 }
 
@@ -368,13 +368,13 @@ bool TradeDocumentForm::eventFilter(QObject* watched, QEvent* event)
         keyPressEvent(key);
         return true;
     }
-    if (watched == StringGrid1 && key->key() == Qt::Key_Delete) {
+    if (watched == lineGrid && key->key() == Qt::Key_Delete) {
         RunGuarded(m_ctx, this, [this] { DelRowButtonClick(); });
         return true;
     }
     if (!IsEnter(key) || key->modifiers() & Qt::AltModifier)
         return QDialog::eventFilter(watched, event);
-    if (watched == StringGrid1) {
+    if (watched == lineGrid) {
         RunGuarded(m_ctx, this, [this] { AddButtonClick(); });
     } else if (auto* button = qobject_cast<QPushButton*>(watched)) {
         button->click();
@@ -387,6 +387,6 @@ bool TradeDocumentForm::eventFilter(QObject* watched, QEvent* event)
 TradeDocumentHead TradeDocumentForm::DocumentHead(const QString& dh, const QString& party, const QString& address,
                                                   const QString& phone) const
 {
-    const QString date = DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString date = documentDate->date().toString(QStringLiteral("yyyy-MM-dd"));
     return {dh, date, party, address, phone, RemarkEdit->text(), SLEdit->text(), JEEdit->text()};
 }

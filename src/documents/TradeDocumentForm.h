@@ -9,10 +9,10 @@
 
 #include <QDialog>
 #include <QVector>
-#include <cstdint>
 #include <functional>
 #include <memory>
 
+enum class ReportOutput;
 struct AppContext;
 class GoodsLineForm;
 class QComboBox;
@@ -24,7 +24,7 @@ class QPushButton;
 class StringGrid;
 
 // What the sales and purchase document windows share: the header fields, the line grid with its
-// totals, the amount paid and owed, the two window states (1 entering, 2 saved and read-only),
+// totals, the amount paid and owed, the two window states (entering, saved and read-only),
 // the document number rules and the keyboard walk. Each window names its controls as documented
 // (the members of its own class refer to the ones here) and brings its partner list, its checks,
 // its save sequence and its printout.
@@ -43,11 +43,11 @@ public:
     QLineEdit* phoneEdit = nullptr;
     QLineEdit* addressEdit = nullptr;
     QLabel* dateLabel = nullptr;
-    QDateEdit* DateTimePicker1 = nullptr;
+    QDateEdit* documentDate = nullptr;
     QLineEdit* numberEdit = nullptr;
     QPushButton* AutoDHButton = nullptr;
     QLineEdit* RemarkEdit = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* lineGrid = nullptr;
     QPushButton* AddButton = nullptr;
     QPushButton* DelRowButton = nullptr;
     QPushButton* DelAllButton = nullptr;
@@ -61,18 +61,20 @@ public:
     QLineEdit* SSEdit = nullptr;
     QLineEdit* QKEdit = nullptr;
 
-    // Sets the kind (1 forward, else return) and the captions of that kind.
-    void SetDanKind(std::uint8_t kind);
-    std::uint8_t danKind() const { return m_kind; }
-    // The kind the document is stored with: 1 forward, else return.
-    DanKind storedKind() const { return m_kind == 1 ? ForwardKind : ReturnKind; }
+    // What the window is doing: nothing yet (before it is first shown), entering a document, or
+    // showing the saved one read-only.
+    enum class DanState { Opening, Entering, Saved };
+
+    // Sets the kind (the forward kind or its return) and the captions of that kind.
+    void SetDanKind(DanKind kind);
+    DanKind danKind() const { return m_kind; }
     // What the printed document shows above and below its lines: the party's texts as given, the
     // number, and the date, remark and totals of the window.
     TradeDocumentHead DocumentHead(const QString& dh, const QString& party, const QString& address,
                                    const QString& phone) const;
-    std::uint8_t danState() const { return m_state; }
+    DanState danState() const { return m_state; }
 
-    void SetDanState(std::uint8_t state);
+    void SetDanState(DanState state);
     void InitDanGrid();
     void AppendItemRow(const TShangPinItem& item);
     void CalcDanTotals();
@@ -85,7 +87,7 @@ public:
     void PrintButtonClick();
     void previewButtonClick();
     void AutoDHButtonClick();
-    void DateTimePicker1Change();
+    void documentDateChange();
     void SSEditChange();
 
     // The lines of the document as entered (positive figures), from the draft the grid shows.
@@ -97,8 +99,8 @@ protected:
         const char* caption[2];
         const char* date[2];
         const char* paid[2];
-        const char* confirm[2];     // NewDButton in state 1
-        const char* newDocument[2]; // NewDButton in state 2
+        const char* confirm[2];     // NewDButton while entering
+        const char* newDocument[2]; // NewDButton once saved
         const char* save[2];        // the save as an error names it: "保存销售单"
     };
     // The documented names of the controls that differ between the two windows.
@@ -128,12 +130,12 @@ protected:
     virtual void fillLists() = 0;                               // InitXiaoShouDan / InitCaiGouDan
     virtual std::unique_ptr<GoodsLineForm> makeAddForm() = 0;   // TXSDJAddForm / TCGDJAddForm
     virtual bool saveDocument() = 0;                            // SaveXiaoShouDan / SaveCaiGouDan
-    virtual void printDocument(int mode) = 0;                   // 1 print, 2 preview
-    virtual void partnerLinkClick() = 0;                        // Label12Click / Label11Click
+    virtual void printDocument(ReportOutput output) = 0;
+    virtual void partnerLinkClick() = 0;                        // openCustomerWindow / openSupplierWindow
     virtual void partnerChange() = 0;                           // KHComboBoxChange / GYSComboBoxChange
     virtual bool confirmClearAll() { return true; }
-    virtual QList<QWidget*> stateOneControls() const;           // enabled in state 1 only
-    virtual QList<QWidget*> stateTwoControls() const;           // enabled in state 2 only
+    virtual QList<QWidget*> enteringControls() const;           // enabled while entering only
+    virtual QList<QWidget*> savedControls() const;              // enabled once saved only
     virtual void clearHeader();
     // After the customer (supplier) window: fill fills the list again; a name that was added there
     // is chosen, with its phone and address; otherwise the header stays as it was.
@@ -167,7 +169,7 @@ protected:
     AppContext& m_ctx;
 
 private:
-    int kindIndex() const { return m_kind == 1 ? 0 : 1; }
+    int kindIndex() const { return m_kind == ForwardKind ? 0 : 1; }
     void FormShow();
     // Puts the next free number of the kind and date into the number box.
     void proposeNumber(const QDate& date);
@@ -176,8 +178,8 @@ private:
     KindTexts m_texts;
     QString m_proposed;  // the number the window last proposed
     DocumentDraft m_draft;
-    std::uint8_t m_kind = 1;
-    std::uint8_t m_state = 0;
+    DanKind m_kind = ForwardKind;
+    DanState m_state = DanState::Opening;
     bool m_shown = false;
     GoodsFinder m_finder;
     bool m_finderLoaded = false;

@@ -57,7 +57,7 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     phoneEdit = MakeEdit(this, names.phoneEdit);
     addressEdit = MakeEdit(this, names.addressEdit);
     dateLabel = Named(Caption(QString()), names.dateLabel);
-    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
+    documentDate = MakeDateEdit(this, "DateTimePicker1");
     numberEdit = MakeEdit(this, names.numberEdit);
     numberEdit->setPlaceholderText(QStringLiteral("当日单号已用完，请输入单号"));
     numberEdit->setMinimumWidth(130);
@@ -86,7 +86,7 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
         column = 2;
     }
     header->addWidget(dateLabel, 2, column);
-    header->addWidget(DateTimePicker1, 2, column + 1);
+    header->addWidget(documentDate, 2, column + 1);
     header->addWidget(Caption(QStringLiteral("单号")), 2, column + 2);
     header->addWidget(numberEdit, 2, column + 3);
     header->addWidget(AutoDHButton, 2, column + 4);
@@ -95,10 +95,10 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     header->setColumnStretch(1, 1);
     header->setColumnStretch(5, 1);
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
-    StringGrid1->horizontalHeader()->setStretchLastSection(true);
-    StringGrid1->setMinimumHeight(240);
+    lineGrid = Named(new StringGrid(this), "StringGrid1");
+    lineGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
+    lineGrid->horizontalHeader()->setStretchLastSection(true);
+    lineGrid->setMinimumHeight(240);
     AddButton = MakeButton(this, "AddButton", QStringLiteral("添加商品(F2)"));
     DelRowButton = MakeButton(this, "DelRowButton", QStringLiteral("删除行"));
     DelRowButton->setToolTip(QStringLiteral("Delete"));
@@ -109,7 +109,7 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     lineButtons->addWidget(DelAllButton);
     lineButtons->addStretch();
     auto* lines = new QHBoxLayout;
-    lines->addWidget(StringGrid1, 1);
+    lines->addWidget(lineGrid, 1);
     lines->addLayout(lineButtons);
 
     auto* totals = new QGroupBox(QStringLiteral("合计"), this);
@@ -158,13 +158,13 @@ void TradeDocumentForm::setupUi(const ControlNames& names, QWidget* extraHeader,
     // fields go straight to 添加商品, the amount paid to the confirm button.
     EnterMovesFocus(partnerBox, extraHeader ? extraHeader : AddButton);
     for (QWidget* w : {extraHeader, static_cast<QWidget*>(phoneEdit), static_cast<QWidget*>(addressEdit),
-                       static_cast<QWidget*>(DateTimePicker1), static_cast<QWidget*>(numberEdit),
+                       static_cast<QWidget*>(documentDate), static_cast<QWidget*>(numberEdit),
                        static_cast<QWidget*>(RemarkEdit)})
         if (w)
             EnterMovesFocus(w, AddButton);
     EnterMovesFocus(SSEdit, NewDButton);
-    QList<QWidget*> watched{partnerBox, phoneEdit, addressEdit, DateTimePicker1, numberEdit, RemarkEdit,
-                            StringGrid1, SSEdit, AutoDHButton, AddButton, DelRowButton, DelAllButton,
+    QList<QWidget*> watched{partnerBox, phoneEdit, addressEdit, documentDate, numberEdit, RemarkEdit,
+                            lineGrid, SSEdit, AutoDHButton, AddButton, DelRowButton, DelAllButton,
                             NewDButton, PrintButton, previewButton, CloseButton};
     if (extraHeader)
         watched << extraHeader;

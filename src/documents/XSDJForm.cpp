@@ -40,8 +40,8 @@ TBase_XSDJForm::TBase_XSDJForm(AppContext& context, QWidget* parent)
              "KHPhoneEdit", "KHAddressEdit", "Label4", "XDHEdit", "BrowseButton", "Label7"},
             YYYComboBox, QStringLiteral("业务员"), {SlipPrintButton, SlipBrowseButton});
     connectHandlers();
-    GuardedConnect(SlipPrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintXiaoShouSlip(1); });
-    GuardedConnect(SlipBrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintXiaoShouSlip(2); });
+    GuardedConnect(SlipPrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintXiaoShouSlip(ReportOutput::Print); });
+    GuardedConnect(SlipBrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintXiaoShouSlip(ReportOutput::Preview); });
     SetDanKind(ForwardKind);
 }
 
@@ -51,14 +51,14 @@ void TBase_XSDJForm::InitXiaoShouDan()
     FillYuanGongCombo(m_ctx.db(), *YYYComboBox);
 }
 
-QList<QWidget*> TBase_XSDJForm::stateOneControls() const
+QList<QWidget*> TBase_XSDJForm::enteringControls() const
 {
-    return TradeDocumentForm::stateOneControls() << YYYComboBox;
+    return TradeDocumentForm::enteringControls() << YYYComboBox;
 }
 
-QList<QWidget*> TBase_XSDJForm::stateTwoControls() const
+QList<QWidget*> TBase_XSDJForm::savedControls() const
 {
-    return TradeDocumentForm::stateTwoControls() << SlipPrintButton << SlipBrowseButton;
+    return TradeDocumentForm::savedControls() << SlipPrintButton << SlipBrowseButton;
 }
 
 void TBase_XSDJForm::clearHeader()
@@ -86,7 +86,7 @@ void TBase_XSDJForm::KHComboBoxChange()
     KHAddressEdit->setText(k.address);
 }
 
-void TBase_XSDJForm::Label12Click()
+void TBase_XSDJForm::openCustomerWindow()
 {
     {
         TKeHuForm form(m_ctx, this);
@@ -112,7 +112,7 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
     header.QK = draft().owed();
     header.yewuyuan = YYYComboBox->currentIndex() >= 0 ? YYYComboBox->currentText() : QString();
     header.KeHu = KHComboBox->currentText();
-    header.in_date = DateTimePicker1->date();
+    header.in_date = documentDate->date();
     header.KeHuPhone = KHPhoneEdit->text();
     header.KeHuAddress = KHAddressEdit->text();
     header.Remark = RemarkEdit->text();
@@ -128,7 +128,7 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
     }
     if (!GoOnInClosedMonth(m_ctx, this, header.in_date))
         return false;
-    const QString saved = SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), storedKind(), takenRule(number));
+    const QString saved = SaveXiaoShouDocument(m_ctx.db(), header, GridLines(), danKind(), takenRule(number));
     if (saved.isEmpty()) {
         refuse(XDHEdit, duplicate);
         return false;
@@ -137,23 +137,23 @@ bool TBase_XSDJForm::SaveXiaoShouDan()
     return true;
 }
 
-void TBase_XSDJForm::PrintXiaoShouDan(int mode)
+void TBase_XSDJForm::PrintXiaoShouDan(ReportOutput output)
 {
     const QString dh = XDHEdit->text().trimmed();
-    const DanKind kind = storedKind();
+    const DanKind kind = danKind();
     ReportRequest r = TradeDocumentPrintout(
         m_ctx.GsInfo, ReportForm::XSDJ, kind == ForwardKind ? QStringLiteral("销售") : QStringLiteral("销售退货"),
         DocumentHead(dh, KHComboBox->currentText(), KHAddressEdit->text(), KHPhoneEdit->text()));
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };
-    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, true, r, output);
 }
 
-void TBase_XSDJForm::PrintXiaoShouSlip(int mode)
+void TBase_XSDJForm::PrintXiaoShouSlip(ReportOutput output)
 {
-    if (danState() != 2)
+    if (danState() != DanState::Saved)
         return;
     const QString dh = XDHEdit->text().trimmed();
-    const DanKind kind = storedKind();
+    const DanKind kind = danKind();
     const double owed = draft().owed().yuan();
     ReportRequest r;
     r.form = ReportForm::XSXP;
@@ -161,14 +161,14 @@ void TBase_XSDJForm::PrintXiaoShouSlip(int mode)
     r.labels = {{"TitleQRLabel", m_ctx.GsInfo.GSName},
                 {"SlipQRLabel", kind == ForwardKind ? QStringLiteral("销售小票") : QStringLiteral("退货小票")},
                 {"DHQRLabel", dh},
-                {"DateQRLabel", DateTimePicker1->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                {"DateQRLabel", documentDate->date().toString(QStringLiteral("yyyy-MM-dd"))},
                 {"SumSLCaptionQRLabel", QStringLiteral("合计数量:")},
                 {"SumSLQRLabel", SLEdit->text()},
                 {"SumJECaptionQRLabel", QStringLiteral("合计金额:")},
                 {"SumJEQRLabel", JEEdit->text()},
-                {"SSCaptionQRLabel", Label7->text() + u':'},
+                {"SSCaptionQRLabel", paidLabel->text() + u':'},
                 {"SSQRLabel", FormatGeneral(RoundFloat(2, CellNumber(JEEdit->text()) - owed))},
                 {"BalanceCaptionQRLabel", owed > 0 ? QStringLiteral("欠款:") : QStringLiteral("找零:")},
                 {"BalanceQRLabel", FormatGeneral(RoundFloat(2, owed > 0 ? owed : -owed))}};
-    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, true, r, output);
 }

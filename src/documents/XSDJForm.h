@@ -12,35 +12,32 @@ public:
     explicit TBase_XSDJForm(AppContext& context, QWidget* parent = nullptr);
 
     QComboBox*& KHComboBox = partnerBox;      // 客户
-    QLabel*& Label12 = partnerLink;           // opens the customer window
     QLineEdit*& KHPhoneEdit = phoneEdit;
     QLineEdit*& KHAddressEdit = addressEdit;
     QComboBox* YYYComboBox = nullptr;         // 业务员
-    QLabel*& Label4 = dateLabel;              // 销售日期 / 退货日期
     QLineEdit*& XDHEdit = numberEdit;
     QPushButton*& BrowseButton = previewButton;
-    QLabel*& Label7 = paidLabel;              // 实收 / 实付
     QPushButton* SlipPrintButton = nullptr;   // 打印小票
     QPushButton* SlipBrowseButton = nullptr;  // 小票预览
 
     void InitXiaoShouDan();
     bool SaveXiaoShouDan();
-    void PrintXiaoShouDan(int mode);
+    void PrintXiaoShouDan(ReportOutput output);
     // The receipt slip of the saved document on the till roll of the print settings.
-    void PrintXiaoShouSlip(int mode);
+    void PrintXiaoShouSlip(ReportOutput output);
     void KHComboBoxChange();
-    void Label12Click();
+    void openCustomerWindow();
     void BrowseButtonClick() { previewButtonClick(); }
 
 protected:
     void fillLists() override { InitXiaoShouDan(); }
     std::unique_ptr<GoodsLineForm> makeAddForm() override;
     bool saveDocument() override { return SaveXiaoShouDan(); }
-    void printDocument(int mode) override { PrintXiaoShouDan(mode); }
-    void partnerLinkClick() override { Label12Click(); }
+    void printDocument(ReportOutput output) override { PrintXiaoShouDan(output); }
+    void partnerLinkClick() override { openCustomerWindow(); }
     void partnerChange() override { KHComboBoxChange(); }
     bool confirmClearAll() override;
-    QList<QWidget*> stateOneControls() const override;
-    QList<QWidget*> stateTwoControls() const override;
+    QList<QWidget*> enteringControls() const override;
+    QList<QWidget*> savedControls() const override;
     void clearHeader() override;
 };

@@ -29,10 +29,10 @@ QVector<GridColumn> AuditColumns()
 TAuditLogForm::TAuditLogForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    SetGridColumns(*StringGrid1, AuditColumns());
+    SetGridColumns(*auditGrid, AuditColumns());
     const QDate today = m_ctx.today();
-    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
-    DateTimePicker2->setDate(today);
+    fromDate->setDate(QDate(today.year(), today.month(), 1));
+    toDate->setDate(today);
     RunGuarded(m_ctx, this, [this] {
         ActionComboBox->addItem(QString::fromUtf8(AllActions));
         ActionComboBox->addItems(AuditActions(m_ctx.db()));
@@ -48,9 +48,9 @@ TAuditLogForm::TAuditLogForm(AppContext& context, QWidget* parent) : QDialog(par
 void TAuditLogForm::ListAudit()
 {
     const RowSet rows =
-        AuditRows(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date(), ActionComboBox->currentText());
-    FillGrid(*StringGrid1, rows, AuditColumns());
-    StringGrid1->setRow(1);
+        AuditRows(m_ctx.db(), fromDate->date(), toDate->date(), ActionComboBox->currentText());
+    FillGrid(*auditGrid, rows, AuditColumns());
+    auditGrid->setRow(1);
     CountLabel->setText(QStringLiteral("共 %1 条").arg(rows.rowCount()));
 }
 

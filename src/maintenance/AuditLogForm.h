@@ -17,13 +17,13 @@ class TAuditLogForm : public QDialog {
 public:
     explicit TAuditLogForm(AppContext& context, QWidget* parent = nullptr);
 
-    QDateEdit* DateTimePicker1 = nullptr;
-    QDateEdit* DateTimePicker2 = nullptr;
+    QDateEdit* fromDate = nullptr;
+    QDateEdit* toDate = nullptr;
     DateRangePresets* Presets = nullptr;
     QComboBox* ActionComboBox = nullptr;
     QPushButton* CXButton = nullptr;  // 查询
     QPushButton* EscButton = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* auditGrid = nullptr;
     QLabel* CountLabel = nullptr;
 
     void ListAudit();

@@ -19,9 +19,9 @@ void TAuditLogForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
-    DateTimePicker2 = MakeDateEdit(this, "DateTimePicker2");
-    Presets = Named(new DateRangePresets(m_ctx.clock(), DateTimePicker1, DateTimePicker2, this), "Presets");
+    fromDate = MakeDateEdit(this, "DateTimePicker1");
+    toDate = MakeDateEdit(this, "DateTimePicker2");
+    Presets = Named(new DateRangePresets(m_ctx.clock(), fromDate, toDate, this), "Presets");
     ActionComboBox = Named(new QComboBox(this), "ActionComboBox");
     ActionComboBox->setMinimumWidth(130);
     CXButton = MakeButton(this, "CXButton", QStringLiteral("查询"));
@@ -29,21 +29,21 @@ void TAuditLogForm::setupUi()
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* bar = new QHBoxLayout;
-    AddDateRange(bar, DateTimePicker1, DateTimePicker2);
+    AddDateRange(bar, fromDate, toDate);
     bar->addWidget(new QLabel(QStringLiteral("操作"), this));
     bar->addWidget(ActionComboBox);
     bar->addWidget(CXButton);
     bar->addStretch(1);
     bar->addLayout(ButtonRow({EscButton}));
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
+    auditGrid = Named(new StringGrid(this), "StringGrid1");
     CountLabel = Named(new QLabel(this), "CountLabel");
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);
     top->addLayout(bar);
     top->addWidget(Presets);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(auditGrid, 1);
     top->addWidget(CountLabel);
     resize(1000, 540);
 }

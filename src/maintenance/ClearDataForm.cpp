@@ -24,15 +24,15 @@ void TClearDataForm::ListUnclearedJieQun()
     QVector<QStringList> rows;
     for (const QString& key : ::ListUnclearedJieQun(m_ctx.db()))
         rows.append({key.left(4), key.mid(4, 2)});
-    StringGrid1->setDataRows(std::move(rows));
-    StringGrid1->setRow(1);
+    monthGrid->setDataRows(std::move(rows));
+    monthGrid->setRow(1);
 }
 
 void TClearDataForm::ClearButtonClick()
 {
-    const int row = StringGrid1->row();
-    const QString year = row > 0 ? StringGrid1->cell(0, row).trimmed() : QString();
-    const QString month = row > 0 ? StringGrid1->cell(1, row).trimmed() : QString();
+    const int row = monthGrid->row();
+    const QString year = row > 0 ? monthGrid->cell(0, row).trimmed() : QString();
+    const QString month = row > 0 ? monthGrid->cell(1, row).trimmed() : QString();
     const QString key = MonthKey(year, month);
     if (!IsValidMonthKey(key)) {
         m_ctx.prompts->message(this, QStringLiteral("请先在列表中选择要清除数据的月份!"));

@@ -13,7 +13,7 @@ class TClearDataForm : public QDialog {
 public:
     explicit TClearDataForm(AppContext& context, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* monthGrid = nullptr;
     QPushButton* ClearButton = nullptr;
     QPushButton* EscButton = nullptr;
 

@@ -16,18 +16,18 @@ void TClearDataForm::setupUi()
     setWindowTitle(QStringLiteral("清除过期数据(慎重使用,仔细看说明)"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setFixedCols(0);
-    StringGrid1->setColCount(2);
-    StringGrid1->setHeader({QStringLiteral("年份"), QStringLiteral("月份")});
-    StringGrid1->setColWidth(0, 70);
-    StringGrid1->setColWidth(1, 55);
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
-    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGrid1->setFixedWidth(125 + StringGrid1->verticalScrollBar()->sizeHint().width()
-                               + 2 * StringGrid1->frameWidth());
-    ClearGrid(*StringGrid1);
+    monthGrid = Named(new StringGrid(this), "StringGrid1");
+    monthGrid->setFixedCols(0);
+    monthGrid->setColCount(2);
+    monthGrid->setHeader({QStringLiteral("年份"), QStringLiteral("月份")});
+    monthGrid->setColWidth(0, 70);
+    monthGrid->setColWidth(1, 55);
+    monthGrid->verticalHeader()->hide();
+    monthGrid->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 4));
+    monthGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    monthGrid->setFixedWidth(125 + monthGrid->verticalScrollBar()->sizeHint().width()
+                               + 2 * monthGrid->frameWidth());
+    ClearGrid(*monthGrid);
 
     auto* explanation = new QVBoxLayout;
     explanation->setSpacing(2);
@@ -45,7 +45,7 @@ void TClearDataForm::setupUi()
     explanation->addLayout(ButtonRow({ClearButton, EscButton}));
 
     auto* body = new QHBoxLayout;
-    body->addWidget(StringGrid1);
+    body->addWidget(monthGrid);
     body->addSpacing(8);
     body->addLayout(explanation, 1);
 

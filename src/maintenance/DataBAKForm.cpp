@@ -24,9 +24,9 @@ QString ProposedBackupName(const QDate& day)
 TDataBAK_Form::TDataBAK_Form(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, QStringLiteral("备份数据"), &TDataBAK_Form::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+    GuardedConnect(browseButton, &QPushButton::clicked, this, m_ctx, &TDataBAK_Form::browseButtonClick);
+    GuardedConnect(backupButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("备份数据"), &TDataBAK_Form::backupButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
     ListAutoBackups();
 }
 
@@ -47,24 +47,24 @@ void TDataBAK_Form::ListAutoBackups()
     AutoBackupGrid->setRow(1);
 }
 
-void TDataBAK_Form::Button1Click()
+void TDataBAK_Form::browseButtonClick()
 {
-    SaveDialog1->selectFile(ProposedBackupName(m_ctx.today()));
-    if (SaveDialog1->exec() == QDialog::Accepted && !SaveDialog1->selectedFiles().isEmpty())
-        Edit1->setText(QDir::toNativeSeparators(SaveDialog1->selectedFiles().first()));
+    saveDialog->selectFile(ProposedBackupName(m_ctx.today()));
+    if (saveDialog->exec() == QDialog::Accepted && !saveDialog->selectedFiles().isEmpty())
+        pathEdit->setText(QDir::toNativeSeparators(saveDialog->selectedFiles().first()));
     else
-        Edit1->clear();
+        pathEdit->clear();
 }
 
-void TDataBAK_Form::Button2Click()
+void TDataBAK_Form::backupButtonClick()
 {
-    if (Edit1->text().isEmpty()) {
+    if (pathEdit->text().isEmpty()) {
         m_ctx.prompts->message(this, QStringLiteral("请点击浏览按钮,输入备份的路径及文件名"));
-        Button1->setFocus();
+        browseButton->setFocus();
         return;
     }
     bool done = true;
-    const QString target = QDir::fromNativeSeparators(Edit1->text());
+    const QString target = QDir::fromNativeSeparators(pathEdit->text());
     try {
         RunMaintenance(m_ctx, this, QStringLiteral("正在备份数据..."),
                        [&](Database& db, const Progress& progress) { BackupDatabase(db, target, progress); });
@@ -82,35 +82,35 @@ void TDataBAK_Form::Button2Click()
 TDataCBAK_Form::TDataCBAK_Form(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, QStringLiteral("恢复数据"), &TDataCBAK_Form::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::close);
+    GuardedConnect(browseButton, &QPushButton::clicked, this, m_ctx, &TDataCBAK_Form::browseButtonClick);
+    GuardedConnect(restoreButton, &QPushButton::clicked, this, m_ctx, QStringLiteral("恢复数据"), &TDataCBAK_Form::restoreButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
     // The open dialog starts among the automatic backups.
     if (QDir(AutoBackupFolder(m_ctx)).exists())
-        OpenDialog1->setDirectory(AutoBackupFolder(m_ctx));
+        openDialog->setDirectory(AutoBackupFolder(m_ctx));
 }
 
-void TDataCBAK_Form::Button1Click()
+void TDataCBAK_Form::browseButtonClick()
 {
-    if (OpenDialog1->exec() == QDialog::Accepted && !OpenDialog1->selectedFiles().isEmpty())
-        Edit1->setText(QDir::toNativeSeparators(OpenDialog1->selectedFiles().first()));
+    if (openDialog->exec() == QDialog::Accepted && !openDialog->selectedFiles().isEmpty())
+        pathEdit->setText(QDir::toNativeSeparators(openDialog->selectedFiles().first()));
     else
-        Edit1->clear();
+        pathEdit->clear();
 }
 
-void TDataCBAK_Form::Button2Click()
+void TDataCBAK_Form::restoreButtonClick()
 {
-    if (Edit1->text().isEmpty()) {
+    if (pathEdit->text().isEmpty()) {
         m_ctx.prompts->message(this, QStringLiteral("请点击浏览按钮选择要恢复的备份文件！"));
-        Button1->setFocus();
+        browseButton->setFocus();
         return;
     }
-    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要用备份文件\n") + Edit1->text()
+    if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要用备份文件\n") + pathEdit->text()
                                                   + QStringLiteral("\n恢复数据吗?\n当前数据库中的全部数据将被该备份的数据替换!"
                                                                    "\n\n恢复前将自动备份当前数据库。")))
         return;
     const QString backup = BackupBeforeChange(m_ctx);
-    const QString failure = RestoreDatabase(m_ctx.DM, QDir::fromNativeSeparators(Edit1->text()));
+    const QString failure = RestoreDatabase(m_ctx.DM, QDir::fromNativeSeparators(pathEdit->text()));
     m_ctx.prompts->message(this, failure.isEmpty() ? QStringLiteral("数据恢复成功!\n") + BackupBeforeChangeText(backup)
                                                    : failure);
     accept();

@@ -14,15 +14,15 @@ class TDataBAK_Form : public QDialog {
 public:
     explicit TDataBAK_Form(AppContext& context, QWidget* parent = nullptr);
 
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button1 = nullptr;  // "浏览"
-    QPushButton* Button2 = nullptr;  // "开始备份"
-    QPushButton* Button3 = nullptr;  // "取消"
-    QFileDialog* SaveDialog1 = nullptr;
+    QLineEdit* pathEdit = nullptr;
+    QPushButton* browseButton = nullptr;  // "浏览"
+    QPushButton* backupButton = nullptr;  // "开始备份"
+    QPushButton* cancelButton = nullptr;  // "取消"
+    QFileDialog* saveDialog = nullptr;
     StringGrid* AutoBackupGrid = nullptr;  // the automatic backups, newest first
 
-    void Button1Click();
-    void Button2Click();
+    void browseButtonClick();
+    void backupButtonClick();
     void ListAutoBackups();
 
 private:
@@ -37,14 +37,14 @@ class TDataCBAK_Form : public QDialog {
 public:
     explicit TDataCBAK_Form(AppContext& context, QWidget* parent = nullptr);
 
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button1 = nullptr;  // "浏览"
-    QPushButton* Button2 = nullptr;  // "开始恢复"
-    QPushButton* Button3 = nullptr;  // "取消"
-    QFileDialog* OpenDialog1 = nullptr;
+    QLineEdit* pathEdit = nullptr;
+    QPushButton* browseButton = nullptr;  // "浏览"
+    QPushButton* restoreButton = nullptr;  // "开始恢复"
+    QPushButton* cancelButton = nullptr;  // "取消"
+    QFileDialog* openDialog = nullptr;
 
-    void Button1Click();
-    void Button2Click();
+    void browseButtonClick();
+    void restoreButtonClick();
 
 private:
     void setupUi();

@@ -54,9 +54,9 @@ QFileDialog* FileDialog(QWidget* parent, const char* name, QFileDialog::AcceptMo
 void TDataBAK_Form::setupUi()
 {
     setObjectName(QStringLiteral("DataBAK_Form"));
-    LayOut(this, QStringLiteral("数据备份"), QStringLiteral("备份路径及文件名："), QStringLiteral("开始备份"), Edit1,
-           Button1, Button2, Button3);
-    SaveDialog1 = FileDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
+    LayOut(this, QStringLiteral("数据备份"), QStringLiteral("备份路径及文件名："), QStringLiteral("开始备份"), pathEdit,
+           browseButton, backupButton, cancelButton);
+    saveDialog = FileDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
 
     // The automatic backups made on leaving the program and before data are cleared or replaced,
     // under the buttons.
@@ -77,7 +77,7 @@ void TDataBAK_Form::setupUi()
 void TDataCBAK_Form::setupUi()
 {
     setObjectName(QStringLiteral("DataCBAK_Form"));
-    LayOut(this, QStringLiteral("数据恢复"), QStringLiteral("恢复路径及文件名："), QStringLiteral("开始恢复"), Edit1,
-           Button1, Button2, Button3);
-    OpenDialog1 = FileDialog(this, "OpenDialog1", QFileDialog::AcceptOpen);
+    LayOut(this, QStringLiteral("数据恢复"), QStringLiteral("恢复路径及文件名："), QStringLiteral("开始恢复"), pathEdit,
+           browseButton, restoreButton, cancelButton);
+    openDialog = FileDialog(this, "OpenDialog1", QFileDialog::AcceptOpen);
 }

@@ -93,8 +93,8 @@ bool TJieQunForm::eventFilter(QObject* watched, QEvent* event)
 void TJieQunForm::ListJieQun(const QString& first, const QString& last)
 {
     m_rows = ::ListJieQun(m_ctx.db(), first, last);
-    FillGrid(*StringGrid1, m_rows, JieQunColumns);
-    StringGrid1->setRow(1);
+    FillGrid(*closingGrid, m_rows, JieQunColumns);
+    closingGrid->setRow(1);
 }
 
 // Columns 3 to 7 of the grid summed, each to the cent, followed by " 元".
@@ -102,7 +102,7 @@ void TJieQunForm::ShowTotals()
 {
     QLabel* const labels[] = {XSELabel, XSLRLabel, SRLabel, ZCLabel, BQLRLabel};
     for (int col = 3; col <= 7; ++col)
-        labels[col - 3]->setText(YuanText(MoneyColumnSum(*StringGrid1, col)));
+        labels[col - 3]->setText(YuanText(MoneyColumnSum(*closingGrid, col)));
 }
 
 void TJieQunForm::CXButtonClick()

@@ -25,7 +25,7 @@ public:
     DigitsUpDown *BeginYUpDown = nullptr, *BeginMUpDown = nullptr, *EndYUpDown = nullptr, *EndMUpDown = nullptr;
     QLineEdit *BeginYEdit = nullptr, *BeginMEdit = nullptr, *EndYEdit = nullptr, *EndMEdit = nullptr;
     QPushButton* CXButton = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* closingGrid = nullptr;
     QLabel *XSELabel = nullptr, *XSLRLabel = nullptr, *SRLabel = nullptr, *ZCLabel = nullptr, *BQLRLabel = nullptr;
     // Closing bar.
     DigitsUpDown *JQYUpDown = nullptr, *JQMUpDown = nullptr;

@@ -66,11 +66,11 @@ void TJieQunForm::setupUi()
     range->addWidget(CXButton);
     range->addStretch();
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setFixedCols(1);
-    SetGridColumns(*StringGrid1, columns());
-    StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
-    ClearGrid(*StringGrid1);
+    closingGrid = Named(new StringGrid(this), "StringGrid1");
+    closingGrid->setFixedCols(1);
+    SetGridColumns(*closingGrid, columns());
+    closingGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
+    ClearGrid(*closingGrid);
 
     XSELabel = Total(this, "XSELabel");
     XSLRLabel = Total(this, "XSLRLabel");
@@ -104,7 +104,7 @@ void TJieQunForm::setupUi()
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
     top->addLayout(range);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(closingGrid, 1);
     top->addLayout(totals);
     top->addLayout(closing);
     resize(640, 440);

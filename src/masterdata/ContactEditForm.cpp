@@ -19,11 +19,11 @@ TContactEditForm::TContactEditForm(AppContext& context, QWidget* parent, const c
     setWindowTitle(QStringLiteral("添加"));
 }
 
-void TContactEditForm::setMode(std::uint8_t mode, const QString& oldName)
+void TContactEditForm::setMode(EditMode mode, const QString& oldName)
 {
     m_mode = mode;
     m_oldName = oldName;
-    setWindowTitle(mode == 1 ? QStringLiteral("添加") : QStringLiteral("修改"));
+    setWindowTitle(mode == EditMode::Add ? QStringLiteral("添加") : QStringLiteral("修改"));
 }
 
 void TContactEditForm::layOut(const QVector<Field>& fields, QWidget* nameBox)

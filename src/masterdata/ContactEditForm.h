@@ -1,13 +1,14 @@
 #pragma once
 
+#include "EditMode.h"
+
 #include <QDialog>
 #include <QVector>
-#include <cstdint>
 
 struct AppContext;
 class QPushButton;
 
-// The add/edit dialog of a customer, supplier or employee: its mode (1 add, 2 edit), the old name
+// The add/edit dialog of a customer, supplier or employee: its mode (add or edit), the old name
 // when editing, the labelled fields, and the buttons 确定 (default) and the one that closes
 // without saving. Each dialog checks and writes its own record in OKButtonClick.
 class TContactEditForm : public QDialog {
@@ -16,7 +17,7 @@ public:
     QPushButton* OKButton = nullptr;
     QPushButton* EscButton = nullptr;
 
-    std::uint8_t mode() const { return m_mode; }
+    EditMode mode() const { return m_mode; }
     const QString& oldName() const { return m_oldName; }
 
     void FormShow();
@@ -31,8 +32,8 @@ protected:
     };
     TContactEditForm(AppContext& context, QWidget* parent, const char* objectName, const QString& escCaption);
 
-    // Mode 1 (caption "添加") or 2 (caption "修改", with the name the row had).
-    void setMode(std::uint8_t mode, const QString& oldName = {});
+    // Add (caption "添加") or Edit (caption "修改", with the name the row had).
+    void setMode(EditMode mode, const QString& oldName = {});
     // Lays the fields out two to a row (a wide one alone), the buttons below; nameBox takes the
     // focus whenever the dialog is shown.
     void layOut(const QVector<Field>& fields, QWidget* nameBox);
@@ -47,6 +48,6 @@ protected:
 private:
     QString m_escCaption;
     QWidget* m_nameBox = nullptr;
-    std::uint8_t m_mode = 1;
+    EditMode m_mode = EditMode::Add;
     QString m_oldName;
 };

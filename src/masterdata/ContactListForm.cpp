@@ -13,10 +13,10 @@ TContactListForm::TContactListForm(AppContext& context, QWidget* parent, Shape s
     : QDialog(parent), m_ctx(context), m_shape(std::move(shape))
 {
     setupUi();
-    m_filter = new GridFilter(StringGrid1, FilterEdit, {1, m_shape.phoneCol}, this);
+    m_filter = new GridFilter(contactGrid, FilterEdit, {1, m_shape.phoneCol}, this);
     m_filter->setSelectLast(true);
     FilterEdit->setPlaceholderText(QStringLiteral("名称、电话或拼音首字母"));
-    EnterMovesFocus(FilterEdit, StringGrid1);  // Enter in the box goes to the list, not to AddButton
+    EnterMovesFocus(FilterEdit, contactGrid);  // Enter in the box goes to the list, not to AddButton
     GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::AddButtonClick);
     GuardedConnect(EditButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::EditButtonClick);
     GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TContactListForm::DelButtonClick);
@@ -31,9 +31,9 @@ void TContactListForm::List()
 QStringList TContactListForm::selectedRow() const
 {
     QStringList row;
-    const int r = StringGrid1->row();
-    for (int c = 0; c < StringGrid1->colCount(); ++c)
-        row.append(r > 0 ? StringGrid1->cell(c, r) : QString());
+    const int r = contactGrid->row();
+    for (int c = 0; c < contactGrid->colCount(); ++c)
+        row.append(r > 0 ? contactGrid->cell(c, r) : QString());
     return row;
 }
 

@@ -22,7 +22,7 @@ class TContactListForm : public QDialog {
 public:
     QLabel* FilterLabel = nullptr;
     QLineEdit* FilterEdit = nullptr;  // 查找: name, phone or pinyin initials of the name
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* contactGrid = nullptr;
     QPushButton* AddButton = nullptr;
     QPushButton* EditButton = nullptr;
     QPushButton* DelButton = nullptr;

@@ -22,11 +22,11 @@ void TContactListForm::setupUi()
     FilterLabel = Named(new QLabel(QStringLiteral("查找(&F)："), this), "FilterLabel");
     FilterLabel->setBuddy(FilterEdit);
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setFixedCols(1);
+    contactGrid = Named(new StringGrid(this), "StringGrid1");
+    contactGrid->setFixedCols(1);
     // The column widths are given for digits six pixels wide; they grow with a larger font so
     // that a phone number still fits its column.
-    const double scale = std::max(1.0, StringGrid1->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
+    const double scale = std::max(1.0, contactGrid->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
     m_columns = {{QString(), 10, QString()}};
     int width = 10;
     for (GridColumn c : m_shape.columns) {
@@ -34,9 +34,9 @@ void TContactListForm::setupUi()
         width += c.width;
         m_columns.append(c);
     }
-    SetGridColumns(*StringGrid1, m_columns);
-    StringGrid1->verticalHeader()->setMinimumWidth(10);
-    StringGrid1->verticalHeader()->setFixedWidth(10);
+    SetGridColumns(*contactGrid, m_columns);
+    contactGrid->verticalHeader()->setMinimumWidth(10);
+    contactGrid->verticalHeader()->setFixedWidth(10);
 
     AddButton = MakeButton(this, "AddButton", QStringLiteral("添加"));
     EditButton = MakeButton(this, "EditButton", QStringLiteral("修改"));
@@ -52,7 +52,7 @@ void TContactListForm::setupUi()
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);
     top->addLayout(find);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(contactGrid, 1);
     top->addLayout(ButtonRow({AddButton, EditButton, DelButton, ExitButton}));
     resize(std::min(width + 60, 1180), 480);
 }

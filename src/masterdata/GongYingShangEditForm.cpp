@@ -30,13 +30,13 @@ void TGongYingShangEditForm::fill(const TGongYingShang& g)
 
 void TGongYingShangEditForm::SetGYSAddMode()
 {
-    setMode(1);
+    setMode(EditMode::Add);
     fill(TGongYingShang{});
 }
 
 void TGongYingShangEditForm::SetGYSEditMode(const TGongYingShang& g)
 {
-    setMode(2, g.GYS);
+    setMode(EditMode::Edit, g.GYS);
     fill(g);
 }
 
@@ -62,7 +62,7 @@ void TGongYingShangEditForm::OKButtonClick()
     if (g.phone.isEmpty())
         return refuse(QStringLiteral("请输入联系电话!"), PhoneEdit, true);
     Database& db = m_ctx.db();
-    if (mode() == 1) {
+    if (mode() == EditMode::Add) {
         if (GYSExists(db, g.GYS))
             return refuse(QStringLiteral("系统中已存在该供应商信息,不能重复添加!"), GYSEdit, true);
         InsertGYS(db, g);

@@ -19,7 +19,7 @@ TGoodsImportForm::TGoodsImportForm(const QString& fileName, const GoodsImportChe
     for (const GoodsImportRow& r : check.rows)
         rows.append({QString::number(r.line), r.PinPai, r.ChanPin, r.CPType, r.GuiGe, FormatGeneral(r.PJCB),
                      QString::number(r.ShuLiang)});
-    StringGrid1->setDataRows(std::move(rows));
+    itemGrid->setDataRows(std::move(rows));
     ErrorMemo->setPlainText(check.errors.join(u'\n'));
     ErrorMemo->setVisible(!check.errors.isEmpty());
     OKButton->setEnabled(check.ok());

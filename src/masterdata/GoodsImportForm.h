@@ -16,7 +16,7 @@ public:
     TGoodsImportForm(const QString& fileName, const GoodsImportCheck& check, QWidget* parent = nullptr);
 
     QLabel* SummaryLabel = nullptr;
-    StringGrid* StringGrid1 = nullptr;      // the goods items to add
+    StringGrid* itemGrid = nullptr;         // the goods items to add
     QPlainTextEdit* ErrorMemo = nullptr;    // the refused rows
     QPushButton* OKButton = nullptr;        // 导入
     QPushButton* CancelButton = nullptr;    // 取消

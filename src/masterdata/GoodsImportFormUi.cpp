@@ -16,15 +16,15 @@ void TGoodsImportForm::setupUi()
                    | Qt::WindowMaximizeButtonHint);
     SummaryLabel = Named(new QLabel(this), "SummaryLabel");
     SummaryLabel->setWordWrap(true);
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setColCount(7);
-    StringGrid1->setFixedCols(1);
-    StringGrid1->setHeader({QStringLiteral("行"), QStringLiteral("品牌"), QStringLiteral("产品"),
+    itemGrid = Named(new StringGrid(this), "StringGrid1");
+    itemGrid->setColCount(7);
+    itemGrid->setFixedCols(1);
+    itemGrid->setHeader({QStringLiteral("行"), QStringLiteral("品牌"), QStringLiteral("产品"),
                             QStringLiteral("产品类型"), QStringLiteral("规格/型号"), QStringLiteral("初始成本"),
                             QStringLiteral("初始库存量")});
     const int widths[] = {48, 140, 130, 100, 200, 80, 80};
     for (int c = 0; c < 7; ++c)
-        StringGrid1->setColWidth(c, widths[c]);
+        itemGrid->setColWidth(c, widths[c]);
     ErrorMemo = Named(new QPlainTextEdit(this), "ErrorMemo");
     ErrorMemo->setReadOnly(true);
     ErrorMemo->setMaximumHeight(140);
@@ -38,7 +38,7 @@ void TGoodsImportForm::setupUi()
     top->setSpacing(8);
     top->addWidget(SummaryLabel);
     top->addWidget(ErrorMemo);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(itemGrid, 1);
     top->addLayout(ButtonRow({OKButton, CancelButton}));
     resize(860, 520);
 }

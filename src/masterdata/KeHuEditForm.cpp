@@ -26,13 +26,13 @@ void TKeHuEditForm::fill(const TKeHu& k)
 
 void TKeHuEditForm::SetKeHuAddMode()
 {
-    setMode(1);
+    setMode(EditMode::Add);
     fill(TKeHu{});
 }
 
 void TKeHuEditForm::SetKeHuEditMode(const TKeHu& k)
 {
-    setMode(2, k.KeHu);
+    setMode(EditMode::Edit, k.KeHu);
     fill(k);
 }
 
@@ -52,7 +52,7 @@ void TKeHuEditForm::OKButtonClick()
     if (k.phone.isEmpty())
         return refuse(QStringLiteral("请输入客户电话!"), PhoneEdit);
     Database& db = m_ctx.db();
-    if (mode() == 1) {
+    if (mode() == EditMode::Add) {
         if (KeHuExists(db, k.KeHu))
             return refuse(QStringLiteral("系统中已存在该客户信息,不能重复添加!"));
         InsertKeHu(db, k);

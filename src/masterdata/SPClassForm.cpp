@@ -14,9 +14,9 @@
 TSPClassForm::TSPClassForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    m_filter = new GridFilter(StringGrid1, FilterEdit, {1}, this);
+    m_filter = new GridFilter(classGrid, FilterEdit, {1}, this);
     m_filter->setSelectLast(true);
-    EnterMovesFocus(FilterEdit, StringGrid1);
+    EnterMovesFocus(FilterEdit, classGrid);
     GuardedConnect(AddButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::AddButtonClick);
     GuardedConnect(EditButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::EditButtonClick);
     GuardedConnect(DelButton, &QPushButton::clicked, this, m_ctx, &TSPClassForm::DelButtonClick);
@@ -35,8 +35,8 @@ void TSPClassForm::ListCPType()
 
 QString TSPClassForm::selectedName() const
 {
-    const int row = StringGrid1->row();
-    return row > 0 ? StringGrid1->cell(1, row) : QString();
+    const int row = classGrid->row();
+    return row > 0 ? classGrid->cell(1, row) : QString();
 }
 
 void TSPClassForm::AddButtonClick()
@@ -83,14 +83,14 @@ TSPClassEditForm::TSPClassEditForm(AppContext& context, QWidget* parent) : QDial
 
 void TSPClassEditForm::SetCPTypeAddMode()
 {
-    m_mode = 1;
+    m_mode = EditMode::Add;
     setWindowTitle(QStringLiteral("添加"));
     SPClassEdit->clear();
 }
 
 void TSPClassEditForm::SetCPTypeEditMode(const QString& name)
 {
-    m_mode = 2;
+    m_mode = EditMode::Edit;
     setWindowTitle(QStringLiteral("修改"));
     m_oldName = name;
     SPClassEdit->setText(name);
@@ -100,7 +100,7 @@ void TSPClassEditForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     SPClassEdit->setFocus();
-    if (m_mode == 2)
+    if (m_mode == EditMode::Edit)
         SPClassEdit->selectAll();
 }
 
@@ -116,7 +116,7 @@ void TSPClassEditForm::OKButtonClick()
     const QString name = NameText(SPClassEdit->text());
     if (name.isEmpty())
         return refuse(QStringLiteral("请输入产品类型名称!"));
-    if (m_mode == 1) {
+    if (m_mode == EditMode::Add) {
         if (CPTypeExists(m_ctx.db(), name))
             return refuse(QStringLiteral("系统中已存在该产品类型,不能重复添加!"));
         InsertCPType(m_ctx.db(), name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EditMode.h"
+
 #include <QDialog>
 
 struct AppContext;
@@ -16,7 +18,7 @@ public:
     explicit TSPClassForm(AppContext& context, QWidget* parent = nullptr);
 
     QLineEdit* FilterEdit = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* classGrid = nullptr;
     QPushButton *AddButton = nullptr, *EditButton = nullptr, *DelButton = nullptr, *ExitButton = nullptr;
 
     void AddButtonClick();
@@ -33,7 +35,7 @@ private:
     GridFilter* m_filter = nullptr;
 };
 
-// The add/edit dialog of a product class: mode 1 adds, mode 2 renames the class OldName.
+// The add/edit dialog of a product class: Add adds, Edit renames the class OldName.
 class TSPClassEditForm : public QDialog {
     Q_OBJECT
 public:
@@ -41,7 +43,7 @@ public:
 
     void SetCPTypeAddMode();
     void SetCPTypeEditMode(const QString& name);
-    int mode() const { return m_mode; }
+    EditMode mode() const { return m_mode; }
 
     QLineEdit* SPClassEdit = nullptr;
     QPushButton *OKButton = nullptr, *EscButton = nullptr;
@@ -56,6 +58,6 @@ private:
     void refuse(const QString& text);
 
     AppContext& m_ctx;
-    int m_mode = 1;
+    EditMode m_mode = EditMode::Add;
     QString m_oldName;
 };

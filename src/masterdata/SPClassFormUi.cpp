@@ -17,13 +17,13 @@ void TSPClassForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     FilterEdit = MakeEdit(this, "FilterEdit");
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    StringGrid1->setColCount(2);
-    StringGrid1->setFixedCols(1);
-    StringGrid1->setHeader({QString(), QStringLiteral("产品分类名称")});
-    StringGrid1->setColWidth(0, 14);
-    StringGrid1->setColWidth(1, 200);
-    ClearGrid(*StringGrid1);
+    classGrid = Named(new StringGrid(this), "StringGrid1");
+    classGrid->setColCount(2);
+    classGrid->setFixedCols(1);
+    classGrid->setHeader({QString(), QStringLiteral("产品分类名称")});
+    classGrid->setColWidth(0, 14);
+    classGrid->setColWidth(1, 200);
+    ClearGrid(*classGrid);
 
     AddButton = MakeButton(this, "AddButton", QStringLiteral("添加"));
     EditButton = MakeButton(this, "EditButton", QStringLiteral("修改"));
@@ -39,7 +39,7 @@ void TSPClassForm::setupUi()
     auto* list = new QVBoxLayout;
     list->setSpacing(4);
     list->addWidget(FilterEdit);
-    list->addWidget(StringGrid1, 1);
+    list->addWidget(classGrid, 1);
 
     auto* top = new QHBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 12);

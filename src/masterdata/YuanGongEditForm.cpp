@@ -17,7 +17,7 @@ TYuanGongEditForm::TYuanGongEditForm(AppContext& context, QWidget* parent)
 
 void TYuanGongEditForm::SetYuanGongAddMode()
 {
-    setMode(1);
+    setMode(EditMode::Add);
     for (QLineEdit* e : {NameEdit, AgeEdit, IDEdit, AddressEdit, PhoneEdit, RemarkEdit})
         e->clear();
     SexComboBox->setCurrentIndex(0);
@@ -26,7 +26,7 @@ void TYuanGongEditForm::SetYuanGongAddMode()
 
 void TYuanGongEditForm::SetYuanGongEditMode(const TYuanGong& y)
 {
-    setMode(2, y.Name);
+    setMode(EditMode::Edit, y.Name);
     NameEdit->setText(y.Name);
     SexComboBox->setCurrentIndex(ComboIndexOf(*SexComboBox, y.Sex));
     AgeEdit->setText(y.Age);
@@ -55,7 +55,7 @@ void TYuanGongEditForm::OKButtonClick()
     if (y.Phone.isEmpty())
         return refuse(QStringLiteral("请输入员工电话!"), PhoneEdit);
     Database& db = m_ctx.db();
-    if (mode() == 1) {
+    if (mode() == EditMode::Add) {
         if (YuanGongExists(db, y.Name))
             return refuse(QStringLiteral("系统中已存在该员工信息,不能重复添加!"));
         InsertYuanGong(db, y);

@@ -37,16 +37,16 @@ QString SelectedCell(const StringGrid* grid, int col = 0)
 TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    m_ppFilter = new GridFilter(StringGrid1, PPFilterEdit, {0}, this);
-    m_cpFilter = new GridFilter(StringGrid2, CPFilterEdit, {0, 1}, this);
-    m_ggFilter = new GridFilter(StringGrid3, GGFilterEdit, {0}, this);
-    EnterMovesFocus(PPFilterEdit, StringGrid1);  // Enter in a find box goes to its list
-    EnterMovesFocus(CPFilterEdit, StringGrid2);
-    EnterMovesFocus(GGFilterEdit, StringGrid3);
-    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::StringGrid1Click);
-    GuardedConnect(StringGrid2, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::StringGrid2Click);
-    GuardedConnect(m_ppFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::StringGrid1Click);
-    GuardedConnect(m_cpFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::StringGrid2Click);
+    m_ppFilter = new GridFilter(brandGrid, PPFilterEdit, {0}, this);
+    m_cpFilter = new GridFilter(productGrid, CPFilterEdit, {0, 1}, this);
+    m_ggFilter = new GridFilter(itemGrid, GGFilterEdit, {0}, this);
+    EnterMovesFocus(PPFilterEdit, brandGrid);  // Enter in a find box goes to its list
+    EnterMovesFocus(CPFilterEdit, productGrid);
+    EnterMovesFocus(GGFilterEdit, itemGrid);
+    GuardedConnect(brandGrid, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::brandSelected);
+    GuardedConnect(productGrid, &StringGrid::rowSelected, this, m_ctx, &TZLSet_ShangPinForm::productSelected);
+    GuardedConnect(m_ppFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::brandSelected);
+    GuardedConnect(m_cpFilter, &GridFilter::filtered, this, m_ctx, &TZLSet_ShangPinForm::productSelected);
     GuardedConnect(PP_AddButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::PP_AddButtonClick);
     GuardedConnect(PP_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::PP_EditButtonClick);
     GuardedConnect(PP_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::PP_DelButtonClick);
@@ -57,13 +57,13 @@ TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) :
     GuardedConnect(GG_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_EditButtonClick);
     GuardedConnect(GG_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_DelButtonClick);
     GuardedConnect(ImportButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::ImportButtonClick);
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::Button1Click);
+    GuardedConnect(exitButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::exitButtonClick);
     LoadGoodsGrids();
 }
 
 void TZLSet_ShangPinForm::LoadGoodsGrids()
 {
-    PageControl1->setCurrentWidget(TabSheet1);
+    editTabs->setCurrentWidget(brandPage);
     ListPinPai();
 }
 
@@ -84,16 +84,16 @@ void TZLSet_ShangPinForm::ListGuiGe()
     m_ggFilter->setRows(GuiGeRows(m_ctx.db(), selectedPinPai(), selectedChanPin()), GuiGeColumns);
 }
 
-QString TZLSet_ShangPinForm::selectedPinPai() const { return SelectedCell(StringGrid1); }
-QString TZLSet_ShangPinForm::selectedChanPin() const { return SelectedCell(StringGrid2); }
-QString TZLSet_ShangPinForm::selectedGuiGe() const { return SelectedCell(StringGrid3); }
+QString TZLSet_ShangPinForm::selectedPinPai() const { return SelectedCell(brandGrid); }
+QString TZLSet_ShangPinForm::selectedChanPin() const { return SelectedCell(productGrid); }
+QString TZLSet_ShangPinForm::selectedGuiGe() const { return SelectedCell(itemGrid); }
 
-void TZLSet_ShangPinForm::StringGrid1Click()
+void TZLSet_ShangPinForm::brandSelected()
 {
     ListChanPin();
 }
 
-void TZLSet_ShangPinForm::StringGrid2Click()
+void TZLSet_ShangPinForm::productSelected()
 {
     ListGuiGe();
 }
@@ -153,7 +153,7 @@ void TZLSet_ShangPinForm::CP_EditButtonClick()
     form.OldChanPin = product.trimmed();
     form.CPEdit_PPEdit->setText(selectedPinPai());
     form.CPEdit_CPEdit->setText(product);
-    form.CPEdit_TypeComboBox->setEditText(SelectedCell(StringGrid2, 1));
+    form.CPEdit_TypeComboBox->setEditText(SelectedCell(productGrid, 1));
     form.ShowEditPage(TZLSet_SPEditForm::CPEdit);
     form.exec();
     ListChanPin();
@@ -195,8 +195,8 @@ void TZLSet_ShangPinForm::GG_EditButtonClick()
     form.GGEdit_PPEdit->setText(selectedPinPai());
     form.GGEdit_CPEdit->setText(selectedChanPin());
     form.GGEdit_GGEdit->setText(spec);
-    form.GGEdit_CBEdit->setText(SelectedCell(StringGrid3, 1));
-    form.GGEdit_SLEdit->setText(SelectedCell(StringGrid3, 2));
+    form.GGEdit_CBEdit->setText(SelectedCell(itemGrid, 1));
+    form.GGEdit_SLEdit->setText(SelectedCell(itemGrid, 2));
     form.ShowEditPage(TZLSet_SPEditForm::GGEdit);
     form.exec();
     ListGuiGe();
@@ -236,7 +236,7 @@ void TZLSet_ShangPinForm::ImportFile(const QString& path)
     ListPinPai();
 }
 
-void TZLSet_ShangPinForm::Button1Click()
+void TZLSet_ShangPinForm::exitButtonClick()
 {
     close();
 }

@@ -29,24 +29,24 @@ class TZLSet_ShangPinForm : public QDialog {
 public:
     explicit TZLSet_ShangPinForm(AppContext& context, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;  // brands
-    StringGrid* StringGrid2 = nullptr;  // products of the selected brand
-    StringGrid* StringGrid3 = nullptr;  // goods items of the selected product
+    StringGrid* brandGrid = nullptr;    // brands
+    StringGrid* productGrid = nullptr;  // products of the selected brand
+    StringGrid* itemGrid = nullptr;     // goods items of the selected product
     QLineEdit* PPFilterEdit = nullptr;
     QLineEdit* CPFilterEdit = nullptr;
     QLineEdit* GGFilterEdit = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;  // 品牌管理
-    QWidget* TabSheet2 = nullptr;  // 产品管理
-    QWidget* TabSheet3 = nullptr;  // 规格型号管理
+    QTabWidget* editTabs = nullptr;
+    QWidget* brandPage = nullptr;  // 品牌管理
+    QWidget* productPage = nullptr;  // 产品管理
+    QWidget* itemPage = nullptr;   // 规格型号管理
     QPushButton *PP_AddButton = nullptr, *PP_EditButton = nullptr, *PP_DelButton = nullptr;
     QPushButton *CP_AddButton = nullptr, *CP_EditButton = nullptr, *CP_DelButton = nullptr;
     QPushButton *GG_AddButton = nullptr, *GG_EditButton = nullptr, *GG_DelButton = nullptr;
     QPushButton* ImportButton = nullptr;  // 从Excel导入…
-    QPushButton* Button1 = nullptr;       // 退出
+    QPushButton* exitButton = nullptr;    // 退出
 
-    void StringGrid1Click();
-    void StringGrid2Click();
+    void brandSelected();
+    void productSelected();
     void PP_AddButtonClick();
     void PP_EditButtonClick();
     void PP_DelButtonClick();
@@ -57,7 +57,7 @@ public:
     void GG_EditButtonClick();
     void GG_DelButtonClick();
     void ImportButtonClick();
-    void Button1Click();
+    void exitButtonClick();
 
     // Imports the catalogue sheet of an .xlsx or CSV file: checks every row, shows the preview,
     // and writes it when the user confirms.

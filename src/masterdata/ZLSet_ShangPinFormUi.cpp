@@ -62,9 +62,9 @@ void TZLSet_ShangPinForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    StringGrid1 = MakeGrid(this, "StringGrid1", PinPaiColumns);
-    StringGrid2 = MakeGrid(this, "StringGrid2", ChanPinColumns);
-    StringGrid3 = MakeGrid(this, "StringGrid3", GuiGeColumns);
+    brandGrid = MakeGrid(this, "StringGrid1", PinPaiColumns);
+    productGrid = MakeGrid(this, "StringGrid2", ChanPinColumns);
+    itemGrid = MakeGrid(this, "StringGrid3", GuiGeColumns);
     PPFilterEdit = MakeEdit(this, "PPFilterEdit");
     CPFilterEdit = MakeEdit(this, "CPFilterEdit");
     GGFilterEdit = MakeEdit(this, "GGFilterEdit");
@@ -79,31 +79,31 @@ void TZLSet_ShangPinForm::setupUi()
     GG_AddButton = MakeButton(this, "GG_AddButton", add);
     GG_EditButton = MakeButton(this, "GG_EditButton", edit);
     GG_DelButton = MakeButton(this, "GG_DelButton", del);
-    PageControl1 = Named(new QTabWidget(this), "PageControl1");
-    PageControl1->setDocumentMode(true);
-    TabSheet1 = Named(TabPage(PP_AddButton, PP_EditButton, PP_DelButton), "TabSheet1");
-    TabSheet2 = Named(TabPage(CP_AddButton, CP_EditButton, CP_DelButton), "TabSheet2");
-    TabSheet3 = Named(TabPage(GG_AddButton, GG_EditButton, GG_DelButton), "TabSheet3");
-    PageControl1->addTab(TabSheet1, QStringLiteral("品牌管理"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("产品管理"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("规格型号管理"));
+    editTabs = Named(new QTabWidget(this), "PageControl1");
+    editTabs->setDocumentMode(true);
+    brandPage = Named(TabPage(PP_AddButton, PP_EditButton, PP_DelButton), "TabSheet1");
+    productPage = Named(TabPage(CP_AddButton, CP_EditButton, CP_DelButton), "TabSheet2");
+    itemPage = Named(TabPage(GG_AddButton, GG_EditButton, GG_DelButton), "TabSheet3");
+    editTabs->addTab(brandPage, QStringLiteral("品牌管理"));
+    editTabs->addTab(productPage, QStringLiteral("产品管理"));
+    editTabs->addTab(itemPage, QStringLiteral("规格型号管理"));
 
     ImportButton = MakeButton(this, "ImportButton", QStringLiteral("从Excel导入…"));
     ImportButton->setMinimumWidth(ImportButton->sizeHint().width() + 16);
-    Button1 = MakeButton(this, "Button1", QStringLiteral("退出"));
+    exitButton = MakeButton(this, "Button1", QStringLiteral("退出"));
 
     auto* lists = new QHBoxLayout;
     lists->setSpacing(8);
-    lists->addLayout(Listed(PPFilterEdit, StringGrid1), 3);
-    lists->addLayout(Listed(CPFilterEdit, StringGrid2), 5);
-    lists->addLayout(Listed(GGFilterEdit, StringGrid3), 7);
+    lists->addLayout(Listed(PPFilterEdit, brandGrid), 3);
+    lists->addLayout(Listed(CPFilterEdit, productGrid), 5);
+    lists->addLayout(Listed(GGFilterEdit, itemGrid), 7);
 
     auto* foot = new QHBoxLayout;
-    foot->addWidget(PageControl1, 1);
+    foot->addWidget(editTabs, 1);
     auto* side = new QVBoxLayout;
     side->addStretch();
     side->addWidget(ImportButton);
-    side->addWidget(Button1);
+    side->addWidget(exitButton);
     foot->addLayout(side);
 
     auto* top = new QVBoxLayout(this);
@@ -111,6 +111,6 @@ void TZLSet_ShangPinForm::setupUi()
     top->setSpacing(10);
     top->addLayout(lists, 1);
     top->addLayout(foot);
-    StringGrid1->setFocus();  // the window opens in the brand list
+    brandGrid->setFocus();  // the window opens in the brand list
     resize(1000, 580);
 }

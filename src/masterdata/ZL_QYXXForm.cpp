@@ -13,29 +13,29 @@
 TZL_QYXXForm::TZL_QYXXForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     setupUi();
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TZL_QYXXForm::Button1Click);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TZL_QYXXForm::Button2Click);
-    GuardedConnect(Memo1, &QPlainTextEdit::textChanged, this, m_ctx, &TZL_QYXXForm::Memo1Change);
+    GuardedConnect(saveButton, &QPushButton::clicked, this, m_ctx, &TZL_QYXXForm::saveButtonClick);
+    GuardedConnect(cancelButton, &QPushButton::clicked, this, m_ctx, &TZL_QYXXForm::cancelButtonClick);
+    GuardedConnect(introMemo, &QPlainTextEdit::textChanged, this, m_ctx, &TZL_QYXXForm::introMemoChange);
 
     const TGsInfo& g = m_ctx.GsInfo;
     m_memoText = g.GSJianJie;
-    Edit1->setText(g.GSName);
-    Edit2->setText(g.GSPhone);
-    Edit3->setText(g.GSFax);
-    Edit4->setText(g.GSYouBian);
-    Edit5->setText(g.GSAddress);
-    Edit6->setText(g.GSKaiHuHan);
-    Edit7->setText(g.GSZhanHao);
-    Edit8->setText(g.GSShuiHao);
-    Memo1->setPlainText(g.GSJianJie);
+    nameEdit->setText(g.GSName);
+    phoneEdit->setText(g.GSPhone);
+    faxEdit->setText(g.GSFax);
+    postcodeEdit->setText(g.GSYouBian);
+    addressEdit->setText(g.GSAddress);
+    bankEdit->setText(g.GSKaiHuHan);
+    accountEdit->setText(g.GSZhanHao);
+    taxNumberEdit->setText(g.GSShuiHao);
+    introMemo->setPlainText(g.GSJianJie);
 }
 
 // The memo accepts at most JianJieMaxLength characters: input that would make it longer keeps
 // what fits and drops the rest of it, the cursor after what was kept. A longer stored
 // introduction is shown and kept whole; it can only get shorter.
-void TZL_QYXXForm::Memo1Change()
+void TZL_QYXXForm::introMemoChange()
 {
-    const QString text = Memo1->toPlainText();
+    const QString text = introMemo->toPlainText();
     if (text.size() <= JianJieMaxLength || text.size() <= m_memoText.size()) {
         m_memoText = text;
         return;
@@ -45,25 +45,25 @@ void TZL_QYXXForm::Memo1Change()
     if (room > 0 && room < edit.inserted.size() && edit.inserted[room].isLowSurrogate())
         --room;  // never half a pair
     m_memoText = text.left(edit.head) + edit.inserted.left(room) + text.right(edit.tail);
-    const QSignalBlocker quiet(Memo1);
-    Memo1->setPlainText(m_memoText);
-    QTextCursor c = Memo1->textCursor();
+    const QSignalBlocker quiet(introMemo);
+    introMemo->setPlainText(m_memoText);
+    QTextCursor c = introMemo->textCursor();
     c.setPosition(int(edit.head + room));
-    Memo1->setTextCursor(c);
+    introMemo->setTextCursor(c);
 }
 
-void TZL_QYXXForm::Button1Click()
+void TZL_QYXXForm::saveButtonClick()
 {
     TGsInfo info;
-    info.GSName = Edit1->text();
-    info.GSAddress = Edit5->text();
-    info.GSPhone = Edit2->text();
-    info.GSFax = Edit3->text();
-    info.GSYouBian = Edit4->text();
-    info.GSKaiHuHan = Edit6->text();
-    info.GSZhanHao = Edit7->text();
-    info.GSShuiHao = Edit8->text();
-    info.GSJianJie = Memo1->toPlainText().remove(u'\r').remove(u'\n');  // stored on one line
+    info.GSName = nameEdit->text();
+    info.GSAddress = addressEdit->text();
+    info.GSPhone = phoneEdit->text();
+    info.GSFax = faxEdit->text();
+    info.GSYouBian = postcodeEdit->text();
+    info.GSKaiHuHan = bankEdit->text();
+    info.GSZhanHao = accountEdit->text();
+    info.GSShuiHao = taxNumberEdit->text();
+    info.GSJianJie = introMemo->toPlainText().remove(u'\r').remove(u'\n');  // stored on one line
     info = StoredGsInfo(info);
     if (WriteGsInfo(m_ctx.ProgramDir, info)) {
         m_ctx.GsInfo = info;
@@ -74,7 +74,7 @@ void TZL_QYXXForm::Button1Click()
     accept();
 }
 
-void TZL_QYXXForm::Button2Click()
+void TZL_QYXXForm::cancelButtonClick()
 {
     reject();
 }

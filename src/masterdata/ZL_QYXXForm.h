@@ -16,21 +16,21 @@ class TZL_QYXXForm : public QDialog {
 public:
     explicit TZL_QYXXForm(AppContext& context, QWidget* parent = nullptr);
 
-    QLineEdit* Edit1 = nullptr;  // 公司名称
-    QLineEdit* Edit2 = nullptr;  // 联系电话
-    QLineEdit* Edit3 = nullptr;  // 传真
-    QLineEdit* Edit4 = nullptr;  // 邮编
-    QLineEdit* Edit5 = nullptr;  // 地址
-    QLineEdit* Edit6 = nullptr;  // 开户行
-    QLineEdit* Edit7 = nullptr;  // 帐号
-    QLineEdit* Edit8 = nullptr;  // 税号
-    QPlainTextEdit* Memo1 = nullptr;  // 简介
-    QPushButton* Button1 = nullptr;  // 保存
-    QPushButton* Button2 = nullptr;  // 取消
+    QLineEdit* nameEdit = nullptr;  // 公司名称
+    QLineEdit* phoneEdit = nullptr;  // 联系电话
+    QLineEdit* faxEdit = nullptr;  // 传真
+    QLineEdit* postcodeEdit = nullptr;  // 邮编
+    QLineEdit* addressEdit = nullptr;  // 地址
+    QLineEdit* bankEdit = nullptr;  // 开户行
+    QLineEdit* accountEdit = nullptr;  // 帐号
+    QLineEdit* taxNumberEdit = nullptr;  // 税号
+    QPlainTextEdit* introMemo = nullptr;  // 简介
+    QPushButton* saveButton = nullptr;  // 保存
+    QPushButton* cancelButton = nullptr;  // 取消
 
-    void Button1Click();
-    void Button2Click();
-    void Memo1Change();
+    void saveButtonClick();
+    void cancelButtonClick();
+    void introMemoChange();
 
 private:
     void setupUi();

@@ -29,52 +29,52 @@ void TZL_QYXXForm::setupUi()
         grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row, 1, 1, span);
     };
-    field(Edit1, "Edit1", "公司名称：", 100, 3);
+    field(nameEdit, "Edit1", "公司名称：", 100, 3);
     ++row;
-    field(Edit2, "Edit2", "联系电话：", 35, 1);
+    field(phoneEdit, "Edit2", "联系电话：", 35, 1);
     auto* phoneNote = new QLabel(QStringLiteral("此处最多可填写两个联系电话，若填\n两个号码，请在号码间留空格"), this);
     phoneNote->setStyleSheet(QStringLiteral("color: #555555;"));
     grid->addWidget(phoneNote, row, 2, 1, 2);
     ++row;
-    field(Edit3, "Edit3", "传真：", 20, 1);
+    field(faxEdit, "Edit3", "传真：", 20, 1);
     auto* postLabel = new QLabel(QStringLiteral("邮编："), this);
     postLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Edit4 = MakeEdit(this, "Edit4");
-    LimitLength(Edit4, 20);
+    postcodeEdit = MakeEdit(this, "Edit4");
+    LimitLength(postcodeEdit, 20);
     grid->addWidget(postLabel, row, 2);
-    grid->addWidget(Edit4, row, 3);
+    grid->addWidget(postcodeEdit, row, 3);
     ++row;
-    field(Edit5, "Edit5", "地址：", 100, 3);
+    field(addressEdit, "Edit5", "地址：", 100, 3);
     ++row;
-    field(Edit6, "Edit6", "开户行：", 50, 3);
+    field(bankEdit, "Edit6", "开户行：", 50, 3);
     ++row;
-    field(Edit7, "Edit7", "帐号：", 50, 3);
+    field(accountEdit, "Edit7", "帐号：", 50, 3);
     ++row;
-    field(Edit8, "Edit8", "税号：", 50, 3);
+    field(taxNumberEdit, "Edit8", "税号：", 50, 3);
     ++row;
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setFixedHeight(90);
-    Memo1->setTabChangesFocus(true);  // the introduction is one paragraph; Tab moves on
+    introMemo = new QPlainTextEdit(this);
+    introMemo->setObjectName(QStringLiteral("Memo1"));
+    introMemo->setFixedHeight(90);
+    introMemo->setTabChangesFocus(true);  // the introduction is one paragraph; Tab moves on
     auto* memoLabel = new QLabel(QStringLiteral("简介："), this);
     memoLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(memoLabel, row, 0);
-    grid->addWidget(Memo1, row, 1, 1, 3);
+    grid->addWidget(introMemo, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
     auto* note = new QLabel(QStringLiteral("注：以上信息将显示在销售单中，简介内容应简短(最多90个汉字)"), this);
     note->setStyleSheet(QStringLiteral("color: #a33a00;"));
 
-    Button1 = MakeButton(this, "Button1", QStringLiteral("保存"));
-    Button2 = MakeButton(this, "Button2", QStringLiteral("取消"));
+    saveButton = MakeButton(this, "Button1", QStringLiteral("保存"));
+    cancelButton = MakeButton(this, "Button2", QStringLiteral("取消"));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(20, 18, 20, 14);
     top->setSpacing(12);
     top->addLayout(grid);
     top->addWidget(note);
-    top->addLayout(ButtonRow({Button1, Button2}));
+    top->addLayout(ButtonRow({saveButton, cancelButton}));
     setFixedSize(560, sizeHint().height());
 }

@@ -24,20 +24,20 @@ TCX_KuCunForm::TCX_KuCunForm(AppContext& context, QWidget* parent) : QDialog(par
         ListKuCun();
         CalcKuCunTotals();
     });
-    GuardedConnect(ComboBox4, &QComboBox::activated, this, m_ctx, [this] {
+    GuardedConnect(orderBox, &QComboBox::activated, this, m_ctx, [this] {
         ListKuCun();
         CalcKuCunTotals();
     });
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(1); });
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(2); });
-    GuardedConnect(Button3, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::close);
+    GuardedConnect(printButton, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(ReportOutput::Print); });
+    GuardedConnect(previewButton, &QPushButton::clicked, this, m_ctx, [this] { PrintKuCun(ReportOutput::Preview); });
+    GuardedConnect(exitButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::close);
     GuardedConnect(KuCunKaButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
-    GuardedConnect(StringGrid1, &StringGrid::doubleClicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
+    GuardedConnect(stockGrid, &StringGrid::doubleClicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
 }
 
 void TCX_KuCunForm::InitKuCunQuery()
 {
-    m_goods = new GoodsSelector(m_ctx, ComboBox1, ComboBox2, ComboBox3, GoodsSelector::WithAllEntries, this);
+    m_goods = new GoodsSelector(m_ctx, brandBox, productBox, specBox, GoodsSelector::WithAllEntries, this);
     ListKuCun();
     CalcKuCunTotals();
 }
@@ -46,41 +46,41 @@ void TCX_KuCunForm::InitKuCunQuery()
 // as the printout); the last row selected.
 void TCX_KuCunForm::ListKuCun()
 {
-    FillGrid(*StringGrid1,
+    FillGrid(*stockGrid,
              PrepareBB_CXKC(m_ctx.db(), m_goods->PinPai(), m_goods->ChanPin(), m_goods->GuiGe(),
-                            ComboBox4->currentText()),
+                            orderBox->currentText()),
              KuCunColumns());
-    StringGrid1->setRow(StringGrid1->rowCount() - 1);
+    stockGrid->setRow(stockGrid->rowCount() - 1);
 }
 
 void TCX_KuCunForm::CalcKuCunTotals()
 {
-    SLLabel->setText(QString::number(qint64(ColumnSum(*StringGrid1, 4))));
-    ZCBLabel->setText(FormatMoney(MoneyColumnSum(*StringGrid1, 7)));
+    SLLabel->setText(QString::number(qint64(ColumnSum(*stockGrid, 4))));
+    ZCBLabel->setText(FormatMoney(MoneyColumnSum(*stockGrid, 7)));
 }
 
-void TCX_KuCunForm::PrintKuCun(int mode)
+void TCX_KuCunForm::PrintKuCun(ReportOutput output)
 {
     ReportRequest r;
     r.form = ReportForm::CXKC;
     r.prepare = [this, brand = m_goods->PinPai(), product = m_goods->ChanPin(), spec = m_goods->GuiGe(),
-                 order = ComboBox4->currentText()] {
+                 order = orderBox->currentText()] {
         return ReportData{PrepareBB_CXKC(m_ctx.db(), brand, product, spec, order), {}};
     };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + QStringLiteral("库存查询")},
                 {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumSLQRLabel"), SLLabel->text()},
                 {QStringLiteral("SumJEQRLabel"), ZCBLabel->text()}};
-    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, true, r, output);
 }
 
 // The movements of the selected goods item with a running balance.
 void TCX_KuCunForm::KuCunKaButtonClick()
 {
-    const int row = StringGrid1->row();
-    const QString brand = StringGrid1->cell(1, row);
+    const int row = stockGrid->row();
+    const QString brand = stockGrid->cell(1, row);
     if (row < 1 || brand.isEmpty())
         return;
-    TStockCardForm card(m_ctx, {brand, StringGrid1->cell(2, row), StringGrid1->cell(3, row)}, this);
+    TStockCardForm card(m_ctx, {brand, stockGrid->cell(2, row), stockGrid->cell(3, row)}, this);
     card.exec();
 }

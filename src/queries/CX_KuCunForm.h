@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+enum class ReportOutput;
 struct AppContext;
 class GoodsSelector;
 class QComboBox;
@@ -17,21 +18,21 @@ class TCX_KuCunForm : public QDialog {
 public:
     explicit TCX_KuCunForm(AppContext& context, QWidget* parent = nullptr);
 
-    QComboBox* ComboBox1 = nullptr;  // 品牌
-    QComboBox* ComboBox2 = nullptr;  // 产品
-    QComboBox* ComboBox3 = nullptr;  // 规格/型号
-    QComboBox* ComboBox4 = nullptr;  // 排序
-    StringGrid* StringGrid1 = nullptr;
+    QComboBox* brandBox = nullptr;   // 品牌
+    QComboBox* productBox = nullptr;  // 产品
+    QComboBox* specBox = nullptr;    // 规格/型号
+    QComboBox* orderBox = nullptr;   // 排序
+    StringGrid* stockGrid = nullptr;
     QLabel* SLLabel = nullptr;
     QLabel* ZCBLabel = nullptr;
     QPushButton* KuCunKaButton = nullptr;  // 库存卡
-    QPushButton* Button1 = nullptr;        // 打印
-    QPushButton* Button2 = nullptr;        // 打印预览
-    QPushButton* Button3 = nullptr;        // 退出
+    QPushButton* printButton = nullptr;    // 打印
+    QPushButton* previewButton = nullptr;  // 打印预览
+    QPushButton* exitButton = nullptr;     // 退出
 
     void ListKuCun();
     void CalcKuCunTotals();
-    void PrintKuCun(int mode);  // 1 print, 2 preview
+    void PrintKuCun(ReportOutput output);
     void KuCunKaButtonClick();
 
 private:

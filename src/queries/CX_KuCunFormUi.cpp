@@ -26,18 +26,18 @@ void TCX_KuCunForm::setupUi()
         box->setMaxVisibleItems(20);
         return box;
     };
-    ComboBox1 = combo("ComboBox1");
-    ComboBox2 = combo("ComboBox2");
-    ComboBox3 = combo("ComboBox3");
-    ComboBox4 = combo("ComboBox4");
-    ComboBox4->setMinimumWidth(90);
-    ComboBox4->addItems({QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("规格")});
-    ComboBox4->setCurrentIndex(-1);
+    brandBox = combo("ComboBox1");
+    productBox = combo("ComboBox2");
+    specBox = combo("ComboBox3");
+    orderBox = combo("ComboBox4");
+    orderBox->setMinimumWidth(90);
+    orderBox->addItems({QStringLiteral("品牌"), QStringLiteral("产品"), QStringLiteral("规格")});
+    orderBox->setCurrentIndex(-1);
 
     auto* filters = new QHBoxLayout;
     filters->setSpacing(6);
     const std::pair<const char*, QComboBox*> labelled[] = {
-        {"品牌", ComboBox1}, {"产品", ComboBox2}, {"规格/型号", ComboBox3}, {"排序", ComboBox4}};
+        {"品牌", brandBox}, {"产品", productBox}, {"规格/型号", specBox}, {"排序", orderBox}};
     for (const auto& [caption, box] : labelled) {
         filters->addWidget(new QLabel(QString::fromUtf8(caption), this));
         filters->addWidget(box);
@@ -45,8 +45,8 @@ void TCX_KuCunForm::setupUi()
     }
     filters->addStretch(1);
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    SetGridColumns(*StringGrid1, KuCunColumns());
+    stockGrid = Named(new StringGrid(this), "StringGrid1");
+    SetGridColumns(*stockGrid, KuCunColumns());
 
     SLLabel = Named(new QLabel(QStringLiteral("0"), this), "SLLabel");
     ZCBLabel = Named(new QLabel(QStringLiteral("0"), this), "ZCBLabel");
@@ -59,18 +59,18 @@ void TCX_KuCunForm::setupUi()
     totals->addStretch(1);
 
     KuCunKaButton = MakeButton(this, "KuCunKaButton", QStringLiteral("库存卡"));
-    Button1 = MakeButton(this, "Button1", QStringLiteral("打印"));
-    Button2 = MakeButton(this, "Button2", QStringLiteral("打印预览"));
-    Button3 = MakeButton(this, "Button3", QStringLiteral("退出"));
+    printButton = MakeButton(this, "Button1", QStringLiteral("打印"));
+    previewButton = MakeButton(this, "Button2", QStringLiteral("打印预览"));
+    exitButton = MakeButton(this, "Button3", QStringLiteral("退出"));
     totals->addWidget(KuCunKaButton);
     totals->addSpacing(12);
-    totals->addLayout(ButtonRow({Button1, Button2, Button3}));
+    totals->addLayout(ButtonRow({printButton, previewButton, exitButton}));
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);
     top->setSpacing(8);
     top->addLayout(filters);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(stockGrid, 1);
     top->addLayout(totals);
     resize(900, 560);
 }

@@ -19,8 +19,8 @@ TCX_SZForm::TCX_SZForm(AppContext& context, QWidget* parent) : QDialog(parent), 
 {
     setupUi();
     const QDate today = m_ctx.today();
-    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
-    DateTimePicker2->setDate(today);
+    fromDate->setDate(QDate(today.year(), today.month(), 1));
+    toDate->setDate(today);
     ListShouZhi();
     CalcTotals();
     GuardedConnect(CXButton, &QPushButton::clicked, this, m_ctx, &TCX_SZForm::CXButtonClick);
@@ -33,9 +33,9 @@ TCX_SZForm::TCX_SZForm(AppContext& context, QWidget* parent) : QDialog(parent), 
 
 void TCX_SZForm::ListShouZhi()
 {
-    m_rows = ShouZhiRows(m_ctx.db(), DateTimePicker1->date(), DateTimePicker2->date());
-    FillGrid(*StringGrid1, m_rows, ShouZhiColumns());
-    StringGrid1->setRow(1);
+    m_rows = ShouZhiRows(m_ctx.db(), fromDate->date(), toDate->date());
+    FillGrid(*entryGrid, m_rows, ShouZhiColumns());
+    entryGrid->setRow(1);
 }
 
 // Income where the type is exactly "收入", expense otherwise; each to the cent with " 元".
@@ -43,11 +43,11 @@ void TCX_SZForm::CalcTotals()
 {
     double income = 0;
     double expense = 0;
-    for (int r = 1; r < StringGrid1->rowCount(); ++r) {
-        const QString amount = StringGrid1->cell(5, r);
+    for (int r = 1; r < entryGrid->rowCount(); ++r) {
+        const QString amount = entryGrid->cell(5, r);
         if (amount.isEmpty())
             continue;
-        (StringGrid1->cell(3, r) == IncomeType() ? income : expense) += CellNumber(amount);
+        (entryGrid->cell(3, r) == IncomeType() ? income : expense) += CellNumber(amount);
     }
     SRLabel->setText(YuanText(income));
     ZCLabel->setText(YuanText(expense));
@@ -61,13 +61,13 @@ void TCX_SZForm::CXButtonClick()
 
 void TCX_SZForm::DelButtonClick()
 {
-    const QString dh = StringGrid1->cell(1, StringGrid1->row());
-    if (StringGrid1->row() < 1 || dh.isEmpty())
+    const QString dh = entryGrid->cell(1, entryGrid->row());
+    if (entryGrid->row() < 1 || dh.isEmpty())
         return;
     if (!m_ctx.prompts->warningQuestion(this, QStringLiteral("确定要删除单号为'") + dh + QStringLiteral("'的收支记录吗?")))
         return;
     const QDate day =
-        QDate::fromString(m_rows.value(StringGrid1->row() - 1, QStringLiteral("in_date")).toString(), Qt::ISODate);
+        QDate::fromString(m_rows.value(entryGrid->row() - 1, QStringLiteral("in_date")).toString(), Qt::ISODate);
     if (!GoOnInClosedMonth(m_ctx, this, day))
         return;
     DeleteShouZhi(m_ctx.db(), dh);
@@ -82,8 +82,8 @@ void TCX_SZForm::PrintShouZhi(bool preview)
     ReportRequest r;
     r.form = ReportForm::CXSZ;
     r.prepare = [rows = m_rows] { return ReportData{rows, {}}; };
-    r.labels = {{QStringLiteral("TitleQRLabel"), DateTimePicker1->date().toString(form) + QStringLiteral("至")
-                                                     + DateTimePicker2->date().toString(form)
+    r.labels = {{QStringLiteral("TitleQRLabel"), fromDate->date().toString(form) + QStringLiteral("至")
+                                                     + toDate->date().toString(form)
                                                      + QStringLiteral("收支查询")},
                 {QStringLiteral("SUMSRQRLabel"), SRLabel->text()},
                 {QStringLiteral("SUMZCQRLabel"), ZCLabel->text()}};

@@ -18,15 +18,15 @@ class TCX_SZForm : public QDialog {
 public:
     explicit TCX_SZForm(AppContext& context, QWidget* parent = nullptr);
 
-    QDateEdit* DateTimePicker1 = nullptr;
-    QDateEdit* DateTimePicker2 = nullptr;
+    QDateEdit* fromDate = nullptr;
+    QDateEdit* toDate = nullptr;
     DateRangePresets* Presets = nullptr;
     QPushButton* CXButton = nullptr;  // 统计
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;
     QPushButton* DelButton = nullptr;
     QPushButton* EscButton = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* entryGrid = nullptr;
     QLabel* SRLabel = nullptr;
     QLabel* ZCLabel = nullptr;
 

@@ -19,9 +19,9 @@ void TCX_SZForm::setupUi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
 
-    DateTimePicker1 = MakeDateEdit(this, "DateTimePicker1");
-    DateTimePicker2 = MakeDateEdit(this, "DateTimePicker2");
-    Presets = Named(new DateRangePresets(m_ctx.clock(), DateTimePicker1, DateTimePicker2, this), "Presets");
+    fromDate = MakeDateEdit(this, "DateTimePicker1");
+    toDate = MakeDateEdit(this, "DateTimePicker2");
+    Presets = Named(new DateRangePresets(m_ctx.clock(), fromDate, toDate, this), "Presets");
     CXButton = MakeButton(this, "CXButton", QStringLiteral("统计"));
     CXButton->setDefault(true);
     PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
@@ -30,13 +30,13 @@ void TCX_SZForm::setupUi()
     EscButton = MakeButton(this, "EscButton", QStringLiteral("退出"));
 
     auto* bar = new QHBoxLayout;
-    AddDateRange(bar, DateTimePicker1, DateTimePicker2);
+    AddDateRange(bar, fromDate, toDate);
     bar->addWidget(CXButton);
     bar->addStretch(1);
     bar->addLayout(ButtonRow({PrintButton, BrowseButton, DelButton, EscButton}));
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    SetGridColumns(*StringGrid1, ShouZhiColumns());
+    entryGrid = Named(new StringGrid(this), "StringGrid1");
+    SetGridColumns(*entryGrid, ShouZhiColumns());
 
     SRLabel = Named(new QLabel(this), "SRLabel");
     ZCLabel = Named(new QLabel(this), "ZCLabel");
@@ -52,7 +52,7 @@ void TCX_SZForm::setupUi()
     top->setContentsMargins(10, 10, 10, 10);
     top->addLayout(bar);
     top->addWidget(Presets);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(entryGrid, 1);
     top->addLayout(totals);
     resize(920, 520);
 }

@@ -26,22 +26,22 @@ TCX_XSLRForm::TCX_XSLRForm(AppContext& context, QWidget* parent) : QDialog(paren
 {
     setupUi();
     const QDate today = m_ctx.today();
-    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
-    DateTimePicker2->setDate(today);
+    fromDate->setDate(QDate(today.year(), today.month(), 1));
+    toDate->setDate(today);
     RunGuarded(m_ctx, this, [this] { ListXSLRByDan(); });
 
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
-    GuardedConnect(Button2, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(countButton, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(customerQueryButton, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::RefreshPage);
     GuardedConnect(Presets, &DateRangePresets::rangeChosen, this, m_ctx, &TCX_XSLRForm::RefreshPage);
-    GuardedConnect(PageControl1, &QTabWidget::currentChanged, this, m_ctx, &TCX_XSLRForm::RefreshPage);
-    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ShowXSLRDanLines);
-    GuardedConnect(StringGrid4, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByPinPai);
-    GuardedConnect(StringGrid6, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByChanPin);
-    GuardedConnect(StringGrid8, &StringGrid::rowSelected, this, m_ctx, [this] {
-        FillNames(*StringGrid9, ChanPinNames(m_ctx.db(), Selected(*StringGrid8)));
+    GuardedConnect(pageTabs, &QTabWidget::currentChanged, this, m_ctx, &TCX_XSLRForm::RefreshPage);
+    GuardedConnect(documentGrid, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ShowXSLRDanLines);
+    GuardedConnect(brandPageProductList, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByPinPai);
+    GuardedConnect(productPageBrandList, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByChanPin);
+    GuardedConnect(specPageBrandList, &StringGrid::rowSelected, this, m_ctx, [this] {
+        FillNames(*specPageProductList, ChanPinNames(m_ctx.db(), Selected(*specPageBrandList)));
         ListXSLRByGuiGe();
     });
-    GuardedConnect(StringGrid9, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByGuiGe);
+    GuardedConnect(specPageProductList, &StringGrid::rowSelected, this, m_ctx, &TCX_XSLRForm::ListXSLRByGuiGe);
     GuardedConnect(TopComboBox, &QComboBox::currentIndexChanged, this, m_ctx, &TCX_XSLRForm::ShowTrend);
     GuardedConnect(ExportChartButton, &QPushButton::clicked, this, m_ctx, &TCX_XSLRForm::ExportChart);
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintPage(ReportOutput::Print); });
@@ -55,7 +55,7 @@ void TCX_XSLRForm::keyPressEvent(QKeyEvent* event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Button2->click();
+        customerQueryButton->click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -63,7 +63,7 @@ void TCX_XSLRForm::keyPressEvent(QKeyEvent* event)
 
 void TCX_XSLRForm::RefreshPage()
 {
-    switch (PageControl1->currentIndex()) {
+    switch (pageTabs->currentIndex()) {
     case XSD:
         ListXSLRByDan();
         break;
@@ -71,16 +71,16 @@ void TCX_XSLRForm::RefreshPage()
         ListXSLRByShangPin();
         break;
     case PP:
-        FillNames(*StringGrid4, DistinctChanPinNames(m_ctx.db()));
+        FillNames(*brandPageProductList, DistinctChanPinNames(m_ctx.db()));
         ListXSLRByPinPai();
         break;
     case CP:
-        FillNames(*StringGrid6, PinPaiNames(m_ctx.db()));
+        FillNames(*productPageBrandList, PinPaiNames(m_ctx.db()));
         ListXSLRByChanPin();
         break;
     case GG:
-        FillNames(*StringGrid8, PinPaiNames(m_ctx.db()));
-        FillNames(*StringGrid9, ChanPinNames(m_ctx.db(), Selected(*StringGrid8)));
+        FillNames(*specPageBrandList, PinPaiNames(m_ctx.db()));
+        FillNames(*specPageProductList, ChanPinNames(m_ctx.db(), Selected(*specPageBrandList)));
         ListXSLRByGuiGe();
         break;
     case KH:
@@ -91,10 +91,10 @@ void TCX_XSLRForm::RefreshPage()
             // A trend needs months: a range within one month (the window's first range) opens
             // the page on the last twelve months up to its end.
             m_trendShown = true;
-            const QDate to = DateTimePicker2->date();
-            const QDate from = DateTimePicker1->date();
+            const QDate to = toDate->date();
+            const QDate from = fromDate->date();
             if (from.year() == to.year() && from.month() == to.month())
-                DateTimePicker1->setDate(QDate(to.year(), to.month(), 1).addMonths(-11));
+                fromDate->setDate(QDate(to.year(), to.month(), 1).addMonths(-11));
         }
         ShowTrend();
         break;
@@ -122,7 +122,7 @@ void TCX_XSLRForm::FillNames(StringGrid& grid, const QStringList& names)
 void TCX_XSLRForm::ShowRows(Page page, ReportData data, const QString& selection)
 {
     ResultPage& p = m_pages[page];
-    m_listed[page] = {std::move(data), DateTimePicker1->date(), DateTimePicker2->date(), selection};
+    m_listed[page] = {std::move(data), fromDate->date(), toDate->date(), selection};
     FillGrid(*p.grid, m_listed[page].data.master, p.columns);
     {
         const QSignalBlocker quiet(p.grid);
@@ -140,7 +140,7 @@ auto TCX_XSLRForm::Gather(Work&& work)
 
 void TCX_XSLRForm::ListXSLRByDan()
 {
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QDate from = fromDate->date(), to = toDate->date();
     if (auto data = Gather([=](Database& db) { return PrepareBB_CXXSLR_XSD(db, from, to); })) {
         ShowRows(XSD, std::move(*data));
         ShowXSLRDanLines();
@@ -151,39 +151,39 @@ void TCX_XSLRForm::ListXSLRByDan()
 void TCX_XSLRForm::ShowXSLRDanLines()
 {
     const ReportData& d = m_listed[XSD].data;
-    const int r = StringGrid1->row();
+    const int r = documentGrid->row();
     const bool listed = d.details && r >= 1 && r <= d.master.rowCount();
-    FillGrid(*StringGrid2, listed ? d.details(r - 1) : RowSet(), XSLRDanLineColumns());
+    FillGrid(*lineGrid, listed ? d.details(r - 1) : RowSet(), XSLRDanLineColumns());
 }
 
 void TCX_XSLRForm::ListXSLRByShangPin()
 {
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QDate from = fromDate->date(), to = toDate->date();
     if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_SP(db, from, to); }))
         ShowRows(SP, {std::move(*rows), {}});
 }
 
 void TCX_XSLRForm::ListXSLRByPinPai()
 {
-    const QString product = Selected(*StringGrid4);
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QString product = Selected(*brandPageProductList);
+    const QDate from = fromDate->date(), to = toDate->date();
     if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_PP(db, product, from, to); }))
         ShowRows(PP, {std::move(*rows), {}}, product);
 }
 
 void TCX_XSLRForm::ListXSLRByChanPin()
 {
-    const QString brand = Selected(*StringGrid6);
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QString brand = Selected(*productPageBrandList);
+    const QDate from = fromDate->date(), to = toDate->date();
     if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_CP(db, brand, from, to); }))
         ShowRows(CP, {std::move(*rows), {}}, brand);
 }
 
 void TCX_XSLRForm::ListXSLRByGuiGe()
 {
-    const QString brand = Selected(*StringGrid8);
-    const QString product = Selected(*StringGrid9);
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QString brand = Selected(*specPageBrandList);
+    const QString product = Selected(*specPageProductList);
+    const QDate from = fromDate->date(), to = toDate->date();
     if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_GG(db, brand, product, from, to); }))
         ShowRows(GG, {std::move(*rows), {}}, brand + product);
 }
@@ -191,15 +191,15 @@ void TCX_XSLRForm::ListXSLRByGuiGe()
 void TCX_XSLRForm::ListXSLRByKeHu()
 {
     const QString customer = KHEdit->text();
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QDate from = fromDate->date(), to = toDate->date();
     if (auto rows = Gather([=](Database& db) { return PrepareBB_CXXSLR_KH(db, customer, from, to); }))
         ShowRows(KH, {std::move(*rows), {}});
 }
 
 void TCX_XSLRForm::ShowTrend()
 {
-    const QDate from = DateTimePicker1->date();
-    const QDate to = DateTimePicker2->date();
+    const QDate from = fromDate->date();
+    const QDate to = toDate->date();
     const ProfitRanking by = TopComboBox->currentIndex() == 0 ? ProfitRanking::PinPai : ProfitRanking::ChanPin;
     const auto figures = Gather([=](Database& db) {
         return std::pair{MonthlyProfit(db, from, to), TopProfit(db, by, from, to)};
@@ -212,7 +212,7 @@ void TCX_XSLRForm::ShowTrend()
 // prints its charts.
 void TCX_XSLRForm::PrintPage(ReportOutput output)
 {
-    const int page = PageControl1->currentIndex();
+    const int page = pageTabs->currentIndex();
     if (page == Trend) {
         if (!TrendChart->hasFigures())
             return;

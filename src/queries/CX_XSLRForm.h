@@ -32,29 +32,29 @@ public:
 
     enum Page { XSD, SP, PP, CP, GG, KH, Trend };
 
-    QDateEdit* DateTimePicker1 = nullptr;  // 起始日期
-    QDateEdit* DateTimePicker2 = nullptr;  // 截止日期
+    QDateEdit* fromDate = nullptr;         // 起始日期
+    QDateEdit* toDate = nullptr;           // 截止日期
     DateRangePresets* Presets = nullptr;
-    QPushButton* Button1 = nullptr;       // 统计
+    QPushButton* countButton = nullptr;   // 统计
     QPushButton* PrintButton = nullptr;   // 打印
     QPushButton* BrowseButton = nullptr;  // 打印预览
     QPushButton* EscButton = nullptr;     // 退出
-    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* pageTabs = nullptr;
     QWidget *XSDTabSheet = nullptr, *SPTabSheet = nullptr, *PPTabSheet = nullptr, *CPTabSheet = nullptr,
             *GGTabSheet = nullptr, *KHTabSheet = nullptr, *TrendTabSheet = nullptr;
-    StringGrid* StringGrid1 = nullptr;   // 销售单
-    StringGrid* StringGrid2 = nullptr;   // 销售单明细
-    StringGrid* StringGrid3 = nullptr;   // by goods item
-    StringGrid* StringGrid4 = nullptr;   // 产品
-    StringGrid* StringGrid5 = nullptr;   // by brand
-    StringGrid* StringGrid6 = nullptr;   // 品牌
-    StringGrid* StringGrid7 = nullptr;   // by product
-    StringGrid* StringGrid8 = nullptr;   // 品牌
-    StringGrid* StringGrid9 = nullptr;   // 产品 of that brand
-    StringGrid* StringGrid10 = nullptr;  // by spec
-    StringGrid* StringGrid12 = nullptr;  // by customer
+    StringGrid* documentGrid = nullptr;  // 销售单
+    StringGrid* lineGrid = nullptr;      // 销售单明细
+    StringGrid* itemGrid = nullptr;      // by goods item
+    StringGrid* brandPageProductList = nullptr;  // 产品
+    StringGrid* brandGrid = nullptr;     // by brand
+    StringGrid* productPageBrandList = nullptr;   // 品牌
+    StringGrid* productGrid = nullptr;   // by product
+    StringGrid* specPageBrandList = nullptr;   // 品牌
+    StringGrid* specPageProductList = nullptr;  // 产品 of that brand
+    StringGrid* specGrid = nullptr;      // by spec
+    StringGrid* customerGrid = nullptr;  // by customer
     QLineEdit* KHEdit = nullptr;
-    QPushButton* Button2 = nullptr;  // 查询, the default button
+    QPushButton* customerQueryButton = nullptr;  // 查询, the default button
     QLabel *JELabel = nullptr, *LRLabel = nullptr, *LRRLabel = nullptr, *CBLabel = nullptr;
     QLabel *SP_JELabel = nullptr, *SP_LRLabel = nullptr, *SP_LRRLabel = nullptr, *SP_CBLabel = nullptr;
     QLabel *PP_JELabel = nullptr, *PP_LRLabel = nullptr, *PP_LRRLabel = nullptr, *PP_CBLabel = nullptr;

@@ -49,28 +49,28 @@ void TCX_XSLRForm::setupUi()
                    | Qt::WindowMaximizeButtonHint);
 
     QHBoxLayout* dates = MakeProfitQueryRow(
-        this, m_ctx.clock(), {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
+        this, m_ctx.clock(), {fromDate, toDate, Presets, countButton, PrintButton, BrowseButton, EscButton});
 
-    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    pageTabs = Named(new QTabWidget(this), "PageControl1");
     const auto sheet = [this](QWidget*& member, const char* name, const char* caption) {
-        member = Named(new QWidget(PageControl1), name);
-        PageControl1->addTab(member, QString::fromUtf8(caption));
+        member = Named(new QWidget(pageTabs), name);
+        pageTabs->addTab(member, QString::fromUtf8(caption));
         return member;
     };
     const auto totals = [this](Page page, const char* prefix) {
-        return ProfitTotalsRow(PageControl1->widget(page), QString::fromLatin1(prefix), m_pages[page].totals);
+        return ProfitTotalsRow(pageTabs->widget(page), QString::fromLatin1(prefix), m_pages[page].totals);
     };
 
     // 0: the documents, with the lines of the selected one below.
     QWidget* p = sheet(XSDTabSheet, "XSDTabSheet", "根据销售单");
     auto* danBox = Named(new QGroupBox(QStringLiteral("销售单"), p), "GroupBox1");
-    StringGrid1 = ResultGrid(danBox, "StringGrid1", XSLRDanColumns());
-    m_pages[XSD] = {StringGrid1, 6, {}, ReportForm::CXXSLR_XSD, XSLRDanColumns()};
+    documentGrid = ResultGrid(danBox, "StringGrid1", XSLRDanColumns());
+    m_pages[XSD] = {documentGrid, 6, {}, ReportForm::CXXSLR_XSD, XSLRDanColumns()};
     auto* danLayout = new QVBoxLayout(danBox);
-    danLayout->addLayout(WithTotals(StringGrid1, totals(XSD, "")));
+    danLayout->addLayout(WithTotals(documentGrid, totals(XSD, "")));
     auto* linesBox = Named(new QGroupBox(QStringLiteral("销售单明细"), p), "GroupBox2");
-    StringGrid2 = ResultGrid(linesBox, "StringGrid2", XSLRDanLineColumns());
-    (new QVBoxLayout(linesBox))->addWidget(StringGrid2);
+    lineGrid = ResultGrid(linesBox, "StringGrid2", XSLRDanLineColumns());
+    (new QVBoxLayout(linesBox))->addWidget(lineGrid);
     auto* xsd = new QVBoxLayout(p);
     xsd->addWidget(danBox, 3);
     xsd->addWidget(linesBox, 2);
@@ -80,9 +80,9 @@ void TCX_XSLRForm::setupUi()
     const QVector<GridColumn> spColumns = ProfitGroupColumns({{QStringLiteral("品牌"), 110, QStringLiteral("PinPai")},
                                                               {QStringLiteral("产品"), 120, QStringLiteral("chanpin")},
                                                               {QStringLiteral("型号/规格"), 150, QStringLiteral("guige")}});
-    StringGrid3 = ResultGrid(p, "StringGrid3", spColumns);
-    m_pages[SP] = {StringGrid3, 5, {}, ReportForm::CXXSLR_SP, spColumns};
-    (new QVBoxLayout(p))->addLayout(WithTotals(StringGrid3, totals(SP, "SP_")));
+    itemGrid = ResultGrid(p, "StringGrid3", spColumns);
+    m_pages[SP] = {itemGrid, 5, {}, ReportForm::CXXSLR_SP, spColumns};
+    (new QVBoxLayout(p))->addLayout(WithTotals(itemGrid, totals(SP, "SP_")));
 
     // 2 to 5: a grouping of what is chosen on the left, with the totals under both (so that the
     // page fits a small screen).
@@ -98,40 +98,40 @@ void TCX_XSLRForm::setupUi()
     };
     p = sheet(PPTabSheet, "PPTabSheet", "根据品牌");
     const QVector<GridColumn> ppColumns = ProfitGroupColumns({{QStringLiteral("品牌"), 160, QStringLiteral("PinPai")}});
-    StringGrid4 = NameList(p, "StringGrid4", "产品");
-    StringGrid5 = ResultGrid(p, "StringGrid5", ppColumns);
-    m_pages[PP] = {StringGrid5, 3, {}, ReportForm::CXXSLR_PP, ppColumns};
-    chosen(p, {StringGrid4}, StringGrid5, totals(PP, "PP_"));
+    brandPageProductList = NameList(p, "StringGrid4", "产品");
+    brandGrid = ResultGrid(p, "StringGrid5", ppColumns);
+    m_pages[PP] = {brandGrid, 3, {}, ReportForm::CXXSLR_PP, ppColumns};
+    chosen(p, {brandPageProductList}, brandGrid, totals(PP, "PP_"));
 
     p = sheet(CPTabSheet, "CPTabSheet", "根据产品");
     const QVector<GridColumn> cpColumns = ProfitGroupColumns({{QStringLiteral("产品"), 160, QStringLiteral("chanpin")}});
-    StringGrid6 = NameList(p, "StringGrid6", "品牌");
-    StringGrid7 = ResultGrid(p, "StringGrid7", cpColumns);
-    m_pages[CP] = {StringGrid7, 3, {}, ReportForm::CXXSLR_CP, cpColumns};
-    chosen(p, {StringGrid6}, StringGrid7, totals(CP, "CP_"));
+    productPageBrandList = NameList(p, "StringGrid6", "品牌");
+    productGrid = ResultGrid(p, "StringGrid7", cpColumns);
+    m_pages[CP] = {productGrid, 3, {}, ReportForm::CXXSLR_CP, cpColumns};
+    chosen(p, {productPageBrandList}, productGrid, totals(CP, "CP_"));
 
     p = sheet(GGTabSheet, "GGTabSheet", "根据规格");
     const QVector<GridColumn> ggColumns = ProfitGroupColumns({{QStringLiteral("规格/型号"), 180, QStringLiteral("guige")}});
-    StringGrid8 = NameList(p, "StringGrid8", "品牌");
-    StringGrid9 = NameList(p, "StringGrid9", "产品");
-    StringGrid10 = ResultGrid(p, "StringGrid10", ggColumns);
-    m_pages[GG] = {StringGrid10, 3, {}, ReportForm::CXXSLR_GG, ggColumns};
-    chosen(p, {StringGrid8, StringGrid9}, StringGrid10, totals(GG, "GG_"));
+    specPageBrandList = NameList(p, "StringGrid8", "品牌");
+    specPageProductList = NameList(p, "StringGrid9", "产品");
+    specGrid = ResultGrid(p, "StringGrid10", ggColumns);
+    m_pages[GG] = {specGrid, 3, {}, ReportForm::CXXSLR_GG, ggColumns};
+    chosen(p, {specPageBrandList, specPageProductList}, specGrid, totals(GG, "GG_"));
 
     // 5: customers whose name holds the text typed, with the hint under the box.
     p = sheet(KHTabSheet, "KHTabSheet", "根据客户");
     const QVector<GridColumn> khColumns = ProfitGroupColumns({{QStringLiteral("客户"), 200, QStringLiteral("KeHu")}});
     KHEdit = MakeEdit(p, "KHEdit");
-    Button2 = MakeButton(p, "Button2", QStringLiteral("查询"));
-    Button2->setDefault(true);
-    StringGrid12 = ResultGrid(p, "StringGrid12", khColumns);
-    m_pages[KH] = {StringGrid12, 3, {}, ReportForm::CXXSLR_KH, khColumns};
+    customerQueryButton = MakeButton(p, "Button2", QStringLiteral("查询"));
+    customerQueryButton->setDefault(true);
+    customerGrid = ResultGrid(p, "StringGrid12", khColumns);
+    m_pages[KH] = {customerGrid, 3, {}, ReportForm::CXXSLR_KH, khColumns};
     auto* filter = new QVBoxLayout;
     auto* typed = new QHBoxLayout;
     typed->addWidget(new QLabel(QStringLiteral("客户"), p));
     typed->addWidget(KHEdit, 1);
     filter->addLayout(typed);
-    filter->addLayout(ButtonRow({Button2}));
+    filter->addLayout(ButtonRow({customerQueryButton}));
     filter->addSpacing(12);
     for (const char* line : {"提示：可在上方输入客", "户名称查询指定客户的利", "润数据，为了方便，输入", "时可无需输入客户全称或",
                              "全名(如:输入'发'，系统", "将列出所有名称中带'发'", "字的客户数据)"}) {
@@ -143,7 +143,7 @@ void TCX_XSLRForm::setupUi()
     auto* left = new QWidget(p);
     left->setLayout(filter);
     left->setFixedWidth(180);
-    chosen(p, {left}, StringGrid12, totals(KH, "KH_"));
+    chosen(p, {left}, customerGrid, totals(KH, "KH_"));
 
     // 6: the trend chart.
     p = sheet(TrendTabSheet, "TrendTabSheet", "趋势图");
@@ -174,6 +174,6 @@ void TCX_XSLRForm::setupUi()
     top->setContentsMargins(10, 10, 10, 10);
     top->setSpacing(8);
     top->addLayout(dates);
-    top->addWidget(PageControl1, 1);
+    top->addWidget(pageTabs, 1);
     resize(1100, 680);
 }

@@ -49,31 +49,31 @@ TCX_XiaoShouForm::TCX_XiaoShouForm(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("CX_XiaoShouForm"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
-    PageControl1 = Named(new QTabWidget(this), "PageControl1");
-    TabSheet1 = new DocumentQueryPage(m_ctx, m_book,
+    pageTabs = Named(new QTabWidget(this), "PageControl1");
+    journalPage = new DocumentQueryPage(m_ctx, m_book,
                                       {"DateTimePicker1", "DateTimePicker2", nullptr, "Button1", "Button3",
                                        "PrintButton1", "BrowseButton1", "GroupBox1", "StringGrid1", "SLLabel",
                                        "JELabel", "GroupBox2", "StringGrid2", "PrintButton3", "BrowseButton3"},
-                                      false, PageControl1);
-    TabSheet2 = new DocumentQueryPage(m_ctx, m_book,
+                                      false, pageTabs);
+    customerPage = new DocumentQueryPage(m_ctx, m_book,
                                       {"DateTimePicker3", "DateTimePicker4", "KeHuEdit", "Button2", "Button4",
                                        "PrintButton", "BrowseButton", "GroupBox3", "StringGrid3", "SLLabel1",
                                        "JELabel1", "GroupBox4", "StringGrid4", "PrintButton4", "BrowseButton4"},
-                                      true, PageControl1);
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("按销售流水查询"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("按客户查询"));
+                                      true, pageTabs);
+    journalPage->setObjectName(QStringLiteral("TabSheet1"));
+    customerPage->setObjectName(QStringLiteral("TabSheet2"));
+    pageTabs->addTab(journalPage, QStringLiteral("按销售流水查询"));
+    pageTabs->addTab(customerPage, QStringLiteral("按客户查询"));
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(6, 6, 6, 6);
-    top->addWidget(PageControl1);
+    top->addWidget(pageTabs);
     resize(1000, 640);
 
     // A deletion refills both pages (without the customer filter).
-    for (DocumentQueryPage* page : {TabSheet1, TabSheet2})
+    for (DocumentQueryPage* page : {journalPage, customerPage})
         GuardedConnect(page, &DocumentQueryPage::documentDeleted, this, m_ctx, [this] {
-            TabSheet1->Query(false);
-            TabSheet2->Query(false);
+            journalPage->Query(false);
+            customerPage->Query(false);
         });
     SetQueryKind(ForwardKind);
 }
@@ -81,8 +81,8 @@ TCX_XiaoShouForm::TCX_XiaoShouForm(AppContext& context, QWidget* parent)
 void TCX_XiaoShouForm::SetQueryKind(DanKind kind)
 {
     setWindowTitle(kind == ForwardKind ? QStringLiteral("销售查询") : QStringLiteral("销售退货查询"));
-    PageControl1->setCurrentIndex(0);
-    for (DocumentQueryPage* page : {TabSheet1, TabSheet2}) {
+    pageTabs->setCurrentIndex(0);
+    for (DocumentQueryPage* page : {journalPage, customerPage}) {
         page->SetQueryKind(kind);
         page->Query(false);
     }

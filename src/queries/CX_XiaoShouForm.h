@@ -16,9 +16,9 @@ public:
 
     void SetQueryKind(DanKind kind);
 
-    QTabWidget* PageControl1 = nullptr;
-    DocumentQueryPage* TabSheet1 = nullptr;  // 按销售流水查询
-    DocumentQueryPage* TabSheet2 = nullptr;  // 按客户查询
+    QTabWidget* pageTabs = nullptr;
+    DocumentQueryPage* journalPage = nullptr;  // 按销售流水查询
+    DocumentQueryPage* customerPage = nullptr;  // 按客户查询
 
 private:
     AppContext& m_ctx;

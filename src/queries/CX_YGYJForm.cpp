@@ -21,8 +21,8 @@ TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(paren
 {
     setupUi();
     const QDate today = m_ctx.today();
-    DateTimePicker1->setDate(QDate(today.year(), today.month(), 1));
-    DateTimePicker2->setDate(today);
+    fromDate->setDate(QDate(today.year(), today.month(), 1));
+    toDate->setDate(today);
     RunGuarded(m_ctx, this, [this] {
         ListYeWuYuanNames();
         ListYGYJ();
@@ -32,11 +32,11 @@ TCX_YGYJForm::TCX_YGYJForm(AppContext& context, QWidget* parent) : QDialog(paren
         ListYGYJ();
         CalcYGYJTotals();
     };
-    GuardedConnect(Button1, &QPushButton::clicked, this, m_ctx, refresh);
+    GuardedConnect(countButton, &QPushButton::clicked, this, m_ctx, refresh);
     GuardedConnect(Presets, &DateRangePresets::rangeChosen, this, m_ctx, refresh);
-    GuardedConnect(StringGrid1, &StringGrid::rowSelected, this, m_ctx, refresh);
-    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(1); });
-    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(2); });
+    GuardedConnect(employeeGrid, &StringGrid::rowSelected, this, m_ctx, refresh);
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(ReportOutput::Print); });
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintYGYJ(ReportOutput::Preview); });
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TCX_YGYJForm::close);
 }
 
@@ -46,39 +46,39 @@ void TCX_YGYJForm::ListYeWuYuanNames()
     QVector<QStringList> rows{{QStringLiteral("所有")}};
     for (const QString& name : YuanGongNames(m_ctx.db()))
         rows.append({name});
-    const QSignalBlocker quiet(StringGrid1);
-    StringGrid1->setDataRows(std::move(rows));
-    StringGrid1->setRow(1);
+    const QSignalBlocker quiet(employeeGrid);
+    employeeGrid->setDataRows(std::move(rows));
+    employeeGrid->setRow(1);
 }
 
 QString TCX_YGYJForm::selectedYuanGong() const
 {
-    const int r = StringGrid1->row();
-    return r > 0 ? StringGrid1->cell(0, r) : QString();
+    const int r = employeeGrid->row();
+    return r > 0 ? employeeGrid->cell(0, r) : QString();
 }
 
 // The same rows as the printout, by salesperson and product class; the first row selected.
 void TCX_YGYJForm::ListYGYJ()
 {
     const QString who = selectedYuanGong();
-    const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
+    const QDate from = fromDate->date(), to = toDate->date();
     const auto rows = RunInBackground(m_ctx, this, QStringLiteral("正在统计员工业绩..."),
                                       [&](Database& db) { return PrepareBB_YGYJ(db, who, from, to); });
     if (!rows)
         return;
-    FillGrid(*StringGrid2, *rows, YGYJColumns());
-    StringGrid2->setRow(1);
+    FillGrid(*salesGrid, *rows, YGYJColumns());
+    salesGrid->setRow(1);
 }
 
 void TCX_YGYJForm::CalcYGYJTotals()
 {
-    ShowProfitTotals(*StringGrid2, 4, {JELabel, LRLabel, LRRLabel, CBLabel});
+    ShowProfitTotals(*salesGrid, 4, {JELabel, LRLabel, LRRLabel, CBLabel});
 }
 
-void TCX_YGYJForm::PrintYGYJ(int mode)
+void TCX_YGYJForm::PrintYGYJ(ReportOutput output)
 {
-    const QDate from = DateTimePicker1->date();
-    const QDate to = DateTimePicker2->date();
+    const QDate from = fromDate->date();
+    const QDate to = toDate->date();
     ReportRequest r;
     r.form = ReportForm::YGYJ;
     r.read = [who = selectedYuanGong(), from, to](Database& db) {
@@ -88,6 +88,5 @@ void TCX_YGYJForm::PrintYGYJ(int mode)
     r.labels = ProfitTotalPrintLabels({JELabel, LRLabel, LRRLabel, CBLabel});
     r.labels.insert(QStringLiteral("TitleQRLabel"),
                     from.toString(day) + QStringLiteral("至") + to.toString(day) + QStringLiteral("员工业绩报表"));
-    PrintReport(m_ctx, this, !StringGrid2->cell(1, 1).isEmpty(), r,
-                mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, !salesGrid->cell(1, 1).isEmpty(), r, output);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+enum class ReportOutput;
 struct AppContext;
 class DateRangePresets;
 class QDateEdit;
@@ -17,15 +18,15 @@ class TCX_YGYJForm : public QDialog {
 public:
     explicit TCX_YGYJForm(AppContext& context, QWidget* parent = nullptr);
 
-    QDateEdit* DateTimePicker1 = nullptr;  // 起始日期
-    QDateEdit* DateTimePicker2 = nullptr;  // 截止日期
+    QDateEdit* fromDate = nullptr;         // 起始日期
+    QDateEdit* toDate = nullptr;           // 截止日期
     DateRangePresets* Presets = nullptr;
-    QPushButton* Button1 = nullptr;       // 统计
+    QPushButton* countButton = nullptr;   // 统计
     QPushButton* PrintButton = nullptr;   // 打印
     QPushButton* BrowseButton = nullptr;  // 打印预览
     QPushButton* EscButton = nullptr;     // 退出
-    StringGrid* StringGrid1 = nullptr;    // 员工
-    StringGrid* StringGrid2 = nullptr;    // result
+    StringGrid* employeeGrid = nullptr;   // 员工
+    StringGrid* salesGrid = nullptr;      // result
     QLabel* JELabel = nullptr;
     QLabel* LRLabel = nullptr;
     QLabel* LRRLabel = nullptr;
@@ -33,7 +34,7 @@ public:
 
     void ListYGYJ();
     void CalcYGYJTotals();
-    void PrintYGYJ(int mode);  // 1 print, 2 preview
+    void PrintYGYJ(ReportOutput output);
     QString selectedYuanGong() const;
 
 private:

@@ -20,13 +20,13 @@ void TCX_YGYJForm::setupUi()
                    | Qt::WindowMaximizeButtonHint);
 
     QHBoxLayout* dates = MakeProfitQueryRow(
-        this, m_ctx.clock(), {DateTimePicker1, DateTimePicker2, Presets, Button1, PrintButton, BrowseButton, EscButton});
+        this, m_ctx.clock(), {fromDate, toDate, Presets, countButton, PrintButton, BrowseButton, EscButton});
 
-    StringGrid1 = Named(MakeNameList(this, QStringLiteral("员工"), 120), "StringGrid1");
+    employeeGrid = Named(MakeNameList(this, QStringLiteral("员工"), 120), "StringGrid1");
 
-    StringGrid2 = Named(new StringGrid(this), "StringGrid2");
-    StringGrid2->setFixedCols(1);
-    SetGridColumns(*StringGrid2, YGYJColumns());
+    salesGrid = Named(new StringGrid(this), "StringGrid2");
+    salesGrid->setFixedCols(1);
+    SetGridColumns(*salesGrid, YGYJColumns());
 
     ProfitTotalLabels labels;
     QHBoxLayout* totals = ProfitTotalsRow(this, QString(), labels);
@@ -36,10 +36,10 @@ void TCX_YGYJForm::setupUi()
     CBLabel = labels.CB;
 
     auto* right = new QVBoxLayout;
-    right->addWidget(StringGrid2, 1);
+    right->addWidget(salesGrid, 1);
     right->addLayout(totals);
     auto* body = new QHBoxLayout;
-    body->addWidget(StringGrid1);
+    body->addWidget(employeeGrid);
     body->addLayout(right, 1);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);

@@ -24,8 +24,8 @@ TContactLookupForm::TContactLookupForm(AppContext& context, QWidget* parent, Sha
     GuardedConnect(SearchButton, &QPushButton::clicked, this, m_ctx, &TContactLookupForm::SearchButtonClick);
     GuardedConnect(ShowAllButton, &QPushButton::clicked, this, m_ctx, &TContactLookupForm::ShowAllButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TContactLookupForm::close);
-    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintLookup(1); });
-    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintLookup(2); });
+    GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { PrintLookup(ReportOutput::Print); });
+    GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { PrintLookup(ReportOutput::Preview); });
 }
 
 void TContactLookupForm::showEvent(QShowEvent* event)
@@ -37,8 +37,8 @@ void TContactLookupForm::showEvent(QShowEvent* event)
 void TContactLookupForm::search(const QString& text)
 {
     m_rows = SearchContacts(m_ctx.db(), m_shape.table(), text);
-    FillGrid(*StringGrid1, m_rows, m_columns);
-    StringGrid1->setRow(StringGrid1->rowCount() - 1);
+    FillGrid(*contactGrid, m_rows, m_columns);
+    contactGrid->setRow(contactGrid->rowCount() - 1);
 }
 
 void TContactLookupForm::SearchButtonClick()
@@ -54,14 +54,14 @@ void TContactLookupForm::ShowAllButtonClick()
 }
 
 // The rows of the last list or search, as the grid shows them.
-void TContactLookupForm::PrintLookup(int mode)
+void TContactLookupForm::PrintLookup(ReportOutput output)
 {
     ReportRequest r;
     r.form = m_shape.form;
     r.prepare = [rows = m_rows] { return ReportData{rows, {}}; };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + m_shape.caption},
                 {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))}};
-    PrintReport(m_ctx, this, true, r, mode == 1 ? ReportOutput::Print : ReportOutput::Preview);
+    PrintReport(m_ctx, this, true, r, output);
 }
 
 TCX_KeHuForm::TCX_KeHuForm(AppContext& context, QWidget* parent)

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+enum class ReportOutput;
 struct AppContext;
 struct ContactTable;
 class QLineEdit;
@@ -23,11 +24,11 @@ public:
     QPushButton* EscButton = nullptr;
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* contactGrid = nullptr;
 
     void SearchButtonClick();
     void ShowAllButtonClick();
-    void PrintLookup(int mode);  // 1 print, 2 preview
+    void PrintLookup(ReportOutput output);
 
 protected:
     struct Shape {

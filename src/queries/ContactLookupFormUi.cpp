@@ -33,12 +33,12 @@ void TContactLookupForm::setupUi()
     bar->addStretch(1);
     bar->addLayout(ButtonRow({PrintButton, BrowseButton, EscButton}));
 
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    SetGridColumns(*StringGrid1, m_columns);
+    contactGrid = Named(new StringGrid(this), "StringGrid1");
+    SetGridColumns(*contactGrid, m_columns);
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);
     top->addLayout(bar);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(contactGrid, 1);
     resize(900, 500);
 }

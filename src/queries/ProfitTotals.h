@@ -13,7 +13,7 @@ class QWidget;
 class StringGrid;
 
 // The top row of a profit window, made into the window's own members: "起始日期", "截止日期" with
-// the quick choices (reckoned from the clock's today), then 统计 (Button1), 打印, 打印预览 and 退出.
+// the quick choices (reckoned from the clock's today), then 统计 (object name Button1), 打印, 打印预览 and 退出.
 struct ProfitQueryControls {
     QDateEdit*& from;
     QDateEdit*& to;

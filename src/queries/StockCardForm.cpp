@@ -39,8 +39,8 @@ TStockCardForm::TStockCardForm(AppContext& context, GoodsKey goods, QWidget* par
 {
     setupUi();
     m_rows = StockCard(m_ctx.db(), m_goods);
-    FillGrid(*StringGrid1, m_rows, CardColumns());
-    StringGrid1->setRow(StringGrid1->rowCount() - 1);
+    FillGrid(*cardGrid, m_rows, CardColumns());
+    cardGrid->setRow(cardGrid->rowCount() - 1);
     GuardedConnect(PrintButton, &QPushButton::clicked, this, m_ctx, [this] { print(false); });
     GuardedConnect(BrowseButton, &QPushButton::clicked, this, m_ctx, [this] { print(true); });
     GuardedConnect(ExitButton, &QPushButton::clicked, this, m_ctx, &TStockCardForm::close);
@@ -57,15 +57,15 @@ void TStockCardForm::setupUi()
     QFont bold = GoodsLabel->font();
     bold.setBold(true);
     GoodsLabel->setFont(bold);
-    StringGrid1 = Named(new StringGrid(this), "StringGrid1");
-    SetGridColumns(*StringGrid1, CardColumns());
+    cardGrid = Named(new StringGrid(this), "StringGrid1");
+    SetGridColumns(*cardGrid, CardColumns());
     PrintButton = MakeButton(this, "PrintButton", QStringLiteral("打印"));
     BrowseButton = MakeButton(this, "BrowseButton", QStringLiteral("打印预览"));
     ExitButton = MakeButton(this, "ExitButton", QStringLiteral("退出"));
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);
     top->addWidget(GoodsLabel);
-    top->addWidget(StringGrid1, 1);
+    top->addWidget(cardGrid, 1);
     top->addLayout(ButtonRow({PrintButton, BrowseButton, ExitButton}));
     resize(860, 520);
 }

@@ -17,7 +17,7 @@ class TStockCardForm : public QDialog {
 public:
     TStockCardForm(AppContext& context, GoodsKey goods, QWidget* parent = nullptr);
 
-    StringGrid* StringGrid1 = nullptr;
+    StringGrid* cardGrid = nullptr;
     QLabel* GoodsLabel = nullptr;
     QPushButton* PrintButton = nullptr;
     QPushButton* BrowseButton = nullptr;

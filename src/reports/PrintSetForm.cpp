@@ -70,7 +70,7 @@ void TPrintSetForm::showSettings()
         ComboIndexOf(*PaperSizeComboBox, QString::fromUtf8(Papers[PaperIndex(s.PaperSize)].text)));
     WidthEdit->setText(QString::number(s.Width));
     lengthEdit->setText(QString::number(s.Length));
-    (s.Orientation != 0 ? RadioButton2 : RadioButton1)->setChecked(true);
+    (s.Orientation != 0 ? landscapeButton : portraitButton)->setChecked(true);
     TopMEdit->setText(QString::number(s.TopMargin));
     BottomMEdit->setText(QString::number(s.BottomMargin));
     LeftMEdit->setText(QString::number(s.LeftMargin));
@@ -132,7 +132,7 @@ void TPrintSetForm::OKButtonClick()
     set.PaperSize = Papers[PaperSizeComboBox->currentIndex()].code;
     set.Width = values[0];
     set.Length = values[1];
-    set.Orientation = RadioButton1->isChecked() ? 0 : 1;
+    set.Orientation = portraitButton->isChecked() ? 0 : 1;
     set.TopMargin = values[2];
     set.BottomMargin = values[3];
     set.LeftMargin = values[4];

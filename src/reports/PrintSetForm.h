@@ -23,8 +23,8 @@ public:
     QLineEdit* BottomMEdit = nullptr;
     QLineEdit* LeftMEdit = nullptr;
     QLineEdit* RightMEdit = nullptr;
-    QRadioButton* RadioButton1 = nullptr;  // 纵向
-    QRadioButton* RadioButton2 = nullptr;  // 横向
+    QRadioButton* portraitButton = nullptr;  // 纵向
+    QRadioButton* landscapeButton = nullptr;  // 横向
     QComboBox* ReceiptWidthComboBox = nullptr;  // width of the receipt slip's roll: 80 or 58 mm
     QPushButton* OKButton = nullptr;       // 保存
     QPushButton* EscButton = nullptr;      // 取消

@@ -65,13 +65,13 @@ void TPrintSetForm::setupUi()
     marginGrid->setColumnMinimumWidth(3, 18);
 
     auto* directionBox = new QGroupBox(QStringLiteral("方向"), this);
-    RadioButton1 = new QRadioButton(QStringLiteral("纵向"), directionBox);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("横向"), directionBox);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    portraitButton = new QRadioButton(QStringLiteral("纵向"), directionBox);
+    portraitButton->setObjectName(QStringLiteral("RadioButton1"));
+    landscapeButton = new QRadioButton(QStringLiteral("横向"), directionBox);
+    landscapeButton->setObjectName(QStringLiteral("RadioButton2"));
     auto* directionRow = new QHBoxLayout(directionBox);
-    directionRow->addWidget(RadioButton1);
-    directionRow->addWidget(RadioButton2);
+    directionRow->addWidget(portraitButton);
+    directionRow->addWidget(landscapeButton);
     directionRow->addStretch();
 
     auto* receiptBox = new QGroupBox(QStringLiteral("小票"), this);

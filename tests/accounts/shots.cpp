@@ -31,9 +31,9 @@ int RowWithHistory(TAccountsForm& form, AppContext& context)
 {
     const QString table = form.side() == AccountSide::Receivable ? QStringLiteral("Log_SKGuoCheng")
                                                                  : QStringLiteral("Log_FKGuoCheng");
-    for (int r = 1; r < form.StringGrid2->rowCount(); ++r)
+    for (int r = 1; r < form.documentGrid->rowCount(); ++r)
         if (context.db().scalar(QStringLiteral("select 1 from %1 where dh=:dh").arg(table),
-                                {{QStringLiteral(":dh"), form.StringGrid2->cell(1, r)}}).isValid())
+                                {{QStringLiteral(":dh"), form.documentGrid->cell(1, r)}}).isValid())
             return r;
     return 1;
 }
@@ -42,14 +42,14 @@ void AccountShots(AppContext& context, TAccountsForm& form, const char* window, 
                   const char* history)
 {
     const int r = RowWithHistory(form, context);
-    form.StringGrid2->setRow(r);
+    form.documentGrid->setRow(r);
     Shot(form, window);
     TCJForm pay(context, form.side(), &form);
-    pay.QKEdit->setText(form.StringGrid2->cell(6, r));
+    pay.QKEdit->setText(form.documentGrid->cell(6, r));
     pay.SKEdit->setText(QStringLiteral("500"));
     Shot(pay, dialog);
     TGCForm past(context, form.side(), &form);
-    past.SetDH(form.StringGrid2->cell(1, r));
+    past.SetDH(form.documentGrid->cell(1, r));
     Shot(past, history);
 }
 
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     {
         TXSYSKForm form(context);
         AccountShots(context, form, "receivables.png", "receipt.png", "receipt-history.png");
-        form.StringGrid1->setRow(2);
+        form.partyGrid->setRow(2);
         Shot(form, "receivables-customer.png");
         PreviewShot(form.BrowseButton, "receivables-preview.png");
         PreviewShot(form.DZDButton, "receivables-statement.png");

@@ -55,9 +55,9 @@ QStringList Column(const StringGrid& grid, int col)
 
 void SelectDocument(TAccountsForm& form, const QString& dh)
 {
-    const int r = int(Column(*form.StringGrid2, 1).indexOf(dh)) + 1;
+    const int r = int(Column(*form.documentGrid, 1).indexOf(dh)) + 1;
     QVERIFY(r > 0);
-    form.StringGrid2->setRow(r);
+    form.documentGrid->setRow(r);
 }
 
 // Clicks a button that opens a modal dialog of type D and runs `act` on the dialog once it shows.
@@ -83,7 +83,7 @@ bool WithDialog(QPushButton* button, const std::function<void(D&)>& act)
 bool Pay(TAccountsForm& form, const QString& amount, const QDate& day = QDate(2024, 6, 3))
 {
     return WithDialog<TCJForm>(form.CJButton, [&](TCJForm& d) {
-        d.DateTimePicker1->setDate(day);
+        d.payDate->setDate(day);
         d.SKEdit->setText(amount);
         QTest::mouseClick(d.OKButton, Qt::LeftButton);
     });
@@ -107,10 +107,10 @@ private slots:
         QFETCH(AccountSide, side);
         AccountsApp app;
         auto form = Open(app.ctx(), side);
-        QCOMPARE(Column(*form->StringGrid1, 0), QStringList{QStringLiteral("所有")});
-        QCOMPARE(form->StringGrid2->rowCount(), 2);
-        QCOMPARE(form->StringGrid2->cell(1, 1), QString());
-        QCOMPARE(form->StringGrid3->cell(1, 1), QString());
+        QCOMPARE(Column(*form->partyGrid, 0), QStringList{QStringLiteral("所有")});
+        QCOMPARE(form->documentGrid->rowCount(), 2);
+        QCOMPARE(form->documentGrid->cell(1, 1), QString());
+        QCOMPARE(form->lineGrid->cell(1, 1), QString());
         QCOMPARE(form->JELabel->text(), QStringLiteral("0 元"));
         QCOMPARE(form->QKLabel->text(), QStringLiteral("0 元"));
         // With nothing selected the three buttons open nothing.
@@ -132,15 +132,15 @@ private slots:
         AddOpenDocument(app.db(), side, QStringLiteral("d3"), Zhou, 20.2, {2024, 5, 3});
         AddOpenDocument(app.db(), side, QStringLiteral("d4"), Zhou, 0, {2024, 5, 4});
         auto form = Open(app.ctx(), side);
-        QCOMPARE(Column(*form->StringGrid1, 0).first(), QStringLiteral("所有"));
-        QCOMPARE(Column(*form->StringGrid1, 0).size(), 3);
-        QCOMPARE(Column(*form->StringGrid2, 1), QStringList({QStringLiteral("d1"), QStringLiteral("d2"), QStringLiteral("d3")}));
-        QCOMPARE(Column(*form->StringGrid2, 6), QStringList({QStringLiteral("100.7"), QStringLiteral("-50"), QStringLiteral("20.2")}));
+        QCOMPARE(Column(*form->partyGrid, 0).first(), QStringLiteral("所有"));
+        QCOMPARE(Column(*form->partyGrid, 0).size(), 3);
+        QCOMPARE(Column(*form->documentGrid, 1), QStringList({QStringLiteral("d1"), QStringLiteral("d2"), QStringLiteral("d3")}));
+        QCOMPARE(Column(*form->documentGrid, 6), QStringList({QStringLiteral("100.7"), QStringLiteral("-50"), QStringLiteral("20.2")}));
         QCOMPARE(form->JELabel->text(), QStringLiteral("270.2 元"));
         QCOMPARE(form->QKLabel->text(), QStringLiteral("70.9 元"));
 
-        form->StringGrid1->setRow(int(Column(*form->StringGrid1, 0).indexOf(Zhou)) + 1);
-        QCOMPARE(Column(*form->StringGrid2, 1), QStringList({QStringLiteral("d1"), QStringLiteral("d3")}));
+        form->partyGrid->setRow(int(Column(*form->partyGrid, 0).indexOf(Zhou)) + 1);
+        QCOMPARE(Column(*form->documentGrid, 1), QStringList({QStringLiteral("d1"), QStringLiteral("d3")}));
         QCOMPARE(form->QKLabel->text(), QStringLiteral("120.9 元"));
 
         PageModel printed;
@@ -167,13 +167,13 @@ private slots:
         AddOpenDocument(app.db(), side, QStringLiteral("d1"), Hotel, 100.7);
         AddOpenDocument(app.db(), side, QStringLiteral("d2"), Zhou, 100);
         auto form = Open(app.ctx(), side);
-        form->StringGrid1->setRow(int(Column(*form->StringGrid1, 0).indexOf(Zhou)) + 1);
+        form->partyGrid->setRow(int(Column(*form->partyGrid, 0).indexOf(Zhou)) + 1);
         SelectDocument(*form, QStringLiteral("d2"));
         QString owedShown;
         QVERIFY(WithDialog<TCJForm>(form->CJButton, [&](TCJForm& d) {
             owedShown = d.QKEdit->text();
             QCOMPARE(d.SKEdit->text(), QStringLiteral("0"));
-            QCOMPARE(d.DateTimePicker1->date(), QDate(2026, 3, 18));  // the fixture's today
+            QCOMPARE(d.payDate->date(), QDate(2026, 3, 18));  // the fixture's today
             QVERIFY(!d.QKEdit->isEnabled());
             QCOMPARE(d.DH(), QStringLiteral("d2"));
             d.SKEdit->setText(QStringLiteral("150"));
@@ -181,29 +181,29 @@ private slots:
         }));
         QCOMPARE(owedShown, QStringLiteral("100"));
         QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d2")), 100.0);
-        QCOMPARE(form->StringGrid1->row(), int(Column(*form->StringGrid1, 0).indexOf(Zhou)) + 1);
+        QCOMPARE(form->partyGrid->row(), int(Column(*form->partyGrid, 0).indexOf(Zhou)) + 1);
 
         QVERIFY(Pay(*form, QStringLiteral("150")));
         QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d2")), -50.0);
-        QCOMPARE(form->StringGrid1->row(), 1);  // back on "所有"
-        QCOMPARE(Column(*form->StringGrid2, 1).size(), 2);
-        QCOMPARE(form->StringGrid2->cell(6, 2), QStringLiteral("-50"));
+        QCOMPARE(form->partyGrid->row(), 1);  // back on "所有"
+        QCOMPARE(Column(*form->documentGrid, 1).size(), 2);
+        QCOMPARE(form->documentGrid->cell(6, 2), QStringLiteral("-50"));
 
         // 100.7 - 30.4 is 70.3 to the cent, and paying the 70.3 shown settles the document.
         SelectDocument(*form, QStringLiteral("d1"));
         QVERIFY(Pay(*form, QStringLiteral("30.4"), {2024, 6, 1}));
         QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d1")), 70.3);
         SelectDocument(*form, QStringLiteral("d1"));
-        QCOMPARE(form->StringGrid2->cell(6, form->StringGrid2->row()), QStringLiteral("70.3"));
+        QCOMPARE(form->documentGrid->cell(6, form->documentGrid->row()), QStringLiteral("70.3"));
         QStringList history;
-        QVERIFY(WithDialog<TGCForm>(form->GCButton, [&](TGCForm& d) { history = Column(*d.StringGrid1, 1) + Column(*d.StringGrid1, 2); }));
+        QVERIFY(WithDialog<TGCForm>(form->GCButton, [&](TGCForm& d) { history = Column(*d.paymentGrid, 1) + Column(*d.paymentGrid, 2); }));
         QCOMPARE(history, QStringList({QStringLiteral("2024-06-01"), QStringLiteral("30.4")}));
 
         QVERIFY(Pay(*form, QStringLiteral("70.3")));
         QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d1")), 0.0);
         QCOMPARE(HistoryRows(app.db(), side, QStringLiteral("d1")), 0);
-        QCOMPARE(Column(*form->StringGrid2, 1), QStringList{QStringLiteral("d2")});
-        QCOMPARE(Column(*form->StringGrid1, 0), QStringList({QStringLiteral("所有"), Zhou}));
+        QCOMPARE(Column(*form->documentGrid, 1), QStringList{QStringLiteral("d2")});
+        QCOMPARE(Column(*form->partyGrid, 0), QStringList({QStringLiteral("所有"), Zhou}));
         QVERIFY(app.prompts.entries.isEmpty());
     }
 
@@ -298,14 +298,14 @@ private slots:
         QCOMPARE(app.prompts.texts(), QStringList{question});
         QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d1")), -3000.0);
 
-        form->StringGrid1->setRow(int(Column(*form->StringGrid1, 0).indexOf(Hotel)) + 1);
+        form->partyGrid->setRow(int(Column(*form->partyGrid, 0).indexOf(Hotel)) + 1);
         app.prompts.answers = {true};
         QTest::mouseClick(form->HXButton, Qt::LeftButton);
         QCOMPARE(StoredQK(app.db(), side, QStringLiteral("d1")), 0.0);
         QCOMPARE(HistoryRows(app.db(), side, QStringLiteral("d1")), 0);
-        QCOMPARE(Column(*form->StringGrid1, 0), QStringList({QStringLiteral("所有"), Zhou}));
-        QCOMPARE(form->StringGrid1->row(), 1);
-        QCOMPARE(Column(*form->StringGrid2, 1), QStringList{QStringLiteral("d2")});
+        QCOMPARE(Column(*form->partyGrid, 0), QStringList({QStringLiteral("所有"), Zhou}));
+        QCOMPARE(form->partyGrid->row(), 1);
+        QCOMPARE(Column(*form->documentGrid, 1), QStringList{QStringLiteral("d2")});
         QCOMPARE(form->QKLabel->text(), QStringLiteral("80 元"));
     }
 
@@ -324,10 +324,10 @@ private slots:
         QVector<QStringList> rows;
         QStringList printed;
         QVERIFY(WithDialog<TZhangLingForm>(form->ZLButton, [&](TZhangLingForm& d) {
-            for (int r = 1; r < d.StringGrid1->rowCount(); ++r) {
+            for (int r = 1; r < d.ageingGrid->rowCount(); ++r) {
                 QStringList row;
                 for (int c = 0; c < 6; ++c)
-                    row << d.StringGrid1->cell(c, r);
+                    row << d.ageingGrid->cell(c, r);
                 rows << row;
             }
             QVERIFY(WithDialog<ReportPreviewDialog>(d.BrowseButton, [&](ReportPreviewDialog& p) {
@@ -366,7 +366,7 @@ private slots:
         auto form = Open(app.ctx(), s);
         QVERIFY(!form->DZDButton->isEnabled());
         QVERIFY(!WithDialog<ReportPreviewDialog>(form->DZDButton, [](ReportPreviewDialog&) {}));
-        form->StringGrid1->setRow(int(Column(*form->StringGrid1, 0).indexOf(Zhou)) + 1);
+        form->partyGrid->setRow(int(Column(*form->partyGrid, 0).indexOf(Zhou)) + 1);
         QVERIFY(form->DZDButton->isEnabled());
 
         QTemporaryDir out;
@@ -411,7 +411,7 @@ private slots:
         app.prompts.answers = {false};
         bool stayedOpen = false;
         QVERIFY(WithDialog<TCJForm>(form->CJButton, [&](TCJForm& d) {
-            d.DateTimePicker1->setDate({2024, 6, 3});
+            d.payDate->setDate({2024, 6, 3});
             d.SKEdit->setText(QStringLiteral("30"));
             QTest::mouseClick(d.OKButton, Qt::LeftButton);
             stayedOpen = d.isVisible();

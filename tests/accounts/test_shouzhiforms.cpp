@@ -29,8 +29,8 @@ struct ShouZhiApp : AppFixture {
 QStringList Items(const TZLSetYYSZForm& form)
 {
     QStringList cells;
-    for (int r = 1; r < form.StringGrid1->rowCount(); ++r)
-        cells << form.StringGrid1->cell(0, r);
+    for (int r = 1; r < form.itemGrid->rowCount(); ++r)
+        cells << form.itemGrid->cell(0, r);
     return cells;
 }
 
@@ -53,16 +53,16 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(Items(form), QStringList{QString()});
-        form.Edit1->setText(QStringLiteral("  房租  "));
-        QTest::keyClick(form.Edit1, Qt::Key_Return);  // the default button adds
+        form.itemEdit->setText(QStringLiteral("  房租  "));
+        QTest::keyClick(form.itemEdit, Qt::Key_Return);  // the default button adds
         QCOMPARE(Items(form), QStringList{QStringLiteral("房租")});
-        QCOMPARE(form.Edit1->text(), QString());
+        QCOMPARE(form.itemEdit->text(), QString());
         InsertBaseShouZhi(app.db(), QStringLiteral("Install's"));
         for (const QString& typed : {QStringLiteral(" 房租"), QStringLiteral("install's"), QStringLiteral("   ")}) {
-            form.Edit1->setText(typed);
+            form.itemEdit->setText(typed);
             Click(form.AddButton);
-            QCOMPARE(QApplication::focusWidget(), form.Edit1);
-            QCOMPARE(form.Edit1->selectedText(), typed);
+            QCOMPARE(QApplication::focusWidget(), form.itemEdit);
+            QCOMPARE(form.itemEdit->selectedText(), typed);
         }
         QCOMPARE(app.prompts.texts(), QStringList({QStringLiteral("列表已存在该收支项目,不能重复添加!"),
                                                    QStringLiteral("列表已存在该收支项目,不能重复添加!"),
@@ -76,7 +76,7 @@ private slots:
         InsertBaseShouZhi(app.db(), QStringLiteral("房租"));
         InsertBaseShouZhi(app.db(), QStringLiteral("水电"));
         TZLSetYYSZForm form(app.ctx());
-        form.StringGrid1->setRow(2);
+        form.itemGrid->setRow(2);
         app.prompts.answers = {false, true};
         Click(form.DelButton);
         QCOMPARE(Items(form).size(), 2);
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(form.SZComboBox->currentIndex(), -1);
         QCOMPARE(form.SZDHEdit->text(), QStringLiteral("sz260318001"));  // the fixture's today
         QVERIFY(!form.SZDHEdit->isEnabled());
-        form.DateTimePicker1->setDate({2024, 5, 6});
+        form.entryDate->setDate({2024, 5, 6});
         QCOMPARE(form.SZDHEdit->text(), QStringLiteral("sz240506001"));
 
         form.show();
@@ -144,23 +144,23 @@ private slots:
         form.JEEdit->setFocus();
         QTest::keyClicks(form.JEEdit, QStringLiteral("-2a00.5.0"));  // no minus: amounts are never negative
         QCOMPARE(form.JEEdit->text(), QStringLiteral("200.50"));
-        form.Memo1->setPlainText(QStringLiteral("空调安装\n两台"));
+        form.remarkMemo->setPlainText(QStringLiteral("空调安装\n两台"));
         QTest::keyClick(form.JEEdit, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), form.SaveButton);
         QTest::keyClick(form.SaveButton, Qt::Key_Return);
         QCOMPARE(app.prompts.texts(), QStringList{QStringLiteral("保存成功!")});
         QCOMPARE(form.SZDHEdit->text(), QStringLiteral("sz240506002"));
-        QCOMPARE(form.DateTimePicker1->date(), QDate(2024, 5, 6));
+        QCOMPARE(form.entryDate->date(), QDate(2024, 5, 6));
         QVERIFY(!form.SRRadioButton->isChecked() && !form.ZCRadioButton->isChecked());
         QCOMPARE(form.SZComboBox->currentIndex(), -1);
         QCOMPARE(form.JEEdit->text(), QString());
-        QCOMPARE(form.Memo1->toPlainText(), QString());
+        QCOMPARE(form.remarkMemo->toPlainText(), QString());
 
         form.JEEdit->setText(QStringLiteral("0"));  // zero is allowed
         form.ZCRadioButton->setChecked(true);
         form.SZComboBox->setCurrentIndex(0);
         Click(form.SaveButton);
-        form.DateTimePicker1->setDate({2024, 5, 7});
+        form.entryDate->setDate({2024, 5, 7});
         QCOMPARE(form.SZDHEdit->text(), QStringLiteral("sz240507001"));
 
         QSqlQuery q = app.db().exec(QStringLiteral("select dh,type,in_date,Item,JinE,remark from Log_ShouZhi order by dh"));
@@ -190,7 +190,7 @@ private slots:
             t.commit();
         }
         TSZDJForm form(app.ctx());
-        form.DateTimePicker1->setDate({2024, 5, 6});
+        form.entryDate->setDate({2024, 5, 6});
         QCOMPARE(form.SZDHEdit->text(), QString());
         form.JEEdit->setText(QStringLiteral("10"));
         form.ZCRadioButton->setChecked(true);

@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
 
     {
         TLogForm login(context);
-        login.ComboBox1->setCurrentIndex(login.ComboBox1->findText(QString::fromUtf8(BuiltInAdministrator)));
+        login.userBox->setCurrentIndex(login.userBox->findText(QString::fromUtf8(BuiltInAdministrator)));
         Shot(login, "login.png");
     }
     GetUser(context.db(), QString::fromUtf8(BuiltInAdministrator), context.LoginUser);
@@ -110,7 +110,7 @@ int main(int argc, char* argv[])
         InsertGuiGe(db, QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QStringLiteral("变频壁挂式冷暖空调"),
                     QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"), 2136.75, 12);
         TZLSet_ShangPinForm goods(context);
-        goods.StringGrid1->setRow(goods.StringGrid1->rowCount() - 1);
+        goods.brandGrid->setRow(goods.brandGrid->rowCount() - 1);
         Shot(goods, "goods.png");
         goods.CPFilterEdit->setText(QStringLiteral("kt"));
         Shot(goods, "goods-filter.png");

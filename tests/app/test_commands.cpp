@@ -1,5 +1,5 @@
 // The command table's windows: each window has its opener, a window opened with a
-// kind gets the command's mode, and a misspelt name is refused.
+// kind gets the command's kind, and a misspelt name is refused.
 
 #include "AppFixture.h"
 #include "Commands.h"
@@ -17,7 +17,7 @@ class KindWindow : public QDialog {
 public:
     KindWindow(AppContext&, QWidget* parent) : QDialog(parent) {}
     void SetDanKind(DanKind kind) { shownKind = kind; }
-    static inline int shownKind = 0;
+    static inline std::optional<DanKind> shownKind;
 };
 
 }  // namespace
@@ -43,31 +43,31 @@ private slots:
     }
 
     // Both sales commands open the same window, each with its own kind.
-    void windowGetsTheCommandsMode_data()
+    void windowGetsTheCommandsKind_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("销售登记") << "N4" << int(ForwardKind);
-        QTest::newRow("销售退货") << "N5" << int(ReturnKind);
+        QTest::addColumn<DanKind>("kind");
+        QTest::newRow("销售登记") << "N4" << ForwardKind;
+        QTest::newRow("销售退货") << "N5" << ReturnKind;
     }
 
-    void windowGetsTheCommandsMode()
+    void windowGetsTheCommandsKind()
     {
         QFETCH(QString, command);
-        QFETCH(int, kind);
+        QFETCH(DanKind, kind);
         AppFixture f;
         QCOMPARE(RegisterCommandWindow(QStringLiteral("TBase_XSDJForm"),
-                                       ModalWindowWithMode(&KindWindow::SetDanKind)),
+                                       ModalWindowWithKind(&KindWindow::SetDanKind)),
                  2);
-        KindWindow::shownKind = 0;
+        KindWindow::shownKind.reset();
         QTimer::singleShot(0, [] {
             if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
                 w->reject();
         });
         const Command* c = FindCommand(command);
-        c->opener(f.ctx(), nullptr, c->mode);
+        c->opener(f.ctx(), nullptr, c->kind);
         RegisterCommandWindow(QStringLiteral("TBase_XSDJForm"), {});
-        QCOMPARE(KindWindow::shownKind, kind);
+        QCOMPARE(KindWindow::shownKind, std::optional(kind));
     }
 };
 

@@ -20,16 +20,16 @@ private slots:
         {
             TZL_QYXXForm form(f.ctx());
             form.show();
-            form.Edit1->setText(QStringLiteral("晴岚家电城"));
-            form.Edit2->setText(QStringLiteral("0571-1234567 13800000000"));
-            form.Edit3->setText(QStringLiteral("0571-7654321"));
-            form.Edit4->setText(QStringLiteral("310000"));
-            form.Edit5->setText(QStringLiteral("杭州市西湖路1号"));
-            form.Edit6->setText(QStringLiteral("工商银行西湖支行"));
-            form.Edit7->setText(QStringLiteral("6222 0000 1111"));
-            form.Edit8->setText(QStringLiteral("91330100XXXX"));
-            form.Memo1->setPlainText(QStringLiteral("专营大小家电，\n送货上门，\r\n三包服务。"));
-            QTest::mouseClick(form.Button1, Qt::LeftButton);
+            form.nameEdit->setText(QStringLiteral("晴岚家电城"));
+            form.phoneEdit->setText(QStringLiteral("0571-1234567 13800000000"));
+            form.faxEdit->setText(QStringLiteral("0571-7654321"));
+            form.postcodeEdit->setText(QStringLiteral("310000"));
+            form.addressEdit->setText(QStringLiteral("杭州市西湖路1号"));
+            form.bankEdit->setText(QStringLiteral("工商银行西湖支行"));
+            form.accountEdit->setText(QStringLiteral("6222 0000 1111"));
+            form.taxNumberEdit->setText(QStringLiteral("91330100XXXX"));
+            form.introMemo->setPlainText(QStringLiteral("专营大小家电，\n送货上门，\r\n三包服务。"));
+            QTest::mouseClick(form.saveButton, Qt::LeftButton);
             QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("保存成功！")});
             QVERIFY(!form.isVisible());
         }
@@ -54,15 +54,15 @@ private slots:
         QCOMPARE(g.GSJianJie, oneLine);
 
         TZL_QYXXForm again(f.ctx());
-        QCOMPARE(again.Edit4->text(), QStringLiteral("310000"));
-        QCOMPARE(again.Memo1->toPlainText(), oneLine);
+        QCOMPARE(again.postcodeEdit->text(), QStringLiteral("310000"));
+        QCOMPARE(again.introMemo->toPlainText(), oneLine);
     }
 
     void emptyFieldsWriteEveryKey()
     {
         AppFixture f;
         TZL_QYXXForm form(f.ctx());
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTest::mouseClick(form.saveButton, Qt::LeftButton);
         QFile file(SettingsPath(f.programDir()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
@@ -79,25 +79,25 @@ private slots:
         AppFixture f;
         TZL_QYXXForm form(f.ctx());
         form.show();
-        const QList<std::pair<QLineEdit*, int>> lengths{{form.Edit1, 100}, {form.Edit2, 35}, {form.Edit3, 20},
-                                                        {form.Edit4, 20},  {form.Edit5, 100}, {form.Edit6, 50},
-                                                        {form.Edit7, 50},  {form.Edit8, 50}};
+        const QList<std::pair<QLineEdit*, int>> lengths{{form.nameEdit, 100}, {form.phoneEdit, 35}, {form.faxEdit, 20},
+                                                        {form.postcodeEdit, 20},  {form.addressEdit, 100}, {form.bankEdit, 50},
+                                                        {form.accountEdit, 50},  {form.taxNumberEdit, 50}};
         for (const auto& [edit, length] : lengths) {
             QTest::keyClicks(edit, QString(length + 3, u'8'));
             QCOMPARE(edit->text().size(), length);
         }
         const QString full = QStringLiteral("末") + QString(JianJieMaxLength - 2, u'字') + QStringLiteral("尾");
-        form.Memo1->setPlainText(full);
-        form.Memo1->setFocus();
-        QTextCursor c = form.Memo1->textCursor();
+        form.introMemo->setPlainText(full);
+        form.introMemo->setFocus();
+        QTextCursor c = form.introMemo->textCursor();
         c.setPosition(1);
-        form.Memo1->setTextCursor(c);
-        QTest::keyClick(form.Memo1, 'x');
-        QCOMPARE(form.Memo1->toPlainText(), full);
-        QCOMPARE(form.Memo1->textCursor().position(), 1);
-        QTest::keyClick(form.Memo1, Qt::Key_Delete);
-        QTest::keyClick(form.Memo1, 'x');
-        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("末x") + QString(JianJieMaxLength - 3, u'字') + QStringLiteral("尾"));
+        form.introMemo->setTextCursor(c);
+        QTest::keyClick(form.introMemo, 'x');
+        QCOMPARE(form.introMemo->toPlainText(), full);
+        QCOMPARE(form.introMemo->textCursor().position(), 1);
+        QTest::keyClick(form.introMemo, Qt::Key_Delete);
+        QTest::keyClick(form.introMemo, 'x');
+        QCOMPARE(form.introMemo->toPlainText(), QStringLiteral("末x") + QString(JianJieMaxLength - 3, u'字') + QStringLiteral("尾"));
     }
 
     // A paste longer than a field's limit keeps what fits, in the boxes and in the memo.
@@ -108,19 +108,19 @@ private slots:
         form.show();
         const QString name = QString(60, u'晴') + QString(60, u'岚');
         QApplication::clipboard()->setText(name);
-        form.Edit1->setFocus();
-        form.Edit1->paste();
-        QCOMPARE(form.Edit1->text(), name.left(100));
+        form.nameEdit->setFocus();
+        form.nameEdit->paste();
+        QCOMPARE(form.nameEdit->text(), name.left(100));
 
-        form.Memo1->setPlainText(QStringLiteral("简介"));
-        QTextCursor c = form.Memo1->textCursor();
+        form.introMemo->setPlainText(QStringLiteral("简介"));
+        QTextCursor c = form.introMemo->textCursor();
         c.setPosition(1);
-        form.Memo1->setTextCursor(c);
+        form.introMemo->setTextCursor(c);
         QApplication::clipboard()->setText(QString(JianJieMaxLength, u'字'));
-        form.Memo1->paste();
-        QCOMPARE(form.Memo1->toPlainText(),
+        form.introMemo->paste();
+        QCOMPARE(form.introMemo->toPlainText(),
                  QStringLiteral("简") + QString(JianJieMaxLength - 2, u'字') + QStringLiteral("介"));
-        QCOMPARE(form.Memo1->textCursor().position(), JianJieMaxLength - 1);
+        QCOMPARE(form.introMemo->textCursor().position(), JianJieMaxLength - 1);
     }
 
     // Stored values longer than the limits are shown whole and saved whole.
@@ -130,9 +130,9 @@ private slots:
         f.ctx().GsInfo.GSName = QString(150, u'名');
         f.ctx().GsInfo.GSJianJie = QString(400, u'介');
         TZL_QYXXForm form(f.ctx());
-        QCOMPARE(form.Edit1->text(), f.ctx().GsInfo.GSName);
-        QCOMPARE(form.Memo1->toPlainText(), f.ctx().GsInfo.GSJianJie);
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QCOMPARE(form.nameEdit->text(), f.ctx().GsInfo.GSName);
+        QCOMPARE(form.introMemo->toPlainText(), f.ctx().GsInfo.GSJianJie);
+        QTest::mouseClick(form.saveButton, Qt::LeftButton);
         const Settings s = ReadSettings(f.programDir());
         QCOMPARE(s.GsInfo.GSName, QString(150, u'名'));
         QCOMPARE(s.GsInfo.GSJianJie, QString(400, u'介'));
@@ -145,11 +145,11 @@ private slots:
         TZL_QYXXForm form(f.ctx());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.Memo1->setFocus();
-        QTest::keyClicks(form.Memo1, QStringLiteral("ab"));
-        QTest::keyClick(form.Memo1, Qt::Key_Tab);
-        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral("ab"));
-        QVERIFY(!form.Memo1->hasFocus());
+        form.introMemo->setFocus();
+        QTest::keyClicks(form.introMemo, QStringLiteral("ab"));
+        QTest::keyClick(form.introMemo, Qt::Key_Tab);
+        QCOMPARE(form.introMemo->toPlainText(), QStringLiteral("ab"));
+        QVERIFY(!form.introMemo->hasFocus());
     }
 
     // A pasted line break becomes a space, in the file and in memory alike.
@@ -157,8 +157,8 @@ private slots:
     {
         AppFixture f;
         TZL_QYXXForm form(f.ctx());
-        form.Edit1->setText(QStringLiteral("晴岚\n[PrintSet]"));
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        form.nameEdit->setText(QStringLiteral("晴岚\n[PrintSet]"));
+        QTest::mouseClick(form.saveButton, Qt::LeftButton);
         QCOMPARE(f.ctx().GsInfo.GSName, QStringLiteral("晴岚 [PrintSet]"));
         QCOMPARE(f.restart().GsInfo.GSName, QStringLiteral("晴岚 [PrintSet]"));
     }
@@ -169,8 +169,8 @@ private slots:
         QVERIFY(QDir().mkpath(f.programDir() + "Set.ini"));  // a folder where the file should be
         f.ctx().GsInfo.GSName = QStringLiteral("旧名称");
         TZL_QYXXForm form(f.ctx());
-        form.Edit1->setText(QStringLiteral("新名称"));
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        form.nameEdit->setText(QStringLiteral("新名称"));
+        QTest::mouseClick(form.saveButton, Qt::LeftButton);
         QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("保存失败!")});
         QCOMPARE(f.ctx().GsInfo.GSName, QStringLiteral("旧名称"));
         QVERIFY(!form.isVisible());
@@ -180,8 +180,8 @@ private slots:
     {
         AppFixture f;
         TZL_QYXXForm form(f.ctx());
-        form.Edit1->setText(QStringLiteral("x"));
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        form.nameEdit->setText(QStringLiteral("x"));
+        QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         QVERIFY(!QFile::exists(SettingsPath(f.programDir())));
         QVERIFY(f.ctx().GsInfo.GSName.isEmpty());
     }

@@ -124,7 +124,7 @@ private slots:
                 }
                 window->reject();
             });
-            c.opener(f.ctx(), nullptr, c.mode);
+            c.opener(f.ctx(), nullptr, c.kind);
         }
         QVERIFY(buttons > 10);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));

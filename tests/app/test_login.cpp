@@ -31,12 +31,12 @@ void Type(QLineEdit* box, const QString& text)
 // Types the name and the password and presses "登录" (or Enter).
 void Attempt(TLogForm& form, const QString& name, const QString& password, bool enter = false)
 {
-    Type(form.ComboBox1->lineEdit(), name);
-    Type(form.Edit1, password);
+    Type(form.userBox->lineEdit(), name);
+    Type(form.passwordEdit, password);
     if (enter)
-        QTest::keyClick(form.Edit1, Qt::Key_Return);
+        QTest::keyClick(form.passwordEdit, Qt::Key_Return);
     else
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTest::mouseClick(form.loginButton, Qt::LeftButton);
 }
 
 // Runs action on the modal login window as soon as start-up shows it.
@@ -60,12 +60,12 @@ private slots:
         InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("Clerk"), 0));
         TLogForm form(f.ctx());
         QStringList items;
-        for (int i = 0; i < form.ComboBox1->count(); ++i)
-            items << form.ComboBox1->itemText(i);
+        for (int i = 0; i < form.userBox->count(); ++i)
+            items << form.userBox->itemText(i);
         QCOMPARE(items, UserNames(f.ctx().db()));
         QVERIFY(items.contains(QStringLiteral("Clerk")));
-        QVERIFY(form.Edit1->text().isEmpty());
-        QVERIFY(form.ComboBox1->currentText().isEmpty());
+        QVERIFY(form.passwordEdit->text().isEmpty());
+        QVERIFY(form.userBox->currentText().isEmpty());
     }
 
     void attempt_data()
@@ -169,16 +169,16 @@ private slots:
         TLogForm form(f.ctx());
         form.show();
         QVERIFY(form.width() < 600);
-        QVERIFY(form.rect().contains(form.Button2->geometry()));
-        const int index = form.ComboBox1->findText(longName);
+        QVERIFY(form.rect().contains(form.exitButton->geometry()));
+        const int index = form.userBox->findText(longName);
         QVERIFY(index >= 0);
-        QCOMPARE(form.ComboBox1->itemData(index, Qt::ToolTipRole).toString(), longName);
+        QCOMPARE(form.userBox->itemData(index, Qt::ToolTipRole).toString(), longName);
     }
 
     void abandonedLoginOpensNoMainWindow()
     {
         AppFixture f;
-        WhenLoginShows([](TLogForm& form) { QTest::mouseClick(form.Button2, Qt::LeftButton); });
+        WhenLoginShows([](TLogForm& form) { QTest::mouseClick(form.exitButton, Qt::LeftButton); });
         QVERIFY(!StartUp(f.ctx()));
     }
 
@@ -194,10 +194,10 @@ private slots:
         broken.prompts = &f.prompts;
         int listed = -1;
         WhenLoginShows([&](TLogForm& form) {
-            listed = form.ComboBox1->count();
+            listed = form.userBox->count();
             Attempt(form, QStringLiteral("系统管理员"), QStringLiteral("793"));  // fails with the engine's text
             QCOMPARE(form.failedAttempts(), 0);
-            QTest::mouseClick(form.Button2, Qt::LeftButton);
+            QTest::mouseClick(form.exitButton, Qt::LeftButton);
         });
         QVERIFY(!StartUp(broken));
         QCOMPARE(listed, 0);

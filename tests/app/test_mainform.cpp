@@ -39,8 +39,8 @@ struct OpenLog {
     {
         for (const Command& c : CommandTable())
             if (!c.window.isEmpty())
-                RegisterCommandWindow(c.name, [this, name = c.name](AppContext&, QWidget*, int mode) {
-                    opened << QStringLiteral("%1:%2").arg(name).arg(mode);
+                RegisterCommandWindow(c.name, [this, name = c.name](AppContext&, QWidget*, std::optional<DanKind> kind) {
+                    opened << QStringLiteral("%1:%2").arg(name).arg(kind ? int(*kind) : 0);
                 });
     }
     ~OpenLog()
@@ -52,16 +52,16 @@ struct OpenLog {
 
 QTreeWidgetItem* Node(TDaoHangForm& nav, const QString& caption)
 {
-    const auto found = nav.TreeView1->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    const auto found = nav.commandTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
 }
 
 void ClickNode(TDaoHangForm& nav, QTreeWidgetItem* node)
 {
     QVERIFY(node);
-    nav.TreeView1->scrollToItem(node);
-    QTest::mouseClick(nav.TreeView1->viewport(), Qt::LeftButton, {},
-                      nav.TreeView1->visualItemRect(node).center());
+    nav.commandTree->scrollToItem(node);
+    QTest::mouseClick(nav.commandTree->viewport(), Qt::LeftButton, {},
+                      nav.commandTree->visualItemRect(node).center());
 }
 
 // The contrast ratio of two colours (1 to 21) by their relative luminance.
@@ -100,16 +100,16 @@ private slots:
         f.signIn(UserWithFlags(QStringLiteral("a"), 1));
         TMainForm form(f.ctx());
         QStringList bar;
-        for (QAction* top : form.MainMenu1->actions())
+        for (QAction* top : form.mainMenu->actions())
             bar << top->text();
         QCOMPARE(bar, (QStringList{"系统管理", "销售管理", "采购管理", "查询统计", "资料配置", "帐务管理", "帮助", "计算器"}));
         // the first menu with its separators
         QStringList items;
-        for (QAction* a : form.MainMenu1->actions().first()->menu()->actions())
+        for (QAction* a : form.mainMenu->actions().first()->menu()->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(items, (QStringList{"密码修改", "用户管理", "操作日志", "-", "历史经营数据结存", "过期数据清理", "-", "数据备份",
                                      "数据恢复", "-", "导航条", "退出"}));
-        QCOMPARE(form.menuItem("N53"), form.MainMenu1->actions().last());
+        QCOMPARE(form.menuItem("N53"), form.mainMenu->actions().last());
     }
 
     void permissionGate_data()
@@ -147,10 +147,10 @@ private slots:
             QVERIFY(!form.menuItem("N10")->isEnabled());
             QVERIFY(!form.menuItem("N52")->isEnabled());
         }
-        for (const QAction* top : form.MainMenu1->actions())
+        for (const QAction* top : form.mainMenu->actions())
             QVERIFY(top->isEnabled());
 
-        // a greyed node does nothing; an enabled one opens its window with its mode
+        // a greyed node does nothing; an enabled one opens its window with its kind
         ClickNode(*nav, Node(*nav, QStringLiteral("销售查询")));
         ClickNode(*nav, Node(*nav, QStringLiteral("销售退货查询")));
         form.menuItem("N52")->trigger();
@@ -158,7 +158,7 @@ private slots:
         ClickNode(*nav, Node(*nav, QStringLiteral("销售退货")));
         const QStringList expected = cleared.isEmpty() ? QStringList{"N50:0"} : QStringList{"N50:0", "N5:2"};
         QCOMPARE(log.opened, expected);
-        QVERIFY(nav->TreeView1->selectedItems().isEmpty());  // the same node can be clicked again
+        QVERIFY(nav->commandTree->selectedItems().isEmpty());  // the same node can be clicked again
     }
 
     void userWithoutFlagsSignsIn()
@@ -166,9 +166,9 @@ private slots:
         AppFixture f;
         InsertUser(f.ctx().db(), UserWithFlags(QStringLiteral("guest"), 0));
         TLogForm login(f.ctx());
-        login.ComboBox1->setEditText(QStringLiteral("guest"));
-        login.Edit1->setText(QStringLiteral("pw"));
-        QTest::mouseClick(login.Button1, Qt::LeftButton);
+        login.userBox->setEditText(QStringLiteral("guest"));
+        login.passwordEdit->setText(QStringLiteral("pw"));
+        QTest::mouseClick(login.loginButton, Qt::LeftButton);
         QCOMPARE(login.result(), int(QDialog::Accepted));
         TMainForm form(f.ctx());
         for (const Command& c : CommandTable())
@@ -189,8 +189,8 @@ private slots:
         QVERIFY(first->windowFlags() & Qt::WindowStaysOnTopHint);
 
         // the tree mirrors the menu bar: no separators, captions without access keys
-        QTreeWidget* tree = first->TreeView1;
-        QCOMPARE(tree->topLevelItemCount(), form.MainMenu1->actions().size());
+        QTreeWidget* tree = first->commandTree;
+        QCOMPARE(tree->topLevelItemCount(), form.mainMenu->actions().size());
         QCOMPARE(tree->topLevelItem(7)->text(0), QStringLiteral("计算器"));
         QCOMPARE(tree->topLevelItem(7)->childCount(), 0);
         QTreeWidgetItem* system = tree->topLevelItem(0);
@@ -219,14 +219,14 @@ private slots:
         {
             TMainForm form(f.ctx());
             form.show();
-            QCOMPARE(form.Panel1->width(), 366);
-            QCOMPARE(form.Memo1->width(), 347);
-            QVERIFY(form.Label1->text().startsWith(QStringLiteral(">>\n \n关\n闭")));
-            QCOMPARE(form.Memo1->toPlainText().split(u'\n').size(), 23);
-            QTest::mouseClick(form.Label1, Qt::LeftButton);
-            QCOMPARE(form.Panel1->width(), 19);
-            QCOMPARE(form.Memo1->width(), 0);
-            QVERIFY(form.Label1->text().startsWith(QStringLiteral("<<\n \n打\n开")));
+            QCOMPARE(form.helpPanel->width(), 366);
+            QCOMPARE(form.helpMemo->width(), 347);
+            QVERIFY(form.helpStrip->text().startsWith(QStringLiteral(">>\n \n关\n闭")));
+            QCOMPARE(form.helpMemo->toPlainText().split(u'\n').size(), 23);
+            QTest::mouseClick(form.helpStrip, Qt::LeftButton);
+            QCOMPARE(form.helpPanel->width(), 19);
+            QCOMPARE(form.helpMemo->width(), 0);
+            QVERIFY(form.helpStrip->text().startsWith(QStringLiteral("<<\n \n打\n开")));
             QCOMPARE(f.ctx().BriefHelp, std::uint8_t(0));
         }
         f.restart();
@@ -234,12 +234,12 @@ private slots:
         {
             TMainForm form(f.ctx());
             form.show();
-            QCOMPARE(form.Panel1->width(), 19);
-            QCOMPARE(form.Memo1->width(), 0);
-            QVERIFY(form.Label1->text().startsWith(QStringLiteral("<<")));
-            QTest::mouseClick(form.Panel1, Qt::LeftButton, {}, QPoint(5, 5));  // the panel opens it too
-            QCOMPARE(form.Panel1->width(), 366);
-            QCOMPARE(form.Memo1->width(), 347);
+            QCOMPARE(form.helpPanel->width(), 19);
+            QCOMPARE(form.helpMemo->width(), 0);
+            QVERIFY(form.helpStrip->text().startsWith(QStringLiteral("<<")));
+            QTest::mouseClick(form.helpPanel, Qt::LeftButton, {}, QPoint(5, 5));  // the panel opens it too
+            QCOMPARE(form.helpPanel->width(), 366);
+            QCOMPARE(form.helpMemo->width(), 347);
         }
         QCOMPARE(f.restart().BriefHelp, std::uint8_t(1));
     }
@@ -248,7 +248,7 @@ private slots:
     {
         AppFixture f;
         TMainForm form(f.ctx());
-        const QStringList lines = form.Memo1->toPlainText().split(u'\n');
+        const QStringList lines = form.helpMemo->toPlainText().split(u'\n');
         QCOMPARE(lines[0], QStringLiteral("简要说明:"));
         QCOMPARE(lines[2], QStringLiteral("    《晴岚家电销售管理系统》是家电行业类的进销存管理软"));
         QCOMPARE(lines[7], QStringLiteral("  "));
@@ -410,7 +410,7 @@ private slots:
     {
         AppFixture f;
         f.signIn(UserWithFlags(QStringLiteral("a"), 1));
-        RegisterCommandWindow(QStringLiteral("N9"), [](AppContext&, QWidget*, int) {
+        RegisterCommandWindow(QStringLiteral("N9"), [](AppContext&, QWidget*, std::optional<DanKind>) {
             throw DbError(QStringLiteral("no such table: Log_KuCun"));
         });
         TMainForm form(f.ctx());

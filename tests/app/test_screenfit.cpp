@@ -61,7 +61,7 @@ private slots:
                 w->close();
             }
         });
-        c->opener(f.ctx(), nullptr, c->mode);
+        c->opener(f.ctx(), nullptr, c->kind);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
     }
 

@@ -26,8 +26,8 @@ const QString Admin = QStringLiteral("系统管理员");
 QStringList GridNames(const TUserGLForm& form)
 {
     QStringList names;
-    for (int r = 1; r < form.StringGrid1->rowCount(); ++r)
-        names << form.StringGrid1->cell(0, r);
+    for (int r = 1; r < form.userGrid->rowCount(); ++r)
+        names << form.userGrid->cell(0, r);
     return names;
 }
 
@@ -41,7 +41,7 @@ void SelectUser(TUserGLForm& form, const QString& name)
 {
     const int row = int(GridNames(form).indexOf(name)) + 1;
     QVERIFY(row > 0);
-    form.StringGrid1->setRow(row);
+    form.userGrid->setRow(row);
 }
 
 void Click(QPushButton* button)
@@ -72,18 +72,18 @@ private slots:
     {
         AppFixture f;
         TUserGLForm form(f.ctx());
-        QCOMPARE(form.StringGrid1->cell(0, 0), QStringLiteral("用户列表"));
+        QCOMPARE(form.userGrid->cell(0, 0), QStringLiteral("用户列表"));
         QCOMPARE(GridNames(form), QStringList{Admin});
-        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.mode(), EditMode::Browse);
         QCOMPARE(form.UserNameEdit->text(), Admin);
         QCOMPARE(form.UserPass1Edit->text(), QStringLiteral("793"));
         QVERIFY(form.ZWSZDJCheck->isChecked());
         QVERIFY(!form.UserNameEdit->isEnabled());
         QVERIFY(!form.XSDJCheck->isEnabled());
-        QCOMPARE(form.PageControl1->tabText(form.PageControl1->currentIndex()), QStringLiteral("资料配置"));
+        QCOMPARE(form.permissionTabs->tabText(form.permissionTabs->currentIndex()), QStringLiteral("资料配置"));
         QStringList pages;
-        for (int i = 0; i < form.PageControl1->count(); ++i)
-            pages << form.PageControl1->tabText(i);
+        for (int i = 0; i < form.permissionTabs->count(); ++i)
+            pages << form.permissionTabs->tabText(i);
         QCOMPARE(pages, (QStringList{"营业登记", "系统管理", "查询统计", "资料配置", "帐务管理"}));
         QCOMPARE(form.findChildren<QCheckBox*>().size(), PermissionCount);
     }
@@ -93,15 +93,15 @@ private slots:
         AppFixture f;
         TUserGLForm form(f.ctx());
         Click(form.AddButton);
-        QCOMPARE(form.mode(), std::uint8_t(1));
+        QCOMPARE(form.mode(), EditMode::Add);
         QVERIFY(form.UserNameEdit->text().isEmpty());
         QVERIFY(!form.ZWSZDJCheck->isChecked());
-        QVERIFY(!form.StringGrid1->isEnabled());
+        QVERIFY(!form.userGrid->isEnabled());
         Fill(form, QStringLiteral("  王店员 "), QStringLiteral("Ab1"), QStringLiteral("Ab1"));
         form.XSDJCheck->setChecked(true);
         form.CXXSCheck->setChecked(true);
         Click(form.SaveButton);
-        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.mode(), EditMode::Browse);
         QCOMPARE(Sorted(GridNames(form)), Sorted({Admin, "王店员"}));
         const TUser u = Stored(f, QStringLiteral("王店员"));
         QCOMPARE(u.UserPassword, QStringLiteral("Ab1"));
@@ -141,7 +141,7 @@ private slots:
         Fill(form, name, pass1, pass2);
         Click(form.SaveButton);
         QCOMPARE(f.prompts.texts(), QStringList{message});
-        QCOMPARE(form.mode(), std::uint8_t(1));
+        QCOMPARE(form.mode(), EditMode::Add);
         QCOMPARE(UserNames(f.ctx().db()), before);
         if (message.startsWith(QStringLiteral("两次"))) {
             QVERIFY(form.UserPass1Edit->text().isEmpty());
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(form.UserNameEdit->text(), longName);
         Click(form.SaveButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("用户名称最多50个字符，请改短一些!"));
-        QCOMPARE(form.mode(), std::uint8_t(2));
+        QCOMPARE(form.mode(), EditMode::Edit);
     }
 
     void editAndRename()
@@ -181,20 +181,20 @@ private slots:
         SelectUser(form, QStringLiteral("clerk"));
         QVERIFY(form.UserGLCheck->isChecked());
         Click(form.EditButton);
-        QCOMPARE(form.mode(), std::uint8_t(2));
+        QCOMPARE(form.mode(), EditMode::Edit);
         QCOMPARE(form.UserNameEdit->text(), QStringLiteral("clerk"));  // the shown values stay
 
         // renaming onto another user is refused and writes nothing
         form.UserNameEdit->setText(QStringLiteral("Cashier"));
         Click(form.SaveButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("用户名称\"Cashier\"已存在,请输入其他用户名称!"));
-        QCOMPARE(form.mode(), std::uint8_t(2));
+        QCOMPARE(form.mode(), EditMode::Edit);
         QCOMPARE(Stored(f, QStringLiteral("clerk")).QX_UserGL, std::uint8_t(1));
 
         form.UserNameEdit->setText(QStringLiteral("seller"));
         form.UserGLCheck->setChecked(false);
         Click(form.SaveButton);
-        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.mode(), EditMode::Browse);
         QCOMPARE(Sorted(GridNames(form)), Sorted({Admin, "cashier", "seller"}));
         TUser gone;
         QVERIFY(!GetUser(f.ctx().db(), QStringLiteral("clerk"), gone));
@@ -217,7 +217,7 @@ private slots:
         Click(form.AddButton);
         Fill(form, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("y"));
         Click(form.CancelButton);
-        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.mode(), EditMode::Browse);
         QCOMPARE(form.UserNameEdit->text(), Admin);
         QCOMPARE(UserNames(f.ctx().db()), QStringList{Admin});
     }
@@ -236,10 +236,10 @@ private slots:
         QCOMPARE(f.prompts.entries.size(), 1);
         QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
         QVERIFY(f.prompts.last().contains(QStringLiteral("disk I/O error")));
-        QCOMPARE(form.mode(), std::uint8_t(1));
+        QCOMPARE(form.mode(), EditMode::Add);
         QCOMPARE(form.UserNameEdit->text(), QStringLiteral("王店员"));
         Click(form.CancelButton);
-        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.mode(), EditMode::Browse);
         QCOMPARE(GridNames(form), QStringList{Admin});
     }
 
@@ -299,8 +299,8 @@ private slots:
             });
         };
 
-        auto* excel = form.StringGrid1->findChild<QAction*>(QStringLiteral("ExportXlsxAction"));
-        QVERIFY(excel && form.StringGrid1->actions().contains(excel));
+        auto* excel = form.userGrid->findChild<QAction*>(QStringLiteral("ExportXlsxAction"));
+        QVERIFY(excel && form.userGrid->actions().contains(excel));
         QCOMPARE(excel->text(), QStringLiteral("导出Excel…"));
         const QString xlsx = f.dir.filePath(QStringLiteral("用户"));  // the suffix is added
         saveAs(xlsx);
@@ -310,9 +310,9 @@ private slots:
         const QString csv = f.dir.filePath(QStringLiteral("用户.csv"));
         form.activateWindow();  // back from the file dialog
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.StringGrid1->setFocus();
+        form.userGrid->setFocus();
         saveAs(csv);
-        QTest::keyClick(form.StringGrid1, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(form.userGrid, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(ReadCsvFile(csv), shown);
         QVERIFY(f.prompts.entries.isEmpty());
     }
@@ -324,7 +324,7 @@ private slots:
         form.show();
         SelectUser(form, Admin);
         Click(form.EditButton);
-        QCOMPARE(form.mode(), std::uint8_t(0));
+        QCOMPARE(form.mode(), EditMode::Browse);
         Click(form.DelButton);
         QCOMPARE(f.prompts.texts(), (QStringList{"\"系统管理员\"为系统内置用户,不能修改!",
                                                  "\"系统管理员\"为系统内置用户,不能删除!"}));

@@ -59,9 +59,9 @@ inline void AddLine(TradeDocumentForm& w, const QString& spec, const QString& pr
         QTest::keyClick(f->FindEdit, Qt::Key_Return);
         QTest::keyClicks(f->DJEdit, price);
         QTest::keyClicks(f->SLEdit, quantity);
-        QTest::mouseClick(f->Button1, Qt::LeftButton);
+        QTest::mouseClick(f->okButton, Qt::LeftButton);
         if (f->isVisible())
-            QTest::mouseClick(f->Button2, Qt::LeftButton);
+            QTest::mouseClick(f->backButton, Qt::LeftButton);
     });
     QTest::mouseClick(w.AddButton, Qt::LeftButton);
 }

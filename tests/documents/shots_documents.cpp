@@ -63,7 +63,7 @@ PageModel Preview(QPushButton* button, const QString& name)
     return model;
 }
 
-void GoodsDialog(GoodsLineForm& d, std::uint8_t kind, const QString& find, const QString& price, const QString& quantity,
+void GoodsDialog(GoodsLineForm& d, DanKind kind, const QString& find, const QString& price, const QString& quantity,
                  const QString& name)
 {
     d.SetItemKind(kind);
@@ -88,14 +88,14 @@ int main(int argc, char* argv[])
         return 1;
     AppContext& ctx = *program.context;
 
-    for (std::uint8_t kind : {std::uint8_t(1), std::uint8_t(2)}) {
+    for (DanKind kind : {ForwardKind, ReturnKind}) {
         TBase_XSDJForm w(ctx);
         w.SetDanKind(kind);
         w.show();
         w.KHComboBox->setEditText(QStringLiteral("张建国"));
         w.YYYComboBox->setCurrentIndex(0);
-        w.RemarkEdit->setText(kind == 1 ? QStringLiteral("周六上午送货安装") : QStringLiteral("外观划伤，退回"));
-        if (kind == 1) {
+        w.RemarkEdit->setText(kind == ForwardKind ? QStringLiteral("周六上午送货安装") : QStringLiteral("外观划伤，退回"));
+        if (kind == ForwardKind) {
             for (const Line& l : {Line{"KFR-35GW/BC1", 3280, 1}, Line{"BCD-256TF", 2399, 1}, Line{"XQB80-36", 1299, 2},
                                   Line{"XH-43A5", 1899, 1}})
                 Add(ctx, w, l);
@@ -103,10 +103,10 @@ int main(int argc, char* argv[])
         } else {
             Add(ctx, w, {"XQB80-36", 1299, 1});
         }
-        Shot(w, kind == 1 ? QStringLiteral("sale-entering.png") : QStringLiteral("sales-return-entering.png"));
+        Shot(w, kind == ForwardKind ? QStringLiteral("sale-entering.png") : QStringLiteral("sales-return-entering.png"));
         w.NewDButtonClick();
-        Shot(w, kind == 1 ? QStringLiteral("sale-saved.png") : QStringLiteral("sales-return-saved.png"));
-        if (kind == 1) {
+        Shot(w, kind == ForwardKind ? QStringLiteral("sale-saved.png") : QStringLiteral("sales-return-saved.png"));
+        if (kind == ForwardKind) {
             const PageModel page = Preview(w.BrowseButton, QStringLiteral("sale-preview.png"));
             SavePicture(RenderPageImage(page, 0, 110), QStringLiteral("sale-page.png"));
             for (int width : {80, 58}) {
@@ -116,49 +116,49 @@ int main(int argc, char* argv[])
             }
         }
     }
-    for (std::uint8_t kind : {std::uint8_t(1), std::uint8_t(2)}) {
+    for (DanKind kind : {ForwardKind, ReturnKind}) {
         TBase_CGDJForm w(ctx);
         w.SetDanKind(kind);
         w.show();
         w.GYSComboBox->setEditText(QStringLiteral("北辰电器销售公司"));
-        w.RemarkEdit->setText(kind == 1 ? QStringLiteral("夏季备货") : QStringLiteral("质量问题退回"));
-        if (kind == 1) {
+        w.RemarkEdit->setText(kind == ForwardKind ? QStringLiteral("夏季备货") : QStringLiteral("质量问题退回"));
+        if (kind == ForwardKind) {
             for (const Line& l : {Line{"KFR-26GW/BC1", 2100, 10}, Line{"KFR-35GW/BC1", 2550, 8}, Line{"KFR-72LW/BC3", 6200, 2}})
                 Add(ctx, w, l);
             w.SSEdit->setText(QStringLiteral("30000"));
         } else {
             Add(ctx, w, {"KFR-35GW/BC1", 2550, 1});
         }
-        Shot(w, kind == 1 ? QStringLiteral("purchase-entering.png") : QStringLiteral("purchase-return-entering.png"));
+        Shot(w, kind == ForwardKind ? QStringLiteral("purchase-entering.png") : QStringLiteral("purchase-return-entering.png"));
         w.NewDButtonClick();
-        Shot(w, kind == 1 ? QStringLiteral("purchase-saved.png") : QStringLiteral("purchase-return-saved.png"));
-        const PageModel page = Preview(w.previewButton, kind == 1 ? QStringLiteral("purchase-preview.png")
+        Shot(w, kind == ForwardKind ? QStringLiteral("purchase-saved.png") : QStringLiteral("purchase-return-saved.png"));
+        const PageModel page = Preview(w.previewButton, kind == ForwardKind ? QStringLiteral("purchase-preview.png")
                                                                   : QStringLiteral("purchase-return-preview.png"));
         SavePicture(RenderPageImage(page, 0, 110),
-                    kind == 1 ? QStringLiteral("purchase-page.png") : QStringLiteral("purchase-return-page.png"));
+                    kind == ForwardKind ? QStringLiteral("purchase-page.png") : QStringLiteral("purchase-return-page.png"));
     }
     {
         TXSDJAddForm d(ctx);
-        GoodsDialog(d, 1, QStringLiteral("kfr"), {}, {}, QStringLiteral("sale-add-item-matches.png"));
+        GoodsDialog(d, ForwardKind, QStringLiteral("kfr"), {}, {}, QStringLiteral("sale-add-item-matches.png"));
     }
     {
         TXSDJAddForm d(ctx);
-        GoodsDialog(d, 1, QStringLiteral("BCD-256TF"), QStringLiteral("1750"), QStringLiteral("1"),
+        GoodsDialog(d, ForwardKind, QStringLiteral("BCD-256TF"), QStringLiteral("1750"), QStringLiteral("1"),
                     QStringLiteral("sale-add-item-below-cost.png"));
     }
     {
         TXSDJAddForm d(ctx);
-        GoodsDialog(d, 2, QStringLiteral("xqb80"), QStringLiteral("1299"), QStringLiteral("1"),
+        GoodsDialog(d, ReturnKind, QStringLiteral("xqb80"), QStringLiteral("1299"), QStringLiteral("1"),
                     QStringLiteral("sales-return-add-item.png"));
     }
     {
         TCGDJAddForm d(ctx);
-        GoodsDialog(d, 1, QStringLiteral("KFR-72LW"), QStringLiteral("6200"), QStringLiteral("2"),
+        GoodsDialog(d, ForwardKind, QStringLiteral("KFR-72LW"), QStringLiteral("6200"), QStringLiteral("2"),
                     QStringLiteral("purchase-add-item.png"));
     }
     {
         TCGDJAddForm d(ctx);
-        GoodsDialog(d, 2, QStringLiteral("bc-"), {}, {}, QStringLiteral("purchase-return-add-item-matches.png"));
+        GoodsDialog(d, ReturnKind, QStringLiteral("bc-"), {}, {}, QStringLiteral("purchase-return-add-item-matches.png"));
     }
     return 0;
 }

@@ -10,7 +10,7 @@ namespace {
 
 struct Window {
     TBase_CGDJForm w;
-    Window(AppContext& ctx, std::uint8_t kind) : w(ctx)
+    Window(AppContext& ctx, DanKind kind) : w(ctx)
     {
         w.SetDanKind(kind);
         w.show();
@@ -29,7 +29,7 @@ private slots:
     void supplierLink()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         CheckPartnerLink(win.w, "GYSEdit", {"青禾电器批发部", "0531-81112222", "工业北路88号"});
         QVERIFY(win.w.GYSComboBox->findText(QStringLiteral("北辰电器销售公司")) >= 0);
         QVERIFY(f.prompts.entries.isEmpty());
@@ -52,11 +52,11 @@ private slots:
         QFETCH(QString, number);
         DocumentFixture f;
         f.ctx().clock().setFixed(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));  // no documents yet that day
-        Window win(f.ctx(), std::uint8_t(kind));
+        Window win(f.ctx(), DanKind(kind));
         TBase_CGDJForm& w = win.w;
         QCOMPARE(w.windowTitle(), captions[0]);
-        QCOMPARE(w.Label3->text(), captions[1]);
-        QCOMPARE(w.Label6->text(), captions[2]);
+        QCOMPARE(w.dateLabel->text(), captions[1]);
+        QCOMPARE(w.paidLabel->text(), captions[2]);
         QCOMPARE(w.NewDButton->text(), captions[3]);
         QCOMPARE(w.DHEdit->text(), number);
         QCOMPARE(w.findChild<QPushButton*>("browsebutton"), w.browsebutton);
@@ -66,11 +66,11 @@ private slots:
         QCOMPARE(w.PhoneEdit->text(), QStringLiteral("0531-82345678"));
         AddLine(w, "YS-26GW", "100", "1");
         win.confirm();
-        QCOMPARE(w.danState(), std::uint8_t(2));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(w.NewDButton->text(), captions[4]);
         QVERIFY(!w.GYSComboBox->isEnabled() && !w.AddButton->isEnabled() && w.browsebutton->isEnabled());
         QTest::mouseClick(w.NewDButton, Qt::LeftButton);
-        QCOMPARE(w.danState(), std::uint8_t(1));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Entering);
         QVERIFY(w.PhoneEdit->isEnabled() && w.PhoneEdit->text().isEmpty());
     }
 
@@ -79,14 +79,14 @@ private slots:
     void purchaseAndReturnMoveTheAverageCost()
     {
         DocumentFixture f;
-        Window buy(f.ctx(), 1);
+        Window buy(f.ctx(), ForwardKind);
         buy.w.GYSComboBox->setEditText(QStringLiteral("新供应商"));
         AddLine(buy.w, "YS-26GW", "120", "10");
         buy.w.SSEdit->setText(QStringLiteral("1000"));
         QCOMPARE(buy.w.QKEdit->text(), QStringLiteral("200"));
         const QString cg = buy.dh();
         buy.confirm();
-        QCOMPARE(buy.w.danState(), std::uint8_t(2));
+        QCOMPARE(buy.w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(f.stock("YS-26GW"), 20);
         QCOMPARE(f.cost("YS-26GW"), 110.0);
         QCOMPARE(f.value("select NewCB from Log_KuCun where GuiGe='YS-26GW'").toDouble(), 120.0);
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(f.value("select in_date from Log_CaiGou where dh='" + cg + "'").toString(),
                  QStringLiteral("2026-03-18"));  // the fixture's today
 
-        Window back(f.ctx(), 2);
+        Window back(f.ctx(), ReturnKind);
         back.w.GYSComboBox->setEditText(QStringLiteral("新供应商"));
         AddLine(back.w, "YS-26GW", "120", "5");
         back.w.SSEdit->setText(QStringLiteral("500"));
@@ -115,18 +115,18 @@ private slots:
     void returnRefusedForStock()
     {
         DocumentFixture f;
-        Window back(f.ctx(), 2);
+        Window back(f.ctx(), ReturnKind);
         AddLine(back.w, "YS-BCD215", "1500", "2");
         AddLine(back.w, "YS-BCD215", "1500", "2");
         QCOMPARE(f.prompts.texts(), QStringList{"该商品库存量不足!"});
         QCOMPARE(back.w.SLEdit->text(), QStringLiteral("2"));
         f.prompts.clear();
-        Window buy(f.ctx(), 1);
+        Window buy(f.ctx(), ForwardKind);
         AddLine(buy.w, "YS-BCD215", "1500", "0");
         QCOMPARE(f.prompts.texts(), QStringList{"请输入采购单价及数量!"});
         AddLine(buy.w, "YS-BCD215", "1500", "50");
         QCOMPARE(f.prompts.entries.size(), 1);
-        QCOMPARE(buy.w.StringGrid1->rowCount(), 2);
+        QCOMPARE(buy.w.lineGrid->rowCount(), 2);
     }
 
     void refusals_data()
@@ -149,7 +149,7 @@ private slots:
         QFETCH(QString, message);
         DocumentFixture f;
         const QString used = f.value("select dh from Log_CaiGouDan limit 1").toString();
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         win.w.GYSComboBox->setEditText(supplier);
         AddLine(win.w, "YS-35GW", "1900", "1");
         if (!number.isEmpty())
@@ -159,7 +159,7 @@ private slots:
         const int before = f.value("select count(*) from Log_CaiGouDan").toInt();
         win.confirm();
         QCOMPARE(f.prompts.texts(), QStringList{message});
-        QCOMPARE(win.w.danState(), std::uint8_t(1));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Entering);
         QCOMPARE(f.value("select count(*) from Log_CaiGouDan").toInt(), before);
         QCOMPARE(f.stock("YS-35GW"), 5);
     }
@@ -186,13 +186,13 @@ private slots:
         QFETCH(QString, message);
         DocumentFixture f;
         TCGDJAddForm d(f.ctx());
-        d.SetItemKind(std::uint8_t(kind));
+        d.SetItemKind(DanKind(kind));
         d.show();
         if (chosen)
             QTest::keyClicks(d.FindEdit, "YS-35GW");
         QTest::keyClicks(d.DJEdit, price);
         QTest::keyClicks(d.SLEdit, quantity);
-        QTest::mouseClick(d.Button1, Qt::LeftButton);
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
         QCOMPARE(f.prompts.texts(), QStringList{message});
         QVERIFY(d.isVisible());
         QVERIFY(!d.priceBelowCost());  // purchases are never marked
@@ -201,7 +201,7 @@ private slots:
     void clearAllAsksNothing()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         AddLine(win.w, "YS-26GW", "90", "2");
         QTest::mouseClick(win.w.DelAllButton, Qt::LeftButton);
         QVERIFY(f.prompts.entries.isEmpty());
@@ -223,7 +223,7 @@ private slots:
         f.ctx().GsInfo.GSName = QStringLiteral("晴岚家电城");
         f.ctx().GsInfo.GSPhone = QStringLiteral("0531-1234567");
         f.ctx().XSDPrintSet.PaperSize = 11;  // the sales paper settings do not apply here
-        Window win(f.ctx(), std::uint8_t(kind));
+        Window win(f.ctx(), DanKind(kind));
         win.w.GYSComboBox->setEditText(QStringLiteral("北辰电器销售公司"));
         win.w.RemarkEdit->setText(QStringLiteral("月底结清"));
         AddLine(win.w, "YS-26GW", "95.5", "2");

@@ -19,7 +19,7 @@ const QString Duplicate = QStringLiteral("系统中已存在该单号，请输�
 // A window of the kind, shown, with a salesperson and a customer chosen.
 struct Window {
     TBase_XSDJForm w;
-    Window(AppContext& ctx, std::uint8_t kind) : w(ctx)
+    Window(AppContext& ctx, DanKind kind) : w(ctx)
     {
         w.SetDanKind(kind);
         w.show();
@@ -43,7 +43,7 @@ private slots:
     void customerLink()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         CheckPartnerLink(win.w, "KHEdit", {"何晓梅", "13700001111", "城东区花园路3号"});
         QVERIFY(win.w.KHComboBox->findText(QStringLiteral("张建国")) >= 0);
         QVERIFY(f.prompts.entries.isEmpty());
@@ -66,11 +66,11 @@ private slots:
         QFETCH(QStringList, numbers);
         DocumentFixture f;
         f.ctx().clock().setFixed(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));  // no documents yet that day
-        Window win(f.ctx(), std::uint8_t(kind));
+        Window win(f.ctx(), DanKind(kind));
         TBase_XSDJForm& w = win.w;
         QCOMPARE(w.windowTitle(), captions[0]);
-        QCOMPARE(w.Label4->text(), captions[1]);
-        QCOMPARE(w.Label7->text(), captions[2]);
+        QCOMPARE(w.dateLabel->text(), captions[1]);
+        QCOMPARE(w.paidLabel->text(), captions[2]);
         QCOMPARE(w.NewDButton->text(), captions[3]);
         QCOMPARE(w.XDHEdit->text(), numbers[0]);
         QVERIFY(!w.PrintButton->isEnabled() && !w.BrowseButton->isEnabled());
@@ -81,7 +81,7 @@ private slots:
         win.header();
         AddLine(w, "YS-35GW", "2500", "1");
         win.confirm();
-        QCOMPARE(w.danState(), std::uint8_t(2));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(w.NewDButton->text(), captions[4]);
         for (QWidget* c : std::initializer_list<QWidget*>{w.KHComboBox, w.YYYComboBox, w.XDHEdit, w.AddButton,
                                                           w.SSEdit, w.DelRowButton, w.AutoDHButton})
@@ -90,10 +90,10 @@ private slots:
 
         // state 2 -> 1: a new document with the next number and an empty grid
         QTest::mouseClick(w.NewDButton, Qt::LeftButton);
-        QCOMPARE(w.danState(), std::uint8_t(1));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Entering);
         QCOMPARE(w.NewDButton->text(), captions[3]);
         QCOMPARE(w.XDHEdit->text(), numbers[1]);
-        QVERIFY(w.StringGrid1->cell(1, 1).isEmpty());
+        QVERIFY(w.lineGrid->cell(1, 1).isEmpty());
         QCOMPARE(w.SLEdit->text(), QStringLiteral("0"));
         QVERIFY(w.KHPhoneEdit->isEnabled() && w.KHComboBox->currentText().isEmpty());
     }
@@ -102,15 +102,15 @@ private slots:
     void saleOfSeveralLines()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         TBase_XSDJForm& w = win.w;
         win.header();
         QCOMPARE(w.KHPhoneEdit->text(), QStringLiteral("13905310211"));  // from the customer list
         AddLine(w, "YS-35GW", "2500", "2");
         AddLine(w, "ys-bcd 215", "1800.5", "1");
         AddLine(w, "YS-35GW", "2450", "3");
-        QCOMPARE(w.StringGrid1->rowCount(), 4);
-        QCOMPARE(w.StringGrid1->cell(6, 2), QStringLiteral("1800.5"));
+        QCOMPARE(w.lineGrid->rowCount(), 4);
+        QCOMPARE(w.lineGrid->cell(6, 2), QStringLiteral("1800.5"));
         QCOMPARE(w.SLEdit->text(), QStringLiteral("6"));
         QCOMPARE(w.JEEdit->text(), QStringLiteral("14150.5"));
         QCOMPARE(w.SSEdit->text(), QStringLiteral("14150.5"));
@@ -120,7 +120,7 @@ private slots:
         const QString dh = win.dh();
         win.confirm();
         QVERIFY2(f.prompts.entries.isEmpty(), qPrintable(f.prompts.texts().join('|')));
-        QCOMPARE(w.danState(), std::uint8_t(2));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Saved);
         QSqlQuery h = f.db().exec("select shuliang,jinE,QK,yewuyuan,KeHu,KeHuPhone,Remark,in_date from Log_XiaoShouDan "
                                   "where dh=:dh", {{":dh", dh}});
         QVERIFY(h.next());
@@ -152,14 +152,14 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         if (!first.isEmpty())
             AddLine(win.w, "YS-35GW", "2500", first);
         AddLine(win.w, "YS-35GW", "2500", second);
         QCOMPARE(f.prompts.texts(), QStringList{"该商品库存量不足!"});
         QCOMPARE(win.w.SLEdit->text(), first.isEmpty() ? QStringLiteral("0") : first);
         // a sales return takes any quantity
-        Window ret(f.ctx(), 2);
+        Window ret(f.ctx(), ReturnKind);
         AddLine(ret.w, "YS-35GW", "2500", "9");
         QCOMPARE(ret.w.SLEdit->text(), QStringLiteral("9"));
     }
@@ -168,14 +168,14 @@ private slots:
     void returnRaisesStockAtAverageCost()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 2);
+        Window win(f.ctx(), ReturnKind);
         win.header();
         AddLine(win.w, "YS-26GW", "150", "2");
         win.w.SSEdit->setText(QStringLiteral("100"));
         const QString dh = win.dh();
         QVERIFY(dh.startsWith("xt"));
         win.confirm();
-        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(f.stock("YS-26GW"), 12);
         QCOMPARE(f.value("select shuliang||' '||jinE||' '||QK from Log_XiaoShouDan where dh='" + dh + "'").toString(),
                  QStringLiteral("-2 -300.0 -200.0"));
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, number);
         QFETCH(QString, message);
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         TBase_XSDJForm& w = win.w;
         w.KHComboBox->setEditText(customer);
         if (salesperson)
@@ -218,19 +218,19 @@ private slots:
         const int before = f.value("select count(*) from Log_XiaoShouDan").toInt();
         win.confirm();
         QCOMPARE(f.prompts.texts(), QStringList{message});
-        QCOMPARE(w.danState(), std::uint8_t(1));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Entering);
         QCOMPARE(f.value("select count(*) from Log_XiaoShouDan").toInt(), before);
-        QCOMPARE(w.StringGrid1->cell(3, 1), QStringLiteral("YS-35GW"));
+        QCOMPARE(w.lineGrid->cell(3, 1), QStringLiteral("YS-35GW"));
     }
 
     void noLinesDoesNothing()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         win.header();
         win.confirm();
         QVERIFY(f.prompts.entries.isEmpty());
-        QCOMPARE(win.w.danState(), std::uint8_t(1));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Entering);
     }
 
     // A used number is refused with the full message; blanks typed around a number are dropped.
@@ -238,7 +238,7 @@ private slots:
     {
         DocumentFixture f;
         f.ctx().clock().setFixed(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));  // no documents yet that day
-        Window first(f.ctx(), 1);
+        Window first(f.ctx(), ForwardKind);
         first.header();
         AddLine(first.w, "YS-26GW", "150", "1");
         first.w.XDHEdit->setText(QStringLiteral("  xs990101001 "));
@@ -246,17 +246,17 @@ private slots:
         QCOMPARE(first.w.XDHEdit->text(), QStringLiteral("xs990101001"));
         QCOMPARE(f.value("select count(*) from Log_XiaoShou where dh='xs990101001'").toInt(), 1);
 
-        Window second(f.ctx(), 2);  // returns share the table of sales numbers
+        Window second(f.ctx(), ReturnKind);  // returns share the table of sales numbers
         second.header();
         AddLine(second.w, "YS-26GW", "150", "1");
         second.w.XDHEdit->setText(QStringLiteral("XS990101001"));
         second.confirm();
         QCOMPARE(f.prompts.texts(), QStringList{Duplicate});
-        QCOMPARE(second.w.danState(), std::uint8_t(1));
+        QCOMPARE(second.w.danState(), TradeDocumentForm::DanState::Entering);
         QVERIFY(second.w.XDHEdit->hasFocus() || !second.w.isActiveWindow());
 
         // the picked date gives that day's number; AutoDHButton always today's
-        second.w.DateTimePicker1->setDate(QDate(2099, 1, 2));
+        second.w.documentDate->setDate(QDate(2099, 1, 2));
         QCOMPARE(second.w.XDHEdit->text(), QStringLiteral("xt990102001"));
         QTest::mouseClick(second.w.AutoDHButton, Qt::LeftButton);
         QCOMPARE(second.w.XDHEdit->text(), QStringLiteral("xt260402001"));
@@ -267,7 +267,7 @@ private slots:
     void anotherCopySavedMeanwhile()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         win.header();
         AddLine(win.w, "YS-35GW", "2500", "3");
         const QString shown = win.dh();
@@ -275,24 +275,24 @@ private slots:
         other.dh = shown;
         other.shuliang = 4;
         other.jinE = 10000_yuan;
-        other.in_date = win.w.DateTimePicker1->date();
+        other.in_date = win.w.documentDate->date();
         QVERIFY(SaveXiaoShouDocument(f.db(), other, {TestDb::line("远山", "远山挂机空调", "YS-35GW", 4, 2500)}, ForwardKind));
         win.confirm();
         QCOMPARE(f.prompts.entries.size(), 1);
         QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
         QVERIFY2(f.prompts.last().contains("远山 远山挂机空调 YS-35GW 库存量不足: 现有库存 1, 本单需要 3"),
                  qPrintable(f.prompts.last()));
-        QCOMPARE(win.w.danState(), std::uint8_t(1));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Entering);
         QCOMPARE(f.stock("YS-35GW"), 1);
 
         f.prompts.entries.clear();
-        win.w.StringGrid1->setRow(1);
+        win.w.lineGrid->setRow(1);
         win.w.DelRowButton->click();
         AddLine(win.w, "YS-35GW", "2500", "1");
         win.confirm();
         const QString next = shown.left(8) + QStringLiteral("%1").arg(shown.mid(8).toInt() + 1, 3, 10, QLatin1Char('0'));
         QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("单号 %1 已被使用, 本单已保存为 %2。").arg(shown, next)});
-        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(win.dh(), next);
         QCOMPARE(f.value("select sum(shuliang) from Log_XiaoShou where dh='" + next + "'").toInt(), 1);
         QCOMPARE(f.stock("YS-35GW"), 0);
@@ -305,7 +305,7 @@ private slots:
         const QString key = "xs260318";  // the fixture's today
         f.db().exec("insert into Log_XiaoShouDan(dh,shuliang,jinE,KeHu,yewuyuan,in_date,QK) values(:dh,0,0,'x','y',:d,0)",
                     {{":dh", key + "999"}, {":d", "2026-03-18"}});
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         QVERIFY(win.w.XDHEdit->text().isEmpty());
         QVERIFY(!win.w.XDHEdit->placeholderText().isEmpty());
         win.header();
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList{"单据号不能为空!当日该类单据号已用完,请输入其他单据号。"});
         win.w.XDHEdit->setText(key + "A01");
         win.confirm();
-        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Saved);
     }
 
     // A sale dated in a closed month asks first: 取消 saves nothing, 确定 saves it and marks the
@@ -323,20 +323,20 @@ private slots:
     {
         DocumentFixture f;
         f.db().exec("insert into Log_JieQun(JQM) values('202602')");
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         win.header();
         AddLine(win.w, "YS-26GW", "150", "1");
-        win.w.DateTimePicker1->setDate(QDate(2026, 2, 10));
+        win.w.documentDate->setDate(QDate(2026, 2, 10));
         const QString dh = win.dh();
         f.prompts.answers = {false};
         win.confirm();
         QCOMPARE(f.prompts.texts(), QStringList{"该月已结存, 继续将使结存数据过期"});
-        QCOMPARE(win.w.danState(), std::uint8_t(1));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Entering);
         QCOMPARE(f.value("select count(*) from Log_XiaoShouDan where dh='" + dh + "'").toInt(), 0);
         QCOMPARE(f.value("select Stale from Log_JieQun").toInt(), 0);
         f.prompts.answers = {true};
         win.confirm();
-        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(f.value("select count(*) from Log_XiaoShouDan where dh='" + dh + "'").toInt(), 1);
         QCOMPARE(f.value("select Stale from Log_JieQun").toInt(), 1);
     }
@@ -346,7 +346,7 @@ private slots:
     {
         DocumentFixture f;
         f.db().exec("create trigger no_lines before insert on Log_XiaoShou begin select raise(abort, 'disk I/O error'); end");
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         win.header();
         AddLine(win.w, "YS-35GW", "2500", "2");
         const QString dh = win.dh();
@@ -355,13 +355,13 @@ private slots:
         QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Error);
         QVERIFY(f.prompts.last().startsWith("保存销售单失败: "));  // names what failed
         QVERIFY(f.prompts.last().contains("disk I/O error"));
-        QCOMPARE(win.w.danState(), std::uint8_t(1));
-        QCOMPARE(win.w.StringGrid1->cell(5, 1), QStringLiteral("2"));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Entering);
+        QCOMPARE(win.w.lineGrid->cell(5, 1), QStringLiteral("2"));
         QCOMPARE(f.value("select count(*) from Log_XiaoShouDan where dh='" + dh + "'").toInt(), 0);
         QCOMPARE(f.stock("YS-35GW"), 5);
         f.db().exec("drop trigger no_lines");
         win.confirm();
-        QCOMPARE(win.w.danState(), std::uint8_t(2));
+        QCOMPARE(win.w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(f.stock("YS-35GW"), 3);
     }
 
@@ -389,18 +389,18 @@ private slots:
         QFETCH(QString, message);
         DocumentFixture f;
         TXSDJAddForm d(f.ctx());
-        d.SetItemKind(std::uint8_t(kind));
+        d.SetItemKind(DanKind(kind));
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("添加商品"));
         if (!spec.isEmpty()) {
             QTest::keyClicks(d.FindEdit, spec);
-            QCOMPARE(d.ComboBox3->currentText(), spec);
+            QCOMPARE(d.specBox->currentText(), spec);
             QCOMPARE(d.KCLabel->text(), QStringLiteral("库存: 5"));
             QCOMPARE(d.PJCBLabel->text(), QStringLiteral("平均成本: 2000"));
         }
         QTest::keyClicks(d.DJEdit, price);
         QTest::keyClicks(d.SLEdit, quantity);
-        QTest::mouseClick(d.Button1, Qt::LeftButton);
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
         if (message.isEmpty()) {
             QVERIFY(f.prompts.entries.isEmpty());
             QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -419,23 +419,23 @@ private slots:
     {
         DocumentFixture f;
         TXSDJAddForm d(f.ctx());
-        d.SetItemKind(1);
+        d.SetItemKind(ForwardKind);
         d.show();
         QTest::keyClicks(d.FindEdit, "ys-");
         QVERIFY(d.FindList->isVisible());
         QCOMPARE(d.FindList->count(), 3);
-        QVERIFY(d.ComboBox3->currentText().isEmpty());
+        QVERIFY(d.specBox->currentText().isEmpty());
         QTest::keyClicks(d.FindEdit, "26");
         QVERIFY(!d.FindList->isVisible());
-        QCOMPARE(d.ComboBox1->currentText(), QStringLiteral("远山"));
-        QCOMPARE(d.ComboBox2->currentText(), QStringLiteral("远山挂机空调"));
-        QCOMPARE(d.ComboBox3->currentText(), QStringLiteral("YS-26GW"));
+        QCOMPARE(d.brandBox->currentText(), QStringLiteral("远山"));
+        QCOMPARE(d.productBox->currentText(), QStringLiteral("远山挂机空调"));
+        QCOMPARE(d.specBox->currentText(), QStringLiteral("YS-26GW"));
         QVERIFY(!d.priceBelowCost());
 
         d.FindEdit->clear();
         QTest::keyClicks(d.FindEdit, "ys-bcd 215");
         QTest::keyClick(d.FindEdit, Qt::Key_Return);
-        QCOMPARE(d.ComboBox3->currentText(), QStringLiteral("YS-BCD215"));
+        QCOMPARE(d.specBox->currentText(), QStringLiteral("YS-BCD215"));
         QVERIFY(d.DJEdit->hasFocus() || !d.isActiveWindow());
     }
 
@@ -445,7 +445,7 @@ private slots:
     {
         DocumentFixture f;
         TXSDJAddForm d(f.ctx());
-        d.SetItemKind(1);
+        d.SetItemKind(ForwardKind);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         const QSize size = d.size();
@@ -461,7 +461,7 @@ private slots:
         QVERIFY(d.FindEdit->hasFocus());
         const QStringList highlighted = d.FindList->currentItem()->data(Qt::UserRole).toStringList();
         QTest::keyClick(d.FindEdit, Qt::Key_Return);
-        QCOMPARE((QStringList{d.ComboBox1->currentText(), d.ComboBox2->currentText(), d.ComboBox3->currentText()}),
+        QCOMPARE((QStringList{d.brandBox->currentText(), d.productBox->currentText(), d.specBox->currentText()}),
                  highlighted);
         QVERIFY(d.DJEdit->hasFocus());
         QVERIFY(f.prompts.entries.isEmpty());
@@ -486,7 +486,7 @@ private slots:
         DocumentFixture f;
         f.ctx().GsInfo.GSName = QStringLiteral("晴岚家电城");
         f.ctx().GsInfo.GSJianJie = QStringLiteral("专营大小家电");
-        Window win(f.ctx(), std::uint8_t(kind));
+        Window win(f.ctx(), DanKind(kind));
         win.header();
         AddLine(win.w, "YS-26GW", "150", "2");
         AddLine(win.w, "YS-35GW", "2500", "1");
@@ -526,11 +526,11 @@ private slots:
     {
         DocumentFixture f;
         TBase_XSDJForm w(f.ctx());
-        w.SetDanKind(1);
+        w.SetDanKind(ForwardKind);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), w.KHComboBox);
-        TabGoesThrough({w.KHPhoneEdit, w.KHAddressEdit, w.YYYComboBox, w.DateTimePicker1});
+        TabGoesThrough({w.KHPhoneEdit, w.KHAddressEdit, w.YYYComboBox, w.documentDate});
     }
 
     // A ten-line sale typed without the mouse: the customer, Enter, a salesperson picked with the
@@ -542,7 +542,7 @@ private slots:
     {
         DocumentFixture f;
         TBase_XSDJForm w(f.ctx());
-        w.SetDanKind(1);
+        w.SetDanKind(ForwardKind);
         w.show();
         // Key presses carrying the text (Chinese characters as an input method commits them).
         auto type = [](QWidget* window, const QString& text) {
@@ -585,14 +585,14 @@ private slots:
         QVERIFY(f.prompts.entries.isEmpty());
         QCOMPARE(w.SLEdit->text(), QStringLiteral("11"));
         key(&w, Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.StringGrid1));
+        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.lineGrid));
         key(&w, Qt::Key_Delete);  // the last line goes
         QCOMPARE(w.SLEdit->text(), QStringLiteral("10"));
         for (int r = 1; r <= 10; ++r)
-            QVERIFY(!w.StringGrid1->cell(3, r).isEmpty());
+            QVERIFY(!w.lineGrid->cell(3, r).isEmpty());
         const QString dh = w.XDHEdit->text();
         key(&w, Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(w.danState(), std::uint8_t(2));
+        QCOMPARE(w.danState(), TradeDocumentForm::DanState::Saved);
         QCOMPARE(f.value("select count(*)||' '||sum(shuliang)||' '||sum(jinE) from Log_XiaoShou where dh='" + dh + "'")
                      .toString(),
                  QStringLiteral("10 10 1045.0"));
@@ -604,12 +604,12 @@ private slots:
     void addKeyFromAnywhere()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         TBase_XSDJForm& w = win.w;
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(w.AddButton->text(), QStringLiteral("添加商品(F2)"));
         const QList<QWidget*> fields{w.KHComboBox, w.KHPhoneEdit, w.KHAddressEdit, w.YYYComboBox,
-                                     w.DateTimePicker1, w.XDHEdit, w.RemarkEdit, w.StringGrid1, w.SSEdit,
+                                     w.documentDate, w.XDHEdit, w.RemarkEdit, w.lineGrid, w.SSEdit,
                                      w.NewDButton};
         for (QWidget* field : fields) {
             field->setFocus();
@@ -633,7 +633,7 @@ private slots:
     void clearAllAsks()
     {
         DocumentFixture f;
-        Window win(f.ctx(), 1);
+        Window win(f.ctx(), ForwardKind);
         AddLine(win.w, "YS-26GW", "150", "2");
         f.prompts.answers = {false};
         QTest::mouseClick(win.w.DelAllButton, Qt::LeftButton);
@@ -641,7 +641,7 @@ private slots:
         QCOMPARE(win.w.SLEdit->text(), QStringLiteral("2"));
         QTest::mouseClick(win.w.DelAllButton, Qt::LeftButton);
         QCOMPARE(win.w.SLEdit->text(), QStringLiteral("0"));
-        QVERIFY(win.w.StringGrid1->cell(1, 1).isEmpty());
+        QVERIFY(win.w.lineGrid->cell(1, 1).isEmpty());
     }
 };
 

@@ -94,15 +94,15 @@ int main(int argc, char* argv[])
     MakeAutoBackup(context.db(), AutoBackupFolder(context), today, 10);
     {
         TDataBAK_Form form(context);
-        form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
+        form.pathEdit->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
         Shot(form, "backup.png");
     }
     {
         TDataCBAK_Form form(context);
-        form.Edit1->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
+        form.pathEdit->setText(QDir::toNativeSeparators(QDir::home().filePath(ProposedBackupName(today) + ".data")));
         Shot(form, "restore.png");
         ShotOfModal("restore-question.png");
-        form.Button2->click();
+        form.restoreButton->click();
     }
     {
         // A few entries of the audit log: a month cleared, a restore, a user change.

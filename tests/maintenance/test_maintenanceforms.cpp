@@ -130,8 +130,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form.JQButton);
         QTest::keyClick(form.JQButton, Qt::Key_Space);
         QCOMPARE(f.prompts.last(), "完成结存!");
-        QCOMPARE(GridRow(*form.StringGrid1, 1), (QStringList{"", "2024", "05", "1000", "400", "200", "50", "550", ""}));
-        QCOMPARE(form.StringGrid1->rowCount(), 2);
+        QCOMPARE(GridRow(*form.closingGrid, 1), (QStringList{"", "2024", "05", "1000", "400", "200", "50", "550", ""}));
+        QCOMPARE(form.closingGrid->rowCount(), 2);
         QCOMPARE(form.XSELabel->text(), "1000 元");
         QCOMPARE(form.XSLRLabel->text(), "400 元");
         QCOMPARE(form.SRLabel->text(), "200 元");
@@ -151,12 +151,12 @@ private slots:
         f.prompts.answers = {false, true};
         QTest::mouseClick(form.JQButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "2024年05月的经营数据已经结存,是否要重新结存?");
-        QCOMPARE(form.StringGrid1->cell(7, 1), "550");
-        QCOMPARE(form.StringGrid1->cell(8, 1), "需重新结存");  // the entry came after the closing
+        QCOMPARE(form.closingGrid->cell(7, 1), "550");
+        QCOMPARE(form.closingGrid->cell(8, 1), "需重新结存");  // the entry came after the closing
         QTest::mouseClick(form.JQButton, Qt::LeftButton);
         QCOMPARE(f.prompts.entries.size(), 2);
-        QCOMPARE(form.StringGrid1->cell(7, 1), "650");
-        QCOMPARE(form.StringGrid1->cell(8, 1), "");
+        QCOMPARE(form.closingGrid->cell(7, 1), "650");
+        QCOMPARE(form.closingGrid->cell(8, 1), "");
         QCOMPARE(form.BQLRLabel->text(), "650 元");
     }
 
@@ -170,7 +170,7 @@ private slots:
         form.JQMUpDown->setValue(5);
         QTest::mouseClick(form.JQButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "2024年05月的经营数据已经结存,且该月的经营数据已被清除,无法重新结存!");
-        QCOMPARE(form.StringGrid1->cell(3, 1), "1000");
+        QCOMPARE(form.closingGrid->cell(3, 1), "1000");
         QCOMPARE(GetJieQunState(f.db(), "202405"), 2);
     }
 
@@ -186,14 +186,14 @@ private slots:
         form.EndYUpDown->setValue(2024);
         form.EndMUpDown->setValue(12);
         QTest::mouseClick(form.CXButton, Qt::LeftButton);
-        QCOMPARE(form.StringGrid1->cell(2, 1), "05");
-        QCOMPARE(form.StringGrid1->cell(2, 2), "06");
+        QCOMPARE(form.closingGrid->cell(2, 1), "05");
+        QCOMPARE(form.closingGrid->cell(2, 2), "06");
         QCOMPARE(form.XSELabel->text(), "2000 元");
         QCOMPARE(form.BQLRLabel->text(), "1100 元");
         form.BeginMEdit->clear();
         QTest::mouseClick(form.CXButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "请输入正确的年月份!");
-        QCOMPARE(form.StringGrid1->rowCount(), 3);
+        QCOMPARE(form.closingGrid->rowCount(), 3);
         form.JQMEdit->clear();
         QTest::mouseClick(form.JQButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "请输入正确的结存年月份!");
@@ -225,7 +225,7 @@ private slots:
         form.EndYUpDown->setValue(2024);
         form.EndMUpDown->setValue(12);
         QTest::mouseClick(form.CXButton, Qt::LeftButton);
-        QCOMPARE(form.StringGrid1->cell(2, 1), "05");
+        QCOMPARE(form.closingGrid->cell(2, 1), "05");
         f.prompts.clear();
 
         Type(form.BeginYUpDown, year);
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(f.prompts.texts(), QStringList{"请输入正确的年月份!"});
         QCOMPARE(form.BeginYEdit->text(), year);
         QCOMPARE(form.BeginMEdit->text(), month);
-        QCOMPARE(form.StringGrid1->cell(2, 1), "05");
+        QCOMPARE(form.closingGrid->cell(2, 1), "05");
 
         Type(form.JQYUpDown, year);
         Type(form.JQMUpDown, month);
@@ -318,8 +318,8 @@ private slots:
         MakeJieQun(f.db(), "202405");
         MakeJieQun(f.db(), "202406");
         TClearDataForm form(f.ctx());
-        QCOMPARE(GridRow(*form.StringGrid1, 1), (QStringList{"2024", "05"}));
-        QCOMPARE(GridRow(*form.StringGrid1, 2), (QStringList{"2024", "06"}));
+        QCOMPARE(GridRow(*form.monthGrid, 1), (QStringList{"2024", "05"}));
+        QCOMPARE(GridRow(*form.monthGrid, 2), (QStringList{"2024", "06"}));
         f.prompts.answers = {false, true};
         QTest::mouseClick(form.ClearButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "确定要清楚2024年05月的业务数据吗?\n\r数据被清楚后将无法恢复!\n\n"
@@ -329,8 +329,8 @@ private slots:
         QTest::mouseClick(form.ClearButton, Qt::LeftButton);
         QCOMPARE(f.count("Log_XiaoShouDan"), 1);
         QCOMPARE(GetJieQunState(f.db(), "202405"), 2);
-        QCOMPARE(GridRow(*form.StringGrid1, 1), (QStringList{"2024", "06"}));
-        QCOMPARE(form.StringGrid1->rowCount(), 2);
+        QCOMPARE(GridRow(*form.monthGrid, 1), (QStringList{"2024", "06"}));
+        QCOMPARE(form.monthGrid->rowCount(), 2);
     }
 
     void clearingWithNothingListed()
@@ -394,19 +394,19 @@ private slots:
         ClearMonthData(f.db(), "202405");
         TAuditLogForm form(f.ctx());
         ShowActive(form);
-        QCOMPARE(form.StringGrid1->cell(3, 1), "清除月份数据");
-        QCOMPARE(form.StringGrid1->cell(2, 1), "系统管理员");
-        QCOMPARE(form.StringGrid1->cell(3, 2), "系统初始化");
+        QCOMPARE(form.auditGrid->cell(3, 1), "清除月份数据");
+        QCOMPARE(form.auditGrid->cell(2, 1), "系统管理员");
+        QCOMPARE(form.auditGrid->cell(3, 2), "系统初始化");
         QCOMPARE(form.ActionComboBox->itemText(0), "全部");
         form.ActionComboBox->setFocus();
         const int index = form.ActionComboBox->findText("系统初始化");
         QVERIFY(index > 0);
         form.ActionComboBox->setCurrentIndex(index);
         emit form.ActionComboBox->activated(index);
-        QCOMPARE(form.StringGrid1->cell(4, 1), "收支记录");
+        QCOMPARE(form.auditGrid->cell(4, 1), "收支记录");
         int listed = 0;
-        for (int r = 1; r < form.StringGrid1->rowCount() && !form.StringGrid1->cell(3, r).isEmpty(); ++r, ++listed)
-            QCOMPARE(form.StringGrid1->cell(3, r), "系统初始化");
+        for (int r = 1; r < form.auditGrid->rowCount() && !form.auditGrid->cell(3, r).isEmpty(); ++r, ++listed)
+            QCOMPARE(form.auditGrid->cell(3, r), "系统初始化");
         QCOMPARE(form.CountLabel->text(), QString("共 %1 条").arg(listed));
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
@@ -423,21 +423,21 @@ private slots:
     {
         Shop f;
         TDataBAK_Form form(f.ctx());
-        QVERIFY(form.Edit1->isReadOnly());
-        QCOMPARE(form.Edit1->text(), "");
+        QVERIFY(form.pathEdit->isReadOnly());
+        QCOMPARE(form.pathEdit->text(), "");
         const QString target = f.dir.filePath("nightly.data");
         QString proposed;
         AnswerFileDialog(target, &proposed);
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTest::mouseClick(form.browseButton, Qt::LeftButton);
         QCOMPARE(proposed, QStringLiteral("DBBack20260318"));  // the fixture's today
-        QCOMPARE(form.Edit1->text(), target);
+        QCOMPARE(form.pathEdit->text(), target);
         AnswerFileDialog(QString());
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
-        QCOMPARE(form.Edit1->text(), "");
+        QTest::mouseClick(form.browseButton, Qt::LeftButton);
+        QCOMPARE(form.pathEdit->text(), "");
         ShowActive(form);
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QTest::mouseClick(form.backupButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "请点击浏览按钮,输入备份的路径及文件名");
-        QCOMPARE(QApplication::focusWidget(), form.Button1);
+        QCOMPARE(QApplication::focusWidget(), form.browseButton);
         QVERIFY(form.isVisible());
     }
 
@@ -493,8 +493,8 @@ private slots:
             form.reset(clear);
         } else {
             auto* restore = new TDataCBAK_Form(f.ctx());
-            restore->Edit1->setText(QDir::toNativeSeparators(older));
-            start = restore->Button2;
+            restore->pathEdit->setText(QDir::toNativeSeparators(older));
+            start = restore->restoreButton;
             form.reset(restore);
         }
         const QString folder = AutoBackupFolder(f.ctx());
@@ -536,8 +536,8 @@ private slots:
         Shop f;
         TDataBAK_Form form(f.ctx());
         form.show();
-        form.Edit1->setText(f.dir.filePath("no/such/folder/b.data"));
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        form.pathEdit->setText(f.dir.filePath("no/such/folder/b.data"));
+        QTest::mouseClick(form.backupButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "备份失败,请检查文件路径及文件名是否正确，或磁盘是否打开写保护!");
         QVERIFY(form.isVisible());
     }
@@ -550,8 +550,8 @@ private slots:
         const QString backup = f.dir.filePath("DBBack20240630.data");
         {
             TDataBAK_Form form(f.ctx());
-            form.Edit1->setText(backup);
-            QTest::mouseClick(form.Button2, Qt::LeftButton);
+            form.pathEdit->setText(backup);
+            QTest::mouseClick(form.backupButton, Qt::LeftButton);
             QCOMPARE(f.prompts.last(), "备份完成!");
             QCOMPARE(form.result(), int(QDialog::Accepted));
         }
@@ -559,9 +559,9 @@ private slots:
         {
             TDataCBAK_Form form(f.ctx());
             AnswerFileDialog(backup);
-            QTest::mouseClick(form.Button1, Qt::LeftButton);
-            QCOMPARE(form.Edit1->text(), backup);
-            QTest::mouseClick(form.Button2, Qt::LeftButton);
+            QTest::mouseClick(form.browseButton, Qt::LeftButton);
+            QCOMPARE(form.pathEdit->text(), backup);
+            QTest::mouseClick(form.restoreButton, Qt::LeftButton);
             QVERIFY(f.prompts.last().startsWith("数据恢复成功!\n"));
         }
         QCOMPARE(f.count("Log_XiaoShouDan"), 2);
@@ -582,8 +582,8 @@ private slots:
         file.write(QByteArray(4096, '\x7f'));
         file.close();
         TDataCBAK_Form form(f.ctx());
-        form.Edit1->setText(garbage);
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        form.pathEdit->setText(garbage);
+        QTest::mouseClick(form.restoreButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "所选文件不是本系统的数据备份,数据未恢复!");
         QCOMPARE(f.count("Log_XiaoShouDan"), 2);
         QVERIFY(!QFile::exists(f.ctx().DM.databasePath() + ".restore"));
@@ -594,9 +594,9 @@ private slots:
         Shop f;
         TDataCBAK_Form form(f.ctx());
         ShowActive(form);
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QTest::mouseClick(form.restoreButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), "请点击浏览按钮选择要恢复的备份文件！");
-        QCOMPARE(QApplication::focusWidget(), form.Button1);
+        QCOMPARE(QApplication::focusWidget(), form.browseButton);
     }
 };
 

@@ -137,9 +137,9 @@ private slots:
         auto list = OpenList(Kind(kind), f.ctx());
         const int rows = f.ctx().db().scalar(QStringLiteral("select count(*) from ") + QLatin1String(Table(Kind(kind)))).toInt();
         QVERIFY(rows > 2);
-        QCOMPARE(list->StringGrid1->rowCount(), rows + 1);
-        QCOMPARE(list->StringGrid1->row(), rows);
-        QVERIFY(list->StringGrid1->cell(0, 1).isEmpty());
+        QCOMPARE(list->contactGrid->rowCount(), rows + 1);
+        QCOMPARE(list->contactGrid->row(), rows);
+        QVERIFY(list->contactGrid->cell(0, 1).isEmpty());
     }
 
     void customerColumns()
@@ -149,7 +149,7 @@ private slots:
                 QStringLiteral("地址"), QStringLiteral("Email"), QStringLiteral("备注"), QStringLiteral("邮编")};
         InsertKeHu(f.ctx().db(), k);
         TKeHuForm list(f.ctx());
-        const StringGrid* g = list.StringGrid1;
+        const StringGrid* g = list.contactGrid;
         QStringList header, last;
         for (int c = 0; c < g->colCount(); ++c) {
             header << g->cell(c, 0);
@@ -197,7 +197,7 @@ private slots:
             InsertKeHu(db, {firm, QStringLiteral("李女士"), landline, {}, address, {}, QStringLiteral("常客"), {}});
         auto list = OpenList(Kind(kind), f.ctx());
         list->show();
-        const StringGrid* g = list->StringGrid1;
+        const StringGrid* g = list->contactGrid;
         const auto column = [g](const QString& header) {
             for (int c = 1; c < g->colCount(); ++c)
                 if (g->cell(c, 0) == header)
@@ -253,8 +253,8 @@ private slots:
         Click(list->AddButton);
         QVERIFY(f.prompts.entries.isEmpty());
         const QString name = QStringLiteral("新客户'%_");  // trimmed
-        QCOMPARE(Column(list->StringGrid1).last(), name);
-        QCOMPARE(list->StringGrid1->row(), list->StringGrid1->rowCount() - 1);
+        QCOMPARE(Column(list->contactGrid).last(), name);
+        QCOMPARE(list->contactGrid->row(), list->contactGrid->rowCount() - 1);
         if (kind == Employees)
             QCOMPARE(f.ctx().db().scalar("select InDate from Base_YeYuYuan where Name=:n", {{":n", name}}).toString(),
                      QStringLiteral("2026-03-18"));  // the fixture's today
@@ -350,7 +350,7 @@ private slots:
         if (editing.isEmpty()) {
             Click(list->AddButton);
         } else {
-            Select(list->StringGrid1, editing);
+            Select(list->contactGrid, editing);
             Click(list->EditButton);
         }
         QCOMPARE(Rows(Kind(kind), f.ctx().db()), before);
@@ -365,21 +365,21 @@ private slots:
         AppFixture f;
         Database& db = f.ctx().db();
         auto list = OpenList(Kind(kind), f.ctx());
-        const QString name = Column(list->StringGrid1).first();
+        const QString name = Column(list->contactGrid).first();
         const QString question = QStringLiteral("确定要删除") + what[kind] + u'"' + name + QStringLiteral("\"信息吗?");
-        Select(list->StringGrid1, name);
+        Select(list->contactGrid, name);
         f.prompts.answers = {false};
         Click(list->DelButton);
         QCOMPARE(f.prompts.texts(), QStringList{question});
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
-        QCOMPARE(Column(list->StringGrid1).first(), name);
+        QCOMPARE(Column(list->contactGrid).first(), name);
 
         f.prompts.clear();
         f.prompts.answers = {true};
         Click(list->DelButton);
         QCOMPARE(f.prompts.texts(), QStringList{question});
-        QVERIFY(!Column(list->StringGrid1).contains(name));
-        QCOMPARE(Rows(Kind(kind), db).size(), list->StringGrid1->rowCount() - 1);
+        QVERIFY(!Column(list->contactGrid).contains(name));
+        QCOMPARE(Rows(Kind(kind), db).size(), list->contactGrid->rowCount() - 1);
 
         db.exec(QStringLiteral("delete from ") + QLatin1String(Table(Kind(kind))));
         auto empty = OpenList(Kind(kind), f.ctx());
@@ -404,7 +404,7 @@ private slots:
         QTest::qWait(1);
         QVERIFY(!opened);
         QVERIFY(f.prompts.entries.isEmpty());
-        QCOMPARE(list->StringGrid1->rowCount(), 2);
+        QCOMPARE(list->contactGrid->rowCount(), 2);
     }
 
     // Editing fills the dialog from the row; an unchanged name skips the duplicate check, a new
@@ -417,7 +417,7 @@ private slots:
         QVERIFY(documents > 0);
         TKeHuForm list(f.ctx());
         list.show();
-        Select(list.StringGrid1, QStringLiteral("李秀英"));
+        Select(list.contactGrid, QStringLiteral("李秀英"));
         OnDialog([](TContactEditForm& d) {
             auto& k = static_cast<TKeHuEditForm&>(d);
             QCOMPARE(k.windowTitle(), QStringLiteral("修改"));
@@ -429,16 +429,16 @@ private slots:
         });
         Click(list.EditButton);
         QCOMPARE(GetKeHu(db, QStringLiteral("李秀英")).address, QStringLiteral("新地址"));
-        QCOMPARE(list.StringGrid1->row(), list.StringGrid1->rowCount() - 1);  // refreshed: last row
+        QCOMPARE(list.contactGrid->row(), list.contactGrid->rowCount() - 1);  // refreshed: last row
 
-        Select(list.StringGrid1, QStringLiteral("李秀英"));
+        Select(list.contactGrid, QStringLiteral("李秀英"));
         OnDialog([](TContactEditForm& d) {
             static_cast<TKeHuEditForm&>(d).KHEdit->setText(QStringLiteral("李秀英'店"));
             Click(d.OKButton);
         });
         Click(list.EditButton);
         QVERIFY(f.prompts.entries.isEmpty());
-        QVERIFY(Column(list.StringGrid1).contains(QStringLiteral("李秀英'店")));
+        QVERIFY(Column(list.contactGrid).contains(QStringLiteral("李秀英'店")));
         QCOMPARE(GetKeHu(db, QStringLiteral("李秀英'店")).address, QStringLiteral("新地址"));
         QVERIFY(!KeHuExists(db, QStringLiteral("李秀英")));
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from Log_XiaoShouDan where KeHu='李秀英'")).toInt(), documents);
@@ -454,7 +454,7 @@ private slots:
                                      QStringLiteral("139"), QDate(2019, 11, 30), {}});
         TYuanGongForm list(f.ctx());
         list.show();
-        QCOMPARE(list.StringGrid1->cell(7, list.StringGrid1->row()), QStringLiteral("2019-11-30"));
+        QCOMPARE(list.contactGrid->cell(7, list.contactGrid->row()), QStringLiteral("2019-11-30"));
         OnDialog([](TContactEditForm& d) {
             auto& y = static_cast<TYuanGongEditForm&>(d);
             QCOMPARE(y.DateDateTimePicker->date(), QDate(2019, 11, 30));
@@ -486,27 +486,27 @@ private slots:
         InsertKeHu(db, TKeHu{QStringLiteral("空调维修部"), {}, QStringLiteral("0531-5550001"), {}, {}, {}, {}, {}});
         TKeHuForm list(f.ctx());
         list.show();
-        const int all = list.StringGrid1->rowCount();
+        const int all = list.contactGrid->rowCount();
         QTest::keyClicks(list.FilterEdit, "KT");
-        QCOMPARE(Column(list.StringGrid1), QStringList{QStringLiteral("空调维修部")});
+        QCOMPARE(Column(list.contactGrid), QStringList{QStringLiteral("空调维修部")});
         list.FilterEdit->clear();
         QTest::keyClicks(list.FilterEdit, "0531-8");  // phone
-        QCOMPARE(Column(list.StringGrid1), (QStringList{QStringLiteral("明湖宾馆"), QStringLiteral("育才中学")}));
-        QCOMPARE(list.StringGrid1->row(), 2);  // the last shown row
+        QCOMPARE(Column(list.contactGrid), (QStringList{QStringLiteral("明湖宾馆"), QStringLiteral("育才中学")}));
+        QCOMPARE(list.contactGrid->row(), 2);  // the last shown row
 
         f.prompts.answers = {true};
         Click(list.DelButton);
-        QCOMPARE(Column(list.StringGrid1), QStringList{QStringLiteral("明湖宾馆")});  // refreshed, still filtered
+        QCOMPARE(Column(list.contactGrid), QStringList{QStringLiteral("明湖宾馆")});  // refreshed, still filtered
         QVERIFY(!KeHuExists(db, QStringLiteral("育才中学")));
 
         list.FilterEdit->clear();
         QTest::keyClicks(list.FilterEdit, "zzz");
-        QCOMPARE(list.StringGrid1->rowCount(), 2);
+        QCOMPARE(list.contactGrid->rowCount(), 2);
         f.prompts.clear();
         Click(list.DelButton);
         QCOMPARE(f.prompts.texts(), QStringList{QStringLiteral("请选择要删除的客户!")});
         list.FilterEdit->clear();
-        QCOMPARE(list.StringGrid1->rowCount(), all - 1);
+        QCOMPARE(list.contactGrid->rowCount(), all - 1);
 
         // Enter in the box goes to the list instead of pressing the default AddButton
         bool opened = false;
@@ -515,7 +515,7 @@ private slots:
         QTest::keyClick(list.FilterEdit, Qt::Key_Return);
         QTest::qWait(1);
         QVERIFY(!opened);
-        QCOMPARE(list.focusWidget(), list.StringGrid1);
+        QCOMPARE(list.focusWidget(), list.contactGrid);
     }
 
     // A database error inside a handler is shown in the error box; the window stays usable.
@@ -533,7 +533,7 @@ private slots:
         f.ctx().db().exec(QStringLiteral("alter table Gone rename to Base_GongYingShang"));
         Click(list.DelButton);
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
-        QCOMPARE(list.StringGrid1->rowCount(), 1 + 4);  // header and five suppliers less one
+        QCOMPARE(list.contactGrid->rowCount(), 1 + 4);  // header and five suppliers less one
     }
 };
 

@@ -85,18 +85,18 @@ private slots:
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
         QCOMPARE(form.windowTitle(), QStringLiteral("商品设置"));
-        QCOMPARE(form.PageControl1->currentWidget(), form.TabSheet1);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦"}));
-        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
-        QCOMPARE(Column(form.StringGrid2, 1), (QStringList{"空调", "冰箱"}));
-        QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
-        QCOMPARE(Column(form.StringGrid3, 1), (QStringList{"2100", "3300.5"}));
+        QCOMPARE(form.editTabs->currentWidget(), form.brandPage);
+        QCOMPARE(Column(form.brandGrid), (QStringList{"海安", "美悦"}));
+        QCOMPARE(Column(form.productGrid), (QStringList{"变频空调", "冰箱"}));
+        QCOMPARE(Column(form.productGrid, 1), (QStringList{"空调", "冰箱"}));
+        QCOMPARE(Column(form.itemGrid), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
+        QCOMPARE(Column(form.itemGrid, 1), (QStringList{"2100", "3300.5"}));
 
-        form.StringGrid2->setRow(2);  // clicking a product lists its goods items
-        QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
-        form.StringGrid1->setRow(2);  // a brand without products
-        QCOMPARE(Column(form.StringGrid2), QStringList{""});
-        QCOMPARE(Column(form.StringGrid3), QStringList{""});
+        form.productGrid->setRow(2);  // clicking a product lists its goods items
+        QCOMPARE(Column(form.itemGrid), QStringList{"BCD-216STPT"});
+        form.brandGrid->setRow(2);  // a brand without products
+        QCOMPARE(Column(form.productGrid), QStringList{""});
+        QCOMPARE(Column(form.itemGrid), QStringList{""});
         Click(form.GG_AddButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("请先添加产品!"));
         Click(form.CP_EditButton);
@@ -131,7 +131,7 @@ private slots:
     {
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
-        form.StringGrid1->setRow(2);
+        form.brandGrid->setRow(2);
         OnDialog([](TZLSet_SPEditForm& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("添加品牌"));
             QCOMPARE(d.focusWidget(), d.PPAdd_PPEdit);
@@ -140,8 +140,8 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         Click(form.PP_AddButton);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦", "O'Neil 50%_"}));
-        QCOMPARE(form.StringGrid1->row(), 1);  // refreshed lists select their first row
+        QCOMPARE(Column(form.brandGrid), (QStringList{"海安", "美悦", "O'Neil 50%_"}));
+        QCOMPARE(form.brandGrid->row(), 1);  // refreshed lists select their first row
         QVERIFY(f.prompts.entries.isEmpty());
     }
 
@@ -160,8 +160,8 @@ private slots:
             QCOMPARE(f.prompts.last(), QStringLiteral("修改成功!"));
         });
         Click(form.PP_EditButton);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安电器", "美悦"}));
-        QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
+        QCOMPARE(Column(form.brandGrid), (QStringList{"海安电器", "美悦"}));
+        QCOMPARE(Column(form.itemGrid), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));
     }
 
     // Page 5 checks its inputs in order; each refusal names its problem and puts the focus on the box.
@@ -222,7 +222,7 @@ private slots:
         Click(form.GG_AddButton);
         QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "海安", "冰箱")).last(),
                  (QStringList{"BCD-470WDPG 十字对开门", "45.67", "12345"}));
-        QCOMPARE(Column(form.StringGrid3), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));  // the selected product's
+        QCOMPARE(Column(form.itemGrid), (QStringList{"KFR-35GW/BP2DN1", "KFR-50LW"}));  // the selected product's
     }
 
     void enterMovesFromCostToStockToAdd()
@@ -258,15 +258,15 @@ private slots:
             QVERIFY(f.prompts.last().contains("disk full"));
         });
         Click(form.PP_EditButton);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦"}));
-        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
+        QCOMPARE(Column(form.brandGrid), (QStringList{"海安", "美悦"}));
+        QCOMPARE(Column(form.productGrid), (QStringList{"变频空调", "冰箱"}));
     }
 
     void editingAGoodsItemOverwritesStockAndCost()
     {
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
-        form.StringGrid3->setRow(2);
+        form.itemGrid->setRow(2);
         OnDialog([&f](TZLSet_SPEditForm& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("修改型号/规格"));
             QCOMPARE(d.GGEdit_PPEdit->text() + d.GGEdit_CPEdit->text(), QStringLiteral("海安变频空调"));
@@ -283,9 +283,9 @@ private slots:
             QCOMPARE(f.prompts.last(), QStringLiteral("修改成功!"));
         });
         Click(form.GG_EditButton);
-        QCOMPARE(Column(form.StringGrid3, 1), (QStringList{"2100", "0"}));
-        QCOMPARE(Column(form.StringGrid3, 2), (QStringList{"5", "0"}));
-        QCOMPARE(form.StringGrid3->row(), 1);
+        QCOMPARE(Column(form.itemGrid, 1), (QStringList{"2100", "0"}));
+        QCOMPARE(Column(form.itemGrid, 2), (QStringList{"5", "0"}));
+        QCOMPARE(form.itemGrid->row(), 1);
     }
 
     void productWithANewClass()
@@ -300,10 +300,10 @@ private slots:
             d.CPAdd_TypeComboBox->setEditText("洗衣机类");
             Click(d.CPAddButton);
         });
-        form.PageControl1->setCurrentWidget(form.TabSheet2);
+        form.editTabs->setCurrentWidget(form.productPage);
         Click(form.CP_AddButton);
-        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱", "洗衣机"}));
-        QCOMPARE(Column(form.StringGrid2, 1).last(), QStringLiteral("洗衣机类"));
+        QCOMPARE(Column(form.productGrid), (QStringList{"变频空调", "冰箱", "洗衣机"}));
+        QCOMPARE(Column(form.productGrid, 1).last(), QStringLiteral("洗衣机类"));
         QVERIFY(f.ctx().db().scalar("select count(*) from Base_CPType where TypeName='洗衣机类'").toInt() == 1);
     }
 
@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除品牌\"海安\"吗?\n\r删除该品牌将同时删除与该品牌相关的"
                                                   "所有产品及规格/型号以及该品牌商品的库存!"));
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
-        QCOMPARE(Column(form.StringGrid1), brands);
+        QCOMPARE(Column(form.brandGrid), brands);
         QCOMPARE(f.ctx().db().scalar("select count(*) from Log_KuCun").toInt(), answer ? 0 : 3);
     }
 
@@ -334,16 +334,16 @@ private slots:
         GoodsFixture f;
         TZLSet_ShangPinForm form(f.ctx());
         f.prompts.answers = {true, true};
-        form.StringGrid3->setRow(2);
+        form.itemGrid->setRow(2);
         Click(form.GG_DelButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除型号\"海安变频空调KFR-50LW\"吗?\n\r"
                                                   "删除该型号将同时删除该型号商品的库存!"));
-        QCOMPARE(Column(form.StringGrid3), QStringList{"KFR-35GW/BP2DN1"});
+        QCOMPARE(Column(form.itemGrid), QStringList{"KFR-35GW/BP2DN1"});
         Click(form.CP_DelButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除产品\"海安变频空调\"吗?\n\r"
                                                   "删除该产品将同时删除与该产品相关的所有规格/型号以及该产品商品的库存!"));
-        QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
-        QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+        QCOMPARE(Column(form.productGrid), QStringList{"冰箱"});
+        QCOMPARE(Column(form.itemGrid), QStringList{"BCD-216STPT"});
     }
 
     void importFromASheet()
@@ -372,16 +372,16 @@ private slots:
             QCOMPARE(d.ErrorMemo->toPlainText(), QStringLiteral("第3行：“初始成本”应为0或正数（现为“.”）。"));
         });
         form.ImportFile(path);
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦"}));
+        QCOMPARE(Column(form.brandGrid), (QStringList{"海安", "美悦"}));
 
         write("品牌,产品,产品类型,规格/型号,初始库存量,初始成本\n歌乐,空调,空调,KFR-72LW,2,4100\n歌乐,空调,空调,KFR-35GW,1,0\n");
         preview([](TGoodsImportForm& d) {
-            QCOMPARE(d.StringGrid1->cell(4, 2), QStringLiteral("KFR-35GW"));
+            QCOMPARE(d.itemGrid->cell(4, 2), QStringLiteral("KFR-35GW"));
             QTest::keyClick(&d, Qt::Key_Return);
         });
         form.ImportFile(path);
         QCOMPARE(f.prompts.last(), QStringLiteral("导入成功，共导入2个商品!"));
-        QCOMPARE(Column(form.StringGrid1), (QStringList{"海安", "美悦", "歌乐"}));
+        QCOMPARE(Column(form.brandGrid), (QStringList{"海安", "美悦", "歌乐"}));
         QCOMPARE(Texts(GuiGeRows(f.ctx().db(), "歌乐", "空调")).size(), 2);
     }
 
@@ -391,18 +391,18 @@ private slots:
         TZLSet_ShangPinForm form(f.ctx());
         form.show();
         QTest::keyClicks(form.CPFilterEdit, "bx");
-        QCOMPARE(Column(form.StringGrid2), QStringList{"冰箱"});
-        QCOMPARE(Column(form.StringGrid3), QStringList{"BCD-216STPT"});
+        QCOMPARE(Column(form.productGrid), QStringList{"冰箱"});
+        QCOMPARE(Column(form.itemGrid), QStringList{"BCD-216STPT"});
         QTest::keyClick(form.CPFilterEdit, Qt::Key_Return);
-        QCOMPARE(form.focusWidget(), form.StringGrid2);
+        QCOMPARE(form.focusWidget(), form.productGrid);
         QTest::keyClicks(form.PPFilterEdit, "my");  // 美悦: no products
-        QCOMPARE(Column(form.StringGrid1), QStringList{"美悦"});
-        QCOMPARE(Column(form.StringGrid3), QStringList{""});
+        QCOMPARE(Column(form.brandGrid), QStringList{"美悦"});
+        QCOMPARE(Column(form.itemGrid), QStringList{""});
         form.PPFilterEdit->clear();
         form.CPFilterEdit->clear();
-        QCOMPARE(Column(form.StringGrid2), (QStringList{"变频空调", "冰箱"}));
+        QCOMPARE(Column(form.productGrid), (QStringList{"变频空调", "冰箱"}));
         QTest::keyClicks(form.GGFilterEdit, "50");
-        QCOMPARE(Column(form.StringGrid3), QStringList{"KFR-50LW"});
+        QCOMPARE(Column(form.itemGrid), QStringList{"KFR-50LW"});
     }
 
     // The window opens in the brand list; Tab goes on from each list to the box above the next.
@@ -412,8 +412,8 @@ private slots:
         TZLSet_ShangPinForm form(f.ctx());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(QApplication::focusWidget(), form.StringGrid1);
-        TabGoesThrough({form.CPFilterEdit, form.StringGrid2, form.GGFilterEdit, form.StringGrid3});
+        QCOMPARE(QApplication::focusWidget(), form.brandGrid);
+        TabGoesThrough({form.CPFilterEdit, form.productGrid, form.GGFilterEdit, form.itemGrid});
     }
 };
 

@@ -63,8 +63,8 @@ private slots:
     {
         ClassFixture f;
         TSPClassForm form(f.ctx());
-        QCOMPARE(Names(form.StringGrid1), (QStringList{"空调", "冰箱", "小家电"}));
-        QCOMPARE(form.StringGrid1->row(), 3);
+        QCOMPARE(Names(form.classGrid), (QStringList{"空调", "冰箱", "小家电"}));
+        QCOMPARE(form.classGrid->row(), 3);
         OnDialog([&f](TSPClassEditForm& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("添加"));
             QTest::keyClick(d.SPClassEdit, Qt::Key_Return);
@@ -78,8 +78,8 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         QTest::mouseClick(form.AddButton, Qt::LeftButton);
-        QCOMPARE(Names(form.StringGrid1), (QStringList{"空调", "冰箱", "小家电", "厨卫'电器"}));
-        QCOMPARE(form.StringGrid1->row(), 4);
+        QCOMPARE(Names(form.classGrid), (QStringList{"空调", "冰箱", "小家电", "厨卫'电器"}));
+        QCOMPARE(form.classGrid->row(), 4);
         QCOMPARE(f.prompts.entries.size(), 2);
     }
 
@@ -87,7 +87,7 @@ private slots:
     {
         ClassFixture f;
         TSPClassForm form(f.ctx());
-        form.StringGrid1->setRow(1);
+        form.classGrid->setRow(1);
         OnDialog([&f](TSPClassEditForm& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("修改"));
             QCOMPARE(d.SPClassEdit->selectedText(), QStringLiteral("空调"));
@@ -99,7 +99,7 @@ private slots:
             QTest::mouseClick(d.OKButton, Qt::LeftButton);
         });
         QTest::mouseClick(form.EditButton, Qt::LeftButton);
-        QCOMPARE(Names(form.StringGrid1), (QStringList{"空调器", "冰箱", "小家电"}));
+        QCOMPARE(Names(form.classGrid), (QStringList{"空调器", "冰箱", "小家电"}));
         QCOMPARE(f.products(), (QStringList{"空调器", "冰箱"}));
     }
 
@@ -116,14 +116,14 @@ private slots:
         QFETCH(QStringList, classes);
         ClassFixture f;
         TSPClassForm form(f.ctx());
-        form.StringGrid1->setRow(1);
+        form.classGrid->setRow(1);
         f.prompts.answers = {answer};
         QTest::mouseClick(form.DelButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除产品分类\"空调\"吗?\n\r删除后系统将该分类下的产品归属到"
                                                   "\"未定义类\",\n可在<商品配置>中对产品分类进行修改!"));
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QCOMPARE(f.products(), classes);
-        QCOMPARE(Names(form.StringGrid1).size(), answer ? 2 : 3);
+        QCOMPARE(Names(form.classGrid).size(), answer ? 2 : 3);
     }
 
     void deletingFromAnEmptyList()

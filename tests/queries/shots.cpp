@@ -68,35 +68,35 @@ void ProfitShots(AppContext& context)
 {
     TCX_XSLRForm profit(context);
     const QDate today = context.today();
-    profit.DateTimePicker1->setDate(QDate(today.year(), today.month(), 1).addMonths(-4));
-    profit.DateTimePicker2->setDate(today);
-    profit.Button1->click();
+    profit.fromDate->setDate(QDate(today.year(), today.month(), 1).addMonths(-4));
+    profit.toDate->setDate(today);
+    profit.countButton->click();
     profit.resize(1180, 720);
     Shot(profit, "profit-documents.png");
     PreviewShot(profit.BrowseButton, "profit-documents-preview.png");
-    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::SP);
+    profit.pageTabs->setCurrentIndex(TCX_XSLRForm::SP);
     Shot(profit, "profit-goods.png");
-    const QString brand = profit.StringGrid3->cell(1, 1);
-    const QString product = profit.StringGrid3->cell(2, 1);
-    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::PP);
-    Pick(*profit.StringGrid4, product);
+    const QString brand = profit.itemGrid->cell(1, 1);
+    const QString product = profit.itemGrid->cell(2, 1);
+    profit.pageTabs->setCurrentIndex(TCX_XSLRForm::PP);
+    Pick(*profit.brandPageProductList, product);
     Shot(profit, "profit-brands.png");
-    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::CP);
-    Pick(*profit.StringGrid6, brand);
+    profit.pageTabs->setCurrentIndex(TCX_XSLRForm::CP);
+    Pick(*profit.productPageBrandList, brand);
     Shot(profit, "profit-products.png");
-    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::GG);
-    Pick(*profit.StringGrid8, brand);
-    Pick(*profit.StringGrid9, product);
+    profit.pageTabs->setCurrentIndex(TCX_XSLRForm::GG);
+    Pick(*profit.specPageBrandList, brand);
+    Pick(*profit.specPageProductList, product);
     Shot(profit, "profit-specs.png");
-    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::KH);
+    profit.pageTabs->setCurrentIndex(TCX_XSLRForm::KH);
     Shot(profit, "profit-customers.png");
-    profit.PageControl1->setCurrentIndex(TCX_XSLRForm::Trend);
+    profit.pageTabs->setCurrentIndex(TCX_XSLRForm::Trend);
     Shot(profit, "profit-trend.png");
     profit.TrendChart->exportPng(ShotFolder().filePath(QStringLiteral("profit-trend-export.png")));
 
     TCX_XSLRForm opened(context);
     opened.resize(1024, 700);
-    opened.PageControl1->setCurrentIndex(TCX_XSLRForm::Trend);
+    opened.pageTabs->setCurrentIndex(TCX_XSLRForm::Trend);
     opened.TopComboBox->setCurrentIndex(1);
     Shot(opened, "profit-trend-products.png");
 }
@@ -111,10 +111,10 @@ int main(int argc, char* argv[])
         return 1;
     AppContext& context = *program.context;
     TCX_KuCunForm stock(context);
-    stock.StringGrid1->setRow(1);
+    stock.stockGrid->setRow(1);
     Shot(stock, "stock.png");
     TStockCardForm card(context,
-                        {stock.StringGrid1->cell(1, 1), stock.StringGrid1->cell(2, 1), stock.StringGrid1->cell(3, 1)},
+                        {stock.stockGrid->cell(1, 1), stock.stockGrid->cell(2, 1), stock.stockGrid->cell(3, 1)},
                         &stock);
     Shot(card, "stock-card.png");
     PreviewShot(card.BrowseButton, "stock-card-preview.png");
@@ -127,13 +127,13 @@ int main(int argc, char* argv[])
 
     TCX_XiaoShouForm sales(context);
     sales.SetQueryKind(ForwardKind);
-    ListAll(*sales.TabSheet1);
+    ListAll(*sales.journalPage);
     Shot(sales, "sales.png");
-    PreviewShot(sales.TabSheet1->BrowseDocumentButton, "sales-document-preview.png");
+    PreviewShot(sales.journalPage->BrowseDocumentButton, "sales-document-preview.png");
     TCX_XiaoShouForm returns(context);
     returns.SetQueryKind(ReturnKind);
-    returns.PageControl1->setCurrentIndex(1);
-    ListAll(*returns.TabSheet2);
+    returns.pageTabs->setCurrentIndex(1);
+    ListAll(*returns.customerPage);
     Shot(returns, "sales-returns-customer.png");
     TCX_CaiGouForm purchases(context);
     purchases.SetQueryKind(ForwardKind);
@@ -141,8 +141,8 @@ int main(int argc, char* argv[])
     Shot(purchases, "purchases.png");
 
     TCX_YGYJForm performance(context);
-    performance.DateTimePicker1->setDate(QDate(context.today().year(), 1, 1));
-    performance.Button1->click();
+    performance.fromDate->setDate(QDate(context.today().year(), 1, 1));
+    performance.countButton->click();
     Shot(performance, "performance.png");
 
     ProfitShots(context);

@@ -70,12 +70,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.SearchEdit->objectName(), QStringLiteral("KHEdit"));
         QVERIFY(w.SearchEdit->hasFocus());
-        const QStringList all = GridNames(*w.StringGrid1);
+        const QStringList all = GridNames(*w.contactGrid);
         QVERIFY(all.size() > 3);
         const QString some = all[1].left(1);
         w.SearchEdit->setText("  " + some + " ");
         QTest::keyClick(w.SearchEdit, Qt::Key_Return);  // the default button searches
-        const QStringList found = GridNames(*w.StringGrid1);
+        const QStringList found = GridNames(*w.contactGrid);
         QVERIFY(!found.isEmpty() && found.size() < all.size());
         for (const QString& n : found)
             QVERIFY(n.contains(some));
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(f.prompts.entries.isEmpty());
 
         QTest::mouseClick(w.ShowAllButton, Qt::LeftButton);
-        QCOMPARE(GridNames(*w.StringGrid1), all);
+        QCOMPARE(GridNames(*w.contactGrid), all);
         QVERIFY(!w.SearchEdit->text().isEmpty());  // the box keeps its text
     }
 
@@ -104,12 +104,12 @@ private slots:
         AppFixture f;
         TCX_GYSForm suppliers(f.ctx());
         QCOMPARE(suppliers.SearchEdit->objectName(), QStringLiteral("GYSEdit"));
-        QCOMPARE(suppliers.StringGrid1->colCount(), 13);
-        QVERIFY(!suppliers.StringGrid1->cell(1, 1).isEmpty());
+        QCOMPARE(suppliers.contactGrid->colCount(), 13);
+        QVERIFY(!suppliers.contactGrid->cell(1, 1).isEmpty());
         TCX_YGForm staff(f.ctx());
         QCOMPARE(staff.SearchEdit->objectName(), QStringLiteral("YGEdit"));
-        QCOMPARE(staff.StringGrid1->colCount(), 9);
-        QVERIFY(QDate::fromString(staff.StringGrid1->cell(7, 1), Qt::ISODate).isValid());
+        QCOMPARE(staff.contactGrid->colCount(), 9);
+        QVERIFY(QDate::fromString(staff.contactGrid->cell(7, 1), Qt::ISODate).isValid());
     }
 };
 

@@ -144,7 +144,7 @@ private slots:
         if (sales) {
             auto* form = new TCX_XiaoShouForm(f.ctx());
             form->SetQueryKind(DanKind(kind));
-            page = form->TabSheet1;
+            page = form->journalPage;
             w.reset(form);
         } else {
             auto* form = new TCX_CaiGouForm(f.ctx());
@@ -189,10 +189,10 @@ private slots:
             TCX_XiaoShouForm w(f.ctx());
             w.SetQueryKind(ForwardKind);
             IniFile ini(SettingsPath(f.programDir()));
-            ini.setString(QStringLiteral("DateRange"), w.objectName() + u'-' + w.TabSheet1->From->objectName(),
+            ini.setString(QStringLiteral("DateRange"), w.objectName() + u'-' + w.journalPage->From->objectName(),
                           QStringLiteral("lastyear"));
             QVERIFY(ini.save());
-            auto* lastMonth = w.TabSheet1->findChild<QToolButton*>(QStringLiteral("Preset_lastmonth"));
+            auto* lastMonth = w.journalPage->findChild<QToolButton*>(QStringLiteral("Preset_lastmonth"));
             QVERIFY(lastMonth);
             lastMonth->click();
         }
@@ -200,8 +200,8 @@ private slots:
         for (const DanKind kind : {ForwardKind, ReturnKind}) {
             TCX_XiaoShouForm w(f.ctx());
             w.SetQueryKind(kind);
-            QCOMPARE(w.TabSheet1->From->date(), QDate(today.year(), today.month(), 1));
-            QCOMPARE(w.TabSheet1->To->date(), today);
+            QCOMPARE(w.journalPage->From->date(), QDate(today.year(), today.month(), 1));
+            QCOMPARE(w.journalPage->To->date(), today);
         }
     }
 
@@ -224,13 +224,13 @@ private slots:
         QueryApp f;
         TCX_XiaoShouForm w(f.ctx());
         w.SetQueryKind(DanKind(kind));
-        ListDay(*w.TabSheet2, filter);
-        QTEST(Numbers(*w.TabSheet2->List), "numbers");
+        ListDay(*w.customerPage, filter);
+        QTEST(Numbers(*w.customerPage->List), "numbers");
         // Enter in the customer box lists as well.
-        w.TabSheet2->List->setRow(1);
-        w.TabSheet2->Filter->setText(filter);
-        QTest::keyClick(w.TabSheet2->Filter, Qt::Key_Return);
-        QTEST(Numbers(*w.TabSheet2->List), "numbers");
+        w.customerPage->List->setRow(1);
+        w.customerPage->Filter->setText(filter);
+        QTest::keyClick(w.customerPage->Filter, Qt::Key_Return);
+        QTEST(Numbers(*w.customerPage->List), "numbers");
     }
 
     void deletingASaleGivesItsStockBack_data()
@@ -251,20 +251,20 @@ private slots:
         QCOMPARE(before, 16);
         TCX_XiaoShouForm w(f.ctx());
         w.SetQueryKind(DanKind(kind));
-        ListDay(*w.TabSheet1);
-        ListDay(*w.TabSheet2, QStringLiteral("138"));
-        w.TabSheet2->List->setRow(Numbers(*w.TabSheet2->List).indexOf(dh) + 1);
+        ListDay(*w.journalPage);
+        ListDay(*w.customerPage, QStringLiteral("138"));
+        w.customerPage->List->setRow(Numbers(*w.customerPage->List).indexOf(dh) + 1);
         f.prompts.answers = {false, true};
-        w.TabSheet2->DeleteButton->click();  // cancelled
-        QVERIFY(Numbers(*w.TabSheet2->List).contains(dh));
-        w.TabSheet2->DeleteButton->click();
+        w.customerPage->DeleteButton->click();  // cancelled
+        QVERIFY(Numbers(*w.customerPage->List).contains(dh));
+        w.customerPage->DeleteButton->click();
         QTEST(f.prompts.texts().value(0), "question");
         QCOMPARE(f.prompts.texts().value(1), f.prompts.texts().value(0));
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
         QTEST(GetKuCunShuLiang(f.ctx().db(), Brand, Product, Spec) - 4, "stock");
-        QVERIFY(!Numbers(*w.TabSheet1->List).contains(dh));
-        QVERIFY(!Numbers(*w.TabSheet2->List).contains(dh));
-        QCOMPARE(w.TabSheet2->Filter->text(), QStringLiteral("138"));  // left in the box, not applied
+        QVERIFY(!Numbers(*w.journalPage->List).contains(dh));
+        QVERIFY(!Numbers(*w.customerPage->List).contains(dh));
+        QCOMPARE(w.customerPage->Filter->text(), QStringLiteral("138"));  // left in the box, not applied
         QVERIFY(XiaoShouLines(f.ctx().db(), dh).isEmpty());
         const AuditEntry audit = ReadAudit(f.ctx().db()).last();
         QCOMPARE(audit.action, kind == 1 ? QStringLiteral("删除销售单") : QStringLiteral("删除销售退货单"));
@@ -342,12 +342,12 @@ private slots:
         QueryApp f;
         TCX_XiaoShouForm w(f.ctx());
         w.SetQueryKind(ReturnKind);
-        ListDay(*w.TabSheet2, QStringLiteral("138"));
-        const QStringList list = PreviewTexts(w.TabSheet2->BrowseButton);
+        ListDay(*w.customerPage, QStringLiteral("138"));
+        const QStringList list = PreviewTexts(w.customerPage->BrowseButton);
         QVERIFY(list.contains(QStringLiteral("xt310305001")));
         QVERIFY(list.contains(QStringLiteral("100 元")));
         QVERIFY(list.contains(f.ctx().GsInfo.GSName + QStringLiteral("销售退货查询")));
-        const QStringList document = PreviewTexts(w.TabSheet2->BrowseDocumentButton);
+        const QStringList document = PreviewTexts(w.customerPage->BrowseDocumentButton);
         QVERIFY(document.contains(f.ctx().GsInfo.GSName + QStringLiteral("销售退货单")));
         QVERIFY(document.contains(QStringLiteral("xt310305001")));
         QVERIFY(document.contains(QStringLiteral("100")));
@@ -366,7 +366,7 @@ private slots:
     {
         QueryApp f;
         TCX_XiaoShouForm sales(f.ctx());
-        ListDay(*sales.TabSheet1);
+        ListDay(*sales.journalPage);
         TCX_CaiGouForm purchases(f.ctx());
         ListDay(*purchases.Page);
         QStringList statements;
@@ -379,7 +379,7 @@ private slots:
                 return 0;
             },
             &statements);
-        const QStringList salesTexts = PreviewTexts(sales.TabSheet1->BrowseButton);
+        const QStringList salesTexts = PreviewTexts(sales.journalPage->BrowseButton);
         const QStringList purchaseTexts = PreviewTexts(purchases.Page->BrowseButton);
         sqlite3_trace_v2(handle, 0, nullptr, nullptr);
         // Every line of every listed document is printed: five sales and two purchases of one item each.

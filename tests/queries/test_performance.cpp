@@ -68,9 +68,9 @@ QStringList Row(const StringGrid& g, int r)
 
 void SelectYuanGong(TCX_YGYJForm& w, const QString& name)
 {
-    for (int r = 1; r < w.StringGrid1->rowCount(); ++r)
-        if (w.StringGrid1->cell(0, r) == name)
-            w.StringGrid1->setRow(r);
+    for (int r = 1; r < w.employeeGrid->rowCount(); ++r)
+        if (w.employeeGrid->cell(0, r) == name)
+            w.employeeGrid->setRow(r);
 }
 
 }  // namespace
@@ -82,11 +82,11 @@ private slots:
     {
         AppFixture f;
         TCX_YGYJForm w(f.ctx());
-        QCOMPARE(w.DateTimePicker1->date(), QDate(2026, 3, 1));  // the fixture's month
-        QCOMPARE(w.DateTimePicker2->date(), QDate(2026, 3, 18));
-        QCOMPARE(w.StringGrid1->cell(0, 1), QStringLiteral("所有"));
+        QCOMPARE(w.fromDate->date(), QDate(2026, 3, 1));  // the fixture's month
+        QCOMPARE(w.toDate->date(), QDate(2026, 3, 18));
+        QCOMPARE(w.employeeGrid->cell(0, 1), QStringLiteral("所有"));
         QCOMPARE(w.selectedYuanGong(), QStringLiteral("所有"));
-        QVERIFY(w.StringGrid1->rowCount() > 2);
+        QVERIFY(w.employeeGrid->rowCount() > 2);
     }
 
     // By salesperson, then product class (the class of goods without a master row is empty);
@@ -114,13 +114,13 @@ private slots:
         AppFixture f;
         AddSales(f);
         TCX_YGYJForm w(f.ctx());
-        w.DateTimePicker1->setDate(Day);
-        w.DateTimePicker2->setDate(Day);
+        w.fromDate->setDate(Day);
+        w.toDate->setDate(Day);
         SelectYuanGong(w, who);
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
-        QCOMPARE(w.StringGrid2->rowCount() - 1, rows.size());
+        QTest::mouseClick(w.countButton, Qt::LeftButton);
+        QCOMPARE(w.salesGrid->rowCount() - 1, rows.size());
         for (int r = 0; r < rows.size(); ++r)
-            QCOMPARE(Row(*w.StringGrid2, r + 1), rows[r]);
+            QCOMPARE(Row(*w.salesGrid, r + 1), rows[r]);
         QCOMPARE((QStringList{w.JELabel->text(), w.LRLabel->text(), w.LRRLabel->text(), w.CBLabel->text()}), totals);
     }
 
@@ -130,10 +130,10 @@ private slots:
         AppFixture f;
         AddSales(f);
         TCX_YGYJForm w(f.ctx());
-        w.DateTimePicker1->setDate(Day.addDays(1));
-        w.DateTimePicker2->setDate(Day);
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
-        QCOMPARE(w.StringGrid2->cell(1, 1), QString());
+        w.fromDate->setDate(Day.addDays(1));
+        w.toDate->setDate(Day);
+        QTest::mouseClick(w.countButton, Qt::LeftButton);
+        QCOMPARE(w.salesGrid->cell(1, 1), QString());
         QCOMPARE(w.JELabel->text(), QStringLiteral("0 元"));
         QCOMPARE(w.LRRLabel->text(), QStringLiteral("100 %"));
         bool shown = false;
@@ -155,8 +155,8 @@ private slots:
         AppFixture f;
         AddSales(f);
         TCX_YGYJForm w(f.ctx());
-        w.DateTimePicker1->setDate(Day);
-        w.DateTimePicker2->setDate(Day);
+        w.fromDate->setDate(Day);
+        w.toDate->setDate(Day);
         SelectYuanGong(w, Neil);
         QStringList texts;
         QObject scope;  // a timer still waiting when no dialog came up goes with this scope

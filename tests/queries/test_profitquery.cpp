@@ -107,7 +107,7 @@ void Select(StringGrid& g, const QString& name)
 
 StringGrid* ResultGrid(TCX_XSLRForm& w, int page)
 {
-    StringGrid* grids[] = {w.StringGrid1, w.StringGrid3, w.StringGrid5, w.StringGrid7, w.StringGrid10, w.StringGrid12};
+    StringGrid* grids[] = {w.documentGrid, w.itemGrid, w.brandGrid, w.productGrid, w.specGrid, w.customerGrid};
     return grids[page];
 }
 
@@ -125,14 +125,14 @@ QStringList Totals(TCX_XSLRForm& w, int page)
 void ShowPage(TCX_XSLRForm& w, int page, const QDate& from, const QDate& to, const QStringList& chosen = {},
               const QString& filter = {})
 {
-    w.DateTimePicker1->setDate(from);
-    w.DateTimePicker2->setDate(to);
+    w.fromDate->setDate(from);
+    w.toDate->setDate(to);
     w.KHEdit->setText(filter);
-    if (w.PageControl1->currentIndex() == page)
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    if (w.pageTabs->currentIndex() == page)
+        QTest::mouseClick(w.countButton, Qt::LeftButton);
     else
-        w.PageControl1->setCurrentIndex(page);
-    StringGrid* lists[][2] = {{}, {}, {w.StringGrid4}, {w.StringGrid6}, {w.StringGrid8, w.StringGrid9}, {}};
+        w.pageTabs->setCurrentIndex(page);
+    StringGrid* lists[][2] = {{}, {}, {w.brandPageProductList}, {w.productPageBrandList}, {w.specPageBrandList, w.specPageProductList}, {}};
     for (int i = 0; i < chosen.size(); ++i)
         Select(*lists[page][i], chosen[i]);
 }
@@ -199,11 +199,11 @@ private slots:
         AppFixture f;
         TCX_XSLRForm w(f.ctx());
         QCOMPARE(w.windowTitle(), QStringLiteral("销售利润查询"));
-        QCOMPARE(w.PageControl1->currentIndex(), 0);
-        QCOMPARE(w.PageControl1->tabText(6), QStringLiteral("趋势图"));
-        QCOMPARE(w.DateTimePicker1->date(), QDate(2026, 3, 1));  // the fixture's month
-        QCOMPARE(w.DateTimePicker2->date(), QDate(2026, 3, 18));
-        QVERIFY(w.Button2->isDefault());
+        QCOMPARE(w.pageTabs->currentIndex(), 0);
+        QCOMPARE(w.pageTabs->tabText(6), QStringLiteral("趋势图"));
+        QCOMPARE(w.fromDate->date(), QDate(2026, 3, 1));  // the fixture's month
+        QCOMPARE(w.toDate->date(), QDate(2026, 3, 18));
+        QVERIFY(w.customerQueryButton->isDefault());
     }
 
     // The statistics run while the window's event loop goes on: with the file locked by another
@@ -216,9 +216,9 @@ private slots:
         TCX_XSLRForm w(f.ctx());
         w.show();
         ShowPage(w, 0, Day, Day2);
-        const QVector<QStringList> before = Rows(*w.StringGrid1);
+        const QVector<QStringList> before = Rows(*w.documentGrid);
         QCOMPARE(before.size(), 3);
-        w.DateTimePicker1->setDate(Day2);
+        w.fromDate->setDate(Day2);
         {
             Database locker(QStringLiteral("locker"));
             locker.open(f.ctx().db().path());
@@ -236,19 +236,19 @@ private slots:
                 }
             });
             ticker.start(10);
-            QTest::mouseClick(w.Button1, Qt::LeftButton);
+            QTest::mouseClick(w.countButton, Qt::LeftButton);
             QVERIFY(ticks > 0);
             QCOMPARE(cancelled, QStringLiteral("取消"));
         }
-        QCOMPARE(Rows(*w.StringGrid1), before);
+        QCOMPARE(Rows(*w.documentGrid), before);
         QCOMPARE(Totals(w, 0), AllTotals);
         QVERIFY(f.prompts.entries.isEmpty());
 
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QTest::mouseClick(w.countButton, Qt::LeftButton);
         const RowSet direct = PrepareBB_CXXSLR_XSD(f.ctx().db(), Day2, Day2).master;
         QCOMPARE(direct.rowCount(), 1);
-        QCOMPARE(Rows(*w.StringGrid1).size(), 1);
-        QCOMPARE(w.StringGrid1->cell(1, 1), direct.value(0, "dh").toString());
+        QCOMPARE(Rows(*w.documentGrid).size(), 1);
+        QCOMPARE(w.documentGrid->cell(1, 1), direct.value(0, "dh").toString());
     }
 
     // Each page's rows (each with its own margin in the general format: "100%" where the amount is 0,
@@ -319,11 +319,11 @@ private slots:
         AddSales(f);
         TCX_XSLRForm w(f.ctx());
         ShowPage(w, 0, Day, Day2);
-        QCOMPARE(Rows(*w.StringGrid2),
+        QCOMPARE(Rows(*w.lineGrid),
                  (QVector<QStringList>{{Brand, Product, "G1", "150", "2", "200", "300", "100", "33.33%"},
                                        {Brand, Product, "G2", "0", "1", "200", "0", "-200", "100%"}}));
-        w.StringGrid1->setRow(2);
-        QCOMPARE(Rows(*w.StringGrid2),
+        w.documentGrid->setRow(2);
+        QCOMPARE(Rows(*w.lineGrid),
                  (QVector<QStringList>{{BrandX, Product, "G1", "1200.33", "1", "300", "1200.33", "900.33", "75.01%"}}));
         QCOMPARE(Totals(w, 0), AllTotals);  // unchanged by the selection
     }
@@ -387,7 +387,7 @@ private slots:
         TCX_XSLRForm w(f.ctx());
         ShowPage(w, page, Day, Day2, chosen);
         // The rows printed are those listed, even when the dates were changed since.
-        w.DateTimePicker2->setDate(Day);
+        w.toDate->setDate(Day);
         QStringList texts;
         QCOMPARE(ModalOf(w.BrowseButton, &texts), QStringLiteral("ReportPreviewDialog"));
         QVERIFY2(texts.contains(title), qPrintable(texts.join(u'|')));
@@ -406,17 +406,17 @@ private slots:
         AddSales(f);
         TCX_XSLRForm w(f.ctx());
         w.show();
-        w.PageControl1->setCurrentIndex(5);
-        w.DateTimePicker1->setDate(Day);
-        w.DateTimePicker2->setDate(Day2);
+        w.pageTabs->setCurrentIndex(5);
+        w.fromDate->setDate(Day);
+        w.toDate->setDate(Day2);
         QTest::keyClicks(w.KHEdit, QStringLiteral("x"));
         QTest::keyClick(w.KHEdit, Qt::Key_Return);
-        QCOMPARE(Rows(*w.StringGrid12).size(), 1);
-        QCOMPARE(w.StringGrid12->cell(1, 1), NeilX);
-        w.PageControl1->setCurrentIndex(1);
-        w.DateTimePicker2->setDate(Day);
-        QTest::keyClick(w.DateTimePicker2, Qt::Key_Enter);
-        QCOMPARE(Rows(*w.StringGrid3).size(), 3);  // the return of the 6th is gone
+        QCOMPARE(Rows(*w.customerGrid).size(), 1);
+        QCOMPARE(w.customerGrid->cell(1, 1), NeilX);
+        w.pageTabs->setCurrentIndex(1);
+        w.toDate->setDate(Day);
+        QTest::keyClick(w.toDate, Qt::Key_Enter);
+        QCOMPARE(Rows(*w.itemGrid).size(), 3);  // the return of the 6th is gone
         QCOMPARE(w.SP_JELabel->text(), QStringLiteral("1500.33 元"));
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
@@ -445,11 +445,11 @@ private slots:
         AppFixture f;
         AddSales(f);
         TCX_XSLRForm w(f.ctx());
-        w.DateTimePicker1->setDate(from);
-        w.DateTimePicker2->setDate(to);
-        w.PageControl1->setCurrentIndex(6);
-        QTEST(w.DateTimePicker1->date(), "shownFrom");
-        QCOMPARE(w.DateTimePicker2->date(), to);
+        w.fromDate->setDate(from);
+        w.toDate->setDate(to);
+        w.pageTabs->setCurrentIndex(6);
+        QTEST(w.fromDate->date(), "shownFrom");
+        QCOMPARE(w.toDate->date(), to);
         const auto* months = qobject_cast<QBarCategoryAxis*>(
             w.TrendChart->MonthChartView->chart()->axes(Qt::Horizontal).value(0));
         QVERIFY(months);
@@ -476,9 +476,9 @@ private slots:
         w.resize(1024, 700);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.DateTimePicker1->setDate(QDate(2001, 1, 1));
-        w.DateTimePicker2->setDate(Day2);
-        w.PageControl1->setCurrentIndex(6);
+        w.fromDate->setDate(QDate(2001, 1, 1));
+        w.toDate->setDate(Day2);
+        w.pageTabs->setCurrentIndex(6);
         w.TopComboBox->setCurrentIndex(1);  // by product
         QCoreApplication::processEvents();
 
@@ -511,10 +511,10 @@ private slots:
         AppFixture f;
         AddSales(f);
         TCX_XSLRForm w(f.ctx());
-        w.DateTimePicker1->setDate(Day);
-        w.DateTimePicker2->setDate(Day2);
+        w.fromDate->setDate(Day);
+        w.toDate->setDate(Day2);
         QVERIFY(!w.TrendChart->hasFigures());
-        w.PageControl1->setCurrentIndex(6);
+        w.pageTabs->setCurrentIndex(6);
         QVERIFY(w.TrendChart->hasFigures());
         w.TopComboBox->setCurrentIndex(1);
 
@@ -542,7 +542,7 @@ private slots:
         FullDisk disk(0);
         QVERIFY2(disk.ready(), qPrintable(disk.error()));
         TCX_XSLRForm w(f.ctx());
-        w.PageControl1->setCurrentIndex(6);
+        w.pageTabs->setCurrentIndex(6);
         const QString path = disk.filePath(QStringLiteral("trend.png"));
         QTimer::singleShot(0, [&] {
             if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {

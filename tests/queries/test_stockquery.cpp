@@ -88,34 +88,34 @@ private slots:
     {
         AppFixture f;
         TCX_KuCunForm w(f.ctx());
-        QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("所有品牌"));
-        QCOMPARE(w.ComboBox2->currentText(), QStringLiteral("所有产品"));
-        QCOMPARE(w.ComboBox3->currentText(), QStringLiteral("所有型号"));
-        QCOMPARE(w.ComboBox4->currentIndex(), -1);
-        const int all = w.StringGrid1->rowCount() - 1;
+        QCOMPARE(w.brandBox->currentText(), QStringLiteral("所有品牌"));
+        QCOMPARE(w.productBox->currentText(), QStringLiteral("所有产品"));
+        QCOMPARE(w.specBox->currentText(), QStringLiteral("所有型号"));
+        QCOMPARE(w.orderBox->currentIndex(), -1);
+        const int all = w.stockGrid->rowCount() - 1;
         QVERIFY(all > 5);
-        QCOMPARE(w.StringGrid1->row(), all);  // the last row selected
+        QCOMPARE(w.stockGrid->row(), all);  // the last row selected
 
-        const int brand = w.ComboBox1->findText(Brand);
-        w.ComboBox1->setCurrentIndex(brand);
-        QCOMPARE(w.ComboBox2->currentText(), QStringLiteral("所有产品"));
-        const int rows = w.StringGrid1->rowCount() - 1;
+        const int brand = w.brandBox->findText(Brand);
+        w.brandBox->setCurrentIndex(brand);
+        QCOMPARE(w.productBox->currentText(), QStringLiteral("所有产品"));
+        const int rows = w.stockGrid->rowCount() - 1;
         QVERIFY(rows > 0 && rows < all);
         qint64 qty = 0;
         double value = 0;
         for (int r = 1; r <= rows; ++r) {
-            QCOMPARE(w.StringGrid1->cell(1, r), Brand);
-            qty += w.StringGrid1->cell(4, r).toLongLong();
-            value += w.StringGrid1->cell(7, r).toDouble();
+            QCOMPARE(w.stockGrid->cell(1, r), Brand);
+            qty += w.stockGrid->cell(4, r).toLongLong();
+            value += w.stockGrid->cell(7, r).toDouble();
         }
         QCOMPARE(w.SLLabel->text(), QString::number(qty));
         QCOMPARE(w.ZCBLabel->text().toDouble(), qRound64(value * 100) / 100.0);
 
         // Ordered by spec: the specs in the grid are in order.
-        w.ComboBox4->setCurrentIndex(2);
-        emit w.ComboBox4->activated(2);
+        w.orderBox->setCurrentIndex(2);
+        emit w.orderBox->activated(2);
         for (int r = 2; r <= rows; ++r)
-            QVERIFY(w.StringGrid1->cell(3, r - 1).compare(w.StringGrid1->cell(3, r), Qt::CaseInsensitive) <= 0);
+            QVERIFY(w.stockGrid->cell(3, r - 1).compare(w.stockGrid->cell(3, r), Qt::CaseInsensitive) <= 0);
     }
 
     // A goods item without figures (never purchased, no cost stored) shows 0 in every figure.
@@ -127,23 +127,23 @@ private slots:
                           {{QStringLiteral(":p"), Brand}, {QStringLiteral(":c"), Product}});
         TCX_KuCunForm w(f.ctx());
         int row = 1;
-        while (row < w.StringGrid1->rowCount() && w.StringGrid1->cell(3, row) != QStringLiteral("无价X1"))
+        while (row < w.stockGrid->rowCount() && w.stockGrid->cell(3, row) != QStringLiteral("无价X1"))
             ++row;
-        QVERIFY2(row < w.StringGrid1->rowCount(), "the goods item is not listed");
+        QVERIFY2(row < w.stockGrid->rowCount(), "the goods item is not listed");
         for (int col = 4; col <= 7; ++col)
-            QCOMPARE(w.StringGrid1->cell(col, row), QStringLiteral("0"));
+            QCOMPARE(w.stockGrid->cell(col, row), QStringLiteral("0"));
     }
 
     void stockCardOpensForTheSelectedRow()
     {
         AppFixture f;
         TCX_KuCunForm w(f.ctx());
-        w.StringGrid1->setRow(1);
-        const GoodsKey key{w.StringGrid1->cell(1, 1), w.StringGrid1->cell(2, 1), w.StringGrid1->cell(3, 1)};
+        w.stockGrid->setRow(1);
+        const GoodsKey key{w.stockGrid->cell(1, 1), w.stockGrid->cell(2, 1), w.stockGrid->cell(3, 1)};
         TStockCardForm card(f.ctx(), key, &w);
-        const int last = card.StringGrid1->rowCount() - 1;
-        QCOMPARE(card.StringGrid1->cell(3, 1), QStringLiteral("期初"));
-        QCOMPARE(card.StringGrid1->cell(9, last), w.StringGrid1->cell(4, 1));  // ends at today's stock
+        const int last = card.cardGrid->rowCount() - 1;
+        QCOMPARE(card.cardGrid->cell(3, 1), QStringLiteral("期初"));
+        QCOMPARE(card.cardGrid->cell(9, last), w.stockGrid->cell(4, 1));  // ends at today's stock
     }
 };
 

@@ -40,27 +40,27 @@ private slots:
         Entry(db, "sz200316001", QDate(2020, 3, 16), ExpenseType(), 999);
 
         TCX_SZForm w(f.ctx());
-        w.DateTimePicker1->setDate(QDate(2020, 3, 1));
-        w.DateTimePicker2->setDate(QDate(2020, 3, 15));
+        w.fromDate->setDate(QDate(2020, 3, 1));
+        w.toDate->setDate(QDate(2020, 3, 15));
         QTest::mouseClick(w.CXButton, Qt::LeftButton);
-        QCOMPARE(w.StringGrid1->rowCount(), 4);
-        QCOMPARE(w.StringGrid1->cell(2, 1), QStringLiteral("2020-03-01"));
+        QCOMPARE(w.entryGrid->rowCount(), 4);
+        QCOMPARE(w.entryGrid->cell(2, 1), QStringLiteral("2020-03-01"));
         QCOMPARE(w.SRLabel->text(), QStringLiteral("150.5 元"));
         QCOMPARE(w.ZCLabel->text(), QStringLiteral("20.1 元"));
 
-        w.StringGrid1->setRow(3);
+        w.entryGrid->setRow(3);
         f.prompts.answers = {false};
         QTest::mouseClick(w.DelButton, Qt::LeftButton);
         QCOMPARE(f.prompts.last(), QStringLiteral("确定要删除单号为'sz200315002'的收支记录吗?"));
         QCOMPARE(f.prompts.entries.last().kind, RecordingPrompts::Entry::WarningQuestion);
-        QCOMPARE(w.StringGrid1->rowCount(), 4);
+        QCOMPARE(w.entryGrid->rowCount(), 4);
 
-        w.DateTimePicker2->setDate(QDate(2020, 3, 16));  // changed without 统计
-        w.StringGrid1->setRow(3);
+        w.toDate->setDate(QDate(2020, 3, 16));  // changed without 统计
+        w.entryGrid->setRow(3);
         f.prompts.answers = {true};
         QTest::mouseClick(w.DelButton, Qt::LeftButton);
-        QCOMPARE(w.StringGrid1->rowCount(), 4);  // 03-16 now listed, 03-15 expense gone
-        QCOMPARE(w.StringGrid1->cell(1, 3), QStringLiteral("sz200316001"));
+        QCOMPARE(w.entryGrid->rowCount(), 4);  // 03-16 now listed, 03-15 expense gone
+        QCOMPARE(w.entryGrid->cell(1, 3), QStringLiteral("sz200316001"));
         QCOMPARE(w.ZCLabel->text(), QStringLiteral("999 元"));
     }
 
@@ -69,11 +69,11 @@ private slots:
         AppFixture f;
         TCX_SZForm w(f.ctx());
         w.show();
-        w.DateTimePicker1->setDate(QDate(2020, 3, 2));
-        w.DateTimePicker2->setDate(QDate(2020, 3, 1));
+        w.fromDate->setDate(QDate(2020, 3, 2));
+        w.toDate->setDate(QDate(2020, 3, 1));
         QTest::mouseClick(w.CXButton, Qt::LeftButton);
-        QCOMPARE(w.StringGrid1->rowCount(), 2);
-        QVERIFY(w.StringGrid1->cell(1, 1).isEmpty());
+        QCOMPARE(w.entryGrid->rowCount(), 2);
+        QVERIFY(w.entryGrid->cell(1, 1).isEmpty());
         QCOMPARE(w.SRLabel->text(), QStringLiteral("0 元"));
         QCOMPARE(w.ZCLabel->text(), QStringLiteral("0 元"));
         QVERIFY(w.findChild<QLabel*>("DateHintLabel")->isVisible());
@@ -88,14 +88,14 @@ private slots:
         AppFixture f;
         {
             TCX_SZForm w(f.ctx());
-            w.DateTimePicker1->setDate(QDate(2021, 5, 3));
-            w.DateTimePicker2->setDate(QDate(2021, 6, 9));
+            w.fromDate->setDate(QDate(2021, 5, 3));
+            w.toDate->setDate(QDate(2021, 6, 9));
             QTest::mouseClick(w.CXButton, Qt::LeftButton);
         }
         TCX_SZForm again(f.ctx());
         const QDate today = f.ctx().today();
-        QCOMPARE(again.DateTimePicker1->date(), QDate(today.year(), today.month(), 1));
-        QCOMPARE(again.DateTimePicker2->date(), today);
+        QCOMPARE(again.fromDate->date(), QDate(today.year(), today.month(), 1));
+        QCOMPARE(again.toDate->date(), today);
     }
 };
 

@@ -108,8 +108,8 @@ private slots:
         QCOMPARE(f.PaperSizeComboBox->currentText(), paper);
         QCOMPARE(f.WidthEdit->text(), QString::number(current.Width));
         QCOMPARE(f.lengthEdit->text(), QString::number(current.Length));
-        QCOMPARE(f.RadioButton2->isChecked(), landscape);
-        QCOMPARE(f.RadioButton1->isChecked(), !landscape);
+        QCOMPARE(f.landscapeButton->isChecked(), landscape);
+        QCOMPARE(f.portraitButton->isChecked(), !landscape);
         QCOMPARE(f.TopMEdit->text(), QString::number(current.TopMargin));
         QCOMPARE(f.BottomMEdit->text(), QString::number(current.BottomMargin));
         QCOMPARE(f.LeftMEdit->text(), QString::number(current.LeftMargin));
@@ -141,7 +141,7 @@ private slots:
             w.choose(paper);
         if (!widthKeys.isEmpty())
             w.type(w.form->WidthEdit, widthKeys);
-        QTest::mouseClick(landscape ? w.form->RadioButton2 : w.form->RadioButton1, Qt::LeftButton);
+        QTest::mouseClick(landscape ? w.form->landscapeButton : w.form->portraitButton, Qt::LeftButton);
         QTest::mouseClick(w.form->OKButton, Qt::LeftButton);
 
         QCOMPARE(w.prompts.texts(), QStringList{U("保存成功！")});
