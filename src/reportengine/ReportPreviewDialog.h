@@ -6,8 +6,7 @@
 #include <QDialog>
 #include <functional>
 
-class QPrintPreviewWidget;
-class QPrinter;
+class PageView;
 class QLabel;
 class QToolBar;
 
@@ -21,7 +20,7 @@ public:
     ~ReportPreviewDialog() override;
 
     const PageModel& model() const { return m_model; }
-    QPrintPreviewWidget* previewWidget() const { return m_preview; }
+    PageView* previewWidget() const { return m_preview; }
 
     // Writes the report to the file; tells the failure callback when it cannot.
     bool exportPdf(const QString& path);
@@ -45,8 +44,7 @@ private:
 
     PageModel m_model;
     std::function<void(const QString&)> m_failure;
-    std::unique_ptr<QPrinter> m_printer;
-    QPrintPreviewWidget* m_preview = nullptr;
+    PageView* m_preview = nullptr;
     QLabel* m_pageLabel = nullptr;
     QToolBar* m_bar = nullptr;
     QAction* m_pdfAction = nullptr;
