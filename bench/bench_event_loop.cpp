@@ -156,7 +156,7 @@ std::map<QString, Script> Scripts()
 }
 
 // Opens one command's window through its opener and runs the script inside it; any other modal
-// window that comes up (a preview, a print preview) is closed as soon as it is shown, while a
+// window that comes up (a preview, a print preview) is painted once and closed as soon as it is shown, while a
 // progress window is left to its work.
 double RunWindow(AppContext& context, const Command& command, const Script* script, Watchdog& watchdog)
 {
@@ -167,8 +167,11 @@ double RunWindow(AppContext& context, const Command& command, const Script* scri
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (form && modal && modal != form && !qobject_cast<QProgressDialog*>(modal))
+        if (form && modal && modal != form && !qobject_cast<QProgressDialog*>(modal)) {
+            fprintf(stderr, "closing %s\n", modal->metaObject()->className());
+            modal->grab();  // painted once, as on a screen
             modal->close();
+        }
     });
     closer.start(20);
     QTimer driver;
