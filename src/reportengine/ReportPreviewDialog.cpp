@@ -71,10 +71,10 @@ void ReportPreviewDialog::showEvent(QShowEvent* event)
 
 ReportPreviewDialog::~ReportPreviewDialog() = default;
 
-void ReportPreviewDialog::offerRows(ExportTable rows)
+void ReportPreviewDialog::offerRows(std::function<ExportTable()> rows)
 {
     m_rows = std::move(rows);
-    const QList<QAction*> actions = AddExportActions(this, [this] { return m_rows; }, m_failure);
+    const QList<QAction*> actions = AddExportActions(this, [this] { return this->rows(); }, m_failure);
     const QList<QAction*> all = m_bar->actions();
     QAction* after = all.value(all.indexOf(m_pdfAction) + 1);
     m_bar->insertActions(after, actions);

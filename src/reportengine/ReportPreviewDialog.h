@@ -26,9 +26,9 @@ public:
     bool exportPdf(const QString& path);
 
     // Offers the report's rows for export ("导出Excel…", "导出CSV…" on the tool bar and in the
-    // context menu).
-    void offerRows(ExportTable rows);
-    const ExportTable& rows() const { return m_rows; }
+    // context menu); they are made when they are exported.
+    void offerRows(std::function<ExportTable()> rows);
+    ExportTable rows() const { return m_rows ? m_rows() : ExportTable(); }
 
     // A page opens fitting the window's width, but never shown larger than this many times its
     // size on paper: a narrow till roll fitted to the width would show only a few of its lines.
@@ -48,6 +48,6 @@ private:
     QLabel* m_pageLabel = nullptr;
     QToolBar* m_bar = nullptr;
     QAction* m_pdfAction = nullptr;
-    ExportTable m_rows;
+    std::function<ExportTable()> m_rows;
     bool m_zoomChosen = false;
 };
