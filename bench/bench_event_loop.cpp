@@ -5,7 +5,7 @@
 // program's thread notes the largest gap between two of its ticks while the window is open: the
 // longest time the event loop was blocked, during which the window could not repaint or take a
 // click on "取消". The idle figure (the same timer with nothing to do) is printed in the same run.
-// Usage: bench_event_loop [FILE]
+// Usage: bench_event_loop [FILE [WINDOW...]]: with window class names, only those windows are run.
 
 #include "AppContext.h"
 #include "Commands.h"
@@ -47,11 +47,13 @@ public:
     {
         m_last = m_clock.nsecsElapsed();
         m_longest = 0;
+        m_sinceMark = 0;
     }
     void tick()
     {
         const qint64 now = m_clock.nsecsElapsed();
         m_longest = std::max(m_longest, now - m_last);
+        m_sinceMark = std::max(m_sinceMark, now - m_last);
         m_last = now;
     }
     double longestMs()
@@ -59,11 +61,22 @@ public:
         tick();
         return m_longest / 1e6;
     }
+    // The same for the part since the last mark.
+    void mark()
+    {
+        tick();
+        m_sinceMark = 0;
+    }
+    double longestMsSinceMark()
+    {
+        tick();
+        return m_sinceMark / 1e6;
+    }
 
 private:
     QTimer m_timer;
     QElapsedTimer m_clock;
-    qint64 m_last = 0, m_longest = 0;
+    qint64 m_last = 0, m_longest = 0, m_sinceMark = 0;
 };
 
 template <class W>
@@ -143,7 +156,7 @@ std::map<QString, Script> Scripts()
 }
 
 // Opens one command's window through its opener and runs the script inside it; any other modal
-// window that comes up (a preview, a print preview) is closed as soon as it is shown, while a
+// window that comes up (a preview, a print preview) is painted once and closed as soon as it is shown, while a
 // progress window is left to its work.
 double RunWindow(AppContext& context, const Command& command, const Script* script, Watchdog& watchdog)
 {
@@ -154,8 +167,11 @@ double RunWindow(AppContext& context, const Command& command, const Script* scri
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (form && modal && modal != form && !qobject_cast<QProgressDialog*>(modal))
+        if (form && modal && modal != form && !qobject_cast<QProgressDialog*>(modal)) {
+            fprintf(stderr, "closing %s\n", modal->metaObject()->className());
+            modal->grab();  // painted once, as on a screen
             modal->close();
+        }
     });
     closer.start(20);
     QTimer driver;
@@ -165,6 +181,10 @@ double RunWindow(AppContext& context, const Command& command, const Script* scri
             form = modal;
         if (!form || modal != form)
             return;
+        // Each action's own longest gap goes to stderr, to tell which one blocks.
+        std::fprintf(stderr, "  %s %zu: longest %.0f ms\n", next ? "action" : "opening", next,
+                     watchdog.longestMsSinceMark());
+        watchdog.mark();
         if (script && next < script->actions.size())
             script->actions[next++](form);
         else
@@ -184,7 +204,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString shop = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("QL_BENCH_DB");
     if (shop.isEmpty() || !QFile::exists(shop)) {
-        std::fprintf(stderr, "usage: bench_event_loop FILE (or set QL_BENCH_DB to the ten-year shop)\n");
+        std::fprintf(stderr, "usage: bench_event_loop FILE [WINDOW...] (or set QL_BENCH_DB to the ten-year shop)\n");
         return 2;
     }
     // A copy, since closing, clearing and initialising write to it.
@@ -217,13 +237,17 @@ int main(int argc, char* argv[])
     // The windows that write come last, initialisation at the very end.
     const QStringList writers{QStringLiteral("TJieQunForm"), QStringLiteral("TClearDataForm"),
                               QStringLiteral("TInitSYSForm")};
+    QStringList only;
+    for (int i = 2; i < argc; ++i)
+        only << QString::fromLocal8Bit(argv[i]);
+    const auto chosen = [&](const Command& c) { return c.opener && (only.isEmpty() || only.contains(c.window)); };
     std::vector<const Command*> order;
     for (const Command& c : CommandTable())
-        if (c.opener && !writers.contains(c.window))
+        if (chosen(c) && !writers.contains(c.window))
             order.push_back(&c);
     for (const QString& w : writers)
         for (const Command& c : CommandTable())
-            if (c.opener && c.window == w)
+            if (chosen(c) && c.window == w)
                 order.push_back(&c);
 
     const std::map<QString, Script> scripts = Scripts();

@@ -64,12 +64,16 @@ bool TDM::ConnectDB(QString* error)
         m_db.open(path);
         const QString stamp = Stamp(QFileInfo(path));
         if (stamp != m_checked) {
-            const QString refusal = Refusal(InspectDatabase(m_db), path);
+            const QString refusal =
+                Refusal(InspectDatabase(m_db, m_readingOnly ? Inspection::Header : Inspection::Pages), path);
             if (!refusal.isEmpty())
                 throw DbError(refusal);
-            m_checked = stamp;
+            if (!m_readingOnly)
+                m_checked = stamp;
         }
         UpgradeSchema(m_db);
+        if (m_readingOnly)
+            m_db.exec(QStringLiteral("PRAGMA query_only = 1"));
         return true;
     } catch (const DbError& e) {
         m_db.close();

@@ -21,11 +21,17 @@ public:
     // (again only when the file changed since).
     bool ConnectDB(QString* error = nullptr);
 
+    // For a session that only reads (a command-line export): the connection checks the file's
+    // header instead of walking every page (InspectDatabase, Inspection::Header) and is made
+    // query-only, so nothing can be written to the file.
+    void setReadingOnly() { m_readingOnly = true; }
+
 private:
     void createDatabase(const QString& path);
     QString m_programDir;
     Database m_db;
     QString m_checked;  // the file last found usable, with its size and time
+    bool m_readingOnly = false;
 };
 
 inline constexpr const char* ConnectFailedMessage = "数据库连接失败!";

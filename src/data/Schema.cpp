@@ -193,7 +193,7 @@ bool IsQingLanDatabase(Database& db)
     }
 }
 
-DatabaseState InspectDatabase(Database& db)
+DatabaseState InspectDatabase(Database& db, Inspection depth)
 {
     const auto damaged = [](const DbError& e) {
         return e.text().contains(QLatin1String("malformed")) || e.text().contains(QLatin1String("corrupt"));
@@ -210,6 +210,8 @@ DatabaseState InspectDatabase(Database& db)
         return DatabaseState::Newer;
     if (version < 1)
         return DatabaseState::NotOurs;
+    if (depth == Inspection::Header && version == SchemaVersion)
+        return DatabaseState::Usable;
     // A file of an older version is about to be changed by the upgrade: it is checked in full
     // instead of walked, since damage inside a page that the walks below step over would be
     // spread by the upgrade's writes and the file refused from then on. The full check reads

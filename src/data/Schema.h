@@ -26,7 +26,11 @@ enum class DatabaseState { Usable, NotOurs, Newer, Damaged };
 // each page once without the row-by-row cross-checks of an integrity check (docs/database.md
 // gives its cost on the ten-year database). A file of an older version, which the upgrade is
 // about to change, gets the full integrity check instead.
-DatabaseState InspectDatabase(Database& db);
+// A session that only reads (a command-line export, whose connection is then made query-only)
+// may ask for the header alone on a file of the current version: it writes nothing that could
+// spread damage, and a damaged page it reads fails its statement as the walk would have.
+enum class Inspection { Pages, Header };
+DatabaseState InspectDatabase(Database& db, Inspection depth = Inspection::Pages);
 
 // Inserts the built-in administrator with its initial password and every permission granted.
 void InsertBuiltInAdministrator(Database& db);

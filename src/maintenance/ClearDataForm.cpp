@@ -49,7 +49,7 @@ void TClearDataForm::ClearButtonClick()
     question += QStringLiteral("\n\n清除前将自动备份数据库。");
     if (!m_ctx.prompts->warningQuestion(this, question))
         return;
-    const QString backup = BackupBeforeChange(m_ctx);
+    const QString backup = BackupBeforeChange(m_ctx, this);
     RunMaintenance(m_ctx, this, QStringLiteral("正在清除%1年%2月的业务数据...").arg(year, month),
                    [&](Database& db, const Progress& progress) { ClearMonthData(db, key, progress); });
     ListUnclearedJieQun();

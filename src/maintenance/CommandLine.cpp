@@ -250,6 +250,8 @@ int RunCommandLine(const QStringList& arguments, const QString& programDir, QTex
     StreamPrompts prompts(err);
     AppContext context(programDir);
     context.prompts = &prompts;
+    if (job)
+        context.DM.setReadingOnly();  // an export only reads
     QString reason;
     if (!context.InitSystem(&reason)) {
         err << QString::fromUtf8(ConnectFailedMessage) << ' ' << reason << Qt::endl;

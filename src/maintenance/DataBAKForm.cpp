@@ -109,7 +109,7 @@ void TDataCBAK_Form::restoreButtonClick()
                                                   + QStringLiteral("\n恢复数据吗?\n当前数据库中的全部数据将被该备份的数据替换!"
                                                                    "\n\n恢复前将自动备份当前数据库。")))
         return;
-    const QString backup = BackupBeforeChange(m_ctx);
+    const QString backup = BackupBeforeChange(m_ctx, this);
     const QString failure = RestoreDatabase(m_ctx.DM, QDir::fromNativeSeparators(pathEdit->text()));
     m_ctx.prompts->message(this, failure.isEmpty() ? QStringLiteral("数据恢复成功!\n") + BackupBeforeChangeText(backup)
                                                    : failure);

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "AutoBackup.h"
+#include "BackgroundWork.h"
 #include "GuardedConnect.h"
 #include "ProgramDir.h"
 
@@ -26,10 +27,16 @@ void BackupOnExit(AppContext& context)
     });
 }
 
-QString BackupBeforeChange(AppContext& context)
+QString BackupBeforeChange(AppContext& context, QWidget* parent)
 {
-    return MakeBackupBefore(context.db(), AutoBackupFolder(context), context.now(),
-                            context.AutoBackupKeep);
+    QString backup;
+    const QString folder = AutoBackupFolder(context);
+    const QDateTime now = context.now();
+    const int keep = context.AutoBackupKeep;
+    RunMaintenance(context, parent, QStringLiteral("正在备份数据..."), [&](Database& db, const Progress&) {
+        backup = MakeBackupBefore(db, folder, now, keep);
+    });
+    return backup;
 }
 
 QString BackupBeforeChangeText(const QString& backup)

@@ -50,7 +50,7 @@ void TInitSYSForm::ClearButtonClick()
     if (!m_ctx.prompts->warningQuestion(this, question))
         return;
     // Nothing chosen changes nothing, and needs no backup.
-    const QString backup = groups.isEmpty() ? QString() : BackupBeforeChange(m_ctx);
+    const QString backup = groups.isEmpty() ? QString() : BackupBeforeChange(m_ctx, this);
     RunMaintenance(m_ctx, this, QStringLiteral("正在清除数据..."),
                    [&](Database& db, const Progress& progress) { InitSYS(db, groups, progress); });
     m_ctx.prompts->message(this, backup.isEmpty() ? QStringLiteral("数据清除完成!")

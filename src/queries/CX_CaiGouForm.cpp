@@ -28,7 +28,7 @@ DocumentBook PurchaseBook(AppContext& ctx)
         return ListCaiGouDan(db, kind, from, to);
     };
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_CGDJ(ctx.db(), dh, kind); };
-    b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_CGDJLines(ctx.db(), std::move(documents), kind); };
+    b.listLines = &PrepareBB_CGDJLines;
     b.remove = [&ctx](const QString& dh) { DeleteCaiGouDocument(ctx.db(), dh); };
     b.listForm = ReportForm::CXCG;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {

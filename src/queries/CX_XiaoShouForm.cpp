@@ -30,7 +30,7 @@ DocumentBook SalesBook(AppContext& ctx)
                      {QStringLiteral("备注"), 120, QStringLiteral("Remark")}};
     b.list = &ListXiaoShouDan;
     b.lines = [&ctx](DanKind kind, const QString& dh) { return PrepareBB_XSDJ(ctx.db(), dh, kind); };
-    b.listLines = [&ctx](DanKind kind, RowSet documents) { return PrepareBB_XSDJLines(ctx.db(), std::move(documents), kind); };
+    b.listLines = &PrepareBB_XSDJLines;
     b.remove = [&ctx](const QString& dh) { DeleteXiaoShouDocument(ctx.db(), dh); };
     b.listForm = ReportForm::CXXS;
     b.document = [&ctx](const QString& word, const StringGrid& list, int row) {

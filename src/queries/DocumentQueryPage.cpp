@@ -123,7 +123,9 @@ void DocumentQueryPage::PrintList(ReportOutput output)
 {
     ReportRequest r;
     r.form = m_book.listForm;
-    r.prepare = [rows = m_rows, kind = m_kind, listLines = m_book.listLines] { return listLines(kind, rows); };
+    r.read = [rows = m_rows, kind = m_kind, listLines = m_book.listLines](Database& db) {
+        return listLines(db, rows, kind);
+    };
     r.labels = {{QStringLiteral("TitleQRLabel"), m_ctx.GsInfo.GSName + DocumentWord() + QStringLiteral("查询")},
                 {QStringLiteral("DateQRLabel"), m_ctx.today().toString(QStringLiteral("yyyy-MM-dd"))},
                 {QStringLiteral("SumSLQRLabel"), SLLabel->text()},

@@ -27,7 +27,7 @@ struct DocumentBook {
     std::function<RowSet(Database& db, DanKind kind, const QString& filter, const QDate& from, const QDate& to)> list;
     std::function<RowSet(DanKind kind, const QString& dh)> lines;
     // The listed documents with the lines of all of them, read at once (the list's printout).
-    std::function<ReportData(DanKind kind, RowSet documents)> listLines;
+    std::function<ReportData(Database& db, RowSet documents, DanKind kind)> listLines;
     std::function<void(const QString& dh)> remove;  // the document with its stock effect, one transaction
     ReportForm listForm;
     // The printout of the document in a list row, without its rows; word is "销售",

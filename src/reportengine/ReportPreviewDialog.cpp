@@ -1,30 +1,25 @@
 #include "ReportPreviewDialog.h"
 
 #include "PagePainter.h"
+#include "PageView.h"
 #include "ReportPrinting.h"
 #include "TableExport.h"
 
 #include <QFileDialog>
 #include <QLabel>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 ReportPreviewDialog::ReportPreviewDialog(PageModel model, std::function<void(const QString&)> failure,
                                          QWidget* parent)
-    : QDialog(parent), m_model(std::move(model)), m_failure(std::move(failure)),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QDialog(parent), m_model(std::move(model)), m_failure(std::move(failure))
 {
     setWindowTitle(QStringLiteral("打印预览"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(900, 760);
-    SetUpPrinter(*m_printer, m_model);
 
-    m_preview = new QPrintPreviewWidget(m_printer.get(), this);
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* printer) { PaintPages(*printer, m_model); });
-    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewDialog::updatePageLabel);
+    m_preview = new PageView(m_model, this);
+    connect(m_preview, &PageView::previewChanged, this, &ReportPreviewDialog::updatePageLabel);
 
     auto* bar = m_bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -49,8 +44,8 @@ ReportPreviewDialog::ReportPreviewDialog(PageModel model, std::function<void(con
     bar->addSeparator();
     bar->addAction(QStringLiteral("放大"), m_preview, [this] { m_preview->zoomIn(); });
     bar->addAction(QStringLiteral("缩小"), m_preview, [this] { m_preview->zoomOut(); });
-    bar->addAction(QStringLiteral("适合宽度"), m_preview, &QPrintPreviewWidget::fitToWidth);
-    bar->addAction(QStringLiteral("整页"), m_preview, &QPrintPreviewWidget::fitInView);
+    bar->addAction(QStringLiteral("适合宽度"), m_preview, &PageView::fitToWidth);
+    bar->addAction(QStringLiteral("整页"), m_preview, &PageView::fitInView);
     bar->addSeparator();
     bar->addAction(QStringLiteral("关闭"), this, &QDialog::reject);
 
@@ -76,10 +71,10 @@ void ReportPreviewDialog::showEvent(QShowEvent* event)
 
 ReportPreviewDialog::~ReportPreviewDialog() = default;
 
-void ReportPreviewDialog::offerRows(ExportTable rows)
+void ReportPreviewDialog::offerRows(std::function<ExportTable()> rows)
 {
     m_rows = std::move(rows);
-    const QList<QAction*> actions = AddExportActions(this, [this] { return m_rows; }, m_failure);
+    const QList<QAction*> actions = AddExportActions(this, [this] { return this->rows(); }, m_failure);
     const QList<QAction*> all = m_bar->actions();
     QAction* after = all.value(all.indexOf(m_pdfAction) + 1);
     m_bar->insertActions(after, actions);

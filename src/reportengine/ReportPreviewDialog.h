@@ -6,8 +6,7 @@
 #include <QDialog>
 #include <functional>
 
-class QPrintPreviewWidget;
-class QPrinter;
+class PageView;
 class QLabel;
 class QToolBar;
 
@@ -21,15 +20,15 @@ public:
     ~ReportPreviewDialog() override;
 
     const PageModel& model() const { return m_model; }
-    QPrintPreviewWidget* previewWidget() const { return m_preview; }
+    PageView* previewWidget() const { return m_preview; }
 
     // Writes the report to the file; tells the failure callback when it cannot.
     bool exportPdf(const QString& path);
 
     // Offers the report's rows for export ("导出Excel…", "导出CSV…" on the tool bar and in the
-    // context menu).
-    void offerRows(ExportTable rows);
-    const ExportTable& rows() const { return m_rows; }
+    // context menu); they are made when they are exported.
+    void offerRows(std::function<ExportTable()> rows);
+    ExportTable rows() const { return m_rows ? m_rows() : ExportTable(); }
 
     // A page opens fitting the window's width, but never shown larger than this many times its
     // size on paper: a narrow till roll fitted to the width would show only a few of its lines.
@@ -45,11 +44,10 @@ private:
 
     PageModel m_model;
     std::function<void(const QString&)> m_failure;
-    std::unique_ptr<QPrinter> m_printer;
-    QPrintPreviewWidget* m_preview = nullptr;
+    PageView* m_preview = nullptr;
     QLabel* m_pageLabel = nullptr;
     QToolBar* m_bar = nullptr;
     QAction* m_pdfAction = nullptr;
-    ExportTable m_rows;
+    std::function<ExportTable()> m_rows;
     bool m_zoomChosen = false;
 };

@@ -26,10 +26,11 @@ namespace {
 // Steps 2 to 5 of the sequence: the rows prepared, the report created, set up and laid out. The
 // rows are read in two places, both guarded: the report's own rows, and the lines of each
 // document of a master-detail report while the pages are laid out. A database error is shown in
-// the error box and nothing is laid out. The report's rows come along for the export.
+// the error box and nothing is laid out. The report's rows come along for the export, made into
+// its table only when exported.
 struct LaidOut {
     PageModel model;
-    ExportTable rows;
+    std::function<ExportTable()> rows;
 };
 
 ReportLayout LayoutOf(const ReportRequest& request)
@@ -84,7 +85,7 @@ std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const Report
             laidOut = LaidOut{request.form == ReportForm::XSXP
                                   ? report.layOutOnRoll(data)
                                   : report.layOut(data, [&] { steps ? steps->step() : void(); }),
-                              ReportExportTable(layout, data.master)};
+                              [layout, rows = data.master] { return ReportExportTable(layout, rows); }};
         } catch (const WorkCancelled&) {
             laidOut.reset();
         }

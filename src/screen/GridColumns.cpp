@@ -67,38 +67,37 @@ QString GridCellText(const QVariant& value, GridFormat format, int row)
     }
 }
 
+GridRowSource GridSource(const RowSet& rows, const QVector<GridColumn>& columns)
+{
+    GridRowSource source{rows, {}, {}};
+    for (const GridColumn& c : columns) {
+        source.fields << (c.field.isEmpty() ? -1 : rows.columnIndex(c.field));
+        source.formats << c.format;
+    }
+    return source;
+}
+
 QVector<QStringList> GridTexts(const RowSet& rows, const QVector<GridColumn>& columns)
 {
-    QVector<int> fields;
-    for (const GridColumn& c : columns)
-        fields << (c.field.isEmpty() ? -1 : rows.columnIndex(c.field));
+    const GridRowSource source = GridSource(rows, columns);
     QVector<QStringList> cells;
     cells.reserve(rows.rowCount());
-    for (int r = 0; r < rows.rowCount(); ++r) {
-        const QVector<QVariant>& values = rows.rows[r];
-        QStringList line;
-        line.reserve(columns.size());
-        for (int c = 0; c < columns.size(); ++c) {
-            const int f = fields[c];
-            const QVariant value = f >= 0 && f < values.size() ? values[f] : QVariant();
-            line << GridCellText(value, columns[c].format, r + 1);
-        }
-        cells.append(std::move(line));
-    }
+    for (int r = 0; r < rows.rowCount(); ++r)
+        cells.append(source.texts(r));
     return cells;
 }
 
 void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns)
 {
     SetHeaderAndFormats(grid, columns);
-    grid.setDataRows(GridTexts(rows, columns));
+    grid.setRowSource(GridSource(rows, columns));
 }
 
 double ColumnSum(const StringGrid& grid, int col)
 {
     double sum = 0;
     for (int r = 1; r < grid.rowCount(); ++r)
-        sum += CellNumber(grid.cell(col, r));
+        sum += grid.gridModel()->cellNumber(col, r);
     return sum;
 }
 
@@ -106,6 +105,6 @@ Money MoneyColumnSum(const StringGrid& grid, int col)
 {
     Money sum;
     for (int r = 1; r < grid.rowCount(); ++r)
-        sum += Money::fromYuan(CellNumber(grid.cell(col, r)));
+        sum += Money::fromYuan(grid.gridModel()->cellNumber(col, r));
     return sum;
 }

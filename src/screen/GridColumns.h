@@ -28,7 +28,12 @@ StringGrid* MakeNameList(QWidget* parent, const QString& caption, int width);
 // Shows a row set in a grid, one grid row per row: the header row stays (rewritten from the
 // columns), an empty row set leaves one empty data row, a field the row set lacks and a null
 // value show as empty cells. The columns are sized to the texts shown (StringGrid::fitColumns).
+// The grid takes the row set in one move and makes each cell's text when it is shown or read, so
+// a list of a hundred thousand rows is filled at once.
 void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& columns);
+
+// A row set with the fields and forms of the grid columns (what FillGrid hands the grid).
+GridRowSource GridSource(const RowSet& rows, const QVector<GridColumn>& columns);
 
 // The texts FillGrid shows for a row set, one list per row (for a GridFilter, say).
 QVector<QStringList> GridTexts(const RowSet& rows, const QVector<GridColumn>& columns);
@@ -37,7 +42,7 @@ QVector<QStringList> GridTexts(const RowSet& rows, const QVector<GridColumn>& co
 QString GridCellText(const QVariant& value, GridFormat format, int row);
 
 // The sum of a column over data rows 1 to the last, read from the cells as shown; empty cells
-// and texts that are not numbers count as 0.
+// and texts that are not numbers count as 0 (StringGridModel::cellNumber).
 double ColumnSum(const StringGrid& grid, int col);
 // The same for a money column: each cell to the cent, summed in cents.
 Money MoneyColumnSum(const StringGrid& grid, int col);

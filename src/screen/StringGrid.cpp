@@ -1,8 +1,11 @@
 #include "StringGrid.h"
 
+#include "GridColumns.h"
+#include "NumberText.h"
 #include "TableExport.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QHelpEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -10,14 +13,47 @@
 #include <QStyleOptionViewItem>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent)
 {
     m_rows.resize(2);
 }
 
+QVariant GridRowSource::value(int col, int r) const
+{
+    const int f = fields.value(col, -1);
+    return f >= 0 && r >= 0 && r < rows.rowCount() ? rows.rows[r].value(f) : QVariant();
+}
+
+QString GridRowSource::text(int col, int r) const
+{
+    return col < fields.size() ? GridCellText(value(col, r), formats.value(col), r + 1) : QString();
+}
+
+QStringList GridRowSource::texts(int r) const
+{
+    QStringList line;
+    line.reserve(fields.size());
+    for (int c = 0; c < fields.size(); ++c)
+        line << text(c, r);
+    return line;
+}
+
+void StringGridModel::makeTexts()
+{
+    if (!m_source)
+        return;
+    const std::shared_ptr<const GridRowSource> source = std::move(m_source);
+    m_rows.resize(1);
+    m_rows.reserve(1 + source->rows.rowCount());
+    for (int r = 0; r < source->rows.rowCount(); ++r)
+        m_rows.append(source->texts(r));
+}
+
 void StringGridModel::setRowCountAll(int rows)
 {
+    makeTexts();
     rows = std::max(rows, 1);
     const int old = rowCountAll();
     if (rows == old)
@@ -51,6 +87,8 @@ QString StringGridModel::cell(int col, int row) const
 {
     if (row < 0 || row >= rowCountAll() || col < 0)
         return {};
+    if (m_source && row > 0)
+        return m_source->text(col, row - 1);
     const QStringList& r = m_rows[row];
     return col < r.size() ? r[col] : QString();
 }
@@ -67,6 +105,8 @@ void StringGridModel::setCell(int col, int row, const QString& text)
 {
     if (row < 0 || col < 0 || col >= m_colCount)
         return;
+    if (row > 0)
+        makeTexts();
     if (row >= rowCountAll())
         setRowCountAll(row + 1);
     QStringList& r = m_rows[row];
@@ -91,7 +131,36 @@ void StringGridModel::setDataRows(QVector<QStringList> rows)
         rows.append(QStringList());
     rows.prepend(std::move(header));
     m_rows = std::move(rows);
+    m_source.reset();
     endResetModel();
+}
+
+void StringGridModel::setRowSource(GridRowSource source)
+{
+    if (source.rows.isEmpty()) {
+        setDataRows(QVector<QStringList>());
+        return;
+    }
+    beginResetModel();
+    m_rows.resize(1);
+    m_source = std::make_shared<const GridRowSource>(std::move(source));
+    endResetModel();
+}
+
+double StringGridModel::cellNumber(int col, int row) const
+{
+    if (m_source && row > 0) {
+        const QVariant value = m_source->value(col, row - 1);
+        const GridFormat format = m_source->formats.value(col);
+        if (format == GridFormat::Integer)
+            return value.isNull() ? 0 : double(value.toLongLong());
+        if (format == GridFormat::Money) {
+            // The text is the value to the cent in its shortest form, which reads back as the same double.
+            const double cents = value.isNull() ? 0 : RoundFloat(2, value.toDouble());
+            return std::isfinite(cents) ? cents : 0;
+        }
+    }
+    return CellNumber(cell(col, row));
 }
 
 void StringGridModel::setRightAligned(QVector<bool> right)
@@ -205,6 +274,13 @@ void StringGrid::setDataRows(QVector<QStringList> rows)
     m_model->setDataRows(std::move(rows));
 }
 
+void StringGrid::setRowSource(GridRowSource source)
+{
+    m_model->setRowSource(std::move(source));
+    if (m_fit)
+        fitColumns(rowCount() - 1, [this](int col, qsizetype row) { return cell(col, int(row) + 1); });
+}
+
 int StringGrid::textMargin() const
 {
     return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
@@ -212,19 +288,29 @@ int StringGrid::textMargin() const
 
 void StringGrid::fitColumns(const QVector<QStringList>& rows)
 {
+    fitColumns(rows.size(), [&rows](int col, qsizetype row) { return rows[row].value(col); });
+}
+
+void StringGrid::fitColumns(qsizetype rowCount, const std::function<QString(int col, qsizetype row)>& text)
+{
     const QFontMetrics cells = viewport()->fontMetrics();
     // Long lists are measured on their first rows: a text further down that is wider is cut and
     // shows its tool tip.
-    const qsizetype measured = std::min<qsizetype>(rows.size(), 2000);
+    const qsizetype measured = std::min<qsizetype>(rowCount, 2000);
     const int widest = 30 * cells.horizontalAdvance(QStringLiteral("汉"));  // thirty characters
     QStringList longest(colCount());  // by column, the text that takes the most room
     QVector<int> advances(colCount());
+    QHash<QString, int> measuredTexts;  // a text met again (a name, a date) is measured once
     for (int col = fixedCols(); col < colCount(); ++col)
         for (qsizetype r = 0; r < measured; ++r) {
-            const QString cell = rows[r].value(col);
-            const int advance = cell.isEmpty() ? 0 : cells.horizontalAdvance(cell);
-            if (advance > advances[col]) {
-                advances[col] = advance;
+            const QString cell = text(col, r);
+            if (cell.isEmpty())
+                continue;
+            auto known = measuredTexts.constFind(cell);
+            if (known == measuredTexts.constEnd())
+                known = measuredTexts.insert(cell, cells.horizontalAdvance(cell));
+            if (*known > advances[col]) {
+                advances[col] = *known;
                 longest[col] = cell;
             }
         }

@@ -1,19 +1,38 @@
 #pragma once
 
 #include "GridFormat.h"
+#include "RowSet.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
+#include <functional>
+#include <memory>
 
-// Rows of text behind a StringGrid. Row 0 is the header row; data rows start at 1.
+// The data rows of a grid as a row set: grid column c shows field fields[c] of each row (-1: none)
+// in the form formats[c] (GridCellText). The texts are made as cells are asked for.
+struct GridRowSource {
+    RowSet rows;
+    QVector<int> fields;
+    QVector<GridFormat> formats;
+
+    // Of data row r (from 0): the value of grid column col (invalid where none), its text, the
+    // texts of the whole row.
+    QVariant value(int col, int r) const;
+    QString text(int col, int r) const;
+    QStringList texts(int r) const;
+};
+
+// Rows of text behind a StringGrid. Row 0 is the header row; data rows start at 1. The data rows
+// are either texts or a row set whose texts are made when a cell is shown or read (a long list
+// is handed over in one move); changing a cell or the number of rows turns a row set into texts.
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit StringGridModel(QObject* parent = nullptr);
 
-    int rowCountAll() const { return int(m_rows.size()); }
+    int rowCountAll() const { return m_source ? 1 + std::max(1, m_source->rows.rowCount()) : int(m_rows.size()); }
     int colCount() const { return m_colCount; }
     void setRowCountAll(int rows);
     void setColCount(int cols);
@@ -25,6 +44,11 @@ public:
     bool isBlankRow(int row) const;
     // Replaces every data row at once (row 0 stays); an empty list leaves one empty data row.
     void setDataRows(QVector<QStringList> rows);
+    void setRowSource(GridRowSource source);
+    // The number a cell shows, as CellNumber reads it from the text (0 for an empty cell or a
+    // text that is no number); a row set's integers and money are taken from the value without
+    // making the text.
+    double cellNumber(int col, int row) const;
     // Columns whose cells are aligned to the right (numbers).
     void setRightAligned(QVector<bool> right);
 
@@ -35,7 +59,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QVector<QStringList> m_rows;  // m_rows[0] is the header row
+    // The row set's texts made once, so that cells can be changed.
+    void makeTexts();
+
+    QVector<QStringList> m_rows;  // m_rows[0] is the header row; the data rows unless m_source
+    std::shared_ptr<const GridRowSource> m_source;
     int m_colCount = 5;
     int m_fixedCols = 1;
     QVector<bool> m_right;
@@ -63,12 +91,16 @@ public:
     void setColWidth(int col, int width);
     // Replaces every data row at once and sizes the columns to the texts (see fitColumns).
     void setDataRows(QVector<QStringList> rows);
+    // The same for a row set, whose texts are made as its cells are shown (FillGrid).
+    void setRowSource(GridRowSource source);
 
     // Sizes each column to the widest of its header and its texts in rows (data rows only, in the
     // grid's columns): never narrower than the width the window gave it, nor wider than about
     // thirty characters unless given so; a column without any text narrows to its header. A text
     // still cut shows in full as its tool tip. Lists of names of a fixed width turn it off.
     void fitColumns(const QVector<QStringList>& rows);
+    // The same for rows given as their number and the text of each cell (col, row from 0).
+    void fitColumns(qsizetype rowCount, const std::function<QString(int col, qsizetype row)>& text);
     void setFitColumns(bool fit) { m_fit = fit; }
     bool fitsColumns() const { return m_fit; }
 

@@ -159,6 +159,39 @@ private slots:
         QCOMPARE(ConnectFailedText(error), QStringLiteral("数据库连接失败!\n") + error);
     }
 
+    // A session that only reads checks the header alone: it connects to a file with a damaged
+    // page, but reading that page fails, nothing can be written and the file stays as it was.
+    void readingOnlySessionChecksTheHeader()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("Data"));
+        const QString path = dir.filePath(QStringLiteral("Data/db.data"));
+        int page = 0;
+        {
+            AppContext maker(dir.path() + u'/');
+            QVERIFY(maker.InitSystem());
+            page = maker.db().scalar(QStringLiteral("select rootpage from sqlite_master where name='Log_XiaoShou'")).toInt();
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(qint64(page - 1) * 4096));
+        f.write(QByteArray(4096, '\x5a'));
+        f.close();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray original = f.readAll();
+        f.close();
+
+        AppContext ctx(dir.path() + u'/');
+        ctx.DM.setReadingOnly();
+        QString error;
+        QVERIFY2(ctx.InitSystem(&error), qPrintable(error));
+        QVERIFY_THROWS_EXCEPTION(DbError, ctx.db().scalar(QStringLiteral("select count(*) from Log_XiaoShou not indexed")));
+        QVERIFY_THROWS_EXCEPTION(DbError, ctx.db().exec(QStringLiteral("delete from Log_Audit")));
+        ctx.db().close();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), original);
+    }
+
     // The per-user folder serves only when the program's folder is read-only and holds no
     // database; the shop's database in a read-only folder is never swapped for another.
     void choosesProgramFolder_data()

@@ -370,6 +370,8 @@ private slots:
         TCX_CaiGouForm purchases(f.ctx());
         ListDay(*purchases.Page);
         QStringList statements;
+        // Inside a transaction the printout reads on the program's connection, where it is traced.
+        f.ctx().db().exec(QStringLiteral("begin"));
         sqlite3* handle = f.ctx().db().sqliteHandle();
         sqlite3_trace_v2(
             handle, SQLITE_TRACE_STMT,
@@ -382,6 +384,7 @@ private slots:
         const QStringList salesTexts = PreviewTexts(sales.journalPage->BrowseButton);
         const QStringList purchaseTexts = PreviewTexts(purchases.Page->BrowseButton);
         sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+        f.ctx().db().exec(QStringLiteral("commit"));
         // Every line of every listed document is printed: five sales and two purchases of one item each.
         QCOMPARE(int(salesTexts.count(Spec)), 5);
         QCOMPARE(int(purchaseTexts.count(Spec)), 2);

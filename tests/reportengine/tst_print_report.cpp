@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "BandedReport.h"
 #include "Database.h"
+#include "PageView.h"
 #include "PrintReport.h"
 #include "ReportPreviewDialog.h"
 #include "ReportSamples.h"
@@ -11,9 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QGraphicsItem>
-#include <QGraphicsView>
-#include <QPrintPreviewWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QThread>
@@ -38,16 +36,6 @@ struct PreviewRun {
     QSize viewport;  // the view's visible area
 };
 
-// Where the preview shows its first page: the largest item of its scene.
-QRect ShownPage(const QGraphicsView& view)
-{
-    QRectF largest;
-    for (const QGraphicsItem* item : view.scene()->items())
-        if (item->sceneBoundingRect().width() * item->sceneBoundingRect().height() > largest.width() * largest.height())
-            largest = item->sceneBoundingRect();
-    return view.mapFromScene(largest).boundingRect();
-}
-
 PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somethingToPrint = true,
                    const QString& pdfPath = {})
 {
@@ -61,10 +49,9 @@ PreviewRun Preview(AppContext& context, const ReportRequest& request, bool somet
             run.rows = dialog->rows();
             run.offersExport = dialog->findChild<QAction*>(QStringLiteral("ExportXlsxAction")) != nullptr
                                && dialog->findChild<QAction*>(QStringLiteral("ExportCsvAction")) != nullptr;
-            if (const auto* view = dialog->previewWidget()->findChild<QGraphicsView*>()) {
-                run.page = ShownPage(*view);
-                run.viewport = view->viewport()->size();
-            }
+            const PageView* view = dialog->previewWidget();
+            run.page = view->pageRect(1);
+            run.viewport = view->viewport()->size();
             if (!pdfPath.isEmpty())
                 dialog->exportPdf(pdfPath);
             dialog->reject();

@@ -130,6 +130,38 @@ private slots:
         FillGrid(g, RowSet{}, Columns);
         QCOMPARE(YuanText(ColumnSum(g, 3)), QStringLiteral("0 元"));
     }
+
+    // A filled grid reads its money from the values: the sum is still that of the texts read
+    // back, halves and large amounts included.
+    void moneySumIsThatOfTheTexts()
+    {
+        RowSet rows;
+        rows.columns = {"LR"};
+        double fromTexts = 0;
+        Money centsOfTexts;
+        for (double amount : {1.005, 2.675, -0.125, 0.015, 1e11 + 0.005, 9954.2, 1.0 / 3, -1e-9}) {
+            rows.rows.append(QVector<QVariant>{amount});
+            fromTexts += CellNumber(FormatMoney(amount));
+            centsOfTexts += *ReadMoney(FormatMoney(amount));
+        }
+        StringGrid g;
+        FillGrid(g, rows, Columns);
+        QCOMPARE(ColumnSum(g, 3), fromTexts);
+        QCOMPARE(MoneyColumnSum(g, 3).cents(), centsOfTexts.cents());
+    }
+
+    // A cell of a filled grid can be changed and rows added; the other cells stay as shown.
+    void filledCellsCanBeChanged()
+    {
+        StringGrid g;
+        FillGrid(g, Sample(), Columns);
+        g.setCell(1, 2, QStringLiteral("海岳"));
+        QCOMPARE(Row(g, 1), (QStringList{"1", "北辰", "3", "541.36", "1999.5", "2024-03-15", "", "12.5%"}));
+        QCOMPARE(Row(g, 2), (QStringList{"2", "海岳", "", "-0.01", "0.3", "2024-03-01", "", "100%"}));
+        g.setRowCount(4);
+        QCOMPARE(g.cell(1, 1), QStringLiteral("北辰"));
+        QCOMPARE(Row(g, 3), QStringList(Columns.size(), QString()));
+    }
 };
 
 QTEST_MAIN(TestGridColumns)
