@@ -4,6 +4,7 @@
 #include "ClosedMonthQuestion.h"
 #include "CGDJAddForm.h"
 #include "ContactCombos.h"
+#include "DocumentSide.h"
 #include "DocumentStore.h"
 #include "GongYingShangForm.h"
 #include "GongYingShangStore.h"
@@ -102,7 +103,7 @@ void TBase_CGDJForm::PrintCaiGouDan(ReportOutput output)
     const QString dh = DHEdit->text().trimmed();
     const DanKind kind = danKind();
     ReportRequest r = TradeDocumentPrintout(
-        m_ctx.GsInfo, ReportForm::CGDJ, kind == ForwardKind ? QStringLiteral("采购") : QStringLiteral("采购退货"),
+        m_ctx.GsInfo, ReportForm::CGDJ, PurchaseSide().captionOf(kind),
         DocumentHead(dh, GYSComboBox->currentText(), AddressEdit->text(), PhoneEdit->text()));
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_CGDJ(m_ctx.db(), dh, kind), {}}; };
 

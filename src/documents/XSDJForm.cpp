@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "ClosedMonthQuestion.h"
 #include "ContactCombos.h"
+#include "DocumentSide.h"
 #include "DocumentStore.h"
 #include "GuardedConnect.h"
 #include "KeHuForm.h"
@@ -142,7 +143,7 @@ void TBase_XSDJForm::PrintXiaoShouDan(ReportOutput output)
     const QString dh = XDHEdit->text().trimmed();
     const DanKind kind = danKind();
     ReportRequest r = TradeDocumentPrintout(
-        m_ctx.GsInfo, ReportForm::XSDJ, kind == ForwardKind ? QStringLiteral("销售") : QStringLiteral("销售退货"),
+        m_ctx.GsInfo, ReportForm::XSDJ, SalesSide().captionOf(kind),
         DocumentHead(dh, KHComboBox->currentText(), KHAddressEdit->text(), KHPhoneEdit->text()));
     r.prepare = [this, dh, kind] { return ReportData{PrepareBB_XSDJ(m_ctx.db(), dh, kind), {}}; };
     PrintReport(m_ctx, this, true, r, output);
