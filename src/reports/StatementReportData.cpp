@@ -2,7 +2,6 @@
 
 #include "DocumentSide.h"
 #include "Money.h"
-#include "NumberText.h"
 #include "ReportData.h"
 
 #include <QHash>
@@ -68,13 +67,9 @@ RowSet PrepareBB_KHDZD(Database& db, const QString& KeHu)
 StatementTotals TotalsOfStatement(const RowSet& statement)
 {
     StatementTotals t;
-    const int jinE = statement.columnIndex(QStringLiteral("jinE"));
-    const int SK = statement.columnIndex(QStringLiteral("SK"));
-    const int YE = statement.columnIndex(QStringLiteral("YE"));
-    for (const QVector<QVariant>& row : statement.rows) {
-        t.jinE = RoundFloat(2, t.jinE + row[jinE].toDouble());
-        t.SK = RoundFloat(2, t.SK + row[SK].toDouble());
-        t.YE = row[YE].toDouble();
-    }
+    t.jinE = MoneySum(statement, QStringLiteral("jinE")).yuan();
+    t.SK = MoneySum(statement, QStringLiteral("SK")).yuan();
+    if (!statement.isEmpty())
+        t.YE = statement.value(statement.rowCount() - 1, QStringLiteral("YE")).toDouble();
     return t;
 }
