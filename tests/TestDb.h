@@ -1,10 +1,12 @@
 #pragma once
 
-// A fresh database of this system in a temporary folder, for tests of data routines.
+// A fresh database of this system in a temporary folder (or on the tests' PostgreSQL server, see
+// TestServer.h), for tests of data routines.
 
 #include "Database.h"
 #include "Records.h"
 #include "Schema.h"
+#include "TestServer.h"
 
 #include <QTemporaryDir>
 #include <QUuid>
@@ -18,13 +20,20 @@ inline char* toString(const Money& m)
 
 struct TestDb {
     QTemporaryDir dir;
+    std::optional<ServerDatabase> server;
     Database db{QUuid::createUuid().toString()};
 
     TestDb()
     {
-        db.open(dir.filePath(QStringLiteral("db.data")));
+        if (const auto s = TestServer()) {
+            server.emplace(*s);
+            db.open(server->target);
+        } else {
+            db.open(dir.filePath(QStringLiteral("db.data")));
+        }
         CreateSchema(db);
     }
+    ~TestDb() { db.close(); }
 
     // Adds a goods item to the stock table with its opening quantity and average cost.
     void addGoods(const QString& PinPai, const QString& ChanPin, const QString& GuiGe, int ShuLiang, double PJCB)

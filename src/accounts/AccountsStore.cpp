@@ -14,8 +14,8 @@ const QString DH = QStringLiteral(":dh");
 QStringList OwingParties(Database& db, AccountSide side)
 {
     const DocumentSide& t = SideOf(side);
-    QSqlQuery q = db.exec(QStringLiteral("select %1 from %2 where QK<>0 group by %1 order by %1 %3")
-                              .arg(t.party, t.header, QLatin1String(ChineseOrder)));
+    QSqlQuery q = db.exec(QStringLiteral("select %1 from %2 where QK<>0 group by %1 order by %3")
+                              .arg(t.party, t.header, db.chineseOrder(t.party)));
     QStringList names;
     while (q.next())
         names.append(q.value(0).toString());

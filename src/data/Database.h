@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "DatabaseTarget.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -14,20 +15,25 @@
 // text that the error box shows.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    explicit DbError(const QString& text, QString sqlState = {})
+        : std::runtime_error(text.toStdString()), m_text(text), m_sqlState(std::move(sqlState))
+    {
+    }
     const QString& text() const { return m_text; }
+    // The server's SQLSTATE of the failure (PostgreSQL), empty otherwise.
+    const QString& sqlState() const { return m_sqlState; }
+    // Another counter's work got in the way (a serialization failure or a deadlock the server
+    // broke): the whole operation may simply run again.
+    bool isTransient() const { return m_sqlState == u"40001" || m_sqlState == u"40P01"; }
 
 private:
     QString m_text;
+    QString m_sqlState;
 };
 
 // The text of an error the database engine raised: a Chinese explanation for the operator, then
 // the engine's own text.
 QString EngineErrorText(const QString& engineText);
-
-// Orders Chinese names the way people look them up (pinyin order of the common characters),
-// letter case ignored: "order by KeHu collate chinese". Registered on every connection.
-inline constexpr const char* ChineseOrder = "collate chinese";
 
 // A condition that a text column holds a bound text anywhere in it ("a.KeHu", ":text"), letter
 // case ignored; bind the text through LikeEscaped so that its % and _ stand for themselves.
@@ -45,6 +51,9 @@ struct sqlite3;
 
 // The one connection of the program. Every statement goes through exec(), which binds named
 // parameters and throws DbError with the engine's text when the statement fails.
+// The same statements run on SQLite and on PostgreSQL: the PostgreSQL schema gives the text
+// columns the same case-insensitive comparison (citext) and the few functions SQLite has and
+// PostgreSQL lacks (see Schema.cpp); what still differs is asked of this class (chineseOrder).
 class Database {
 public:
     static constexpr int BusyTimeoutMs = 10000;
@@ -57,14 +66,28 @@ public:
     // Opens (creating when missing) the SQLite file at path; throws DbError on failure. Opening
     // writes nothing, so a file can be checked before anything touches it. A statement that
     // finds the file locked by another connection waits up to BusyTimeoutMs for it.
-    void open(const QString& path);
+    void open(const QString& path) { open(DatabaseTarget::file(path)); }
+    // Opens the file or connects to the server; on a server, each way of failing (not reachable,
+    // login refused, no such database) has its own message.
+    void open(const DatabaseTarget& target);
     void close();
     bool isOpen() const;
-    QString path() const { return m_path; }
+    QString path() const { return m_target.path; }
+    const DatabaseTarget& target() const { return m_target; }
+    Engine engine() const { return m_target.engine; }
     QSqlDatabase handle() const;
-    // The engine's own handle of the open connection (nullptr when closed), for what QtSql does
-    // not offer (collations, the online backup).
+    // The engine's own handle of the open connection (nullptr when closed or on a server), for
+    // what QtSql does not offer (collations, the online backup, the fast readers).
     sqlite3* sqliteHandle() const;
+    // True inside a Transaction.
+    bool inTransaction() const { return m_depth > 0; }
+
+    // Orders Chinese names the way people look them up (the common characters in pinyin order,
+    // see ChineseOrder.h), ASCII letter case ignored: "order by " + chineseOrder("KeHu").
+    QString chineseOrder(const QString& expression) const;
+    // The expression kept from steering SQLite's choice of index (a unary "+"); as it stands on a
+    // server, which has no such rule.
+    QString unindexed(const QString& expression) const;
 
     // Runs one statement; a select leaves the query before its first row.
     QSqlQuery exec(const QString& sql, const SqlParams& params = {});
@@ -82,11 +105,24 @@ public:
     const Clock& clock() const { return m_clock; }
 
 private:
+    friend class Transaction;
+    void connect();
+    void reconnectWhenLost();
+    [[noreturn]] void fail(const QSqlError& error, const QString& sql = {});
+
     QString m_connectionName;
-    QString m_path;
+    DatabaseTarget m_target;
     QString m_operator;
     Clock m_clock;
+    int m_depth = 0;
+    bool m_lost = false;  // the server dropped the connection: opened again before the next statement
 };
+
+// How an operation keeps others from acting on what it read before it writes.
+// Whole: no other operation writes until it ends (SQLite's write lock, on a server a lock of the
+// whole shop). Rows: only what it touches is locked, in one fixed order (see LockGoods), so that
+// the counters' documents are saved side by side; others wait for a Whole one and it for them.
+enum class Locking { Whole, Rows };
 
 // Runs an operation of several statements as one unit: commits when commit() is called, rolls
 // back when destroyed without it (an exception left the operation). The outermost one begins
@@ -94,7 +130,7 @@ private:
 // ends, even with another connection on the same file; inner ones nest through savepoints.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    explicit Transaction(Database& db, Locking locking = Locking::Whole);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -106,3 +142,19 @@ private:
     bool m_outermost = false;  // began the connection's transaction
     bool m_done = false;
 };
+
+// Runs an operation that is one transaction; when another counter's work got in its way on the
+// server (isTransient), runs it again a few times before the failure reaches the operator.
+// Inside an enclosing transaction it runs once: the enclosing one is what would run again.
+template <class F>
+auto Retrying(Database& db, F&& operation)
+{
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return operation();
+        } catch (const DbError& e) {
+            if (!e.isTransient() || db.inTransaction() || attempt >= 5)
+                throw;
+        }
+    }
+}

@@ -261,8 +261,8 @@ private:
 void InsertGoodsItem(Database& db, const SeedGoods& g)
 {
     const SqlParams key{{QStringLiteral(":p"), S(g.PinPai)}, {QStringLiteral(":c"), S(g.ChanPin)}};
-    db.exec(QStringLiteral("insert or ignore into Base_PinPai(PinPai) values(:p)"), {key[0]});
-    db.exec(QStringLiteral("insert or ignore into Base_ChanPin(PinPai,ChanPin,CPType) values(:p,:c,:t)"),
+    db.exec(QStringLiteral("insert into Base_PinPai(PinPai) values(:p) on conflict do nothing"), {key[0]});
+    db.exec(QStringLiteral("insert into Base_ChanPin(PinPai,ChanPin,CPType) values(:p,:c,:t) on conflict do nothing"),
             key + SqlParams{{QStringLiteral(":t"), S(g.CPType)}});
     db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang,PJCB,QCShuLiang) values(:p,:c,:g,:n,:a,:q)"),
             key + SqlParams{{QStringLiteral(":g"), S(g.GuiGe)}, {QStringLiteral(":n"), g.stock},

@@ -14,8 +14,15 @@ void CreateSchema(Database& db);
 // transaction; does nothing on a current one. Throws DbError on failure.
 void UpgradeSchema(Database& db);
 
+// The schema version the open database carries (0 when it carries none).
+int StoredSchemaVersion(Database& db);
+
 // True when the open database carries this system's id and a schema version it can read.
 bool IsQingLanDatabase(Database& db);
+
+// True when the database holds no table at all: a new file, or a server database just made for
+// this system. Only such a one is given the schema; one holding tables of another program is left alone.
+bool IsEmptyDatabase(Database& db);
 
 // What an open database file was found to be when the program connects to it.
 enum class DatabaseState { Usable, NotOurs, Newer, Damaged };

@@ -14,8 +14,8 @@ RowSet AuditRows(Database& db, const QDate& from, const QDate& to, const QString
 
 QStringList AuditActions(Database& db)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select distinct action from Log_Audit order by action ")
-                          + QLatin1String(ChineseOrder));
+    QSqlQuery q = db.exec(QStringLiteral("select distinct action from Log_Audit order by ")
+                          + db.chineseOrder(QStringLiteral("action")));
     QStringList actions;
     while (q.next())
         actions << q.value(0).toString();

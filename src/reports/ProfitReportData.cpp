@@ -32,7 +32,7 @@ RowSet GroupedProfit(Database& db, const ProfitGrouping& g)
     QStringList selected, grouped, names;
     for (const auto& [expression, name] : g.groups) {
         selected << expression + QStringLiteral(" as ") + name;
-        grouped << (g.goodsFirst ? expression : u'+' + expression);
+        grouped << (g.goodsFirst ? expression : db.unindexed(expression));
         names << name;
     }
     QString source = g.source;
@@ -41,22 +41,24 @@ RowSet GroupedProfit(Database& db, const ProfitGrouping& g)
     if (!g.entryOrder.isEmpty()) {
         // The dated lines in their order of adding, then grouped.
         source = QStringLiteral("(select %1,%2shuliang as shuliang,%2CB as CB,%2jinE as jinE from %3 where %4 "
-                                "order by %5)")
+                                "order by %5) as dated")
                      .arg(selected.join(u','), g.lines, g.source, g.condition, g.entryOrder);
-        condition = QStringLiteral("1");
+        condition = QStringLiteral("1=1");
         lines.clear();
         selected = names;
         grouped.clear();
         for (const QString& name : names)
-            grouped << u'+' + name;
+            grouped << db.unindexed(name);
     }
     const QString sums = QStringLiteral("sum(%1shuliang) as ZSL,sum(%1CB*%1shuliang) as ZCB,sum(%1jinE) as ZJE")
                              .arg(lines);
-    const QString order = u' ' + QLatin1String(ChineseOrder);
+    QStringList order;
+    for (const QString& name : names)
+        order << db.chineseOrder(name);
     const QString sql = QStringLiteral("select %1,ZSL,ZCB,ZJE,ZJE-ZCB as LR from "
-                                       "(select %2,%3 from %4 where %5 group by %6) order by %7")
+                                       "(select %2,%3 from %4 where %5 group by %6) as grouped order by %7")
                             .arg(names.join(u','), selected.join(u','), sums, source, condition,
-                                 grouped.join(u','), names.join(order + u',') + order);
+                                 grouped.join(u','), order.join(u','));
     RowSet d = ReadRows(db, sql, g.params);
     AppendMarginColumn(d);
     return d;

@@ -13,15 +13,16 @@ bool IsSet(const QString& value, const char* allEntry)
     return !value.isEmpty() && value != QString::fromUtf8(allEntry);
 }
 
-QString StockOrder(const QString& orderBy)
+QString StockOrder(const Database& db, const QString& orderBy)
 {
     QStringList columns{QStringLiteral("PinPai"), QStringLiteral("ChanPin"), QStringLiteral("GuiGe")};
     if (orderBy == QStringLiteral("产品"))
         columns = {QStringLiteral("ChanPin"), QStringLiteral("PinPai"), QStringLiteral("GuiGe")};
     else if (orderBy == QStringLiteral("规格"))
         columns = {QStringLiteral("GuiGe"), QStringLiteral("PinPai"), QStringLiteral("ChanPin")};
-    return QStringLiteral("order by ") + columns.join(u' ' + QLatin1String(ChineseOrder) + u',')
-        + u' ' + QLatin1String(ChineseOrder);
+    for (QString& column : columns)
+        column = db.chineseOrder(column);
+    return QStringLiteral("order by ") + columns.join(u',');
 }
 
 }  // namespace
@@ -42,9 +43,9 @@ RowSet PrepareBB_CXKC(Database& db, const QString& PinPai, const QString& ChanPi
     add(QStringLiteral("GuiGe"), GuiGe, "所有型号");
 
     // A figure without a value (the latest cost of goods never purchased) counts as 0.
-    QString sql = QStringLiteral("select PinPai,ChanPin,GuiGe,ifnull(ShuLiang,0) as ShuLiang,ifnull(PJCB,0) as PJCB,"
-                                 "ifnull(NewCB,0) as NewCB,ifnull(pjcb*ShuLiang,0) as zcb from Log_KuCun");
+    QString sql = QStringLiteral("select PinPai,ChanPin,GuiGe,coalesce(ShuLiang,0) as ShuLiang,coalesce(PJCB,0) as PJCB,"
+                                 "coalesce(NewCB,0) as NewCB,coalesce(pjcb*ShuLiang,0) as zcb from Log_KuCun");
     if (!terms.isEmpty())
         sql += QStringLiteral(" where ") + terms.join(QStringLiteral(" and "));
-    return ReadRows(db, sql + QStringLiteral("\n ") + StockOrder(orderBy), params);
+    return ReadRows(db, sql + QStringLiteral("\n ") + StockOrder(db, orderBy), params);
 }

@@ -57,10 +57,11 @@ private slots:
             for (const char* column : {"SS", "CJ"})
                 t.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
         t.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
-        t.db.exec(QStringLiteral("PRAGMA user_version=2"));
+        t.db.exec(t.db.engine() == Engine::Sqlite ? QStringLiteral("PRAGMA user_version=2")
+                                                  : QStringLiteral("update SYS_Schema set user_version=2"));
         QVERIFY(IsQingLanDatabase(t.db));
         UpgradeSchema(t.db);
-        QCOMPARE(t.db.scalar(QStringLiteral("PRAGMA user_version")).toInt(), SchemaVersion);
+        QCOMPARE(StoredSchemaVersion(t.db), SchemaVersion);
         WriteAudit(t.db, QStringLiteral("初始化"), QString());
         UpgradeSchema(t.db);
         QCOMPARE(ReadAudit(t.db).size(), 1);

@@ -1,6 +1,7 @@
 #include "DocumentStore.h"
 #include "Ledger.h"
 #include "TestDb.h"
+#include "TestFaults.h"
 
 #include <QTest>
 
@@ -107,8 +108,8 @@ private slots:
         TestDb t;
         t.addGoods(P, C, QStringLiteral("A"), 5, 80);
         t.addGoods(P, C, QStringLiteral("B"), 5, 80);
-        t.db.exec(QStringLiteral("create trigger refuse_B before insert on Log_XiaoShou when new.guige='B' "
-                                 "begin select raise(abort, 'disk full'); end"));
+        RefuseWrites(t.db, QStringLiteral("Log_XiaoShou"), QStringLiteral("insert"), QStringLiteral("disk full"),
+                     QStringLiteral("new.guige='B'"));
         QVERIFY_THROWS_EXCEPTION(DbError,
                                  SaveXiaoShouDocument(t.db, Sale(QStringLiteral("xs240501001"), 2, 200, 0),
                                                       {Line(QStringLiteral("A"), 1, 100), Line(QStringLiteral("B"), 1, 100)},
@@ -117,8 +118,8 @@ private slots:
         QCOMPARE(t.count(QStringLiteral("Log_XiaoShou")), 0);
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, QStringLiteral("A")), 5);
 
-        t.db.exec(QStringLiteral("create trigger refuse_purchase before insert on Log_CaiGou when new.guige='B' "
-                                 "begin select raise(abort, 'disk full'); end"));
+        RefuseWrites(t.db, QStringLiteral("Log_CaiGou"), QStringLiteral("insert"), QStringLiteral("disk full"),
+                     QStringLiteral("new.guige='B'"));
         TCaiGouDan c;
         c.dh = QStringLiteral("cg240501001");
         c.in_date = QDate(2024, 5, 1);

@@ -62,20 +62,6 @@ private slots:
                  QStringLiteral("lisi"));
     }
 
-    // Names sort in pinyin order of their characters, letter case ignored.
-    void chineseOrder()
-    {
-        TestDb t;
-        for (const char* name : {"北辰加湿器", "b", "北辰挂机空调", "A", "雪峰", "北辰冷柜"})
-            t.db.exec(QStringLiteral("insert into Base_PinPai(PinPai) values(:p)"),
-                      {{QStringLiteral(":p"), QString::fromUtf8(name)}});
-        QSqlQuery q = t.db.exec(QStringLiteral("select PinPai from Base_PinPai order by PinPai ") + QLatin1String(ChineseOrder));
-        QStringList names;
-        while (q.next())
-            names << q.value(0).toString();
-        QCOMPARE(names, (QStringList{"A", "b", "北辰挂机空调", "北辰加湿器", "北辰冷柜", "雪峰"}));
-    }
-
     // A file of the first version gets the indexes of the open documents, the audit log and the
     // current version, the goods items taking as opening quantity what their lines do not explain;
     // afterwards its schema is that of a new file.

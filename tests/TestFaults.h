@@ -1,0 +1,24 @@
+#pragma once
+
+// A failure made to order: from now on, a write of one kind to a table fails with the message
+// (as a full disk or a broken file would make it fail), on either engine.
+
+#include "Database.h"
+
+// event: "insert", "update" or "delete"; when: a condition on the new row ("new.guige='B'"),
+// empty for every row.
+inline void RefuseWrites(Database& db, const QString& table, const QString& event, const QString& message,
+                         const QString& when = {})
+{
+    const QString name = QStringLiteral("refuse_%1_%2").arg(table, event);
+    if (db.engine() == Engine::Sqlite) {
+        db.exec(QStringLiteral("create trigger %1 before %2 on %3 %4 begin select raise(abort, '%5'); end")
+                    .arg(name, event, table, when.isEmpty() ? QString() : QStringLiteral("when ") + when, message));
+        return;
+    }
+    db.exec(QStringLiteral("create function %1() returns trigger language plpgsql as "
+                           "$$ begin raise exception '%2'; end $$")
+                .arg(name, message));
+    db.exec(QStringLiteral("create trigger %1 before %2 on %3 for each row %4 execute function %1()")
+                .arg(name, event, table, when.isEmpty() ? QString() : QStringLiteral("when (%1)").arg(when)));
+}
