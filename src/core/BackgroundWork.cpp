@@ -45,12 +45,15 @@ int WaitUnlessCancelled(void* shared, int tries)
     return 1;
 }
 
+// A worker's connection sees what this one does only when this one is not inside a transaction
+// and the data is somewhere a second connection reaches (a file, not an in-memory database).
 bool CanWorkAside(Database& db)
 {
-    sqlite3* h = db.sqliteHandle();
-    if (!h || !sqlite3_get_autocommit(h))
+    if (!db.isOpen() || db.inTransaction())
         return false;
-    const char* file = sqlite3_db_filename(h, "main");
+    if (db.engine() == Engine::Postgres)
+        return true;
+    const char* file = sqlite3_db_filename(db.sqliteHandle(), "main");
     return file && *file;
 }
 
@@ -65,18 +68,22 @@ struct BusyCursor {
 enum class Access { Reading, Maintenance };
 
 // The worker's side: a connection of its own on the same file, the routine, the connection closed.
-void Work(Shared& shared, Access access, const QString& path, const QString& operatorName,
+// On a server, a cancelled reading ends when its statement does.
+void Work(Shared& shared, Access access, const DatabaseTarget& target, const QString& operatorName,
           const std::function<void(Database&)>& work)
 {
     try {
         Database worker(QStringLiteral("worker-") + QUuid::createUuid().toString(QUuid::Id128));
-        worker.open(path);
+        worker.open(target);
         worker.setOperator(operatorName);
-        sqlite3* h = worker.sqliteHandle();
-        sqlite3_busy_handler(h, &WaitUnlessCancelled, &shared);
-        if (access == Access::Reading) {
-            sqlite3_progress_handler(h, 1000, &StopWhenCancelled, &shared);
-            worker.exec(QStringLiteral("pragma query_only = 1"));
+        if (sqlite3* h = worker.sqliteHandle()) {
+            sqlite3_busy_handler(h, &WaitUnlessCancelled, &shared);
+            if (access == Access::Reading) {
+                sqlite3_progress_handler(h, 1000, &StopWhenCancelled, &shared);
+                worker.exec(QStringLiteral("pragma query_only = 1"));
+            }
+        } else if (access == Access::Reading) {
+            worker.exec(QStringLiteral("set default_transaction_read_only = on"));
         }
         work(worker);
     } catch (...) {
@@ -91,10 +98,12 @@ bool RunAside(AppContext& context, QWidget* parent, const QString& text, Access 
               const std::function<void(Database&)>& work)
 {
     Database& db = context.db();
-    const QString path = QString::fromUtf8(sqlite3_db_filename(db.sqliteHandle(), "main"));
+    DatabaseTarget target = db.target();
+    if (sqlite3* h = db.sqliteHandle())
+        target.path = QString::fromUtf8(sqlite3_db_filename(h, "main"));
     const QString operatorName = db.operatorName();
     std::unique_ptr<QThread> thread(QThread::create(
-        [&shared, access, &path, &operatorName, &work] { Work(shared, access, path, operatorName, work); }));
+        [&shared, access, &target, &operatorName, &work] { Work(shared, access, target, operatorName, work); }));
     {
         QEventLoop loop;
         QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);

@@ -3,6 +3,7 @@
 #include "DemoData.h"
 #include "ProgramDir.h"
 #include "Schema.h"
+#include "Settings.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -51,6 +52,11 @@ bool TDM::ConnectDB(QString* error)
     m_db.close();
     const QString path = databasePath();
     try {
+        const DatabaseTarget target = ReadDatabaseTarget(m_programDir, path);
+        if (target.engine == Engine::Postgres) {
+            connectServer(target);
+            return true;
+        }
         const QString folder = QFileInfo(path).absolutePath();
         if (!QFileInfo::exists(path)) {
             if (QFileInfo::exists(folder) && !QFileInfo(folder).isWritable())
@@ -81,6 +87,35 @@ bool TDM::ConnectDB(QString* error)
             *error = e.text();
         return false;
     }
+}
+
+// A server database that holds no table yet is given the schema, the built-in administrator and
+// the demonstration data in one transaction; one that holds tables is used only when it is this
+// system's, of a schema version this program reads.
+void TDM::connectServer(const DatabaseTarget& target)
+{
+    m_db.open(target);
+    if (IsEmptyDatabase(m_db)) {
+        if (m_readingOnly)
+            throw DbError(QStringLiteral("服务器上的数据库 %1 是空的，还没有本系统的数据。").arg(target.display()));
+        Transaction t(m_db);
+        CreateSchema(m_db);
+        InsertBuiltInAdministrator(m_db);
+        InsertDemoData(m_db, m_db.clock().today());
+        t.commit();
+    }
+    switch (InspectDatabase(m_db, Inspection::Header)) {
+    case DatabaseState::Usable: break;
+    case DatabaseState::Newer:
+        throw DbError(QStringLiteral("服务器上的数据库 %1 由较新版本的程序建立，本程序无法使用，请使用新版本的程序。").arg(target.display()));
+    default:
+        throw DbError(QStringLiteral("服务器上的数据库 %1 存有别的程序的数据，不是本系统的数据库；程序没有改动它。"
+                                     "请在 Set.ini 中改用一个专为本系统建立的空数据库。")
+                          .arg(target.display()));
+    }
+    UpgradeSchema(m_db);
+    if (m_readingOnly)
+        m_db.exec(QStringLiteral("set default_transaction_read_only = on"));
 }
 
 // Builds the new database beside its final name and moves it into place only when complete, so

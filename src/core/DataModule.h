@@ -5,7 +5,7 @@
 #include <QString>
 
 // The data module: the one database connection of the program, on Data/db.data in the program
-// folder. A missing database file is created with the schema, the built-in administrator and the
+// folder, or on the PostgreSQL server that Set.ini's section [Database] names (ReadDatabaseTarget). A missing database file is created with the schema, the built-in administrator and the
 // demonstration data; an existing file that is not a database of this system is never touched.
 class TDM {
 public:
@@ -28,6 +28,7 @@ public:
 
 private:
     void createDatabase(const QString& path);
+    void connectServer(const DatabaseTarget& target);
     QString m_programDir;
     Database m_db;
     QString m_checked;  // the file last found usable, with its size and time

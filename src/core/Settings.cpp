@@ -196,6 +196,28 @@ Settings ReadSettings(const QString& programDir)
     return s;
 }
 
+DatabaseTarget ReadDatabaseTarget(const QString& programDir, const QString& defaultFile)
+{
+    const IniFile ini(SettingsPath(programDir));
+    const QString section = QStringLiteral("Database");
+    const QString engine = ini.readString(section, QStringLiteral("Engine"), QStringLiteral("sqlite")).trimmed().toLower();
+    if (engine == u"sqlite" || engine.isEmpty())
+        return DatabaseTarget::file(defaultFile);
+    if (engine != u"postgresql")
+        throw DbError(QStringLiteral("Set.ini 的 [Database] 一节中 Engine=%1 无法识别：应为 sqlite（默认）或 postgresql。").arg(engine));
+    if (!ini.readString(section, QStringLiteral("Password")).isEmpty())
+        throw DbError(QStringLiteral("Set.ini 中不能写数据库密码（任何人都能读到这个文件）。请删去 [Database] 一节的 Password，"
+                                     "把密码写在 ~/.pgpass（权限 0600）或环境变量 PGPASSFILE 所指的文件中。"));
+    DatabaseTarget t;
+    t.engine = Engine::Postgres;
+    t.host = ini.readString(section, QStringLiteral("Host"));
+    t.port = ini.readInteger(section, QStringLiteral("Port"), 0);
+    t.name = ini.readString(section, QStringLiteral("Name"));
+    t.user = ini.readString(section, QStringLiteral("User"));
+    t.service = ini.readString(section, QStringLiteral("Service"));
+    return t;
+}
+
 bool WriteGsInfo(const QString& programDir, const TGsInfo& info)
 {
     IniFile ini(SettingsPath(programDir));

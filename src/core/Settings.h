@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Database.h"
 #include "Records.h"
 
 #include <QString>
@@ -55,6 +56,12 @@ QString DecodeSettingsText(const QByteArray& bytes);
 
 // Reads every key of Set.ini; a missing or unreadable file gives the defaults.
 Settings ReadSettings(const QString& programDir);
+
+// Where the data lives, from the section [Database]: Engine=sqlite (the default, also when the
+// section is missing) keeps it in defaultFile; Engine=postgresql names a server database by Host,
+// Port, Name and User, or by Service (an entry of pg_service.conf). A password in the file is
+// refused, as is an engine it does not know (DbError, in words for the operator).
+DatabaseTarget ReadDatabaseTarget(const QString& programDir, const QString& defaultFile);
 
 // Writers of the keys; each returns false when the file cannot be written.
 bool WriteGsInfo(const QString& programDir, const TGsInfo& info);

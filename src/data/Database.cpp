@@ -182,6 +182,11 @@ QString Database::chineseOrder(const QString& expression) const
     return expression + QStringLiteral(" collate chinese");
 }
 
+QString Database::forUpdate() const
+{
+    return engine() == Engine::Postgres ? QStringLiteral(" for update") : QString();
+}
+
 QString Database::unindexed(const QString& expression) const
 {
     return engine() == Engine::Postgres ? expression : u'+' + expression;

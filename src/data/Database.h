@@ -85,6 +85,9 @@ public:
     // Orders Chinese names the way people look them up (the common characters in pinyin order,
     // see ChineseOrder.h), ASCII letter case ignored: "order by " + chineseOrder("KeHu").
     QString chineseOrder(const QString& expression) const;
+    // What a select ends with to lock the rows it reads until the transaction ends: on a server
+    // " for update"; nothing on SQLite, whose transaction holds the whole file already.
+    QString forUpdate() const;
     // The expression kept from steering SQLite's choice of index (a unary "+"); as it stands on a
     // server, which has no such rule.
     QString unindexed(const QString& expression) const;

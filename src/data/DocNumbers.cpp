@@ -7,12 +7,15 @@ namespace {
 QString NextNumber(Database& db, const QString& table, const QString& prefix, const QDate& date)
 {
     const QString key = prefix + date.toString(QStringLiteral("yyMMdd"));
-    // Every number whose first eight characters equal the key, highest first. The pattern is bound
-    // as a whole so that the engine can use the index on dh.
+    // Every number whose first eight characters equal the key, highest first. The range lets
+    // either engine read it off the index on dh: each such number lies between the key and the
+    // key with its last digit raised by one.
+    QString above = key;
+    above.back() = QChar(above.back().unicode() + 1);
     const QVariant highest = db.scalar(
-        QStringLiteral("select dh from %1 where dh like :dh order by dh desc limit 1")
+        QStringLiteral("select dh from %1 where dh >= :key and dh < :above and dh like :dh order by dh desc limit 1")
             .arg(table),
-        {{QStringLiteral(":dh"), key + u'%'}});
+        {{QStringLiteral(":key"), key}, {QStringLiteral(":above"), above}, {QStringLiteral(":dh"), key + u'%'}});
     if (!highest.isValid())
         return key + QStringLiteral("001");
     const QString seqText = highest.toString().mid(8, 3);

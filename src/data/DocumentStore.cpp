@@ -115,6 +115,8 @@ template <class Header>
 bool InsertHeader(Database& db, const DocumentSide& side, Header& header, DanKind kind, TakenNumber taken,
                   void (*insert)(Database&, const Header&))
 {
+    // Each counter saving at the same time may take the number in between: as many tries as there
+    // could be counters saving, and then some.
     for (int attempt = 0;; ++attempt) {
         if (IsNewDH(db, side.header, header.dh)) {
             try {
@@ -123,7 +125,7 @@ bool InsertHeader(Database& db, const DocumentSide& side, Header& header, DanKin
                 one.commit();
                 return true;
             } catch (const DbError&) {
-                if (taken == TakenNumber::Refuse || attempt >= 3 || IsNewDH(db, side.header, header.dh))
+                if (taken == TakenNumber::Refuse || attempt >= 100 || IsNewDH(db, side.header, header.dh))
                     throw;
             }
         } else if (taken == TakenNumber::Refuse) {
@@ -265,37 +267,45 @@ QString SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPi
                              TakenNumber taken)
 {
     PrepareForStore(header, lines, kind);
-    Transaction t(db);
-    RequireStock(db, lines, 1);
-    MarkMonthChanged(db, header.in_date);
-    if (!InsertHeader(db, SalesSide(), header, kind, taken, &InsertXiaoShouDan))
-        return {};
-    for (TShangPinItem& line : lines) {
-        line.dh = header.dh;
-        line.CB = GetPJCB(db, line.PinPai, line.chanpin, line.guige);
-        InsertXiaoShou(db, line);
-        SubKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang);
-    }
-    t.commit();
-    return header.dh;
+    return Retrying(db, [&]() -> QString {
+        Transaction t(db, Locking::Rows);
+        LockGoods(db, lines);
+        RequireStock(db, lines, 1);
+        MarkMonthChanged(db, header.in_date);
+        TXiaoShouDan stored = header;
+        if (!InsertHeader(db, SalesSide(), stored, kind, taken, &InsertXiaoShouDan))
+            return {};
+        for (TShangPinItem line : lines) {
+            line.dh = stored.dh;
+            line.CB = GetPJCB(db, line.PinPai, line.chanpin, line.guige);
+            InsertXiaoShou(db, line);
+            SubKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang);
+        }
+        t.commit();
+        return stored.dh;
+    });
 }
 
 QString SaveCaiGouDocument(Database& db, TCaiGouDan header, QVector<TShangPinItem> lines, DanKind kind,
                            TakenNumber taken)
 {
     PrepareForStore(header, lines, kind);
-    Transaction t(db);
-    RequireStock(db, lines, -1);
-    MarkMonthChanged(db, header.in_date);
-    if (!InsertHeader(db, PurchaseSide(), header, kind, taken, &InsertCaiGouDan))
-        return {};
-    for (TShangPinItem& line : lines) {
-        line.dh = header.dh;
-        InsertCaiGou(db, line);
-        AddKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang, line.danjia);
-    }
-    t.commit();
-    return header.dh;
+    return Retrying(db, [&]() -> QString {
+        Transaction t(db, Locking::Rows);
+        LockGoods(db, lines);
+        RequireStock(db, lines, -1);
+        MarkMonthChanged(db, header.in_date);
+        TCaiGouDan stored = header;
+        if (!InsertHeader(db, PurchaseSide(), stored, kind, taken, &InsertCaiGouDan))
+            return {};
+        for (TShangPinItem line : lines) {
+            line.dh = stored.dh;
+            InsertCaiGou(db, line);
+            AddKuCun(db, line.PinPai, line.chanpin, line.guige, line.shuliang, line.danjia);
+        }
+        t.commit();
+        return stored.dh;
+    });
 }
 
 bool SaveXiaoShouDocument(Database& db, TXiaoShouDan header, QVector<TShangPinItem> lines, DanKind kind)
@@ -315,13 +325,12 @@ void WriteDeletion(Database& db, const DocumentSide& side, const QString& dh)
     WriteAudit(db, QStringLiteral("删除%1单").arg(side.captionOf(side.kindOf(dh))), dh);
 }
 
-}  // namespace
-
-void DeleteXiaoShouDocument(Database& db, const QString& dh)
+void DeleteSalesOnce(Database& db, const QString& dh)
 {
-    Transaction t(db);
+    Transaction t(db, Locking::Rows);
     const bool there = !IsNewXiaoShouDH(db, dh);
     const QVector<TShangPinItem> lines = XiaoShouLines(db, dh);
+    LockGoods(db, lines);
     MarkMonthOfRowChanged(db, QStringLiteral("Log_XiaoShouDan"), dh);
     DeleteXiaoShouDan(db, dh);
     DeleteXiaoShou(db, dh);
@@ -332,11 +341,12 @@ void DeleteXiaoShouDocument(Database& db, const QString& dh)
     t.commit();
 }
 
-void DeleteCaiGouDocument(Database& db, const QString& dh)
+void DeletePurchaseOnce(Database& db, const QString& dh)
 {
-    Transaction t(db);
+    Transaction t(db, Locking::Rows);
     const bool there = !IsNewCaiGouDH(db, dh);
     const QVector<TShangPinItem> lines = CaiGouLines(db, dh);
+    LockGoods(db, lines);
     MarkMonthOfRowChanged(db, QStringLiteral("Log_CaiGouDan"), dh);
     DeleteCaiGouDan(db, dh);
     DeleteCaiGou(db, dh);
@@ -345,4 +355,16 @@ void DeleteCaiGouDocument(Database& db, const QString& dh)
     if (there || !lines.isEmpty())
         WriteDeletion(db, PurchaseSide(), dh);
     t.commit();
+}
+
+}  // namespace
+
+void DeleteXiaoShouDocument(Database& db, const QString& dh)
+{
+    Retrying(db, [&] { DeleteSalesOnce(db, dh); });
+}
+
+void DeleteCaiGouDocument(Database& db, const QString& dh)
+{
+    Retrying(db, [&] { DeletePurchaseOnce(db, dh); });
 }

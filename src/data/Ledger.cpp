@@ -1,6 +1,9 @@
 #include "Ledger.h"
 
 #include "Database.h"
+#include "Records.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -26,6 +29,24 @@ const QString KuCunKey[3] = {QStringLiteral("Log_KuCun.PinPai"), QStringLiteral(
                              QStringLiteral("Log_KuCun.GuiGe")};
 
 }  // namespace
+
+void LockGoods(Database& db, const QVector<TShangPinItem>& lines)
+{
+    if (db.forUpdate().isEmpty() || lines.isEmpty())
+        return;
+    QStringList keys;
+    SqlParams params;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        keys << QStringLiteral("(:p%1,:c%1,:g%1)").arg(i);
+        params.append({QStringLiteral(":p%1").arg(i), lines[i].PinPai});
+        params.append({QStringLiteral(":c%1").arg(i), lines[i].chanpin});
+        params.append({QStringLiteral(":g%1").arg(i), lines[i].guige});
+    }
+    // The rows are locked as the sort hands them over: in the order of their keys.
+    db.exec(QStringLiteral("select 1 from Log_KuCun where (PinPai,ChanPin,GuiGe) in (%1) order by PinPai,ChanPin,GuiGe%2")
+                .arg(keys.join(u','), db.forUpdate()),
+            params);
+}
 
 int GetKuCunShuLiang(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe)
 {

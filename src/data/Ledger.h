@@ -2,9 +2,10 @@
 
 #include "Database.h"
 #include "Money.h"
+#include "Records.h"
 
 #include <QString>
-
+#include <QVector>
 
 // The stock and cost ledger: one Log_KuCun row per goods key with its quantity, moving average
 // cost and latest purchase price. The routines never create or delete rows; a goods key without
@@ -16,6 +17,13 @@
 //   ShuLiang = QCShuLiang + purchased quantities - sold quantities of the lines under its key
 // (returns with their stored signs). NULL means not known (a row written by other means); it
 // stays NULL through every change.
+
+// Locks the stock rows of the lines' goods items until the transaction ends, one after the other
+// in the order of their keys, so that two counters saving documents of the same goods items never
+// wait for each other crosswise. A document locks its goods first, then the closed month it
+// touches, then the document rows (part payments); every operation keeps that order.
+// On SQLite the transaction holds the whole file already.
+void LockGoods(Database& db, const QVector<TShangPinItem>& lines);
 
 int GetKuCunShuLiang(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe);
 Money GetPJCB(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe);

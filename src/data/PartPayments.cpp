@@ -9,11 +9,11 @@ namespace {
 
 const QString DH = QStringLiteral(":dh");
 
-// The stored amount owed of a document; a document that is not there (deleted meanwhile in
+// The stored amount owed of a document, its row locked until the transaction ends; a document that is not there (deleted meanwhile in
 // another window) is refused instead of leaving a receipt row without a document.
 Money StoredOwed(Database& db, const QString& table, const QString& dh)
 {
-    const QVariant owed = db.scalar(QStringLiteral("select QK from %1 where dh=:dh").arg(table), {{DH, dh}});
+    const QVariant owed = db.scalar(QStringLiteral("select QK from %1 where dh=:dh%2").arg(table, db.forUpdate()), {{DH, dh}});
     if (!owed.isValid())
         throw DbError(QStringLiteral("单据 %1 不存在, 可能已被删除。").arg(dh));
     return Money::fromYuan(owed.toDouble());
@@ -80,31 +80,35 @@ void DeleteFKGuoCheng(Database& db, const QString& dh)
 Money RecordPartPayment(Database& db, AccountSide side, const QString& dh, Money paid, const QDate& day)
 {
     const DocumentSide& t = SideOf(side);
-    Transaction transaction(db);
-    const Money owed = StoredOwed(db, t.header, dh);
-    MarkMonthChanged(db, day);
-    const Money rest = UpdateQK(db, t.header, dh, paid);
-    if (rest != Money())
-        InsertHistory(db, t.history, dh, day, paid);
-    else
-        DeleteHistory(db, t.history, dh);
-    const bool receipt = side == AccountSide::Receivable;
-    WriteAudit(db, receipt ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款"), dh, OwedText(owed),
-               QStringLiteral("%1 %2 (%3), %4")
-                   .arg(receipt ? QStringLiteral("收款") : QStringLiteral("付款"), FormatMoney(paid), SqlDate(day),
-                        OwedText(rest)));
-    transaction.commit();
-    return rest;
+    return Retrying(db, [&] {
+        Transaction transaction(db, Locking::Rows);
+        MarkMonthChanged(db, day);
+        const Money owed = StoredOwed(db, t.header, dh);
+        const Money rest = UpdateQK(db, t.header, dh, paid);
+        if (rest != Money())
+            InsertHistory(db, t.history, dh, day, paid);
+        else
+            DeleteHistory(db, t.history, dh);
+        const bool receipt = side == AccountSide::Receivable;
+        WriteAudit(db, receipt ? QStringLiteral("冲减应收款") : QStringLiteral("冲减应付款"), dh, OwedText(owed),
+                   QStringLiteral("%1 %2 (%3), %4")
+                       .arg(receipt ? QStringLiteral("收款") : QStringLiteral("付款"), FormatMoney(paid), SqlDate(day),
+                            OwedText(rest)));
+        transaction.commit();
+        return rest;
+    });
 }
 
 void WriteOffOwed(Database& db, AccountSide side, const QString& dh)
 {
     const DocumentSide& t = SideOf(side);
-    Transaction transaction(db);
-    const Money owed = StoredOwed(db, t.header, dh);
-    UpdateQK(db, t.header, dh, owed);
-    DeleteHistory(db, t.history, dh);
-    WriteAudit(db, side == AccountSide::Receivable ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"), dh,
-               OwedText(owed), OwedText(Money()));
-    transaction.commit();
+    Retrying(db, [&] {
+        Transaction transaction(db, Locking::Rows);
+        const Money owed = StoredOwed(db, t.header, dh);
+        UpdateQK(db, t.header, dh, owed);
+        DeleteHistory(db, t.history, dh);
+        WriteAudit(db, side == AccountSide::Receivable ? QStringLiteral("核消应收款") : QStringLiteral("核消应付款"), dh,
+                   OwedText(owed), OwedText(Money()));
+        transaction.commit();
+    });
 }

@@ -5,6 +5,10 @@
 
 #include <sqlite3.h>
 
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <optional>
+
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -164,12 +168,18 @@ QVariant ToVariant(const StoredValue& v, const QVector<QString>& texts, const QV
 
 // A select read straight through SQLite, giving each value as QSqlQuery does (integers as
 // qlonglong, reals as double, texts as QString, NULL as a null QString, blobs as QByteArray)
-// without its per-row copies; for the many rows of a listing.
+// without its per-row copies; for the many rows of a listing. On a server the rows come through
+// QtSql (ServerReader) and are kept the same way.
 class LineReader {
 public:
     LineReader(Database& db, const QString& sql, const SqlParams& params) : m_db(db.sqliteHandle())
     {
         const QByteArray text = sql.toUtf8();
+        if (db.engine() == Engine::Postgres) {
+            m_server.emplace(db.exec(sql, params));
+            m_texts = std::make_unique<TextPool>(columnCount());
+            return;
+        }
         if (!m_db)
             throw DbError(QStringLiteral("数据库未连接。"));
         if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_s, nullptr) != SQLITE_OK)
@@ -204,6 +214,8 @@ public:
 
     bool next()
     {
+        if (m_server)
+            return m_server->next();
         const int rc = sqlite3_step(m_s);
         if (rc == SQLITE_ROW)
             return true;
@@ -211,15 +223,24 @@ public:
             throw DbError(EngineErrorText(error()));
         return false;
     }
-    int columnCount() const { return sqlite3_column_count(m_s); }
-    QString columnName(int i) const { return QString::fromUtf8(sqlite3_column_name(m_s, i)); }
-    qint64 integer(int i) const { return sqlite3_column_int64(m_s, i); }
-    std::string_view bytes(int i) const
+    int columnCount() const { return m_server ? m_server->record().count() : sqlite3_column_count(m_s); }
+    QString columnName(int i) const
     {
+        return m_server ? m_server->record().fieldName(i) : QString::fromUtf8(sqlite3_column_name(m_s, i));
+    }
+    qint64 integer(int i) const { return m_server ? m_server->value(i).toLongLong() : sqlite3_column_int64(m_s, i); }
+    std::string_view bytes(int i)
+    {
+        if (m_server) {
+            m_text = m_server->value(i).toString().toUtf8();
+            return {m_text.constData(), size_t(m_text.size())};
+        }
         return {reinterpret_cast<const char*>(sqlite3_column_text(m_s, i)), size_t(sqlite3_column_bytes(m_s, i))};
     }
     StoredValue stored(int i)
     {
+        if (m_server)
+            return storedFromServer(i);
         StoredValue v;
         switch (sqlite3_column_type(m_s, i)) {
         case SQLITE_INTEGER:
@@ -256,8 +277,39 @@ public:
 private:
     QString error() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
 
+    StoredValue storedFromServer(int i)
+    {
+        const QVariant value = m_server->value(i);
+        StoredValue v;
+        if (value.isNull())
+            return v;
+        switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::Bool:
+            v.kind = StoredValue::Integer;
+            v.integer = value.toLongLong();
+            break;
+        case QMetaType::Double:
+            v.kind = StoredValue::Real;
+            v.real = value.toDouble();
+            break;
+        case QMetaType::QByteArray:
+            v.kind = StoredValue::Blob;
+            v.index = int(m_blobs.size());
+            m_blobs.append(value.toByteArray());
+            break;
+        default:
+            v.kind = StoredValue::Text;
+            v.index = m_texts->add(i, bytes(i));
+        }
+        return v;
+    }
+
     sqlite3* m_db;
     sqlite3_stmt* m_s = nullptr;
+    std::optional<QSqlQuery> m_server;
+    QByteArray m_text;  // the text of the server's value last read
     std::unique_ptr<TextPool> m_texts;
     QVector<QByteArray> m_blobs;
 };
