@@ -90,14 +90,14 @@ void Database::open(const DatabaseTarget& target)
     close();
     m_target = target;
     try {
-        connect();
+        openConnection();
     } catch (...) {
         m_target = {};
         throw;
     }
 }
 
-void Database::connect()
+void Database::openConnection()
 {
     m_lost = false;
     const bool server = m_target.engine == Engine::Postgres;
@@ -201,7 +201,7 @@ void Database::reconnectWhenLost()
     const DatabaseTarget target = m_target;
     QSqlDatabase::database(m_connectionName, false).close();
     QSqlDatabase::removeDatabase(m_connectionName);
-    connect();
+    openConnection();
     m_target = target;
 }
 

@@ -109,7 +109,7 @@ public:
 
 private:
     friend class Transaction;
-    void connect();
+    void openConnection();
     void reconnectWhenLost();
     [[noreturn]] void fail(const QSqlError& error, const QString& sql = {});
 

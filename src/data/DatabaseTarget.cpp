@@ -36,6 +36,25 @@ DatabaseTarget DatabaseTarget::server(const QString& uriOrService)
     return t;
 }
 
+QString DatabaseTarget::uri() const
+{
+    if (!service.isEmpty())
+        return service;
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    url.setUserName(user);
+    url.setPath(u'/' + name);
+    QUrlQuery query;
+    if (host.startsWith(u'/'))
+        query.addQueryItem(QStringLiteral("host"), host);
+    else
+        url.setHost(host);
+    if (port)
+        query.addQueryItem(QStringLiteral("port"), QString::number(port));
+    url.setQuery(query);
+    return url.toString();
+}
+
 QString DatabaseTarget::display() const
 {
     if (engine == Engine::Sqlite)

@@ -24,4 +24,6 @@ struct DatabaseTarget {
 
     // The file's path, or user@host:port/name, for messages.
     QString display() const;
+    // The server database as a libpq URI (a service as its name), as server() reads it back.
+    QString uri() const;
 };

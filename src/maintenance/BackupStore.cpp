@@ -56,8 +56,16 @@ QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
 
 }  // namespace
 
+QString ServerBackupText()
+{
+    return QStringLiteral("数据在 PostgreSQL 服务器上，本程序不备份或恢复服务器上的数据库。请在服务器上用 "
+                          "pg_dump -Fc 备份、用 pg_restore 恢复（见使用说明“多个柜台”一节）。");
+}
+
 void BackupDatabase(Database& db, const QString& target, const Progress& progress)
 {
+    if (db.engine() == Engine::Postgres)
+        throw DbError(ServerBackupText());
     sqlite3* source = db.sqliteHandle();
     if (!source)
         throw DbError(QStringLiteral("数据库未连接。"));

@@ -6,6 +6,10 @@
 
 class Database;
 
+// Why a shop on a PostgreSQL server is not backed up or restored by the program: the server's own
+// tools do it.
+QString ServerBackupText();
+
 // Writes a consistent snapshot of the open database to target through the engine's online
 // backup: the copy is a complete database file even while another connection is writing. The
 // snapshot is made beside target and moved into place when complete, so an existing file of that

@@ -3,6 +3,8 @@
 #include "AppContext.h"
 #include "BackupStore.h"
 #include "CheckStore.h"
+#include "CopyToServer.h"
+#include "DataModule.h"
 #include "ExportableReports.h"
 #include "JieQunStore.h"
 #include "MonthKey.h"
@@ -31,8 +33,19 @@ const char* const HelpText =
     "                         把报表输出到文件 (PDF 为打印的页面, xlsx/csv 为报表的数据行);\n"
     "                         --brand 品牌 和 --product 产品 指定利润报表的品牌及产品;\n"
     "                         --number 单号 指定要输出的单据\n"
+    "  --copy-to postgresql://USER@HOST:PORT/NAME  (或 pg_service.conf 中的服务名)\n"
+    "                         把程序旁的数据库文件整个复制到 PostgreSQL 服务器上的一个空数据库,\n"
+    "                         在一个事务中完成, 复制后核对各表行数并检查两边的数据库\n"
     "  --help                 显示本说明\n"
-    "退出码: 0 完成, 1 拒绝或失败, 2 选项有误\n";
+    "退出码: 0 完成, 1 拒绝或失败, 2 选项有误\n"
+    "\n"
+    "多个柜台共用一个数据库 (PostgreSQL 服务器): 在 Set.ini 中写\n"
+    "  [Database]\n"
+    "  Engine=postgresql      (默认 sqlite: 程序旁的 Data/db.data)\n"
+    "  Host=服务器地址        Port=5432      Name=数据库名      User=用户名\n"
+    "  (或 Service=pg_service.conf 中的服务名)\n"
+    "密码不写在 Set.ini 中, 写在 ~/.pgpass (权限 0600) 或环境变量 PGPASSFILE 所指的文件中,\n"
+    "每行一条: 服务器地址:端口:数据库名:用户名:密码。空数据库第一次连接时建立本系统的表和演示数据。\n";
 
 // The usage text with the names of the reports.
 QString Help()
@@ -89,7 +102,8 @@ QStringList NamedOptionsOf(const QString& action)
 bool TakesValue(const QString& action)
 {
     return action == QLatin1String("--backup") || action == QLatin1String("--restore")
-        || action == QLatin1String("--close-month") || action == QLatin1String("--export");
+        || action == QLatin1String("--close-month") || action == QLatin1String("--export")
+        || action == QLatin1String("--copy-to");
 }
 
 std::optional<Options> Parse(const QStringList& arguments)
@@ -209,6 +223,27 @@ int Export(AppContext& context, const ExportJob& job, QTextStream& out, QTextStr
     return Done;
 }
 
+// The shop beside the program moved to a server database.
+int CopyTo(const QString& programDir, const QString& to, QTextStream& out, QTextStream& err)
+{
+    try {
+        const DatabaseTarget target = DatabaseTarget::server(to);
+        Database file(QStringLiteral("copy-source"));
+        const QString path = TDM(programDir).databasePath();
+        if (!QFileInfo::exists(path))
+            throw DbError(QStringLiteral("没有找到数据库文件 %1。").arg(path));
+        file.open(path);
+        const QStringList copied = CopyToServer(file, target);
+        for (const QString& line : copied)
+            out << line << Qt::endl;
+        out << "复制完成: " << path << " → " << target.display() << Qt::endl;
+        return Done;
+    } catch (const DbError& e) {
+        err << e.text() << Qt::endl;
+        return Failed;
+    }
+}
+
 // Entries of the audit log written from the command line name it and the system user.
 QString CommandLineOperator()
 {
@@ -246,6 +281,9 @@ int RunCommandLine(const QStringList& arguments, const QString& programDir, QTex
         err << Help();
         return Usage;
     }
+
+    if (o->action == QLatin1String("--copy-to"))
+        return CopyTo(programDir, o->value, out, err);
 
     StreamPrompts prompts(err);
     AppContext context(programDir);

@@ -31,6 +31,8 @@ bool KeepFile(const QString& current, const QString& kept)
 
 QString RestoreDatabase(TDM& dm, const QString& backup)
 {
+    if (dm.db().engine() == Engine::Postgres)
+        return ServerBackupText();
     if (!QFileInfo(backup).isFile())
         return QStringLiteral("备份文件不存在: %1, 数据未恢复!").arg(QDir::toNativeSeparators(backup));
     const QString current = dm.databasePath();

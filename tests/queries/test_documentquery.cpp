@@ -371,7 +371,7 @@ private slots:
         ListDay(*purchases.Page);
         QStringList statements;
         // Inside a transaction the printout reads on the program's connection, where it is traced.
-        f.ctx().db().exec(QStringLiteral("begin"));
+        Transaction reading(f.ctx().db());
         sqlite3* handle = f.ctx().db().sqliteHandle();
         sqlite3_trace_v2(
             handle, SQLITE_TRACE_STMT,
@@ -384,7 +384,7 @@ private slots:
         const QStringList salesTexts = PreviewTexts(sales.journalPage->BrowseButton);
         const QStringList purchaseTexts = PreviewTexts(purchases.Page->BrowseButton);
         sqlite3_trace_v2(handle, 0, nullptr, nullptr);
-        f.ctx().db().exec(QStringLiteral("commit"));
+        reading.commit();
         // Every line of every listed document is printed: five sales and two purchases of one item each.
         QCOMPARE(int(salesTexts.count(Spec)), 5);
         QCOMPARE(int(purchaseTexts.count(Spec)), 2);
