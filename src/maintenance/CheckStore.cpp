@@ -23,7 +23,8 @@ void CheckDocuments(Database& db, const DocumentSide& t, QStringList& faults)
                        : QStringLiteral("%1 单据 %2 的合计(数量 %3, 金额 %4)与明细(数量 %5, 金额 %6)不符")
                              .arg(t.header, q.value(0).toString(), q.value(1).toString(), q.value(3).toString(),
                                   q.value(2).toString(), q.value(4).toString()));
-    QSqlQuery orphans = db.exec(QStringLiteral("select distinct dh from %1 where dh not in (select dh from %2) order by dh")
+    QSqlQuery orphans = db.exec(QStringLiteral("select distinct l.dh from %1 l where not exists (select 1 from %2 h where h.dh=l.dh) "
+                                               "order by l.dh")
                                     .arg(t.lines, t.header));
     while (orphans.next())
         faults << QStringLiteral("%1 有单号 %2 的明细, 但没有单据").arg(t.lines, orphans.value(0).toString());
