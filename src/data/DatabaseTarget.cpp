@@ -44,15 +44,21 @@ QString DatabaseTarget::uri() const
     url.setScheme(QStringLiteral("postgresql"));
     url.setUserName(user);
     url.setPath(u'/' + name);
-    QUrlQuery query;
-    if (host.startsWith(u'/'))
-        query.addQueryItem(QStringLiteral("host"), host);
-    else
+    if (!host.startsWith(u'/')) {
         url.setHost(host);
+        if (port)
+            url.setPort(port);
+        return url.toString();
+    }
+    // A socket folder cannot stand as the host: libpq takes it, and its port, as parameters after
+    // an empty host ("postgresql://user@/name?host=/run/postgresql").
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("host"), host);
     if (port)
         query.addQueryItem(QStringLiteral("port"), QString::number(port));
-    url.setQuery(query);
-    return url.toString();
+    const QString who = user.isEmpty() ? QString() : QString::fromLatin1(QUrl::toPercentEncoding(user)) + u'@';
+    return QStringLiteral("postgresql://%1/%2?%3")
+        .arg(who, QString::fromLatin1(QUrl::toPercentEncoding(name)), query.toString(QUrl::FullyEncoded));
 }
 
 QString DatabaseTarget::display() const

@@ -98,6 +98,49 @@ private slots:
         QCOMPARE(int(s.BriefHelp), 1);
     }
 
+    // Where the data lives: the file unless [Database] names a server; a password or an unknown
+    // engine in the file is refused. A server's URI reads back as the same target.
+    void databaseTarget_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("uri");  // empty: the file; "refused": DbError
+        QTest::newRow("no section") << QByteArray("[Other]\nbrief_help=0\n") << QString();
+        QTest::newRow("sqlite") << QByteArray("[database]\nengine=SQLite\n") << QString();
+        QTest::newRow("server") << QByteArray("[Database]\nEngine=postgresql\nHost=192.168.1.10\nPort=5433\nName=shop\nUser=qinglan\n")
+                                << QStringLiteral("postgresql://qinglan@192.168.1.10:5433/shop");
+        QTest::newRow("socket") << QByteArray("[Database]\nEngine=postgresql\nHost=/run/postgresql\nName=shop\n")
+                                << QStringLiteral("postgresql:///shop?host=/run/postgresql");
+        QTest::newRow("service") << QByteArray("[Database]\nEngine=postgresql\nService=shop\n") << QStringLiteral("shop");
+        QTest::newRow("password") << QByteArray("[Database]\nEngine=postgresql\nName=shop\nPassword=x\n") << QStringLiteral("refused");
+        QTest::newRow("unknown engine") << QByteArray("[Database]\nEngine=mysql\n") << QStringLiteral("refused");
+    }
+    void databaseTarget()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, uri);
+        QTemporaryDir dir;
+        WriteFile(dir.filePath(QStringLiteral("Set.ini")), ini);
+        const QString file = dir.filePath(QStringLiteral("Data/db.data"));
+        if (uri == u"refused") {
+            QVERIFY_THROWS_EXCEPTION(DbError, ReadDatabaseTarget(dir.path(), file));
+            return;
+        }
+        const DatabaseTarget t = ReadDatabaseTarget(dir.path(), file);
+        if (uri.isEmpty()) {
+            QCOMPARE(int(t.engine), int(Engine::Sqlite));
+            QCOMPARE(t.path, file);
+            return;
+        }
+        QCOMPARE(int(t.engine), int(Engine::Postgres));
+        QCOMPARE(t.uri(), uri);
+        const DatabaseTarget back = DatabaseTarget::server(uri);
+        QCOMPARE(back.host, t.host);
+        QCOMPARE(back.port, t.port);
+        QCOMPARE(back.name, t.name);
+        QCOMPARE(back.user, t.user);
+        QCOMPARE(back.service, t.service);
+    }
+
     // Section and key names in any letter case; byte-sized keys keep the low eight bits; a value
     // that is not a number gives the default.
     void readsLegacyFile_data()
