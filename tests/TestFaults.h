@@ -5,12 +5,17 @@
 
 #include "Database.h"
 
+inline QString RefusalName(const QString& table, const QString& event)
+{
+    return QStringLiteral("refuse_%1_%2").arg(table, event);
+}
+
 // event: "insert", "update" or "delete"; when: a condition on the new row ("new.guige='B'"),
 // empty for every row.
 inline void RefuseWrites(Database& db, const QString& table, const QString& event, const QString& message,
                          const QString& when = {})
 {
-    const QString name = QStringLiteral("refuse_%1_%2").arg(table, event);
+    const QString name = RefusalName(table, event);
     if (db.engine() == Engine::Sqlite) {
         db.exec(QStringLiteral("create trigger %1 before %2 on %3 %4 begin select raise(abort, '%5'); end")
                     .arg(name, event, table, when.isEmpty() ? QString() : QStringLiteral("when ") + when, message));
@@ -21,4 +26,11 @@ inline void RefuseWrites(Database& db, const QString& table, const QString& even
                 .arg(name, message));
     db.exec(QStringLiteral("create trigger %1 before %2 on %3 for each row %4 execute function %1()")
                 .arg(name, event, table, when.isEmpty() ? QString() : QStringLiteral("when (%1)").arg(when)));
+}
+
+// Ends a refusal that RefuseWrites made.
+inline void AllowWrites(Database& db, const QString& table, const QString& event)
+{
+    db.exec(db.engine() == Engine::Sqlite ? QStringLiteral("drop trigger %1").arg(RefusalName(table, event))
+                                          : QStringLiteral("drop trigger %1 on %2").arg(RefusalName(table, event), table));
 }

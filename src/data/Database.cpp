@@ -135,10 +135,11 @@ void Database::openConnection()
     if (server) {
         // Dates and times are the program's own (the clock of the counter); a lock another counter
         // holds is waited for as long as SQLite waits for the file.
-        exec(QStringLiteral("set time zone '%1'").arg(QString::fromLatin1(QTimeZone::systemTimeZoneId())));
-        exec(QStringLiteral("set lock_timeout = %1").arg(BusyTimeoutMs));
-        exec(QStringLiteral("set client_min_messages = warning"));
-        exec(QStringLiteral("set standard_conforming_strings = on"));
+        // One round trip for the session's settings.
+        exec(QStringLiteral("set time zone '%1'; set lock_timeout = %2; set client_min_messages = warning; "
+                            "set standard_conforming_strings = on")
+                 .arg(QString::fromLatin1(QTimeZone::systemTimeZoneId()))
+                 .arg(BusyTimeoutMs));
     }
 }
 
@@ -146,10 +147,15 @@ void Database::close()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
-    QSqlDatabase::database(m_connectionName, false).close();
-    QSqlDatabase::removeDatabase(m_connectionName);
+    dropConnection();
     m_target = {};
     m_depth = 0;
+}
+
+void Database::dropConnection()
+{
+    QSqlDatabase::database(m_connectionName, false).close();
+    QSqlDatabase::removeDatabase(m_connectionName);
 }
 
 bool Database::isOpen() const
@@ -187,6 +193,18 @@ QString Database::forUpdate() const
     return engine() == Engine::Postgres ? QStringLiteral(" for update") : QString();
 }
 
+QString Database::drivingJoin() const
+{
+    return engine() == Engine::Postgres ? QStringLiteral("join") : QStringLiteral("cross join");
+}
+
+QString Database::jsonTexts(const QString& param, const QString& alias) const
+{
+    if (engine() == Engine::Postgres)
+        return QStringLiteral("json_array_elements_text(cast(%1 as json)) as %2(value)").arg(param, alias);
+    return QStringLiteral("json_each(%1) %2").arg(param, alias);
+}
+
 QString Database::unindexed(const QString& expression) const
 {
     return engine() == Engine::Postgres ? expression : u'+' + expression;
@@ -198,11 +216,8 @@ void Database::reconnectWhenLost()
         return;
     if (m_depth > 0)
         throw DbError(QStringLiteral("与数据库服务器的连接中断了，本次操作没有完成，也没有写入任何数据。"));
-    const DatabaseTarget target = m_target;
-    QSqlDatabase::database(m_connectionName, false).close();
-    QSqlDatabase::removeDatabase(m_connectionName);
+    dropConnection();
     openConnection();
-    m_target = target;
 }
 
 void Database::fail(const QSqlError& error, const QString& sql)

@@ -88,6 +88,11 @@ public:
     // What a select ends with to lock the rows it reads until the transaction ends: on a server
     // " for update"; nothing on SQLite, whose transaction holds the whole file already.
     QString forUpdate() const;
+    // A join whose left side drives the statement: SQLite's "cross join" keeps the order as
+    // written; a server's planner chooses its own.
+    QString drivingJoin() const;
+    // The texts of a JSON array of texts bound as param, as a table alias(value).
+    QString jsonTexts(const QString& param, const QString& alias) const;
     // The expression kept from steering SQLite's choice of index (a unary "+"); as it stands on a
     // server, which has no such rule.
     QString unindexed(const QString& expression) const;
@@ -110,6 +115,7 @@ public:
 private:
     friend class Transaction;
     void openConnection();
+    void dropConnection();  // the QtSql connection only; the target stays
     void reconnectWhenLost();
     [[noreturn]] void fail(const QSqlError& error, const QString& sql = {});
 

@@ -54,10 +54,10 @@ QString ShownFigures(DanKind kind, const QString& alias)
                               : QStringLiteral("%1shuliang,%1jinE").arg(alias);
 }
 
-QString ListedLinesSql(const DocumentSide& side, const QString& lineColumns)
+QString ListedLinesSql(const Database& db, const DocumentSide& side, const QString& lineColumns)
 {
-    return QStringLiteral("select n.value,b.autoid,%1 from json_each(:numbers) n cross join %2 b on b.dh=n.value")
-        .arg(lineColumns, side.lines);
+    return QStringLiteral("select n.value,b.autoid,%1 from %2 %3 %4 b on b.dh=n.value")
+        .arg(lineColumns, db.jsonTexts(QStringLiteral(":numbers"), QStringLiteral("n")), db.drivingJoin(), side.lines);
 }
 
 SqlParams ListedNumbers(const RowSet& documents)

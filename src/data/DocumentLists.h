@@ -45,5 +45,5 @@ QString ShownFigures(DanKind kind, const QString& alias = QString());
 // The lines of many listed documents in one statement: the documents' numbers go in as one JSON
 // array (ListedNumbers), each finding its lines through the number index. Selects the number, the
 // line's autoid, then lineColumns (qualified with "b.").
-QString ListedLinesSql(const DocumentSide& side, const QString& lineColumns);
+QString ListedLinesSql(const Database& db, const DocumentSide& side, const QString& lineColumns);
 SqlParams ListedNumbers(const RowSet& documents);

@@ -44,14 +44,14 @@ ReportData OpenDocumentsWithLines(Database& db, const DocumentSide& side, const 
     RowSet documents = ReadRows(
         db, QStringLiteral("select * from %1 a where %2 order by +autoid").arg(side.header, open.condition), open.params);
     return MasterDetail(db, std::move(documents),
-                        DocumentLinesSql(side.header, side.lines, OpenLineColumns, open.condition), open.params);
+                        DocumentLinesSql(db, side.header, side.lines, OpenLineColumns, open.condition), open.params);
 }
 
 // The lines of the listed documents, read with one statement.
 ReportData ListedDocumentLines(Database& db, RowSet documents, const DocumentSide& side, const QString& columns)
 {
     const SqlParams numbers = ListedNumbers(documents);
-    return MasterDetail(db, std::move(documents), ListedLinesSql(side, columns), numbers);
+    return MasterDetail(db, std::move(documents), ListedLinesSql(db, side, columns), numbers);
 }
 
 // The statements of a dated document list: its documents and the lines of all of them.
@@ -61,7 +61,7 @@ struct ListStatements {
     SqlParams params;
 };
 
-ListStatements SalesList(const QString& filter, DanKind kind, const QDate& from, const QDate& to)
+ListStatements SalesList(const Database& db, const QString& filter, DanKind kind, const QDate& from, const QDate& to)
 {
     DocumentSelection dated = DatedDocuments(SalesSide(), kind, from, to);
     AddContains(dated, {QStringLiteral("KeHu"), QStringLiteral("KeHuPhone")}, filter);
@@ -70,11 +70,11 @@ ListStatements SalesList(const QString& filter, DanKind kind, const QDate& from,
     list.master = QStringLiteral("select autoid,dh,in_date,%1,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
                                  "from Log_XiaoShouDan a where %2 order by +autoid")
                       .arg(ShownFigures(kind), dated.condition);
-    list.lines = DocumentLinesSql(SalesSide().header, SalesSide().lines, SalesLineColumns(kind, Lines), dated.condition);
+    list.lines = DocumentLinesSql(db, SalesSide().header, SalesSide().lines, SalesLineColumns(kind, Lines), dated.condition);
     return list;
 }
 
-ListStatements PurchaseList(DanKind kind, const QDate& from, const QDate& to)
+ListStatements PurchaseList(const Database& db, DanKind kind, const QDate& from, const QDate& to)
 {
     const DocumentSelection dated = DatedDocuments(PurchaseSide(), kind, from, to);
     ListStatements list;
@@ -84,7 +84,7 @@ ListStatements PurchaseList(DanKind kind, const QDate& from, const QDate& to)
         : QStringLiteral("*");
     list.master = QStringLiteral("select %1 from Log_CaiGouDan a where %2 order by +autoid").arg(columns, dated.condition);
     list.lines =
-        DocumentLinesSql(PurchaseSide().header, PurchaseSide().lines, PurchaseLineColumns(kind, Lines), dated.condition);
+        DocumentLinesSql(db, PurchaseSide().header, PurchaseSide().lines, PurchaseLineColumns(kind, Lines), dated.condition);
     return list;
 }
 
@@ -115,26 +115,26 @@ RowSet PrepareBB_CGDJ(Database& db, const QString& dh, DanKind kind)
 ReportData PrepareBB_CXXS(Database& db, const QString& filter, DanKind kind, const QDate& from,
                           const QDate& to)
 {
-    const ListStatements list = SalesList(filter, kind, from, to);
+    const ListStatements list = SalesList(db, filter, kind, from, to);
     return MasterDetail(db, ReadRows(db, list.master, list.params), list.lines, list.params);
 }
 
 ReportData PrepareBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to)
 {
-    const ListStatements list = PurchaseList(kind, from, to);
+    const ListStatements list = PurchaseList(db, kind, from, to);
     return MasterDetail(db, ReadRows(db, list.master, list.params), list.lines, list.params);
 }
 
 void StreamBB_CXXS(Database& db, const QString& filter, DanKind kind, const QDate& from, const QDate& to,
                    const RowPieces& take)
 {
-    const ListStatements list = SalesList(filter, kind, from, to);
+    const ListStatements list = SalesList(db, filter, kind, from, to);
     ReadRowPieces(db, list.master, list.params, take);
 }
 
 void StreamBB_CXCG(Database& db, DanKind kind, const QDate& from, const QDate& to, const RowPieces& take)
 {
-    const ListStatements list = PurchaseList(kind, from, to);
+    const ListStatements list = PurchaseList(db, kind, from, to);
     ReadRowPieces(db, list.master, list.params, take);
 }
 

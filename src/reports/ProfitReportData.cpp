@@ -76,9 +76,9 @@ ProfitGrouping LineGrouping(const QStringList& columns, const QDate& from, const
     return g;
 }
 
-void AddEquals(ProfitGrouping& g, const QString& column, const QString& value)
+void AddEquals(const Database& db, ProfitGrouping& g, const QString& column, const QString& value)
 {
-    g.condition += QStringLiteral(" and %1%2=:%2").arg(g.goodsFirst ? QString() : QStringLiteral("+"), column);
+    g.condition += QStringLiteral(" and %1=:%2").arg(g.goodsFirst ? column : db.unindexed(column), column);
     g.params.append({u':' + column, value});
 }
 
@@ -120,7 +120,7 @@ ReportData PrepareBB_CXXSLR_XSD(Database& db, const QDate& from, const QDate& to
     RowSet documents = ReadRows(db, ProfitDocumentsSql(), params);
     DocumentMargin(documents);
     return MasterDetail(db, std::move(documents),
-                        DocumentLinesSql(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
+                        DocumentLinesSql(db, QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
                                          QStringLiteral("b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,"
                                                         "b.cb*b.ShuLiang as zcb,b.jinE,b.jinE-b.cb*b.ShuLiang as LR"),
                                          DateCondition(QStringLiteral("a."))),
@@ -144,7 +144,7 @@ RowSet PrepareBB_CXXSLR_SP(Database& db, const QDate& from, const QDate& to)
 RowSet PrepareBB_CXXSLR_PP(Database& db, const QString& chanpin, const QDate& from, const QDate& to)
 {
     ProfitGrouping g = LineGrouping({QStringLiteral("PinPai")}, from, to);
-    AddEquals(g, QStringLiteral("chanpin"), chanpin);
+    AddEquals(db, g, QStringLiteral("chanpin"), chanpin);
     return GroupedProfit(db, g);
 }
 
@@ -154,7 +154,7 @@ RowSet PrepareBB_CXXSLR_CP(Database& db, const QString& PinPai, const QDate& fro
     g.goodsFirst = GoodsFirst(from, to);
     if (!g.goodsFirst)
         g.entryOrder = QStringLiteral("chanpin,guige,autoid");
-    AddEquals(g, QStringLiteral("PinPai"), PinPai);
+    AddEquals(db, g, QStringLiteral("PinPai"), PinPai);
     return GroupedProfit(db, g);
 }
 
@@ -165,8 +165,8 @@ RowSet PrepareBB_CXXSLR_GG(Database& db, const QString& PinPai, const QString& c
     g.goodsFirst = GoodsFirst(from, to);
     if (!g.goodsFirst)
         g.entryOrder = QStringLiteral("guige,autoid");
-    AddEquals(g, QStringLiteral("PinPai"), PinPai);
-    AddEquals(g, QStringLiteral("chanpin"), chanpin);
+    AddEquals(db, g, QStringLiteral("PinPai"), PinPai);
+    AddEquals(db, g, QStringLiteral("chanpin"), chanpin);
     return GroupedProfit(db, g);
 }
 
@@ -188,7 +188,7 @@ RowSet PrepareBB_CXXSLR_KH(Database& db, const QString& filter, const QDate& fro
                               "left join Log_XiaoShou b on h.dh=b.dh")
                    .arg(documents);
     g.lines = QStringLiteral("b.");
-    g.condition = QStringLiteral("1");
+    g.condition = QStringLiteral("1=1");
     return GroupedProfit(db, g);
 }
 

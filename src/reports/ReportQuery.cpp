@@ -464,12 +464,12 @@ void ReadRowPieces(Database& db, const QString& sql, const SqlParams& params, co
     }
 }
 
-QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,
+QString DocumentLinesSql(const Database& db, const QString& headerTable, const QString& lineTable, const QString& lineColumns,
                          const QString& condition)
 {
-    // The headers drive (cross join keeps them outside), each finding its lines by number.
-    return QStringLiteral("select a.dh,b.autoid,%1 from %2 a cross join %3 b on b.dh=a.dh where %4")
-        .arg(lineColumns, headerTable, lineTable, condition);
+    // The headers drive (on SQLite a cross join keeps them outside), each finding its lines by number.
+    return QStringLiteral("select a.dh,b.autoid,%1 from %2 a %3 %4 b on b.dh=a.dh where %5")
+        .arg(lineColumns, headerTable, db.drivingJoin(), lineTable, condition);
 }
 
 void AppendMarginColumn(RowSet& d, const QString& profit, const QString& amount)

@@ -30,7 +30,7 @@ ReportData MasterDetail(Database& db, RowSet master, const QString& linesSql, co
 
 // The statement of MasterDetail for documents of headerTable (alias "a") chosen by condition,
 // with their lines of lineTable (alias "b"; lineColumns are qualified with "b.").
-QString DocumentLinesSql(const QString& headerTable, const QString& lineTable, const QString& lineColumns,
+QString DocumentLinesSql(const Database& db, const QString& headerTable, const QString& lineTable, const QString& lineColumns,
                          const QString& condition);
 
 // Appends the margin columns computed from the named profit and amount columns of each row: "lrr",

@@ -5,6 +5,7 @@
 #include "ReportData.h"
 #include "ShouZhiStore.h"
 #include "TestDb.h"
+#include "TestFaults.h"
 
 #include <QTest>
 
@@ -168,8 +169,7 @@ private slots:
             AddOpenDocument(t.db, side, DH, QStringLiteral("张建国"), 100);
             RecordPartPayment(t.db, side, DH, 0_yuan, {2024, 5, 1});
             for (const char* when : {"insert", "delete"})
-                t.db.exec(QStringLiteral("create trigger refuse_%1 before %1 on %2 begin select raise(abort,'disk full'); end")
-                              .arg(QLatin1String(when), SideOf(side).history));
+                RefuseWrites(t.db, SideOf(side).history, QLatin1String(when), QStringLiteral("disk full"));
             QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 30_yuan, {2024, 5, 2}));
             QVERIFY_THROWS_EXCEPTION(DbError, RecordPartPayment(t.db, side, DH, 100_yuan, {2024, 5, 2}));
             QVERIFY_THROWS_EXCEPTION(DbError, WriteOffOwed(t.db, side, DH));

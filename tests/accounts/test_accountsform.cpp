@@ -7,6 +7,7 @@
 #include "PartPaymentDialogs.h"
 #include "ReportPreviewDialog.h"
 #include "StringGrid.h"
+#include "TestFaults.h"
 #include "ZhangLingForm.h"
 #include "app/AppFixture.h"
 
@@ -430,7 +431,7 @@ private slots:
     {
         AccountsApp app;
         AddOpenDocument(app.db(), AccountSide::Receivable, QStringLiteral("d1"), Hotel, 100);
-        app.db().exec(QStringLiteral("create trigger refuse before insert on Log_SKGuoCheng begin select raise(abort,'disk full'); end"));
+        RefuseWrites(app.db(), QStringLiteral("Log_SKGuoCheng"), QStringLiteral("insert"), QStringLiteral("disk full"));
         auto form = Open(app.ctx(), AccountSide::Receivable);
         bool stayedOpen = false;
         QVERIFY(WithDialog<TCJForm>(form->CJButton, [&](TCJForm& d) {

@@ -8,6 +8,8 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "Prompts.h"
+#include "Settings.h"
+#include "TestServer.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,15 +21,34 @@
 // Wednesday 18 March 2026, 09:30.
 inline const QDateTime FixtureNow(QDate(2026, 3, 18), QTime(9, 30));
 
+// Points the program folder's Set.ini at a database on the tests' server.
+inline void UseServer(const QString& programDir, const DatabaseTarget& target)
+{
+    IniFile ini(SettingsPath(programDir));
+    const QString section = QStringLiteral("Database");
+    ini.setString(section, QStringLiteral("Engine"), QStringLiteral("postgresql"));
+    ini.setString(section, QStringLiteral("Host"), target.host);
+    ini.setInteger(section, QStringLiteral("Port"), target.port);
+    ini.setString(section, QStringLiteral("Name"), target.name);
+    ini.setString(section, QStringLiteral("User"), target.user);
+    ini.save();
+}
+
 struct AppFixture {
     QTemporaryDir dir;
     RecordingPrompts prompts;
+    std::optional<ServerDatabase> server;  // on the tests' server (TestServer.h), a copy of the template
     std::unique_ptr<AppContext> context;
 
     AppFixture()
     {
         QDir().mkpath(programDir() + "Data");
-        QFile::copy(Template().filePath(QStringLiteral("Data/db.data")), programDir() + "Data/db.data");
+        if (const auto s = TestServer()) {
+            server.emplace(*s, Template().server->name);
+            UseServer(programDir(), server->target);
+        } else {
+            QFile::copy(Template().folder.filePath(QStringLiteral("Data/db.data")), programDir() + "Data/db.data");
+        }
         restart();
     }
 
@@ -54,17 +75,27 @@ struct AppFixture {
     }
 
 private:
-    // One database with the demonstration data, made once and copied for every fixture.
-    static QDir Template()
+    // One database with the demonstration data, made once and copied for every fixture: the
+    // program folder's file, or a database on the tests' server.
+    struct Made {
+        QTemporaryDir dir;
+        QDir folder{dir.path()};
+        std::optional<DatabaseTarget> server;  // left to the end of the tests' server
+    };
+    static Made& Template()
     {
-        static QTemporaryDir templateDir;
-        static const bool made = [] {
-            AppContext maker(templateDir.path() + u'/');
+        static Made made;
+        static const bool connected = [] {
+            if (const auto s = TestServer()) {
+                made.server = NewServerDatabase(*s);
+                UseServer(made.dir.path() + u'/', *made.server);
+            }
+            AppContext maker(made.dir.path() + u'/');
             maker.clock().setFixed(FixtureNow);
             return maker.DM.ConnectDB();
         }();
-        Q_UNUSED(made);
-        return QDir(templateDir.path());
+        Q_UNUSED(connected);
+        return made;
     }
 };
 

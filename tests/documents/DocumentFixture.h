@@ -19,6 +19,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -35,6 +38,25 @@ struct DocumentFixture : AppFixture {
     int stock(const char* spec) { return GetKuCunShuLiang(db(), "远山", product(spec), spec); }
     double cost(const char* spec) { return GetPJCB(db(), "远山", product(spec), spec).yuan(); }
     QVariant value(const QString& sql) { return db().scalar(sql); }
+    // The first row's values one after the other, separated by blanks, an amount with at least one
+    // decimal place (1200.0), as SQLite writes a stored amount as text; alike on either engine.
+    QString fields(const QString& sql)
+    {
+        QSqlQuery q = db().exec(sql);
+        QStringList texts;
+        if (q.next())
+            for (int i = 0; i < q.record().count(); ++i) {
+                const QVariant v = q.value(i);
+                QString text = v.toString();
+                if (v.typeId() == QMetaType::Double) {
+                    text = QString::number(v.toDouble(), 'g', 15);
+                    if (!text.contains(u'.') && !text.contains(u'e'))
+                        text += QStringLiteral(".0");
+                }
+                texts << text;
+            }
+        return texts.join(u' ');
+    }
     static QString product(const char* spec)
     {
         return QString::fromUtf8(spec) == QStringLiteral("YS-BCD215") ? QStringLiteral("远山冰箱")

@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(f.stock("YS-26GW"), 20);
         QCOMPARE(f.cost("YS-26GW"), 110.0);
         QCOMPARE(f.value("select NewCB from Log_KuCun where GuiGe='YS-26GW'").toDouble(), 120.0);
-        QCOMPARE(f.value("select shuliang||' '||jinE||' '||QK||' '||GYS from Log_CaiGouDan where dh='" + cg + "'").toString(),
+        QCOMPARE(f.fields("select shuliang,jinE,QK,GYS from Log_CaiGouDan where dh='" + cg + "'"),
                  QStringLiteral("10 1200.0 200.0 新供应商"));
         QCOMPARE(f.value("select in_date from Log_CaiGou where dh='" + cg + "'").toString(),
                  QStringLiteral("2026-03-18"));  // the fixture's today
@@ -104,9 +104,9 @@ private slots:
         back.confirm();
         QCOMPARE(f.stock("YS-26GW"), 15);
         QCOMPARE(f.cost("YS-26GW"), 106.67);
-        QCOMPARE(f.value("select shuliang||' '||jinE||' '||QK from Log_CaiGouDan where dh='" + ct + "'").toString(),
+        QCOMPARE(f.fields("select shuliang,jinE,QK from Log_CaiGouDan where dh='" + ct + "'"),
                  QStringLiteral("-5 -600.0 -100.0"));
-        QCOMPARE(f.value("select shuliang||' '||danjia from Log_CaiGou where dh='" + ct + "'").toString(),
+        QCOMPARE(f.fields("select shuliang,danjia from Log_CaiGou where dh='" + ct + "'"),
                  QStringLiteral("-5 120.0"));
     }
 
