@@ -100,7 +100,8 @@ int main(int argc, char** argv)
         return 2;
     }
     QRandomGenerator random(args[3].toUInt());
-    const QDate day(2026, 12, 11);
+    // Every second of the run is a day of business of its own: a day has 999 numbers of a kind.
+    const QDate firstDay(2026, 12, 11);
     int sales = 0, ops = 0, refused = 0;
     QVector<qint64> times;
     try {
@@ -111,6 +112,7 @@ int main(int argc, char** argv)
         const qint64 end = qint64(args[2].toDouble() * 1000);
         while (clock.elapsed() < end) {
             const int pick = random.bounded(100);
+            const QDate day = firstDay.addDays(clock.elapsed() / 1000);
             QElapsedTimer save;
             save.start();
             try {
