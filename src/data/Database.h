@@ -15,13 +15,15 @@
 // text that the error box shows.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& text, QString sqlState = {})
-        : std::runtime_error(text.toStdString()), m_text(text), m_sqlState(std::move(sqlState))
+    explicit DbError(const QString& text, QString sqlState = {}, int sqliteCode = 0)
+        : std::runtime_error(text.toStdString()), m_text(text), m_sqlState(std::move(sqlState)), m_sqliteCode(sqliteCode)
     {
     }
     const QString& text() const { return m_text; }
     // The server's SQLSTATE of the failure (PostgreSQL), empty otherwise.
     const QString& sqlState() const { return m_sqlState; }
+    // SQLite's result code of the failure (SQLITE_FULL, ...), 0 otherwise.
+    int sqliteCode() const { return m_sqliteCode; }
     // Another counter's work got in the way (a serialization failure or a deadlock the server
     // broke): the whole operation may simply run again.
     bool isTransient() const { return m_sqlState == u"40001" || m_sqlState == u"40P01"; }
@@ -29,6 +31,7 @@ public:
 private:
     QString m_text;
     QString m_sqlState;
+    int m_sqliteCode = 0;
 };
 
 // The text of an error the database engine raised: a Chinese explanation for the operator, then

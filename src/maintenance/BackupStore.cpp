@@ -1,14 +1,21 @@
 #include "BackupStore.h"
 
+#include "CheckStore.h"
 #include "Database.h"
+#include "RestoreDatabase.h"
 #include "SafeFile.h"
 #include "Schema.h"
+#include "ShopCopy.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -17,18 +24,24 @@ constexpr int PagesPerStep = 1024;
 // How long a backup waits for a writer on another connection to let go of the file.
 constexpr int BusyWaitMs = 10000;
 
+// Why a file could not be written, for the engine's result codes that say so.
+std::optional<QString> FileFailure(int sqliteCode)
+{
+    switch (sqliteCode & 0xff) {
+    case SQLITE_FULL: return FileErrorReason(ENOSPC);
+    case SQLITE_READONLY: return FileErrorReason(EROFS);
+    case SQLITE_IOERR: return FileErrorReason(EIO);
+    default: return std::nullopt;
+    }
+}
+
 // Why the engine could not write the copy, in Chinese: the system's error when it gives one.
 QString EngineFailure(sqlite3* h)
 {
     const QString text = QString::fromUtf8(sqlite3_errmsg(h));
     if (const int system = sqlite3_system_errno(h))
         return FileErrorReason(system, text);
-    switch (sqlite3_errcode(h)) {
-    case SQLITE_FULL: return FileErrorReason(ENOSPC);
-    case SQLITE_READONLY: return FileErrorReason(EROFS);
-    case SQLITE_IOERR: return FileErrorReason(EIO);
-    default: return QStringLiteral("写入出错（%1）").arg(text);
-    }
+    return FileFailure(sqlite3_errcode(h)).value_or(QStringLiteral("写入出错（%1）").arg(text));
 }
 
 // Runs the online backup from source into dest; returns the reason on failure.
@@ -54,18 +67,54 @@ QString CopyPages(sqlite3* source, sqlite3* dest, const Progress& progress)
     return rc == SQLITE_DONE ? QString() : EngineFailure(dest);
 }
 
-}  // namespace
-
-QString ServerBackupText()
+// A shop on a server is backed up into a database file of the same kind as a shop on a file: the
+// rows as one snapshot of the server shows them, copied into a new file of the current schema.
+// Returns the reason on failure.
+QString CopyServer(Database& db, const QString& path, const Progress& progress)
 {
-    return QStringLiteral("数据在 PostgreSQL 服务器上，本程序不备份或恢复服务器上的数据库。请在服务器上用 "
-                          "pg_dump -Fc 备份、用 pg_restore 恢复（见使用说明“多个柜台”一节）。");
+    Database snapshot(QStringLiteral("qinglan-backup-snapshot"));
+    Database copy(QStringLiteral("qinglan-backup-file"));
+    try {
+        snapshot.open(db.target());
+        snapshot.exec(QStringLiteral("begin transaction isolation level repeatable read, read only"));
+        copy.open(path);
+        CreateSchema(copy);
+        Transaction t(copy);
+        CopyShopRows(snapshot, copy, progress);
+        t.commit();
+        snapshot.exec(QStringLiteral("commit"));
+    } catch (const DbError& e) {
+        // A file that cannot be written says why in the words of the other backups.
+        return FileFailure(e.sqliteCode()).value_or(e.text());
+    }
+    return {};
 }
+
+// The file to restore from, brought to the current schema: a copy in a temporary folder, so the
+// backup itself stays as it was.
+void PrepareRestoreCopy(const QString& backup, const QString& copyPath)
+{
+    if (!QFileInfo(backup).isFile())
+        throw DbError(QStringLiteral("备份文件不存在: %1, 数据未恢复!").arg(QDir::toNativeSeparators(backup)));
+    if (!QFile::copy(backup, copyPath))
+        throw DbError(QString::fromUtf8(RestoreFailedMessage));
+    if (const QString refusal = CheckBackupFile(copyPath); !refusal.isEmpty())
+        throw DbError(refusal);
+}
+
+}  // namespace
 
 void BackupDatabase(Database& db, const QString& target, const Progress& progress)
 {
-    if (db.engine() == Engine::Postgres)
-        throw DbError(ServerBackupText());
+    if (db.engine() == Engine::Postgres) {
+        SafeFile file(target);
+        if (file.open())
+            if (const QString failure = CopyServer(db, file.temporaryPath(), progress); !failure.isEmpty())
+                file.fail(failure);
+        if (!file.commit())
+            throw DbError(file.errorText());
+        return;
+    }
     sqlite3* source = db.sqliteHandle();
     if (!source)
         throw DbError(QStringLiteral("数据库未连接。"));
@@ -108,4 +157,22 @@ QString CheckBackupFile(const QString& path)
     case DatabaseState::Damaged: return QStringLiteral("所选备份文件已损坏,数据未恢复!");
     }
     return notOurs;
+}
+
+void RestoreServer(Database& server, const QString& backup, const Progress& progress)
+{
+    QTemporaryDir folder;
+    const QString copyPath = folder.filePath(QStringLiteral("restore.data"));
+    PrepareRestoreCopy(backup, copyPath);
+    Database copy(QStringLiteral("qinglan-restore-file"));
+    copy.open(copyPath);
+    UpgradeSchema(copy);
+    const QStringList fileFaults = CheckDatabase(copy);
+    Transaction t(server);
+    server.exec(QStringLiteral("truncate table ") + ShopTables(server).join(u','));
+    CopyShopRows(copy, server, progress);
+    // The server holds what the file held: the same rows, and the check finds the same.
+    if (const QStringList faults = CheckDatabase(server); faults != fileFaults)
+        throw DbError(QStringLiteral("恢复到服务器后检查结果与备份文件不同，数据未恢复：\n") + faults.join(u'\n'));
+    t.commit();
 }

@@ -27,12 +27,38 @@ bool KeepFile(const QString& current, const QString& kept)
     return !error || QFile::copy(current, kept);
 }
 
+// The restored database records who put it in place and from which file. The data are restored
+// either way: an entry that cannot be written does not undo the restore.
+void RecordRestore(Database& db, const QString& backup, const QString& kept)
+{
+    try {
+        WriteAudit(db, QStringLiteral("恢复数据库"), QDir::toNativeSeparators(QFileInfo(backup).absoluteFilePath()), {},
+                   QStringLiteral("原数据库保留为 ") + QFileInfo(kept).fileName());
+    } catch (const DbError&) {
+    }
+}
+
+// On a server the shop as it stood is kept in a backup file of the same name first.
+QString RestoreOnServer(TDM& dm, const QString& backup)
+{
+    const QString kept = dm.databasePath() + QString::fromLatin1(BeforeRestoreSuffix);
+    try {
+        QDir().mkpath(QFileInfo(kept).absolutePath());
+        BackupDatabase(dm.db(), kept);
+        RestoreServer(dm.db(), backup);
+    } catch (const DbError& e) {
+        return e.text();
+    }
+    RecordRestore(dm.db(), backup, kept);
+    return {};
+}
+
 }  // namespace
 
 QString RestoreDatabase(TDM& dm, const QString& backup)
 {
     if (dm.db().engine() == Engine::Postgres)
-        return ServerBackupText();
+        return RestoreOnServer(dm, backup);
     if (!QFileInfo(backup).isFile())
         return QStringLiteral("备份文件不存在: %1, 数据未恢复!").arg(QDir::toNativeSeparators(backup));
     const QString current = dm.databasePath();
@@ -58,13 +84,7 @@ QString RestoreDatabase(TDM& dm, const QString& backup)
     if (dm.ConnectDB(&reason)) {
         if (error)
             return QString::fromUtf8(RestoreFailedMessage);
-        // The restored database records who put it in place and from which file. The data are
-        // restored either way: an entry that cannot be written does not undo the restore.
-        try {
-            WriteAudit(dm.db(), QStringLiteral("恢复数据库"), QDir::toNativeSeparators(QFileInfo(backup).absoluteFilePath()),
-                       {}, QStringLiteral("原数据库保留为 ") + QFileInfo(kept).fileName());
-        } catch (const DbError&) {
-        }
+        RecordRestore(dm.db(), backup, kept);
         return {};
     }
     // The restored file could not be opened after all: the kept file goes back into place.
