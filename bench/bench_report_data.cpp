@@ -6,7 +6,10 @@
 // report out reads them. The raw side runs its statements through the SQLite C interface on the
 // same connection and reads every column of every row. Each side is timed a few times after one
 // warm-up run; the table shows the fastest, in processor time of the thread (the machine is
-// shared). Usage: bench_report_data FILE (or $QL_BENCH_DB) [part of a routine's name].
+// shared). With $QL_BENCH_SERVER naming the same shop on a PostgreSQL server (a libpq URI;
+// bench/run-engines copies it there), each routine runs there too, timed by the wall clock since
+// the server's process does part of the work. Usage: bench_report_data FILE (or $QL_BENCH_DB)
+// [part of a routine's name].
 
 #include "BestTime.h"
 #include "Database.h"
@@ -95,6 +98,12 @@ int main(int argc, char** argv)
     Database db(QStringLiteral("bench"));
     db.open(path);
     sqlite3* h = db.sqliteHandle();
+    // The same shop on a server (copied there with --copy-to), when $QL_BENCH_SERVER names it.
+    const QString serverUri = qEnvironmentVariable("QL_BENCH_SERVER");
+    Database server(QStringLiteral("bench-server"));
+    if (!serverUri.isEmpty())
+        server.open(DatabaseTarget::server(serverUri));
+    Database* on = &db;  // where the routines run
 
     const QDate today = QDate::fromString(db.scalar(QStringLiteral("select max(in_date) from Log_XiaoShouDan")).toString(),
                                           Qt::ISODate);
@@ -148,31 +157,31 @@ int main(int argc, char** argv)
 
     const std::vector<std::pair<Case, const std::vector<Range>*>> cases = {
         {{QStringLiteral("PrepareBB_XSDJ (one document)"),
-          [&](const Range&) { return ReportData{PrepareBB_XSDJ(db, someSale, ForwardKind), {}}; },
+          [&](const Range&) { return ReportData{PrepareBB_XSDJ(*on, someSale, ForwardKind), {}}; },
           fixed({QStringLiteral("select * from Log_XiaoShou where dh=%1 order by autoid").arg(quoted(someSale))})},
          &undated},
         {{QStringLiteral("PrepareBB_CGDJ (one document)"),
-          [&](const Range&) { return ReportData{PrepareBB_CGDJ(db, somePurchase, ForwardKind), {}}; },
+          [&](const Range&) { return ReportData{PrepareBB_CGDJ(*on, somePurchase, ForwardKind), {}}; },
           fixed({QStringLiteral("select * from Log_CaiGou where dh=%1 order by autoid").arg(quoted(somePurchase))})},
          &undated},
         {{QStringLiteral("PrepareBB_CXXS (sales list + lines)"),
-          [&](const Range& r) { return PrepareBB_CXXS(db, QString(), ForwardKind, r.from, r.to); },
+          [&](const Range& r) { return PrepareBB_CXXS(*on, QString(), ForwardKind, r.from, r.to); },
           fixed({QStringLiteral("select autoid,dh,in_date,shuliang,jinE,KeHu,yewuyuan,KeHuPhone,KeHuAddress,QK,Remark "
                                 "from Log_XiaoShouDan a where %1 order by +autoid").arg(datedSales),
                  lines(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"), QStringLiteral("b.*"), datedSales)})},
          &dated},
         {{QStringLiteral("PrepareBB_CXCG (purchase list + lines)"),
-          [&](const Range& r) { return PrepareBB_CXCG(db, ForwardKind, r.from, r.to); },
+          [&](const Range& r) { return PrepareBB_CXCG(*on, ForwardKind, r.from, r.to); },
           fixed({QStringLiteral("select * from Log_CaiGouDan a where %1 order by +autoid").arg(datedSales),
                  lines(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"), QStringLiteral("b.*"), datedSales)})},
          &dated},
         {{QStringLiteral("PrepareBB_CXKC (stock list)"),
-          single([&](const Range&) { return PrepareBB_CXKC(db, QString(), QString(), QString(), QString()); }),
+          single([&](const Range&) { return PrepareBB_CXKC(*on, QString(), QString(), QString(), QString()); }),
           fixed({QStringLiteral("select PinPai,ChanPin,GuiGe,ShuLiang,PJCB,NewCB,pjcb*ShuLiang from Log_KuCun "
                                 "order by PinPai%1,ChanPin%1,GuiGe%1").arg(order)})},
          &undated},
         {{QStringLiteral("PrepareBB_CXXSLR_XSD (profit by document + lines)"),
-          [&](const Range& r) { return PrepareBB_CXXSLR_XSD(db, r.from, r.to); },
+          [&](const Range& r) { return PrepareBB_CXXSLR_XSD(*on, r.from, r.to); },
           fixed({QStringLiteral("select a.dh,a.in_date,a.KeHu,a.yewuyuan,a.shuliang,"
                                 "(select sum(b.cb*b.shuliang) from Log_XiaoShou b where b.dh=a.dh) as zcb,a.jinE "
                                 "from Log_XiaoShouDan a where %1 order by +a.autoid").arg(datedSales),
@@ -182,22 +191,22 @@ int main(int argc, char** argv)
                        datedSales)})},
          &dated},
         {{QStringLiteral("PrepareBB_CXXSLR_SP (profit by goods item)"),
-          single([&](const Range& r) { return PrepareBB_CXXSLR_SP(db, r.from, r.to); }),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_SP(*on, r.from, r.to); }),
           fixed({grouped(QStringLiteral("PinPai,chanpin,guige"), QString())})},
          &dated},
         {{QStringLiteral("PrepareBB_CXXSLR_PP (profit by brand, one product)"),
-          single([&](const Range& r) { return PrepareBB_CXXSLR_PP(db, chanpin, r.from, r.to); }),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_PP(*on, chanpin, r.from, r.to); }),
           fixed({grouped(QStringLiteral("PinPai"), QStringLiteral(" and +chanpin=%1").arg(quoted(chanpin)))})},
          &dated},
         {{QStringLiteral("PrepareBB_CXXSLR_CP (profit by product, one brand)"),
-          single([&](const Range& r) { return PrepareBB_CXXSLR_CP(db, PinPai, r.from, r.to); }),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_CP(*on, PinPai, r.from, r.to); }),
           [&](const Range& r) {
               return QStringList{longRange(r) ? goods(QStringLiteral("chanpin"), QStringLiteral(" and PinPai=%1").arg(quoted(PinPai)))
                                               : grouped(QStringLiteral("chanpin"), QStringLiteral(" and +PinPai=%1").arg(quoted(PinPai)))};
           }},
          &dated},
         {{QStringLiteral("PrepareBB_CXXSLR_GG (profit by spec, one brand and product)"),
-          single([&](const Range& r) { return PrepareBB_CXXSLR_GG(db, PinPai, chanpin, r.from, r.to); }),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_GG(*on, PinPai, chanpin, r.from, r.to); }),
           [&](const Range& r) {
               const QString brandAndProduct = QStringLiteral(" and %3PinPai=%1 and %3chanpin=%2")
                                                   .arg(quoted(PinPai), quoted(chanpin), longRange(r) ? QString() : QStringLiteral("+"));
@@ -206,41 +215,50 @@ int main(int argc, char** argv)
           }},
          &dated},
         {{QStringLiteral("PrepareBB_CXXSLR_KH (profit by customer)"),
-          single([&](const Range& r) { return PrepareBB_CXXSLR_KH(db, S("全部"), r.from, r.to); }),
+          single([&](const Range& r) { return PrepareBB_CXXSLR_KH(*on, S("全部"), r.from, r.to); }),
           fixed({QStringLiteral("select a.KeHu,sum(b.shuliang),sum(b.CB*b.shuliang),sum(b.jinE),sum(b.jinE)-sum(b.CB*b.shuliang) "
                                 "from Log_XiaoShouDan a left join Log_XiaoShou b on b.dh=a.dh where %1 "
                                 "group by +a.KeHu order by a.KeHu%2").arg(datedSales, order)})},
          &dated},
         {{QStringLiteral("PrepareBB_YGYJ (employee performance)"),
-          single([&](const Range& r) { return PrepareBB_YGYJ(db, S("全部"), r.from, r.to); }),
+          single([&](const Range& r) { return PrepareBB_YGYJ(*on, S("全部"), r.from, r.to); }),
           fixed({QStringLiteral("select a.yewuyuan,d.CPType,sum(b.shuliang),sum(b.CB*b.shuliang),sum(b.jinE),"
                                 "sum(b.jinE)-sum(b.CB*b.shuliang) from Log_XiaoShouDan a left join Log_XiaoShou b on b.dh=a.dh "
                                 "left join Base_ChanPin d on b.PinPai=d.PinPai and b.chanpin=d.ChanPin where %1 "
                                 "group by +a.yewuyuan,+d.CPType order by a.yewuyuan%2,d.CPType%2").arg(datedSales, order)})},
          &dated},
         {{QStringLiteral("PrepareBB_XSYSK (receivables + lines)"),
-          [&](const Range&) { return PrepareBB_XSYSK(db, S("所有")); },
+          [&](const Range&) { return PrepareBB_XSYSK(*on, S("所有")); },
           fixed({QStringLiteral("select * from Log_XiaoShouDan a where a.QK<>0 order by +autoid"),
                  lines(QStringLiteral("Log_XiaoShouDan"), QStringLiteral("Log_XiaoShou"),
                        QStringLiteral("b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,b.jinE"), QStringLiteral("a.QK<>0"))})},
          &undated},
         {{QStringLiteral("PrepareBB_CGYFK (payables + lines)"),
-          [&](const Range&) { return PrepareBB_CGYFK(db, S("所有")); },
+          [&](const Range&) { return PrepareBB_CGYFK(*on, S("所有")); },
           fixed({QStringLiteral("select * from Log_CaiGouDan a where a.QK<>0 order by +autoid"),
                  lines(QStringLiteral("Log_CaiGouDan"), QStringLiteral("Log_CaiGou"),
                        QStringLiteral("b.PinPai,b.chanpin,b.guige,b.danjia,b.ShuLiang,b.jinE"), QStringLiteral("a.QK<>0"))})},
          &undated},
     };
 
-    std::printf("Ten-year file %s, today %s\n\n", qPrintable(path), qPrintable(SqlDate(today)));
-    std::printf("| routine | range | rows | project ms | raw SQLite ms | ratio |\n| --- | --- | ---: | ---: | ---: | ---: |\n");
+    std::printf("Ten-year file %s, today %s%s\n\n", qPrintable(path), qPrintable(SqlDate(today)),
+                serverUri.isEmpty() ? "" : qPrintable(QStringLiteral("; server ") + serverUri));
+    std::printf("| routine | range | rows | project ms | raw SQLite ms | ratio | server ms (wall) |\n"
+                "| --- | --- | ---: | ---: | ---: | ---: | ---: |\n");
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const auto& [c, ranges] : cases)
         for (const Range& r : *ranges) {
             if (!c.routine.contains(only))
                 continue;
-            long long projectRows = 0, rawRows = 0;
+            long long projectRows = 0, rawRows = 0, serverRows = 0;
+            on = &db;
             const double project = Time([&] { return Consume(c.project(r)); }, projectRows);
+            // On a server the work is the server's process's too: timed by the clock on the wall.
+            double onServer = -1;
+            if (server.isOpen()) {
+                on = &server;
+                onServer = BestWallTime([&] { return Consume(c.project(r)); }, serverRows, 2000);
+            }
             const double raw = Time(
                 [&] {
                     long long n = 0;
@@ -249,9 +267,13 @@ int main(int argc, char** argv)
                     return n;
                 },
                 rawRows);
-            std::printf("| %s | %s | %lld%s | %.1f | %.1f | %.2f |\n", qPrintable(c.routine), r.name, projectRows,
+            QString serverCell = QStringLiteral("-");
+            if (onServer >= 0)
+                serverCell = QString::number(onServer, 'f', 1)
+                    + (serverRows == projectRows ? QString() : QStringLiteral(" (rows %1)").arg(serverRows));
+            std::printf("| %s | %s | %lld%s | %.1f | %.1f | %.2f | %s |\n", qPrintable(c.routine), r.name, projectRows,
                         projectRows == rawRows ? "" : qPrintable(QStringLiteral(" (raw %1)").arg(rawRows)), project, raw,
-                        project / std::max(raw, 0.001));
+                        project / std::max(raw, 0.001), qPrintable(serverCell));
             std::fflush(stdout);
         }
     return 0;

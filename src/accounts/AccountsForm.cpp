@@ -9,6 +9,7 @@
 #include "NumberText.h"
 #include "PartPaymentDialogs.h"
 #include "PrintReport.h"
+#include "RefreshOffer.h"
 #include "ReportData.h"
 #include "ZhangLingForm.h"
 #include "StringGrid.h"
@@ -41,7 +42,23 @@ TAccountsForm::TAccountsForm(AppContext& context, AccountSide side, QWidget* par
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &QDialog::close);
     GuardedConnect(partyGrid, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::partySelected);
     GuardedConnect(documentGrid, &StringGrid::rowSelected, this, m_ctx, &TAccountsForm::documentSelected);
+    refreshOffer = new RefreshOffer(m_ctx, this, [this] { Reread(); });
     RefreshAll();
+}
+
+void TAccountsForm::Reread()
+{
+    const QString party = selectedParty();
+    const QString dh = selectedDH();
+    const QSignalBlocker quietParties(partyGrid);
+    const QSignalBlocker quietDocuments(documentGrid);
+    ListParties();
+    if (!SelectRowWith(*partyGrid, 0, party))
+        partyGrid->setRow(1);
+    ListDocuments(selectedParty());
+    SelectRowWith(*documentGrid, 1, dh);
+    ShowLines(selectedDH());
+    ShowTotals();
 }
 
 void TAccountsForm::RefreshAll()

@@ -7,6 +7,7 @@
 struct AppContext;
 class QLabel;
 class QPushButton;
+class RefreshOffer;
 class StringGrid;
 
 // The receivables window ("销售应收款") and the payables window ("采购应付款"): one window for
@@ -34,6 +35,7 @@ public:
     StringGrid* lineGrid = nullptr;     // lines of the selected document
     QLabel* JELabel = nullptr;
     QLabel* QKLabel = nullptr;
+    RefreshOffer* refreshOffer = nullptr;  // 数据已更新, 刷新
 
     void HXButtonClick();
     void CJButtonClick();
@@ -48,6 +50,9 @@ public:
     // Fills the lists again from the database: "所有" selected, every open document, the lines of
     // the first, the totals.
     void RefreshAll();
+    // The same after another counter's change, keeping the chosen customer (supplier) and
+    // document where they are still listed.
+    void Reread();
 
 private:
     void setupUi();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeWatch.h"
 #include "DataModule.h"
 #include "Prompts.h"
 #include "Records.h"
@@ -18,6 +19,8 @@ struct AppContext {
 
     QString ProgramDir;
     TDM DM;
+    // Tells the open windows when another counter changed the shop (RefreshOffer).
+    ChangeWatch changes{DM.db()};
     TGsInfo GsInfo;
     TXSDPrintSet XSDPrintSet;
     std::uint8_t BriefHelp = 1;

@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "ChangeWatch.h"
 #include "ChineseOrder.h"
 #include "ServerStatement.h"
 #include "WellFormedText.h"
@@ -229,8 +230,9 @@ void Database::fail(const QSqlError& error, const QString& sql)
                           + error.text(),
                       error.nativeErrorCode());
     }
+    const bool server = engine() == Engine::Postgres;
     throw DbError(EngineErrorText(sql.isEmpty() ? error.text() : error.text() + QStringLiteral("\n") + sql),
-                  engine() == Engine::Postgres ? error.nativeErrorCode() : QString());
+                  server ? error.nativeErrorCode() : QString(), server ? 0 : error.nativeErrorCode().toInt());
 }
 
 QSqlQuery Database::exec(const QString& sql, const SqlParams& params)
@@ -311,6 +313,10 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
+    // The other counters hear of the change when it is committed (see ChangeWatch.h); on a file
+    // they notice it by themselves.
+    if (m_outermost && m_db.engine() == Engine::Postgres)
+        m_db.exec(QStringLiteral("NOTIFY ") + QLatin1String(ChangeChannel));
     // A failed commit leaves the transaction to the destructor, which rolls it back.
     m_db.exec(m_outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_name);
     --m_db.m_depth;

@@ -5,6 +5,7 @@
 #include "DocumentStore.h"
 #include "GuardedConnect.h"
 #include "GongYingShangStore.h"
+#include "RefreshOffer.h"
 #include "ReportData.h"
 #include "StringGrid.h"
 #include "TradeDocumentPrintout.h"
@@ -58,6 +59,7 @@ TCX_CaiGouForm::TCX_CaiGouForm(AppContext& context, QWidget* parent)
     top->addWidget(Page);
     resize(900, 620);
     GuardedConnect(Page, &DocumentQueryPage::documentDeleted, this, m_ctx, [this] { Page->Query(false); });
+    refreshOffer = new RefreshOffer(m_ctx, this, [this] { Page->Reread(); });
     SetQueryKind(ForwardKind);
 }
 

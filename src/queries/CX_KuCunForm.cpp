@@ -6,6 +6,7 @@
 #include "GuardedConnect.h"
 #include "NumberText.h"
 #include "PrintReport.h"
+#include "RefreshOffer.h"
 #include "ReportData.h"
 #include "StockCardForm.h"
 #include "StockColumns.h"
@@ -33,6 +34,13 @@ TCX_KuCunForm::TCX_KuCunForm(AppContext& context, QWidget* parent) : QDialog(par
     GuardedConnect(exitButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::close);
     GuardedConnect(KuCunKaButton, &QPushButton::clicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
     GuardedConnect(stockGrid, &StringGrid::doubleClicked, this, m_ctx, &TCX_KuCunForm::KuCunKaButtonClick);
+    // Another counter's sale or purchase: the same goods items read again, the same row selected.
+    refreshOffer = new RefreshOffer(m_ctx, this, [this] {
+        const int row = stockGrid->row();
+        ListKuCun();
+        CalcKuCunTotals();
+        stockGrid->setRow(std::min(row, stockGrid->rowCount() - 1));
+    });
 }
 
 void TCX_KuCunForm::InitKuCunQuery()

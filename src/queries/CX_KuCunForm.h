@@ -8,6 +8,7 @@ class GoodsSelector;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class RefreshOffer;
 class StringGrid;
 
 // "库存查询": the goods items with their stock, average cost, latest price and stock value,
@@ -29,6 +30,7 @@ public:
     QPushButton* printButton = nullptr;    // 打印
     QPushButton* previewButton = nullptr;  // 打印预览
     QPushButton* exitButton = nullptr;     // 退出
+    RefreshOffer* refreshOffer = nullptr;  // 数据已更新, 刷新
 
     void ListKuCun();
     void CalcKuCunTotals();

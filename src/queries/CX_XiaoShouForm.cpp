@@ -4,6 +4,7 @@
 #include "DocumentQuery.h"
 #include "DocumentStore.h"
 #include "GuardedConnect.h"
+#include "RefreshOffer.h"
 #include "ReportData.h"
 #include "StringGrid.h"
 #include "TradeDocumentPrintout.h"
@@ -75,6 +76,10 @@ TCX_XiaoShouForm::TCX_XiaoShouForm(AppContext& context, QWidget* parent)
             journalPage->Query(false);
             customerPage->Query(false);
         });
+    refreshOffer = new RefreshOffer(m_ctx, this, [this] {
+        journalPage->Reread();
+        customerPage->Reread();
+    });
     SetQueryKind(ForwardKind);
 }
 

@@ -76,19 +76,41 @@ void DocumentQueryPage::SetQueryKind(DanKind kind)
 
 void DocumentQueryPage::Query(bool applyFilter)
 {
-    const QString filter = applyFilter && Filter ? Filter->text() : QString();
-    const DanKind kind = m_kind;
-    const QDate from = From->date(), to = To->date();
-    auto rows = RunInBackground(m_ctx, window(), QStringLiteral("正在查询") + DocumentWord() + QStringLiteral("单..."),
-                                [&](Database& db) { return m_book.list(db, kind, filter, from, to); });
-    if (!rows)
+    if (!ListDocuments(applyFilter && Filter ? Filter->text() : QString(), From->date(), To->date()))
         return;
-    m_filter = filter;
-    m_rows = std::move(*rows);
-    FillGrid(*List, m_rows, m_book.listColumns);
     List->setRow(List->rowCount() - 1);
     ShowLines();
     CalcTotals();
+}
+
+void DocumentQueryPage::Reread()
+{
+    if (!m_from.isValid())
+        return;
+    const int row = List->row();
+    const QString dh = row > 0 ? List->cell(1, row).trimmed() : QString();
+    if (!ListDocuments(m_filter, m_from, m_to))
+        return;
+    if (!SelectRowWith(*List, 1, dh))
+        List->setRow(List->rowCount() - 1);
+    ShowLines();
+    CalcTotals();
+}
+
+// Reads the documents off the window's thread; false when the operator cancelled.
+bool DocumentQueryPage::ListDocuments(const QString& filter, const QDate& from, const QDate& to)
+{
+    const DanKind kind = m_kind;
+    auto rows = RunInBackground(m_ctx, window(), QStringLiteral("正在查询") + DocumentWord() + QStringLiteral("单..."),
+                                [&](Database& db) { return m_book.list(db, kind, filter, from, to); });
+    if (!rows)
+        return false;
+    m_filter = filter;
+    m_from = from;
+    m_to = to;
+    m_rows = std::move(*rows);
+    FillGrid(*List, m_rows, m_book.listColumns);
+    return true;
 }
 
 void DocumentQueryPage::ShowLines()

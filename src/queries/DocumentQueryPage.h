@@ -57,6 +57,9 @@ public:
     // Lists the range (with the filter text when applyFilter), the lines of the selected (last)
     // document and the totals.
     void Query(bool applyFilter);
+    // Lists again what the last query listed (its dates and filter, whatever the boxes hold now),
+    // keeping the selected document where it is still listed; nothing before the first query.
+    void Reread();
     void ShowLines();
     void CalcTotals();
     void DeleteDocument();
@@ -85,12 +88,14 @@ signals:
 
 private:
     void setupUi(const DocumentPageNames& names);
+    bool ListDocuments(const QString& filter, const QDate& from, const QDate& to);
 
     AppContext& m_ctx;
     const DocumentBook& m_book;
     DanKind m_kind = ForwardKind;
     RowSet m_rows;  // the listed documents, as printed
     QString m_filter;
+    QDate m_from, m_to;  // of the last query; invalid before it
 };
 
 // The columns of a document's lines in both queries (the rows of PrepareBB_XSDJ, PrepareBB_CGDJ).

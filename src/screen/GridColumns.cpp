@@ -93,6 +93,16 @@ void FillGrid(StringGrid& grid, const RowSet& rows, const QVector<GridColumn>& c
     grid.setRowSource(GridSource(rows, columns));
 }
 
+bool SelectRowWith(StringGrid& grid, int col, const QString& text)
+{
+    for (int r = 1; r < grid.rowCount(); ++r)
+        if (!text.isEmpty() && grid.cell(col, r).trimmed() == text) {
+            grid.setRow(r);
+            return true;
+        }
+    return false;
+}
+
 double ColumnSum(const StringGrid& grid, int col)
 {
     double sum = 0;

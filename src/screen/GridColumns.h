@@ -41,6 +41,10 @@ QVector<QStringList> GridTexts(const RowSet& rows, const QVector<GridColumn>& co
 // The text of one value in a column's form (row is the 1-based data row, for RowNumber).
 QString GridCellText(const QVariant& value, GridFormat format, int row);
 
+// Selects the first data row whose cell in col reads text (trimmed); false, the selection left as
+// it is, when there is none.
+bool SelectRowWith(StringGrid& grid, int col, const QString& text);
+
 // The sum of a column over data rows 1 to the last, read from the cells as shown; empty cells
 // and texts that are not numbers count as 0 (StringGridModel::cellNumber).
 double ColumnSum(const StringGrid& grid, int col);

@@ -3,6 +3,9 @@
 #include "AccountsFixture.h"
 #include "AccountsForm.h"
 #include "AccountsStore.h"
+#include "ChangeWatch.h"
+#include "PartPayments.h"
+#include "RefreshOffer.h"
 #include "KeHuStore.h"
 #include "PartPaymentDialogs.h"
 #include "ReportPreviewDialog.h"
@@ -156,6 +159,33 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("120.9 元")));
         QVERIFY(texts.contains(side == AccountSide::Receivable ? QStringLiteral("销售应收款报表")
                                                                : QStringLiteral("采购应付款报表")));
+    }
+
+    // Another counter records a receipt (payment): offered, then read again with the same customer
+    // (supplier) and document chosen and the amount owed as it now stands.
+    void anotherCountersPaymentIsOffered_data() { sides_data(); }
+    void anotherCountersPaymentIsOffered()
+    {
+        QFETCH(AccountSide, side);
+        AccountsApp app;
+        AddOpenDocument(app.db(), side, QStringLiteral("d1"), Zhou, 100, {2024, 5, 1});
+        AddOpenDocument(app.db(), side, QStringLiteral("d2"), Zhou, 40, {2024, 5, 2});
+        AddOpenDocument(app.db(), side, QStringLiteral("d3"), Hotel, 10, {2024, 5, 3});
+        auto form = Open(app.ctx(), side);
+        form->partyGrid->setRow(int(Column(*form->partyGrid, 0).indexOf(Zhou)) + 1);
+        SelectDocument(*form, QStringLiteral("d2"));
+
+        Database other(QStringLiteral("other counter"));
+        other.open(app.db().target());
+        RecordPartPayment(other, side, QStringLiteral("d2"), Money::fromYuan(15), {2024, 6, 1});
+        QTRY_VERIFY_WITH_TIMEOUT(!form->refreshOffer->isHidden(), 2 * ChangeWatch::PollMs + 500);
+        QCOMPARE(form->QKLabel->text(), QStringLiteral("140 元"));
+        form->refreshOffer->refreshButton->click();
+
+        QCOMPARE(form->partyGrid->cell(0, form->partyGrid->row()), Zhou);
+        QCOMPARE(form->documentGrid->cell(1, form->documentGrid->row()), QStringLiteral("d2"));
+        QCOMPARE(Column(*form->documentGrid, 1), QStringList({QStringLiteral("d1"), QStringLiteral("d2")}));
+        QCOMPARE(form->QKLabel->text(), QStringLiteral("125 元"));
     }
 
     // A part payment, an overpayment and the payment that settles: the list, the history and the

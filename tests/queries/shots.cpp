@@ -130,6 +130,8 @@ int main(int argc, char* argv[])
     ListAll(*sales.journalPage);
     Shot(sales, "sales.png");
     PreviewShot(sales.journalPage->BrowseDocumentButton, "sales-document-preview.png");
+    emit context.changes.changedElsewhere();  // as when another counter saved
+    Shot(sales, "sales-refresh-offer.png");
     TCX_XiaoShouForm returns(context);
     returns.SetQueryKind(ReturnKind);
     returns.pageTabs->setCurrentIndex(1);

@@ -4,8 +4,11 @@
 #include "AuditLog.h"
 #include "CX_CaiGouForm.h"
 #include "CX_XiaoShouForm.h"
+#include "ChangeWatch.h"
 #include "DocumentStore.h"
 #include "Ledger.h"
+#include "GridColumns.h"
+#include "RefreshOffer.h"
 #include "ReportPreviewDialog.h"
 #include "Settings.h"
 #include "StringGrid.h"
@@ -231,6 +234,34 @@ private slots:
         w.customerPage->Filter->setText(filter);
         QTest::keyClick(w.customerPage->Filter, Qt::Key_Return);
         QTEST(Numbers(*w.customerPage->List), "numbers");
+    }
+
+    // Read again after another counter's sale: the last query's day and customer, whatever the
+    // boxes hold now (a new name being typed), with the new document and the same one selected.
+    void rereadKeepsTheQueryAndTheSelection()
+    {
+        QueryApp f;
+        TCX_XiaoShouForm w(f.ctx());
+        ListDay(*w.customerPage, QStringLiteral("138"));
+        const QStringList listed = Numbers(*w.customerPage->List);
+        QVERIFY(SelectRowWith(*w.customerPage->List, 1, QStringLiteral("xs310305002")));
+        w.customerPage->Filter->setText(QStringLiteral("张"));
+        w.customerPage->From->setDate(Day.addDays(1));
+
+        Database other(QStringLiteral("other counter"));
+        other.open(f.ctx().db().target());
+        Sell(other, "xs310305009", QStringLiteral("138"), QString(), 1, 30);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.refreshOffer->isHidden(), 2 * ChangeWatch::PollMs + 500);
+        QCOMPARE(Numbers(*w.customerPage->List), listed);
+        w.refreshOffer->refreshButton->click();
+
+        QStringList now = Numbers(*w.customerPage->List), expected = listed + QStringList{"xs310305009"};
+        now.sort();
+        expected.sort();
+        QCOMPARE(now, expected);
+        QCOMPARE(w.customerPage->List->cell(1, w.customerPage->List->row()), QStringLiteral("xs310305002"));
+        QCOMPARE(w.customerPage->Filter->text(), QStringLiteral("张"));
+        QVERIFY(w.refreshOffer->isHidden());
     }
 
     void deletingASaleGivesItsStockBack_data()

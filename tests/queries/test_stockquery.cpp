@@ -2,7 +2,9 @@
 
 #include "../app/AppFixture.h"
 #include "CX_KuCunForm.h"
+#include "ChangeWatch.h"
 #include "DocumentStore.h"
+#include "RefreshOffer.h"
 #include "Ledger.h"
 #include "StockCard.h"
 #include "StockCardForm.h"
@@ -116,6 +118,41 @@ private slots:
         emit w.orderBox->activated(2);
         for (int r = 2; r <= rows; ++r)
             QVERIFY(w.stockGrid->cell(3, r - 1).compare(w.stockGrid->cell(3, r), Qt::CaseInsensitive) <= 0);
+    }
+
+    // Another counter's sale is offered, not read at once: the list and the chosen brand stay until
+    // the operator asks (F5), then the new stock shows on the same row. The window's own connection
+    // saving offers nothing.
+    void anotherCountersSaleIsOffered()
+    {
+        AppFixture f;
+        const QDate today = f.ctx().today();
+        Buy(f.ctx().db(), "cg" + today.toString("yyMMdd") + "901", today, 10, 2000);
+        TCX_KuCunForm w(f.ctx());
+        w.show();
+        w.brandBox->setCurrentIndex(w.brandBox->findText(Brand));
+        int row = 1;
+        while (row < w.stockGrid->rowCount() && w.stockGrid->cell(3, row) != Spec)
+            ++row;
+        QVERIFY2(row < w.stockGrid->rowCount(), "the goods item is not listed");
+        w.stockGrid->setRow(row);
+        const int before = w.stockGrid->cell(4, row).toInt();
+
+        Sell(f.ctx().db(), "xs" + today.toString("yyMMdd") + "901", today, 1);
+        QTest::qWait(2 * ChangeWatch::PollMs + 500);
+        QVERIFY(!w.refreshOffer->isVisible());
+
+        Database other(QStringLiteral("other counter"));
+        other.open(f.ctx().db().target());
+        Sell(other, "xs" + today.toString("yyMMdd") + "902", today, 2);
+        QTRY_VERIFY_WITH_TIMEOUT(w.refreshOffer->isVisible(), 2 * ChangeWatch::PollMs + 500);
+        QCOMPARE(w.stockGrid->cell(4, row).toInt(), before);
+        QCOMPARE(w.brandBox->currentText(), Brand);
+
+        QTest::keyClick(&w, Qt::Key_F5);
+        QVERIFY(!w.refreshOffer->isVisible());
+        QCOMPARE(w.stockGrid->row(), row);
+        QCOMPARE(w.stockGrid->cell(4, row).toInt(), before - 3);
     }
 
     // A goods item without figures (never purchased, no cost stored) shows 0 in every figure.
