@@ -270,6 +270,9 @@ private slots:
         QCOMPARE(d.bands, (expected.height() + RasterBandRows - 1) / RasterBandRows);
         QCOMPARE(d.raster.size(), expected.size());
         QVERIFY(d.raster == expected);
+        // QL_REPORT_PNG_DIR keeps the printed picture for looking at.
+        if (const QString dir = qEnvironmentVariable("QL_REPORT_PNG_DIR"); !dir.isEmpty())
+            d.raster.save(QStringLiteral("%1/receipt-escpos-%2mm.png").arg(dir).arg(roll));
     }
 
     // The fake IPP printer keeps the job as sent; an address it does not serve is refused.
