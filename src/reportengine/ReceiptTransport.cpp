@@ -207,7 +207,8 @@ public:
         // The answer's status line and, of its IPP message, the version and status code are enough.
         QByteArray answer;
         QByteArray ipp;
-        while (ipp.size() < 4 && socket.waitForReadyRead(m_timeout)) {
+        const auto refusedByHttp = [&] { return answer.contains("\r\n\r\n") && !answer.startsWith("HTTP/1.1 200") && !answer.startsWith("HTTP/1.0 200"); };
+        while (ipp.size() < 4 && !refusedByHttp() && socket.waitForReadyRead(m_timeout)) {
             answer += socket.readAll();
             ipp = IppBody(answer);
         }

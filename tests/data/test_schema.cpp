@@ -28,7 +28,7 @@ private slots:
                                 "Log_KuCun", "Log_ShouZhi", "Log_SKGuoCheng", "Log_FKGuoCheng",
                                 "Log_JieQun", "Base_PinPai", "Base_ChanPin", "Base_CPType",
                                 "Base_KeHu", "Base_GongYingShang", "Base_YeYuYuan", "Base_ShouZhi",
-                                "SYS_User", "Log_Audit"};
+                                "SYS_User", "Log_Audit", "Log_PanDian"};
         for (const char* table : tables)
             QCOMPARE(t.count(QString::fromLatin1(table)), 0);
         QVERIFY(IsQingLanDatabase(t.db));
