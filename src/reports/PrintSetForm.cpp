@@ -87,7 +87,8 @@ void TPrintSetForm::showSettings()
     showReceiptTarget();
 }
 
-// The target box says what it takes; the print dialog needs none, and no drawer kick either.
+// The target box says what it takes; the print dialog needs none, no drawer kick and no test page
+// (a slip's preview shows what it prints).
 void TPrintSetForm::showReceiptTarget()
 {
     const char* const hints[] = {"", "打印队列名称，如 Receipt", "设备文件，如 /dev/usb/lp0", "地址:端口，如 192.168.1.50:9100"};
@@ -95,6 +96,7 @@ void TPrintSetForm::showReceiptTarget()
     ReceiptTargetEdit->setPlaceholderText(QString::fromUtf8(hints[kind]));
     ReceiptTargetEdit->setEnabled(kind != 0);
     DrawerCheckBox->setEnabled(kind != 0);
+    TestPageButton->setEnabled(kind != 0);
 }
 
 TXSDPrintSet TPrintSetForm::withReceiptPrinter(TXSDPrintSet set) const
