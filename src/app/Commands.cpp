@@ -31,6 +31,7 @@ constexpr Row Rows[] = {
     {"采购管理", "采购登记", "N6", "QX_CGDJ", false, "TBase_CGDJForm", ForwardKind},
     {"采购管理", "采购退货", "N7", "QX_CGTH", false, "TBase_CGDJForm", ReturnKind},
     {"查询统计", "库存查询", "N9", "QX_CXKC", false, "TCX_KuCunForm", std::nullopt},
+    {"查询统计", "库存盘点", "N59", "QX_PZSP", false, "TStockCountForm", std::nullopt},
     {"查询统计", "销售查询", "N10", "QX_CXXS", true, "TCX_XiaoShouForm", ForwardKind},
     {"查询统计", "销售退货查询", "N52", "QX_CXXS", false, "TCX_XiaoShouForm", ReturnKind},
     {"查询统计", "采购查询", "N11", "QX_CXCG", false, "TCX_CaiGouForm", ForwardKind},

@@ -20,6 +20,7 @@
 #include "JieQunForm.h"
 #include "PrintSetForm.h"
 #include "SPClassForm.h"
+#include "StockCountForm.h"
 #include "SZDJForm.h"
 #include "UpPassForm.h"
 #include "UserGLForm.h"
@@ -51,6 +52,7 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TDataBAK_Form"), ModalWindow<TDataBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TDataCBAK_Form"), ModalWindow<TDataCBAK_Form>());
     RegisterCommandWindow(QStringLiteral("TCX_KuCunForm"), ModalWindow<TCX_KuCunForm>());
+    RegisterCommandWindow(QStringLiteral("TStockCountForm"), ModalWindow<TStockCountForm>());
     RegisterCommandWindow(QStringLiteral("TCX_SZForm"), ModalWindow<TCX_SZForm>());
     RegisterCommandWindow(QStringLiteral("TCX_KeHuForm"), ModalWindow<TCX_KeHuForm>());
     RegisterCommandWindow(QStringLiteral("TCX_GYSForm"), ModalWindow<TCX_GYSForm>());

@@ -191,6 +191,9 @@ Settings ReadSettings(const QString& programDir)
     p.LeftMargin = ini.readInteger(PrintSet, QStringLiteral("XSDLeftMargin"), 10);
     p.RightMargin = ini.readInteger(PrintSet, QStringLiteral("XSDRightMargin"), 10);
     p.ReceiptWidth = ini.readInteger(PrintSet, QStringLiteral("XSDReceiptWidth"), 80) == 58 ? 58 : 80;
+    p.ReceiptPrinter = std::clamp(ini.readInteger(PrintSet, QStringLiteral("XSDReceiptPrinter"), 0), 0, 3);
+    p.ReceiptTarget = ini.readString(PrintSet, QStringLiteral("XSDReceiptTarget"));
+    p.ReceiptDrawer = ini.readInteger(PrintSet, QStringLiteral("XSDReceiptDrawer"), 0) != 0;
     s.BriefHelp = std::uint8_t(ini.readInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), 1) & 0xFF);
     s.AutoBackupKeep = std::max(0, ini.readInteger(QStringLiteral("Backup"), QStringLiteral("Keep"), 10));
     return s;
@@ -236,9 +239,11 @@ bool WriteXSDPrintSet(const QString& programDir, const TXSDPrintSet& p)
         {"XSDlength", p.Length},       {"XSDOrientation", p.Orientation},
         {"XSDTopMargin", p.TopMargin}, {"XSDBottomMargin", p.BottomMargin},
         {"XSDLeftMargin", p.LeftMargin}, {"XSDRightMargin", p.RightMargin},
-        {"XSDReceiptWidth", p.ReceiptWidth}};
+        {"XSDReceiptWidth", p.ReceiptWidth}, {"XSDReceiptPrinter", p.ReceiptPrinter},
+        {"XSDReceiptDrawer", p.ReceiptDrawer ? 1 : 0}};
     for (const auto& [key, value] : keys)
         ini.setInteger(PrintSet, QLatin1String(key), value);
+    ini.setString(PrintSet, QStringLiteral("XSDReceiptTarget"), p.ReceiptTarget);
     return ini.save();
 }
 

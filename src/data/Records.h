@@ -123,4 +123,9 @@ struct TXSDPrintSet {
     int LeftMargin = 10;
     int RightMargin = 10;
     int ReceiptWidth = 80;  // width of the till roll of the receipt slip: 80 or 58 millimetres
+    // Where the receipt slip goes: 0 the system's print dialog, 1 a raw queue, 2 a device file,
+    // 3 a network printer (ReceiptConnection); the queue's name, the file or host:port.
+    int ReceiptPrinter = 0;
+    QString ReceiptTarget;
+    bool ReceiptDrawer = false;  // open the cash drawer with each slip printed on an ESC/POS printer
 };

@@ -137,6 +137,14 @@ const std::initializer_list<const char*> Steps[] = {
     // Version 6: a closed month whose business changed after its closing is marked until it is
     // closed again (see ClosedMonths.h).
     {"alter table Log_JieQun add column Stale integer default 0"},
+    // Version 7: the stock count in progress, one row per goods item counted: the quantity counted
+    // and the book quantity when it was first counted (see StockCount.h).
+    {R"(create table Log_PanDian(
+        autoid integer primary key autoincrement,
+        PinPai text collate nocase not null, ChanPin text collate nocase not null,
+        GuiGe text collate nocase not null,
+        ShuLiang integer not null default 0, ZhangMian integer not null default 0,
+        unique(PinPai, ChanPin, GuiGe)))"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

@@ -3,11 +3,13 @@
 #include "AppContext.h"
 #include "BackgroundWork.h"
 #include "BandedReport.h"
+#include "EscPos.h"
 #include "Database.h"
 #include "GuardedConnect.h"
 #include "PagePainter.h"
 #include "ReportExport.h"
 #include "ReportPreviewDialog.h"
+#include "ReceiptTransport.h"
 #include "ReportPrinting.h"
 
 #include <QRegularExpression>
@@ -50,7 +52,8 @@ std::optional<ReportData> Rows(AppContext& context, QWidget* parent, const Repor
 }
 
 // Steps 2 to 5; with a window, the layout lets its event loop run (BusySteps).
-std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const ReportRequest& request)
+std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const ReportRequest& request,
+                              int rollWidth)
 {
     std::optional<LaidOut> laidOut;
     RunGuarded(context, parent, [&] {
@@ -76,7 +79,7 @@ std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const Report
                 context.prompts->message(parent,
                                          QStringLiteral("销售单打印设置的纸张太小或边距太大，本次按A4纸打印。"));
         } else if (request.form == ReportForm::XSXP) {
-            report.setPageSetup(ReceiptPageSetup(context.XSDPrintSet.ReceiptWidth, data.master.rowCount()));
+            report.setPageSetup(ReceiptPageSetup(rollWidth, data.master.rowCount()));
         }
         std::optional<BusySteps> steps;
         if (parent)
@@ -100,7 +103,9 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
 {
     if (!somethingToPrint)
         return false;
-    std::optional<LaidOut> laidOut = LayOut(context, parent, request);
+    if (request.form == ReportForm::XSXP && output == ReportOutput::Print)
+        return PrintReceipt(context, parent, request, context.XSDPrintSet);
+    std::optional<LaidOut> laidOut = LayOut(context, parent, request, context.XSDPrintSet.ReceiptWidth);
     if (!laidOut)
         return false;
 
@@ -114,9 +119,49 @@ bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, co
     return true;
 }
 
+bool PrintReceipt(AppContext& context, QWidget* parent, const ReportRequest& request, const TXSDPrintSet& set)
+{
+    const std::optional<LaidOut> laidOut = LayOut(context, parent, request, set.ReceiptWidth);
+    if (!laidOut)
+        return false;
+    const std::unique_ptr<ReceiptTransport> printer = TransportFor(ReceiptConnection(set.ReceiptPrinter), set.ReceiptTarget);
+    if (!printer)
+        return PrintWithDialog(laidOut->model, parent);
+    const QString why = printer->send(
+        EscPosJob(SlipRaster(laidOut->model, set.ReceiptWidth), EscPosFinish{true, set.ReceiptDrawer}));
+    if (!why.isEmpty())
+        context.prompts->error(parent, QStringLiteral("小票没有打印：") + why);
+    return why.isEmpty();
+}
+
+ReportRequest ReceiptTestPage(const TGsInfo& shop, const QDate& day)
+{
+    ReportRequest r;
+    r.form = ReportForm::XSXP;
+    RowSet rows;
+    rows.columns = {QStringLiteral("pinpai"), QStringLiteral("chanpin"), QStringLiteral("guige"),
+                    QStringLiteral("shuliang"), QStringLiteral("danjia"), QStringLiteral("jinE")};
+    rows.rows = {{QStringLiteral("测试品牌"), QStringLiteral("挂机空调"), QStringLiteral("KFR-35GW/测试"), 1, 2999.0, 2999.0},
+                 {QStringLiteral("测试品牌"), QStringLiteral("双门冰箱"), QStringLiteral("BCD-215"), 2, 1500.5, 3001.0}};
+    r.prepare = [rows] { return ReportData{rows, {}}; };
+    r.labels = {{QStringLiteral("TitleQRLabel"), shop.GSName.isEmpty() ? QStringLiteral("晴岚家电") : shop.GSName},
+                {QStringLiteral("SlipQRLabel"), QStringLiteral("打印测试页")},
+                {QStringLiteral("DHQRLabel"), QStringLiteral("（测试，非单据）")},
+                {QStringLiteral("DateQRLabel"), day.toString(QStringLiteral("yyyy-MM-dd"))},
+                {QStringLiteral("SumSLCaptionQRLabel"), QStringLiteral("合计数量:")},
+                {QStringLiteral("SumSLQRLabel"), QStringLiteral("3")},
+                {QStringLiteral("SumJECaptionQRLabel"), QStringLiteral("合计金额:")},
+                {QStringLiteral("SumJEQRLabel"), QStringLiteral("6000")},
+                {QStringLiteral("SSCaptionQRLabel"), QStringLiteral("实收:")},
+                {QStringLiteral("SSQRLabel"), QStringLiteral("6000")},
+                {QStringLiteral("BalanceCaptionQRLabel"), QStringLiteral("找零:")},
+                {QStringLiteral("BalanceQRLabel"), QStringLiteral("0")}};
+    return r;
+}
+
 bool WriteReportPdf(AppContext& context, const ReportRequest& request, const QString& path, QString* error)
 {
-    const std::optional<LaidOut> laidOut = LayOut(context, nullptr, request);
+    const std::optional<LaidOut> laidOut = LayOut(context, nullptr, request, context.XSDPrintSet.ReceiptWidth);
     return laidOut && WritePdf(laidOut->model, path, error);
 }
 

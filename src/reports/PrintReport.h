@@ -9,6 +9,9 @@
 #include <optional>
 
 struct AppContext;
+struct TGsInfo;
+struct TXSDPrintSet;
+class QDate;
 class Database;
 class QWidget;
 
@@ -51,6 +54,16 @@ struct ReportRequest {
 // Returns false when nothing was printed or shown.
 bool PrintReport(AppContext& context, QWidget* parent, bool somethingToPrint, const ReportRequest& request,
                  ReportOutput output);
+
+// The receipt slip of the request (ReportForm::XSXP) printed as the settings say: laid out on their
+// roll, then through the print dialog (ReceiptPrinter 0), or as an ESC/POS picture straight to the
+// receipt printer with the cut and, when set, the cash drawer kick. A printer that did not take it
+// is told through the context's prompts with the reason ("小票没有打印：…"); what was saved before
+// stays as it is. PrintReport prints every slip this way with the context's settings.
+bool PrintReceipt(AppContext& context, QWidget* parent, const ReportRequest& request, const TXSDPrintSet& set);
+
+// A receipt slip of two sample lines under the shop's name, for trying a receipt printer.
+ReportRequest ReceiptTestPage(const TGsInfo& shop, const QDate& day);
 
 // Steps 2 to 5 of the sequence above, then the pages written to a PDF file, without any window
 // (for unattended work; a database error goes to the context's prompts, a file that cannot be

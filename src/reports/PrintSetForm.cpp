@@ -3,9 +3,11 @@
 #include "AppContext.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
+#include "PrintReport.h"
 #include "ScreenHelpers.h"
 #include "Settings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -59,6 +61,9 @@ TPrintSetForm::TPrintSetForm(AppContext& context, QWidget* parent) : QDialog(par
     GuardedConnect(PaperSizeComboBox, &QComboBox::activated, this, m_ctx, &TPrintSetForm::PaperSizeComboBoxChange);
     GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &TPrintSetForm::OKButtonClick);
     GuardedConnect(EscButton, &QPushButton::clicked, this, m_ctx, &TPrintSetForm::EscButtonClick);
+    GuardedConnect(TestPageButton, &QPushButton::clicked, this, m_ctx, &TPrintSetForm::TestPageButtonClick);
+    GuardedConnect(ReceiptPrinterComboBox, &QComboBox::currentIndexChanged, this, m_ctx, &TPrintSetForm::showReceiptTarget);
+    EnterMovesFocus(ReceiptTargetEdit, OKButton);
     showSettings();
 }
 
@@ -76,6 +81,43 @@ void TPrintSetForm::showSettings()
     LeftMEdit->setText(QString::number(s.LeftMargin));
     RightMEdit->setText(QString::number(s.RightMargin));
     ReceiptWidthComboBox->setCurrentIndex(s.ReceiptWidth == 58 ? 1 : 0);
+    ReceiptPrinterComboBox->setCurrentIndex(s.ReceiptPrinter);
+    ReceiptTargetEdit->setText(s.ReceiptTarget);
+    DrawerCheckBox->setChecked(s.ReceiptDrawer);
+    showReceiptTarget();
+}
+
+// The target box says what it takes; the print dialog needs none, no drawer kick and no test page
+// (a slip's preview shows what it prints).
+void TPrintSetForm::showReceiptTarget()
+{
+    const char* const hints[] = {"", "打印队列名称，如 Receipt", "设备文件，如 /dev/usb/lp0", "地址:端口，如 192.168.1.50:9100"};
+    const int kind = qBound(0, ReceiptPrinterComboBox->currentIndex(), 3);
+    ReceiptTargetEdit->setPlaceholderText(QString::fromUtf8(hints[kind]));
+    ReceiptTargetEdit->setEnabled(kind != 0);
+    DrawerCheckBox->setEnabled(kind != 0);
+    TestPageButton->setEnabled(kind != 0);
+}
+
+TXSDPrintSet TPrintSetForm::withReceiptPrinter(TXSDPrintSet set) const
+{
+    set.ReceiptWidth = ReceiptWidthComboBox->currentIndex() == 1 ? 58 : 80;
+    set.ReceiptPrinter = qBound(0, ReceiptPrinterComboBox->currentIndex(), 3);
+    set.ReceiptTarget = ReceiptTargetEdit->text().trimmed();
+    set.ReceiptDrawer = DrawerCheckBox->isChecked();
+    return set;
+}
+
+void TPrintSetForm::TestPageButtonClick()
+{
+    const TXSDPrintSet set = withReceiptPrinter(m_ctx.XSDPrintSet);
+    if (set.ReceiptPrinter != 0 && set.ReceiptTarget.isEmpty()) {
+        m_ctx.prompts->message(this, QStringLiteral("请先填写小票打印机的位置。"));
+        ReceiptTargetEdit->setFocus();
+        return;
+    }
+    if (PrintReceipt(m_ctx, this, ReceiptTestPage(m_ctx.GsInfo, m_ctx.today()), set) && set.ReceiptPrinter != 0)
+        m_ctx.prompts->message(this, QStringLiteral("测试页已送到小票打印机。"));
 }
 
 void TPrintSetForm::PaperSizeComboBoxChange()
@@ -128,7 +170,7 @@ void TPrintSetForm::OKButtonClick()
             return;  // nothing written, the window stays open
         values[i] = *v;
     }
-    TXSDPrintSet set;
+    TXSDPrintSet set = withReceiptPrinter({});
     set.PaperSize = Papers[PaperSizeComboBox->currentIndex()].code;
     set.Width = values[0];
     set.Length = values[1];
@@ -137,7 +179,6 @@ void TPrintSetForm::OKButtonClick()
     set.BottomMargin = values[3];
     set.LeftMargin = values[4];
     set.RightMargin = values[5];
-    set.ReceiptWidth = ReceiptWidthComboBox->currentIndex() == 1 ? 58 : 80;
     if (WriteXSDPrintSet(m_ctx.ProgramDir, set)) {
         m_ctx.XSDPrintSet = set;
         m_ctx.prompts->message(this, QStringLiteral("保存成功！"));

@@ -3,6 +3,7 @@
 
 #include "WindowParts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -78,10 +79,22 @@ void TPrintSetForm::setupUi()
     ReceiptWidthComboBox = new QComboBox(receiptBox);
     ReceiptWidthComboBox->setObjectName(QStringLiteral("ReceiptWidthComboBox"));
     ReceiptWidthComboBox->addItems({QStringLiteral("80毫米"), QStringLiteral("58毫米")});
-    auto* receiptRow = new QHBoxLayout(receiptBox);
-    receiptRow->addWidget(new QLabel(QStringLiteral("纸卷宽度")));
-    receiptRow->addWidget(ReceiptWidthComboBox);
-    receiptRow->addStretch();
+    ReceiptPrinterComboBox = Named(new QComboBox(receiptBox), "ReceiptPrinterComboBox");
+    ReceiptPrinterComboBox->addItems({QStringLiteral("系统打印（打印对话框）"), QStringLiteral("打印队列（原始数据）"),
+                                      QStringLiteral("USB打印机设备文件"), QStringLiteral("网络打印机")});
+    ReceiptTargetEdit = MakeEdit(receiptBox, "ReceiptTargetEdit");
+    DrawerCheckBox = Named(new QCheckBox(QStringLiteral("打印小票时打开钱箱"), receiptBox), "DrawerCheckBox");
+    TestPageButton = MakeButton(receiptBox, "TestPageButton", QStringLiteral("打印测试页"));
+    auto* receiptGrid = new QGridLayout(receiptBox);
+    receiptGrid->addWidget(new QLabel(QStringLiteral("纸卷宽度")), 0, 0);
+    receiptGrid->addWidget(ReceiptWidthComboBox, 0, 1);
+    receiptGrid->addWidget(new QLabel(QStringLiteral("小票打印机")), 1, 0);
+    receiptGrid->addWidget(ReceiptPrinterComboBox, 1, 1, 1, 2);
+    receiptGrid->addWidget(new QLabel(QStringLiteral("位置")), 2, 0);
+    receiptGrid->addWidget(ReceiptTargetEdit, 2, 1, 1, 2);
+    receiptGrid->addWidget(DrawerCheckBox, 3, 1, 1, 2);
+    receiptGrid->addWidget(TestPageButton, 0, 2, Qt::AlignRight);
+    receiptGrid->setColumnStretch(2, 1);
 
     // Enter in the edits only moves the focus; on the focused "保存" it saves.
     OKButton = MakeButton(this, "OKButton", QStringLiteral("保存"));

@@ -11,7 +11,9 @@
 #include "CGDJAddForm.h"
 #include "CGDJForm.h"
 #include "PagePainter.h"
+#include "PrintSetForm.h"
 #include "ReportPreviewDialog.h"
+#include "StockCountForm.h"
 #include "XSDJAddForm.h"
 #include "XSDJForm.h"
 
@@ -38,9 +40,9 @@ void Add(AppContext& ctx, TradeDocumentForm& w, const Line& l)
     it.PinPai = q.value(0).toString();
     it.chanpin = q.value(1).toString();
     it.guige = QString::fromUtf8(l.spec);
-    it.danjia = l.price;
+    it.danjia = Money::fromYuan(l.price);
     it.shuliang = l.quantity;
-    it.jinE = l.price * l.quantity;
+    it.jinE = it.danjia * l.quantity;
     w.AppendItemRow(it);
     w.CalcDanTotals();
 }
@@ -159,6 +161,32 @@ int main(int argc, char* argv[])
     {
         TCGDJAddForm d(ctx);
         GoodsDialog(d, ReturnKind, QStringLiteral("bc-"), {}, {}, QStringLiteral("purchase-return-add-item-matches.png"));
+    }
+    // Stock-taking part way: scans of three goods items (two of one), a quantity typed for a
+    // fourth, and a code that finds nothing; then the preview of its difference list.
+    {
+        TStockCountForm count(ctx);
+        count.show();
+        const auto scan = [&](const QString& code) {
+            count.codeEdit->setText(code);
+            count.countCode();
+        };
+        for (const char* code : {"KFR-35GW/BC1", "KFR-35GW/BC1", "BCD-256TF", "XQB80-36"})
+            scan(QString::fromUtf8(code));
+        count.quantityEdit->setText(QStringLiteral("6"));
+        scan(QStringLiteral("XH-43A5"));
+        scan(QStringLiteral("ZZ-999"));
+        Shot(count, QStringLiteral("stock-count.png"));
+        Preview(count.previewButton, QStringLiteral("stock-count-preview.png"));
+        DiscardStockCount(ctx.db());
+    }
+    // The print settings with a network receipt printer and the cash drawer.
+    {
+        ctx.XSDPrintSet.ReceiptPrinter = 3;
+        ctx.XSDPrintSet.ReceiptTarget = QStringLiteral("192.168.1.50:9100");
+        ctx.XSDPrintSet.ReceiptDrawer = true;
+        TPrintSetForm settings(ctx);
+        Shot(settings, QStringLiteral("print-settings.png"));
     }
     return 0;
 }
