@@ -137,6 +137,14 @@ const std::initializer_list<const char*> Steps[] = {
     // Version 6: a closed month whose business changed after its closing is marked until it is
     // closed again (see ClosedMonths.h).
     {"alter table Log_JieQun add column Stale integer default 0"},
+    // Version 7: the barcodes of the goods items, any number each; a barcode belongs to one goods
+    // item (see GoodsBarcodes.h).
+    {R"(create table Base_TiaoMa(
+        autoid integer primary key autoincrement,
+        TiaoMa text collate nocase not null unique,
+        PinPai text collate nocase not null, ChanPin text collate nocase not null,
+        GuiGe text collate nocase not null))",
+     "create index IX_TiaoMa_goods on Base_TiaoMa(PinPai, ChanPin, GuiGe)"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

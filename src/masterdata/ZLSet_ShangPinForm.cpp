@@ -6,6 +6,7 @@
 #include "GoodsImport.h"
 #include "GoodsImportForm.h"
 #include "GoodsSelector.h"
+#include "GoodsBarcodes.h"
 #include "GoodsStore.h"
 #include "GridFilter.h"
 #include "TableFile.h"
@@ -197,6 +198,8 @@ void TZLSet_ShangPinForm::GG_EditButtonClick()
     form.GGEdit_GGEdit->setText(spec);
     form.GGEdit_CBEdit->setText(SelectedCell(itemGrid, 1));
     form.GGEdit_SLEdit->setText(SelectedCell(itemGrid, 2));
+    form.GGEdit_TMEdit->setPlainText(
+        GoodsBarcodes::of(m_ctx.db(), {selectedPinPai(), selectedChanPin(), spec.trimmed()}).join(u'\n'));
     form.ShowEditPage(TZLSet_SPEditForm::GGEdit);
     form.exec();
     ListGuiGe();
