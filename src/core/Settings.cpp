@@ -191,6 +191,7 @@ Settings ReadSettings(const QString& programDir)
     p.LeftMargin = ini.readInteger(PrintSet, QStringLiteral("XSDLeftMargin"), 10);
     p.RightMargin = ini.readInteger(PrintSet, QStringLiteral("XSDRightMargin"), 10);
     p.ReceiptWidth = ini.readInteger(PrintSet, QStringLiteral("XSDReceiptWidth"), 80) == 58 ? 58 : 80;
+    p.NumberBarcode = ini.readInteger(PrintSet, QStringLiteral("XSDNumberBarcode"), 0) == 1 ? 1 : 0;
     s.BriefHelp = std::uint8_t(ini.readInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), 1) & 0xFF);
     s.AutoBackupKeep = std::max(0, ini.readInteger(QStringLiteral("Backup"), QStringLiteral("Keep"), 10));
     return s;
@@ -236,7 +237,7 @@ bool WriteXSDPrintSet(const QString& programDir, const TXSDPrintSet& p)
         {"XSDlength", p.Length},       {"XSDOrientation", p.Orientation},
         {"XSDTopMargin", p.TopMargin}, {"XSDBottomMargin", p.BottomMargin},
         {"XSDLeftMargin", p.LeftMargin}, {"XSDRightMargin", p.RightMargin},
-        {"XSDReceiptWidth", p.ReceiptWidth}};
+        {"XSDReceiptWidth", p.ReceiptWidth}, {"XSDNumberBarcode", p.NumberBarcode}};
     for (const auto& [key, value] : keys)
         ini.setInteger(PrintSet, QLatin1String(key), value);
     return ini.save();

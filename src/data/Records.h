@@ -123,4 +123,5 @@ struct TXSDPrintSet {
     int LeftMargin = 10;
     int RightMargin = 10;
     int ReceiptWidth = 80;  // width of the till roll of the receipt slip: 80 or 58 millimetres
+    int NumberBarcode = 0;  // 1: the sales document's page carries its number as a barcode
 };

@@ -53,6 +53,11 @@ QString DescribePages(const PageModel& model)
                                 + (t.scale < 1 ? QStringLiteral("@") + QString::number(t.scale, 'f', 2) : QString()),
                             t.source.isEmpty() ? QStringLiteral("-") : t.source, t.text);
         }
+        for (const PageBarcode& b : pg.barcodes)
+            out += QStringLiteral("%1 %2,%3 w%4 h%5 barcode %6 \"%7\"\n")
+                       .arg(BandName(b.band), -12)
+                       .arg(Mm(b.rect.x()), Mm(b.rect.y()), Mm(b.rect.width()), Mm(b.rect.height()),
+                            b.source.isEmpty() ? QStringLiteral("-") : b.source, b.code);
         QMap<int, int> rules;
         for (const PageRule& r : pg.rules)
             ++rules[int(r.band)];

@@ -6,6 +6,7 @@
 #include "ScreenHelpers.h"
 #include "Settings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -76,6 +77,7 @@ void TPrintSetForm::showSettings()
     LeftMEdit->setText(QString::number(s.LeftMargin));
     RightMEdit->setText(QString::number(s.RightMargin));
     ReceiptWidthComboBox->setCurrentIndex(s.ReceiptWidth == 58 ? 1 : 0);
+    NumberBarcodeCheckBox->setChecked(s.NumberBarcode == 1);
 }
 
 void TPrintSetForm::PaperSizeComboBoxChange()
@@ -138,6 +140,7 @@ void TPrintSetForm::OKButtonClick()
     set.LeftMargin = values[4];
     set.RightMargin = values[5];
     set.ReceiptWidth = ReceiptWidthComboBox->currentIndex() == 1 ? 58 : 80;
+    set.NumberBarcode = NumberBarcodeCheckBox->isChecked() ? 1 : 0;
     if (WriteXSDPrintSet(m_ctx.ProgramDir, set)) {
         m_ctx.XSDPrintSet = set;
         m_ctx.prompts->message(this, QStringLiteral("保存成功！"));

@@ -4,6 +4,7 @@
 #include <optional>
 
 struct AppContext;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -26,6 +27,7 @@ public:
     QRadioButton* portraitButton = nullptr;  // 纵向
     QRadioButton* landscapeButton = nullptr;  // 横向
     QComboBox* ReceiptWidthComboBox = nullptr;  // width of the receipt slip's roll: 80 or 58 mm
+    QCheckBox* NumberBarcodeCheckBox = nullptr;  // the sales document's number as a barcode
     QPushButton* OKButton = nullptr;       // 保存
     QPushButton* EscButton = nullptr;      // 取消
 

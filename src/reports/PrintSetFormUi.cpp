@@ -3,6 +3,7 @@
 
 #include "WindowParts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,6 +84,9 @@ void TPrintSetForm::setupUi()
     receiptRow->addWidget(ReceiptWidthComboBox);
     receiptRow->addStretch();
 
+    NumberBarcodeCheckBox = new QCheckBox(QStringLiteral("销售单上打印单号条码（Code 128）"), this);
+    NumberBarcodeCheckBox->setObjectName(QStringLiteral("NumberBarcodeCheckBox"));
+
     // Enter in the edits only moves the focus; on the focused "保存" it saves.
     OKButton = MakeButton(this, "OKButton", QStringLiteral("保存"));
     OKButton->setAutoDefault(true);
@@ -94,6 +98,7 @@ void TPrintSetForm::setupUi()
     top->addWidget(paperBox);
     top->addWidget(marginBox);
     top->addWidget(directionBox);
+    top->addWidget(NumberBarcodeCheckBox);
     top->addWidget(receiptBox);
     top->addLayout(ButtonRow({OKButton, EscButton}));
     setFixedSize(sizeHint());
