@@ -533,6 +533,12 @@ private slots:
         QCOMPARE(labels.value("QRMemo1").trimmed(), QStringLiteral("专营大小家电"));
         QCOMPARE(FieldColumn(page, "guige"), (QStringList{"YS-26GW", "YS-35GW"}));
         QCOMPARE(FieldColumn(page, "jinE"), (QStringList{"300", "2500"}));
+        QVERIFY(page.pages[0].barcodes.isEmpty());  // the number as a barcode is off at first
+        f.ctx().XSDPrintSet.NumberBarcode = 1;
+        const PageModel withNumber = PreviewOf([&] { QTest::mouseClick(win.w.BrowseButton, Qt::LeftButton); });
+        QCOMPARE(withNumber.pages[0].barcodes.size(), 1);
+        QCOMPARE(withNumber.pages[0].barcodes[0].code, win.dh());
+        QCOMPARE(FieldColumn(withNumber, "guige"), (QStringList{"YS-26GW", "YS-35GW"}));
 
         f.ctx().XSDPrintSet.ReceiptWidth = 58;
         const PageModel slip = PreviewOf([&] { QTest::mouseClick(win.w.SlipBrowseButton, Qt::LeftButton); });
