@@ -196,7 +196,7 @@ void TLabelPrintForm::clearButtonClick()
 PageModel TLabelPrintForm::labelPages() const
 {
     const LabelSheetSetup s = sheet();
-    return LayOutLabels(GoodsLabelLayout(s.labelSizeMm().height(), LabelInsetMm), GoodsLabels::repeated(m_items), s);
+    return LayOutLabels(GoodsLabelLayout(), GoodsLabels::repeated(m_items), s);
 }
 
 bool TLabelPrintForm::readyToPrint()

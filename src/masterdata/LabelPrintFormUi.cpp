@@ -46,6 +46,7 @@ void AddRow(QGridLayout* grid, int row, int column, const QString& caption, QWid
 const QVector<GridColumn>& LabelItemColumns()
 {
     static const QVector<GridColumn> columns{
+        {QStringLiteral("序号"), 40, {}, GridFormat::RowNumber},
         {QStringLiteral("品牌"), 100, QStringLiteral("PinPai")},
         {QStringLiteral("产品"), 100, QStringLiteral("ChanPin")},
         {QStringLiteral("型号"), 130, QStringLiteral("GuiGe")},
@@ -60,7 +61,7 @@ void TLabelPrintForm::setupUi()
 {
     setObjectName(QStringLiteral("LabelPrintForm"));
     setWindowTitle(QStringLiteral("打印标签"));
-    resize(820, 620);
+    resize(960, 620);
 
     auto* goodsBox = new QGroupBox(QStringLiteral("商品"), this);
     brandBox = Named(new QComboBox(goodsBox), "brandBox");

@@ -545,14 +545,8 @@ PageModel BandedReport::layOutOnRoll(const ReportData& data) const
     roll.m_page.length = Unrolled;
     const PageModel unrolled = roll.layOut(data);
     double bottom = roll.m_page.topMargin;
-    for (const ReportPage& page : unrolled.pages) {
-        for (const PageText& t : page.texts)
-            bottom = qMax(bottom, t.rect.bottom());
-        for (const PageRule& r : page.rules)
-            bottom = qMax(bottom, qMax(r.line.y1(), r.line.y2()));
-        for (const PageBarcode& b : page.barcodes)
-            bottom = qMax(bottom, b.rect.bottom());
-    }
+    for (const ReportPage& page : unrolled.pages)
+        bottom = qMax(bottom, ContentBottom(page));
     roll.m_page.length = bottom + roll.m_page.bottomMargin;
     return roll.layOut(data);
 }

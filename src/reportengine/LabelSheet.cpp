@@ -64,7 +64,11 @@ PageModel LayOutLabels(const ReportLayout& label, const RowSet& labels, const La
     labelPage.width = size.width();
     labelPage.length = size.height();
     labelPage.topMargin = labelPage.bottomMargin = labelPage.leftMargin = labelPage.rightMargin = LabelInsetMm;
-    const BandedReport one(label, labelPage);
+    // A label is laid out on a page longer than any label, so that none of it moves to a next
+    // page; its last line then takes the room the others leave.
+    constexpr double Unrolled = 1000;
+    labelPage.length = Unrolled;
+    const BandedReport measured(label, labelPage);
 
     PageModel model;
     model.setup = sheet.page();
@@ -74,7 +78,11 @@ PageModel LayOutLabels(const ReportLayout& label, const RowSet& labels, const La
         ReportData data;
         data.master.columns = labels.columns;
         data.master.rows = {labels.rows[i]};
-        PageModel laid = one.layOut(data);
+        ReportLayout grown = label;
+        LayoutLine& last = grown.bands.last().lines.last();
+        const double room = size.height() - LabelInsetMm - ContentBottom(measured.layOut(data).pages.first());
+        last.height = qMax(last.height, last.height + room);
+        PageModel laid = BandedReport(grown, labelPage).layOut(data);
         const int at = i % perPage;
         if (at == 0)
             model.pages.append(ReportPage());

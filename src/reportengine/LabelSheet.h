@@ -30,7 +30,8 @@ struct LabelSheetSetup {
     QString problem() const;
 };
 
-// Lays out each row of `labels` as one label: the layout's detail band on a page of the label's
-// size with a small margin inside (a field or barcode cell names a column of the row); the labels
+// Lays out each row of `labels` as one label: the layout's detail band within the label's size
+// with a small margin inside (a field or barcode cell names a column of the row), the last line
+// of the band (a barcode, say) growing to fill what the others leave of the label; the labels
 // go across the rows and columns of the sheet, page after page, or one a page on a roll.
 PageModel LayOutLabels(const ReportLayout& label, const RowSet& labels, const LabelSheetSetup& sheet);

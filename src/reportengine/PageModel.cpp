@@ -33,6 +33,18 @@ QString AlignName(Qt::Alignment a)
 
 }  // namespace
 
+double ContentBottom(const ReportPage& page)
+{
+    double bottom = 0;
+    for (const PageText& t : page.texts)
+        bottom = qMax(bottom, t.rect.bottom());
+    for (const PageRule& r : page.rules)
+        bottom = qMax(bottom, qMax(r.line.y1(), r.line.y2()));
+    for (const PageBarcode& b : page.barcodes)
+        bottom = qMax(bottom, b.rect.bottom());
+    return bottom;
+}
+
 QString DescribePages(const PageModel& model)
 {
     QString out;

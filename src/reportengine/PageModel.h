@@ -47,6 +47,9 @@ struct PageModel {
     int pageCount() const { return int(pages.size()); }
 };
 
+// How far down the page its texts, rules and barcodes reach, in millimetres (0 for an empty page).
+double ContentBottom(const ReportPage& page);
+
 // Plain-text rendering, page by page: every text with its band, position, size when shrunk
 // ("@0.85") and source, every barcode with its band, rectangle, source and code, and per
 // band the number of rules. Kept as golden files by the tests so that a layout change reads as a

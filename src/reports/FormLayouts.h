@@ -29,9 +29,9 @@ ReportLayout IncomeExpenseListLayout();
 ReportLayout MonthlyClosingLayout();
 ReportLayout ReceiptLayout();
 ReportLayout StatementLayout();
-// A goods item's price label of the given height (inset: the label's margin inside its edge):
-// the fields PinPai, ChanPin, GuiGe, priceText and, as a barcode, barcode.
-ReportLayout GoodsLabelLayout(double labelHeightMm, double insetMm);
+// A goods item's price label: the fields PinPai, ChanPin, GuiGe, priceText and, as a barcode
+// taking the rest of the label, barcode.
+ReportLayout GoodsLabelLayout();
 
 // Summary of the profit reports: cost, amount, profit and margin.
 LayoutBand ProfitTotals();

@@ -12,7 +12,7 @@ constexpr double LeastBarcodeMm = 8;
 
 }  // namespace
 
-ReportLayout GoodsLabelLayout(double labelHeightMm, double insetMm)
+ReportLayout GoodsLabelLayout()
 {
     LayoutLine names = Line({Field(QStringLiteral("PinPai"), 1), Field(QStringLiteral("ChanPin"), 1)});
     LayoutLine model = Line({Field(QStringLiteral("GuiGe"), 1)});
@@ -24,6 +24,6 @@ ReportLayout GoodsLabelLayout(double labelHeightMm, double insetMm)
     LayoutLine barcode = Line({code});
     for (LayoutLine* line : {&names, &model, &price})
         line->height = LabelLineMm;
-    barcode.height = qMax(LeastBarcodeMm, labelHeightMm - 2 * insetMm - 3 * LabelLineMm);
+    barcode.height = LeastBarcodeMm;  // grows to fill the label (LayOutLabels)
     return ReportLayout{QStringLiteral("GoodsLabel"), {LayoutBand{BandKind::Detail, {names, model, price, barcode}, 0}}};
 }
