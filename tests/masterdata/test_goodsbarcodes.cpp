@@ -1,9 +1,10 @@
-// The barcodes of the goods items: which codes are accepted, one goods item per code, and codes
-// that follow their goods item through renames and deletions.
+// The barcodes of the goods items: which codes are accepted, one goods item per code, codes that
+// follow their goods item through renames and deletions, and what the price labels show.
 
 #include "AuditLog.h"
 #include "BarcodeText.h"
 #include "GoodsBarcodes.h"
+#include "GoodsLabels.h"
 #include "GoodsStore.h"
 #include "TestDb.h"
 
@@ -113,6 +114,35 @@ private slots:
         InsertGuiGe(t.db, "海安电器", "冰箱", "BCD-216", 0, 0, {"036000291452"});
         DeletePinPai(t.db, "海安电器");
         QCOMPARE(t.count("Base_TiaoMa"), 0);
+    }
+
+    // What a price label shows: the price of the latest sale (returns not counted; none when never
+    // sold), the first barcode or else the model number; each goods item as many times as asked.
+    void labelTexts()
+    {
+        TestDb t;
+        Catalogue(t.db);
+        InsertGuiGe(t.db, "海安", "冰箱", "BCD-300", 0, 0);
+        t.db.exec("insert into Log_XiaoShou(dh,PinPai,chanpin,guige,danjia,shuliang,jinE,in_date) values"
+                  "('xs260301001','海安','空调','KFR-35GW',2999,1,2999,'2026-03-01'),"
+                  "('xs260201001','海安','空调','KFR-35GW',3100,1,3100,'2026-02-01'),"
+                  "('XT260302001','海安','空调','KFR-35GW',2500,-1,-2500,'2026-03-02')");
+        const auto texts = [](const RowSet& rows) {
+            QVector<QStringList> out;
+            for (int r = 0; r < rows.rowCount(); ++r)
+                out.append({rows.value(r, "GuiGe").toString(), rows.value(r, "priceText").toString(),
+                            rows.value(r, "barcode").toString()});
+            return out;
+        };
+        QCOMPARE(texts(GoodsLabels::items(t.db, "海安")),
+                 (QVector<QStringList>{{"KFR-35GW", "￥2999", "4006381333931"},
+                                       {"BCD-216", "", "036000291452"},
+                                       {"BCD-300", "", "BCD-300"}}));
+        RowSet chosen = GoodsLabels::items(t.db, "海安", "冰箱", "BCD-300");
+        QCOMPARE(chosen.rowCount(), 1);
+        chosen.columns << "count";
+        chosen.rows[0] << 3;
+        QCOMPARE(GoodsLabels::repeated(chosen).rowCount(), 3);
     }
 };
 
