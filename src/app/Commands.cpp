@@ -45,6 +45,7 @@ constexpr Row Rows[] = {
     {"资料配置", "系统初始化", "N24", "QX_PZSYS", false, "TInitSYSForm", std::nullopt},
     {"资料配置", "产品分类配置", "N56", "QX_PZCPFL", true, "TSPClassForm", std::nullopt},
     {"资料配置", "商品配置", "N14", "QX_PZSP", false, "TZLSet_ShangPinForm", std::nullopt},
+    {"资料配置", "打印商品标签", "NLabels", "QX_PZSP", false, "TLabelPrintForm", std::nullopt},
     {"资料配置", "营业收支配置", "N25", "QX_PZSZ", false, "TZLSetYYSZForm", std::nullopt},
     {"资料配置", "员工配置", "N15", "QX_PZYG", true, "TYuanGongForm", std::nullopt},
     {"资料配置", "供应商配置", "N16", "QX_PZGYS", false, "TGongYingShangForm", std::nullopt},

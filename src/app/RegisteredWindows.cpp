@@ -27,6 +27,7 @@
 #include "XSDJForm.h"
 #include "YuanGongForm.h"
 #include "ZL_QYXXForm.h"
+#include "LabelPrintForm.h"
 #include "ZLSet_ShangPinForm.h"
 #include "ZLSetYYSZForm.h"
 
@@ -38,6 +39,7 @@ void RegisterWindows()
     RegisterCommandWindow(QStringLiteral("TZL_QYXXForm"), ModalWindow<TZL_QYXXForm>());
     RegisterCommandWindow(QStringLiteral("TPrintSetForm"), ModalWindow<TPrintSetForm>());
     RegisterCommandWindow(QStringLiteral("TZLSet_ShangPinForm"), ModalWindow<TZLSet_ShangPinForm>());
+    RegisterCommandWindow(QStringLiteral("TLabelPrintForm"), ModalWindow<TLabelPrintForm>());
     RegisterCommandWindow(QStringLiteral("TSPClassForm"), ModalWindow<TSPClassForm>());
     RegisterCommandWindow(QStringLiteral("TXSYSKForm"), ModalWindow<TXSYSKForm>());
     RegisterCommandWindow(QStringLiteral("TCGYFKForm"), ModalWindow<TCGYFKForm>());

@@ -194,6 +194,7 @@ Settings ReadSettings(const QString& programDir)
     p.ReceiptPrinter = std::clamp(ini.readInteger(PrintSet, QStringLiteral("XSDReceiptPrinter"), 0), 0, 3);
     p.ReceiptTarget = ini.readString(PrintSet, QStringLiteral("XSDReceiptTarget"));
     p.ReceiptDrawer = ini.readInteger(PrintSet, QStringLiteral("XSDReceiptDrawer"), 0) != 0;
+    p.NumberBarcode = ini.readInteger(PrintSet, QStringLiteral("XSDNumberBarcode"), 0) == 1 ? 1 : 0;
     s.BriefHelp = std::uint8_t(ini.readInteger(QStringLiteral("Other"), QStringLiteral("brief_help"), 1) & 0xFF);
     s.AutoBackupKeep = std::max(0, ini.readInteger(QStringLiteral("Backup"), QStringLiteral("Keep"), 10));
     return s;
@@ -240,7 +241,7 @@ bool WriteXSDPrintSet(const QString& programDir, const TXSDPrintSet& p)
         {"XSDTopMargin", p.TopMargin}, {"XSDBottomMargin", p.BottomMargin},
         {"XSDLeftMargin", p.LeftMargin}, {"XSDRightMargin", p.RightMargin},
         {"XSDReceiptWidth", p.ReceiptWidth}, {"XSDReceiptPrinter", p.ReceiptPrinter},
-        {"XSDReceiptDrawer", p.ReceiptDrawer ? 1 : 0}};
+        {"XSDReceiptDrawer", p.ReceiptDrawer ? 1 : 0}, {"XSDNumberBarcode", p.NumberBarcode}};
     for (const auto& [key, value] : keys)
         ini.setInteger(PrintSet, QLatin1String(key), value);
     ini.setString(PrintSet, QStringLiteral("XSDReceiptTarget"), p.ReceiptTarget);

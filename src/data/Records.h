@@ -128,4 +128,5 @@ struct TXSDPrintSet {
     int ReceiptPrinter = 0;
     QString ReceiptTarget;
     bool ReceiptDrawer = false;  // open the cash drawer with each slip printed on an ESC/POS printer
+    int NumberBarcode = 0;  // 1: the sales document's page carries its number as a barcode
 };

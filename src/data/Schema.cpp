@@ -145,6 +145,14 @@ const std::initializer_list<const char*> Steps[] = {
         GuiGe text collate nocase not null,
         ShuLiang integer not null default 0, ZhangMian integer not null default 0,
         unique(PinPai, ChanPin, GuiGe)))"},
+    // Version 8: the barcodes of the goods items, any number each; a barcode belongs to one goods
+    // item (see GoodsBarcodes.h).
+    {R"(create table Base_TiaoMa(
+        autoid integer primary key autoincrement,
+        TiaoMa text collate nocase not null unique,
+        PinPai text collate nocase not null, ChanPin text collate nocase not null,
+        GuiGe text collate nocase not null))",
+     "create index IX_TiaoMa_goods on Base_TiaoMa(PinPai, ChanPin, GuiGe)"},
 };
 static_assert(std::size(Steps) + 1 == SchemaVersion);
 

@@ -4,7 +4,7 @@ class Database;
 
 // Identifies a database file of this system (PRAGMA application_id).
 inline constexpr int SchemaApplicationId = 0x514C4A44;  // "QLJD"
-inline constexpr int SchemaVersion = 7;
+inline constexpr int SchemaVersion = 8;
 
 // Creates every table and index on an empty database and stamps it with this system's id and
 // schema version. Throws DbError on failure.

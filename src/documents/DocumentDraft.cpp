@@ -6,6 +6,23 @@ void DocumentDraft::addLine(TShangPinItem line)
     m_paid = amount().yuan();
 }
 
+int DocumentDraft::lineOf(const TShangPinItem& line) const
+{
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const TShangPinItem& l = m_lines[i];
+        if (l.PinPai == line.PinPai && l.chanpin == line.chanpin && l.guige == line.guige && l.danjia == line.danjia)
+            return i;
+    }
+    return -1;
+}
+
+void DocumentDraft::addToLine(int index, const TShangPinItem& more)
+{
+    m_lines[index].shuliang += more.shuliang;
+    m_lines[index].jinE += more.jinE;
+    m_paid = amount().yuan();
+}
+
 void DocumentDraft::removeLine(int index)
 {
     if (index < 0 || index >= m_lines.size())

@@ -13,6 +13,10 @@ class DocumentDraft {
 public:
     // Adds a line. A new line counts the whole amount as paid.
     void addLine(TShangPinItem line);
+    // The line of the same goods item at the same unit price, or -1.
+    int lineOf(const TShangPinItem& line) const;
+    // Adds the quantity and amount of `more` (the same goods item) to the line at index.
+    void addToLine(int index, const TShangPinItem& more);
     // Removes the line at index (0 the first); a new total counts the whole amount as paid.
     void removeLine(int index);
     void clear();

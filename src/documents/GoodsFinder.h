@@ -1,16 +1,11 @@
 #pragma once
 
+#include "GoodsKey.h"
+
 #include <QString>
 #include <QVector>
 
 class Database;
-
-// One goods item of the catalogue: brand, product and spec.
-struct GoodsKey {
-    QString PinPai;
-    QString ChanPin;
-    QString GuiGe;
-};
 
 // Finds goods items by their model number (spec) as the operator types it or a barcode scanner
 // sends it. The catalogue is read once; each search runs in memory. Matching ignores letter case

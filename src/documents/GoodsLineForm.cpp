@@ -1,6 +1,7 @@
 #include "GoodsLineForm.h"
 
 #include "AppContext.h"
+#include "GoodsBarcodes.h"
 #include "GoodsSelector.h"
 #include "GuardedConnect.h"
 #include "Keyboard.h"
@@ -70,6 +71,7 @@ void GoodsLineForm::ResetItemInputs()
     FindEdit->clear();
     FindList->clear();
     FindList->hide();
+    m_scannedKey.reset();
     showGoods();
     FindEdit->setFocus();
 }
@@ -151,9 +153,25 @@ void GoodsLineForm::FindEditChange()
         FindList->setCurrentRow(0);
 }
 
-// Enter in "型号/条码" (a scanner ends its code with it): the goods item of the code is picked
-// and the price is next; with several matches the one highlighted in the list (the first, or the
-// one chosen with the arrows); an empty box moves on to the brand list.
+bool GoodsLineForm::pickScanned(const QString& code)
+{
+    const std::optional<GoodsKey> key = GoodsBarcodes::find(m_ctx.db(), code);
+    if (!key)
+        return false;
+    pickGoods(*key);
+    m_scannedKey = key;
+    for (const TShangPinItem& line : std::as_const(m_lines))
+        if (line.PinPai == key->PinPai && line.chanpin == key->ChanPin && line.guige == key->GuiGe) {
+            DJEdit->setText(FormatGeneral(line.danjia.yuan()));
+            break;
+        }
+    return true;
+}
+
+// Enter in "型号/条码" (a scanner ends its code with it): the goods item holding the barcode, or
+// else the goods item of the model number, is picked and the price is next; with several matches
+// the one highlighted in the list (the first, or the one chosen with the arrows); an empty box
+// moves on to the brand list.
 void GoodsLineForm::FindEditReturn()
 {
     if (FindEdit->text().trimmed().isEmpty()) {
@@ -161,6 +179,11 @@ void GoodsLineForm::FindEditReturn()
         return;
     }
     GoodsKey key;
+    if (pickScanned(FindEdit->text())) {
+        DJEdit->setFocus();
+        DJEdit->selectAll();
+        return;
+    }
     if (finder().pick(FindEdit->text(), &key)) {
         pickGoods(key);
         DJEdit->setFocus();
@@ -219,6 +242,7 @@ void GoodsLineForm::okButtonClick()
     if (m_kind == m_rules.stockKind && !StockCoversLine(m_ctx.db(), item, m_lines))
         return refuse(SLEdit, QStringLiteral("该商品库存量不足!"));
     m_item = item;
+    m_scanned = m_scannedKey && m_scannedKey->PinPai == p && m_scannedKey->ChanPin == c && m_scannedKey->GuiGe == g;
     accept();
 }
 

@@ -54,6 +54,10 @@ public:
     void FindEditReturn();
     void FindListPick();
 
+    // Whether the goods item of the accepted line was found by its barcode (scanned): the
+    // document then adds the line to its line of the same goods item and price.
+    bool scanned() const { return m_scanned; }
+
     // Whether the unit price is below the chosen item's average cost (shown in red on a sale).
     bool priceBelowCost() const { return m_belowCost; }
 
@@ -73,6 +77,9 @@ private:
     void showGoods();
     void markPrice();
     void pickGoods(const GoodsKey& key);
+    // The goods item of a scanned code is picked; its price on the document, if it has a line, is
+    // proposed. False when no goods item holds the code.
+    bool pickScanned(const QString& code);
     void refuse(QWidget* box, const QString& text);
     int kindIndex() const { return m_kind == ForwardKind ? 0 : 1; }
     const GoodsFinder& finder();
@@ -88,4 +95,6 @@ private:
     Money m_cost;
     bool m_belowCost = false;
     TShangPinItem m_item;
+    std::optional<GoodsKey> m_scannedKey;  // the goods item last found by its barcode
+    bool m_scanned = false;
 };

@@ -220,7 +220,16 @@ void TradeDocumentForm::AddButtonClick()
     form->SetLinesOnGrid(GridLines());
     form->SetFinder(&m_finder);
     if (form->exec() == QDialog::Accepted) {
-        AppendItemRow(form->ResultItem());
+        const TShangPinItem& item = form->ResultItem();
+        const int same = form->scanned() ? m_draft.lineOf(item) : -1;
+        if (same < 0) {
+            AppendItemRow(item);
+        } else {  // the same goods item scanned again: its line takes the quantity
+            m_draft.addToLine(same, item);
+            lineGrid->setCell(ColShuLiang, same + 1, QString::number(m_draft.lines()[same].shuliang));
+            lineGrid->setCell(ColJinE, same + 1, FormatMoney(m_draft.lines()[same].jinE));
+            lineGrid->setRow(same + 1);
+        }
         CalcDanTotals();
     }
     AddButton->setFocus();  // Enter (or F2) adds the next line

@@ -10,7 +10,7 @@ QStringList InitGroupTables(InitGroup group)
     switch (group) {
     case InitGroup::XS: return {"Log_XiaoShouDan", "Log_XiaoShou", "Log_SKGuoCheng"};
     case InitGroup::CG: return {"Log_CaiGouDan", "Log_CaiGou", "Log_FKGuoCheng"};
-    case InitGroup::SP: return {"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType", "Log_PanDian"};
+    case InitGroup::SP: return {"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType", "Log_PanDian", "Base_TiaoMa"};
     case InitGroup::GYS: return {"Base_GongYingShang"};
     case InitGroup::YG: return {"Base_YeYuYuan"};
     case InitGroup::KH: return {"Base_KeHu"};

@@ -1,6 +1,8 @@
 #include "GoodsImport.h"
 
+#include "BarcodeText.h"
 #include "Database.h"
+#include "GoodsBarcodes.h"
 #include "GoodsStore.h"
 #include "NumberText.h"
 
@@ -12,7 +14,7 @@
 
 namespace {
 
-enum Col { PinPaiCol, ChanPinCol, CPTypeCol, GuiGeCol, ShuLiangCol, PJCBCol, ColCount };
+enum Col { PinPaiCol, ChanPinCol, CPTypeCol, GuiGeCol, ShuLiangCol, PJCBCol, BarcodeCol, ColCount };
 
 struct Heading {
     const char* name;  // as reported
@@ -27,6 +29,7 @@ const std::array<Heading, ColCount> Headings = {{
     {"规格/型号", {"规格/型号", "型号/规格", "规格", "型号"}, true},
     {"初始库存量", {"初始库存量", "库存数量", "库存量", "库存", "数量"}, true},
     {"初始成本", {"初始成本", "平均成本", "成本"}, true},
+    {"条码", {"条码", "条形码", "商品条码"}, false},
 }};
 
 // The key of a name as the database compares it: ASCII letters without case.
@@ -39,7 +42,7 @@ QString Folded(const QString& text)
     return out;
 }
 
-QString GoodsKey(const QString& p, const QString& c, const QString& g)
+QString ItemKey(const QString& p, const QString& c, const QString& g)
 {
     return Folded(p) + QChar(0x1F) + Folded(c) + QChar(0x1F) + Folded(g);
 }
@@ -89,6 +92,7 @@ GoodsImportCheck CheckGoodsImport(Database& db, const QVector<QStringList>& shee
 
     const QSet<QString> known = Keys(db, QStringLiteral("select PinPai,ChanPin,GuiGe from Log_KuCun"), 3);
     QHash<QString, int> seen;  // goods key -> row of the sheet
+    QHash<QString, int> seenCodes;  // barcode (letter case ignored) -> row of the sheet
     for (int r = 1; r < sheet.size(); ++r) {
         const QStringList& cells = sheet[r];
         const auto cell = [&](Col c) { return at[c] < 0 ? QString() : cells.value(at[c]).trimmed(); };
@@ -118,8 +122,20 @@ GoodsImportCheck CheckGoodsImport(Database& db, const QVector<QStringList>& shee
             problems << QStringLiteral("“初始成本”应为0或正数（现为“%1”）").arg(cell(PJCBCol));
         else
             row.PJCB = *cost;
+        row.barcodes = GoodsBarcodes::split(cell(BarcodeCol));
+        for (const QString& code : std::as_const(row.barcodes)) {
+            QString reason;
+            if (!BarcodeKindOf(code, &reason))
+                problems << reason.chopped(1);
+            else if (const std::optional<GoodsKey> holder = GoodsBarcodes::find(db, code))
+                problems << QStringLiteral("条码“%1”已属于商品 %2").arg(code, holder->text());
+            else if (seenCodes.contains(code.toLower()))
+                problems << QStringLiteral("条码“%1”与第%2行的条码重复").arg(code).arg(seenCodes.value(code.toLower()));
+            else
+                seenCodes.insert(code.toLower(), row.line);
+        }
         if (problems.isEmpty()) {
-            const QString key = GoodsKey(row.PinPai, row.ChanPin, row.GuiGe);
+            const QString key = ItemKey(row.PinPai, row.ChanPin, row.GuiGe);
             if (known.contains(key))
                 problems << QStringLiteral("系统中已存在该商品");
             else if (seen.contains(key))
@@ -153,7 +169,7 @@ void ImportGoods(Database& db, const QVector<GoodsImportRow>& rows)
             InsertChanPin(db, row.PinPai, row.ChanPin, row.CPType);
             products.insert(product);
         }
-        InsertGuiGe(db, row.PinPai, row.ChanPin, row.GuiGe, row.PJCB, row.ShuLiang);
+        InsertGuiGe(db, row.PinPai, row.ChanPin, row.GuiGe, row.PJCB, row.ShuLiang, row.barcodes);
     }
     t.commit();
 }

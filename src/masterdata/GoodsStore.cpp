@@ -3,6 +3,7 @@
 #include "AuditLog.h"
 #include "CPTypeStore.h"
 #include "Database.h"
+#include "GoodsBarcodes.h"
 #include "Ledger.h"
 #include "NumberText.h"
 
@@ -85,6 +86,7 @@ void RenamePinPai(Database& db, const QString& PinPai, const QString& NewPinPai)
     db.exec(QStringLiteral("update Base_ChanPin set PinPai=:New where PinPai=:PinPai"), params);
     ShiftOpeningStock(db, 1, QStringLiteral("PinPai=:PinPai"), params.mid(0, 1));
     db.exec(QStringLiteral("update Log_KuCun set PinPai=:New where PinPai=:PinPai"), params);
+    db.exec(QStringLiteral("update Base_TiaoMa set PinPai=:New where PinPai=:PinPai"), params);
     ShiftOpeningStock(db, -1, QStringLiteral("PinPai=:New"), params.mid(1, 1));
     t.commit();
 }
@@ -97,6 +99,7 @@ void DeletePinPai(Database& db, const QString& PinPai)
     db.exec(QStringLiteral("delete from Base_PinPai where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("delete from Base_ChanPin where PinPai=:PinPai"), params);
     db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai"), params);
+    db.exec(QStringLiteral("delete from Base_TiaoMa where PinPai=:PinPai"), params);
     t.commit();
 }
 
@@ -124,8 +127,9 @@ void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
                            "where PinPai=:PinPai and ChanPin=:ChanPin"),
             params);
     ShiftOpeningStock(db, 1, QStringLiteral("PinPai=:PinPai and ChanPin=:ChanPin"), params.mid(0, 2));
-    db.exec(QStringLiteral("update Log_KuCun set ChanPin=:New where PinPai=:PinPai and ChanPin=:ChanPin"),
-            params.mid(0, 3));
+    for (const char* table : {"Log_KuCun", "Base_TiaoMa"})
+        db.exec(QStringLiteral("update %1 set ChanPin=:New where PinPai=:PinPai and ChanPin=:ChanPin").arg(QLatin1String(table)),
+                params.mid(0, 3));
     ShiftOpeningStock(db, -1, QStringLiteral("PinPai=:PinPai and ChanPin=:New"), {params[0], params[2]});
     KeepCPType(db, CPType);
     t.commit();
@@ -139,11 +143,12 @@ void DeleteChanPin(Database& db, const QString& PinPai, const QString& ChanPin)
                Takes(db, QStringLiteral("PinPai=:PinPai and ChanPin=:ChanPin"), params, false));
     db.exec(QStringLiteral("delete from Base_ChanPin where PinPai=:PinPai and ChanPin=:ChanPin"), params);
     db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin"), params);
+    db.exec(QStringLiteral("delete from Base_TiaoMa where PinPai=:PinPai and ChanPin=:ChanPin"), params);
     t.commit();
 }
 
 void InsertGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
-                 int ShuLiang)
+                 int ShuLiang, const QStringList& barcodes)
 {
     const SqlParams key{{P, PinPai}, {C, ChanPin}, {G, GuiGe}};
     Transaction t(db);
@@ -152,11 +157,13 @@ void InsertGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
             key + SqlParams{{QStringLiteral(":ShuLiang"), ShuLiang}, {QStringLiteral(":PJCB"), PJCB},
                             {QStringLiteral(":QCShuLiang"), ShuLiang}});
     ShiftOpeningStock(db, -1, GoodsKeyCondition, key);
+    if (!barcodes.isEmpty())
+        GoodsBarcodes::set(db, {PinPai, ChanPin, GuiGe}, barcodes);
     t.commit();
 }
 
 void UpdateGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
-                 int ShuLiang, const QString& NewGuiGe)
+                 int ShuLiang, const QString& NewGuiGe, const std::optional<QStringList>& barcodes)
 {
     const SqlParams key{{P, PinPai}, {C, ChanPin}, {G, GuiGe}};
     Transaction t(db);
@@ -171,7 +178,11 @@ void UpdateGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
                            "PJCB=:PJCB where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
             key + SqlParams{{QStringLiteral(":New"), NewGuiGe}, {QStringLiteral(":ShuLiang"), ShuLiang},
                             {QStringLiteral(":ShuLiang2"), ShuLiang}, {QStringLiteral(":PJCB"), PJCB}});
+    db.exec(QStringLiteral("update Base_TiaoMa set GuiGe=:New where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"),
+            key + SqlParams{{QStringLiteral(":New"), NewGuiGe}});
     ShiftOpeningStock(db, -1, GoodsKeyCondition, SqlParams{key[0], key[1], {G, NewGuiGe}});
+    if (barcodes)
+        GoodsBarcodes::set(db, {PinPai, ChanPin, NewGuiGe}, *barcodes);
     t.commit();
 }
 
@@ -184,6 +195,7 @@ void DeleteGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, co
     if (old.next())
         WriteAudit(db, QStringLiteral("删除商品"), Key(PinPai, ChanPin, GuiGe), GoodsFigures(GuiGe, old.value(0), old.value(1)));
     db.exec(QStringLiteral("delete from Log_KuCun where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"), key);
+    db.exec(QStringLiteral("delete from Base_TiaoMa where PinPai=:PinPai and ChanPin=:ChanPin and GuiGe=:GuiGe"), key);
     t.commit();
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 #include "RowSet.h"
 
@@ -32,12 +33,14 @@ void UpdateChanPin(Database& db, const QString& PinPai, const QString& ChanPin, 
                    const QString& CPType);
 void DeleteChanPin(Database& db, const QString& PinPai, const QString& ChanPin);
 
-// A new goods item with its opening stock and initial average cost (no latest purchase price).
+// A new goods item with its opening stock and initial average cost (no latest purchase price) and
+// its barcodes (GoodsBarcodes::set: refused codes leave nothing written).
 void InsertGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
-                 int ShuLiang);
-// Renames a goods item and overwrites its stock and average cost by hand.
+                 int ShuLiang, const QStringList& barcodes = {});
+// Renames a goods item (its barcodes go along) and overwrites its stock and average cost by hand;
+// given barcodes replace the item's own.
 void UpdateGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe, double PJCB,
-                 int ShuLiang, const QString& NewGuiGe);
+                 int ShuLiang, const QString& NewGuiGe, const std::optional<QStringList>& barcodes = std::nullopt);
 void DeleteGuiGe(Database& db, const QString& PinPai, const QString& ChanPin, const QString& GuiGe);
 
 // The class value of a product without a class; never kept in Base_CPType.

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "GuardedConnect.h"
 #include "CPTypeStore.h"
+#include "GoodsBarcodes.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "Keyboard.h"
@@ -12,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <array>
@@ -47,6 +49,7 @@ void TZLSet_SPEditForm::ClearEditInputs()
     GGAdd_GGEdit->clear();
     GGAdd_SLEdit->setText(QStringLiteral("0"));
     GGAdd_CBEdit->setText(QStringLiteral("0"));
+    GGAdd_TMEdit->clear();
     for (int p = PPAdd; p <= GGEdit; ++p)
         panel(p)->hide();
     Database& db = m_ctx.db();
@@ -130,6 +133,16 @@ bool TZLSet_SPEditForm::readStockAndCost(QLineEdit* SLEdit, QLineEdit* CBEdit, i
     return true;
 }
 
+bool TZLSet_SPEditForm::readBarcodes(QPlainTextEdit* box, const GoodsKey& goods, QStringList& codes)
+{
+    codes = GoodsBarcodes::split(box->toPlainText());
+    const QString reason = GoodsBarcodes::problem(m_ctx.db(), goods, codes);
+    if (reason.isEmpty())
+        return true;
+    refuse(box, reason);
+    return false;
+}
+
 void TZLSet_SPEditForm::PPAddButtonClick()
 {
     const QString name = NameText(PPAdd_PPEdit->text());
@@ -203,7 +216,10 @@ void TZLSet_SPEditForm::GGAddButtonClick()
         return;
     if (ShangPinExists(m_ctx.db(), brand, product, spec))
         return refuse(GGAdd_GGEdit, QStringLiteral("系统中已存在该商品，不能重复添加!"));
-    InsertGuiGe(m_ctx.db(), brand, product, spec, cost, stock);
+    QStringList codes;
+    if (!readBarcodes(GGAdd_TMEdit, {brand, product, spec}, codes))
+        return;
+    InsertGuiGe(m_ctx.db(), brand, product, spec, cost, stock, codes);
     accept();
 }
 
@@ -220,7 +236,10 @@ void TZLSet_SPEditForm::GGEditButtonClick()
         return;
     if (spec != OldGuiGe && ShangPinExists(m_ctx.db(), brand, product, spec))
         return refuse(GGEdit_GGEdit, QStringLiteral("系统中已存在该商品，不能将产品修改为此名称!"));
-    UpdateGuiGe(m_ctx.db(), brand, product, OldGuiGe, cost, stock, spec);
+    QStringList codes;
+    if (!readBarcodes(GGEdit_TMEdit, {brand, product, OldGuiGe}, codes))
+        return;
+    UpdateGuiGe(m_ctx.db(), brand, product, OldGuiGe, cost, stock, spec, codes);
     m_ctx.prompts->message(this, QStringLiteral("修改成功!"));
     accept();
 }

@@ -2,12 +2,16 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
+
+struct GoodsKey;
 
 struct AppContext;
 class GoodsSelector;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -42,9 +46,11 @@ public:
     QPushButton *CPEditButton = nullptr, *CPEditExitButton = nullptr;
     QComboBox *GGAdd_PPComboBox = nullptr, *GGAdd_CPComboBox = nullptr;
     QLineEdit *GGAdd_GGEdit = nullptr, *GGAdd_CBEdit = nullptr, *GGAdd_SLEdit = nullptr;
+    QPlainTextEdit* GGAdd_TMEdit = nullptr;  // 条码, one a line
     QPushButton *GGAddButton = nullptr, *GGAddExitButton = nullptr;
     QLineEdit *GGEdit_PPEdit = nullptr, *GGEdit_CPEdit = nullptr, *GGEdit_GGEdit = nullptr,
               *GGEdit_CBEdit = nullptr, *GGEdit_SLEdit = nullptr;
+    QPlainTextEdit* GGEdit_TMEdit = nullptr;  // 条码, one a line
     QPushButton *GGEditButton = nullptr, *GGEditExitButton = nullptr;
 
     // The brand and product lists of page 5, chained.
@@ -68,6 +74,9 @@ private:
     void refuse(QWidget* box, const QString& text);
     // Reads the stock and cost boxes of a goods item page; false (refused) when one is unusable.
     bool readStockAndCost(QLineEdit* SLEdit, QLineEdit* CBEdit, int& ShuLiang, double& PJCB);
+    // Reads the barcode box of a goods item page for the goods item; false (refused, with the
+    // reason) when a code is unusable or another goods item holds it.
+    bool readBarcodes(QPlainTextEdit* box, const GoodsKey& goods, QStringList& codes);
 
     AppContext& m_ctx;
     int m_page = 0;

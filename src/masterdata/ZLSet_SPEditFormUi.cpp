@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -59,6 +60,16 @@ QComboBox* MakeCombo(QWidget* parent, const char* objectName, bool editable)
     return box;
 }
 
+// The barcodes of a goods item, one a line: a scanner's Enter starts the next line, Tab moves on.
+QPlainTextEdit* MakeBarcodeBox(QWidget* parent, const char* objectName)
+{
+    auto* box = Named(new QPlainTextEdit(parent), objectName);
+    box->setTabChangesFocus(true);
+    box->setPlaceholderText(QStringLiteral("每行一个条码，可用扫描枪扫入"));
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 14);
+    return box;
+}
+
 QLineEdit* ReadOnly(QLineEdit* edit)
 {
     edit->setEnabled(false);
@@ -107,6 +118,7 @@ void TZLSet_SPEditForm::setupUi()
     GGAdd_GGEdit = MakeEdit(this, "GGAdd_GGEdit");
     GGAdd_CBEdit = MakeEdit(this, "GGAdd_CBEdit");
     GGAdd_SLEdit = MakeEdit(this, "GGAdd_SLEdit");
+    GGAdd_TMEdit = MakeBarcodeBox(this, "GGAdd_TMEdit");
     GGAddButton = MakeButton(this, "GGAddButton", add);
     GGAddExitButton = MakeButton(this, "GGAddExitButton", back);
     GGAddPanel = MakePanel(this, "GGAddPanel",
@@ -114,7 +126,8 @@ void TZLSet_SPEditForm::setupUi()
                             {"产品", GGAdd_CPComboBox},
                             {"规格/型号", GGAdd_GGEdit},
                             {"初始成本", GGAdd_CBEdit},
-                            {"初始库存量", GGAdd_SLEdit}},
+                            {"初始库存量", GGAdd_SLEdit},
+                            {"条码", GGAdd_TMEdit}},
                            GGAddButton, GGAddExitButton,
                            QStringLiteral("注：“初始成本”是指单个商品的成\n本，在使用过程中系统会根据商品的\n"
                                           "每次采购价来自动计算商品的成本。"));
@@ -124,6 +137,7 @@ void TZLSet_SPEditForm::setupUi()
     GGEdit_GGEdit = MakeEdit(this, "GGEdit_GGEdit");
     GGEdit_CBEdit = MakeEdit(this, "GGEdit_CBEdit");
     GGEdit_SLEdit = MakeEdit(this, "GGEdit_SLEdit");
+    GGEdit_TMEdit = MakeBarcodeBox(this, "GGEdit_TMEdit");
     GGEditButton = MakeButton(this, "GGEditButton", edit);
     GGEditExitButton = MakeButton(this, "GGEditExitButton", back);
     GGEditPanel = MakePanel(this, "GGEditPanel",
@@ -131,7 +145,8 @@ void TZLSet_SPEditForm::setupUi()
                              {"产品", GGEdit_CPEdit},
                              {"规格", GGEdit_GGEdit},
                              {"初始成本", GGEdit_CBEdit},
-                             {"库存数量", GGEdit_SLEdit}},
+                             {"库存数量", GGEdit_SLEdit},
+                             {"条码", GGEdit_TMEdit}},
                             GGEditButton, GGEditExitButton);
 
     auto* top = new QVBoxLayout(this);

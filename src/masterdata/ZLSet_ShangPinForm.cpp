@@ -5,7 +5,9 @@
 #include "Keyboard.h"
 #include "GoodsImport.h"
 #include "GoodsImportForm.h"
+#include "LabelPrintForm.h"
 #include "GoodsSelector.h"
+#include "GoodsBarcodes.h"
 #include "GoodsStore.h"
 #include "GridFilter.h"
 #include "TableFile.h"
@@ -16,6 +18,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -57,6 +60,7 @@ TZLSet_ShangPinForm::TZLSet_ShangPinForm(AppContext& context, QWidget* parent) :
     GuardedConnect(GG_EditButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_EditButtonClick);
     GuardedConnect(GG_DelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::GG_DelButtonClick);
     GuardedConnect(ImportButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::ImportButtonClick);
+    GuardedConnect(LabelButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::LabelButtonClick);
     GuardedConnect(exitButton, &QPushButton::clicked, this, m_ctx, &TZLSet_ShangPinForm::exitButtonClick);
     LoadGoodsGrids();
 }
@@ -197,6 +201,8 @@ void TZLSet_ShangPinForm::GG_EditButtonClick()
     form.GGEdit_GGEdit->setText(spec);
     form.GGEdit_CBEdit->setText(SelectedCell(itemGrid, 1));
     form.GGEdit_SLEdit->setText(SelectedCell(itemGrid, 2));
+    form.GGEdit_TMEdit->setPlainText(
+        GoodsBarcodes::of(m_ctx.db(), {selectedPinPai(), selectedChanPin(), spec.trimmed()}).join(u'\n'));
     form.ShowEditPage(TZLSet_SPEditForm::GGEdit);
     form.exec();
     ListGuiGe();
@@ -215,6 +221,13 @@ void TZLSet_ShangPinForm::GG_DelButtonClick()
         return;
     DeleteGuiGe(m_ctx.db(), brand, product, spec);
     ListGuiGe();
+}
+
+void TZLSet_ShangPinForm::LabelButtonClick()
+{
+    TLabelPrintForm form(m_ctx, this);
+    form.pickGoods(selectedPinPai(), selectedChanPin());
+    form.exec();
 }
 
 void TZLSet_ShangPinForm::ImportButtonClick()

@@ -43,6 +43,7 @@ public:
     QPushButton *CP_AddButton = nullptr, *CP_EditButton = nullptr, *CP_DelButton = nullptr;
     QPushButton *GG_AddButton = nullptr, *GG_EditButton = nullptr, *GG_DelButton = nullptr;
     QPushButton* ImportButton = nullptr;  // 从Excel导入…
+    QPushButton* LabelButton = nullptr;   // 打印标签…: the label window, the brand and product chosen
     QPushButton* exitButton = nullptr;    // 退出
 
     void brandSelected();
@@ -57,6 +58,7 @@ public:
     void GG_EditButtonClick();
     void GG_DelButtonClick();
     void ImportButtonClick();
+    void LabelButtonClick();
     void exitButtonClick();
 
     // Imports the catalogue sheet of an .xlsx or CSV file: checks every row, shows the preview,

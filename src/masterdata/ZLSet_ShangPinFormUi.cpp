@@ -90,6 +90,7 @@ void TZLSet_ShangPinForm::setupUi()
 
     ImportButton = MakeButton(this, "ImportButton", QStringLiteral("从Excel导入…"));
     ImportButton->setMinimumWidth(ImportButton->sizeHint().width() + 16);
+    LabelButton = MakeButton(this, "LabelButton", QStringLiteral("打印标签…"));
     exitButton = MakeButton(this, "Button1", QStringLiteral("退出"));
 
     auto* lists = new QHBoxLayout;
@@ -103,6 +104,7 @@ void TZLSet_ShangPinForm::setupUi()
     auto* side = new QVBoxLayout;
     side->addStretch();
     side->addWidget(ImportButton);
+    side->addWidget(LabelButton);
     side->addWidget(exitButton);
     foot->addLayout(side);
 

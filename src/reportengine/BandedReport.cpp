@@ -16,6 +16,7 @@ constexpr double FlowShare = 0.4;
 struct LaidBand {
     QVector<PageText> texts;
     QVector<PageRule> rules;
+    QVector<PageBarcode> barcodes;
     double height = 0;
 };
 
@@ -40,24 +41,54 @@ void Translate(LaidBand& band, double dy)
         t.rect.translate(0, dy);
     for (PageRule& r : band.rules)
         r.line.translate(0, dy);
+    for (PageBarcode& b : band.barcodes)
+        b.rect.translate(0, dy);
 }
 
-// The lowest height at most `room` where the band may be cut without cutting a text line: the
-// top or bottom of a text that no other text straddles. 0 when not even its first line fits.
+// The rectangles a band may not be cut through: its texts and barcodes.
+QVector<QRectF> Uncut(const LaidBand& band)
+{
+    QVector<QRectF> rects;
+    for (const PageText& t : band.texts)
+        rects << t.rect;
+    for (const PageBarcode& b : band.barcodes)
+        rects << b.rect;
+    return rects;
+}
+
+// The lowest height at most `room` where the band may be cut without cutting a text line or a
+// barcode: the top or bottom of one that no other straddles. 0 when not even its first line fits.
 double CutHeight(const LaidBand& band, double room)
 {
     double best = 0;
-    for (const PageText& t : band.texts)
-        for (const double at : {t.rect.top(), t.rect.bottom()}) {
+    const QVector<QRectF> uncut = Uncut(band);
+    for (const QRectF& t : uncut)
+        for (const double at : {t.top(), t.bottom()}) {
             if (at <= best || at > room + Epsilon)
                 continue;
-            const bool straddled = std::any_of(band.texts.begin(), band.texts.end(), [at](const PageText& o) {
-                return o.rect.top() < at - Epsilon && o.rect.bottom() > at + Epsilon;
+            const bool straddled = std::any_of(uncut.begin(), uncut.end(), [at](const QRectF& o) {
+                return o.top() < at - Epsilon && o.bottom() > at + Epsilon;
             });
             if (!straddled)
                 best = at;
         }
     return best;
+}
+
+// Moves the texts or barcodes below the cut to `rest`, moved up to start at 0.
+template <typename Item>
+void CutItems(QVector<Item>& items, QVector<Item>& rest, double cut)
+{
+    QVector<Item> kept;
+    for (const Item& item : std::as_const(items)) {
+        if (item.rect.bottom() <= cut + Epsilon) {
+            kept << item;
+        } else {
+            rest << item;
+            rest.last().rect.translate(0, -cut);
+        }
+    }
+    items = kept;
 }
 
 // Cuts a band at height `cut`: the band keeps what lies above, the rest is returned moved up to
@@ -68,16 +99,8 @@ LaidBand CutBand(LaidBand& band, double cut)
     LaidBand rest;
     rest.height = band.height - cut;
     band.height = cut;
-    QVector<PageText> kept;
-    for (const PageText& t : std::as_const(band.texts)) {
-        if (t.rect.bottom() <= cut + Epsilon) {
-            kept << t;
-        } else {
-            rest.texts << t;
-            rest.texts.last().rect.translate(0, -cut);
-        }
-    }
-    band.texts = kept;
+    CutItems(band.texts, rest.texts, cut);
+    CutItems(band.barcodes, rest.barcodes, cut);
     QVector<PageRule> keptRules;
     double crossLeft = 1e9, crossRight = -1e9;
     BandKind crossKind = BandKind::Detail;
@@ -196,6 +219,8 @@ private:
     // the documents are measured by measureLines.
     void measureCell(BandKind kind, const LayoutCell& cell, CellFit::CellRoom& room)
     {
+        if (cell.barcode)
+            return;  // a symbol takes the cell's share, whatever its code
         switch (cell.kind) {
         case CellKind::Field:
             if (kind == BandKind::Detail) {
@@ -350,6 +375,7 @@ private:
         Translate(placed, m_y);
         page.texts += placed.texts;
         page.rules += placed.rules;
+        page.barcodes += placed.barcodes;
         m_y += laid.height;
     }
 
@@ -369,7 +395,7 @@ private:
     {
         CellFit::CellRoom r;
         r.weight = cell.kind == CellKind::Memo && cell.weight <= 0 ? 1 : cell.weight;
-        if (cell.kind != CellKind::Memo && cell.kind != CellKind::Blank)
+        if (cell.kind != CellKind::Memo && cell.kind != CellKind::Blank && !cell.barcode)
             r.take(text);
         return r;
     }
@@ -458,7 +484,10 @@ private:
             const LayoutCell& c = line.cells[cells[k]];
             const double w = qMax(0.0, qMin(widths[k], right - x));
             QVector<CellFit::FittedText> fitted;
-            if (c.kind == CellKind::Memo) {
+            if (c.barcode) {
+                if (!texts[cells[k]].isEmpty())
+                    laid.barcodes.append(PageBarcode{QRectF(x, top, w, line.height), texts[cells[k]], kind, cellSource(c)});
+            } else if (c.kind == CellKind::Memo) {
                 for (const QString& memoLine : m_report.m_memos.value(c.text))
                     fitted << CellFit::fit(memoLine, w);
             } else if (c.kind != CellKind::Blank) {
@@ -516,12 +545,8 @@ PageModel BandedReport::layOutOnRoll(const ReportData& data) const
     roll.m_page.length = Unrolled;
     const PageModel unrolled = roll.layOut(data);
     double bottom = roll.m_page.topMargin;
-    for (const ReportPage& page : unrolled.pages) {
-        for (const PageText& t : page.texts)
-            bottom = qMax(bottom, t.rect.bottom());
-        for (const PageRule& r : page.rules)
-            bottom = qMax(bottom, qMax(r.line.y1(), r.line.y2()));
-    }
+    for (const ReportPage& page : unrolled.pages)
+        bottom = qMax(bottom, ContentBottom(page));
     roll.m_page.length = bottom + roll.m_page.bottomMargin;
     return roll.layOut(data);
 }

@@ -33,6 +33,18 @@ QString AlignName(Qt::Alignment a)
 
 }  // namespace
 
+double ContentBottom(const ReportPage& page)
+{
+    double bottom = 0;
+    for (const PageText& t : page.texts)
+        bottom = qMax(bottom, t.rect.bottom());
+    for (const PageRule& r : page.rules)
+        bottom = qMax(bottom, qMax(r.line.y1(), r.line.y2()));
+    for (const PageBarcode& b : page.barcodes)
+        bottom = qMax(bottom, b.rect.bottom());
+    return bottom;
+}
+
 QString DescribePages(const PageModel& model)
 {
     QString out;
@@ -53,6 +65,11 @@ QString DescribePages(const PageModel& model)
                                 + (t.scale < 1 ? QStringLiteral("@") + QString::number(t.scale, 'f', 2) : QString()),
                             t.source.isEmpty() ? QStringLiteral("-") : t.source, t.text);
         }
+        for (const PageBarcode& b : pg.barcodes)
+            out += QStringLiteral("%1 %2,%3 w%4 h%5 barcode %6 \"%7\"\n")
+                       .arg(BandName(b.band), -12)
+                       .arg(Mm(b.rect.x()), Mm(b.rect.y()), Mm(b.rect.width()), Mm(b.rect.height()),
+                            b.source.isEmpty() ? QStringLiteral("-") : b.source, b.code);
         QMap<int, int> rules;
         for (const PageRule& r : pg.rules)
             ++rules[int(r.band)];

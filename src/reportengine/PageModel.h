@@ -21,6 +21,14 @@ struct PageText {
     double scale = 1;        // the report font shrunk so that the text fits its cell
 };
 
+// A code printed as its barcode symbol in the rectangle (BarcodeSymbol.h).
+struct PageBarcode {
+    QRectF rect;
+    QString code;
+    BandKind band = BandKind::Detail;
+    QString source;          // field or label name; empty for captions
+};
+
 struct PageRule {
     QLineF line;
     BandKind band = BandKind::Detail;
@@ -29,6 +37,7 @@ struct PageRule {
 struct ReportPage {
     QVector<PageText> texts;
     QVector<PageRule> rules;
+    QVector<PageBarcode> barcodes;
 };
 
 struct PageModel {
@@ -38,8 +47,11 @@ struct PageModel {
     int pageCount() const { return int(pages.size()); }
 };
 
+// How far down the page its texts, rules and barcodes reach, in millimetres (0 for an empty page).
+double ContentBottom(const ReportPage& page);
+
 // Plain-text rendering, page by page: every text with its band, position, size when shrunk
-// ("@0.85") and source, and per
+// ("@0.85") and source, every barcode with its band, rectangle, source and code, and per
 // band the number of rules. Kept as golden files by the tests so that a layout change reads as a
 // diff.
 QString DescribePages(const PageModel& model);

@@ -1,5 +1,6 @@
 #include "PagePainter.h"
 
+#include "BarcodeSymbol.h"
 #include "ReportFont.h"
 #include "SafeFile.h"
 
@@ -25,6 +26,8 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm)
     painter.setPen(pen);
     for (const PageRule& r : page.rules)
         painter.drawLine(QLineF(r.line.p1() * pixelsPerMm, r.line.p2() * pixelsPerMm));
+    for (const PageBarcode& b : page.barcodes)
+        DrawBarcode(painter, QRectF(b.rect.topLeft() * pixelsPerMm, b.rect.size() * pixelsPerMm), b.code);
 
     const QFont regular = ReportFont::font(pixelsPerMm);
     const QFont bold = ReportFont::font(pixelsPerMm, true);

@@ -26,6 +26,9 @@ struct LayoutCell {
     double weight = 0;       // share of the width left after the fitted cells; 0 = fit the text
     Qt::Alignment align = Qt::AlignLeft;
     bool bold = false;
+    // The cell's text (a caption, field or label) printed as its barcode symbol filling the
+    // cell (BarcodeSymbol.h) instead of as text; the line's height is the symbol's.
+    bool barcode = false;
 };
 
 // Rules drawn around a line. A line ruled between its cells (RuleCells) is a row of a table: the

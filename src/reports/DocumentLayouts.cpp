@@ -64,6 +64,19 @@ ReportLayout SalesDocumentLayout()
                           {memoLine});
 }
 
+ReportLayout SalesDocumentLayoutWithNumberBarcode()
+{
+    ReportLayout layout = SalesDocumentLayout();
+    LayoutCell number = Label(QStringLiteral("DHQRLabel"), 2);
+    number.barcode = true;
+    LayoutLine line = Line({Blank(4), number});
+    line.height = 14;
+    for (LayoutBand& band : layout.bands)
+        if (band.kind == BandKind::Title)
+            band.lines.insert(1, line);
+    return layout;
+}
+
 ReportLayout PurchaseDocumentLayout()
 {
     return DocumentLayout(QStringLiteral("TBB_CGDJForm"), QStringLiteral("TitleQRLabel"),

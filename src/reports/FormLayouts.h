@@ -5,6 +5,8 @@
 // Descriptions of the report forms, built once by ReportFormLayout().
 
 ReportLayout SalesDocumentLayout();
+// The same with the document's number as a barcode at the right under the title.
+ReportLayout SalesDocumentLayoutWithNumberBarcode();
 ReportLayout PurchaseDocumentLayout();
 
 ReportLayout SalesListLayout();
@@ -27,6 +29,9 @@ ReportLayout IncomeExpenseListLayout();
 ReportLayout MonthlyClosingLayout();
 ReportLayout ReceiptLayout();
 ReportLayout StatementLayout();
+// A goods item's price label: the fields PinPai, ChanPin, GuiGe, priceText and, as a barcode
+// taking the rest of the label, barcode.
+ReportLayout GoodsLabelLayout();
 
 // Summary of the profit reports: cost, amount, profit and margin.
 LayoutBand ProfitTotals();

@@ -5,6 +5,7 @@
 #include "BandedReport.h"
 #include "EscPos.h"
 #include "Database.h"
+#include "FormLayouts.h"
 #include "GuardedConnect.h"
 #include "PagePainter.h"
 #include "ReportExport.h"
@@ -40,6 +41,15 @@ ReportLayout LayoutOf(const ReportRequest& request)
     return request.layout ? *request.layout : ReportFormLayout(request.form);
 }
 
+// The layout printed: the sales document's page carries its number as a barcode when the print
+// settings say so.
+ReportLayout PrintedLayout(const AppContext& context, const ReportRequest& request)
+{
+    if (request.form == ReportForm::XSDJ && !request.layout && context.XSDPrintSet.NumberBarcode == 1)
+        return SalesDocumentLayoutWithNumberBarcode();
+    return LayoutOf(request);
+}
+
 const QString Preparing = QStringLiteral("正在准备打印...");
 
 // The report's rows (step 2): with a window, a reading routine runs off its thread; nothing when
@@ -62,7 +72,7 @@ std::optional<LaidOut> LayOut(AppContext& context, QWidget* parent, const Report
             return;
         const ReportData& data = *rows;
 
-        const ReportLayout layout = LayoutOf(request);
+        const ReportLayout layout = PrintedLayout(context, request);
         BandedReport report(layout);
         for (auto it = request.labels.cbegin(); it != request.labels.cend(); ++it)
             report.setLabel(it.key(), it.value());

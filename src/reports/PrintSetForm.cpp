@@ -85,6 +85,7 @@ void TPrintSetForm::showSettings()
     ReceiptTargetEdit->setText(s.ReceiptTarget);
     DrawerCheckBox->setChecked(s.ReceiptDrawer);
     showReceiptTarget();
+    NumberBarcodeCheckBox->setChecked(s.NumberBarcode == 1);
 }
 
 // The target box says what it takes; the print dialog needs none, no drawer kick and no test page
@@ -179,6 +180,7 @@ void TPrintSetForm::OKButtonClick()
     set.BottomMargin = values[3];
     set.LeftMargin = values[4];
     set.RightMargin = values[5];
+    set.NumberBarcode = NumberBarcodeCheckBox->isChecked() ? 1 : 0;
     if (WriteXSDPrintSet(m_ctx.ProgramDir, set)) {
         m_ctx.XSDPrintSet = set;
         m_ctx.prompts->message(this, QStringLiteral("保存成功！"));

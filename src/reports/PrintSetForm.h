@@ -35,6 +35,7 @@ public:
     QLineEdit* ReceiptTargetEdit = nullptr;       // the queue's name, the device file or host:port
     QCheckBox* DrawerCheckBox = nullptr;          // 打印小票时打开钱箱
     QPushButton* TestPageButton = nullptr;        // 打印测试页
+    QCheckBox* NumberBarcodeCheckBox = nullptr;  // the sales document's number as a barcode
     QPushButton* OKButton = nullptr;       // 保存
     QPushButton* EscButton = nullptr;      // 取消
 

@@ -96,6 +96,9 @@ void TPrintSetForm::setupUi()
     receiptGrid->addWidget(TestPageButton, 0, 2, Qt::AlignRight);
     receiptGrid->setColumnStretch(2, 1);
 
+    NumberBarcodeCheckBox = new QCheckBox(QStringLiteral("销售单上打印单号条码（Code 128）"), this);
+    NumberBarcodeCheckBox->setObjectName(QStringLiteral("NumberBarcodeCheckBox"));
+
     // Enter in the edits only moves the focus; on the focused "保存" it saves.
     OKButton = MakeButton(this, "OKButton", QStringLiteral("保存"));
     OKButton->setAutoDefault(true);
@@ -107,6 +110,7 @@ void TPrintSetForm::setupUi()
     top->addWidget(paperBox);
     top->addWidget(marginBox);
     top->addWidget(directionBox);
+    top->addWidget(NumberBarcodeCheckBox);
     top->addWidget(receiptBox);
     top->addLayout(ButtonRow({OKButton, EscButton}));
     setFixedSize(sizeHint());

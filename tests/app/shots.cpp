@@ -32,11 +32,18 @@
 #include "GoodsImportForm.h"
 #include "SPClassForm.h"
 #include "ZLSet_SPEditForm.h"
+#include "GoodsBarcodes.h"
+#include "LabelPrintForm.h"
+#include "PagePainter.h"
+#include "ReportPreviewDialog.h"
 #include "ZLSet_ShangPinForm.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -128,9 +135,26 @@ int main(int argc, char* argv[])
             dialog.GGEdit_GGEdit->setText(QStringLiteral("KFR-35GW/BP2DN1(81U1)一级能效 自清洁"));
             dialog.GGEdit_CBEdit->setText(QStringLiteral("2136.75"));
             dialog.GGEdit_SLEdit->setText(QStringLiteral("12"));
+            dialog.GGEdit_TMEdit->setPlainText(QStringLiteral("6901234567892\nHA-35GW/BOX"));
             dialog.ShowEditPage(page);
             Shot(dialog, pages[page - 1]);
         }
+    }
+    {
+        GoodsBarcodes::set(context.db(), {"海安(Haian)集团青岛家用电器有限公司", "变频壁挂式冷暖空调",
+                                          "KFR-35GW/BP2DN1(81U1)一级能效 自清洁"}, {"6901234567892"});
+        TLabelPrintForm labels(context);
+        labels.pickGoods(QStringLiteral("海安(Haian)集团青岛家用电器有限公司"), QString());
+        labels.countEdit->setValue(3);
+        labels.addButton->click();
+        labels.pickGoods(QStringLiteral("海岳"), QString());
+        labels.countEdit->setValue(2);
+        labels.addButton->click();
+        Shot(labels, "labels.png");
+        ReportPreviewDialog preview(labels.labelPages(), [](const QString&) {});
+        preview.resize(1000, 700);
+        Shot(preview, "labels-preview.png");
+        SavePicture(RenderPageImage(labels.labelPages(), 0, 100), "labels-page.png");
     }
     {
         QVector<QStringList> sheet{{"品牌", "产品", "产品类型", "规格/型号", "初始库存量", "初始成本"}};

@@ -58,6 +58,7 @@ private slots:
                 t.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
         t.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
         t.db.exec(QStringLiteral("drop table Log_PanDian"));
+        t.db.exec(QStringLiteral("drop table Base_TiaoMa"));
         t.db.exec(t.db.engine() == Engine::Sqlite ? QStringLiteral("PRAGMA user_version=2")
                                                   : QStringLiteral("update SYS_Schema set user_version=2"));
         QVERIFY(IsQingLanDatabase(t.db));

@@ -28,7 +28,7 @@ private slots:
                                 "Log_KuCun", "Log_ShouZhi", "Log_SKGuoCheng", "Log_FKGuoCheng",
                                 "Log_JieQun", "Base_PinPai", "Base_ChanPin", "Base_CPType",
                                 "Base_KeHu", "Base_GongYingShang", "Base_YeYuYuan", "Base_ShouZhi",
-                                "SYS_User", "Log_Audit", "Log_PanDian"};
+                                "SYS_User", "Log_Audit", "Log_PanDian", "Base_TiaoMa"};
         for (const char* table : tables)
             QCOMPARE(t.count(QString::fromLatin1(table)), 0);
         QVERIFY(IsQingLanDatabase(t.db));
@@ -81,6 +81,7 @@ private slots:
                 old.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
         old.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
         old.db.exec(QStringLiteral("drop table Log_PanDian"));
+        old.db.exec(QStringLiteral("drop table Base_TiaoMa"));
         old.db.exec(QStringLiteral("PRAGMA user_version=1"));
         // 10 in stock after 5 bought and 2 sold: 7 of them were there before the lines.
         old.db.exec(QStringLiteral("insert into Log_KuCun(PinPai,ChanPin,GuiGe,ShuLiang) values('A','B','c',10)"));
@@ -105,6 +106,7 @@ private slots:
                 old.db.exec(QStringLiteral("alter table %1 drop column %2").arg(QLatin1String(table), QLatin1String(column)));
         old.db.exec(QStringLiteral("alter table Log_JieQun drop column Stale"));
         old.db.exec(QStringLiteral("drop table Log_PanDian"));
+        old.db.exec(QStringLiteral("drop table Base_TiaoMa"));
         old.db.exec(QStringLiteral("PRAGMA user_version=4"));
         // 1000, 200 paid when saved, receipts of 300 and 99.5: owes 400.5.
         old.db.exec(QStringLiteral("insert into Log_XiaoShouDan(dh,jinE,QK) values('xs1',1000,400.5),('xs2',500,0),('xt1',-300,-100)"));

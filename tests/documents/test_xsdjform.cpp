@@ -4,6 +4,7 @@
 #include "TestDb.h"
 #include "TestFaults.h"
 #include "DocumentFixture.h"
+#include "GoodsBarcodes.h"
 #include "TabChain.h"
 #include "XSDJAddForm.h"
 #include "XSDJForm.h"
@@ -97,6 +98,35 @@ private slots:
         QVERIFY(w.lineGrid->cell(1, 1).isEmpty());
         QCOMPARE(w.SLEdit->text(), QStringLiteral("0"));
         QVERIFY(w.KHPhoneEdit->isEnabled() && w.KHComboBox->currentText().isEmpty());
+    }
+
+    // "型号/条码" takes a scanned barcode first, then the model number. The same goods item
+    // scanned again at the price of its line adds to that line; a model number typed, or
+    // another price, adds a line as before.
+    void scannedBarcodeAddsToItsLine()
+    {
+        DocumentFixture f;
+        // the box code of YS-35GW reads like another model number: the barcode wins
+        GoodsBarcodes::set(f.ctx().db(), {"远山", "远山挂机空调", "YS-35GW"}, {"4006381333931", "YS-26GW"});
+        Window win(f.ctx(), ForwardKind);
+        TBase_XSDJForm& w = win.w;
+        win.header();
+        AddLine(w, "4006381333931", "2500", "1");
+        AddLine(w, "YS-26GW", "2500", "1");
+        QCOMPARE(w.lineGrid->rowCount(), 2);
+        QCOMPARE((QStringList{w.lineGrid->cell(3, 1), w.lineGrid->cell(5, 1), w.lineGrid->cell(6, 1)}),
+                 (QStringList{"YS-35GW", "2", "5000"}));
+        AddLine(w, "YS-35GW", "2500", "1");   // typed: a line of its own
+        AddLine(w, "4006381333931", "2400", "1");  // another price: a line of its own
+        AddLine(w, "4006381333931", "2500", "1");
+        QCOMPARE(w.lineGrid->rowCount(), 4);
+        QCOMPARE(w.lineGrid->cell(5, 1), QStringLiteral("3"));
+        QCOMPARE(w.SLEdit->text(), QStringLiteral("5"));
+        QCOMPARE(w.JEEdit->text(), QStringLiteral("12400"));
+        const QString dh = win.dh();
+        win.confirm();
+        QVERIFY2(f.prompts.entries.isEmpty(), qPrintable(f.prompts.texts().join('|')));
+        QCOMPARE(f.value("select count(*) from Log_XiaoShou where dh='" + dh + "'").toInt(), 3);
     }
 
     // Two lines of the same item, part paid: header, lines, costs, stock and the amount owed.
@@ -503,6 +533,12 @@ private slots:
         QCOMPARE(labels.value("QRMemo1").trimmed(), QStringLiteral("专营大小家电"));
         QCOMPARE(FieldColumn(page, "guige"), (QStringList{"YS-26GW", "YS-35GW"}));
         QCOMPARE(FieldColumn(page, "jinE"), (QStringList{"300", "2500"}));
+        QVERIFY(page.pages[0].barcodes.isEmpty());  // the number as a barcode is off at first
+        f.ctx().XSDPrintSet.NumberBarcode = 1;
+        const PageModel withNumber = PreviewOf([&] { QTest::mouseClick(win.w.BrowseButton, Qt::LeftButton); });
+        QCOMPARE(withNumber.pages[0].barcodes.size(), 1);
+        QCOMPARE(withNumber.pages[0].barcodes[0].code, win.dh());
+        QCOMPARE(FieldColumn(withNumber, "guige"), (QStringList{"YS-26GW", "YS-35GW"}));
 
         f.ctx().XSDPrintSet.ReceiptWidth = 58;
         const PageModel slip = PreviewOf([&] { QTest::mouseClick(win.w.SlipBrowseButton, Qt::LeftButton); });

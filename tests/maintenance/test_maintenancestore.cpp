@@ -290,7 +290,7 @@ private slots:
         QTest::newRow("purchases") << QVector<InitGroup>{InitGroup::CG}
                                    << QStringList{"Log_CaiGouDan", "Log_CaiGou", "Log_FKGuoCheng"} << "采购记录";
         QTest::newRow("goods") << QVector<InitGroup>{InitGroup::SP}
-                               << QStringList{"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType", "Log_PanDian"}
+                               << QStringList{"Base_PinPai", "Base_ChanPin", "Log_KuCun", "Base_CPType", "Log_PanDian", "Base_TiaoMa"}
                                << "商品资料/库存";
         QTest::newRow("entries only") << QVector<InitGroup>{InitGroup::SZ} << QStringList{"Log_ShouZhi"} << "收支记录";
         QTest::newRow("closings and customers") << QVector<InitGroup>{InitGroup::JQ, InitGroup::KH}
@@ -308,6 +308,7 @@ private slots:
         InsertDemoData(t.db, QDate(2024, 6, 30));
         MakeJieQun(t.db, "202405");
         t.db.exec("insert into Log_PanDian(PinPai,ChanPin,GuiGe,ShuLiang,ZhangMian) values('北辰','挂机空调','KFR-35GW',1,2)");
+        t.db.exec("insert into Base_TiaoMa(TiaoMa,PinPai,ChanPin,GuiGe) values('4006381333931','海岳','海岳十字门冰箱','BCD-470WL')");
         QStringList tables;
         for (InitGroup g : AllInitGroups)
             tables << InitGroupTables(g);

@@ -2,6 +2,7 @@
 
 #include "RowTexts.h"
 #include "../app/AppFixture.h"
+#include "GoodsBarcodes.h"
 #include "GoodsImportForm.h"
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
@@ -286,6 +287,37 @@ private slots:
         QCOMPARE(Column(form.itemGrid, 1), (QStringList{"2100", "0"}));
         QCOMPARE(Column(form.itemGrid, 2), (QStringList{"5", "0"}));
         QCOMPARE(form.itemGrid->row(), 1);
+    }
+
+    // The "条码" box: the goods item's codes one a line, a scanner's code and Enter a line each; a
+    // code with a wrong check digit or held by another goods item is refused, naming it.
+    void barcodeBox()
+    {
+        GoodsFixture f;
+        GoodsBarcodes::set(f.ctx().db(), {"海安", "变频空调", "KFR-35GW/BP2DN1"}, {"4006381333931"});
+        GoodsBarcodes::set(f.ctx().db(), {"海安", "变频空调", "KFR-50LW"}, {"96385074"});
+        TZLSet_ShangPinForm form(f.ctx());
+        form.itemGrid->setRow(2);
+        OnDialog([&f](TZLSet_SPEditForm& d) {
+            QCOMPARE(d.GGEdit_TMEdit->toPlainText(), QStringLiteral("96385074"));
+            d.GGEdit_TMEdit->setFocus();
+            d.GGEdit_TMEdit->moveCursor(QTextCursor::End);
+            QTest::keyClick(d.GGEdit_TMEdit, Qt::Key_Return);
+            QTest::keyClicks(d.GGEdit_TMEdit, "4006381333931");
+            QTest::keyClick(d.GGEdit_TMEdit, Qt::Key_Return);
+            Click(d.GGEditButton);
+            QCOMPARE(f.prompts.last(),
+                     QStringLiteral("条码“4006381333931”已属于商品 海安/变频空调/KFR-35GW/BP2DN1，一个条码只能属于一个商品。"));
+            QCOMPARE(d.focusWidget(), d.GGEdit_TMEdit);
+            d.GGEdit_TMEdit->setPlainText("96385074\n036000291450");
+            Click(d.GGEditButton);
+            QVERIFY(f.prompts.last().contains("UPC-A条码的最后一位应为2"));
+            d.GGEdit_TMEdit->setPlainText("96385074\n036000291452\n");
+            Click(d.GGEditButton);
+            QCOMPARE(f.prompts.last(), QStringLiteral("修改成功!"));
+        });
+        Click(form.GG_EditButton);
+        QCOMPARE(GoodsBarcodes::of(f.ctx().db(), {"海安", "变频空调", "KFR-50LW"}), (QStringList{"96385074", "036000291452"}));
     }
 
     void productWithANewClass()

@@ -3,6 +3,7 @@
 #include "RowTexts.h"
 #include "CPTypeStore.h"
 #include "CsvFile.h"
+#include "GoodsBarcodes.h"
 #include "GoodsImport.h"
 #include "GoodsStore.h"
 #include "TableFile.h"
@@ -78,6 +79,31 @@ private slots:
         const auto check = CheckGoodsImport(t.db, Sheet({{"歌乐", "空调", "", "KFR-72LW", "1", "1"}, row}));
         QCOMPARE(check.errors, QStringList{error});
         QVERIFY(!check.ok());
+    }
+
+    // The optional barcode column: several codes a cell, each checked like a code typed in the
+    // goods dialog, none held by a goods item of the catalogue or of an earlier row.
+    void barcodeColumn()
+    {
+        TestDb t;
+        InsertPinPai(t.db, "海安");
+        InsertChanPin(t.db, "海安", "空调", "大家电");
+        InsertGuiGe(t.db, "海安", "空调", "KFR-35GW", 2000, 1, {"96385074"});
+        const QStringList header = Header + QStringList{"条码"};
+        auto check = CheckGoodsImport(t.db, {header,
+                                             {"歌乐", "空调", "", "A1", "1", "1", "4006381333931；KFR-A1 ,036000291452"},
+                                             {"歌乐", "空调", "", "A2", "1", "1", "4006381333932"},
+                                             {"歌乐", "空调", "", "A3", "1", "1", "96385074"},
+                                             {"歌乐", "空调", "", "A4", "1", "1", "kfr-a1"},
+                                             {"歌乐", "空调", "", "A5", "1", "1", ""}});
+        QCOMPARE(check.errors,
+                 (QStringList{"第3行：条码“4006381333932”的校验位不对：EAN-13条码的最后一位应为1，请核对后重新输入。",
+                              "第4行：条码“96385074”已属于商品 海安/空调/KFR-35GW。",
+                              "第5行：条码“kfr-a1”与第2行的条码重复。"}));
+        check.rows.removeIf([](const GoodsImportRow& r) { return r.GuiGe != "A1" && r.GuiGe != "A5"; });
+        ImportGoods(t.db, check.rows);
+        QCOMPARE(GoodsBarcodes::of(t.db, {"歌乐", "空调", "A1"}), (QStringList{"4006381333931", "KFR-A1", "036000291452"}));
+        QCOMPARE(GoodsBarcodes::of(t.db, {"歌乐", "空调", "A5"}), QStringList{});
     }
 
     void headerNamesItsMissingColumns()

@@ -3,6 +3,7 @@
 #include "Prompts.h"
 #include "Settings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -159,6 +160,19 @@ private slots:
         QTest::keyClick(w.form->BottomMEdit, Qt::Key_Backspace);
         QTest::mouseClick(w.form->OKButton, Qt::LeftButton);
         QVERIFY(Same(ReadSettings(w.ctx.ProgramDir).XSDPrintSet, Set(9, 210, 297, 0, 105, 10, 105, 105)));
+    }
+
+    // The number as a barcode on the sales document: off at first, kept in Set.ini when ticked.
+    void numberBarcode()
+    {
+        Window w;
+        QVERIFY(!w.form->NumberBarcodeCheckBox->isChecked());
+        w.form->NumberBarcodeCheckBox->setChecked(true);
+        QTest::mouseClick(w.form->OKButton, Qt::LeftButton);
+        QCOMPARE(w.ctx.XSDPrintSet.NumberBarcode, 1);
+        QCOMPARE(ReadSettings(w.ctx.ProgramDir).XSDPrintSet.NumberBarcode, 1);
+        Window again(w.ctx.XSDPrintSet);
+        QVERIFY(again.form->NumberBarcodeCheckBox->isChecked());
     }
 
     // Only digits and backspace, at most five characters; an accepted key in the width or length
