@@ -19,19 +19,37 @@ inline char* toString(const Money& m)
 }
 
 struct TestDb {
+    // A database with the schema and nothing else, made once on the server and copied for each
+    // TestDb there (copying is cheaper than building the schema again).
+    static QString SchemaTemplate(const DatabaseTarget& server)
+    {
+        static const QString name = [&server] {
+            const DatabaseTarget made = NewServerDatabase(server);
+            Database db(QUuid::createUuid().toString());
+            db.open(made);
+            CreateSchema(db);
+            return made.name;
+        }();
+        return name;
+    }
+
     QTemporaryDir dir;
     std::optional<ServerDatabase> server;
     Database db{QUuid::createUuid().toString()};
 
-    TestDb()
+    // Where the database is: the tests' engine (the server when QINGLAN_TEST_SERVER names one), or
+    // a file whatever the engine, for what only a file has.
+    enum Where { TestEngine, File };
+
+    explicit TestDb(Where where = TestEngine)
     {
-        if (const auto s = TestServer()) {
-            server.emplace(*s);
+        if (const auto s = where == TestEngine ? TestServer() : std::nullopt) {
+            server.emplace(*s, SchemaTemplate(*s));
             db.open(server->target);
         } else {
             db.open(dir.filePath(QStringLiteral("db.data")));
+            CreateSchema(db);
         }
-        CreateSchema(db);
     }
     ~TestDb() { db.close(); }
 
