@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtGlobal>
+#include <map>
 
 // How QCOMPARE shows an amount that differs.
 inline char* toString(const Money& m)
@@ -19,17 +20,24 @@ inline char* toString(const Money& m)
 }
 
 struct TestDb {
-    // A database with the schema and nothing else, made once on the server and copied for each
-    // TestDb there (copying is cheaper than building the schema again).
-    static QString SchemaTemplate(const DatabaseTarget& server)
+    // What fills a new database after its schema (nothing when null).
+    using Filling = void (*)(Database&);
+
+    // A database with the schema and what fill writes, made once on the server and copied for
+    // each TestDb there (copying is cheaper than building it again).
+    static QString ServerTemplate(const DatabaseTarget& server, Filling fill)
     {
-        static const QString name = [&server] {
-            const DatabaseTarget made = NewServerDatabase(server);
+        static std::map<Filling, QString> made;
+        QString& name = made[fill];
+        if (name.isEmpty()) {
+            const DatabaseTarget target = NewServerDatabase(server);
             Database db(QUuid::createUuid().toString());
-            db.open(made);
+            db.open(target);
             CreateSchema(db);
-            return made.name;
-        }();
+            if (fill)
+                fill(db);
+            name = target.name;
+        }
         return name;
     }
 
@@ -41,14 +49,16 @@ struct TestDb {
     // a file whatever the engine, for what only a file has.
     enum Where { TestEngine, File };
 
-    explicit TestDb(Where where = TestEngine)
+    explicit TestDb(Where where = TestEngine, Filling fill = nullptr)
     {
         if (const auto s = where == TestEngine ? TestServer() : std::nullopt) {
-            server.emplace(*s, SchemaTemplate(*s));
+            server.emplace(*s, ServerTemplate(*s, fill));
             db.open(server->target);
         } else {
             db.open(dir.filePath(QStringLiteral("db.data")));
             CreateSchema(db);
+            if (fill)
+                fill(db);
         }
     }
     ~TestDb() { db.close(); }
