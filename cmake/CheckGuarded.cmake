@@ -33,6 +33,7 @@ allow(src/masterdata/GoodsImportForm.cpp "&QDialog::reject" "closes the dialog")
 allow(src/core/BackgroundWork.cpp "&QThread::finished, &loop, &QEventLoop::quit" "ends the wait for the worker")
 allow(src/core/BackgroundWork.cpp "&QThread::finished, &rest, &QEventLoop::quit" "ends the wait for the worker")
 allow(src/core/BackgroundWork.cpp "&QTimer::timeout, [&] { window->progress()" "shows the worker's steps")
+allow(src/core/BackgroundWork.cpp "&QTimer::timeout, [&shared, &db] { CancelOnServer" "sends the cancel again; CancelOnServer catches its own errors")
 allow(src/core/ProgressWindow.cpp "&QProgressDialog::canceled" "sets the cancel flag of the work")
 
 set(faults "")

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtGlobal>
+#include <map>
 
 // How QCOMPARE shows an amount that differs.
 inline char* toString(const Money& m)
@@ -19,19 +20,46 @@ inline char* toString(const Money& m)
 }
 
 struct TestDb {
+    // What fills a new database after its schema (nothing when null).
+    using Filling = void (*)(Database&);
+
+    // A database with the schema and what fill writes, made once on the server and copied for
+    // each TestDb there (copying is cheaper than building it again).
+    static QString ServerTemplate(const DatabaseTarget& server, Filling fill)
+    {
+        static std::map<Filling, QString> made;
+        QString& name = made[fill];
+        if (name.isEmpty()) {
+            const DatabaseTarget target = NewServerDatabase(server);
+            Database db(QUuid::createUuid().toString());
+            db.open(target);
+            CreateSchema(db);
+            if (fill)
+                fill(db);
+            name = target.name;
+        }
+        return name;
+    }
+
     QTemporaryDir dir;
     std::optional<ServerDatabase> server;
     Database db{QUuid::createUuid().toString()};
 
-    TestDb()
+    // Where the database is: the tests' engine (the server when QINGLAN_TEST_SERVER names one), or
+    // a file whatever the engine, for what only a file has.
+    enum Where { TestEngine, File };
+
+    explicit TestDb(Where where = TestEngine, Filling fill = nullptr)
     {
-        if (const auto s = TestServer()) {
-            server.emplace(*s);
+        if (const auto s = where == TestEngine ? TestServer() : std::nullopt) {
+            server.emplace(*s, ServerTemplate(*s, fill));
             db.open(server->target);
         } else {
             db.open(dir.filePath(QStringLiteral("db.data")));
+            CreateSchema(db);
+            if (fill)
+                fill(db);
         }
-        CreateSchema(db);
     }
     ~TestDb() { db.close(); }
 

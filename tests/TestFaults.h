@@ -34,3 +34,24 @@ inline void AllowWrites(Database& db, const QString& table, const QString& event
     db.exec(db.engine() == Engine::Sqlite ? QStringLiteral("drop trigger %1").arg(RefusalName(table, event))
                                           : QStringLiteral("drop trigger %1 on %2").arg(RefusalName(table, event), table));
 }
+
+// Another program holding the data locked until released (or destroyed): on SQLite the whole
+// file, on a server the table, so that even reading it waits.
+struct HeldLock {
+    Database db{QStringLiteral("held-lock")};
+    HeldLock(const DatabaseTarget& target, const QString& table)
+    {
+        db.open(target);
+        if (db.engine() == Engine::Sqlite) {
+            db.exec(QStringLiteral("begin exclusive"));
+        } else {
+            db.exec(QStringLiteral("begin"));
+            db.exec(QStringLiteral("lock table %1 in access exclusive mode").arg(table));
+        }
+    }
+    void release()
+    {
+        if (db.isOpen())
+            db.close();
+    }
+};

@@ -14,12 +14,20 @@ constexpr int Margin = 28;
 constexpr int EditionGap = 5;  // between the title's end and the edition text
 constexpr int WidestPath = 560;  // a longer database path is elided in the middle
 
+// The database file in use, or the server's database (user@host:port/name).
+QString DatabaseInUse(AppContext& context)
+{
+    const Database& db = context.db();
+    if (db.isOpen() && db.engine() == Engine::Postgres)
+        return db.target().display();
+    return QDir::toNativeSeparators(db.isOpen() ? db.path() : context.DM.databasePath());
+}
+
 }  // namespace
 
 TAboutForm::TAboutForm(AppContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
-    const QString path = context.db().isOpen() ? context.db().path() : context.DM.databasePath();
-    setupUi(QDir::toNativeSeparators(path));
+    setupUi(DatabaseInUse(context));
     GuardedConnect(OKButton, &QPushButton::clicked, this, m_ctx, &QDialog::accept);
 }
 

@@ -41,7 +41,7 @@ QString UserAuditText(const QString& name, const QString& changes)
 
 QStringList UserNames(Database& db)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select UserName from SYS_User"));
+    QSqlQuery q = db.exec(QStringLiteral("select UserName from SYS_User order by rowid"));
     QStringList names;
     while (q.next())
         names << q.value(0).toString();

@@ -10,7 +10,7 @@ class Database;
 // Data routines of SYS_User. Names and passwords are compared without regard to letter case
 // (the columns are declared that way), so "ABC" and "abc" are the same user.
 
-// Every user name, in the order the database returns them.
+// Every user name, in the order they were added (a changed user keeps its place).
 QStringList UserNames(Database& db);
 
 // True when a user with this name and password exists.

@@ -25,6 +25,7 @@ constexpr int QuietMs = 50;
 struct Shared {
     std::atomic<bool> cancelled{false};
     std::atomic<bool> done{false};
+    std::atomic<qint64> serverProcess{0};  // on a server, the reading connection's process once open
     std::atomic<int> stepsDone{0}, steps{0};
     std::exception_ptr error;
 };
@@ -43,6 +44,20 @@ int WaitUnlessCancelled(void* shared, int tries)
         return 0;
     QThread::msleep(10);
     return 1;
+}
+
+// "取消" on a server: the server stops the reading connection's statement itself (through the
+// program's connection, as another session may), and the reading ends with the server's
+// query_canceled. Sent again while the worker runs, as a statement may begin just after it.
+void CancelOnServer(Database& via, const Shared& shared) noexcept
+{
+    if (const qint64 process = shared.serverProcess.load()) {
+        try {
+            via.exec(QStringLiteral("select pg_cancel_backend(%1)").arg(process));
+        } catch (const DbError&) {
+            // The program's connection is gone: the reading ends with its statement, as it would anyway.
+        }
+    }
 }
 
 // A worker's connection sees what this one does only when this one is not inside a transaction
@@ -68,7 +83,8 @@ struct BusyCursor {
 enum class Access { Reading, Maintenance };
 
 // The worker's side: a connection of its own on the same file, the routine, the connection closed.
-// On a server, a cancelled reading ends when its statement does.
+// A cancelled reading stops at once: on a file through SQLite's progress handler, on a server
+// through CancelOnServer.
 void Work(Shared& shared, Access access, const DatabaseTarget& target, const QString& operatorName,
           const std::function<void(Database&)>& work)
 {
@@ -84,6 +100,7 @@ void Work(Shared& shared, Access access, const DatabaseTarget& target, const QSt
             }
         } else if (access == Access::Reading) {
             worker.exec(QStringLiteral("set default_transaction_read_only = on"));
+            shared.serverProcess = worker.scalar(QStringLiteral("select pg_backend_pid()")).toLongLong();
         }
         work(worker);
     } catch (...) {
@@ -119,7 +136,12 @@ bool RunAside(AppContext& context, QWidget* parent, const QString& text, Access 
             std::optional<ProgressWindow> window;
             QTimer steps;
             if (access == Access::Reading) {
-                window.emplace(parent, text, [&shared] { shared.cancelled = true; });
+                window.emplace(parent, text, [&shared, &db, &steps] {
+                    shared.cancelled = true;
+                    CancelOnServer(db, shared);
+                    QObject::connect(&steps, &QTimer::timeout, [&shared, &db] { CancelOnServer(db, shared); });
+                    steps.start(100);
+                });
             } else {
                 window.emplace(parent, text);
                 QObject::connect(&steps, &QTimer::timeout, [&] { window->progress()(shared.stepsDone, shared.steps); });

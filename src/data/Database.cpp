@@ -253,7 +253,7 @@ QSqlQuery Database::exec(const QString& sql, const SqlParams& params)
     if (!q.prepare(sql))
         fail(q.lastError(), sql);
     for (const auto& [name, value] : params)
-        q.bindValue(name, value.typeId() == QMetaType::QString ? QVariant(WellFormedText(value.toString())) : value);
+        q.bindValue(name, value.typeId() == QMetaType::QString ? QVariant(StoredText(value.toString())) : value);
     if (!q.exec())
         fail(q.lastError());
     return q;

@@ -27,8 +27,12 @@ RowSet RowSet::fromQuery(QSqlQuery& query)
         d.columns << rec.fieldName(i);
     while (query.next()) {
         QVector<QVariant> row(rec.count());
-        for (int i = 0; i < rec.count(); ++i)
+        for (int i = 0; i < rec.count(); ++i) {
             row[i] = query.value(i);
+            const int type = row[i].typeId();
+            if (type == QMetaType::Int || type == QMetaType::ULongLong)
+                row[i] = row[i].isNull() ? QVariant(QMetaType::fromType<qlonglong>()) : QVariant(row[i].toLongLong());
+        }
         d.rows.append(std::move(row));
     }
     return d;

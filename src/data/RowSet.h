@@ -23,7 +23,9 @@ struct RowSet {
     // Value of a named column in a row; an invalid QVariant when either is missing.
     QVariant value(int row, const QString& column) const;
 
-    // Reads every row of an executed select.
+    // Reads every row of an executed select. Integers are held in 64 bits, as SQLite gives them,
+    // whichever engine read them (a server gives its 4-byte columns as int, and its 8-byte ones
+    // as unsigned when not negative).
     static RowSet fromQuery(QSqlQuery& query);
 };
 

@@ -10,8 +10,6 @@ namespace {
 
 QString Quoted(QString text)
 {
-    // A NUL cannot stand in a server's text; the texts the program keeps never hold one.
-    text.remove(QChar(0));
     return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
@@ -47,7 +45,7 @@ QString Literal(const QVariant& value)
     case QMetaType::QByteArray:
         return QStringLiteral("'\\x%1'").arg(QString::fromLatin1(value.toByteArray().toHex()));
     default:
-        return Quoted(WellFormedText(value.toString()));
+        return Quoted(StoredText(value.toString()));
     }
 }
 

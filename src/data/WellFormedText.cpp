@@ -10,3 +10,8 @@ QString WellFormedText(QString text)
     }
     return text;
 }
+
+QString StoredText(QString text)
+{
+    return WellFormedText(text.remove(QChar(0)));
+}

@@ -12,7 +12,7 @@ const QString T = QStringLiteral(":TypeName");
 
 QStringList CPTypeNames(Database& db)
 {
-    QSqlQuery q = db.exec(QStringLiteral("select TypeName from Base_CPType"));
+    QSqlQuery q = db.exec(QStringLiteral("select TypeName from Base_CPType order by rowid"));
     QStringList names;
     while (q.next())
         names << q.value(0).toString();

@@ -9,6 +9,7 @@ class Database;
 // Base_ChanPin.CPType, so renaming or deleting a class reaches the products in the same
 // transaction.
 
+// In the order they were added (a renamed class keeps its place).
 QStringList CPTypeNames(Database& db);
 bool CPTypeExists(Database& db, const QString& TypeName);
 void InsertCPType(Database& db, const QString& TypeName);

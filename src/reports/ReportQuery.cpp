@@ -201,7 +201,7 @@ public:
                 if (value.isNull()) {
                     sqlite3_bind_null(m_s, i);
                 } else {
-                    const QByteArray v = WellFormedText(value.toString()).toUtf8();
+                    const QByteArray v = StoredText(value.toString()).toUtf8();
                     sqlite3_bind_text(m_s, i, v.constData(), int(v.size()), SQLITE_TRANSIENT);
                 }
             }
@@ -286,6 +286,7 @@ private:
         switch (value.typeId()) {
         case QMetaType::Int:
         case QMetaType::LongLong:
+        case QMetaType::ULongLong:  // the server's 8-byte integers when not negative
         case QMetaType::Bool:
             v.kind = StoredValue::Integer;
             v.integer = value.toLongLong();

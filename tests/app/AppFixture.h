@@ -8,8 +8,7 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "Prompts.h"
-#include "Settings.h"
-#include "TestServer.h"
+#include "ServerFolder.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,19 +19,6 @@
 
 // Wednesday 18 March 2026, 09:30.
 inline const QDateTime FixtureNow(QDate(2026, 3, 18), QTime(9, 30));
-
-// Points the program folder's Set.ini at a database on the tests' server.
-inline void UseServer(const QString& programDir, const DatabaseTarget& target)
-{
-    IniFile ini(SettingsPath(programDir));
-    const QString section = QStringLiteral("Database");
-    ini.setString(section, QStringLiteral("Engine"), QStringLiteral("postgresql"));
-    ini.setString(section, QStringLiteral("Host"), target.host);
-    ini.setInteger(section, QStringLiteral("Port"), target.port);
-    ini.setString(section, QStringLiteral("Name"), target.name);
-    ini.setString(section, QStringLiteral("User"), target.user);
-    ini.save();
-}
 
 struct AppFixture {
     QTemporaryDir dir;

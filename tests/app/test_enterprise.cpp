@@ -166,7 +166,9 @@ private slots:
     void failedWriteKeepsGsInfo()
     {
         AppFixture f;
-        QVERIFY(QDir().mkpath(f.programDir() + "Set.ini"));  // a folder where the file should be
+        // A folder where the file should be (the server's run has its [Database] there, read already).
+        QFile::remove(SettingsPath(f.programDir()));
+        QVERIFY(QDir().mkpath(SettingsPath(f.programDir())));
         f.ctx().GsInfo.GSName = QStringLiteral("旧名称");
         TZL_QYXXForm form(f.ctx());
         form.nameEdit->setText(QStringLiteral("新名称"));
@@ -179,10 +181,17 @@ private slots:
     void cancelWritesNothing()
     {
         AppFixture f;
+        // No Set.ini on the file; on the server the one naming its database, as it was.
+        const auto settings = [&f] {
+            QFile file(SettingsPath(f.programDir()));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none");
+        };
+        const QByteArray before = settings();
+        QCOMPARE(before == "none", !f.server);
         TZL_QYXXForm form(f.ctx());
         form.nameEdit->setText(QStringLiteral("x"));
         QTest::mouseClick(form.cancelButton, Qt::LeftButton);
-        QVERIFY(!QFile::exists(SettingsPath(f.programDir())));
+        QCOMPARE(settings(), before);
         QVERIFY(f.ctx().GsInfo.GSName.isEmpty());
     }
 };

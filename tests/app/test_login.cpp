@@ -186,10 +186,19 @@ private slots:
     {
         AppFixture f;
         f.context.reset();
-        QFile file(f.programDir() + "Data/db.data");
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("not a database");
-        file.close();
+        // The file is not a database; the server's database holds another program's table.
+        std::optional<ServerDatabase> foreign;
+        if (f.server) {
+            foreign.emplace(f.server->target);
+            Database other(QStringLiteral("other program"));
+            other.open(foreign->target);
+            other.exec(QStringLiteral("create table Orders(id integer)"));
+            UseServer(f.programDir(), foreign->target);
+        } else {
+            QFile file(f.programDir() + "Data/db.data");
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("not a database");
+        }
         AppContext broken(f.programDir());
         broken.prompts = &f.prompts;
         int listed = -1;
@@ -204,7 +213,7 @@ private slots:
         QCOMPARE(f.prompts.entries.size(), 3);
         QCOMPARE(f.prompts.entries[0].kind, RecordingPrompts::Entry::Message);
         QVERIFY(f.prompts.entries[0].text.startsWith(QStringLiteral("数据库连接失败!\n")));
-        QVERIFY(f.prompts.entries[0].text.contains(QStringLiteral("不是本系统的数据库文件")));
+        QVERIFY(f.prompts.entries[0].text.contains(QStringLiteral("不是本系统的数据库")));
         QCOMPARE(f.prompts.entries[1].kind, RecordingPrompts::Entry::Error);  // filling the list
         QCOMPARE(f.prompts.entries[2].kind, RecordingPrompts::Entry::Error);  // the sign-in attempt
     }

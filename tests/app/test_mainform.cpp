@@ -380,8 +380,9 @@ private slots:
         QCOMPARE(about.EditionLabel->text(), QStringLiteral("单机版V3.0.6"));
         QCOMPARE(about.EditionLabel->x(), about.TitleLabel->geometry().right() + 1 + 5);
         QVERIFY(about.TitleLabel->font().pointSize() > about.EditionLabel->font().pointSize());
-        // the database file in use, whole in the tooltip
-        QCOMPARE(about.DataLabel->toolTip(), QDir::toNativeSeparators(f.programDir() + "Data/db.data"));
+        // the database file in use (the server's database), whole in the tooltip
+        QCOMPARE(about.DataLabel->toolTip(), f.server ? f.server->target.display()
+                                                      : QDir::toNativeSeparators(f.programDir() + "Data/db.data"));
         QVERIFY(about.DataLabel->text().startsWith(QStringLiteral("数据库：")));
     }
 

@@ -8,6 +8,7 @@
 #include "UpPassForm.h"
 #include "UserGLForm.h"
 #include "UserStore.h"
+#include "TestFaults.h"
 
 #include <QAction>
 #include <QApplication>
@@ -226,8 +227,7 @@ private slots:
     void failedSaveIsShownAndWindowStaysUsable()
     {
         AppFixture f;
-        f.ctx().db().exec(QStringLiteral("create trigger refuse before insert on SYS_User "
-                                         "begin select raise(abort, 'disk I/O error'); end"));
+        RefuseWrites(f.ctx().db(), QStringLiteral("SYS_User"), QStringLiteral("insert"), QStringLiteral("disk I/O error"));
         TUserGLForm form(f.ctx());
         form.show();
         Click(form.AddButton);

@@ -38,7 +38,7 @@ bool SellLast(Database& db, int qty)
 
 struct SecondCopy {
     Database db{QStringLiteral("second copy")};
-    explicit SecondCopy(const QString& path) { db.open(path); }
+    explicit SecondCopy(const DatabaseTarget& target) { db.open(target); }
 };
 
 }  // namespace
@@ -52,7 +52,7 @@ private slots:
     {
         TestDb t;
         t.addGoods(P, C, G, 4, 300);
-        SecondCopy other(t.db.path());
+        SecondCopy other(t.db.target());
         QCOMPARE(GetKuCunShuLiang(t.db, P, C, G), 4);
         QCOMPARE(GetKuCunShuLiang(other.db, P, C, G), 4);
         QVERIFY(SellLast(t.db, 3));
@@ -69,7 +69,7 @@ private slots:
     {
         TestDb t;
         t.addGoods(P, C, G, 4, 300);
-        SecondCopy other(t.db.path());
+        SecondCopy other(t.db.target());
         QVERIFY(SaveXiaoShouDocument(t.db, Sale(QStringLiteral("xs240501001"), 4, 2000, 2000),
                                      {TestDb::line(P, C, G, 4, 500)}, ForwardKind));
         QCOMPARE(RecordPartPayment(t.db, AccountSide::Receivable, "xs240501001", 99.5_yuan, Day), 1900.5_yuan);
@@ -88,7 +88,7 @@ private slots:
     {
         TestDb t;
         t.addGoods(P, C, G, 4, 300);
-        const QString path = t.db.path();
+        const DatabaseTarget target = t.db.target();
         std::atomic<int> result{-1};
         std::atomic<bool> started{false};
         std::thread second;
@@ -97,7 +97,7 @@ private slots:
             Transaction first(t.db);
             QVERIFY(SellLast(t.db, 4));
             second = std::thread([&] {
-                SecondCopy other(path);
+                SecondCopy other(target);
                 started = true;
                 result = SellLast(other.db, 2) ? 1 : 0;
             });

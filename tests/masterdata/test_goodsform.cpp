@@ -10,6 +10,7 @@
 #include "TabChain.h"
 #include "ZLSet_SPEditForm.h"
 #include "ZLSet_ShangPinForm.h"
+#include "TestFaults.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -250,7 +251,7 @@ private slots:
     void failedRenameChangesNothing()
     {
         GoodsFixture f;
-        f.ctx().db().exec("create trigger fail before update on Log_KuCun begin select raise(abort, 'disk full'); end");
+        RefuseWrites(f.ctx().db(), "Log_KuCun", "update", "disk full");
         TZLSet_ShangPinForm form(f.ctx());
         OnDialog([&f](TZLSet_SPEditForm& d) {
             Type(d.PPEdit_PPEdit, "海安电器");

@@ -8,6 +8,7 @@
 #include "GoodsStore.h"
 #include "TableFile.h"
 #include "TestDb.h"
+#include "TestFaults.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -143,8 +144,7 @@ private slots:
         const auto check = CheckGoodsImport(t.db, Sheet({{"歌乐", "空调", "新类", "A", "1", "1"},
                                                          {"美悦", "空调", "新类", "B", "1", "1"}}));
         QVERIFY(check.ok());
-        t.db.exec("create trigger fail before insert on Log_KuCun when new.GuiGe='B' "
-                  "begin select raise(abort, 'disk full'); end");
+        RefuseWrites(t.db, "Log_KuCun", "insert", "disk full", "new.GuiGe='B'");
         QVERIFY_THROWS_EXCEPTION(DbError, ImportGoods(t.db, check.rows));
         QCOMPARE(t.count("Base_PinPai") + t.count("Base_ChanPin") + t.count("Log_KuCun") + t.count("Base_CPType"), 0);
     }

@@ -4,6 +4,7 @@
 #include "GoodsSelector.h"
 #include "GoodsStore.h"
 #include "Schema.h"
+#include "TestServer.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -40,6 +41,7 @@ struct Boxes {
 // A new database of this system in a context whose prompts are recorded.
 struct Shop {
     QTemporaryDir dir;
+    std::optional<ServerDatabase> server;
     RecordingPrompts prompts;
     AppContext ctx{dir.path()};
     Database& db = ctx.db();
@@ -47,7 +49,12 @@ struct Shop {
     Shop()
     {
         ctx.prompts = &prompts;
-        db.open(dir.filePath(QStringLiteral("db.data")));
+        if (const auto s = TestServer()) {
+            server.emplace(*s);
+            db.open(server->target);
+        } else {
+            db.open(dir.filePath(QStringLiteral("db.data")));
+        }
         CreateSchema(db);
     }
 };

@@ -6,6 +6,7 @@
 #include "GoodsLists.h"
 #include "GoodsStore.h"
 #include "TestDb.h"
+#include "TestFaults.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -217,8 +218,7 @@ private slots:
         TestDb t;
         Catalogue(t.db);
         const QString before = Snapshot(t.db);
-        t.db.exec(QStringLiteral("create trigger fail before %1 on %2 begin select raise(abort, 'disk full'); end")
-                      .arg(event, table));
+        RefuseWrites(t.db, table, event, QStringLiteral("disk full"));
         QVERIFY_THROWS_EXCEPTION(DbError, operation(t.db));
         QCOMPARE(Snapshot(t.db), before);
     }

@@ -13,6 +13,7 @@
 #include "Settings.h"
 #include "StringGrid.h"
 #include "TestDb.h"
+#include "TestFaults.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -99,17 +100,22 @@ QStringList Numbers(const StringGrid& grid)
 }
 
 // Opens a preview with `button`, gives its page texts, and closes it.
+// The texts of the preview the button opens, once it is up (the reading before it may let the
+// event loop run first).
 QStringList PreviewTexts(QPushButton* button)
 {
     QStringList texts;
-    QTimer::singleShot(0, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
+            poll.stop();
             for (const ReportPage& page : preview->model().pages)
                 for (const PageText& t : page.texts)
                     texts << t.text;
             preview->reject();
         }
     });
+    poll.start(10);
     button->click();
     return texts;
 }
@@ -327,7 +333,7 @@ private slots:
     {
         QueryApp f;
         Database& db = f.ctx().db();
-        db.exec(QStringLiteral("create trigger refuse before update on Log_KuCun begin select raise(abort,'refused'); end"));
+        RefuseWrites(db, QStringLiteral("Log_KuCun"), QStringLiteral("update"), QStringLiteral("refused"));
         TCX_CaiGouForm w(f.ctx());
         ListDay(*w.Page);
         w.Page->List->setRow(1);
@@ -401,26 +407,30 @@ private slots:
         TCX_CaiGouForm purchases(f.ctx());
         ListDay(*purchases.Page);
         QStringList statements;
-        // Inside a transaction the printout reads on the program's connection, where it is traced.
+        // Inside a transaction the printout reads on the program's connection, where SQLite traces
+        // its statements (the server has no such trace: there the lines printed are checked).
         Transaction reading(f.ctx().db());
         sqlite3* handle = f.ctx().db().sqliteHandle();
-        sqlite3_trace_v2(
-            handle, SQLITE_TRACE_STMT,
-            [](unsigned, void* list, void* statement, void*) {
-                static_cast<QStringList*>(list)->append(
-                    QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement))));
-                return 0;
-            },
-            &statements);
+        if (handle)
+            sqlite3_trace_v2(
+                handle, SQLITE_TRACE_STMT,
+                [](unsigned, void* list, void* statement, void*) {
+                    static_cast<QStringList*>(list)->append(
+                        QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement))));
+                    return 0;
+                },
+                &statements);
         const QStringList salesTexts = PreviewTexts(sales.journalPage->BrowseButton);
         const QStringList purchaseTexts = PreviewTexts(purchases.Page->BrowseButton);
-        sqlite3_trace_v2(handle, 0, nullptr, nullptr);
         reading.commit();
         // Every line of every listed document is printed: five sales and two purchases of one item each.
         QCOMPARE(int(salesTexts.count(Spec)), 5);
         QCOMPARE(int(purchaseTexts.count(Spec)), 2);
-        const QRegularExpression lineTables(QStringLiteral("\\bLog_(XiaoShou|CaiGou)\\b"));
-        QCOMPARE(int(statements.filter(lineTables).size()), 2);
+        if (handle) {
+            sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+            const QRegularExpression lineTables(QStringLiteral("\\bLog_(XiaoShou|CaiGou)\\b"));
+            QCOMPARE(int(statements.filter(lineTables).size()), 2);
+        }
     }
 };
 

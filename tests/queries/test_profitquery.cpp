@@ -11,6 +11,7 @@
 #include "ReportPreviewDialog.h"
 #include "StringGrid.h"
 #include "TestDb.h"
+#include "TestFaults.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>
@@ -206,7 +207,7 @@ private slots:
         QVERIFY(w.customerQueryButton->isDefault());
     }
 
-    // The statistics run while the window's event loop goes on: with the file locked by another
+    // The statistics run while the window's event loop goes on: with the data locked by another
     // program the timer keeps firing and the progress window comes up; "取消" leaves the page as
     // it was, and once the lock is gone the same click lists what the report routine lists.
     void cancelledStatisticsLeaveThePage()
@@ -220,9 +221,7 @@ private slots:
         QCOMPARE(before.size(), 3);
         w.fromDate->setDate(Day2);
         {
-            Database locker(QStringLiteral("locker"));
-            locker.open(f.ctx().db().path());
-            locker.exec(QStringLiteral("begin exclusive"));
+            const HeldLock locker(f.ctx().db().target(), QStringLiteral("Log_XiaoShouDan"));
             int ticks = 0;
             QString cancelled;
             QTimer ticker;

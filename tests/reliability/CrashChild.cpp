@@ -1,7 +1,7 @@
-// Runs the shop's stream of operations on a database file until it is killed:
-//   CrashChild FILE SEED START
-// replays the first START operations on the model alone (the file already holds them), writes
-// "ready", then runs the stream on the file and writes the number of operations done after each.
+// Runs the shop's stream of operations on a database until it is killed:
+//   CrashChild FILE|postgresql://URI SEED START
+// replays the first START operations on the model alone (the database already holds them), writes
+// "ready", then runs the stream on the database and writes the number of operations done after each.
 
 #include "Database.h"
 #include "ModelShop.h"
@@ -14,11 +14,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4) {
-        std::fputs("usage: CrashChild FILE SEED START\n", stderr);
+        std::fputs("usage: CrashChild FILE|postgresql://URI SEED START\n", stderr);
         return 2;
     }
     Database db(QStringLiteral("crash"));
-    db.open(args[1]);
+    db.open(args[1].startsWith(QLatin1String("postgresql://")) ? DatabaseTarget::server(args[1]) : DatabaseTarget::file(args[1]));
     ModelShop shop(args[2].toUInt());
     shop.open(nullptr);
     const int start = args[3].toInt();

@@ -618,15 +618,26 @@ QByteArray DatabaseFingerprint(Database& db)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     QStringList tables;
-    QSqlQuery t = db.exec(QStringLiteral("select name from sqlite_master where type='table' order by name"));
+    QSqlQuery t = db.exec(db.engine() == Engine::Sqlite
+                              ? QStringLiteral("select name from sqlite_master where type='table' order by name")
+                              : QStringLiteral("select table_name from information_schema.tables "
+                                               "where table_schema='public' order by table_name"));
     while (t.next())
         tables << t.value(0).toString();
     for (const QString& table : tables) {
         hash.addData(table.toUtf8());
+        // The rows in any order: a server may keep them in another after a change rolled back.
+        QStringList rows;
         QSqlQuery q = db.exec(QStringLiteral("select * from \"%1\"").arg(table));
-        while (q.next())
+        while (q.next()) {
+            QString row;
             for (int i = 0; i < q.record().count(); ++i)
-                hash.addData((q.value(i).toString() + u'\x1f').toUtf8());
+                row += q.value(i).toString() + u'\x1f';
+            rows << row;
+        }
+        rows.sort();
+        for (const QString& row : rows)
+            hash.addData(row.toUtf8());
     }
     return hash.result();
 }

@@ -55,7 +55,7 @@ inline const QDate FixtureMonthLast{2024, 3, 31};
 // Fills an open database that has the schema and nothing else.
 void BuildReportFixture(Database& db);
 
-// A fresh database in a temporary folder, filled with the fixture.
+// A fresh database filled with the fixture, in a temporary folder or on the tests' server.
 struct ReportFixture : TestDb {
-    ReportFixture() { BuildReportFixture(db); }
+    ReportFixture() : TestDb(TestEngine, &BuildReportFixture) {}
 };
