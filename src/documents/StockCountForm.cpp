@@ -1,6 +1,7 @@
 #include "StockCountForm.h"
 
 #include "AppContext.h"
+#include "GoodsBarcodes.h"
 #include "GoodsLists.h"
 #include "GoodsSelector.h"
 #include "GridColumns.h"
@@ -83,9 +84,12 @@ void TStockCountForm::countCode()
     const QString code = codeEdit->text().trimmed();
     if (code.isEmpty())
         return;
+    // A scanned barcode first, then the model number, as the document windows take a code.
     GoodsKey goods;
-    if (!m_finder.pick(code, &goods)) {
-        refuseCode(m_finder.find(code, 2).isEmpty() ? QStringLiteral("没有型号为 %1 的商品").arg(code)
+    if (const std::optional<GoodsKey> scanned = GoodsBarcodes::find(m_ctx.db(), code)) {
+        goods = *scanned;
+    } else if (!m_finder.pick(code, &goods)) {
+        refuseCode(m_finder.find(code, 2).isEmpty() ? QStringLiteral("没有型号或条码为 %1 的商品").arg(code)
                                                     : QStringLiteral("%1 符合多个商品，请输入完整型号").arg(code));
         return;
     }

@@ -5,6 +5,7 @@
 #include "AuditLog.h"
 #include "Database.h"
 #include "DemoData.h"
+#include "GoodsBarcodes.h"
 #include "Ledger.h"
 #include "StockCountForm.h"
 #include "StringGrid.h"
@@ -96,6 +97,26 @@ private slots:
         QCOMPARE(GetKuCunShuLiang(db, QString::fromUtf8(Brand), QStringLiteral("盘点冰箱"), Spec(7)), 2);
         QCOMPARE(again.totalsLabel->text(), QStringLiteral("已盘 0 个商品，其中 0 个有差异"));
         QCOMPARE(again.countGrid->cell(5, 1), QString());
+    }
+
+    // A scanned barcode counts its goods item, as in the document windows; the model number still
+    // works beside it.
+    void barcodeCountsItsGoodsItem()
+    {
+        AppFixture f;
+        Database& db = f.ctx().db();
+        const GoodsKey goods{QString::fromUtf8(Brand), QStringLiteral("盘点冰箱"), QStringLiteral("PD-0001")};
+        InsertGoodsItem(db, {Brand, "盘点冰箱", "冰箱", "PD-0001", 5, 1000});
+        GoodsBarcodes::set(db, goods, {QStringLiteral("4006381333931")});
+        TStockCountForm form(f.ctx());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Scan(form.codeEdit, QStringLiteral("4006381333931"));
+        Scan(form.codeEdit, QStringLiteral("4006381333931"));
+        Scan(form.codeEdit, goods.GuiGe);
+        QCOMPARE(db.scalar(QStringLiteral("select ShuLiang from Log_PanDian where GuiGe=:g"), {{QStringLiteral(":g"), goods.GuiGe}})
+                     .toInt(),
+                 3);
     }
 };
 
